@@ -1,0 +1,155 @@
+#include "common/qtprompter.h"
+
+#include "common/markup.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+struct ButtonSpec
+{
+    QString text;
+    Prompter::Answer answer;
+    QMessageBox::ButtonRole role;
+};
+
+Prompter::Answer Ask(QWidget *parent, const QString &markup, QMessageBox::Icon icon,
+                     const QList<ButtonSpec> &buttons, Prompter::Answer escape)
+{
+    QMessageBox box(parent);
+    box.setIcon(icon);
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setTextFormat(Qt::RichText);
+    box.setText(MarkupToHtml(markup));
+    QList<QPair<QAbstractButton *, Prompter::Answer>> map;
+    for (const ButtonSpec &b : buttons) {
+        QPushButton *button = box.addButton(b.text, b.role);
+        map.append({button, b.answer});
+        if (map.size() == 1)
+            box.setDefaultButton(button);
+        if (b.answer == escape)
+            box.setEscapeButton(button);
+    }
+    box.exec();
+    for (const auto &entry : map)
+        if (entry.first == box.clickedButton())
+            return entry.second;
+    return escape;
+}
+
+} // namespace
+
+QtPrompter::~QtPrompter()
+{
+    delete progress_;
+}
+
+QWidget *QtPrompter::Parent() const
+{
+    if (parent_)
+        return parent_;
+    return QApplication::activeWindow();
+}
+
+void QtPrompter::Information(const QString &markup)
+{
+    Ask(Parent(), markup, QMessageBox::Information,
+        {{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole}}, Answer::Ok);
+}
+
+bool QtPrompter::OkCancel(const QString &markup)
+{
+    return Ask(Parent(), markup, QMessageBox::Question,
+               {{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole},
+                {QStringLiteral("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
+               Answer::Cancel)
+        == Answer::Ok;
+}
+
+bool QtPrompter::YesNo(const QString &markup)
+{
+    return Ask(Parent(), markup, QMessageBox::Question,
+               {{QStringLiteral("&Yes"), Answer::Yes, QMessageBox::YesRole},
+                {QStringLiteral("&No"), Answer::No, QMessageBox::NoRole}},
+               Answer::No)
+        == Answer::Yes;
+}
+
+Prompter::Answer QtPrompter::YesNoCancel(const QString &markup)
+{
+    return Ask(Parent(), markup, QMessageBox::Question,
+               {{QStringLiteral("&Yes"), Answer::Yes, QMessageBox::YesRole},
+                {QStringLiteral("&No"), Answer::No, QMessageBox::NoRole},
+                {QStringLiteral("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
+               Answer::Cancel);
+}
+
+QStringList QtPrompter::ChooseFiles(const FileRequest &request)
+{
+    QFileDialog dialog(Parent(), request.title, request.directory, request.filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+    switch (request.mode) {
+    case FileRequest::Mode::Open:
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
+    case FileRequest::Mode::OpenMany:
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        break;
+    case FileRequest::Mode::Save:
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        break;
+    }
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.proposed.isEmpty())
+        dialog.selectFile(request.proposed);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+void QtPrompter::ProgressOpen(const QString &text, int maximum)
+{
+    delete progress_;
+    cancelled_ = false;
+    progress_ = new QProgressDialog(text, QStringLiteral("Cancel"), 0, maximum, Parent());
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setValue(0);
+    QObject::connect(progress_, &QProgressDialog::canceled, progress_, [this] { cancelled_ = true; });
+    progress_->show();
+}
+
+bool QtPrompter::ProgressStep(int value)
+{
+    if (progress_) {
+        progress_->setValue(value);
+        QApplication::processEvents();
+    }
+    return !cancelled_;
+}
+
+void QtPrompter::ProgressClose()
+{
+    if (progress_) {
+        progress_->hide();
+        progress_->deleteLater();
+        progress_ = nullptr;
+    }
+}
+
+bool QtPrompter::OpenUrl(const QString &url)
+{
+    return QDesktopServices::openUrl(QUrl(url));
+}

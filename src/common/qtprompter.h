@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/prompter.h"
+
+#include <QPointer>
+
+class QWidget;
+class QProgressDialog;
+
+// The Prompter of the GUI: message boxes with exactly the program's buttons, file
+// dialogs, a progress window and the desktop's web browser.
+class QtPrompter : public Prompter
+{
+public:
+    explicit QtPrompter(QWidget *parent = nullptr) : parent_(parent) {}
+    ~QtPrompter() override;
+
+    void SetParent(QWidget *parent) { parent_ = parent; }
+
+    void Information(const QString &markup) override;
+    bool OkCancel(const QString &markup) override;
+    bool YesNo(const QString &markup) override;
+    Answer YesNoCancel(const QString &markup) override;
+    QStringList ChooseFiles(const FileRequest &request) override;
+    void ProgressOpen(const QString &text, int maximum) override;
+    bool ProgressStep(int value) override;
+    void ProgressClose() override;
+    bool OpenUrl(const QString &url) override;
+
+private:
+    QWidget *Parent() const;
+
+    QPointer<QWidget> parent_;
+    QProgressDialog *progress_ = nullptr;
+    bool cancelled_ = false;
+};

@@ -1,0 +1,95 @@
+#include "common/scriptedprompter.h"
+
+QStringList ScriptedPrompter::Messages() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        if (s.kind != Shown::Kind::File && s.kind != Shown::Kind::Url)
+            out.append(s.text);
+    return out;
+}
+
+QString ScriptedPrompter::LastMessage() const
+{
+    const QStringList m = Messages();
+    return m.isEmpty() ? QString() : m.last();
+}
+
+void ScriptedPrompter::ClearShown()
+{
+    shown.clear();
+    unanswered.clear();
+    fileRequests.clear();
+    progressTexts.clear();
+    progressValues.clear();
+    openedUrls.clear();
+}
+
+Prompter::Answer ScriptedPrompter::Take(Shown::Kind kind, const QString &markup, Answer fallback)
+{
+    shown.append({kind, markup});
+    if (answers.isEmpty()) {
+        unanswered.append(markup);
+        return fallback;
+    }
+    return answers.takeFirst();
+}
+
+void ScriptedPrompter::Information(const QString &markup)
+{
+    shown.append({Shown::Kind::Information, markup});
+}
+
+bool ScriptedPrompter::OkCancel(const QString &markup)
+{
+    return Take(Shown::Kind::OkCancel, markup, Answer::Cancel) == Answer::Ok;
+}
+
+bool ScriptedPrompter::YesNo(const QString &markup)
+{
+    return Take(Shown::Kind::YesNo, markup, Answer::No) == Answer::Yes;
+}
+
+Prompter::Answer ScriptedPrompter::YesNoCancel(const QString &markup)
+{
+    return Take(Shown::Kind::YesNoCancel, markup, Answer::Cancel);
+}
+
+QStringList ScriptedPrompter::ChooseFiles(const FileRequest &request)
+{
+    shown.append({Shown::Kind::File, request.title});
+    fileRequests.append(request);
+    if (files.isEmpty()) {
+        unanswered.append(request.title);
+        return {};
+    }
+    QStringList chosen = files.takeFirst();
+    chosen.removeAll(QString());
+    return chosen;
+}
+
+void ScriptedPrompter::ProgressOpen(const QString &text, int)
+{
+    progressTexts.append(text);
+    ++progressOpen;
+}
+
+bool ScriptedPrompter::ProgressStep(int value)
+{
+    progressValues.append(value);
+    ++steps_;
+    return cancelProgressAt < 0 || steps_ < cancelProgressAt;
+}
+
+void ScriptedPrompter::ProgressClose()
+{
+    if (progressOpen > 0)
+        --progressOpen;
+}
+
+bool ScriptedPrompter::OpenUrl(const QString &url)
+{
+    shown.append({Shown::Kind::Url, url});
+    openedUrls.append(url);
+    return openUrlResult;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "store/agenda.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+class Prompter;
+
+// Reads the big-endian items of a phonebook file from a device, through its own buffer so
+// that the many small items do not each cost a device call.
+class SlotReader
+{
+public:
+    explicit SlotReader(QIODevice &device) : device_(&device) {}
+    // Reads from memory instead of a device.
+    explicit SlotReader(const QByteArray &bytes) : buffer_(bytes), end_(int(bytes.size())) {}
+
+    bool ReadU16(uint16_t &v);
+    bool ReadU32(uint32_t &v);
+    bool ReadBytes(void *dst, int n);
+    bool ReadBytes(QByteArray &dst, int n);
+
+private:
+    bool Fill(int need);
+
+    QIODevice *device_ = nullptr;
+    QByteArray buffer_;
+    int pos_ = 0;
+    int end_ = 0;
+};
+
+// Collects the bytes of a phonebook file in memory.
+class SlotWriter
+{
+public:
+    QByteArray bytes;
+
+    void WriteU16(uint16_t v);
+    void WriteU32(uint32_t v);
+    void WriteBytes(const void *src, int n);
+};
+
+// The file version that Save writes; version 81 files also carry `fld51`.
+constexpr uint32_t kAgendaVersion = 80;
+constexpr uint32_t kAgendaVersionFld51 = 81;
+constexpr int kAgendaHeaderSize = 20;
+
+// Reads one length-prefixed text into `text`. When the text is longer than `max` code
+// units, the prompter asks whether to go on; "&No" makes the read fail. The decoded text
+// is in `text` even when the read fails after decoding.
+bool ReadText(SlotReader &in, int max, QString &text, Prompter &prompter);
+// Writes one length-prefixed text (byte count modulo 65536, then the bytes, then 0).
+bool WriteText(SlotWriter &out, const QString &text);
+
+bool ReadSlot(AgendaRecord &record, SlotReader &in, uint32_t version, Prompter &prompter);
+bool WriteSlot(const AgendaRecord &record, SlotWriter &out, uint32_t version);
+
+// The length question asked by ReadText.
+QString LengthQuestion(int length, int max, const QString &text);
+
+// The backup path: the extension of the file-name part replaced by ".BAK", or ".BAK"
+// appended when there is none.
+QString BackupPath(const QString &path);
