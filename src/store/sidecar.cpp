@@ -163,16 +163,16 @@ bool InfSetValue(const QString &path, const QString &key, const QString &value, 
     const QByteArray k = key.toLatin1();
     const QByteArray v = value.toLatin1();
     bool found = false;
-    if (LineAt(data, 0).isEmpty()) {
+    // An empty CRC line gets the placeholder; key lines behind it are still looked at, so
+    // that a key is never written twice.
+    if (LineAt(data, 0).isEmpty())
         data.replace(0, LineEnd(data, 0), QByteArrayLiteral("00000000\r\n"));
-    } else {
-        for (int pos = LineEnd(data, 0); pos < data.size(); pos = LineEnd(data, pos)) {
-            if (LineHasKey(LineAt(data, pos), k)) {
-                const int valueStart = pos + int(k.size()) + 1;
-                data.replace(valueStart, LineEnd(data, pos) - valueStart, v + "\r\n");
-                found = true;
-                break;
-            }
+    for (int pos = LineEnd(data, 0); pos < data.size(); pos = LineEnd(data, pos)) {
+        if (LineHasKey(LineAt(data, pos), k)) {
+            const int valueStart = pos + int(k.size()) + 1;
+            data.replace(valueStart, LineEnd(data, pos) - valueStart, v + "\r\n");
+            found = true;
+            break;
         }
     }
     if (!found) {

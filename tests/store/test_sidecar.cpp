@@ -168,6 +168,7 @@ void TestSidecar::setValueAppends_data()
     QTest::newRow("last line without end") << QByteArray("00000000\r\nA:1") << QByteArray("00000000\r\nA:1\r\nSIZE:7\r\n");
     QTest::newRow("CRC line only") << QByteArray("12345678\r\n") << QByteArray("12345678\r\nSIZE:7\r\n");
     QTest::newRow("empty file") << QByteArray() << QByteArray("00000000\r\nSIZE:7\r\n");
+    QTest::newRow("empty CRC line, key present") << QByteArray("\r\nSIZE:1\r\n") << QByteArray("00000000\r\nSIZE:7\r\n");
     QTest::newRow("USIZE is not SIZE") << QByteArray("00000000\r\nUSIZE:3\r\n") << QByteArray("00000000\r\nUSIZE:3\r\nSIZE:7\r\n");
 }
 
