@@ -19,6 +19,7 @@ private Q_SLOTS:
     void statusDecides_data();
     void statusDecides();
     void connectionRefused();
+    void redirectFollowed();
     void progressFollowsDeclaredLength();
     void progressStaysZeroWithoutLength();
     void stalledServerGivesUp_data();
@@ -128,6 +129,20 @@ void TestFetch::connectionRefused()
     QVERIFY(FetchUrl("127.0.0.1:" + QByteArray::number(port) + "/x", prompter).isEmpty());
     QCOMPARE(prompter.progressOpen, 0);
     QVERIFY(prompter.shown.isEmpty());  // the routines never tell the user themselves
+}
+
+void TestFetch::redirectFollowed()
+{
+    // Qt's default policy: a redirect within plain HTTP is followed; the final answer counts.
+    TestHttpServer server;
+    QVERIFY(server.Listen());
+    server.Route("/old", TestHttpServer::Status(302, "moved").Header("Location", "/new"));
+    server.Route("/new", TestHttpServer::Ok("here"));
+    ScriptedPrompter prompter;
+    QCOMPARE(FetchUrl(server.HostPort() + "/old", prompter), QByteArray("here"));
+    QCOMPARE(server.Targets(), (QByteArrayList{"/old", "/new"}));
+    server.Route("/new", TestHttpServer::Status(404, "gone"));
+    QVERIFY(FetchUrl(server.HostPort() + "/old", prompter).isEmpty());
 }
 
 namespace {
