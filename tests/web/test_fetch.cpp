@@ -1,8 +1,12 @@
+#include "common/qtprompter.h"
 #include "common/scriptedprompter.h"
 #include "support/testhttpserver.h"
 #include "web/fetch.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -26,6 +30,7 @@ private Q_SLOTS:
     void stalledServerGivesUp();
     void slowButSteadyTransferCompletes();
     void cancelAbortsTransfer();
+    void progressWindowCancelButton();
     void bufferVariant_data();
     void bufferVariant();
 };
@@ -250,6 +255,30 @@ void TestFetch::cancelAbortsTransfer()
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(prompter.progressValues.size(), 3);  // nothing asked after the cancel
     QCOMPARE(prompter.progressOpen, 0);
+}
+
+void TestFetch::progressWindowCancelButton()
+{
+    // The GUI's progress window: pressing its Cancel button ends a stalled transfer.
+    TestHttpServer server;
+    QVERIFY(server.Listen());
+    server.Route("/hang", TestHttpServer::Stalled());
+    QtPrompter prompter;
+    QString label;
+    QTimer::singleShot(300, [&label] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QProgressDialog *>(w); dialog && dialog->isVisible()) {
+                label = dialog->labelText();
+                if (auto *button = dialog->findChild<QPushButton *>())
+                    button->click();
+            }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const QByteArray url = server.HostPort() + "/hang";
+    QVERIFY(FetchUrl(url, prompter, 60000).isEmpty());
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(label, QStringLiteral("read : ") + QString::fromLatin1(url));
 }
 
 void TestFetch::bufferVariant_data()
