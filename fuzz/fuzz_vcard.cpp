@@ -1,0 +1,84 @@
+// The vCard reader and the record mapping on arbitrary bytes: never a crash; an import
+// that fails leaves the record untouched; a successful one gives a used record whose
+// texts, written back as a card and read again, come out the same.
+#include "fuzzsupport.h"
+
+#include "common/textcodec.h"
+#include "formats/vcard.h"
+#include "store/agenda.h"
+
+namespace {
+
+// Texts the writer puts on one line unchanged: no control characters (a line feed would
+// start a new line, a zero byte ends the text) and no held bytes (they may join bytes of
+// their neighbours into one character when written and read again).
+bool PlainText(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || IsHeldByte(c))
+            return false;
+    return true;
+}
+
+// The non-empty phones (emails) of a record with their types, in order: the writer skips
+// empty entries.
+QStringList Filled(const std::array<QString, 5> &texts, const std::array<uint32_t, 5> &types)
+{
+    QStringList out;
+    for (size_t k = 0; k < texts.size(); ++k)
+        if (!texts[k].isEmpty())
+            out << texts[k] + QLatin1Char('#') + QString::number(types[k]);
+    return out;
+}
+
+bool AllPlain(const std::array<QString, 5> &texts)
+{
+    for (const QString &t : texts)
+        if (!PlainText(t))
+            return false;
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    vcfDebug = size % 2 == 0;
+    FuzzPrompter prompter;
+
+    VCard card;
+    const bool complete = card.ReadVcfBytes(bytes, QStringLiteral("C:\\cards\\fuzz.vcf"), prompter);
+    FUZZ_CHECK(complete == (card.Count() > 0 && card.At(card.Count() - 1).property == kVcEnd));
+    for (int i = 0; i < card.Count(); ++i) {
+        const VCardItem &item = card.At(i);
+        FUZZ_CHECK(item.property >= 0 && item.property < int(VCardPropertyTable.size()));
+        FUZZ_CHECK((item.params & ~VCardPropertyTable[size_t(item.property)].admitted) == 0);
+    }
+
+    const QString path = FuzzWrite(QStringLiteral("fuzz.vcf"), bytes);
+    AgendaRecord record;
+    record.owner = uint32_t(size % 7);  // 0 and values above 4 are clamped on success
+    const AgendaRecord before = record;
+    if (!ImportVCard(record, path, prompter)) {
+        FUZZ_CHECK(!complete);
+        FUZZ_CHECK(record == before);
+        return 0;
+    }
+    FUZZ_CHECK(complete);
+    FUZZ_CHECK(record.recType == 1 && record.owner >= 1 && record.owner <= 4);
+
+    // Written back and read again, the texts the writer keeps on one line are the same.
+    if (!PlainText(record.label) || !PlainText(record.note) || !AllPlain(record.phone) || !AllPlain(record.email))
+        return 0;
+    VCard out;
+    BuildVCard(record, out);
+    const QString copy = FuzzWrite(QStringLiteral("copy.vcf"), out.WriteVcfBytes());
+    AgendaRecord again;
+    FUZZ_CHECK(ImportVCard(again, copy, prompter));
+    FUZZ_CHECK(again.label == record.label);
+    FUZZ_CHECK(again.note == record.note);
+    FUZZ_CHECK(Filled(again.phone, again.phoneType) == Filled(record.phone, record.phoneType));
+    FUZZ_CHECK(Filled(again.email, again.emailType) == Filled(record.email, record.emailType));
+    return 0;
+}
