@@ -1,14 +1,33 @@
 #include "common/textcodec.h"
 
-QString DecodeHeldUtf8(const char *data, int size)
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// Decodes into `dst`, which has room for `size` code units (never more are needed);
+// returns the number written.
+int DecodeInto(QChar *dst, const char *data, int size)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(data);
-    QString out;
-    out.resize(size);  // never more code units than bytes
-    QChar *dst = out.data();
     int n = 0;
     int i = 0;
     while (i < size) {
+        // Eight ASCII bytes without a zero among them at a time: the common case.
+        while (i + 8 <= size) {
+            uint64_t w;
+            std::memcpy(&w, p + i, 8);
+            const uint64_t high = w & 0x8080808080808080ull;
+            const uint64_t zero = (w - 0x0101010101010101ull) & ~w & 0x8080808080808080ull;
+            if (high | zero)
+                break;
+            for (int k = 0; k < 8; ++k)
+                dst[n + k] = QChar(char16_t(p[i + k]));
+            n += 8;
+            i += 8;
+        }
+        if (i >= size)
+            break;
         const unsigned char b = p[i];
         if (b == 0)
             break;
@@ -36,8 +55,24 @@ QString DecodeHeldUtf8(const char *data, int size)
         dst[n++] = QChar(char16_t(kHeldByteBase + b));
         ++i;
     }
-    out.truncate(n);
+    return n;
+}
+
+} // namespace
+
+QString DecodeHeldUtf8(const char *data, int size)
+{
+    QString out;
+    out.resize(size);
+    out.truncate(DecodeInto(out.data(), data, size));
     return out;
+}
+
+void AppendDecodedHeldUtf8(QString &out, const char *data, int size)
+{
+    const qsizetype at = out.size();
+    out.resize(at + size);
+    out.truncate(at + DecodeInto(out.data() + at, data, size));
 }
 
 void AppendHeldUtf8(QByteArray &out, const QString &text)

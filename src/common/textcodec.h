@@ -17,6 +17,8 @@
 // the end of the text).
 QString DecodeHeldUtf8(const char *data, int size);
 inline QString DecodeHeldUtf8(const QByteArray &bytes) { return DecodeHeldUtf8(bytes.constData(), int(bytes.size())); }
+// Appends the decoding of `data` to `out` (saves the temporary of `out += Decode…`).
+void AppendDecodedHeldUtf8(QString &out, const char *data, int size);
 QByteArray EncodeHeldUtf8(const QString &text);
 // Appends the encoding of `text` to `out` (avoids a temporary in the file writer).
 void AppendHeldUtf8(QByteArray &out, const QString &text);

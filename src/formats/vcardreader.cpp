@@ -89,11 +89,24 @@ QString UpperUnits(const QString &text)
     return out;
 }
 
-int FindProperty(const QString &upperName)
+// The property whose name equals `name` upper-cased code unit by code unit, without
+// building the upper-cased text (this runs for every line of a file).
+int FindProperty(QStringView name)
 {
-    for (int i = 0; i < int(VCardPropertyTable.size()); ++i)
-        if (upperName == QLatin1String(VCardPropertyTable[size_t(i)].name))
+    constexpr qsizetype kLongest = 16;  // longer than every name of the table
+    if (name.size() > kLongest)
+        return -1;
+    char16_t upper[kLongest];
+    for (qsizetype k = 0; k < name.size(); ++k)
+        upper[k] = name[k].toUpper().unicode();
+    for (int i = 0; i < int(VCardPropertyTable.size()); ++i) {
+        const char *candidate = VCardPropertyTable[size_t(i)].name;
+        qsizetype k = 0;
+        while (k < name.size() && candidate[k] != '\0' && char16_t(uchar(candidate[k])) == upper[k])
+            ++k;
+        if (k == name.size() && candidate[k] == '\0')
             return i;
+    }
     return -1;
 }
 
@@ -127,14 +140,22 @@ public:
     }
     QString Next()
     {
+        QString line;
+        AppendNext(line, 0);
+        return line;
+    }
+    // Appends the next line, less its first `skip` bytes (a continuation line's leading
+    // blank, which is one byte and one character), to `out`.
+    void AppendNext(QString &out, int skip)
+    {
         const qsizetype lf = bytes_.indexOf('\n', pos_);
         const qsizetype next = lf < 0 ? bytes_.size() : lf + 1;
         qsizetype end = lf < 0 ? bytes_.size() : lf;
         if (end > pos_ && bytes_.at(end - 1) == '\r')
             --end;
-        const QString line = DecodeHeldUtf8(bytes_.constData() + pos_, int(end - pos_));
+        const qsizetype from = qMin(pos_ + skip, end);
+        AppendDecodedHeldUtf8(out, bytes_.constData() + from, int(end - from));
         pos_ = next;
-        return line;
     }
     void Skip()
     {
@@ -316,7 +337,7 @@ bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Promp
         QString line = source.Next();
         // A folded name or parameter list is joined before it is parsed.
         while (!line.contains(QLatin1Char(':')) && source.NextIsContinuation()) {
-            line += source.Next().mid(1);
+            source.AppendNext(line, 1);
             ++lineNo;
         }
 
@@ -327,11 +348,11 @@ bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Promp
                 break;
             }
         }
-        const QString name = sep < 0 ? QString() : UpperUnits(line.left(sep));
-        const int code = FindProperty(name);
+        const int code = sep < 0 ? -1 : FindProperty(QStringView(line).left(sep));
         if (code < 0) {
             // The property is skipped together with its continuation lines.
-            ReportUnknown(prompter, fileName, name, firstLine);
+            if (vcfDebug)
+                ReportUnknown(prompter, fileName, sep < 0 ? QString() : UpperUnits(line.left(sep)), firstLine);
             while (source.NextIsContinuation()) {
                 source.Skip();
                 ++lineNo;
@@ -382,7 +403,9 @@ bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Promp
 
         QString value;
         if (valueStart >= 0) {
-            value = line.mid(valueStart);
+            // The line is not used after this: its text becomes the value in place.
+            line.remove(0, valueStart);
+            value = std::move(line);
             const bool quotedPrintable = encoding == 1;
             for (;;) {
                 if (quotedPrintable && value.endsWith(QLatin1Char('='))) {
@@ -391,9 +414,9 @@ bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Promp
                     ++lineNo;
                     if (source.AtEnd())
                         break;
-                    value += source.Next();
+                    source.AppendNext(value, 0);
                 } else if (source.NextIsContinuation()) {
-                    value += source.Next().mid(1);
+                    source.AppendNext(value, 1);
                     ++lineNo;
                 } else {
                     break;
@@ -403,7 +426,7 @@ bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Promp
                 value = DecodeQuotedPrintable(value);
         }
 
-        items_.push_back({code, typeBits & VCardPropertyTable[size_t(code)].admitted, value});
+        items_.push_back({code, typeBits & VCardPropertyTable[size_t(code)].admitted, std::move(value)});
         result = code == kVcEnd;
         ++lineNo;
     }

@@ -28,6 +28,8 @@ bool InfSetValue(const QString &path, const QString &key, const QString &value, 
 // Rewrites the CRC line: characters 4-7 the CRC of the data file, 0-3 the CRC of the
 // sidecar from offset 4 to its end.
 bool InfUpdateCrc(const QString &path);
+// The same with the data file's CRC already known (the caller has just written its bytes).
+bool InfUpdateCrc(const QString &path, uint16_t dataCrc);
 
 // Compresses the file `source` into `destination` (empty = source + ".GZ") as one zlib
 // stream. Returns the number of compressed bytes written, or a negative number after
