@@ -31,24 +31,32 @@ bool WriteAll(QIODevice &device, const QByteArray &bytes)
 QString ReadUtf16Line(QIODevice &device)
 {
     QString line;
+    char chunk[4096];
     for (;;) {
-        const QByteArray chunk = device.peek(1024);
-        if (chunk.size() < 2) {
-            if (!chunk.isEmpty())
-                device.skip(chunk.size());
+        const qint64 got = device.peek(chunk, qint64(sizeof chunk));
+        if (got < 2) {
+            if (got > 0)
+                device.skip(got);
             return line;
         }
-        const qsizetype usable = chunk.size() & ~qsizetype(1);
-        const auto *p = reinterpret_cast<const unsigned char *>(chunk.constData());
+        const qsizetype usable = qsizetype(got) & ~qsizetype(1);
+        const auto *p = reinterpret_cast<const unsigned char *>(chunk);
+        // Code units are copied in runs between the CRs that are dropped.
+        const qsizetype at = line.size();
+        line.resize(at + usable / 2);
+        QChar *dst = line.data() + at;
+        qsizetype n = 0;
         for (qsizetype i = 0; i < usable; i += 2) {
             const char16_t unit = char16_t(p[i] | (p[i + 1] << 8));
             if (unit == u'\n') {
+                line.truncate(at + n);
                 device.skip(i + 2);
                 return line;
             }
             if (unit != u'\r')
-                line.append(QChar(unit));
+                dst[n++] = QChar(unit);
         }
+        line.truncate(at + n);
         device.skip(usable);
     }
 }
