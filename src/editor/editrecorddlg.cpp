@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,11 +50,34 @@ uint32_t CodeOf(const QComboBox *box)
     return box->property(kHeldCode).toUInt();
 }
 
-// Shown normally, but neither mouse nor keyboard can change it.
+// Keeps mouse and keyboard away from a control that is shown normally but read-only
+// (check boxes and drop lists have no read-only state of their own).
+class ReadOnlyFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
 void MakeReadOnly(QWidget *w)
 {
-    w->setAttribute(Qt::WA_TransparentForMouseEvents);
     w->setFocusPolicy(Qt::NoFocus);
+    w->installEventFilter(new ReadOnlyFilter(w));
 }
 
 void SetNumber(QLineEdit *e, long long v)
@@ -187,9 +211,13 @@ void EditRecordDlg::LoadRecord(const AgendaRecord &r)
 
     const NavData &nav = r.nav;
     ui->oGPS->setChecked(nav.navFlags & kNavGps);
-    ui->edLat->setText(CoordText(nav.lat.ToDegrees(), nav.lat, false));
     // The stored longitude is west-positive; the field shows it east-positive.
-    ui->edLon->setText(CoordText(-nav.lon.ToDegrees(), nav.lon, true));
+    shownLat_ = nav.lat;
+    shownLon_ = nav.lon;
+    shownLatText_ = CoordText(nav.lat.ToDegrees(), nav.lat, false);
+    shownLonText_ = CoordText(-nav.lon.ToDegrees(), nav.lon, true);
+    ui->edLat->setText(shownLatText_);
+    ui->edLon->setText(shownLonText_);
 
     ui->oPostal->setChecked(nav.navFlags & kNavPostal);
     SetCode(ui->dlPostal, nav.postalType);
@@ -255,8 +283,14 @@ void EditRecordDlg::FillRecord(AgendaRecord &r) const
     // The presence bits come from the three boxes only; any other bit is dropped.
     nav.navFlags = (ui->oGPS->isChecked() ? kNavGps : 0u) | (ui->oPostal->isChecked() ? kNavPostal : 0u)
                    | (ui->oPoi->isChecked() ? kNavPoi : 0u);
-    nav.lat.FromDegrees(ParseDecimal(ui->edLat->text()).value_or(0.0));
-    nav.lon.FromDegrees(-ParseDecimal(ui->edLon->text()).value_or(0.0));
+    if (ui->edLat->text() == shownLatText_)
+        nav.lat = shownLat_;
+    else
+        nav.lat.FromDegrees(ParseDecimal(ui->edLat->text()).value_or(0.0));
+    if (ui->edLon->text() == shownLonText_)
+        nav.lon = shownLon_;
+    else
+        nav.lon.FromDegrees(-ParseDecimal(ui->edLon->text()).value_or(0.0));
 
     nav.postalType = CodeOf(ui->dlPostal);
     HexBytes(ui->esPosCode->text(), nav.posCode);

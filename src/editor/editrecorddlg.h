@@ -79,6 +79,12 @@ private:
     Prompter &prompter_;
     bool addressChanged = false;
     bool labelChanged = false;
+    // The coordinates as loaded and the texts they were shown as: a field the user has
+    // left as it was stores its coordinate back with the very same fields.
+    GpsCoord shownLat_;
+    GpsCoord shownLon_;
+    QString shownLatText_;
+    QString shownLonText_;
     // The vCard file selector's folder, remembered between uses while the dialog lives.
     QString vcfFolder_;
 };

@@ -121,22 +121,30 @@ QString UpperPerUnit(const QString &text)
 
 QString CoordText(double shown, const GpsCoord &stored, bool negate)
 {
-    for (int decimals = 1; decimals <= 15; ++decimals) {
+    // First choice: the shortest text that reads back to the very same fields. Some
+    // fields (59 seconds and 100 hundredths, or values that binary fractions miss) have
+    // no such text; then the shortest text that reads back to the same position.
+    const double target = stored.ToDegrees();
+    QString sameValue;
+    for (int decimals = 1; decimals <= 12; ++decimals) {
         QString t = QString::asprintf("%.*f", decimals, shown);
         GpsCoord back;
         const double v = QLocale::c().toDouble(t);
         back.FromDegrees(negate ? -v : v);
-        if (back == stored) {
+        const bool exact = back == stored;
+        if (exact || (sameValue.isEmpty() && std::fabs(back.ToDegrees() - target) < 1e-9)) {
             while (t.endsWith(QLatin1Char('0')))
                 t.chop(1);
             if (t.endsWith(QLatin1Char('.')))
                 t.chop(1);
             if (t == QLatin1String("-0"))
                 t = QStringLiteral("0");
-            return t;
+            if (exact)
+                return t;
+            sameValue = t;
         }
     }
-    return QString::asprintf("%.17g", shown);
+    return sameValue.isEmpty() ? QString::asprintf("%.12g", shown) : sameValue;
 }
 
 std::optional<double> ParseDecimal(const QString &text)

@@ -33,8 +33,8 @@ std::array<uint8_t, 6> DateBytes(const QString &text);
 QString UpperPerUnit(const QString &text);
 
 // The shortest decimal text of `shown` degrees that reads back (through FromDegrees of
-// the value, negated when `negate`) to exactly `stored`, so that a coordinate shown and
-// stored again without a change keeps its bytes.
+// the value, negated when `negate`) to exactly `stored`; where no text does, the shortest
+// that reads back to the same position.
 QString CoordText(double shown, const GpsCoord &stored, bool negate);
 
 // A number typed into a decimal field: "." or "," as the decimal point, optional sign.
