@@ -656,6 +656,11 @@ void TestEditRecordDlg::layoutAtDefaultSize()
                                                                  : w->width();
         QVERIFY2(w->fontMetrics().horizontalAdvance(caption) <= captionRoom, qPrintable(w->objectName()));
         QVERIFY2(w->height() >= w->minimumSizeHint().height(), qPrintable(w->objectName()));
+        // Every entry of a drop list fits beside its arrow.
+        if (auto *box = qobject_cast<QComboBox *>(w))
+            for (int i = 0; i < box->count(); ++i)
+                QVERIFY2(w->fontMetrics().horizontalAdvance(box->itemText(i)) <= w->width() - 28,
+                         qPrintable(w->objectName() + QLatin1Char(' ') + box->itemText(i)));
         const QRect r(w->mapTo(&dlg, QPoint(0, 0)), w->size());
         QVERIFY2(dlg.rect().contains(r), qPrintable(w->objectName()));
         controls.append(w);
