@@ -3,7 +3,7 @@
 #include "common/markup.h"
 #include "editor/editortexts.h"
 #include "editor/recordtext.h"
-#include "editor/vcardbridge.h"
+#include "formats/vcard.h"
 #include "web/infobelcountry.h"
 
 #include "ui_EditRecord.h"
@@ -484,7 +484,7 @@ void EditRecordDlg::OnImport()
 
     AgendaRecord record;
     record.owner = U32Of(ui->eiOwner);
-    if (!ReadRecordVCard(record, path, prompter_)) {
+    if (!ImportVCard(record, path, prompter_)) {
         prompter_.Information(QString::fromLatin1(EditorText::kImportError) + MarkupEscape(MessagePath(path)));
         return;
     }
@@ -503,6 +503,6 @@ void EditRecordDlg::OnExport()
 
     AgendaRecord record = SlotRecord();
     FillRecord(record);
-    if (!WriteRecordVCard(record, path))
+    if (!ExportVCard(record, path))
         prompter_.Information(QString::fromLatin1(EditorText::kExportError) + MarkupEscape(MessagePath(path)));
 }

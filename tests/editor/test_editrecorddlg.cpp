@@ -1,5 +1,6 @@
 #include "common/scriptedprompter.h"
 #include "editor/editrecorddlg.h"
+#include "formats/vcard.h"
 #include "store/agenda.h"
 
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -95,6 +97,8 @@ private Q_SLOTS:
     void stepFollowsListOrder();
     void stepAtEndShowsSameRecord();
     void vcardTitlesAndErrors();
+    void importShowsOnlyTheCard();
+    void exportWritesTheDialog();
     void countryChoices();
     void layoutAtDefaultSize();
 };
@@ -605,16 +609,68 @@ void TestEditRecordDlg::vcardTitlesAndErrors()
     // Files that cannot be read or written: the messages, with forward slashes; the
     // dialog and the phonebook stay as they were.
     prompter.ClearShown();
-    const QString missing = QStringLiteral("C:\\no such folder\\Anna & co.vcf");
+    // A folder that does not exist: the file can be neither read nor created.
+    const QString missing = QStringLiteral("/no such folder/sub\\Anna & co.vcf");
     prompter.files = {{missing}, {missing}};
     Press(dlg, "btImport");
     Press(dlg, "btExport");
     QCOMPARE(prompter.Messages(),
-             (QStringList{QStringLiteral("Error importing file : C:/no such folder/Anna `& co.vcf"),
-                          QStringLiteral("Error exporting file : C:/no such folder/Anna `& co.vcf")}));
+             (QStringList{QStringLiteral("Error importing file : /no such folder/sub/Anna `& co.vcf"),
+                          QStringLiteral("Error exporting file : /no such folder/sub/Anna `& co.vcf")}));
     QCOMPARE(Edit(dlg, "eiSimpos")->text(), QStringLiteral("4"));
     QVERIFY(!agenda.modified);
     QVERIFY(agenda.slots[11] == before);
+}
+
+void TestEditRecordDlg::importShowsOnlyTheCard()
+{
+    const AgendaRecord before = *agenda.GetRecord(kSimSlot);
+    EditRecordDlg dlg(agenda, kSimSlot, prompter);
+    dlg.show();
+    prompter.files = {{QStringLiteral(KESTRAVON_TESTDATA "/vcards/John_Doe_GMAIL.vcf")}};
+    Press(dlg, "btImport");
+    QCOMPARE(prompter.Messages(), QStringList());
+    // The card's name is longer than the unit takes: shown whole.
+    QCOMPARE(Edit(dlg, "esLabel")->text(), QStringLiteral("Mr. John Richter, James Doe Sr."));
+    QCOMPARE(Find<QComboBox>(dlg, "dlRecType")->currentText(), QStringLiteral("normal"));
+    QCOMPARE(Edit(dlg, "eiSimpos")->text(), QStringLiteral("0"));
+    QCOMPARE(Edit(dlg, "eiReco")->text(), QStringLiteral("65535"));
+    QCOMPARE(Edit(dlg, "eiOwner")->text(), QString::number(before.owner));
+    QCOMPARE(Edit(dlg, "eiRecN")->text(), QString::number(kSimSlot + 1));
+    QCOMPARE(Edit(dlg, "esP0Numb")->text(), QStringLiteral("905-555-1234"));
+    QCOMPARE(Edit(dlg, "esE0Addr")->text(), QStringLiteral("john.doe@ibm.com"));
+    QVERIFY(!dlg.AddressChanged() && !dlg.LabelChanged());
+    QVERIFY(!agenda.modified);
+
+    // Not storable until the label is shortened; Cancel leaves the phonebook untouched.
+    Press(dlg, "btOK");
+    QCOMPARE(prompter.LastMessage(), QStringLiteral("Please enter no more than 30 characters."));
+    Press(dlg, "btCancel");
+    QVERIFY(*agenda.GetRecord(kSimSlot) == before);
+    QVERIFY(!agenda.modified);
+}
+
+void TestEditRecordDlg::exportWritesTheDialog()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("card.vcf"));
+    const AgendaRecord before = *agenda.GetRecord(kPlainSlot);
+    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    dlg.show();
+    Type(Edit(dlg, "esCity"), QStringLiteral("Frascati"));
+    Type(Edit(dlg, "esLabel"), QString(40, 'x'));  // no checks run on export
+    prompter.files = {{path}};
+    Press(dlg, "btExport");
+    QCOMPARE(prompter.Messages(), QStringList());
+    QVERIFY(*agenda.GetRecord(kPlainSlot) == before);
+    QVERIFY(!agenda.modified);
+
+    AgendaRecord back;
+    QVERIFY(ImportVCard(back, path, prompter));
+    QCOMPARE(back.label, QString(40, 'x'));
+    QCOMPARE(back.city, QStringLiteral("FRASCATI"));
+    QCOMPARE(back.phone[0], before.phone[0]);
 }
 
 void TestEditRecordDlg::countryChoices()
