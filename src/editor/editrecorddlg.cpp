@@ -391,8 +391,12 @@ bool EditRecordDlg::ValidateFields()
     for (QLineEdit *e : {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr, ui->esE3Addr, ui->esE4Addr})
         if (!checkText({e, FieldMax::email, false}))
             return false;
-    // A coordinate outside the globe would be stored as a meaningless position.
-    if (!checkDecimal(ui->edLat, -90, 90) || !checkDecimal(ui->edLon, -180, 180))
+    // A GPS position outside the globe would be meaningless to the unit. Without the GPS
+    // bit the coordinates are not used, and whatever a file holds there must not keep the
+    // user from storing the rest of the record.
+    const bool gps = ui->oGPS->isChecked();
+    if (!checkDecimal(ui->edLat, gps ? -90 : -65536, gps ? 90 : 65536)
+        || !checkDecimal(ui->edLon, gps ? -180 : -65536, gps ? 180 : 65536))
         return false;
     for (QLineEdit *e : {ui->eiCDquarter, ui->eiCDyear, ui->eiCDcid})
         if (!checkInteger(e, 0, 4294967295LL))

@@ -91,6 +91,7 @@ private Q_SLOTS:
     void refusedFieldStoresNothing_data();
     void refusedFieldStoresNothing();
     void longLabelFromFileShownWholeAndRefused();
+    void hiddenCoordinatesOutsideTheGlobeDoNotBlock();
     void cancelLeavesSlotUntouched();
     void programValuesAreNotEdits();
     void readOnlyFieldsRefuseTyping();
@@ -442,6 +443,28 @@ void TestEditRecordDlg::refusedFieldStoresNothing()
     QVERIFY(!agenda.modified);
     QVERIFY(*agenda.GetRecord(kVoiceSlot) == before);
     QVERIFY(dlg.AddressChanged());  // a refused accept keeps the flags
+}
+
+void TestEditRecordDlg::hiddenCoordinatesOutsideTheGlobeDoNotBlock()
+{
+    // Without the GPS bit the coordinates are not used; odd values a file holds there are
+    // kept and do not keep the record from being stored.
+    agenda.slots[kPlainSlot].nav.navFlags = 0;
+    agenda.slots[kPlainSlot].nav.lat.deg = 95;
+    agenda.slots[kPlainSlot].nav.lon.deg = 200;
+    agenda.modified = false;
+    const AgendaRecord before = agenda.slots[kPlainSlot];
+    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    dlg.show();
+    Press(dlg, "btOK");
+    QCOMPARE(prompter.Messages(), QStringList());
+    QVERIFY(*agenda.GetRecord(kPlainSlot) == before);
+    // With the GPS bit set, the same values are refused.
+    EditRecordDlg gps(agenda, kPlainSlot, prompter);
+    gps.show();
+    QTest::mouseClick(Find<QCheckBox>(gps, "oGPS"), Qt::LeftButton, {}, QPoint(5, 5));
+    Press(gps, "btOK");
+    QCOMPARE(prompter.Messages(), QStringList{QStringLiteral("Number must be between -90 and 90.")});
 }
 
 void TestEditRecordDlg::longLabelFromFileShownWholeAndRefused()
