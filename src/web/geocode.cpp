@@ -4,10 +4,8 @@
 #include "common/textcodec.h"
 #include "web/fetch.h"
 #include "web/geocodetexts.h"
+#include "web/numscan.h"
 
-#include <charconv>
-#include <climits>
-#include <cmath>
 
 namespace {
 
@@ -21,29 +19,6 @@ QString UpperPerUnit(const QString &text)
     for (QChar &c : out)
         c = c.toUpper();
     return out;
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// Leading decimal integer of `text` like atoi (0 when unreadable), saturating.
-int LeadingInt(const QByteArray &text)
-{
-    qsizetype pos = 0;
-    const qsizetype n = text.size();
-    while (pos < n && IsBlank(text.at(pos)))
-        ++pos;
-    bool negative = false;
-    if (pos < n && (text.at(pos) == '+' || text.at(pos) == '-'))
-        negative = text.at(pos++) == '-';
-    qint64 value = 0;
-    for (; pos < n && text.at(pos) >= '0' && text.at(pos) <= '9'; ++pos)
-        value = qMin<qint64>(value * 10 + (text.at(pos) - '0'), qint64(INT_MAX) + 1);
-    if (negative)
-        value = -value;
-    return int(qBound<qint64>(INT_MIN, value, INT_MAX));
 }
 
 QString TagString(const QByteArray &xml, const char *name)
@@ -121,7 +96,7 @@ bool GeocodeLookup(const QString &text, GeocodeData &data, Prompter &prompter,
 
     QByteArray quality;
     XmlTagText(answer, "quality", quality);
-    if (LeadingInt(quality) < kExactQuality)
+    if (ScanInt(quality) < kExactQuality)
         prompter.Information(QString::fromLatin1(GeocodeText::kApproximate));
     return true;
 }
@@ -136,29 +111,6 @@ bool XmlTagText(const QByteArray &xml, const QByteArray &name, QByteArray &text)
         return false;
     const qsizetype from = start + open.size();
     text = xml.mid(from, end - from);
-    return true;
-}
-
-bool ScanDouble(const QByteArray &text, double &value, qsizetype *end)
-{
-    qsizetype pos = 0;
-    const qsizetype n = text.size();
-    while (pos < n && IsBlank(text.at(pos)))
-        ++pos;
-    bool negative = false;
-    if (pos < n && (text.at(pos) == '+' || text.at(pos) == '-'))
-        negative = text.at(pos++) == '-';
-    if (pos >= n || text.at(pos) == '+' || text.at(pos) == '-')
-        return false;
-    double v = 0;
-    const char *first = text.constData() + pos;
-    const char *last = text.constData() + n;
-    const std::from_chars_result r = std::from_chars(first, last, v, std::chars_format::general);
-    if (r.ec != std::errc() || !std::isfinite(v))
-        return false;
-    value = negative ? -v : v;
-    if (end)
-        *end = r.ptr - text.constData();
     return true;
 }
 

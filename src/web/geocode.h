@@ -51,10 +51,6 @@ bool XmlTagText(const QByteArray &xml, const QByteArray &name, QByteArray &text)
 // one (a finite one).
 bool XmlTagNumber(const QByteArray &xml, const QByteArray &name, double &value);
 
-// Reads a decimal number in C format (leading blanks, optional sign) from the start of
-// `text`; `end` receives the position behind it. False when there is none.
-bool ScanDouble(const QByteArray &text, double &value, qsizetype *end = nullptr);
-
 // The coordinate text shown in the dialog and put into the map query ("%f,%f").
 QString CoordinateText(double latitude, double longitude);
 // Reads "latitude,longitude" back; false (values untouched) when the text is not one.

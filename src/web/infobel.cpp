@@ -2,8 +2,7 @@
 
 #include "web/cp1252.h"
 #include "web/fetch.h"
-
-#include <climits>
+#include "web/numscan.h"
 
 namespace {
 
@@ -16,32 +15,6 @@ const QByteArray kLinkMarker = QByteArrayLiteral("href=\"mapresult.aspx?");
 QByteArray Enc(const QString &value)
 {
     return PercentEncode(EncodeCp1252(value), kValueEscapes);
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// Reads a decimal integer like the C library does (blanks, sign, digits up to the
-// first non-digit), saturating instead of overflowing.
-int ReadInt(const QByteArray &text, qsizetype pos)
-{
-    const qsizetype n = text.size();
-    while (pos < n && IsBlank(text.at(pos)))
-        ++pos;
-    bool negative = false;
-    if (pos < n && (text.at(pos) == '+' || text.at(pos) == '-'))
-        negative = text.at(pos++) == '-';
-    qint64 value = 0;
-    for (; pos < n && text.at(pos) >= '0' && text.at(pos) <= '9'; ++pos) {
-        value = value * 10 + (text.at(pos) - '0');
-        if (value > INT_MAX)
-            value = qint64(INT_MAX) + 1;
-    }
-    if (negative)
-        return value > INT_MAX ? INT_MIN : int(-value);
-    return value > INT_MAX ? INT_MAX : int(value);
 }
 
 } // namespace
@@ -91,7 +64,7 @@ int InfoBelTotal(const QByteArray &page)
     const qsizetype slash = page.indexOf('/', from);
     if (slash < 0)
         return 0;
-    return ReadInt(page, slash + 2);
+    return ScanInt(page, slash + 2);
 }
 
 QString InfoBelParam(const QByteArray &params, const QByteArray &key)
