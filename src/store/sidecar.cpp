@@ -3,7 +3,6 @@
 #include "common/prompter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <zlib.h>
 
@@ -121,18 +120,16 @@ bool ReadSidecar(const QString &sidecar, QByteArray &data)
     return true;
 }
 
-// Writes the whole sidecar anew; the old content stays if anything fails.
+// Writes the whole sidecar anew.
 bool WriteSidecar(const QString &sidecar, const QByteArray &data)
 {
-    QSaveFile f(sidecar);
-    f.setDirectWriteFallback(true);
-    if (!f.open(QIODevice::WriteOnly))
+    QFile f(sidecar);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    if (f.write(data) != data.size()) {
-        f.cancelWriting();
+    if (f.write(data) != data.size() || !f.flush())
         return false;
-    }
-    return f.commit();
+    f.close();
+    return f.error() == QFileDevice::NoError;
 }
 
 } // namespace

@@ -1,8 +1,12 @@
+#include "common/qtprompter.h"
 #include "common/scriptedprompter.h"
 #include "support/testhttpserver.h"
 #include "web/fetch.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -19,12 +23,14 @@ private Q_SLOTS:
     void statusDecides_data();
     void statusDecides();
     void connectionRefused();
+    void redirectFollowed();
     void progressFollowsDeclaredLength();
     void progressStaysZeroWithoutLength();
     void stalledServerGivesUp_data();
     void stalledServerGivesUp();
     void slowButSteadyTransferCompletes();
     void cancelAbortsTransfer();
+    void progressWindowCancelButton();
     void bufferVariant_data();
     void bufferVariant();
 };
@@ -128,6 +134,20 @@ void TestFetch::connectionRefused()
     QVERIFY(FetchUrl("127.0.0.1:" + QByteArray::number(port) + "/x", prompter).isEmpty());
     QCOMPARE(prompter.progressOpen, 0);
     QVERIFY(prompter.shown.isEmpty());  // the routines never tell the user themselves
+}
+
+void TestFetch::redirectFollowed()
+{
+    // Qt's default policy: a redirect within plain HTTP is followed; the final answer counts.
+    TestHttpServer server;
+    QVERIFY(server.Listen());
+    server.Route("/old", TestHttpServer::Status(302, "moved").Header("Location", "/new"));
+    server.Route("/new", TestHttpServer::Ok("here"));
+    ScriptedPrompter prompter;
+    QCOMPARE(FetchUrl(server.HostPort() + "/old", prompter), QByteArray("here"));
+    QCOMPARE(server.Targets(), (QByteArrayList{"/old", "/new"}));
+    server.Route("/new", TestHttpServer::Status(404, "gone"));
+    QVERIFY(FetchUrl(server.HostPort() + "/old", prompter).isEmpty());
 }
 
 namespace {
@@ -235,6 +255,30 @@ void TestFetch::cancelAbortsTransfer()
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(prompter.progressValues.size(), 3);  // nothing asked after the cancel
     QCOMPARE(prompter.progressOpen, 0);
+}
+
+void TestFetch::progressWindowCancelButton()
+{
+    // The GUI's progress window: pressing its Cancel button ends a stalled transfer.
+    TestHttpServer server;
+    QVERIFY(server.Listen());
+    server.Route("/hang", TestHttpServer::Stalled());
+    QtPrompter prompter;
+    QString label;
+    QTimer::singleShot(300, [&label] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QProgressDialog *>(w); dialog && dialog->isVisible()) {
+                label = dialog->labelText();
+                if (auto *button = dialog->findChild<QPushButton *>())
+                    button->click();
+            }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const QByteArray url = server.HostPort() + "/hang";
+    QVERIFY(FetchUrl(url, prompter, 60000).isEmpty());
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(label, QStringLiteral("read : ") + QString::fromLatin1(url));
 }
 
 void TestFetch::bufferVariant_data()
