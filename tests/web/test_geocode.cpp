@@ -22,7 +22,6 @@ private Q_SLOTS:
     void xmlTagText();
     void xmlTagNumber_data();
     void xmlTagNumber();
-    void coordinateText();
     void lookupRequest();
     void lookupAnswer_data();
     void lookupAnswer();
@@ -155,19 +154,6 @@ void TestGeocode::xmlTagNumber()
     double out = 7.0;
     XmlTagNumber(element, "latitude", out);
     QCOMPARE(out, value);
-}
-
-void TestGeocode::coordinateText()
-{
-    // Fixed format whatever the locale (the suite runs with a decimal comma).
-    QCOMPARE(CoordinateText(41.9, -12.5), QStringLiteral("41.900000,-12.500000"));
-    double lat = 0, lon = 0;
-    QVERIFY(ParseCoordinateText(QStringLiteral("41.900000,-12.500000"), lat, lon));
-    QCOMPARE(lat, 41.9);
-    QCOMPARE(lon, -12.5);
-    QVERIFY(!ParseCoordinateText(QStringLiteral("41.9"), lat, lon));
-    QVERIFY(!ParseCoordinateText(QString(), lat, lon));
-    QCOMPARE(lat, 41.9);
 }
 
 namespace {

@@ -32,7 +32,6 @@ private Q_SLOTS:
     void unknownKindFetchesNothing();
     void paging_data();
     void paging();
-    void entriesPastHitsUntouched();
     void maxZeroOnlyCounts();
     void failures_data();
     void failures();
@@ -257,7 +256,9 @@ void TestInfoBel::paging()
     if (QByteArray(QTest::currentDataTag()) == "without content length")
         server.Route(At(0), TestHttpServer::Ok(Page(total, 0, 20)).WithoutLength());
     ScriptedPrompter prompter;
-    QList<InfoBelResult> hits;
+    InfoBelResult old;
+    old.name = QStringLiteral("OLD");
+    QList<InfoBelResult> hits(20, old);
     QCOMPARE(InfoBelSearch(Rossi(), hits, first, 20, prompter, server.HostPort()), total);
     QCOMPARE(server.Targets(), targets);
     QCOMPARE(hits.size(), 20);
@@ -272,22 +273,7 @@ void TestInfoBel::paging()
         QCOMPARE(hits[i].country, QStringLiteral("ITALY"));
     }
     for (int i = stored; i < 20; ++i)
-        QVERIFY(hits[i].name.isEmpty());
-}
-
-void TestInfoBel::entriesPastHitsUntouched()
-{
-    TestHttpServer server;
-    QVERIFY(server.Listen());
-    ServeDirectory(server, 345, 20, 345);
-    ScriptedPrompter prompter;
-    InfoBelResult old;
-    old.name = QStringLiteral("OLD");
-    QList<InfoBelResult> hits(20, old);
-    QCOMPARE(InfoBelSearch(Rossi(), hits, 340, 20, prompter, server.HostPort()), 345);
-    QCOMPARE(hits[4].name, QStringLiteral("NAME345"));
-    QCOMPARE(hits[5].name, QStringLiteral("OLD"));
-    QCOMPARE(hits[19].name, QStringLiteral("OLD"));
+        QCOMPARE(hits[i].name, QStringLiteral("OLD"));  // entries past the hits stay as they were
 }
 
 void TestInfoBel::maxZeroOnlyCounts()
