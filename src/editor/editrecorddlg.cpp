@@ -3,6 +3,7 @@
 #include "common/markup.h"
 #include "editor/editortexts.h"
 #include "editor/recordtext.h"
+#include "web/endpoints.h"
 #include "formats/vcard.h"
 #include "web/infobelcountry.h"
 
@@ -105,7 +106,8 @@ uint16_t U16Of(const QLineEdit *e)
 } // namespace
 
 EditRecordDlg::EditRecordDlg(Agenda &agenda, int slot, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), ui(new Ui::EditRecord), agenda_(agenda), prompter_(prompter)
+    : QDialog(parent), infoBelHost(kInfoBelHost), geocodeBaseUrl(kGeocodeBaseUrl), ui(new Ui::EditRecord),
+      agenda_(agenda), prompter_(prompter)
 {
     ui->setupUi(this);
     setWindowTitle(QString::fromLatin1(EditorText::kTitle));

@@ -12,6 +12,7 @@
 
 class QLineEdit;
 class QWidget;
+struct LookupFields;
 
 namespace Ui {
 class EditRecord;
@@ -36,6 +37,10 @@ public:
     // sets `slot` to the neighbouring record in the list's display order, or leaves it
     // unchanged at either end of the list.
     std::function<void(bool next, int &slot)> WhenStep;
+
+    // Where the look-up buttons send their queries (the production services by default).
+    QByteArray infoBelHost;
+    QByteArray geocodeBaseUrl;
 
     // Puts every field of `record` into the controls. Not a user edit.
     void LoadRecord(const AgendaRecord &record);
@@ -72,6 +77,9 @@ private:
     bool ValidateFields();
     bool Refuse(QWidget *control, const QString &message);
     QString VcfTitle(const char *first) const;
+    // The values the look-up dialogs read, and the address they write back.
+    LookupFields LookupFromControls() const;
+    void AddressToControls(const LookupFields &fields);
     Prompter::FileRequest VcfRequest() const;
 
     std::unique_ptr<Ui::EditRecord> ui;
