@@ -250,6 +250,8 @@ void KESTRAVON::SetupLists()
         list->horizontalHeader()->setSortIndicatorShown(false);
         ui_->tcUser->setTabEnabled(k, k < agenda.userCount);
     }
+    if (CurrentTab() >= agenda.userCount)
+        ui_->tcUser->setCurrentIndex(0);
     FillLists();
 }
 
