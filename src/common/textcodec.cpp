@@ -44,7 +44,18 @@ void AppendHeldUtf8(QByteArray &out, const QString &text)
 {
     const int n = int(text.size());
     const QChar *s = text.constData();
-    for (int i = 0; i < n; ++i) {
+    // Plain ASCII, the common case, is copied in one go.
+    int i = 0;
+    while (i < n && s[i].unicode() < 0x80)
+        ++i;
+    if (i > 0) {
+        const qsizetype at = out.size();
+        out.resize(at + i);
+        char *dst = out.data() + at;
+        for (int k = 0; k < i; ++k)
+            dst[k] = char(s[k].unicode());
+    }
+    for (; i < n; ++i) {
         const char16_t c = s[i].unicode();
         if (c < 0x80) {
             out.append(char(c));

@@ -68,6 +68,15 @@ bool SlotReader::ReadBytes(void *dst, int n)
     return true;
 }
 
+const char *SlotReader::Take(int n)
+{
+    if (!Fill(n))
+        return nullptr;
+    const char *p = buffer_.constData() + pos_;
+    pos_ += n;
+    return p;
+}
+
 bool SlotReader::ReadBytes(QByteArray &dst, int n)
 {
     dst.resize(n);
@@ -107,10 +116,10 @@ bool ReadText(SlotReader &in, int max, QString &text, Prompter &prompter)
     uint16_t n = 0;
     if (!in.ReadU16(n))
         return false;
-    QByteArray bytes;
-    if (!in.ReadBytes(bytes, n))
+    const char *bytes = in.Take(n);
+    if (!bytes)
         return false;
-    text = DecodeHeldUtf8(bytes);
+    text = n ? DecodeHeldUtf8(bytes, n) : QString();
     if (text.size() > max && !prompter.YesNo(LengthQuestion(int(text.size()), max, text)))
         return false;
     uint16_t trailer = 0;
@@ -306,6 +315,21 @@ bool ReadAgenda(QIODevice &file, Agenda &into, Prompter &prompter)
     return true;
 }
 
+// Copies the previous file over the backup. A file that cannot be read (for instance
+// because it does not exist yet) leaves the backup alone; a failed copy is not an error.
+void CopyToBackup(const QString &path, const QString &backup)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return;
+    QFile out(backup);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        out.write(bytes);
+}
+
 } // namespace
 
 bool Agenda::Load(const QString &path, Prompter &prompter)
@@ -342,10 +366,8 @@ bool Agenda::Load(const QString &path, Prompter &prompter)
 bool Agenda::Save(const QString &path, Prompter &prompter)
 {
     const QString backup = BackupPath(path);
-    if (QFileInfo(backup) != QFileInfo(path) && QFile::exists(path)) {
-        QFile::remove(backup);
-        QFile::copy(path, backup);
-    }
+    if (QFileInfo(backup) != QFileInfo(path))
+        CopyToBackup(path, backup);
     const QString target = compressed ? path + QLatin1String(StoreText::kUncompressedSuffix) : path;
 
     SlotWriter out;

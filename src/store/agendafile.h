@@ -21,6 +21,9 @@ public:
     bool ReadU32(uint32_t &v);
     bool ReadBytes(void *dst, int n);
     bool ReadBytes(QByteArray &dst, int n);
+    // Makes the next n bytes available and returns a pointer to them (valid until the
+    // next call), or nullptr at the end of the data.
+    const char *Take(int n);
 
 private:
     bool Fill(int need);

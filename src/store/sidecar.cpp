@@ -3,7 +3,6 @@
 #include "common/prompter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <zlib.h>
 
@@ -121,18 +120,16 @@ bool ReadSidecar(const QString &sidecar, QByteArray &data)
     return true;
 }
 
-// Writes the whole sidecar anew; the old content stays if anything fails.
+// Writes the whole sidecar anew.
 bool WriteSidecar(const QString &sidecar, const QByteArray &data)
 {
-    QSaveFile f(sidecar);
-    f.setDirectWriteFallback(true);
-    if (!f.open(QIODevice::WriteOnly))
+    QFile f(sidecar);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    if (f.write(data) != data.size()) {
-        f.cancelWriting();
+    if (f.write(data) != data.size() || !f.flush())
         return false;
-    }
-    return f.commit();
+    f.close();
+    return f.error() == QFileDevice::NoError;
 }
 
 } // namespace
@@ -166,16 +163,16 @@ bool InfSetValue(const QString &path, const QString &key, const QString &value, 
     const QByteArray k = key.toLatin1();
     const QByteArray v = value.toLatin1();
     bool found = false;
-    if (LineAt(data, 0).isEmpty()) {
+    // An empty CRC line gets the placeholder; key lines behind it are still looked at, so
+    // that a key is never written twice.
+    if (LineAt(data, 0).isEmpty())
         data.replace(0, LineEnd(data, 0), QByteArrayLiteral("00000000\r\n"));
-    } else {
-        for (int pos = LineEnd(data, 0); pos < data.size(); pos = LineEnd(data, pos)) {
-            if (LineHasKey(LineAt(data, pos), k)) {
-                const int valueStart = pos + int(k.size()) + 1;
-                data.replace(valueStart, LineEnd(data, pos) - valueStart, v + "\r\n");
-                found = true;
-                break;
-            }
+    for (int pos = LineEnd(data, 0); pos < data.size(); pos = LineEnd(data, pos)) {
+        if (LineHasKey(LineAt(data, pos), k)) {
+            const int valueStart = pos + int(k.size()) + 1;
+            data.replace(valueStart, LineEnd(data, pos) - valueStart, v + "\r\n");
+            found = true;
+            break;
         }
     }
     if (!found) {

@@ -10,7 +10,15 @@ class Prompter;
 // ("read : " + URL, 0-100 by bytes received against the declared length). URLs are byte
 // strings, with or without the "http://" scheme (without it, plain HTTP on port 80).
 // A failed fetch (connection or resolution failure, status outside 200-299, no data for
-// kFetchStallMs, the user pressing Cancel) gives an empty result.
+// kFetchStallMs, the user pressing Cancel) gives an empty result. The routines never show
+// a message themselves.
+//
+// What reaches the server: the URL with space and tab escaped ("%20", "%09"); escapes the
+// caller made ("%26", "%20", ...) pass unchanged. Bytes a request line cannot carry raw
+// (controls, bytes 0x80 and above such as code page 1252 letters, and " # < > \ ^ ` { | })
+// are sent as "%XX" of the byte, so a "#" in a query value stays in the query.
+// Redirects follow Qt's default policy (followed, except from https to http); the final
+// status counts. No headers are added beyond the ones Qt always sends.
 
 constexpr int kFetchStallMs = 30000;
 

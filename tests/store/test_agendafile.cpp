@@ -1,0 +1,565 @@
+#include "common/scriptedprompter.h"
+#include "common/textcodec.h"
+#include "store/agenda.h"
+#include "store/agendafile.h"
+#include "store/sidecar.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QByteArray Header(uint32_t version, uint32_t size)
+{
+    SlotWriter w;
+    w.WriteBytes("BCM_AGENDA\0\0", 12);
+    w.WriteU32(version);
+    w.WriteU32(size);
+    return w.bytes;
+}
+
+// A phonebook file of the given records, `total` slots in all (the rest free).
+QByteArray MakeFile(const QList<AgendaRecord> &records, int total, uint32_t version = 80)
+{
+    SlotWriter w;
+    for (int i = 0; i < total; ++i)
+        WriteSlot(i < records.size() ? records.at(i) : AgendaRecord(), w, version);
+    return Header(version, uint32_t(w.bytes.size() + kAgendaHeaderSize)) + w.bytes;
+}
+
+AgendaRecord Record(uint32_t owner, const QString &label)
+{
+    AgendaRecord r;
+    r.recType = 1;
+    r.owner = owner;
+    r.label = label;
+    return r;
+}
+
+QString Sample(const QString &name)
+{
+    return QStringLiteral(KESTRAVON_TESTDATA "/agenda/") + name;
+}
+
+} // namespace
+
+// Reading and writing Agenda.dat: byte-exact round trips, the compressed form with its
+// sidecar and backup, and every kind of bad input.
+class TestAgendaFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void emptySlotIs144Bytes();
+    void textItems_data();
+    void textItems();
+    void textLengthWrapsLikeTheLengthWord();
+    void sampleRoundTripIsByteExact();
+    void sampleContents();
+    void roundTripSlotCounts_data();
+    void roundTripSlotCounts();
+    void anyTextBytesSurvive();
+    void version81WrittenAs80();
+    void allFreeSlots();
+    void userCounting_data();
+    void userCounting();
+    void truncatedFiles_data();
+    void truncatedFiles();
+    void failedLoadKeepsPhonebook_data();
+    void failedLoadKeepsPhonebook();
+    void lengthQuestion();
+    void saveKeepsBackupAndWritesSidecar();
+    void backupPath_data();
+    void backupPath();
+    void compressedRoundTrip();
+    void compressedSampleSavesIdentically();
+    void unwritableTarget();
+    void readSlotKeepsFieldsTheBytesDoNotCarry();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString Path(const QString &name) const { return dir_->filePath(name); }
+};
+
+void TestAgendaFile::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+}
+
+void TestAgendaFile::emptySlotIs144Bytes()
+{
+    SlotWriter w;
+    QVERIFY(WriteSlot(Record(1, QString()), w, 80));
+    QCOMPARE(w.bytes.size(), 144);
+    SlotWriter w81;
+    QVERIFY(WriteSlot(Record(1, QString()), w81, 81));
+    QCOMPARE(w81.bytes.size(), 148);
+    SlotWriter free;
+    QVERIFY(WriteSlot(AgendaRecord(), free, 80));
+    QCOMPARE(free.bytes, QByteArray(4, '\0'));
+}
+
+void TestAgendaFile::textItems_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QString() << QByteArray("\0\0\0\0", 4);
+    QTest::newRow("AB") << "AB" << QByteArray("\0\x02" "AB\0\0", 6);
+    QTest::newRow("e grave") << QStringLiteral("\u00E8") << QByteArray("\0\x02\xC3\xA8\0\0", 6);
+    QTest::newRow("held byte E8") << QString(QChar(char16_t(0xEEE8))) << QByteArray("\0\x01\xE8\0\0", 5);
+}
+
+void TestAgendaFile::textItems()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    SlotWriter w;
+    QVERIFY(WriteText(w, text));
+    QCOMPARE(w.bytes, bytes);
+    SlotReader r(bytes);
+    ScriptedPrompter p;
+    QString read;
+    QVERIFY(ReadText(r, 30, read, p));
+    QCOMPARE(read, text);
+    QVERIFY(p.shown.isEmpty());
+}
+
+void TestAgendaFile::textLengthWrapsLikeTheLengthWord()
+{
+    // The length word holds 16 bits: a longer text is written with its length modulo
+    // 65536 and only that many bytes, so the file stays readable.
+    SlotWriter w;
+    WriteText(w, QString(65538, QLatin1Char('x')));
+    QCOMPARE(w.bytes, QByteArray("\0\x02xx\0\0", 6));
+}
+
+void TestAgendaFile::sampleRoundTripIsByteExact()
+{
+    const QByteArray original = ReadAll(Sample(QStringLiteral("Agenda.dat")));
+    QVERIFY(!original.isEmpty());
+    const QString path = Path(QStringLiteral("Agenda.dat"));
+    QVERIFY(WriteAll(path, original));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(path, p));
+    QVERIFY(!a->compressed);
+    QVERIFY(a->Save(path, p));
+    QCOMPARE(ReadAll(path), original);
+    QVERIFY(p.shown.isEmpty());
+}
+
+void TestAgendaFile::sampleContents()
+{
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(Sample(QStringLiteral("Agenda.dat")), p));
+    QCOMPARE(a->slotCount, 403);
+    QCOMPARE(a->userCount, 2);
+    QCOMPARE(a->usedCount, 45);
+    QVERIFY(!a->modified);
+    QCOMPARE(a->UserName(0), QStringLiteral("MARCO:1"));
+    QCOMPARE(a->UserName(1), QStringLiteral("GIULIA:2"));
+    bool foundHeld = false, foundPostal = false;
+    for (int i = 0; i < a->slotCount; ++i) {
+        const AgendaRecord *r = a->RecordAt(i);
+        if (!r)
+            continue;
+        if (r->label == QStringLiteral("CAFF") + QChar(char16_t(0xEEE8)) + QStringLiteral(" CENTRALE"))
+            foundHeld = true;
+        if (r->nav.navFlags & kNavPostal) {
+            const std::array<uint8_t, 7> code = {1, 2, 3, 4, 5, 6, 0xAB};
+            QCOMPARE(r->nav.posCode, code);
+            foundPostal = true;
+        }
+    }
+    QVERIFY(foundHeld);
+    QVERIFY(foundPostal);
+}
+
+void TestAgendaFile::roundTripSlotCounts_data()
+{
+    QTest::addColumn<int>("slots");
+    QTest::newRow("401") << 401;
+    QTest::newRow("402") << 402;
+    QTest::newRow("403") << 403;
+}
+
+void TestAgendaFile::roundTripSlotCounts()
+{
+    QFETCH(int, slots);
+    AgendaRecord contact = Record(1, QStringLiteral("M\u00DCLLER"));
+    contact.nav.navFlags = kNavGps | kNavPostal | kNavPoi | 0x40;
+    contact.nav.lat.FromDegrees(48.1);
+    contact.nav.lon.FromDegrees(-11.5);
+    contact.nav.posRoad2.fill(0x5A);
+    contact.nav.poiCat = 0x0102;
+    contact.nav.poiLabel = QStringLiteral("POI");
+    contact.nav.cdYear = 2012;
+    contact.phone[4] = QStringLiteral("+49 89");
+    contact.emailType[3] = 7;
+    contact.acpDate2 = {12, 5, 6, 7, 8, 9};
+    contact.phoneWord = 0x1234;
+    contact.emailWord = 0;
+    const QByteArray file = MakeFile({Record(1, QStringLiteral("U")), AgendaRecord(), contact}, slots);
+    const QString path = Path(QStringLiteral("a.dat"));
+    QVERIFY(WriteAll(path, file));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(path, p));
+    QCOMPARE(a->slotCount, slots);
+    QCOMPARE(a->usedCount, 2);
+    QCOMPARE(*a->RecordAt(2), contact);
+    QVERIFY(a->Save(path, p));
+    QCOMPARE(ReadAll(path), file);
+}
+
+void TestAgendaFile::anyTextBytesSurvive()
+{
+    // Including the three-byte sequences that would decode into the held-byte range.
+    const QList<QByteArray> texts = {QByteArray("\xEE\xB8\x80"), QByteArray("\xEE\xBB\xBF"), QByteArray("\xE8"),
+                                     QByteArray("\xF0\x9F\x98\x80 ok"), QByteArray("\xC3\xA8\xFF\xFE")};
+    // Each text is put into the label of slot 0 by hand: the record model cannot express
+    // these bytes directly.
+    for (const QByteArray &t : texts) {
+        AgendaRecord r = Record(1, QString());
+        SlotWriter one;
+        one.WriteU32(1);
+        one.WriteU32(1);
+        one.WriteU16(uint16_t(t.size()));
+        one.WriteBytes(t.constData(), int(t.size()));
+        one.WriteU16(0);
+        SlotWriter rem;
+        WriteSlot(r, rem, 80);
+        const QByteArray slotBytes = one.bytes + rem.bytes.mid(4 + 4 + 4);  // after type, owner, empty label
+        QByteArray file = Header(80, 0) + slotBytes;
+        SlotWriter freeSlots;
+        for (int i = 1; i < 401; ++i)
+            freeSlots.WriteU32(0);
+        file += freeSlots.bytes;
+        SlotWriter size;
+        size.WriteU32(uint32_t(file.size()));
+        file.replace(16, 4, size.bytes);
+        const QString path = Path(QStringLiteral("held.dat"));
+        QVERIFY(WriteAll(path, file));
+        ScriptedPrompter p;
+        auto a = std::make_unique<Agenda>();
+        QVERIFY(a->Load(path, p));
+        QVERIFY(a->Save(path, p));
+        QCOMPARE(ReadAll(path).toHex(), file.toHex());
+    }
+}
+
+void TestAgendaFile::version81WrittenAs80()
+{
+    const QString path = Path(QStringLiteral("Agenda.dat"));
+    QVERIFY(QFile::copy(Sample(QStringLiteral("version81/Agenda.dat")), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(path, p));
+    int withFld51 = 0;
+    for (int i = 0; i < a->slotCount; ++i)
+        if (const AgendaRecord *r = a->RecordAt(i); r && r->fld51.startsWith(QStringLiteral("third text")))
+            ++withFld51;
+    QVERIFY(withFld51 > 0);
+    QVERIFY(a->Save(path, p));
+    const QByteArray saved = ReadAll(path);
+    QCOMPARE(saved.mid(12, 4), QByteArray("\0\0\0\x50", 4));
+    QVERIFY(!saved.contains("third text"));
+    // Apart from the version and the dropped texts, the file is the plain sample.
+    QCOMPARE(saved, ReadAll(Sample(QStringLiteral("Agenda.dat"))));
+}
+
+void TestAgendaFile::allFreeSlots()
+{
+    const QByteArray file = MakeFile({}, 403);
+    QCOMPARE(file.size(), 1632);
+    const QString path = Path(QStringLiteral("free.dat"));
+    QVERIFY(WriteAll(path, file));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(path, p));
+    QCOMPARE(a->usedCount, 0);
+    QCOMPARE(a->userCount, 1);
+    QCOMPARE(a->slotCount, 403);
+}
+
+void TestAgendaFile::userCounting_data()
+{
+    QTest::addColumn<QList<int>>("owners");  // owner per slot 0..3, 0 = free
+    QTest::addColumn<int>("users");
+    QTest::newRow("slot 2 is a contact of user 2") << QList<int>{1, 2, 2, 0} << 2;
+    QTest::newRow("slot 1 free") << QList<int>{1, 0, 3, 0} << 1;
+    QTest::newRow("four users") << QList<int>{1, 2, 3, 4} << 4;
+    QTest::newRow("three users") << QList<int>{1, 2, 3, 1} << 3;
+    QTest::newRow("slot 0 whatever it holds") << QList<int>{0, 2, 0, 0} << 2;
+}
+
+void TestAgendaFile::userCounting()
+{
+    QFETCH(QList<int>, owners);
+    QFETCH(int, users);
+    QList<AgendaRecord> records;
+    for (int o : owners)
+        records.append(o ? Record(uint32_t(o), QStringLiteral("R")) : AgendaRecord());
+    const QString path = Path(QStringLiteral("users.dat"));
+    QVERIFY(WriteAll(path, MakeFile(records, 401)));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(path, p));
+    QCOMPARE(a->userCount, users);
+}
+
+void TestAgendaFile::truncatedFiles_data()
+{
+    QTest::addColumn<int>("cut");  // bytes removed from the end of a 403-slot file
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<int>("slotCount");
+    // The test file's last three slots are used records of 144 bytes each.
+    QTest::newRow("complete") << 0 << true << 403;
+    QTest::newRow("inside slot 402") << 10 << true << 402;
+    QTest::newRow("ends after 401 slots") << 2 * 144 << true << 401;
+    QTest::newRow("inside slot 400") << 2 * 144 + 1 << false << 0;
+    QTest::newRow("header only") << -1 << false << 0;
+}
+
+void TestAgendaFile::truncatedFiles()
+{
+    QFETCH(int, cut);
+    QFETCH(bool, loads);
+    QList<AgendaRecord> records;
+    for (int i = 0; i < 403; ++i)
+        records.append(i == 0 || i >= 400 ? Record(1, QString()) : AgendaRecord());
+    QByteArray file = MakeFile(records, 403);
+    file.chop(cut < 0 ? file.size() - kAgendaHeaderSize : cut);
+    const QString path = Path(QStringLiteral("cut.dat"));
+    QVERIFY(WriteAll(path, file));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QCOMPARE(a->Load(path, p), loads);
+    if (loads) {
+        QTEST(a->slotCount, "slotCount");
+    } else {
+        QCOMPARE(a->slotCount, 403);  // untouched
+        QCOMPARE(a->UserName(3), QStringLiteral("User:4"));
+    }
+}
+
+void TestAgendaFile::failedLoadKeepsPhonebook_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("sidecar");  // empty: none
+    QTest::addColumn<QString>("message");
+    const QByteArray good = MakeFile({Record(1, QStringLiteral("A"))}, 401);
+    QTest::newRow("wrong magic") << (QByteArray("BCM_AGENDB") + good.mid(10)) << QByteArray() << QString();
+    QTest::newRow("no zero after magic") << (QByteArray("BCM_AGENDAX") + good.mid(11)) << QByteArray() << QString();
+    QTest::newRow("short header") << good.left(19) << QByteArray() << QString();
+    QTest::newRow("empty file") << QByteArray() << QByteArray() << QString();
+    QByteArray absurd = Header(80, 0);
+    absurd += QByteArray("\0\0\0\x01\0\0\0\x01\xFF\xFF", 10);
+    QTest::newRow("absurd text length") << absurd << QByteArray() << QString();
+    QTest::newRow("sidecar says compressed, file is plain")
+        << good << QByteArray("00000000\r\nUSIZE:5\r\n") << QStringLiteral("ZDeCompress ERROR");
+    QByteArray corrupt = qCompress(good).mid(4);  // a zlib stream...
+    corrupt[corrupt.size() / 2] = char(corrupt[corrupt.size() / 2] ^ 0x55);  // ...damaged
+    QTest::newRow("corrupt zlib stream") << corrupt << QByteArray("00000000\r\nUSIZE:1\r\n") << QStringLiteral("ZDeCompress ERROR");
+    QByteArray truncated = qCompress(good).mid(4);
+    truncated.chop(20);
+    QTest::newRow("truncated zlib stream") << truncated << QByteArray("00000000\r\nUSIZE:1\r\n") << QStringLiteral("ZDeCompress ERROR");
+}
+
+void TestAgendaFile::failedLoadKeepsPhonebook()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, sidecar);
+    QFETCH(QString, message);
+    const QString path = Path(QStringLiteral("bad.dat"));
+    QVERIFY(WriteAll(path, file));
+    if (!sidecar.isEmpty())
+        QVERIFY(WriteAll(SidecarPath(path), sidecar));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    AgendaRecord mine = Record(0, QStringLiteral("MINE"));
+    a->InsertRecord(mine);
+    const auto before = std::make_unique<Agenda>(*a);
+    QVERIFY(!a->Load(path, p));
+    QCOMPARE(a->slotCount, before->slotCount);
+    QCOMPARE(a->usedCount, before->usedCount);
+    QCOMPARE(a->userCount, before->userCount);
+    QCOMPARE(a->modified, before->modified);
+    QCOMPARE(a->compressed, before->compressed);
+    for (int i = 0; i < Agenda::kCapacity; ++i)
+        QCOMPARE(a->slots[size_t(i)], before->slots[size_t(i)]);
+    QCOMPARE(p.Messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    QVERIFY(!QFile::exists(path + QStringLiteral(".unc")));
+    QVERIFY(!a->Load(Path(QStringLiteral("missing.dat")), p));
+}
+
+void TestAgendaFile::lengthQuestion()
+{
+    const QString label = QString(31, QLatin1Char('L'));
+    const QString path = Path(QStringLiteral("long.dat"));
+    QVERIFY(WriteAll(path, MakeFile({Record(1, QStringLiteral("U")), Record(1, label)}, 401)));
+    const QString question = QStringLiteral(
+        "Field text length is greater than allowed maximum!&characters read=31 - max=30&text=LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL"
+        "&[* Continue to load this file ?]&(continue only if text show above is correct)");
+    {
+        ScriptedPrompter p;
+        p.answers = {Prompter::Answer::Yes};
+        auto a = std::make_unique<Agenda>();
+        QVERIFY(a->Load(path, p));
+        QCOMPARE(p.Messages(), QStringList{question});
+        QCOMPARE(a->RecordAt(1)->label, label);
+    }
+    {
+        ScriptedPrompter p;
+        p.answers = {Prompter::Answer::No};
+        auto a = std::make_unique<Agenda>();
+        QVERIFY(!a->Load(path, p));
+        QCOMPARE(p.Messages(), QStringList{question});
+        QCOMPARE(a->UserName(0), QStringLiteral("User:1"));
+    }
+    // Markup characters of the text are shown literally.
+    QCOMPARE(LengthQuestion(3, 2, QStringLiteral("a&[b")).section(QLatin1Char('&'), 0, 2),
+             QStringLiteral("Field text length is greater than allowed maximum!&characters read=3 - max=2&text=a`"));
+    QVERIFY(LengthQuestion(3, 2, QStringLiteral("a&[b")).contains(QStringLiteral("text=a`&`[b&[* Continue")));
+}
+
+void TestAgendaFile::saveKeepsBackupAndWritesSidecar()
+{
+    const QString path = Path(QStringLiteral("Agenda.dat"));
+    const QByteArray old("previous contents");
+    QVERIFY(WriteAll(path, old));
+    QVERIFY(WriteAll(Path(QStringLiteral("Agenda.BAK")), "older backup"));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    a->modified = true;
+    QVERIFY(a->Save(path, p));
+    QVERIFY(!a->modified);
+    QCOMPARE(ReadAll(Path(QStringLiteral("Agenda.BAK"))), old);
+    const QByteArray saved = ReadAll(path);
+    QCOMPARE(saved.left(16), QByteArray("BCM_AGENDA\0\0\0\0\0\x50", 16));
+    // Four users with the label "User" and one phone "nnnn", then 399 free slots.
+    QCOMPARE(saved.size(), 20 + 4 * (144 + 4 + 4) + 399 * 4);
+    SlotReader sizeWord(saved.mid(16, 4));
+    uint32_t size = 0;
+    QVERIFY(sizeWord.ReadU32(size));
+    QCOMPARE(int(size), saved.size());
+    const QByteArray sidecar = ReadAll(SidecarPath(path));
+    QCOMPARE(sidecar.size(), 10);
+    QVERIFY(sidecar.endsWith("\r\n"));
+    QCOMPARE(sidecar.mid(4, 4), QString::asprintf("%04x", Crc16(saved)).toLatin1());
+    QCOMPARE(sidecar.left(4), QString::asprintf("%04x", Crc16(sidecar.mid(4))).toLatin1());
+    // The first save of a new path has nothing to back up, and still succeeds.
+    QVERIFY(a->Save(Path(QStringLiteral("new.dat")), p));
+    QVERIFY(!QFile::exists(Path(QStringLiteral("new.BAK"))));
+}
+
+void TestAgendaFile::backupPath_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("backup");
+    QTest::newRow("extension") << "/x/Agenda.dat" << "/x/Agenda.BAK";
+    QTest::newRow("no extension") << "/x/Agenda" << "/x/Agenda.BAK";
+    QTest::newRow("dot in folder only") << "/x.y/Agenda" << "/x.y/Agenda.BAK";
+    QTest::newRow("two dots") << "/x/a.b.dat" << "/x/a.b.BAK";
+}
+
+void TestAgendaFile::backupPath()
+{
+    QFETCH(QString, path);
+    QTEST(BackupPath(path), "backup");
+}
+
+void TestAgendaFile::compressedRoundTrip()
+{
+    const QString path = Path(QStringLiteral("Agenda.dat"));
+    const QByteArray plain = ReadAll(Sample(QStringLiteral("Agenda.dat")));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(Sample(QStringLiteral("Agenda.dat")), p));
+    a->compressed = true;
+    QVERIFY(WriteAll(path, "old"));
+    QVERIFY(a->Save(path, p));
+    const QByteArray packed = ReadAll(path);
+    QCOMPARE(quint8(packed.at(0)), quint8(0x78));
+    QVERIFY(!QFile::exists(path + QStringLiteral(".unc")));
+    QCOMPARE(ReadAll(Path(QStringLiteral("Agenda.BAK"))), QByteArray("old"));
+    const QList<QByteArray> lines = ReadAll(SidecarPath(path)).split('\n');
+    QCOMPARE(lines.size(), 5);  // four lines, each ended by CR LF
+    QCOMPARE(lines[1], QString::asprintf("CRC_UNCOMPRESSED:%04x\r", Crc16(plain)).toLatin1());
+    QCOMPARE(lines[2], "USIZE:" + QByteArray::number(plain.size()) + "\r");
+    QCOMPARE(lines[3], "SIZE:" + QByteArray::number(packed.size()) + "\r");
+    QCOMPARE(lines[0].mid(4, 4), QString::asprintf("%04x", Crc16(packed)).toLatin1());
+
+    auto b = std::make_unique<Agenda>();
+    QVERIFY(b->Load(path, p));
+    QVERIFY(b->compressed);
+    QVERIFY(!QFile::exists(path + QStringLiteral(".unc")));
+    for (int i = 0; i < Agenda::kCapacity; ++i)
+        QCOMPARE(b->slots[size_t(i)], a->slots[size_t(i)]);
+    QVERIFY(p.shown.isEmpty());
+}
+
+void TestAgendaFile::compressedSampleSavesIdentically()
+{
+    const QString path = Path(QStringLiteral("Agenda.dat"));
+    QVERIFY(WriteAll(path, ReadAll(Sample(QStringLiteral("compressed/Agenda.dat")))));
+    QVERIFY(WriteAll(SidecarPath(path), ReadAll(Sample(QStringLiteral("compressed/Agenda.dat.inf")))));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(path, p));
+    QVERIFY(a->compressed);
+    QVERIFY(a->Save(path, p));
+    // Inflating what was written gives the plain sample back.
+    QVERIFY(ZDeCompressFile(path, Path(QStringLiteral("check.dat")), p) > 0);
+    QCOMPARE(ReadAll(Path(QStringLiteral("check.dat"))), ReadAll(Sample(QStringLiteral("Agenda.dat"))));
+    QCOMPARE(InfGetValue(path, QStringLiteral("USIZE")), QStringLiteral("10180"));
+}
+
+void TestAgendaFile::unwritableTarget()
+{
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    a->modified = true;
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.dat")));
+    QVERIFY(!a->Save(Path(QStringLiteral("folder.dat")), p));
+    QVERIFY(a->modified);
+    QVERIFY(!a->Save(Path(QStringLiteral("no/such/folder/Agenda.dat")), p));
+    QVERIFY(a->modified);
+}
+
+void TestAgendaFile::readSlotKeepsFieldsTheBytesDoNotCarry()
+{
+    AgendaRecord r = Record(1, QStringLiteral("A"));
+    r.fld51 = QStringLiteral("kept");
+    r.nav.poiLabel = QStringLiteral("poi kept");
+    SlotWriter w;
+    AgendaRecord plain = Record(2, QStringLiteral("B"));
+    WriteSlot(plain, w, 80);
+    SlotReader in(w.bytes);
+    ScriptedPrompter p;
+    QVERIFY(ReadSlot(r, in, 80, p));
+    QCOMPARE(r.label, QStringLiteral("B"));
+    QCOMPARE(r.fld51, QStringLiteral("kept"));
+    QCOMPARE(r.nav.poiLabel, QStringLiteral("poi kept"));
+}
+
+QTEST_GUILESS_MAIN(TestAgendaFile)
+#include "test_agendafile.moc"
