@@ -1,13 +1,15 @@
 #pragma once
 
+#include "update/version.h"
+
 #include <QString>
 
 // The main window's own texts, kept together so that each is written once.
 namespace AppText {
 
-inline const QString programName = QStringLiteral("KESTRAVON");
-inline const QString version = QStringLiteral("v01.09");
-inline const QString releaseDate = QStringLiteral("11/10/2013");
+inline const QString programName = QString::fromLatin1(kProgramName);
+inline const QString version = QString::fromLatin1(kProgramVersion);
+inline const QString releaseDate = QString::fromLatin1(kProgramDate);
 
 inline QString WindowTitle()
 {
@@ -22,8 +24,13 @@ inline const QString checkUpdates = QStringLiteral("Check for program updates ?"
 inline const QString defaultFilename = QStringLiteral("Agenda.dat");
 inline const QString loadTitle = QStringLiteral("Load Agenda.dat file");
 inline const QString saveTitle = QStringLiteral("Save Agenda.dat file");
-inline const QString agendaFilter = QStringLiteral("Agenda.dat (Agenda.dat);;All files (*.*)");
+// File selector types; "All files" matches every name, with or without an extension.
+inline const QString agendaFilter = QStringLiteral("Agenda.dat (Agenda.dat);;All files (*)");
 inline const QString agendaSuffix = QStringLiteral("dat");
+inline const QString vcfFilter = QStringLiteral("vCard file (*.vcf);;All files (*)");
+inline const QString vcfSuffix = QStringLiteral("vcf");
+inline const QString csvFilter = QStringLiteral("Excel CSV file (*.csv);;All files (*)");
+inline const QString csvSuffix = QStringLiteral("csv");
 inline const QString errorLoading = QStringLiteral("Error loading file : ");
 inline const QString errorSaving = QStringLiteral("Error saving file : ");
 inline const QString saveModified = QStringLiteral("Save modified Agenda ?");

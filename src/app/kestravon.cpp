@@ -3,6 +3,7 @@
 #include "app/apptexts.h"
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "update/update.h"
 #include "ui_KESTRAVONLayout.h"
 
 #include <QCloseEvent>
@@ -142,7 +143,10 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     setWindowTitle(AppText::WindowTitle());
     setMinimumSize(800, 420);
     resize(800, 420);
-    agendaDir_ = QDir::currentPath();
+    const QString start = QDir::currentPath();
+    fsAgenda = {AppText::agendaFilter, AppText::agendaSuffix, start};
+    fsVcf = {AppText::vcfFilter, AppText::vcfSuffix, start};
+    fsCsv = {AppText::csvFilter, AppText::csvSuffix, start};
     ui_->esFilename->setText(AppText::defaultFilename);
 
     for (int k = 0; k < kListCount; ++k)
@@ -835,42 +839,44 @@ bool KESTRAVON::LoadFile(const QString &path)
     return false;
 }
 
-void KESTRAVON::RememberDirectory(const QString &path)
+Prompter::FileRequest FileSelector::Request(Prompter::FileRequest::Mode mode, const QString &title,
+                                           const QString &proposed) const
 {
-    agendaDir_ = QFileInfo(path).absolutePath();
+    Prompter::FileRequest request;
+    request.mode = mode;
+    request.title = title;
+    request.filter = filter;
+    request.defaultSuffix = defaultSuffix;
+    request.proposed = proposed;
+    request.directory = directory;
+    return request;
+}
+
+void FileSelector::Remember(const QString &path)
+{
+    if (!path.isEmpty())
+        directory = QFileInfo(path).absolutePath();
 }
 
 void KESTRAVON::OnLoad()
 {
     if (!AskSave())
         return;
-    Prompter::FileRequest request;
-    request.mode = Prompter::FileRequest::Mode::Open;
-    request.title = AppText::loadTitle;
-    request.filter = AppText::agendaFilter;
-    request.defaultSuffix = AppText::agendaSuffix;
-    request.proposed = Filename();
-    request.directory = agendaDir_;
-    const QString path = prompter_.ChooseFile(request);
+    const QString path = prompter_.ChooseFile(
+        fsAgenda.Request(Prompter::FileRequest::Mode::Open, AppText::loadTitle, Filename()));
     if (path.isEmpty())
         return;
-    RememberDirectory(path);
+    fsAgenda.Remember(path);
     LoadFile(path);
 }
 
 bool KESTRAVON::SaveAs()
 {
-    Prompter::FileRequest request;
-    request.mode = Prompter::FileRequest::Mode::Save;
-    request.title = AppText::saveTitle;
-    request.filter = AppText::agendaFilter;
-    request.defaultSuffix = AppText::agendaSuffix;
-    request.proposed = Filename();
-    request.directory = agendaDir_;
-    const QString path = prompter_.ChooseFile(request);
+    const QString path = prompter_.ChooseFile(
+        fsAgenda.Request(Prompter::FileRequest::Mode::Save, AppText::saveTitle, Filename()));
     if (path.isEmpty())
         return false;
-    RememberDirectory(path);
+    fsAgenda.Remember(path);
     ui_->esFilename->setText(path);
     const bool saved = agenda.Save(path, prompter_);
     if (!saved)
@@ -935,9 +941,7 @@ bool KESTRAVON::CheckUpdates()
 
 bool KESTRAVON::RunUpdateCheck()
 {
-    // The update check is called here with the program name, the version and the
-    // restart flag. Until it exists, "Yes" goes on without checking.
-    return false;
+    return CheckForUpdate(AppText::programName, AppText::version, true, prompter_);
 }
 
 int KESTRAVON::Run()

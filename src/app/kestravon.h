@@ -8,7 +8,8 @@
 
 #include <array>
 
-class Prompter;
+#include "common/prompter.h"
+
 class QMenu;
 class QTableWidget;
 class QTabWidget;
@@ -18,6 +19,21 @@ class QPushButton;
 namespace Ui {
 class KESTRAVONLayout;
 }
+
+// A file selector: its file types, default extension, and the folder it starts in, which
+// it remembers between uses.
+struct FileSelector
+{
+    QString filter;         // e.g. "vCard file (*.vcf);;All files (*)"
+    QString defaultSuffix;  // without the dot
+    QString directory;
+
+    // A request of this selector; `proposed` is the file name offered.
+    Prompter::FileRequest Request(Prompter::FileRequest::Mode mode, const QString &title,
+                                  const QString &proposed) const;
+    // Remembers the folder of a chosen file.
+    void Remember(const QString &path);
+};
 
 // The main window: one phonebook, shown as one record list per user on the tabs of
 // `tcUser`, with the commands that change it and the load/save/exit workflow. Every
@@ -51,6 +67,11 @@ public:
 
     // Remembered column widths, one row per list (entries 20..29 are unused).
     std::array<std::array<int, 30>, kListCount> savedWidth;
+
+    // The file selectors for phonebooks, vCard files and CSV files.
+    FileSelector fsAgenda;
+    FileSelector fsVcf;
+    FileSelector fsCsv;
 
     QTableWidget *List(int k) const { return lists_[size_t(k)]; }
     int CurrentTab() const;
@@ -144,14 +165,12 @@ private:
     void SortColumn(int k, int column);
     void ShowColumnMenu(int k, const QPoint &pos);
     void ShowContextMenu(int k, const QPoint &pos);
-    void RememberDirectory(const QString &path);
 
     Ui::KESTRAVONLayout *ui_;
     std::array<QTableWidget *, kListCount> lists_{};
     // Sort state per list: last column clicked and its order.
     std::array<int, kListCount> sortColumn_{};
     std::array<bool, kListCount> sortAscending_{};
-    QString agendaDir_;  // directory the phonebook selector starts in
     QEventLoop loop_;
     bool finished_ = false;
     bool filling_ = false;

@@ -80,6 +80,15 @@ void TestMainWindow::layoutControls()
     QCOMPARE(file->focusPolicy(), Qt::NoFocus);
     QVERIFY(w.minimumWidth() >= 800 && w.minimumHeight() >= 420);
 
+    // The three file selectors start in the current folder with their own types.
+    QCOMPARE(w.fsAgenda.filter, QStringLiteral("Agenda.dat (Agenda.dat);;All files (*)"));
+    QCOMPARE(w.fsVcf.filter, QStringLiteral("vCard file (*.vcf);;All files (*)"));
+    QCOMPARE(w.fsCsv.filter, QStringLiteral("Excel CSV file (*.csv);;All files (*)"));
+    QCOMPARE(w.fsVcf.defaultSuffix, QStringLiteral("vcf"));
+    QCOMPARE(w.fsCsv.defaultSuffix, QStringLiteral("csv"));
+    for (const FileSelector *fs : {&w.fsAgenda, &w.fsVcf, &w.fsCsv})
+        QCOMPARE(fs->directory, QDir::currentPath());
+
     // The widths and hidden columns every list starts with.
     const int expected[20] = {40, 120, 0, 0, 200, 40, 60, 120, 80, 150, 130, 0, 0, 0, 0, 150, 0, 0, 0, 0};
     for (int c = 0; c < 20; ++c)
