@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/cliprompter.h"
+#include "cli/interchangecommands.h"
 #include "cli/recordjson.h"
 #include "common/markup.h"
 #include "store/agenda.h"
@@ -26,6 +27,11 @@ const std::vector<CliCommand> &CliCommands()
         {"info", "FILE", 1, 1, RunInfo},
         {"dump", "FILE", 1, 1, RunDump},
         {"resave", "FILE", 1, 1, RunResave},
+        {"export-vcf", "FILE RECORD OUT.vcf", 3, 3, RunExportVcf},
+        {"import-vcf", "FILE RECORD IN.vcf", 3, 3, RunImportVcf},
+        {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf},
+        {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv},
+        {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv},
     };
     return commands;
 }

@@ -1,0 +1,165 @@
+#include "cli/interchangecommands.h"
+
+#include "common/markup.h"
+#include "common/prompter.h"
+#include "formats/interchange.h"
+#include "store/agenda.h"
+
+#include <memory>
+
+namespace {
+
+// Texts of the command-line checks (the exchange itself reports with the window's texts).
+constexpr char kBadRecord[] = "Not a record number : ";
+constexpr char kBadUser[] = "Not a user number (1-4) : ";
+constexpr char kNoRecord[] = "No record in use with number ";
+constexpr char kNoUser[] = "The phonebook has no user ";
+
+// A positive decimal number, or 0.
+int ParseNumber(const QString &text)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok, 10);
+    return ok && n > 0 ? n : 0;
+}
+
+bool ParseRecord(const QString &text, int &slot, Prompter &prompter)
+{
+    const int n = ParseNumber(text);
+    if (n == 0) {
+        prompter.Information(QLatin1String(kBadRecord) + MarkupEscape(text));
+        return false;
+    }
+    slot = n - 1;
+    return true;
+}
+
+bool ParseUser(const QString &text, uint32_t &user, Prompter &prompter)
+{
+    const int n = ParseNumber(text);
+    if (n < 1 || n > Agenda::kMaxUsers) {
+        prompter.Information(QLatin1String(kBadUser) + MarkupEscape(text));
+        return false;
+    }
+    user = uint32_t(n);
+    return true;
+}
+
+bool CheckRecord(const Agenda &agenda, int slot, Prompter &prompter)
+{
+    if (agenda.RecordAt(slot))
+        return true;
+    prompter.Information(QLatin1String(kNoRecord) + QString::number(slot + 1));
+    return false;
+}
+
+bool CheckUser(const Agenda &agenda, uint32_t user, Prompter &prompter)
+{
+    if (int(user) <= agenda.userCount)
+        return true;
+    prompter.Information(QLatin1String(kNoUser) + QString::number(user));
+    return false;
+}
+
+// Saves when the command changed the phonebook; a failed save fails the command.
+int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompter)
+{
+    if (agenda.modified && !CliSave(agenda, path, prompter))
+        return kCliFailed;
+    return anyFailed ? kCliFailed : kCliOk;
+}
+
+} // namespace
+
+int RunExportVcf(const CliArgs &args, Prompter &prompter)
+{
+    const QString path = args.positional.at(0);
+    int slot = 0;
+    if (!ParseRecord(args.positional.at(1), slot, prompter))
+        return kCliUsage;
+    auto agenda = std::make_unique<Agenda>();
+    if (!CliLoad(*agenda, path, prompter))
+        return kCliFailed;
+    if (!CheckRecord(*agenda, slot, prompter))
+        return kCliUsage;
+    return ExportVcfRecord(*agenda, slot, args.positional.at(2), prompter) ? kCliOk : kCliFailed;
+}
+
+int RunImportVcf(const CliArgs &args, Prompter &prompter)
+{
+    const QString path = args.positional.at(0);
+    int slot = 0;
+    if (!ParseRecord(args.positional.at(1), slot, prompter))
+        return kCliUsage;
+    auto agenda = std::make_unique<Agenda>();
+    if (!CliLoad(*agenda, path, prompter))
+        return kCliFailed;
+    if (!CheckRecord(*agenda, slot, prompter))
+        return kCliUsage;
+    // The record stays with its owner.
+    const uint32_t user = agenda->slots[size_t(slot)].owner;
+    const bool ok = ImportVcfRecord(*agenda, slot, user, args.positional.at(2), prompter);
+    return Finish(*agenda, path, !ok, prompter);
+}
+
+int RunInsertVcf(const CliArgs &args, Prompter &prompter)
+{
+    const QString path = args.positional.at(0);
+    uint32_t user = 0;
+    if (!ParseUser(args.positional.at(1), user, prompter))
+        return kCliUsage;
+    auto agenda = std::make_unique<Agenda>();
+    if (!CliLoad(*agenda, path, prompter))
+        return kCliFailed;
+    if (!CheckUser(*agenda, user, prompter))
+        return kCliUsage;
+    bool anyFailed = false;
+    for (int i = 2; i < args.positional.size(); ++i) {
+        const InsertVcfResult r = InsertVcfFile(*agenda, user, args.positional.at(i), prompter);
+        if (r.importFailed || r.slot == 0)
+            anyFailed = true;
+        if (r.cancelled)
+            break;
+    }
+    return Finish(*agenda, path, anyFailed, prompter);
+}
+
+int RunExportCsv(const CliArgs &args, Prompter &prompter)
+{
+    const QString path = args.positional.at(0);
+    QList<int> slotList;
+    for (int i = 2; i < args.positional.size(); ++i) {
+        int slot = 0;
+        if (!ParseRecord(args.positional.at(i), slot, prompter))
+            return kCliUsage;
+        slotList.append(slot);
+    }
+    auto agenda = std::make_unique<Agenda>();
+    if (!CliLoad(*agenda, path, prompter))
+        return kCliFailed;
+    if (args.positional.size() == 2) {
+        for (int slot = 0; slot < agenda->slotCount; ++slot)
+            if (agenda->RecordAt(slot))
+                slotList.append(slot);
+    }
+    for (int slot : slotList)
+        if (!CheckRecord(*agenda, slot, prompter))
+            return kCliUsage;
+    const CsvResult r = ExportCsvRecords(*agenda, slotList, args.positional.at(1), prompter);
+    return r.fileOk && r.failed == 0 ? kCliOk : kCliFailed;
+}
+
+int RunInsertCsv(const CliArgs &args, Prompter &prompter)
+{
+    const QString path = args.positional.at(0);
+    uint32_t user = 0;
+    if (!ParseUser(args.positional.at(1), user, prompter))
+        return kCliUsage;
+    auto agenda = std::make_unique<Agenda>();
+    if (!CliLoad(*agenda, path, prompter))
+        return kCliFailed;
+    if (!CheckUser(*agenda, user, prompter))
+        return kCliUsage;
+    const CsvResult r = InsertCsvRecords(*agenda, user, args.positional.at(2), prompter);
+    return Finish(*agenda, path, !r.fileOk || r.failed > 0, prompter);
+}

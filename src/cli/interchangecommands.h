@@ -1,0 +1,13 @@
+#pragma once
+
+#include "cli/commands.h"
+
+// vCard and CSV exchange commands of the command-line companion. Each loads the phonebook,
+// acts, and saves it back when it changed anything. Exit status 1 when any record failed,
+// 2 on a usage error (also a record number that names no record, a user that does not
+// exist).
+int RunExportVcf(const CliArgs &args, Prompter &prompter);  // FILE RECORD OUT.vcf
+int RunImportVcf(const CliArgs &args, Prompter &prompter);  // FILE RECORD IN.vcf
+int RunInsertVcf(const CliArgs &args, Prompter &prompter);  // FILE USER IN.vcf...
+int RunExportCsv(const CliArgs &args, Prompter &prompter);  // FILE OUT.csv [RECORD...]
+int RunInsertCsv(const CliArgs &args, Prompter &prompter);  // FILE USER IN.csv

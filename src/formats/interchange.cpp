@@ -1,0 +1,147 @@
+#include "formats/interchange.h"
+
+#include "common/markup.h"
+#include "common/prompter.h"
+#include "formats/csv.h"
+#include "formats/vcard.h"
+#include "store/agenda.h"
+
+#include <QFile>
+
+namespace {
+
+QString PathMessage(const char *text, const QString &path)
+{
+    return QLatin1String(text) + MarkupEscape(MessagePath(path));
+}
+
+QString RecordMessage(const char *text, int number, const QString &label)
+{
+    return QLatin1String(text) + QString::number(number) + QStringLiteral(": ") + MarkupEscape(label);
+}
+
+} // namespace
+
+QString RecordTitle(const char *title, int slot, const QString &label)
+{
+    return QLatin1String(title) + QString::number(slot + 1) + QStringLiteral(" - ") + label;
+}
+
+bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompter &prompter)
+{
+    if (ExportVCardAt(agenda, slot, path))
+        return true;
+    prompter.Information(PathMessage(InterchangeText::kErrorExportingFile, path));
+    return false;
+}
+
+bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter)
+{
+    if (ImportVCardAt(agenda, slot, user, path, prompter))
+        return true;
+    prompter.Information(PathMessage(InterchangeText::kErrorImportingFile, path));
+    return false;
+}
+
+InsertVcfResult InsertVcfFile(Agenda &agenda, uint32_t user, const QString &path, Prompter &prompter)
+{
+    InsertVcfResult result;
+    AgendaRecord record;
+    record.owner = user;
+    if (!ImportVCard(record, path, prompter)) {
+        result.importFailed = true;
+        if (!prompter.OkCancel(PathMessage(InterchangeText::kErrorImporting, path))) {
+            result.cancelled = true;
+            return result;
+        }
+    }
+    result.slot = agenda.InsertRecord(record);
+    if (result.slot == 0)
+        prompter.Information(QLatin1String(InterchangeText::kNoMoreSpace));
+    return result;
+}
+
+CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, const QString &path,
+                           Prompter &prompter)
+{
+    CsvResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !WriteCsvHeader(file)) {
+        prompter.Information(PathMessage(InterchangeText::kErrorCreatingFile, path));
+        result.fileOk = false;
+        return result;
+    }
+    for (int slot : slotList) {
+        const AgendaRecord *record = agenda.RecordAt(slot);
+        if (record && WriteCsvLine(*record, file)) {
+            ++result.done;
+        } else {
+            ++result.failed;
+            prompter.Information(RecordMessage(InterchangeText::kErrorExportingRecord, slot + 1,
+                                               record ? record->label : QString()));
+        }
+    }
+    file.close();
+    return result;
+}
+
+CsvResult ImportCsvRecords(Agenda &agenda, const QList<int> &slotList, const QString &path, Prompter &prompter,
+                           const std::function<void(int)> &stored)
+{
+    CsvResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !CheckCsvHeader(file)) {
+        prompter.Information(PathMessage(InterchangeText::kErrorReadingFile, path));
+        result.fileOk = false;
+        return result;
+    }
+    for (int slot : slotList) {
+        const AgendaRecord *current = agenda.RecordAt(slot);
+        AgendaRecord r = current ? *current : AgendaRecord();
+        const QString label = r.label;
+        if (current && ReadCsvLine(r, file) && agenda.StoreRecord(slot, r)) {
+            ++result.done;
+            if (stored)
+                stored(slot);
+        } else {
+            ++result.failed;
+            prompter.Information(RecordMessage(InterchangeText::kErrorImportingRecord, slot + 1, label));
+        }
+    }
+    file.close();
+    return result;
+}
+
+CsvResult InsertCsvRecords(Agenda &agenda, uint32_t user, const QString &path, Prompter &prompter,
+                           const std::function<void(int)> &inserted)
+{
+    CsvResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !CheckCsvHeader(file)) {
+        prompter.Information(PathMessage(InterchangeText::kErrorReadingFile, path));
+        result.fileOk = false;
+        return result;
+    }
+    AgendaRecord r;
+    for (int lineNo = 2;; ++lineNo) {
+        r.owner = user;
+        if (!ReadCsvLine(r, file)) {
+            if (file.atEnd())
+                break;
+            ++result.failed;
+            prompter.Information(RecordMessage(InterchangeText::kErrorImportingLine, lineNo, r.label));
+            continue;
+        }
+        const int slot = agenda.InsertRecord(r);
+        if (slot == 0) {
+            ++result.failed;
+            prompter.Information(QLatin1String(InterchangeText::kNoMoreSpace));
+            continue;
+        }
+        ++result.done;
+        if (inserted)
+            inserted(slot);
+    }
+    file.close();
+    return result;
+}

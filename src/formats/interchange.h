@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class Agenda;
+class Prompter;
+
+// The texts of the vCard and CSV exchange: messages, file selector titles, menu entries.
+namespace InterchangeText {
+// vCard reader debug message: File: <path> - Unknown token "<TOKEN>" at line <n>
+constexpr char kFile[] = "File: ";
+constexpr char kUnknownToken[] = " - Unknown token ";
+constexpr char kAtLine[] = " at line ";
+
+constexpr char kErrorExportingFile[] = "Error exporting file : ";
+constexpr char kErrorImportingFile[] = "Error importing file : ";
+constexpr char kErrorImporting[] = "Error importing : ";
+constexpr char kNoMoreSpace[] = "No more space to add contact to Agenda";
+constexpr char kErrorCreatingFile[] = "Error creating file : ";
+constexpr char kErrorReadingFile[] = "Error reading file : ";
+constexpr char kErrorExportingRecord[] = "Error exporting record ";
+constexpr char kErrorImportingRecord[] = "Error importing record ";
+constexpr char kErrorImportingLine[] = "Error importing line ";
+
+// File selector titles; the per-record ones are followed by the record number, " - " and
+// the label (RecordTitle).
+constexpr char kExportVcfTitle[] = "Export to vCard : REC.";
+constexpr char kImportVcfTitle[] = "Import from vCard : REC.";
+constexpr char kInsertVcfTitle[] = "Insert from vCard";
+constexpr char kExportCsvTitle[] = "Export to Excel CSV file";
+constexpr char kImportCsvTitle[] = "Import from Excel CSV file";
+constexpr char kInsertCsvTitle[] = "Insert from Excel CSV file";
+
+// Menu entries of the export and import buttons and of the insert menu.
+constexpr char kToVcf[] = "to Vcf file";
+constexpr char kToCsv[] = "to Excel CSV file";
+constexpr char kFromVcf[] = "from Vcf file";
+constexpr char kFromCsv[] = "from Excel CSV file";
+// Entries of the list's context menu.
+constexpr char kMenuExportVcf[] = "Export to vCard";
+constexpr char kMenuImportVcf[] = "Import from vCard";
+constexpr char kMenuInsertVcf[] = "Insert from vCard";
+constexpr char kMenuExportCsv[] = "Export to Excel CSV";
+constexpr char kMenuImportCsv[] = "Import from Excel CSV";
+constexpr char kMenuInsertCsv[] = "Insert from Excel CSV";
+
+// File selector types.
+constexpr char kVcfFilter[] = "vCard file (*.vcf);;All files (*)";
+constexpr char kVcfSuffix[] = "vcf";
+constexpr char kCsvFilter[] = "Excel CSV file (*.csv);;All files (*)";
+constexpr char kCsvSuffix[] = "csv";
+} // namespace InterchangeText
+
+// "<title><slot + 1> - <label>", e.g. "Export to vCard : REC.8 - MARIO".
+QString RecordTitle(const char *title, int slot, const QString &label);
+
+// One record or one file of the bulk exchange commands. The main window's commands and the
+// command-line companion share them; they report through the Prompter exactly as the
+// window does, and leave the list rows to the caller (the callbacks name changed slots).
+
+// Writes a used slot as a vCard file; shows "Error exporting file : <path>" on failure.
+bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompter &prompter);
+// Reads a vCard file onto a slot of user `user`; shows "Error importing file : <path>" on
+// failure (the slot keeps its contents, but its owner has been set).
+bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter);
+
+struct InsertVcfResult
+{
+    bool importFailed = false;  // the file could not be read as a card
+    bool cancelled = false;     // ... and the user chose Cancel: stop the command
+    int slot = 0;               // the new record's slot; 0 when none was added
+};
+// Adds a vCard file as a new record of user `user`. A file that cannot be read asks
+// "Error importing : <path>" with OK/Cancel; OK adds the empty record in its place. A full
+// phonebook shows "No more space to add contact to Agenda".
+InsertVcfResult InsertVcfFile(Agenda &agenda, uint32_t user, const QString &path, Prompter &prompter);
+
+struct CsvResult
+{
+    bool fileOk = true;  // false: the file could not be created / read (message shown)
+    int done = 0;        // records written, updated or inserted
+    int failed = 0;      // records or lines that gave a message
+};
+// Writes the header and the line of each slot, in the given order, to a new CSV file.
+CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, const QString &path,
+                           Prompter &prompter);
+// Reads the lines after the header onto the slots, in order; `stored` is called for every
+// slot that was updated.
+CsvResult ImportCsvRecords(Agenda &agenda, const QList<int> &slotList, const QString &path, Prompter &prompter,
+                           const std::function<void(int)> &stored = {});
+// Adds every line after the header as a new record of user `user`; `inserted` is called
+// with the slot of each new record, in order.
+CsvResult InsertCsvRecords(Agenda &agenda, uint32_t user, const QString &path, Prompter &prompter,
+                           const std::function<void(int)> &inserted = {});

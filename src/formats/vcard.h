@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+
+class Agenda;
+class Prompter;
+struct AgendaRecord;
+
+// Set once at start-up by "-vcfdebug": the vCard reader then reports every token it does
+// not know (property names, parameter names and values) through the Prompter.
+extern bool vcfDebug;
+
+// One vCard parameter keyword and the bit it stands for.
+struct VCardParam
+{
+    const char *name;
+    uint32_t value;
+};
+
+// One vCard property keyword and the parameter bits it admits.
+struct VCardProperty
+{
+    const char *name;
+    uint32_t admitted;
+};
+
+// Parameter keywords in the order the writer emits them. Entry 0 is the value of the
+// ENCODING parameter; it shares its bit with PREF.
+extern const std::array<VCardParam, 30> VCardParamTable;
+// Property keywords; the index is the property code of a VCardItem.
+extern const std::array<VCardProperty, 30> VCardPropertyTable;
+
+// Property codes that the record mapping uses.
+enum VCardCode : int32_t {
+    kVcBegin = 0,
+    kVcEnd = 1,
+    kVcVersion = 2,
+    kVcFn = 3,
+    kVcN = 4,
+    kVcTel = 5,
+    kVcEmail = 6,
+    kVcAdr = 7,
+    kVcNote = 8,
+    kVcGeo = 9,
+};
+
+// Parameter bits.
+namespace VcParam {
+constexpr uint32_t QuotedPrintable = 1u << 0;
+constexpr uint32_t Pref = 1u << 0;
+constexpr uint32_t Work = 1u << 1;
+constexpr uint32_t Home = 1u << 2;
+constexpr uint32_t Voice = 1u << 3;
+constexpr uint32_t Fax = 1u << 4;
+constexpr uint32_t Msg = 1u << 5;
+constexpr uint32_t Cell = 1u << 6;
+constexpr uint32_t Pager = 1u << 7;
+constexpr uint32_t Internet = 1u << 21;
+constexpr uint32_t Dom = 1u << 28;
+constexpr uint32_t Intl = 1u << 29;
+constexpr uint32_t Postal = 1u << 30;
+constexpr uint32_t Parcel = 1u << 31;
+} // namespace VcParam
+
+// One recognised property line.
+struct VCardItem
+{
+    int32_t property = 0;   // index into VCardPropertyTable
+    uint32_t params = 0;    // parameter bits, reduced to those the property admits
+    QString value;          // Quoted-Printable already decoded where the line asked for it
+};
+
+// The items of a vCard file in file order; appended at the end, consumed from the front.
+class VCard
+{
+public:
+    // Appends one item per recognised property line of the file. False when the file
+    // cannot be opened (nothing appended); otherwise true exactly when the last recognised
+    // property line was END.
+    bool ReadVcf(const QString &fileName, Prompter &prompter);
+    // The same on bytes already in memory; `fileName` is only used in messages.
+    bool ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Prompter &prompter);
+    // Moves the first item into `item`; false when there is none.
+    bool TakeFirst(VCardItem &item);
+    // Writes BEGIN:VCARD, the items (emptying the list) and END:VCARD as UTF-8 with CR LF.
+    // False when the file cannot be created or written.
+    bool WriteVcf(const QString &fileName);
+    // The bytes WriteVcf writes (also empties the list).
+    QByteArray WriteVcfBytes();
+
+    void Append(const VCardItem &item) { items_.push_back(item); }
+    void Append(int32_t property, uint32_t params, const QString &value) { items_.push_back({property, params, value}); }
+    int Count() const { return int(items_.size()); }
+    const VCardItem &At(int i) const { return items_[size_t(i)]; }
+
+private:
+    std::deque<VCardItem> items_;
+};
+
+// Fills a record from the first card of a vCard file. On false the record is unchanged.
+bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompter);
+// Imports into the slot `index`, first setting its owner (the user slot's own number, or
+// `user` for a contact slot). Marks the phonebook modified on success.
+bool ImportVCardAt(Agenda &agenda, int index, uint32_t user, const QString &fileName, Prompter &prompter);
+
+// Writes a record as a vCard file.
+bool ExportVCard(const AgendaRecord &record, const QString &fileName);
+// Writes a used slot as a vCard file; false for a free slot or an index out of range.
+bool ExportVCardAt(const Agenda &agenda, int index, const QString &fileName);
+// The items ExportVCard writes for a record, appended to `card`.
+void BuildVCard(const AgendaRecord &record, VCard &card);
+
+// Component n (0-based) of a ";"-separated ADR value; empty beyond the last.
+QString AddressComponent(const QString &value, int n);
+// Splits "Via Roma 12" or "12 Via Roma" into street and house number.
+void SplitHouseNumber(const QString &text, QString &street, QString &number);
+
+uint32_t ParamsToPhoneType(uint32_t params);
+uint32_t ParamsToEmailType(uint32_t params);
+uint32_t PhoneTypeToParams(uint32_t phoneType);
+uint32_t EmailTypeToParams(uint32_t emailType);

@@ -1,0 +1,130 @@
+#include "formats/vcard.h"
+
+#include "common/textcodec.h"
+#include "store/agenda.h"
+
+#include <QFile>
+
+uint32_t PhoneTypeToParams(uint32_t phoneType)
+{
+    using namespace VcParam;
+    switch (phoneType) {
+    case 3: return Home | Fax;
+    case 4: return Home | Cell;
+    case 5: return Pref | Home;
+    case 6: return Pref | Work | Voice;
+    case 7: return Home;
+    case 8: return Pref | Home | Fax;
+    case 9: return Pref | Home | Cell;
+    case 10: return Work | Fax;
+    case 11: return Work | Cell;
+    case 12: return Pref | Work;
+    case 15: return Pref | Work | Fax;
+    case 16: return Pref | Work | Cell;
+    case 19: return Cell;
+    case 20: return Pref | Cell;
+    default: return 0;
+    }
+}
+
+uint32_t EmailTypeToParams(uint32_t emailType)
+{
+    using namespace VcParam;
+    switch (emailType) {
+    case 1: return Home;
+    case 2: return Work;
+    case 5: return Pref;
+    case 6: return Pref | Home;
+    case 7: return Pref | Work;
+    default: return 0;
+    }
+}
+
+namespace {
+
+void AppendLine(QByteArray &out, int32_t property, uint32_t params, const QString &value)
+{
+    const VCardProperty &prop = VCardPropertyTable[size_t(property)];
+    out += prop.name;
+    params &= prop.admitted;
+    // Entry 0 names an encoding, not a type; everything is written as plain UTF-8.
+    for (size_t i = 1; i < VCardParamTable.size(); ++i) {
+        if (params & VCardParamTable[i].value) {
+            out += ';';
+            out += VCardParamTable[i].name;
+        }
+    }
+    out += ':';
+    AppendHeldUtf8(out, value);
+    out += "\r\n";
+}
+
+} // namespace
+
+QByteArray VCard::WriteVcfBytes()
+{
+    QByteArray out;
+    AppendLine(out, kVcBegin, 0, QStringLiteral("VCARD"));
+    for (const VCardItem &item : items_)
+        AppendLine(out, item.property, item.params, item.value);
+    items_.clear();
+    AppendLine(out, kVcEnd, 0, QStringLiteral("VCARD"));
+    return out;
+}
+
+bool VCard::WriteVcf(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        items_.clear();
+        return false;
+    }
+    const QByteArray bytes = WriteVcfBytes();
+    // A write error (a full disk) is reported too, rather than leaving a cut card behind
+    // as a success.
+    const bool written = file.write(bytes) == bytes.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+void BuildVCard(const AgendaRecord &record, VCard &card)
+{
+    card.Append(kVcFn, 0, record.label);
+    card.Append(kVcN, 0, record.label);
+    for (size_t k = 0; k < record.phone.size(); ++k)
+        if (!record.phone[k].isEmpty())
+            card.Append(kVcTel, PhoneTypeToParams(record.phoneType[k]), record.phone[k]);
+    for (size_t k = 0; k < record.email.size(); ++k)
+        if (!record.email[k].isEmpty())
+            card.Append(kVcEmail, EmailTypeToParams(record.emailType[k]), record.email[k]);
+    if (record.HasAddress()) {
+        const QString value = QStringLiteral(";;") + record.street + QLatin1Char(' ') + record.numb
+                              + QLatin1Char(';') + record.city + QStringLiteral(";;") + record.zip
+                              + QLatin1Char(';') + record.country;
+        card.Append(kVcAdr, VcParam::Home | VcParam::Dom | VcParam::Postal, value);
+    }
+    if (!record.note.isEmpty())
+        card.Append(kVcNote, 0, record.note);
+    if (record.nav.navFlags & kNavGps) {
+        // Longitude first, east positive, as the reader expects. Adding 0.0 turns a
+        // negative zero into a plain zero, so that no "-0.000000" is written.
+        const double lon = -record.nav.lon.ToDegrees() + 0.0;
+        const double lat = record.nav.lat.ToDegrees() + 0.0;
+        card.Append(kVcGeo, 0, QString::asprintf("%f,%f", lon, lat));
+    }
+}
+
+bool ExportVCard(const AgendaRecord &record, const QString &fileName)
+{
+    VCard card;
+    BuildVCard(record, card);
+    return card.WriteVcf(fileName);
+}
+
+bool ExportVCardAt(const Agenda &agenda, int index, const QString &fileName)
+{
+    const AgendaRecord *record = agenda.RecordAt(index);
+    if (!record)
+        return false;
+    return ExportVCard(*record, fileName);
+}
