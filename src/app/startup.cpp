@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/kestravon.h"
+#include "formats/vcard.h"
 
 StartOptions ParseCommandLine(const QStringList &args)
 {
@@ -20,6 +21,8 @@ StartOptions ParseCommandLine(const QStringList &args)
 
 bool StartUp(KESTRAVON &window, const StartOptions &options)
 {
+    if (options.vcfDebug)
+        vcfDebug = true;
     for (const QString &path : options.paths)
         window.LoadFile(path);
     if (!options.nocheck && window.CheckUpdates())

@@ -16,7 +16,8 @@ struct StartOptions
 // every other argument is a phonebook path and also turns the update question off.
 StartOptions ParseCommandLine(const QStringList &args);
 
-// Applies the command line to a freshly built window: loads the paths in order (a path
+// Applies the command line to a freshly built window: switches the vCard debug messages
+// on when asked (they are never switched off again), loads the paths in order (a path
 // that fails is reported and the next one is tried), then offers the update check unless
 // it was turned off. False when the program must end without running the window.
 bool StartUp(KESTRAVON &window, const StartOptions &options);

@@ -3,6 +3,7 @@
 
 #include "app/startup.h"
 #include "common/markup.h"
+#include "formats/vcard.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -359,7 +360,10 @@ void TestLoadSave::startUp()
     TestWindow w(p);
     w.updateResult = updateInstalled;
     p.answers = answers;
+    vcfDebug = false;
     QCOMPARE(StartUp(w, ParseCommandLine(args)), run);
+    QCOMPARE(vcfDebug, args.contains(QStringLiteral("-vcfdebug")));
+    vcfDebug = false;
     QCOMPARE(p.Messages(), messages);
     QVERIFY(p.unanswered.isEmpty());
     QCOMPARE(w.updateChecks, checks);

@@ -64,16 +64,8 @@ void TestMainWindow::layoutControls()
 {
     ScriptedPrompter p;
     TestWindow w(p);
-    const QList<QPair<const char *, QString>> buttons = {
-        {"btLoad", "&Load"}, {"btSave", "&Save"}, {"btExport", "&Export"}, {"btImport", "&Import"},
-        {"btInsert", "I&nsert"}, {"btDelete", "&Delete"}, {"btEdit", "Edi&t"}, {"btExit", "E&xit"},
-    };
-    for (const auto &b : buttons) {
-        QPushButton *button = Button(w, b.first);
-        QVERIFY2(button, b.first);
-        QCOMPARE(button->text(), b.second);
-        QVERIFY(!button->toolTip().isEmpty());
-    }
+    for (const char *name : {"btLoad", "btSave", "btExport", "btImport", "btInsert", "btDelete", "btEdit", "btExit"})
+        QVERIFY2(Button(w, name), name);
     QCOMPARE(Button(w, "btInsert")->toolTip(), QStringLiteral("Add a new record"));
     auto *file = w.findChild<QLineEdit *>(QStringLiteral("esFilename"));
     QVERIFY(file && file->isReadOnly());
