@@ -3,6 +3,7 @@
 #include "app/apptexts.h"
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "editor/editrecorddlg.h"
 #include "update/update.h"
 #include "ui_KESTRAVONLayout.h"
 
@@ -458,9 +459,12 @@ void KESTRAVON::EditCurrent()
 
 void KESTRAVON::OpenEditor(int slot)
 {
-    // The record editor opens here on `slot`; it stores accepted data itself and calls
-    // RefreshSlot, and StepCursor for its Previous/Next buttons.
-    Q_UNUSED(slot);
+    // The editor stores accepted data itself; the window rewrites the row it reports and
+    // moves its cursor for the editor's Previous/Next buttons.
+    EditRecordDlg editor(agenda, slot, prompter_, this);
+    editor.WhenStored = [this](int stored) { RefreshSlot(stored); };
+    editor.WhenStep = [this](bool next, int &at) { StepCursor(next, at); };
+    editor.exec();
 }
 
 int KESTRAVON::ColumnWidth(int k, int column) const
