@@ -1,0 +1,958 @@
+#include "app/kestravon.h"
+
+#include "app/apptexts.h"
+#include "common/markup.h"
+#include "common/prompter.h"
+#include "editor/editrecorddlg.h"
+#include "update/update.h"
+#include "ui_KESTRAVONLayout.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSet>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTableWidget>
+
+static void InitAgendaImages()
+{
+    // The images live in this static library; make sure they are registered.
+    Q_INIT_RESOURCE(AgendaImg);
+}
+
+namespace {
+
+const char *const kColumnTitles[KESTRAVON::kColumnCount] = {
+    "#", "Label", "Note", "fld51", "Street", "Numb", "Zip", "City", "Country", "GPS",
+    "Phone-1", "Phone-2", "Phone-3", "Phone-4", "Phone-5",
+    "Email-1", "Email-2", "Email-3", "Email-4", "Email-5",
+};
+
+// Widths a list starts with; entry c belongs to column c.
+constexpr std::array<int, 30> kInitialWidths = {
+    40, 120, 160, 120, 200, 40, 60, 120, 80, 150, 130, 130, 130, 130, 130,
+    150, 150, 150, 150, 150, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+};
+
+// Columns that start hidden: note, fld51, phones 2-5, e-mails 2-5.
+bool StartsHidden(int c)
+{
+    return c == KESTRAVON::colNote || c == KESTRAVON::colFld51
+        || (c > KESTRAVON::colPhone1 && c < KESTRAVON::colPhone1 + kPhoneCount)
+        || (c > KESTRAVON::colEmail1 && c < KESTRAVON::colEmail1 + kEmailCount);
+}
+
+const QColor kPaper(235, 235, 255);
+
+// Upper case per UTF-16 code unit, so the length never changes.
+QString UpperSameLength(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        c = c.toUpper();
+    return out;
+}
+
+// A text shown as a menu entry: "&" would otherwise mark a shortcut letter.
+QString MenuText(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return t;
+}
+
+// Cell editor of the record lists. The typed text never goes into the list directly:
+// it is handed to the window once the editor has closed, which checks it, asks its
+// questions, stores the record and rewrites the row from the slot.
+class RowEditDelegate : public QStyledItemDelegate
+{
+public:
+    RowEditDelegate(KESTRAVON *window, int list)
+        : QStyledItemDelegate(window), window_(window), list_(list)
+    {
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                          const QModelIndex &index) const override
+    {
+        if (index.column() == KESTRAVON::colRecord)
+            return nullptr;
+        auto *edit = new QLineEdit(parent);
+        edit->setFrame(false);
+        return edit;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        if (auto *edit = qobject_cast<QLineEdit *>(editor))
+            edit->setText(index.data(Qt::DisplayRole).toString());
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        auto *edit = qobject_cast<QLineEdit *>(editor);
+        if (!edit)
+            return;
+        const QString text = edit->text();
+        if (text == index.data(Qt::DisplayRole).toString())
+            return;
+        const int slot = model->index(index.row(), KESTRAVON::colRecord).data().toInt() - 1;
+        const int column = index.column();
+        KESTRAVON *window = window_;
+        const int k = list_;
+        // Questions and messages must not open while the editor is still closing.
+        QMetaObject::invokeMethod(
+            window,
+            [window, k, slot, column, text] {
+                const int row = window->FindRow(k, slot);
+                if (row >= 0)
+                    window->EditCell(k, row, column, text);
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    KESTRAVON *window_;
+    int list_;
+};
+
+} // namespace
+
+KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
+    : QMainWindow(parent), prompter_(prompter), ui_(new Ui::KESTRAVONLayout)
+{
+    InitAgendaImages();
+    auto *central = new QWidget(this);
+    ui_->setupUi(central);
+    setCentralWidget(central);
+
+    for (auto &row : savedWidth)
+        row = kInitialWidths;
+    sortColumn_.fill(-1);
+    sortAscending_.fill(true);
+
+    const QIcon icon(QStringLiteral(":/AgendaImg/Icon"));
+    setWindowIcon(icon);
+    setWindowTitle(AppText::WindowTitle());
+    setMinimumSize(800, 420);
+    resize(800, 420);
+    const QString start = QDir::currentPath();
+    fsAgenda = {AppText::agendaFilter, AppText::agendaSuffix, start};
+    fsVcf = {AppText::vcfFilter, AppText::vcfSuffix, start};
+    fsCsv = {AppText::csvFilter, AppText::csvSuffix, start};
+    ui_->esFilename->setText(AppText::defaultFilename);
+
+    for (int k = 0; k < kListCount; ++k)
+        BuildList(k);
+    ui_->tcUser->setFocusPolicy(Qt::StrongFocus);
+
+    SetupLists();
+    UpdateButtons();
+
+    connect(ui_->btExit, &QPushButton::clicked, this, &KESTRAVON::Exit);
+    connect(ui_->btLoad, &QPushButton::clicked, this, &KESTRAVON::OnLoad);
+    connect(ui_->btSave, &QPushButton::clicked, this, [this] { SaveAs(); });
+    connect(ui_->btExport, &QPushButton::clicked, this, &KESTRAVON::ExportMenu);
+    connect(ui_->btImport, &QPushButton::clicked, this, &KESTRAVON::ImportMenu);
+    connect(ui_->btInsert, &QPushButton::clicked, this, &KESTRAVON::InsertMenu);
+    connect(ui_->btDelete, &QPushButton::clicked, this, &KESTRAVON::DeleteSelected);
+    connect(ui_->btEdit, &QPushButton::clicked, this, &KESTRAVON::EditCurrent);
+    connect(ui_->tcUser, &QTabWidget::currentChanged, this, &KESTRAVON::UpdateButtons);
+}
+
+KESTRAVON::~KESTRAVON()
+{
+    delete ui_;
+}
+
+// ---------------------------------------------------------------------------------------
+// The record lists
+
+void KESTRAVON::BuildList(int k)
+{
+    auto *list = new QTableWidget(this);
+    list->setObjectName(QStringLiteral("acUser%1").arg(k + 1));
+    lists_[size_t(k)] = list;
+    ui_->tcUser->addTab(list, QString::number(k + 1));
+
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    list->setItemDelegate(new RowEditDelegate(this, k));
+    list->setSortingEnabled(false);  // sorting happens once per title click
+    list->setWordWrap(false);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    list->setAlternatingRowColors(true);
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::AlternateBase, kPaper);
+    list->setPalette(pal);
+
+    QHeaderView *header = list->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    header->setSectionsClickable(true);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    connect(list, &QTableWidget::itemDoubleClicked, this, [this] { EditCurrent(); });
+    connect(list, &QTableWidget::customContextMenuRequested, this,
+            [this, k](const QPoint &pos) { ShowContextMenu(k, pos); });
+    connect(list, &QTableWidget::itemSelectionChanged, this, &KESTRAVON::UpdateButtons);
+    connect(list, &QTableWidget::currentCellChanged, this, [this] { UpdateButtons(); });
+    connect(header, &QHeaderView::sectionClicked, this, [this, k](int c) { SortColumn(k, c); });
+    connect(header, &QHeaderView::customContextMenuRequested, this,
+            [this, k](const QPoint &pos) { ShowColumnMenu(k, pos); });
+}
+
+int KESTRAVON::CurrentTab() const
+{
+    const int t = ui_->tcUser->currentIndex();
+    return t < 0 ? 0 : t;
+}
+
+QTableWidget *KESTRAVON::CurrentList() const
+{
+    return List(CurrentTab());
+}
+
+QString KESTRAVON::Filename() const
+{
+    return ui_->esFilename->text();
+}
+
+void KESTRAVON::SetupLists()
+{
+    for (int k = 0; k < kListCount; ++k) {
+        QTableWidget *list = List(k);
+        list->clear();
+        list->setRowCount(0);
+        list->setColumnCount(kColumnCount);
+        QStringList titles;
+        for (const char *t : kColumnTitles)
+            titles.append(QString::fromLatin1(t));
+        list->setHorizontalHeaderLabels(titles);
+        for (int c = 0; c < kColumnCount; ++c) {
+            const int w = StartsHidden(c) ? -1 : savedWidth[size_t(k)][size_t(c)];
+            if (w > 0) {
+                list->setColumnHidden(c, false);
+                list->setColumnWidth(c, w);
+            } else {
+                list->setColumnHidden(c, true);
+            }
+        }
+        sortColumn_[size_t(k)] = -1;
+        sortAscending_[size_t(k)] = true;
+        list->horizontalHeader()->setSortIndicatorShown(false);
+        ui_->tcUser->setTabEnabled(k, k < agenda.userCount);
+    }
+    if (CurrentTab() >= agenda.userCount)
+        ui_->tcUser->setCurrentIndex(0);
+    FillLists();
+}
+
+static int ListOfOwner(uint32_t owner)
+{
+    // A record owned by a user number outside 1..4 is shown with the first user
+    // rather than lost from view.
+    return owner >= 1 && owner <= uint32_t(KESTRAVON::kListCount) ? int(owner) - 1 : 0;
+}
+
+void KESTRAVON::FillLists()
+{
+    filling_ = true;
+    std::array<int, kListCount> rows{};
+    for (int i = 0; i < agenda.slotCount; ++i)
+        if (const AgendaRecord *r = agenda.RecordAt(i))
+            ++rows[size_t(ListOfOwner(r->owner))];
+    std::array<int, kListCount> next{};
+    for (int k = 0; k < kListCount; ++k) {
+        next[size_t(k)] = List(k)->rowCount();
+        List(k)->setUpdatesEnabled(false);
+        List(k)->setRowCount(next[size_t(k)] + rows[size_t(k)]);
+    }
+    for (int i = 0; i < agenda.slotCount; ++i)
+        if (const AgendaRecord *r = agenda.RecordAt(i))
+            SetRow(next[size_t(ListOfOwner(r->owner))]++, i, *r);
+    for (int k = 0; k < kListCount; ++k)
+        List(k)->setUpdatesEnabled(true);
+    for (int i = 0; i < agenda.userCount; ++i)
+        CaptionUserTab(i);
+    filling_ = false;
+}
+
+KESTRAVON::EditFields KESTRAVON::FieldsOf(const AgendaRecord &r)
+{
+    EditFields f;
+    f[colLabel - 1] = r.label;
+    f[colNote - 1] = r.note;
+    f[colFld51 - 1] = r.fld51;
+    f[colStreet - 1] = r.street;
+    f[colNumb - 1] = r.numb;
+    f[colZip - 1] = r.zip;
+    f[colCity - 1] = r.city;
+    f[colCountry - 1] = r.country;
+    f[colNav - 1] = r.nav.GpsText();
+    for (int p = 0; p < kPhoneCount; ++p)
+        f[size_t(colPhone1 - 1 + p)] = r.phone[size_t(p)];
+    for (int e = 0; e < kEmailCount; ++e)
+        f[size_t(colEmail1 - 1 + e)] = r.email[size_t(e)];
+    return f;
+}
+
+void KESTRAVON::SetRow(int row, int slot, const AgendaRecord &record)
+{
+    QTableWidget *list = List(ListOfOwner(record.owner));
+    if (row < 0 || row >= list->rowCount())
+        return;
+    QTableWidgetItem *recordItem = list->item(row, colRecord);
+    if (!recordItem) {
+        recordItem = new QTableWidgetItem;
+        recordItem->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        list->setItem(row, colRecord, recordItem);
+    }
+    // An integer, so that the column sorts by number.
+    recordItem->setData(Qt::DisplayRole, slot + 1);
+    const EditFields f = FieldsOf(record);
+    for (int c = 1; c < kColumnCount; ++c) {
+        QTableWidgetItem *item = list->item(row, c);
+        if (!item) {
+            item = new QTableWidgetItem(f[size_t(c - 1)]);
+            list->setItem(row, c, item);
+        } else {
+            item->setText(f[size_t(c - 1)]);
+        }
+    }
+    if (list->rowHeight(row) != kRowHeight)
+        list->setRowHeight(row, kRowHeight);
+}
+
+int KESTRAVON::AppendRow(int slot)
+{
+    const AgendaRecord *r = agenda.RecordAt(slot);
+    if (!r)
+        return -1;
+    QTableWidget *list = List(ListOfOwner(r->owner));
+    const int row = list->rowCount();
+    list->insertRow(row);
+    SetRow(row, slot, *r);
+    return row;
+}
+
+void KESTRAVON::CaptionUserTab(int slot)
+{
+    if (slot >= 0 && slot < agenda.userCount && slot < kListCount)
+        ui_->tcUser->setTabText(slot, agenda.UserName(slot));
+}
+
+int KESTRAVON::RowSlot(int k, int row) const
+{
+    const QTableWidgetItem *item = List(k)->item(row, colRecord);
+    return item ? item->data(Qt::DisplayRole).toInt() - 1 : -1;
+}
+
+int KESTRAVON::FindRow(int k, int slot) const
+{
+    const QTableWidget *list = List(k);
+    for (int r = 0; r < list->rowCount(); ++r)
+        if (RowSlot(k, r) == slot)
+            return r;
+    return -1;
+}
+
+bool KESTRAVON::IsRowSelected(QTableWidget *list, int row) const
+{
+    return list->selectionModel()->isSelected(list->model()->index(row, colRecord));
+}
+
+int KESTRAVON::SelectedCount() const
+{
+    QSet<int> rows;
+    for (const QItemSelectionRange &range : CurrentList()->selectionModel()->selection())
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            rows.insert(r);
+    return int(rows.size());
+}
+
+int KESTRAVON::CursorSlot() const
+{
+    const int row = CurrentList()->currentRow();
+    if (row < 0)
+        return 0;
+    const int slot = RowSlot(CurrentTab(), row);
+    return slot < 0 ? 0 : slot;
+}
+
+int KESTRAVON::FreeSlots() const
+{
+    return agenda.slotCount - agenda.usedCount;
+}
+
+void KESTRAVON::UpdateButtons()
+{
+    if (filling_)
+        return;
+    const int n = SelectedCount();
+    const int s = CursorSlot();
+    ui_->btSave->setEnabled(agenda.modified);
+    ui_->btExport->setEnabled(n > 0);
+    ui_->btImport->setEnabled(n > 0);
+    ui_->btInsert->setEnabled(n <= 1 && agenda.usedCount != agenda.slotCount);
+    ui_->btDelete->setEnabled(n > 0 && s >= agenda.userCount);
+    ui_->btEdit->setEnabled(n == 1);
+    ui_->btLoad->setEnabled(true);
+    ui_->btExit->setEnabled(true);
+}
+
+void KESTRAVON::RefreshSlot(int slot)
+{
+    const int k = CurrentTab();
+    const int row = FindRow(k, slot);
+    const AgendaRecord *r = agenda.RecordAt(slot);
+    if (row < 0 || !r)
+        return;
+    QTableWidget *list = List(k);
+    if (ListOfOwner(r->owner) != k) {
+        // The record now belongs to another user: its row moves to that user's list.
+        list->removeRow(row);
+        AppendRow(slot);
+    } else {
+        SetRow(row, slot, *r);
+        list->setCurrentCell(row, colRecord);
+    }
+    CaptionUserTab(slot);
+    UpdateButtons();
+}
+
+void KESTRAVON::StepCursor(bool next, int &slot)
+{
+    QTableWidget *list = CurrentList();
+    const int row = list->currentRow();
+    if (row < 0)
+        return;
+    const int to = next ? row + 1 : row - 1;
+    if (to < 0 || to >= list->rowCount())
+        return;
+    list->setCurrentCell(to, colRecord);
+    slot = RowSlot(CurrentTab(), to);
+}
+
+void KESTRAVON::EditCurrent()
+{
+    const int row = CurrentList()->currentRow();
+    if (row < 0)
+        return;
+    const int slot = RowSlot(CurrentTab(), row);
+    if (slot < 0)
+        return;
+    OpenEditor(slot);
+}
+
+void KESTRAVON::OpenEditor(int slot)
+{
+    // The editor stores accepted data itself; the window rewrites the row it reports and
+    // moves its cursor for the editor's Previous/Next buttons.
+    EditRecordDlg editor(agenda, slot, prompter_, this);
+    editor.WhenStored = [this](int stored) { RefreshSlot(stored); };
+    editor.WhenStep = [this](bool next, int &at) { StepCursor(next, at); };
+    editor.exec();
+}
+
+int KESTRAVON::ColumnWidth(int k, int column) const
+{
+    const QTableWidget *list = List(k);
+    return list->isColumnHidden(column) ? 0 : list->columnWidth(column);
+}
+
+void KESTRAVON::ToggleColumn(int column)
+{
+    if (column < 0 || column >= kColumnCount)
+        return;
+    const int k = CurrentTab();
+    QTableWidget *list = List(k);
+    const int w = ColumnWidth(k, column);
+    if (w > 0) {
+        list->setColumnHidden(column, true);
+    } else {
+        int show = savedWidth[size_t(k)][size_t(column)];
+        // A column shown once and then reset by a load remembers no width; it comes
+        // back with its initial width instead of staying invisible for good.
+        if (show <= 0)
+            show = kInitialWidths[size_t(column)];
+        list->setColumnHidden(column, false);
+        list->setColumnWidth(column, show);
+    }
+    savedWidth[size_t(k)][size_t(column)] = w >= 0 ? w : 0;
+}
+
+void KESTRAVON::ColumnMenu(QMenu &menu)
+{
+    const int k = CurrentTab();
+    const QIcon checked(QStringLiteral(":/AgendaImg/Checked"));
+    for (int c = 0; c < kColumnCount; ++c) {
+        QAction *action = menu.addAction(QString::fromLatin1(kColumnTitles[c]));
+        if (ColumnWidth(k, c) > 0)
+            action->setIcon(checked);
+        connect(action, &QAction::triggered, this, [this, c] { ToggleColumn(c); });
+    }
+}
+
+void KESTRAVON::ShowColumnMenu(int k, const QPoint &pos)
+{
+    if (k != CurrentTab())
+        return;
+    QMenu menu(this);
+    ColumnMenu(menu);
+    menu.exec(List(k)->horizontalHeader()->mapToGlobal(pos));
+}
+
+void KESTRAVON::SortColumn(int k, int column)
+{
+    QTableWidget *list = List(k);
+    bool ascending = true;
+    if (sortColumn_[size_t(k)] == column)
+        ascending = !sortAscending_[size_t(k)];
+    sortColumn_[size_t(k)] = column;
+    sortAscending_[size_t(k)] = ascending;
+    const Qt::SortOrder order = ascending ? Qt::AscendingOrder : Qt::DescendingOrder;
+    list->sortItems(column, order);
+    list->horizontalHeader()->setSortIndicatorShown(true);
+    list->horizontalHeader()->setSortIndicator(column, order);
+}
+
+// ---------------------------------------------------------------------------------------
+// In-place editing
+
+int KESTRAVON::ColumnMaximum(int column)
+{
+    switch (column) {
+    case colLabel: return FieldMax::label;
+    case colNote: return FieldMax::note;
+    case colFld51: return FieldMax::fld51;
+    case colStreet: return FieldMax::street;
+    case colNumb: return FieldMax::numb;
+    case colZip: return FieldMax::zip;
+    case colCity: return FieldMax::city;
+    case colCountry: return FieldMax::country;
+    case colNav: return 25;
+    default: break;
+    }
+    if (column >= colPhone1 && column < colPhone1 + kPhoneCount)
+        return FieldMax::phone;
+    if (column >= colEmail1 && column < colEmail1 + kEmailCount)
+        return FieldMax::email;
+    return 0;
+}
+
+KESTRAVON::EditFields KESTRAVON::RowFields(int k, int row) const
+{
+    EditFields f;
+    for (int c = 1; c < kColumnCount; ++c)
+        if (const QTableWidgetItem *item = List(k)->item(row, c))
+            f[size_t(c - 1)] = item->text();
+    return f;
+}
+
+bool KESTRAVON::EditCell(int k, int row, int column, const QString &text)
+{
+    if (column <= colRecord || column >= kColumnCount)
+        return false;
+    const int slot = RowSlot(k, row);
+    const AgendaRecord *r = agenda.RecordAt(slot);
+    if (!r)
+        return false;
+    const int max = ColumnMaximum(column);
+    if (text.size() > max) {
+        prompter_.Information(AppText::tooLong.arg(max));
+        return false;
+    }
+    if (column == colLabel && text.isEmpty()) {
+        prompter_.Information(AppText::nullValue);
+        return false;
+    }
+    QTableWidget *list = List(k);
+    if (list->currentRow() != row)
+        list->setCurrentCell(row, column);
+    EditFields fields = FieldsOf(*r);
+    fields[size_t(column - 1)] = text;
+    AcceptEdit(k, fields);
+    return true;
+}
+
+void KESTRAVON::AcceptEdit(int k, const EditFields &f)
+{
+    QTableWidget *list = List(k);
+    const int row = list->currentRow();
+    if (row < 0)
+        return;
+    const int slot = RowSlot(k, row);
+    const AgendaRecord *stored = agenda.RecordAt(slot);
+    if (!stored)
+        return;
+    AgendaRecord r = *stored;
+
+    const int address[] = {colStreet, colNumb, colZip, colCity, colCountry};
+    QString *current[] = {&r.street, &r.numb, &r.zip, &r.city, &r.country};
+    bool addressChanged = false;
+    for (int i = 0; i < 5 && !addressChanged; ++i)
+        addressChanged = f[size_t(address[i] - 1)] != *current[i];
+    if (addressChanged && (r.nav.navFlags & (kNavPostal | kNavPoi))
+        && prompter_.YesNo(AppText::addressModified))
+        r.nav.navFlags &= ~uint32_t(kNavPostal | kNavPoi);
+
+    if (f[colLabel - 1] != r.label && r.voiceIndex != 0xFFFF && prompter_.YesNo(AppText::labelModified))
+        r.voiceIndex = 0xFFFF;
+
+    r.label = f[colLabel - 1];
+    r.note = f[colNote - 1];
+    r.fld51 = f[colFld51 - 1];
+    for (int i = 0; i < 5; ++i)
+        *current[i] = UpperSameLength(f[size_t(address[i] - 1)]);
+    // The coordinate is read back only when its text was changed, so that editing
+    // another cell never rounds a stored coordinate.
+    if (f[colNav - 1] != r.nav.GpsText())
+        r.nav.SetGpsText(f[colNav - 1]);
+    for (int p = 0; p < kPhoneCount; ++p)
+        r.phone[size_t(p)] = f[size_t(colPhone1 - 1 + p)];
+    for (int e = 0; e < kEmailCount; ++e)
+        r.email[size_t(e)] = f[size_t(colEmail1 - 1 + e)];
+
+    agenda.StoreRecord(slot, r);
+    CaptionUserTab(slot);
+    if (const AgendaRecord *now = agenda.RecordAt(slot))
+        SetRow(row, slot, *now);
+    UpdateButtons();
+}
+
+// ---------------------------------------------------------------------------------------
+// Record list commands
+
+void KESTRAVON::ContextMenu(QMenu &menu)
+{
+    const int t = CurrentTab();
+    const int n = SelectedCount();
+    const int s = CursorSlot();
+    const int rows = CurrentList()->rowCount();
+    const bool freeSlot = agenda.usedCount != agenda.slotCount;
+    const bool roomForSelection = n > 0 && FreeSlots() >= n;
+    const bool contactCursor = n > 0 && s >= agenda.userCount;
+
+    auto add = [&](const QString &text, bool enabled, void (KESTRAVON::*command)()) {
+        QAction *a = menu.addAction(text);
+        a->setEnabled(enabled);
+        connect(a, &QAction::triggered, this, command);
+    };
+    add(AppText::menuSelectAll, n < rows, &KESTRAVON::SelectAll);
+    menu.addSeparator();
+    add(AppText::menuEdit, n == 1, &KESTRAVON::EditCurrent);
+    QAction *dup = menu.addAction(AppText::menuDuplicate);
+    dup->setEnabled(roomForSelection);
+    connect(dup, &QAction::triggered, this, [this, t] { CopyToUser(t + 1); });
+    add(AppText::menuInsert, n <= 1 && freeSlot, &KESTRAVON::InsertMenu);
+    add(AppText::menuDelete, contactCursor, &KESTRAVON::DeleteSelected);
+    menu.addSeparator();
+    add(AppText::menuExportVcf, n > 0, &KESTRAVON::ExportVcf);
+    add(AppText::menuImportVcf, n > 0, &KESTRAVON::ImportVcf);
+    add(AppText::menuInsertVcf, n <= 1 && freeSlot, &KESTRAVON::InsertVcf);
+    menu.addSeparator();
+    add(AppText::menuExportCsv, n > 0, &KESTRAVON::ExportCsv);
+    add(AppText::menuImportCsv, n > 0, &KESTRAVON::ImportCsv);
+    add(AppText::menuInsertCsv, n <= 1 && freeSlot, &KESTRAVON::InsertCsv);
+    menu.addSeparator();
+    QMenu *move = menu.addMenu(AppText::menuMoveTo);
+    MoveMenu(*move);
+    move->menuAction()->setEnabled(contactCursor);
+    QMenu *copy = menu.addMenu(AppText::menuCopyTo);
+    CopyMenu(*copy);
+    copy->menuAction()->setEnabled(roomForSelection);
+}
+
+void KESTRAVON::ShowContextMenu(int k, const QPoint &pos)
+{
+    if (k != CurrentTab())
+        return;
+    QMenu menu(this);
+    ContextMenu(menu);
+    menu.exec(List(k)->viewport()->mapToGlobal(pos));
+}
+
+void KESTRAVON::MoveMenu(QMenu &menu)
+{
+    const int t = CurrentTab();
+    for (int i = 0; i < agenda.userCount; ++i) {
+        QAction *a = menu.addAction(MenuText(agenda.UserName(i)));
+        a->setEnabled(i != t);
+        connect(a, &QAction::triggered, this, [this, i] { MoveToUser(i + 1); });
+    }
+}
+
+void KESTRAVON::CopyMenu(QMenu &menu)
+{
+    const int t = CurrentTab();
+    for (int i = 0; i < agenda.userCount; ++i) {
+        QAction *a = menu.addAction(MenuText(agenda.UserName(i)));
+        a->setEnabled(i != t);
+        connect(a, &QAction::triggered, this, [this, i] { CopyToUser(i + 1); });
+    }
+}
+
+void KESTRAVON::BuildInsertMenu(QMenu &menu)
+{
+    connect(menu.addAction(AppText::insertNewEmpty), &QAction::triggered, this, &KESTRAVON::InsertNew);
+    connect(menu.addAction(AppText::insertFromVcf), &QAction::triggered, this, &KESTRAVON::InsertVcf);
+    connect(menu.addAction(AppText::insertFromCsv), &QAction::triggered, this, &KESTRAVON::InsertCsv);
+}
+
+void KESTRAVON::InsertMenu()
+{
+    QMenu menu(this);
+    BuildInsertMenu(menu);
+    menu.exec(QCursor::pos());
+}
+
+void KESTRAVON::InsertNew()
+{
+    const int t = CurrentTab();
+    AgendaRecord record;
+    record.owner = uint32_t(t + 1);
+    const int slot = agenda.InsertRecord(record);
+    if (slot == 0) {
+        prompter_.Information(AppText::noMoreSpace);
+        return;
+    }
+    const int row = AppendRow(slot);
+    CurrentList()->setCurrentCell(row, colRecord);
+    UpdateButtons();
+    EditCurrent();
+}
+
+void KESTRAVON::SelectAll()
+{
+    CurrentList()->selectAll();
+    UpdateButtons();
+}
+
+void KESTRAVON::DeleteSelected()
+{
+    if (!prompter_.OkCancel(AppText::deleteSelected))
+        return;
+    const int n = SelectedCount();
+    if (n == 0)
+        return;
+    const int k = CurrentTab();
+    QTableWidget *list = List(k);
+    int handled = 0;
+    int row = 0;
+    while (handled < n && row < list->rowCount()) {
+        if (!IsRowSelected(list, row)) {
+            ++row;
+            continue;
+        }
+        ++handled;
+        if (agenda.DeleteRecord(RowSlot(k, row)))
+            list->removeRow(row);  // the next row moves up into this place
+        else
+            ++row;  // a user's own row stays
+    }
+    UpdateButtons();
+}
+
+void KESTRAVON::MoveToUser(int user)
+{
+    if (user < 1 || user > agenda.userCount || user > kListCount)
+        return;
+    const int n = SelectedCount();
+    if (n == 0)
+        return;
+    if (n >= 2 && !prompter_.OkCancel(AppText::moveSelected.arg(MarkupEscape(agenda.UserName(user - 1)))))
+        return;
+    const int k = CurrentTab();
+    QTableWidget *list = List(k);
+    int handled = 0;
+    int row = 0;
+    while (handled < n && row < list->rowCount()) {
+        if (!IsRowSelected(list, row)) {
+            ++row;
+            continue;
+        }
+        ++handled;
+        const int slot = RowSlot(k, row);
+        if (slot < agenda.userCount || !agenda.RecordAt(slot)) {
+            ++row;  // users never change owner
+            continue;
+        }
+        agenda.slots[size_t(slot)].owner = uint32_t(user);
+        list->removeRow(row);
+        AppendRow(slot);
+    }
+    agenda.modified = true;
+    UpdateButtons();
+}
+
+void KESTRAVON::CopyToUser(int user)
+{
+    if (user < 1 || user > agenda.userCount || user > kListCount)
+        return;
+    const int n = SelectedCount();
+    if (n == 0)
+        return;
+    if (n >= 2 && !prompter_.OkCancel(AppText::copySelected.arg(MarkupEscape(agenda.UserName(user - 1)))))
+        return;
+    const int k = CurrentTab();
+    QTableWidget *list = List(k);
+    int handled = 0;
+    for (int row = 0; handled < n && row < list->rowCount(); ++row) {
+        if (!IsRowSelected(list, row))
+            continue;
+        ++handled;
+        const AgendaRecord *source = agenda.RecordAt(RowSlot(k, row));
+        if (!source)
+            continue;
+        AgendaRecord copy = *source;
+        copy.owner = uint32_t(user);
+        const int slot = agenda.InsertRecord(copy);
+        if (slot == 0)
+            prompter_.Information(AppText::noMoreSpace);
+        else
+            AppendRow(slot);
+    }
+    UpdateButtons();
+}
+
+// ---------------------------------------------------------------------------------------
+// Load, save and exit
+
+bool KESTRAVON::LoadFile(const QString &path)
+{
+    if (agenda.Load(path, prompter_)) {
+        ui_->esFilename->setText(path);
+        SetupLists();
+        UpdateButtons();
+        return true;
+    }
+    prompter_.Information(AppText::errorLoading + MarkupEscape(MessagePath(path)));
+    return false;
+}
+
+Prompter::FileRequest FileSelector::Request(Prompter::FileRequest::Mode mode, const QString &title,
+                                           const QString &proposed) const
+{
+    Prompter::FileRequest request;
+    request.mode = mode;
+    request.title = title;
+    request.filter = filter;
+    request.defaultSuffix = defaultSuffix;
+    request.proposed = proposed;
+    request.directory = directory;
+    return request;
+}
+
+void FileSelector::Remember(const QString &path)
+{
+    if (!path.isEmpty())
+        directory = QFileInfo(path).absolutePath();
+}
+
+void KESTRAVON::OnLoad()
+{
+    if (!AskSave())
+        return;
+    const QString path = prompter_.ChooseFile(
+        fsAgenda.Request(Prompter::FileRequest::Mode::Open, AppText::loadTitle, Filename()));
+    if (path.isEmpty())
+        return;
+    fsAgenda.Remember(path);
+    LoadFile(path);
+}
+
+bool KESTRAVON::SaveAs()
+{
+    const QString path = prompter_.ChooseFile(
+        fsAgenda.Request(Prompter::FileRequest::Mode::Save, AppText::saveTitle, Filename()));
+    if (path.isEmpty())
+        return false;
+    fsAgenda.Remember(path);
+    ui_->esFilename->setText(path);
+    const bool saved = agenda.Save(path, prompter_);
+    if (!saved)
+        prompter_.Information(AppText::errorSaving + MarkupEscape(MessagePath(path)));
+    UpdateButtons();
+    return saved;
+}
+
+bool KESTRAVON::AskSave()
+{
+    if (!agenda.modified)
+        return true;
+    switch (prompter_.YesNoCancel(AppText::saveModified)) {
+    case Prompter::Answer::Yes:
+        return SaveAs();
+    case Prompter::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void KESTRAVON::Exit()
+{
+    if (!prompter_.OkCancel(AppText::ExitQuestion()))
+        return;
+    if (!AskSave())
+        return;
+    finished_ = true;
+    if (loop_.isRunning())
+        loop_.exit(kExitCode);
+}
+
+void KESTRAVON::closeEvent(QCloseEvent *event)
+{
+    // Closing the window asks the same questions as the Exit button; the window
+    // closes only when the run ends.
+    event->ignore();
+    if (!finished_)
+        Exit();
+}
+
+void KESTRAVON::keyPressEvent(QKeyEvent *event)
+{
+    // Escape works as the Exit button, unless a control used it already.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        ui_->btExit->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------
+// Start-up
+
+bool KESTRAVON::CheckUpdates()
+{
+    if (!prompter_.YesNo(AppText::checkUpdates))
+        return false;
+    return RunUpdateCheck();
+}
+
+bool KESTRAVON::RunUpdateCheck()
+{
+    return CheckForUpdate(AppText::programName, AppText::version, true, prompter_);
+}
+
+int KESTRAVON::Run()
+{
+    finished_ = false;
+    show();
+    const int code = loop_.exec();
+    hide();
+    return code;
+}

@@ -1,0 +1,177 @@
+#pragma once
+
+#include "store/agenda.h"
+
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+
+#include "common/prompter.h"
+
+class QMenu;
+class QTableWidget;
+class QTabWidget;
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class KESTRAVONLayout;
+}
+
+// A file selector: its file types, default extension, and the folder it starts in, which
+// it remembers between uses.
+struct FileSelector
+{
+    QString filter;         // e.g. "vCard file (*.vcf);;All files (*)"
+    QString defaultSuffix;  // without the dot
+    QString directory;
+
+    // A request of this selector; `proposed` is the file name offered.
+    Prompter::FileRequest Request(Prompter::FileRequest::Mode mode, const QString &title,
+                                  const QString &proposed) const;
+    // Remembers the folder of a chosen file.
+    void Remember(const QString &path);
+};
+
+// The main window: one phonebook, shown as one record list per user on the tabs of
+// `tcUser`, with the commands that change it and the load/save/exit workflow. Every
+// question goes through the Prompter given at construction, so each workflow runs the
+// same way with message boxes or with scripted answers.
+class KESTRAVON : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kListCount = 4;
+    static constexpr int kColumnCount = 20;
+    static constexpr int kEditCount = kColumnCount - 1;  // every column but `record`
+    static constexpr int kRowHeight = 20;
+    static constexpr int kExitCode = 9999;
+
+    // Column indexes.
+    enum Column {
+        colRecord = 0, colLabel, colNote, colFld51, colStreet, colNumb, colZip, colCity,
+        colCountry, colNav, colPhone1, colEmail1 = colPhone1 + kPhoneCount
+    };
+
+    // The texts of one row's edit fields, columns 1..19 (index = column - 1).
+    using EditFields = std::array<QString, kEditCount>;
+
+    explicit KESTRAVON(Prompter &prompter, QWidget *parent = nullptr);
+    ~KESTRAVON() override;
+
+    // The phonebook, owned for the whole run.
+    Agenda agenda;
+
+    // Remembered column widths, one row per list (entries 20..29 are unused).
+    std::array<std::array<int, 30>, kListCount> savedWidth;
+
+    // The file selectors for phonebooks, vCard files and CSV files.
+    FileSelector fsAgenda;
+    FileSelector fsVcf;
+    FileSelector fsCsv;
+
+    QTableWidget *List(int k) const { return lists_[size_t(k)]; }
+    int CurrentTab() const;
+    QTableWidget *CurrentList() const;
+    QString Filename() const;
+
+    // Lists.
+    void SetupLists();
+    void FillLists();
+    void SetRow(int row, int slot, const AgendaRecord &record);
+    void UpdateButtons();
+    void RefreshSlot(int slot);
+    void StepCursor(bool next, int &slot);
+    void EditCurrent();
+    void ToggleColumn(int column);
+    void ColumnMenu(QMenu &menu);
+    int ColumnWidth(int k, int column) const;
+    // The slot shown in a row of list k, or -1.
+    int RowSlot(int k, int row) const;
+    // The row of list k showing a slot, or -1.
+    int FindRow(int k, int slot) const;
+    int SelectedCount() const;
+    // The slot of the current list's cursor row, or 0 when there is none.
+    int CursorSlot() const;
+    int FreeSlots() const;
+
+    // In-place editing. AcceptEdit takes the edit fields of the cursor row of list k.
+    void AcceptEdit(int k, const EditFields &fields);
+    // One cell typed in place: checks the column's limit, then accepts the row's fields
+    // with that cell replaced. False when the text was refused.
+    bool EditCell(int k, int row, int column, const QString &text);
+    // The current texts of a row as edit fields.
+    EditFields RowFields(int k, int row) const;
+    // A record's texts as edit fields.
+    static EditFields FieldsOf(const AgendaRecord &record);
+    static int ColumnMaximum(int column);
+
+    // Record list commands.
+    void ContextMenu(QMenu &menu);
+    void InsertMenu();
+    void BuildInsertMenu(QMenu &menu);
+    void InsertNew();
+    void SelectAll();
+    void DeleteSelected();
+    void MoveToUser(int user);
+    void CopyToUser(int user);
+    void MoveMenu(QMenu &menu);
+    void CopyMenu(QMenu &menu);
+
+    // vCard and CSV commands.
+    void ExportMenu();
+    void ImportMenu();
+    void ExportVcf();
+    void ImportVcf();
+    void InsertVcf();
+    void ExportCsv();
+    void ImportCsv();
+    void InsertCsv();
+
+    // Load, save and exit.
+    bool LoadFile(const QString &path);
+    void OnLoad();
+    bool SaveAs();
+    bool AskSave();
+    void Exit();
+    // True once Exit has ended the window's run.
+    bool Finished() const { return finished_; }
+
+    // Start-up.
+    bool CheckUpdates();
+    // Shows the window and runs it until Exit; returns the loop's code.
+    int Run();
+
+protected:
+    // Opens the record editor on a slot.
+    virtual void OpenEditor(int slot);
+    // Looks for a newer version and installs it; true when this instance must end.
+    virtual bool RunUpdateCheck();
+
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+    Prompter &prompter_;
+
+private:
+    void BuildList(int k);
+    // Appends a row for a slot to the list of its owner; returns the row or -1.
+    int AppendRow(int slot);
+    void CaptionUserTab(int slot);
+    bool IsRowSelected(QTableWidget *list, int row) const;
+    void SortColumn(int k, int column);
+    void ShowColumnMenu(int k, const QPoint &pos);
+    void ShowContextMenu(int k, const QPoint &pos);
+
+    Ui::KESTRAVONLayout *ui_;
+    std::array<QTableWidget *, kListCount> lists_{};
+    // Sort state per list: last column clicked and its order.
+    std::array<int, kListCount> sortColumn_{};
+    std::array<bool, kListCount> sortAscending_{};
+    QEventLoop loop_;
+    bool finished_ = false;
+    bool filling_ = false;
+};

@@ -1,0 +1,25 @@
+// KESTRAVON: editor for the phonebook file of the RTx car head unit.
+#include "app/apptexts.h"
+#include "app/kestravon.h"
+#include "app/startup.h"
+#include "common/qtprompter.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppText::programName);
+
+    QtPrompter prompter;
+    KESTRAVON window(prompter);
+    prompter.SetParent(&window);
+
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    const StartOptions options = ParseCommandLine(args);
+    if (!StartUp(window, options))
+        return 0;
+    window.Run();
+    return 0;
+}

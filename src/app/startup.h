@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+class KESTRAVON;
+
+// What the command line asked for.
+struct StartOptions
+{
+    bool nocheck = false;   // do not offer the update check
+    bool vcfDebug = false;  // vCard imports report the tokens they do not know
+    QStringList paths;      // phonebook files, loaded in this order
+};
+
+// Reads the arguments after the program path. "-nocheck" and "-vcfdebug" are options;
+// every other argument is a phonebook path and also turns the update question off.
+StartOptions ParseCommandLine(const QStringList &args);
+
+// Applies the command line to a freshly built window: switches the vCard debug messages
+// on when asked (they are never switched off again), loads the paths in order (a path
+// that fails is reported and the next one is tried), then offers the update check unless
+// it was turned off. False when the program must end without running the window.
+bool StartUp(KESTRAVON &window, const StartOptions &options);

@@ -1,0 +1,514 @@
+#include "editor/editrecorddlg.h"
+
+#include "common/markup.h"
+#include "editor/editortexts.h"
+#include "editor/recordtext.h"
+#include "web/endpoints.h"
+#include "formats/vcard.h"
+#include "web/infobelcountry.h"
+
+#include "ui_EditRecord.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+#include <array>
+
+namespace {
+
+// Qt's line edits cut text at 32767 code units by default; a file may hold up to 65535
+// bytes in a text, and such a text must be shown whole. Lengths are checked on accept.
+constexpr int kNoTruncation = 1 << 20;
+
+constexpr const char *kHeldCode = "heldCode";
+
+template <size_t N>
+void FillCodes(QComboBox *box, const std::array<CodeText, N> &table)
+{
+    for (const CodeText &ct : table)
+        box->addItem(QString::fromLatin1(ct.text), QVariant(uint(ct.code)));
+}
+
+// Selects the entry of a code; a code that has no entry shows as no selection and is
+// kept so that it is stored back unchanged.
+void SetCode(QComboBox *box, uint32_t code)
+{
+    box->setCurrentIndex(box->findData(QVariant(uint(code))));
+    box->setProperty(kHeldCode, QVariant(uint(code)));
+}
+
+uint32_t CodeOf(const QComboBox *box)
+{
+    const int i = box->currentIndex();
+    if (i >= 0)
+        return box->itemData(i).toUInt();
+    return box->property(kHeldCode).toUInt();
+}
+
+// Keeps mouse and keyboard away from a control that is shown normally but read-only
+// (check boxes and drop lists have no read-only state of their own).
+class ReadOnlyFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+void MakeReadOnly(QWidget *w)
+{
+    w->setFocusPolicy(Qt::NoFocus);
+    w->installEventFilter(new ReadOnlyFilter(w));
+}
+
+void SetNumber(QLineEdit *e, long long v)
+{
+    e->setText(QString::number(v));
+}
+
+// The value of a numeric field that the program filled or the checks have accepted;
+// empty or unreadable text gives 0.
+int64_t NumberOf(const QLineEdit *e)
+{
+    return ParseInteger(e->text()).value_or(0);
+}
+
+uint32_t U32Of(const QLineEdit *e)
+{
+    return uint32_t(uint64_t(NumberOf(e)) & 0xFFFFFFFFu);
+}
+
+uint16_t U16Of(const QLineEdit *e)
+{
+    return uint16_t(uint64_t(NumberOf(e)) & 0xFFFFu);
+}
+
+} // namespace
+
+EditRecordDlg::EditRecordDlg(Agenda &agenda, int slot, Prompter &prompter, QWidget *parent)
+    : QDialog(parent), infoBelHost(kInfoBelHost), geocodeBaseUrl(kGeocodeBaseUrl), ui(new Ui::EditRecord),
+      agenda_(agenda), prompter_(prompter)
+{
+    ui->setupUi(this);
+    setWindowTitle(QString::fromLatin1(EditorText::kTitle));
+    SetupControls();
+    SetNumber(ui->eiRecN, slot + 1);
+    LoadRecord(SlotRecord());
+    Connect();
+    ui->esLabel->setFocus();
+}
+
+EditRecordDlg::~EditRecordDlg() = default;
+
+void EditRecordDlg::SetupControls()
+{
+    FillCodes(ui->dlRecType, Codes::recordTypes);
+    FillCodes(ui->dlPostal, Codes::postalTypes);
+    for (QComboBox *box : {ui->dlP0Type, ui->dlP1Type, ui->dlP2Type, ui->dlP3Type, ui->dlP4Type})
+        FillCodes(box, Codes::phoneTypes);
+    for (QComboBox *box : {ui->dlE0Type, ui->dlE1Type, ui->dlE2Type, ui->dlE3Type, ui->dlE4Type})
+        FillCodes(box, Codes::emailTypes);
+
+    // Country: the directory's countries as choices; any other text may be typed.
+    for (unsigned i = 0;; ++i) {
+        const QString name = InfoBelCountry(i);
+        if (name.isEmpty())
+            break;
+        ui->esCountry->addItem(name);
+    }
+    ui->esCountry->setInsertPolicy(QComboBox::NoInsert);
+    ui->esCountry->setCompleter(nullptr);  // no completion that would change typed text
+    ui->esCountry->setMaxVisibleItems(12);
+
+    for (QWidget *w : {static_cast<QWidget *>(ui->dlRecType), static_cast<QWidget *>(ui->dlPostal),
+                       static_cast<QWidget *>(ui->oPostal), static_cast<QWidget *>(ui->oPoi)})
+        MakeReadOnly(w);
+
+    for (QLineEdit *e : findChildren<QLineEdit *>())
+        e->setMaxLength(kNoTruncation);
+
+    // Integer fields take digits only, decimal fields a signed number with "." or ",".
+    const QRegularExpression wholeNumber(QStringLiteral("\\d{0,10}"));
+    for (QLineEdit *e : {ui->eiCDquarter, ui->eiCDyear, ui->eiCDcid})
+        e->setValidator(new QRegularExpressionValidator(wholeNumber, e));
+    const QRegularExpression decimal(QStringLiteral("[-+]?\\d{0,5}([.,]\\d{0,15})?"));
+    for (QLineEdit *e : {ui->edLat, ui->edLon})
+        e->setValidator(new QRegularExpressionValidator(decimal, e));
+
+    // Only OK reacts to Enter.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(b == ui->btOK);
+    ui->btOK->setDefault(true);
+}
+
+void EditRecordDlg::Connect()
+{
+    // textEdited and activated come from the user only; values the program sets with
+    // setText or setCurrentIndex do not count as edits.
+    for (QLineEdit *e : {ui->esStreet, ui->esNumb, ui->esZip, ui->esCity})
+        connect(e, &QLineEdit::textEdited, this, [this] { SetChanged(addressChanged); });
+    connect(ui->esCountry->lineEdit(), &QLineEdit::textEdited, this, [this] { SetChanged(addressChanged); });
+    connect(ui->esCountry, QOverload<int>::of(&QComboBox::activated), this, [this] { SetChanged(addressChanged); });
+    connect(ui->esLabel, &QLineEdit::textEdited, this, [this] { SetChanged(labelChanged); });
+
+    connect(ui->btOK, &QPushButton::clicked, this, [this] { OnOk(); });
+    connect(ui->btCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    connect(ui->btPrev, &QPushButton::clicked, this, [this] { Step(false); });
+    connect(ui->btNext, &QPushButton::clicked, this, [this] { Step(true); });
+    connect(ui->btImport, &QPushButton::clicked, this, [this] { OnImport(); });
+    connect(ui->btExport, &QPushButton::clicked, this, [this] { OnExport(); });
+    connect(ui->btInfobel, &QPushButton::clicked, this, [this] { OnInfoBel(); });
+    connect(ui->btGeocode, &QPushButton::clicked, this, [this] { OnGeocode(); });
+}
+
+int EditRecordDlg::Slot() const
+{
+    return int(NumberOf(ui->eiRecN)) - 1;
+}
+
+AgendaRecord EditRecordDlg::SlotRecord() const
+{
+    const int index = Slot();
+    if (index >= 0 && index < agenda_.slotCount)
+        return agenda_.slots[size_t(index)];
+    return AgendaRecord();
+}
+
+// ---- transfers ------------------------------------------------------------------------
+
+void EditRecordDlg::LoadRecord(const AgendaRecord &r)
+{
+    SetCode(ui->dlRecType, r.recType);
+    SetNumber(ui->eiOwner, r.owner);
+    ui->esLabel->setText(r.label);
+    ui->esNote->setText(r.note);
+    SetNumber(ui->eiSimpos, r.simPos);
+    SetNumber(ui->eiReco, r.voiceIndex);
+
+    ui->esStreet->setText(r.street);
+    ui->esNumb->setText(r.numb);
+    ui->esCity->setText(r.city);
+    ui->esZip->setText(r.zip);
+    ui->esCountry->setEditText(r.country);
+
+    const NavData &nav = r.nav;
+    ui->oGPS->setChecked(nav.navFlags & kNavGps);
+    // The stored longitude is west-positive; the field shows it east-positive.
+    shownLat_ = nav.lat;
+    shownLon_ = nav.lon;
+    shownLatText_ = CoordText(nav.lat.ToDegrees(), nav.lat, false);
+    shownLonText_ = CoordText(-nav.lon.ToDegrees(), nav.lon, true);
+    ui->edLat->setText(shownLatText_);
+    ui->edLon->setText(shownLonText_);
+
+    ui->oPostal->setChecked(nav.navFlags & kNavPostal);
+    SetCode(ui->dlPostal, nav.postalType);
+    ui->esPosCode->setText(HexText(nav.posCode));
+    ui->esPosRoad1->setText(HexText(nav.posRoad1));
+    ui->esPosRoad2->setText(HexText(nav.posRoad2));
+    SetNumber(ui->eiPosNumb, nav.posNumb);
+
+    ui->oPoi->setChecked(nav.navFlags & kNavPoi);
+    SetNumber(ui->eiPoiCat0, nav.poiCat & 0xFF);
+    SetNumber(ui->eiPoiCat1, nav.poiCat >> 8);
+    SetNumber(ui->eiPoiFac0, nav.poiFac0);
+    SetNumber(ui->eiPoiFac1, nav.poiFac1);
+    ui->esPoiLabel->setText(nav.poiLabel);
+
+    SetNumber(ui->eiCDquarter, nav.cdQuarter);
+    SetNumber(ui->eiCDyear, nav.cdYear);
+    SetNumber(ui->eiCDcid, nav.cdCid);
+
+    const std::array<QComboBox *, kPhoneCount> phoneTypes = {ui->dlP0Type, ui->dlP1Type, ui->dlP2Type,
+                                                             ui->dlP3Type, ui->dlP4Type};
+    const std::array<QLineEdit *, kPhoneCount> phones = {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb,
+                                                         ui->esP4Numb};
+    for (int k = 0; k < kPhoneCount; ++k) {
+        SetCode(phoneTypes[k], r.phoneType[k]);
+        phones[k]->setText(r.phone[k]);
+    }
+    const std::array<QComboBox *, kEmailCount> emailTypes = {ui->dlE0Type, ui->dlE1Type, ui->dlE2Type,
+                                                             ui->dlE3Type, ui->dlE4Type};
+    const std::array<QLineEdit *, kEmailCount> emails = {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr, ui->esE3Addr,
+                                                         ui->esE4Addr};
+    for (int k = 0; k < kEmailCount; ++k) {
+        SetCode(emailTypes[k], r.emailType[k]);
+        emails[k]->setText(r.email[k]);
+    }
+
+    SetNumber(ui->eiACPtype, r.acpType);
+    ui->esACPdate1->setText(DateText(r.acpDate1));
+    ui->esACPdate2->setText(DateText(r.acpDate2));
+
+    // Show every text from its start, also when it is longer than the field.
+    for (QLineEdit *e : findChildren<QLineEdit *>())
+        e->setCursorPosition(0);
+}
+
+void EditRecordDlg::FillRecord(AgendaRecord &r) const
+{
+    r.recType = CodeOf(ui->dlRecType);
+    r.owner = U32Of(ui->eiOwner);
+    r.label = ui->esLabel->text();
+    r.note = ui->esNote->text();
+    r.simPos = U16Of(ui->eiSimpos);
+    r.voiceIndex = U16Of(ui->eiReco);
+
+    // The unit expects the address in upper case; the edits keep what the user typed.
+    r.street = UpperPerUnit(ui->esStreet->text());
+    r.numb = UpperPerUnit(ui->esNumb->text());
+    r.zip = UpperPerUnit(ui->esZip->text());
+    r.city = UpperPerUnit(ui->esCity->text());
+    r.country = UpperPerUnit(ui->esCountry->currentText());
+
+    NavData &nav = r.nav;
+    // The presence bits come from the three boxes only; any other bit is dropped.
+    nav.navFlags = (ui->oGPS->isChecked() ? kNavGps : 0u) | (ui->oPostal->isChecked() ? kNavPostal : 0u)
+                   | (ui->oPoi->isChecked() ? kNavPoi : 0u);
+    if (ui->edLat->text() == shownLatText_)
+        nav.lat = shownLat_;
+    else
+        nav.lat.FromDegrees(ParseDecimal(ui->edLat->text()).value_or(0.0));
+    if (ui->edLon->text() == shownLonText_)
+        nav.lon = shownLon_;
+    else
+        nav.lon.FromDegrees(-ParseDecimal(ui->edLon->text()).value_or(0.0));
+
+    nav.postalType = CodeOf(ui->dlPostal);
+    HexBytes(ui->esPosCode->text(), nav.posCode);
+    HexBytes(ui->esPosRoad1->text(), nav.posRoad1);
+    HexBytes(ui->esPosRoad2->text(), nav.posRoad2);
+    nav.posNumb = U32Of(ui->eiPosNumb);
+
+    nav.poiCat = uint16_t((U32Of(ui->eiPoiCat0) + 256u * U32Of(ui->eiPoiCat1)) & 0xFFFFu);
+    nav.poiFac0 = U32Of(ui->eiPoiFac0);
+    nav.poiFac1 = U32Of(ui->eiPoiFac1);
+    nav.poiLabel = ui->esPoiLabel->text();
+
+    nav.cdQuarter = U32Of(ui->eiCDquarter);
+    nav.cdYear = U32Of(ui->eiCDyear);
+    nav.cdCid = U32Of(ui->eiCDcid);
+
+    const std::array<const QComboBox *, kPhoneCount> phoneTypes = {ui->dlP0Type, ui->dlP1Type, ui->dlP2Type,
+                                                                   ui->dlP3Type, ui->dlP4Type};
+    const std::array<const QLineEdit *, kPhoneCount> phones = {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb,
+                                                               ui->esP3Numb, ui->esP4Numb};
+    for (int k = 0; k < kPhoneCount; ++k) {
+        r.phoneType[k] = CodeOf(phoneTypes[k]);
+        r.phone[k] = phones[k]->text();
+    }
+    const std::array<const QComboBox *, kEmailCount> emailTypes = {ui->dlE0Type, ui->dlE1Type, ui->dlE2Type,
+                                                                   ui->dlE3Type, ui->dlE4Type};
+    const std::array<const QLineEdit *, kEmailCount> emails = {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr,
+                                                               ui->esE3Addr, ui->esE4Addr};
+    for (int k = 0; k < kEmailCount; ++k) {
+        r.emailType[k] = CodeOf(emailTypes[k]);
+        r.email[k] = emails[k]->text();
+    }
+
+    r.acpType = U32Of(ui->eiACPtype);
+    r.acpDate1 = DateBytes(ui->esACPdate1->text());
+    r.acpDate2 = DateBytes(ui->esACPdate2->text());
+    // fld51, phoneWord and emailWord are not shown and keep the caller's values.
+}
+
+// ---- accept rules ---------------------------------------------------------------------
+
+bool EditRecordDlg::Refuse(QWidget *control, const QString &message)
+{
+    prompter_.Information(message);
+    control->setFocus();
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->selectAll();
+    return false;
+}
+
+bool EditRecordDlg::ValidateFields()
+{
+    struct TextRule
+    {
+        QLineEdit *edit;
+        int max;
+        bool notEmpty;
+    };
+    auto checkText = [this](const TextRule &rule) {
+        const QString t = rule.edit->text();
+        if (rule.notEmpty && t.isEmpty())
+            return Refuse(rule.edit, QString::fromLatin1(EditorText::kNullValue));
+        if (t.size() > rule.max)
+            return Refuse(rule.edit, QString::asprintf(EditorText::kTooLong, rule.max));
+        return true;
+    };
+    auto checkInteger = [this](QLineEdit *e, long long lo, long long hi) {
+        const std::optional<int64_t> v = ParseInteger(e->text());
+        if (!v || *v < lo || *v > hi)
+            return Refuse(e, QString::asprintf(EditorText::kOutOfRange, lo, hi));
+        return true;
+    };
+    auto checkDecimal = [this](QLineEdit *e, long long lo, long long hi) {
+        const std::optional<double> v = ParseDecimal(e->text());
+        if (!v)
+            return Refuse(e, QString::fromLatin1(EditorText::kNotANumber));
+        if (*v < double(lo) || *v > double(hi))
+            return Refuse(e, QString::asprintf(EditorText::kOutOfRange, lo, hi));
+        return true;
+    };
+
+    if (!checkInteger(ui->eiOwner, 1, Agenda::kMaxUsers))
+        return false;
+    const TextRule general[] = {{ui->esLabel, FieldMax::label, true},
+                                {ui->esNote, FieldMax::note, false},
+                                {ui->esStreet, FieldMax::street, false},
+                                {ui->esNumb, FieldMax::numb, false},
+                                {ui->esZip, FieldMax::zip, false},
+                                {ui->esCity, FieldMax::city, false}};
+    for (const TextRule &rule : general)
+        if (!checkText(rule))
+            return false;
+    if (!checkText({ui->esCountry->lineEdit(), FieldMax::country, false}))
+        return false;
+    for (QLineEdit *e : {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb, ui->esP4Numb})
+        if (!checkText({e, FieldMax::phone, false}))
+            return false;
+    for (QLineEdit *e : {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr, ui->esE3Addr, ui->esE4Addr})
+        if (!checkText({e, FieldMax::email, false}))
+            return false;
+    // A GPS position outside the globe would be meaningless to the unit. Without the GPS
+    // bit the coordinates are not used, and whatever a file holds there must not keep the
+    // user from storing the rest of the record.
+    const bool gps = ui->oGPS->isChecked();
+    if (!checkDecimal(ui->edLat, gps ? -90 : -65536, gps ? 90 : 65536)
+        || !checkDecimal(ui->edLon, gps ? -180 : -65536, gps ? 180 : 65536))
+        return false;
+    for (QLineEdit *e : {ui->eiCDquarter, ui->eiCDyear, ui->eiCDcid})
+        if (!checkInteger(e, 0, 4294967295LL))
+            return false;
+    return true;
+}
+
+bool EditRecordDlg::AcceptRules()
+{
+    if (!ValidateFields())
+        return false;
+    if (addressChanged && (ui->oPostal->isChecked() || ui->oPoi->isChecked())
+        && prompter_.YesNo(QString::fromLatin1(EditorText::kAddressQuestion))) {
+        ui->oPostal->setChecked(false);
+        ui->oPoi->setChecked(false);
+    }
+    if (labelChanged && NumberOf(ui->eiReco) != 0xFFFF
+        && prompter_.YesNo(QString::fromLatin1(EditorText::kLabelQuestion)))
+        SetNumber(ui->eiReco, 0xFFFF);
+    addressChanged = false;
+    labelChanged = false;
+    return true;
+}
+
+// ---- buttons --------------------------------------------------------------------------
+
+void EditRecordDlg::StoreDialog()
+{
+    const int index = Slot();
+    AgendaRecord record = SlotRecord();
+    FillRecord(record);
+    if (agenda_.StoreRecord(index, record) && WhenStored)
+        WhenStored(index);
+}
+
+void EditRecordDlg::OnOk()
+{
+    if (!AcceptRules())
+        return;
+    StoreDialog();
+    accept();
+}
+
+void EditRecordDlg::OnCancel()
+{
+    reject();
+}
+
+void EditRecordDlg::Step(bool next)
+{
+    if (!AcceptRules())
+        return;
+    StoreDialog();
+    int index = Slot();
+    if (WhenStep)
+        WhenStep(next, index);
+    const std::optional<AgendaRecord> record = agenda_.GetRecord(index);
+    if (!record)
+        return;  // no record there: stay on the one just stored
+    SetNumber(ui->eiRecN, index + 1);
+    LoadRecord(*record);
+}
+
+QString EditRecordDlg::VcfTitle(const char *first) const
+{
+    return QString::fromLatin1(first) + ui->eiRecN->text() + QString::fromLatin1(EditorText::kTitleSeparator)
+           + ui->esLabel->text();
+}
+
+Prompter::FileRequest EditRecordDlg::VcfRequest() const
+{
+    Prompter::FileRequest request;
+    request.filter = QString::fromLatin1(EditorText::kVcfFilter);
+    request.defaultSuffix = QString::fromLatin1(EditorText::kVcfSuffix);
+    request.proposed = ui->esLabel->text() + QString::fromLatin1(EditorText::kVcfExtension);
+    request.directory = vcfFolder_;
+    return request;
+}
+
+void EditRecordDlg::OnImport()
+{
+    Prompter::FileRequest request = VcfRequest();
+    request.mode = Prompter::FileRequest::Mode::Open;
+    request.title = VcfTitle(EditorText::kImportTitle);
+    const QString path = prompter_.ChooseFile(request);
+    if (path.isEmpty())
+        return;
+    vcfFolder_ = QFileInfo(path).absolutePath();
+
+    AgendaRecord record;
+    record.owner = U32Of(ui->eiOwner);
+    if (!ImportVCard(record, path, prompter_)) {
+        prompter_.Information(QString::fromLatin1(EditorText::kImportError) + MarkupEscape(MessagePath(path)));
+        return;
+    }
+    LoadRecord(record);
+}
+
+void EditRecordDlg::OnExport()
+{
+    Prompter::FileRequest request = VcfRequest();
+    request.mode = Prompter::FileRequest::Mode::Save;
+    request.title = VcfTitle(EditorText::kExportTitle) + QString::fromLatin1(EditorText::kVcfExtension);
+    const QString path = prompter_.ChooseFile(request);
+    if (path.isEmpty())
+        return;
+    vcfFolder_ = QFileInfo(path).absolutePath();
+
+    AgendaRecord record = SlotRecord();
+    FillRecord(record);
+    if (!ExportVCard(record, path))
+        prompter_.Information(QString::fromLatin1(EditorText::kExportError) + MarkupEscape(MessagePath(path)));
+}

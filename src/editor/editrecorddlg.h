@@ -1,0 +1,98 @@
+#pragma once
+
+#include "common/prompter.h"
+#include "store/agenda.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+
+class QLineEdit;
+class QWidget;
+struct LookupFields;
+
+namespace Ui {
+class EditRecord;
+}
+
+// The dialog in which the user edits one record of the phonebook field by field.
+//
+// It shows a copy of the slot's record; the slot in the Agenda is written only by OK,
+// Prev and Next, each after the accept rules (field checks, then the address and label
+// questions). The slot being edited is the value of the read-only field eiRecN minus one.
+class EditRecordDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    EditRecordDlg(Agenda &agenda, int slot, Prompter &prompter, QWidget *parent = nullptr);
+    ~EditRecordDlg() override;
+
+    // Called with the slot index after a record was stored into that slot.
+    std::function<void(int slot)> WhenStored;
+    // Called by Prev (next = false) and Next (next = true) after the record was stored:
+    // sets `slot` to the neighbouring record in the list's display order, or leaves it
+    // unchanged at either end of the list.
+    std::function<void(bool next, int &slot)> WhenStep;
+
+    // Where the look-up buttons send their queries (the production services by default).
+    QByteArray infoBelHost;
+    QByteArray geocodeBaseUrl;
+
+    // Puts every field of `record` into the controls. Not a user edit.
+    void LoadRecord(const AgendaRecord &record);
+    // Writes the controls into `record`, which the caller has copied from the slot being
+    // edited; fields the dialog does not show keep their values.
+    void FillRecord(AgendaRecord &record) const;
+    // Field checks, then the address and label questions. False when a field was refused
+    // (its message has been shown); the change flags then stay as they were.
+    bool AcceptRules();
+
+    // The slot being edited (eiRecN - 1).
+    int Slot() const;
+    bool AddressChanged() const { return addressChanged; }
+    bool LabelChanged() const { return labelChanged; }
+
+    // Button handlers, also callable directly.
+    void OnOk();
+    void OnCancel();
+    void Step(bool next);
+    void OnImport();
+    void OnExport();
+    void OnInfoBel();
+    void OnGeocode();
+
+private:
+    void SetupControls();
+    void Connect();
+    void SetChanged(bool &flag) { flag = true; }
+    // The record of the current slot as a base for FillRecord.
+    AgendaRecord SlotRecord() const;
+    // Stores the controls into the current slot and notifies WhenStored.
+    void StoreDialog();
+    // Checks every field in layout order; shows the first refusal and focuses its control.
+    bool ValidateFields();
+    bool Refuse(QWidget *control, const QString &message);
+    QString VcfTitle(const char *first) const;
+    // The values the look-up dialogs read, and the address they write back.
+    LookupFields LookupFromControls() const;
+    void AddressToControls(const LookupFields &fields);
+    Prompter::FileRequest VcfRequest() const;
+
+    std::unique_ptr<Ui::EditRecord> ui;
+    Agenda &agenda_;
+    Prompter &prompter_;
+    bool addressChanged = false;
+    bool labelChanged = false;
+    // The coordinates as loaded and the texts they were shown as: a field the user has
+    // left as it was stores its coordinate back with the very same fields.
+    GpsCoord shownLat_;
+    GpsCoord shownLon_;
+    QString shownLatText_;
+    QString shownLonText_;
+    // The vCard file selector's folder, remembered between uses while the dialog lives.
+    QString vcfFolder_;
+};

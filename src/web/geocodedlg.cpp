@@ -1,0 +1,136 @@
+#include "web/geocodedlg.h"
+
+#include "common/prompter.h"
+#include "ui_Geocode.h"
+#include "web/geocodetexts.h"
+#include "web/lookupfields.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+GeocodeDlg::GeocodeDlg(GeocodeData &data, Prompter &prompter, QWidget *parent,
+                       const QByteArray &geocodeBaseUrl, const QString &mapBaseUrl)
+    : QDialog(parent), ui_(new Ui::Geocode), data_(data), prompter_(prompter),
+      geocodeBaseUrl_(geocodeBaseUrl), mapBaseUrl_(mapBaseUrl)
+{
+    ui_->setupUi(this);
+    setWindowTitle(QString::fromLatin1(GeocodeText::kTitle));
+    setFixedSize(size().expandedTo(minimumSizeHint()));
+
+    // State and country first: the order of street and number depends on them.
+    ui_->esActCity->setText(data_.city);
+    ui_->esActCountry->setText(data_.country);
+    ui_->esActState->setText(data_.state);
+    ui_->esActZip->setText(data_.zip);
+    ui_->esActLL->setText(CoordinateText(data_.latitude, data_.longitude));
+    QString address;
+    if (!data_.street.isEmpty() && !data_.number.isEmpty()) {
+        address = NumberAfterStreet(ui_->esActState->text(), ui_->esActCountry->text())
+            ? data_.street + QLatin1Char(',') + data_.number
+            : data_.number + QLatin1Char(',') + data_.street;
+    } else {
+        address = data_.street + data_.number;
+    }
+    ui_->esActAddr->setText(address);
+
+    for (QLineEdit *edit : {ui_->esActAddr, ui_->esActCity, ui_->esActCountry,
+                            ui_->esActState, ui_->esActZip})
+        connect(edit, &QLineEdit::textChanged, this, &GeocodeDlg::ButtonRule);
+    connect(ui_->btQuery, &QPushButton::clicked, this, &GeocodeDlg::Query);
+    connect(ui_->btGoogle, &QPushButton::clicked, this, &GeocodeDlg::WebMap);
+    connect(ui_->btOK, &QPushButton::clicked, this, &GeocodeDlg::Accept);
+    connect(ui_->btCancel, &QPushButton::clicked, this, &GeocodeDlg::reject);
+
+    ButtonRule();
+}
+
+GeocodeDlg::~GeocodeDlg() = default;
+
+void GeocodeDlg::ButtonRule()
+{
+    ui_->btOK->setDefault(false);
+    ui_->btOK->setEnabled(false);
+    ui_->btQuery->setDefault(true);
+    bool any = false;
+    for (const QLineEdit *edit : {ui_->esActAddr, ui_->esActCity, ui_->esActCountry,
+                                  ui_->esActState, ui_->esActZip})
+        any = any || !edit->text().isEmpty();
+    ui_->btQuery->setEnabled(any);
+    ui_->btGoogle->setEnabled(coordinateShown_);
+}
+
+void GeocodeDlg::SetResultText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text) {
+        edit->setText(text);
+        if (edit == ui_->esGeoLL)
+            coordinateShown_ = true;
+    }
+}
+
+void GeocodeDlg::Query()
+{
+    const QString text = GeocodeQueryText(ui_->esActAddr->text(), ui_->esActCity->text(),
+                                          ui_->esActState->text(), ui_->esActZip->text(),
+                                          ui_->esActCountry->text());
+    GeocodeData result;
+    const bool ok = GeocodeLookup(text, result, prompter_, geocodeBaseUrl_);
+    if (ok) {
+        SetResultText(ui_->esGeoAddr, result.street);
+        SetResultText(ui_->esGeoCity, result.city);
+        SetResultText(ui_->esGeoCountry, result.country);
+        SetResultText(ui_->esGeoState, result.state);
+        SetResultText(ui_->esGeoZip, result.zip);
+        SetResultText(ui_->esGeoLL, CoordinateText(result.latitude, result.longitude));
+        ui_->btQuery->setDefault(false);
+        ui_->btOK->setDefault(true);
+    } else {
+        prompter_.Information(QString::fromLatin1(GeocodeText::kQueryFailed));
+    }
+    ui_->btOK->setEnabled(ok);
+    ui_->btGoogle->setEnabled(ok);
+}
+
+void GeocodeDlg::WebMap()
+{
+    prompter_.OpenUrl(mapBaseUrl_ + QStringLiteral("/maps?q=") + ui_->esGeoLL->text());
+}
+
+void GeocodeDlg::Accept()
+{
+    // The address fields go back into the record editor, whose fields have these limits.
+    const struct { QLineEdit *edit; int limit; } limits[] = {
+        {ui_->esActAddr, 155}, {ui_->esActCity, 91}, {ui_->esActZip, 44},
+        {ui_->esActState, 44}, {ui_->esActCountry, 44}};
+    for (const auto &l : limits) {
+        if (l.edit->text().size() > l.limit) {
+            prompter_.Information(QString::asprintf(GeocodeText::kTooLong, l.limit));
+            l.edit->setFocus();
+            return;
+        }
+    }
+
+    SplitStreetNumber(ui_->esActAddr->text(), data_.street, data_.number);
+    data_.city = ui_->esActCity->text();
+    data_.country = ui_->esActCountry->text();
+    data_.state = ui_->esActState->text();
+    data_.zip = ui_->esActZip->text();
+    ParseCoordinateText(ui_->esGeoLL->text(), data_.latitude, data_.longitude);
+    done(1);
+}
+
+void GeocodeDlg::reject()
+{
+    done(2);
+}
+
+bool RunGeocodeLookup(LookupFields &fields, Prompter &prompter, QWidget *parent,
+                      const QByteArray &geocodeBaseUrl, const QString &mapBaseUrl)
+{
+    GeocodeData data = GeocodeDataFromFields(fields);
+    GeocodeDlg dlg(data, prompter, parent, geocodeBaseUrl, mapBaseUrl);
+    if (dlg.exec() != 1)
+        return false;
+    ApplyGeocodeData(data, fields);
+    return true;
+}

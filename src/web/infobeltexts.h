@@ -1,0 +1,13 @@
+#pragma once
+
+// The InfoBel dialog's own texts.
+namespace InfoBelText {
+inline constexpr char kTitleSuffix[] = " Query";
+inline constexpr char kWriteQuery[] = "write query data";
+inline constexpr char kSearching[] = "searching...";
+inline constexpr char kError[] = "error";
+inline constexpr char kNone[] = "found: 0 result";
+inline constexpr char kFound[] = "found: %d / %d result";
+inline constexpr const char *kColumns[7] = {"#", "Name", "Street", "Num", "Zip", "City", "phone"};
+inline constexpr int kColumnWidths[7] = {30, 120, 120, 40, 60, 120, 120};
+} // namespace InfoBelText

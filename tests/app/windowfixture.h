@@ -1,0 +1,104 @@
+#pragma once
+
+#include "app/kestravon.h"
+#include "common/scriptedprompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QList>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+// The main window with the record editor and the update check replaced by recorders.
+class TestWindow : public KESTRAVON
+{
+public:
+    explicit TestWindow(Prompter &prompter) : KESTRAVON(prompter) {}
+
+    QList<int> editorSlots;
+    int updateChecks = 0;
+    bool updateResult = false;
+
+protected:
+    void OpenEditor(int slot) override { editorSlots.append(slot); }
+    bool RunUpdateCheck() override
+    {
+        ++updateChecks;
+        return updateResult;
+    }
+};
+
+inline QString SampleAgenda()
+{
+    return QStringLiteral(KESTRAVON_TESTDATA "/agenda/Agenda.dat");
+}
+
+// A writable copy of the sample phonebook in `dir`.
+inline QString CopySample(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("Agenda.dat"));
+    QFile::remove(path);
+    QFile::copy(SampleAgenda(), path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+inline QPushButton *Button(const QWidget &w, const char *name)
+{
+    return w.findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+inline QTabWidget *Tabs(const QWidget &w)
+{
+    return w.findChild<QTabWidget *>(QStringLiteral("tcUser"));
+}
+
+// Selects whole rows of a list and puts the cursor on `cursor` (-1: no cursor row).
+inline void SelectRows(QTableWidget *list, const QList<int> &rows, int cursor)
+{
+    QItemSelectionModel *sel = list->selectionModel();
+    sel->clear();
+    for (int r : rows)
+        sel->select(list->model()->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    sel->setCurrentIndex(cursor < 0 ? QModelIndex() : list->model()->index(cursor, 0),
+                         QItemSelectionModel::NoUpdate);
+}
+
+// The row of a list whose label cell reads `label`, or -1.
+inline int RowOfLabel(const QTableWidget *list, const QString &label)
+{
+    for (int r = 0; r < list->rowCount(); ++r)
+        if (list->item(r, KESTRAVON::colLabel) && list->item(r, KESTRAVON::colLabel)->text() == label)
+            return r;
+    return -1;
+}
+
+inline int RecordCell(const QTableWidget *list, int row)
+{
+    return list->item(row, KESTRAVON::colRecord)->data(Qt::DisplayRole).toInt();
+}
+
+// The first contact slot (not a user) of a list whose record has a field set, or -1.
+template <typename Pred>
+int FindContactRow(const KESTRAVON &w, int k, Pred pred)
+{
+    for (int r = 0; r < w.List(k)->rowCount(); ++r) {
+        const int slot = w.RowSlot(k, r);
+        const AgendaRecord *rec = w.agenda.RecordAt(slot);
+        if (slot >= w.agenda.userCount && rec && pred(*rec))
+            return r;
+    }
+    return -1;
+}
+
+// The enabled state of the six command buttons as one text, e.g. "Save- Export+ ...".
+inline QString ButtonStates(const QWidget &w)
+{
+    QStringList out;
+    for (const char *name : {"btSave", "btExport", "btImport", "btInsert", "btDelete", "btEdit"})
+        out.append(QString::fromLatin1(name + 2) + (Button(w, name)->isEnabled() ? "+" : "-"));
+    return out.join(QLatin1Char(' '));
+}

@@ -1,0 +1,141 @@
+#include "common/scriptedprompter.h"
+#include "editor/editrecorddlg.h"
+#include "support/testhttpserver.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int kPostalSlot = 35;  // OFFICINA AUTO: Postal data
+
+const QByteArray kGeocodePath = "/v1/public/yql";
+
+QByteArray GeocodeAnswer()
+{
+    return "<query><results><Result><quality>90</quality>"
+           "<latitude>41.9</latitude><longitude>12.5</longitude><house>12</house>"
+           "<street>Via Roma</street><city>Roma</city><state>Lazio</state><uzip>00184</uzip>"
+           "<country>Italy</country></Result></results></query>";
+}
+
+template <typename T>
+T *Find(QWidget *w, const char *name)
+{
+    T *t = w->findChild<T *>(QLatin1String(name));
+    if (!t)
+        qFatal("no control %s", name);
+    return t;
+}
+
+void Click(QWidget *w, const char *button)
+{
+    QTest::mouseClick(Find<QPushButton>(w, button), Qt::LeftButton);
+}
+
+} // namespace
+
+// The editor's look-up buttons: what the dialogs put into the controls is not a user edit.
+class TestEditorLookups : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void geocodeFillsAddressAndPosition();
+    void geocodeCancelChangesNothing();
+
+private:
+    std::unique_ptr<TestHttpServer> server_;
+    std::unique_ptr<Agenda> agenda_;
+    ScriptedPrompter prompter_;
+};
+
+void TestEditorLookups::init()
+{
+    server_ = std::make_unique<TestHttpServer>();
+    QVERIFY(server_->Listen());
+    agenda_ = std::make_unique<Agenda>();
+    QVERIFY(agenda_->Load(QStringLiteral(KESTRAVON_TESTDATA "/agenda/Agenda.dat"), prompter_));
+    QVERIFY(agenda_->slots[kPostalSlot].nav.navFlags & kNavPostal);
+    prompter_.ClearShown();
+}
+
+void TestEditorLookups::cleanup()
+{
+    server_.reset();
+}
+
+void TestEditorLookups::geocodeFillsAddressAndPosition()
+{
+    server_->Route(kGeocodePath, TestHttpServer::Ok(GeocodeAnswer()));
+    EditRecordDlg dlg(*agenda_, kPostalSlot, prompter_);
+    dlg.geocodeBaseUrl = server_->BaseUrl();
+    dlg.show();
+    bool ran = false;
+    // The address comes back as the user left it in the dialog's input column (here: a
+    // new city typed there); only the coordinate comes from the service's answer.
+    QTimer::singleShot(0, this, [&] {
+        QWidget *geo = QApplication::activeModalWidget();
+        if (!geo || geo == &dlg)
+            return;
+        ran = true;
+        QLineEdit *city = Find<QLineEdit>(geo, "esActCity");
+        city->clear();
+        QTest::keyClicks(city, QStringLiteral("Roma"));
+        Click(geo, "btQuery");
+        Click(geo, "btOK");
+    });
+    const QString street = Find<QLineEdit>(&dlg, "esStreet")->text();
+    Click(&dlg, "btGeocode");
+    QVERIFY(ran);
+    QCOMPARE(Find<QLineEdit>(&dlg, "esStreet")->text(), street);
+    QCOMPARE(Find<QLineEdit>(&dlg, "esCity")->text(), QStringLiteral("Roma"));
+    QCOMPARE(Find<QLineEdit>(&dlg, "edLat")->text(), QStringLiteral("41.900000"));
+    QCOMPARE(Find<QLineEdit>(&dlg, "edLon")->text(), QStringLiteral("12.500000"));
+    QVERIFY(Find<QCheckBox>(&dlg, "oGPS")->isChecked());
+    QVERIFY(!dlg.AddressChanged());
+    QVERIFY(!dlg.LabelChanged());
+
+    // OK asks nothing (the address change was not the user's) and keeps the postal data.
+    Click(&dlg, "btOK");
+    QCOMPARE(prompter_.Messages(), QStringList());
+    const AgendaRecord r = *agenda_->GetRecord(kPostalSlot);
+    QCOMPARE(r.city, QStringLiteral("ROMA"));
+    QVERIFY(r.nav.navFlags & kNavGps);
+    QVERIFY(r.nav.navFlags & kNavPostal);
+    QVERIFY(qAbs(r.nav.lat.ToDegrees() - 41.9) < 1.0 / 360000);
+    QVERIFY(qAbs(r.nav.lon.ToDegrees() - -12.5) < 1.0 / 360000);  // stored west-positive: east
+    QCOMPARE(r.nav.lon.negative, 1u);
+}
+
+void TestEditorLookups::geocodeCancelChangesNothing()
+{
+    server_->Route(kGeocodePath, TestHttpServer::Ok(GeocodeAnswer()));
+    const AgendaRecord before = *agenda_->GetRecord(kPostalSlot);
+    EditRecordDlg dlg(*agenda_, kPostalSlot, prompter_);
+    dlg.geocodeBaseUrl = server_->BaseUrl();
+    dlg.show();
+    const QString street = Find<QLineEdit>(&dlg, "esStreet")->text();
+    QTimer::singleShot(0, this, [&] {
+        QWidget *geo = QApplication::activeModalWidget();
+        if (!geo || geo == &dlg)
+            return;
+        Click(geo, "btQuery");
+        Click(geo, "btCancel");
+    });
+    Click(&dlg, "btGeocode");
+    QCOMPARE(Find<QLineEdit>(&dlg, "esStreet")->text(), street);
+    Click(&dlg, "btOK");
+    QVERIFY(*agenda_->GetRecord(kPostalSlot) == before);
+}
+
+QTEST_MAIN(TestEditorLookups)
+#include "test_editorlookups.moc"
