@@ -7,7 +7,7 @@ PACKAGES=(
   zlib1g-dev libzip-dev
   xvfb xauth locales python3
   clang libclang-rt-14-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core desktop-file-utils
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
