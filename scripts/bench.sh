@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release, build-bench/) and runs them; each benchmark ends with
+# its RATIO/TIME lines against the floor measured in the same run.
+# Usage: scripts/bench.sh [extra Google Benchmark options, e.g. --benchmark_filter=Csv]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRAVON_BENCH=ON -DKESTRAVON_TESTS=OFF >/dev/null
+cmake --build build-bench -j 2 --target bench_store bench_formats bench_gui
+export QT_QPA_PLATFORM=offscreen
+for b in bench_store bench_formats bench_gui; do
+  echo "== $b"
+  "build-bench/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_color=false "$@"
+done
