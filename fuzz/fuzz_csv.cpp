@@ -10,10 +10,22 @@
 
 namespace {
 
+// The GPS text with the hemisphere of a zero coordinate made plain: a tiny negative value
+// is stored as zero with its sign ("E0.000000"), and that text reads back as an unsigned
+// zero ("W0.000000"), the same point.
+QString GpsPoint(const NavData &nav)
+{
+    QString t = nav.GpsText();
+    t.replace(QLatin1String("S0.000000,"), QLatin1String("N0.000000,"));
+    if (t.endsWith(QLatin1String(",E0.000000")))
+        t.replace(t.size() - 9, 1, QLatin1Char('W'));
+    return t;
+}
+
 bool SameFields(const AgendaRecord &a, const AgendaRecord &b)
 {
     return a.label == b.label && a.note == b.note && a.street == b.street && a.numb == b.numb && a.zip == b.zip
-           && a.city == b.city && a.country == b.country && a.nav.GpsText() == b.nav.GpsText() && a.phone == b.phone
+           && a.city == b.city && a.country == b.country && GpsPoint(a.nav) == GpsPoint(b.nav) && a.phone == b.phone
            && a.email == b.email;
 }
 
