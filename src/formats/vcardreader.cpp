@@ -97,8 +97,11 @@ int FindProperty(QStringView name)
     if (name.size() > kLongest)
         return -1;
     char16_t upper[kLongest];
-    for (qsizetype k = 0; k < name.size(); ++k)
-        upper[k] = name[k].toUpper().unicode();
+    for (qsizetype k = 0; k < name.size(); ++k) {
+        const char16_t c = name[k].unicode();
+        // ASCII letters directly; everything else as the framework upper-cases it.
+        upper[k] = c < 0x80 ? char16_t(c >= 'a' && c <= 'z' ? c - 32 : c) : name[k].toUpper().unicode();
+    }
     for (int i = 0; i < int(VCardPropertyTable.size()); ++i) {
         const char *candidate = VCardPropertyTable[size_t(i)].name;
         qsizetype k = 0;

@@ -14,7 +14,45 @@ private Q_SLOTS:
     void roundTripRandomBytes();
     void zeroEndsText();
     void encodeOrdinaryText();
+    void longAsciiRunsMatchReference();
+    void appendDecoded();
 };
+
+namespace {
+
+// The decoder one byte at a time, written plainly: the fast paths over ASCII runs must
+// give exactly this.
+QString ReferenceDecode(const QByteArray &bytes)
+{
+    QString out;
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const int size = int(bytes.size());
+    for (int i = 0; i < size;) {
+        const unsigned b = p[i];
+        if (b == 0)
+            break;
+        if (b < 0x80) {
+            out += QChar(char16_t(b));
+            ++i;
+        } else if (b >= 0xC2 && b <= 0xDF && i + 1 < size && (p[i + 1] & 0xC0) == 0x80) {
+            out += QChar(char16_t(((b & 0x1F) << 6) | (p[i + 1] & 0x3F)));
+            i += 2;
+        } else if (b >= 0xE0 && b <= 0xEF && i + 2 < size && (p[i + 1] & 0xC0) == 0x80 && (p[i + 2] & 0xC0) == 0x80
+                   && [&] {
+                          const unsigned cu = ((b & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F);
+                          return cu >= 0x800 && (cu < 0xD800 || cu > 0xDFFF) && (cu & 0xFF00) != 0xEE00;
+                      }()) {
+            out += QChar(char16_t(((b & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F)));
+            i += 3;
+        } else {
+            out += QChar(char16_t(0xEE00 + b));
+            ++i;
+        }
+    }
+    return out;
+}
+
+} // namespace
 
 void TestTextCodec::decode_data()
 {
@@ -91,6 +129,37 @@ void TestTextCodec::encodeOrdinaryText()
     // Text typed by the user (not from a file) is written as standard UTF-8, including
     // characters outside the basic plane.
     QCOMPARE(EncodeHeldUtf8(QStringLiteral("Stra\u00DFe \U0001F600")), QByteArray("Stra\xC3\x9F" "e \xF0\x9F\x98\x80"));
+}
+
+void TestTextCodec::longAsciiRunsMatchReference()
+{
+    // ASCII runs of every length around the 8- and 16-byte steps, broken by accented
+    // letters, sequences cut at the end, held bytes and zeros at every offset.
+    const QList<QByteArray> breaks = {"\xC3\xA8", "\xE2\x82\xAC", "\xE8", "\xF0\x9F\x98\x80", "\xE2\x82",
+                                      QByteArray(1, '\0'), "\x7F", "\x80"};
+    QRandomGenerator rng(7);
+    for (int i = 0; i < 3000; ++i) {
+        QByteArray bytes;
+        const int pieces = int(rng.bounded(1, 6));
+        for (int k = 0; k < pieces; ++k) {
+            const int run = int(rng.bounded(0, 40));
+            for (int r = 0; r < run; ++r)
+                bytes += char(rng.bounded(1, 128));
+            if (rng.bounded(4) != 0)
+                bytes += breaks.at(int(rng.bounded(int(breaks.size()))));
+        }
+        QCOMPARE(DecodeHeldUtf8(bytes), ReferenceDecode(bytes));
+    }
+}
+
+void TestTextCodec::appendDecoded()
+{
+    QString text = QStringLiteral("NOTE:");
+    const QByteArray more("caf\xC3\xA9 and a long plain ASCII tail of text\xE8");
+    AppendDecodedHeldUtf8(text, more.constData(), int(more.size()));
+    QCOMPARE(text, QStringLiteral("NOTE:") + DecodeHeldUtf8(more));
+    AppendDecodedHeldUtf8(text, "", 0);
+    QCOMPARE(text, QStringLiteral("NOTE:") + DecodeHeldUtf8(more));
 }
 
 QTEST_GUILESS_MAIN(TestTextCodec)
