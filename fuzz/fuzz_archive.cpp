@@ -1,0 +1,59 @@
+// The update archive on arbitrary bytes: the whole update check against the local fixture
+// server, which offers a newer version and serves the input as its zip archive. Never a
+// crash, and nothing is ever written outside the program's directory.
+#include "fuzzsupport.h"
+
+#include "support/testhttpserver.h"
+#include "update/update.h"
+
+#include <QDir>
+
+namespace {
+
+TestHttpServer &Server()
+{
+    static TestHttpServer *server = [] {
+        auto *s = new TestHttpServer;
+        FUZZ_CHECK(s->Listen());
+        s->Route("/software/lastversions.txt", TestHttpServer::Ok("KESTRAVON=v01.10,01/02/2014,update.zip;\r\n"));
+        return s;
+    }();
+    return *server;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // The program lives in <scratch>/outer/program/; <scratch>/outer must stay as it is.
+    QDir scratch(FuzzDir().path());
+    QDir(scratch.filePath(QStringLiteral("outer"))).removeRecursively();
+    FUZZ_CHECK(scratch.mkpath(QStringLiteral("outer/program/sub")));
+    const QString outer = scratch.filePath(QStringLiteral("outer"));
+
+    TestHttpServer &server = Server();
+    server.Route("/software/update.zip",
+                 TestHttpServer::Ok(QByteArray(reinterpret_cast<const char *>(data), int(size))));
+    UpdateSite site;
+    site.host = server.HostPort();
+    site.directory = outer + QStringLiteral("/program/");
+    site.executable = QStringLiteral("kestravon");
+    bool launched = false;
+    site.launch = [&](const QString &, const QStringList &) { return launched = true; };
+    FuzzPrompter prompter(true);
+    CheckForUpdate(QStringLiteral("KESTRAVON"), QStringLiteral("v01.09"), false, prompter, site);
+    FUZZ_CHECK(!launched);
+
+    // Only the program folder below `outer`, and nothing new beside `outer`.
+    const QStringList inOuter = QDir(outer).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    FUZZ_CHECK(inOuter == QStringList{QStringLiteral("program")});
+    for (const QString &name : scratch.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+        FUZZ_CHECK(name == QLatin1String("outer"));
+    return 0;
+}
