@@ -31,10 +31,22 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations <= 0)
+            if (run.error_occurred)
                 continue;
             const std::string name =
                 run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
+            if (run.run_type == Run::RT_Aggregate) {
+                // With only aggregates reported (--benchmark_report_aggregates_only), their
+                // median stands for the repetitions.
+                if (run.aggregate_name == "median") {
+                    const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
+                    seconds_[name] = {run.GetAdjustedRealTime() / unit};
+                    cpuSeconds_[name] = {run.GetAdjustedCPUTime() / unit};
+                }
+                continue;
+            }
+            if (run.iterations <= 0)
+                continue;
             seconds_[name].push_back(run.real_accumulated_time / double(run.iterations));
             cpuSeconds_[name].push_back(run.cpu_accumulated_time / double(run.iterations));
         }
