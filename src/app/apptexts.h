@@ -71,5 +71,7 @@ inline const QString insertFromVcf = QStringLiteral("from Vcf file");
 inline const QString insertFromCsv = QStringLiteral("from Excel CSV file");
 inline const QString exportToVcf = QStringLiteral("to Vcf file");
 inline const QString exportToCsv = QStringLiteral("to Excel CSV file");
+inline const QString importFromVcf = insertFromVcf;
+inline const QString importFromCsv = insertFromCsv;
 
 } // namespace AppText

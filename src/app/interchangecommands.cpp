@@ -1,11 +1,185 @@
+// The main window's vCard and CSV commands. They pick the rows and the files and keep the
+// lists in step; reading and writing each record, and the messages about it, belong to
+// the exchange operations of formats/interchange.h, shared with kestravon-cli.
 #include "app/kestravon.h"
 
-// The vCard and CSV interchange commands are added here.
-void KESTRAVON::ExportMenu() {}
-void KESTRAVON::ImportMenu() {}
-void KESTRAVON::ExportVcf() {}
-void KESTRAVON::ImportVcf() {}
-void KESTRAVON::InsertVcf() {}
-void KESTRAVON::ExportCsv() {}
-void KESTRAVON::ImportCsv() {}
-void KESTRAVON::InsertCsv() {}
+#include "app/apptexts.h"
+#include "formats/interchange.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QTableWidget>
+
+namespace {
+
+using Mode = Prompter::FileRequest::Mode;
+
+// The file name proposed for a record's vCard: its label with the vCard extension.
+QString VcfName(const QString &label)
+{
+    return label + QLatin1Char('.') + QLatin1String(InterchangeText::kVcfSuffix);
+}
+
+} // namespace
+
+QList<KESTRAVON::SelectedRow> KESTRAVON::SelectedRows() const
+{
+    const int k = CurrentTab();
+    QTableWidget *list = List(k);
+    const int n = SelectedCount();
+    QList<SelectedRow> rows;
+    for (int row = 0; row < list->rowCount() && rows.size() < n; ++row) {
+        if (!IsRowSelected(list, row))
+            continue;
+        const QTableWidgetItem *label = list->item(row, colLabel);
+        rows.append({row, RowSlot(k, row), label ? label->text() : QString()});
+    }
+    return rows;
+}
+
+void KESTRAVON::RewriteRow(int k, int slot)
+{
+    const int row = FindRow(k, slot);
+    const AgendaRecord *r = agenda.RecordAt(slot);
+    if (row < 0 || !r)
+        return;
+    if (r->owner != uint32_t(k + 1) && r->owner >= 1 && r->owner <= uint32_t(kListCount)) {
+        // The stored record names another user: its row belongs to that user's list.
+        List(k)->removeRow(row);
+        AppendRow(slot);
+    } else {
+        SetRow(row, slot, *r);
+    }
+    CaptionUserTab(slot);
+}
+
+void KESTRAVON::ShowInserted(int slot)
+{
+    const AgendaRecord *r = agenda.RecordAt(slot);
+    const int row = AppendRow(slot);
+    if (!r || row < 0)
+        return;
+    if (r->owner == uint32_t(CurrentTab() + 1))
+        CurrentList()->setCurrentCell(row, colRecord);
+}
+
+// ---------------------------------------------------------------------------------------
+// The export and import buttons
+
+void KESTRAVON::BuildExportMenu(QMenu &menu)
+{
+    connect(menu.addAction(AppText::exportToVcf), &QAction::triggered, this, &KESTRAVON::ExportVcf);
+    connect(menu.addAction(AppText::exportToCsv), &QAction::triggered, this, &KESTRAVON::ExportCsv);
+}
+
+void KESTRAVON::BuildImportMenu(QMenu &menu)
+{
+    connect(menu.addAction(AppText::importFromVcf), &QAction::triggered, this, &KESTRAVON::ImportVcf);
+    connect(menu.addAction(AppText::importFromCsv), &QAction::triggered, this, &KESTRAVON::ImportCsv);
+}
+
+void KESTRAVON::ExportMenu()
+{
+    QMenu menu(this);
+    BuildExportMenu(menu);
+    menu.exec(QCursor::pos());
+}
+
+void KESTRAVON::ImportMenu()
+{
+    QMenu menu(this);
+    BuildImportMenu(menu);
+    menu.exec(QCursor::pos());
+}
+
+// ---------------------------------------------------------------------------------------
+// vCard: one file per record
+
+void KESTRAVON::ExportVcf()
+{
+    for (const SelectedRow &r : SelectedRows()) {
+        const QString path = prompter_.ChooseFile(fsVcf.Request(
+            Mode::Save, RecordTitle(InterchangeText::kExportVcfTitle, r.slot, r.label), VcfName(r.label)));
+        if (path.isEmpty())
+            return;  // a cancelled selector ends the whole command
+        fsVcf.Remember(path);
+        ExportVcfRecord(agenda, r.slot, path, prompter_);
+    }
+}
+
+void KESTRAVON::ImportVcf()
+{
+    const int t = CurrentTab();
+    for (const SelectedRow &r : SelectedRows()) {
+        const QString path = prompter_.ChooseFile(fsVcf.Request(
+            Mode::Open, RecordTitle(InterchangeText::kImportVcfTitle, r.slot, r.label), VcfName(r.label)));
+        if (path.isEmpty())
+            break;
+        fsVcf.Remember(path);
+        if (ImportVcfRecord(agenda, r.slot, uint32_t(t + 1), path, prompter_))
+            RewriteRow(t, r.slot);
+    }
+    UpdateButtons();
+}
+
+void KESTRAVON::InsertVcf()
+{
+    const QStringList files = prompter_.ChooseFiles(
+        fsVcf.Request(Mode::OpenMany, QLatin1String(InterchangeText::kInsertVcfTitle), QString()));
+    if (files.isEmpty())
+        return;
+    fsVcf.Remember(files.first());
+    const int t = CurrentTab();
+    for (const QString &path : files) {
+        const InsertVcfResult result = InsertVcfFile(agenda, uint32_t(t + 1), path, prompter_);
+        if (result.cancelled)
+            break;
+        if (result.slot != 0)
+            ShowInserted(result.slot);
+    }
+    UpdateButtons();
+}
+
+// ---------------------------------------------------------------------------------------
+// CSV: many records per file
+
+void KESTRAVON::ExportCsv()
+{
+    const QString path = prompter_.ChooseFile(
+        fsCsv.Request(Mode::Save, QLatin1String(InterchangeText::kExportCsvTitle), QString()));
+    if (path.isEmpty())
+        return;
+    fsCsv.Remember(path);
+    QList<int> slotList;
+    for (const SelectedRow &r : SelectedRows())
+        slotList.append(r.slot);
+    ExportCsvRecords(agenda, slotList, path, prompter_);
+}
+
+void KESTRAVON::ImportCsv()
+{
+    const QString path = prompter_.ChooseFile(
+        fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kImportCsvTitle), QString()));
+    if (path.isEmpty())
+        return;
+    fsCsv.Remember(path);
+    const int t = CurrentTab();
+    QList<int> slotList;
+    for (const SelectedRow &r : SelectedRows())
+        slotList.append(r.slot);
+    ImportCsvRecords(agenda, slotList, path, prompter_, [this, t](int slot) { RewriteRow(t, slot); });
+    UpdateButtons();
+}
+
+void KESTRAVON::InsertCsv()
+{
+    const QString path = prompter_.ChooseFile(
+        fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kInsertCsvTitle), QString()));
+    if (path.isEmpty())
+        return;
+    fsCsv.Remember(path);
+    const int t = CurrentTab();
+    InsertCsvRecords(agenda, uint32_t(t + 1), path, prompter_, [this](int slot) { ShowInserted(slot); });
+    UpdateButtons();
+}

@@ -3,6 +3,7 @@
 #include "store/agenda.h"
 
 #include <QEventLoop>
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 
@@ -124,6 +125,9 @@ public:
     // vCard and CSV commands.
     void ExportMenu();
     void ImportMenu();
+    // The entries of the export and import pop-up menus.
+    void BuildExportMenu(QMenu &menu);
+    void BuildImportMenu(QMenu &menu);
     void ExportVcf();
     void ImportVcf();
     void InsertVcf();
@@ -157,6 +161,20 @@ protected:
     Prompter &prompter_;
 
 private:
+    // A selected row of the current list, as the bulk commands take it.
+    struct SelectedRow
+    {
+        int row;
+        int slot;
+        QString label;
+    };
+    // The selected rows of the current list from the top, in display order.
+    QList<SelectedRow> SelectedRows() const;
+    // Rewrites the row of list k showing a slot after the slot was stored.
+    void RewriteRow(int k, int slot);
+    // Appends a row for a newly inserted slot and puts the cursor on it.
+    void ShowInserted(int slot);
+
     void BuildList(int k);
     // Appends a row for a slot to the list of its owner; returns the row or -1.
     int AppendRow(int slot);

@@ -135,6 +135,14 @@ void AppendHeldUtf8(QByteArray &out, const QString &text)
     }
 }
 
+QString UpperPerUnit(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        c = c.toUpper();
+    return out;
+}
+
 QByteArray EncodeHeldUtf8(const QString &text)
 {
     QByteArray out;

@@ -23,5 +23,9 @@ QByteArray EncodeHeldUtf8(const QString &text);
 // Appends the encoding of `text` to `out` (avoids a temporary in the file writer).
 void AppendHeldUtf8(QByteArray &out, const QString &text);
 
+// Upper case per UTF-16 code unit, so the length never changes ("Straße" becomes
+// "STRAßE") and held bytes (U+EE00..U+EEFF) stay as they are.
+QString UpperPerUnit(const QString &text);
+
 constexpr char16_t kHeldByteBase = 0xEE00;
 inline bool IsHeldByte(QChar c) { return (c.unicode() & 0xFF00) == kHeldByteBase; }

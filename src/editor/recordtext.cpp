@@ -111,14 +111,6 @@ std::array<uint8_t, 6> DateBytes(const QString &text)
     return out;
 }
 
-QString UpperPerUnit(const QString &text)
-{
-    QString out = text;
-    for (QChar &c : out)
-        c = c.toUpper();
-    return out;
-}
-
 QString CoordText(double shown, const GpsCoord &stored, bool negate)
 {
     // First choice: the shortest text that reads back to the very same fields. Some

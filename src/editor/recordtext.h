@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/textcodec.h"
 #include "store/agenda.h"
 
 #include <QString>
@@ -28,9 +29,6 @@ QString DateText(const std::array<uint8_t, 6> &bytes);
 // give 0.
 std::array<uint8_t, 6> DateBytes(const QString &text);
 
-// Upper case per UTF-16 code unit, so the length never changes and held bytes
-// (U+EE00..U+EEFF) stay as they are.
-QString UpperPerUnit(const QString &text);
 
 // The shortest decimal text of `shown` degrees that reads back (through FromDegrees of
 // the value, negated when `negate`) to exactly `stored`; where no text does, the shortest

@@ -12,15 +12,6 @@ namespace {
 // Answers whose quality is below this matched the address only approximately.
 constexpr int kExactQuality = 87;
 
-// Upper-cases per UTF-16 code unit, so the length never changes.
-QString UpperPerUnit(const QString &text)
-{
-    QString out = text;
-    for (QChar &c : out)
-        c = c.toUpper();
-    return out;
-}
-
 QString TagString(const QByteArray &xml, const char *name)
 {
     QByteArray text;

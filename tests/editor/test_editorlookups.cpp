@@ -1,12 +1,14 @@
 #include "common/scriptedprompter.h"
 #include "editor/editrecorddlg.h"
 #include "support/testhttpserver.h"
+#include "../web/infobelpages.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void cleanup();
     void geocodeFillsAddressAndPosition();
     void geocodeCancelChangesNothing();
+    void infoBelFillsNameAddressAndPhone();
 
 private:
     std::unique_ptr<TestHttpServer> server_;
@@ -135,6 +138,42 @@ void TestEditorLookups::geocodeCancelChangesNothing()
     QCOMPARE(Find<QLineEdit>(&dlg, "esStreet")->text(), street);
     Click(&dlg, "btOK");
     QVERIFY(*agenda_->GetRecord(kPostalSlot) == before);
+}
+
+void TestEditorLookups::infoBelFillsNameAddressAndPhone()
+{
+    using namespace InfoBelPages;
+    constexpr int kRossi = 2;  // ROSSI MARIO, Roma, Italy
+    server_->SetFallback(TestHttpServer::Ok(
+        Head(1) + Link("QName=DR.ROSSI MARIO&QStreet=VIA ROMA&QNum=12&QZip=00100&QCity=ROMA&qphone=061234")));
+    EditRecordDlg dlg(*agenda_, kRossi, prompter_);
+    dlg.infoBelHost = server_->HostPort();
+    dlg.show();
+    bool ran = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *ib = QApplication::activeModalWidget();
+        if (!ib || ib == &dlg)
+            return;
+        ran = true;
+        Click(ib, "btPrivate");
+        auto *list = Find<QTableWidget>(ib, "acResult");
+        list->setCurrentCell(0, 1);
+        list->selectRow(0);
+        Click(ib, "btOK");
+    });
+    Click(&dlg, "btInfobel");
+    QVERIFY(ran);
+    QCOMPARE(server_->Targets().size(), 1);
+    QVERIFY(server_->Targets().first().contains("qlastname=ROSSI&qfirstname=MARIO"));
+    QCOMPARE(Find<QLineEdit>(&dlg, "esLabel")->text(), QStringLiteral("DR ROSSI MARIO"));
+    QCOMPARE(Find<QLineEdit>(&dlg, "esP0Numb")->text(), QStringLiteral("061234"));
+    QCOMPARE(Find<QLineEdit>(&dlg, "esZip")->text(), QStringLiteral("00100"));
+    QVERIFY(!dlg.AddressChanged());
+    QVERIFY(!dlg.LabelChanged());
+    Click(&dlg, "btOK");
+    QCOMPARE(prompter_.Messages(), QStringList());
+    QCOMPARE(agenda_->GetRecord(kRossi)->label, QStringLiteral("DR ROSSI MARIO"));
+    QCOMPARE(agenda_->GetRecord(kRossi)->phone[0], QStringLiteral("061234"));
 }
 
 QTEST_MAIN(TestEditorLookups)

@@ -1,0 +1,216 @@
+#include "app/kestravon.h"
+
+#include "app/apptexts.h"
+#include "common/markup.h"
+#include "common/prompter.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QTableWidget>
+
+// The record list commands: context menu, insert, select all, delete, and moving or
+// copying records to another user.
+
+namespace {
+
+// A text shown as a menu entry: "&" would otherwise mark a shortcut letter.
+QString MenuText(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return t;
+}
+
+} // namespace
+
+void KESTRAVON::ContextMenu(QMenu &menu)
+{
+    const int t = CurrentTab();
+    const int n = SelectedCount();
+    const int s = CursorSlot();
+    const int rows = CurrentList()->rowCount();
+    const bool freeSlot = agenda.usedCount != agenda.slotCount;
+    const bool roomForSelection = n > 0 && FreeSlots() >= n;
+    const bool contactCursor = n > 0 && s >= agenda.userCount;
+
+    auto add = [&](const QString &text, bool enabled, void (KESTRAVON::*command)()) {
+        QAction *a = menu.addAction(text);
+        a->setEnabled(enabled);
+        connect(a, &QAction::triggered, this, command);
+    };
+    add(AppText::menuSelectAll, n < rows, &KESTRAVON::SelectAll);
+    menu.addSeparator();
+    add(AppText::menuEdit, n == 1, &KESTRAVON::EditCurrent);
+    QAction *dup = menu.addAction(AppText::menuDuplicate);
+    dup->setEnabled(roomForSelection);
+    connect(dup, &QAction::triggered, this, [this, t] { CopyToUser(t + 1); });
+    add(AppText::menuInsert, n <= 1 && freeSlot, &KESTRAVON::InsertMenu);
+    add(AppText::menuDelete, contactCursor, &KESTRAVON::DeleteSelected);
+    menu.addSeparator();
+    add(AppText::menuExportVcf, n > 0, &KESTRAVON::ExportVcf);
+    add(AppText::menuImportVcf, n > 0, &KESTRAVON::ImportVcf);
+    add(AppText::menuInsertVcf, n <= 1 && freeSlot, &KESTRAVON::InsertVcf);
+    menu.addSeparator();
+    add(AppText::menuExportCsv, n > 0, &KESTRAVON::ExportCsv);
+    add(AppText::menuImportCsv, n > 0, &KESTRAVON::ImportCsv);
+    add(AppText::menuInsertCsv, n <= 1 && freeSlot, &KESTRAVON::InsertCsv);
+    menu.addSeparator();
+    QMenu *move = menu.addMenu(AppText::menuMoveTo);
+    MoveMenu(*move);
+    move->menuAction()->setEnabled(contactCursor);
+    QMenu *copy = menu.addMenu(AppText::menuCopyTo);
+    CopyMenu(*copy);
+    copy->menuAction()->setEnabled(roomForSelection);
+}
+
+void KESTRAVON::ShowContextMenu(int k, const QPoint &pos)
+{
+    if (k != CurrentTab())
+        return;
+    QMenu menu(this);
+    ContextMenu(menu);
+    menu.exec(List(k)->viewport()->mapToGlobal(pos));
+}
+
+void KESTRAVON::MoveMenu(QMenu &menu)
+{
+    const int t = CurrentTab();
+    for (int i = 0; i < agenda.userCount; ++i) {
+        QAction *a = menu.addAction(MenuText(agenda.UserName(i)));
+        a->setEnabled(i != t);
+        connect(a, &QAction::triggered, this, [this, i] { MoveToUser(i + 1); });
+    }
+}
+
+void KESTRAVON::CopyMenu(QMenu &menu)
+{
+    const int t = CurrentTab();
+    for (int i = 0; i < agenda.userCount; ++i) {
+        QAction *a = menu.addAction(MenuText(agenda.UserName(i)));
+        a->setEnabled(i != t);
+        connect(a, &QAction::triggered, this, [this, i] { CopyToUser(i + 1); });
+    }
+}
+
+void KESTRAVON::BuildInsertMenu(QMenu &menu)
+{
+    connect(menu.addAction(AppText::insertNewEmpty), &QAction::triggered, this, &KESTRAVON::InsertNew);
+    connect(menu.addAction(AppText::insertFromVcf), &QAction::triggered, this, &KESTRAVON::InsertVcf);
+    connect(menu.addAction(AppText::insertFromCsv), &QAction::triggered, this, &KESTRAVON::InsertCsv);
+}
+
+void KESTRAVON::InsertMenu()
+{
+    QMenu menu(this);
+    BuildInsertMenu(menu);
+    menu.exec(QCursor::pos());
+}
+
+void KESTRAVON::InsertNew()
+{
+    const int t = CurrentTab();
+    AgendaRecord record;
+    record.owner = uint32_t(t + 1);
+    const int slot = agenda.InsertRecord(record);
+    if (slot == 0) {
+        prompter_.Information(AppText::noMoreSpace);
+        return;
+    }
+    const int row = AppendRow(slot);
+    CurrentList()->setCurrentCell(row, colRecord);
+    UpdateButtons();
+    EditCurrent();
+}
+
+void KESTRAVON::SelectAll()
+{
+    CurrentList()->selectAll();
+    UpdateButtons();
+}
+
+void KESTRAVON::DeleteSelected()
+{
+    if (!prompter_.OkCancel(AppText::deleteSelected))
+        return;
+    const int n = SelectedCount();
+    if (n == 0)
+        return;
+    const int k = CurrentTab();
+    QTableWidget *list = List(k);
+    int handled = 0;
+    int row = 0;
+    while (handled < n && row < list->rowCount()) {
+        if (!IsRowSelected(list, row)) {
+            ++row;
+            continue;
+        }
+        ++handled;
+        if (agenda.DeleteRecord(RowSlot(k, row)))
+            list->removeRow(row);  // the next row moves up into this place
+        else
+            ++row;  // a user's own row stays
+    }
+    UpdateButtons();
+}
+
+void KESTRAVON::MoveToUser(int user)
+{
+    if (user < 1 || user > agenda.userCount || user > kListCount)
+        return;
+    const int n = SelectedCount();
+    if (n == 0)
+        return;
+    if (n >= 2 && !prompter_.OkCancel(AppText::moveSelected.arg(MarkupEscape(agenda.UserName(user - 1)))))
+        return;
+    const int k = CurrentTab();
+    QTableWidget *list = List(k);
+    int handled = 0;
+    int row = 0;
+    while (handled < n && row < list->rowCount()) {
+        if (!IsRowSelected(list, row)) {
+            ++row;
+            continue;
+        }
+        ++handled;
+        const int slot = RowSlot(k, row);
+        if (slot < agenda.userCount || !agenda.RecordAt(slot)) {
+            ++row;  // users never change owner
+            continue;
+        }
+        agenda.slots[size_t(slot)].owner = uint32_t(user);
+        list->removeRow(row);
+        AppendRow(slot);
+    }
+    agenda.modified = true;
+    UpdateButtons();
+}
+
+void KESTRAVON::CopyToUser(int user)
+{
+    if (user < 1 || user > agenda.userCount || user > kListCount)
+        return;
+    const int n = SelectedCount();
+    if (n == 0)
+        return;
+    if (n >= 2 && !prompter_.OkCancel(AppText::copySelected.arg(MarkupEscape(agenda.UserName(user - 1)))))
+        return;
+    const int k = CurrentTab();
+    QTableWidget *list = List(k);
+    int handled = 0;
+    for (int row = 0; handled < n && row < list->rowCount(); ++row) {
+        if (!IsRowSelected(list, row))
+            continue;
+        ++handled;
+        const AgendaRecord *source = agenda.RecordAt(RowSlot(k, row));
+        if (!source)
+            continue;
+        AgendaRecord copy = *source;
+        copy.owner = uint32_t(user);
+        const int slot = agenda.InsertRecord(copy);
+        if (slot == 0)
+            prompter_.Information(AppText::noMoreSpace);
+        else
+            AppendRow(slot);
+    }
+    UpdateButtons();
+}
