@@ -1,3 +1,5 @@
+#include "support/testfiles.h"
+
 #include <QtTest>
 
 #include <memory>
@@ -27,17 +29,6 @@ Run Cli(const QStringList &args)
 QString Sample(const QString &name)
 {
     return QStringLiteral(KESTRAVON_TESTDATA "/agenda/") + name;
-}
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool CopyWritable(const QString &from, const QString &to)
-{
-    return QFile::copy(from, to) && QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 } // namespace

@@ -4,25 +4,13 @@
 #include "store/agendafile.h"
 #include "store/sidecar.h"
 
+#include "support/testfiles.h"
+
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-bool WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 QByteArray Header(uint32_t version, uint32_t size)
 {

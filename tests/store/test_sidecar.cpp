@@ -1,6 +1,8 @@
 #include "common/scriptedprompter.h"
 #include "store/sidecar.h"
 
+#include "support/testfiles.h"
+
 #include <QtTest>
 
 #include <zlib.h>
@@ -8,18 +10,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // The CRC bit by bit, as the head unit computes it; the table form must agree.
 uint16_t BitwiseCrc(const QByteArray &data)
