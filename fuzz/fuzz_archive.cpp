@@ -1,33 +1,25 @@
 // The update archive on arbitrary bytes: the whole update check against the local fixture
 // server, which offers a newer version and serves the input as its zip archive. Never a
 // crash, and nothing is ever written outside the program's directory.
-#include "fuzzsupport.h"
-
-#include "support/testhttpserver.h"
+#include "fuzzserver.h"
 #include "update/update.h"
 
 #include <QDir>
 
 namespace {
 
+// The server offers a newer version whose archive is the input.
 TestHttpServer &Server()
 {
-    static TestHttpServer *server = [] {
-        auto *s = new TestHttpServer;
-        FUZZ_CHECK(s->Listen());
-        s->Route("/software/lastversions.txt", TestHttpServer::Ok("KESTRAVON=v01.10,01/02/2014,update.zip;\r\n"));
+    static TestHttpServer &server = [] () -> TestHttpServer & {
+        TestHttpServer &s = FuzzServer();
+        s.Route("/software/lastversions.txt", TestHttpServer::Ok("KESTRAVON=v01.10,01/02/2014,update.zip;\r\n"));
         return s;
     }();
-    return *server;
+    return server;
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    static QCoreApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,31 +1,9 @@
 // The geocoding answer on arbitrary bytes: the element readers directly, then the whole
 // look-up against a local fixture server that returns the input as its answer.
-#include "fuzzsupport.h"
-
-#include "support/testhttpserver.h"
+#include "fuzzserver.h"
 #include "web/geocode.h"
 
 #include <cmath>
-
-namespace {
-
-TestHttpServer &Server()
-{
-    static TestHttpServer *server = [] {
-        auto *s = new TestHttpServer;
-        FUZZ_CHECK(s->Listen());
-        return s;
-    }();
-    return *server;
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    static QCoreApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -43,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(value == 12.5);
     }
     // The whole look-up: a fixed query, the input as the answer.
-    TestHttpServer &server = Server();
+    TestHttpServer &server = FuzzServer();
     server.SetFallback(TestHttpServer::Ok(xml));
     server.requests.clear();
     FuzzPrompter prompter;

@@ -2,32 +2,10 @@
 // cutting of hits out of the pages. The search runs against a local fixture server that
 // serves the first part of the input as the first page and the second part (after a
 // separator line) as every further page. Never a crash; the result is -1 or a count.
-#include "fuzzsupport.h"
-
-#include "support/testhttpserver.h"
+#include "fuzzserver.h"
 #include "web/infobel.h"
 
 #include <memory>
-
-namespace {
-
-TestHttpServer &Server()
-{
-    static TestHttpServer *server = [] {
-        auto *s = new TestHttpServer;
-        FUZZ_CHECK(s->Listen());
-        return s;
-    }();
-    return *server;
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    static QCoreApplication app(*argc, *argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -46,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     InfoBelQuery query;
     query.country = QStringLiteral("ITALY");
     query.lastname = QStringLiteral("Rossi");
-    TestHttpServer &server = Server();
+    TestHttpServer &server = FuzzServer();
     const QByteArray base = InfoBelBaseUrl(query, server.HostPort());
     const QByteArray firstUrl = InfoBelPageUrl(base, first);
     server.Route(firstUrl.mid(firstUrl.indexOf('/')), TestHttpServer::Ok(page));

@@ -161,6 +161,9 @@ protected:
     Prompter &prompter_;
 
 private:
+    // The number of selected rows to move or copy to `user`, after the question asked for
+    // two or more; 0 when there is nothing to do (no such user, no selection, Cancel).
+    int SelectionForUser(int user, const QString &question);
     // A selected row of the current list, as the bulk commands take it.
     struct SelectedRow
     {

@@ -153,14 +153,20 @@ void KESTRAVON::DeleteSelected()
     UpdateButtons();
 }
 
-void KESTRAVON::MoveToUser(int user)
+int KESTRAVON::SelectionForUser(int user, const QString &question)
 {
     if (user < 1 || user > agenda.userCount || user > kListCount)
-        return;
+        return 0;
     const int n = SelectedCount();
+    if (n >= 2 && !prompter_.OkCancel(question.arg(MarkupEscape(agenda.UserName(user - 1)))))
+        return 0;
+    return n;
+}
+
+void KESTRAVON::MoveToUser(int user)
+{
+    const int n = SelectionForUser(user, AppText::moveSelected);
     if (n == 0)
-        return;
-    if (n >= 2 && !prompter_.OkCancel(AppText::moveSelected.arg(MarkupEscape(agenda.UserName(user - 1)))))
         return;
     const int k = CurrentTab();
     QTableWidget *list = List(k);
@@ -187,12 +193,8 @@ void KESTRAVON::MoveToUser(int user)
 
 void KESTRAVON::CopyToUser(int user)
 {
-    if (user < 1 || user > agenda.userCount || user > kListCount)
-        return;
-    const int n = SelectedCount();
+    const int n = SelectionForUser(user, AppText::copySelected);
     if (n == 0)
-        return;
-    if (n >= 2 && !prompter_.OkCancel(AppText::copySelected.arg(MarkupEscape(agenda.UserName(user - 1)))))
         return;
     const int k = CurrentTab();
     QTableWidget *list = List(k);

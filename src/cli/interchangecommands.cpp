@@ -61,6 +61,27 @@ bool CheckUser(const Agenda &agenda, uint32_t user, Prompter &prompter)
     return false;
 }
 
+// The phonebook (first argument) of a command on one record (second argument, the record
+// number): kCliOk, or the status the command ends with.
+int LoadForRecord(const CliArgs &args, Agenda &agenda, int &slot, Prompter &prompter)
+{
+    if (!ParseRecord(args.positional.at(1), slot, prompter))
+        return kCliUsage;
+    if (!CliLoad(agenda, args.positional.at(0), prompter))
+        return kCliFailed;
+    return CheckRecord(agenda, slot, prompter) ? kCliOk : kCliUsage;
+}
+
+// The same for a command on one user (second argument, the user number).
+int LoadForUser(const CliArgs &args, Agenda &agenda, uint32_t &user, Prompter &prompter)
+{
+    if (!ParseUser(args.positional.at(1), user, prompter))
+        return kCliUsage;
+    if (!CliLoad(agenda, args.positional.at(0), prompter))
+        return kCliFailed;
+    return CheckUser(agenda, user, prompter) ? kCliOk : kCliUsage;
+}
+
 // Saves when the command changed the phonebook; a failed save fails the command.
 int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompter)
 {
@@ -73,29 +94,20 @@ int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompt
 
 int RunExportVcf(const CliArgs &args, Prompter &prompter)
 {
-    const QString path = args.positional.at(0);
-    int slot = 0;
-    if (!ParseRecord(args.positional.at(1), slot, prompter))
-        return kCliUsage;
     auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, path, prompter))
-        return kCliFailed;
-    if (!CheckRecord(*agenda, slot, prompter))
-        return kCliUsage;
+    int slot = 0;
+    if (const int status = LoadForRecord(args, *agenda, slot, prompter); status != kCliOk)
+        return status;
     return ExportVcfRecord(*agenda, slot, args.positional.at(2), prompter) ? kCliOk : kCliFailed;
 }
 
 int RunImportVcf(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
-    int slot = 0;
-    if (!ParseRecord(args.positional.at(1), slot, prompter))
-        return kCliUsage;
     auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, path, prompter))
-        return kCliFailed;
-    if (!CheckRecord(*agenda, slot, prompter))
-        return kCliUsage;
+    int slot = 0;
+    if (const int status = LoadForRecord(args, *agenda, slot, prompter); status != kCliOk)
+        return status;
     // The record stays with its owner.
     const uint32_t user = agenda->slots[size_t(slot)].owner;
     const bool ok = ImportVcfRecord(*agenda, slot, user, args.positional.at(2), prompter);
@@ -105,14 +117,10 @@ int RunImportVcf(const CliArgs &args, Prompter &prompter)
 int RunInsertVcf(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
-    uint32_t user = 0;
-    if (!ParseUser(args.positional.at(1), user, prompter))
-        return kCliUsage;
     auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, path, prompter))
-        return kCliFailed;
-    if (!CheckUser(*agenda, user, prompter))
-        return kCliUsage;
+    uint32_t user = 0;
+    if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
+        return status;
     bool anyFailed = false;
     for (int i = 2; i < args.positional.size(); ++i) {
         const InsertVcfResult r = InsertVcfFile(*agenda, user, args.positional.at(i), prompter);
@@ -152,14 +160,10 @@ int RunExportCsv(const CliArgs &args, Prompter &prompter)
 int RunInsertCsv(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
-    uint32_t user = 0;
-    if (!ParseUser(args.positional.at(1), user, prompter))
-        return kCliUsage;
     auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, path, prompter))
-        return kCliFailed;
-    if (!CheckUser(*agenda, user, prompter))
-        return kCliUsage;
+    uint32_t user = 0;
+    if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
+        return status;
     const CsvResult r = InsertCsvRecords(*agenda, user, args.positional.at(2), prompter);
     return Finish(*agenda, path, !r.fileOk || r.failed > 0, prompter);
 }
