@@ -8,8 +8,13 @@
 
 int main(int argc, char **argv)
 {
+    // --help and --version work without a display.
+    if (const int status = EarlyCommandLine(argc, argv); status >= 0)
+        return status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppText::programName);
+    // Lets the desktop match the window to its menu entry (and its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTRAVON_DESKTOP_ID));
 
     QtPrompter prompter;
     KESTRAVON window(prompter);

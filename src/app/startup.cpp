@@ -2,12 +2,47 @@
 
 #include "app/kestravon.h"
 #include "formats/vcard.h"
+#include "update/version.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr char kUsage[] = "usage: kestravon [-nocheck] [-vcfdebug] [--] [FILE...]\n"
+                          "       kestravon --help | --version\n";
+
+constexpr char kHelp[] =
+    "\nEditor for the phonebook file Agenda.dat of the RTx car head unit.\n"
+    "\n"
+    "  FILE        a phonebook file (Agenda.dat) to load at once; with several, the last one\n"
+    "              that loads stays loaded. Any argument that is not an option is a FILE.\n"
+    "  -nocheck    do not offer the update check at start-up (also off when a FILE is given)\n"
+    "  -vcfdebug   vCard imports report the tokens they do not know\n"
+    "  --          every argument after it is a FILE\n"
+    "  --help      show this help\n"
+    "  --version   show the version\n"
+    "\n"
+    "See kestravon(1); kestravon-cli(1) works on the same files without a window.\n";
+
+bool Print(FILE *stream, const char *text)
+{
+    return std::fputs(text, stream) >= 0 && std::fflush(stream) == 0;
+}
+
+} // namespace
 
 StartOptions ParseCommandLine(const QStringList &args)
 {
     StartOptions options;
+    bool pathsOnly = false;
     for (const QString &arg : args) {
-        if (arg == QLatin1String("-nocheck")) {
+        if (pathsOnly) {
+            options.nocheck = true;
+            options.paths.append(arg);
+        } else if (arg == QLatin1String("--")) {
+            pathsOnly = true;
+        } else if (arg == QLatin1String("-nocheck")) {
             options.nocheck = true;
         } else if (arg == QLatin1String("-vcfdebug")) {
             options.vcfDebug = true;
@@ -28,4 +63,26 @@ bool StartUp(KESTRAVON &window, const StartOptions &options)
     if (!options.nocheck && window.CheckUpdates())
         return false;  // a new version has been started in place of this one
     return true;
+}
+
+int EarlyCommandLine(int argc, const char *const *argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strcmp(arg, "--") == 0)
+            break;
+        if (std::strcmp(arg, "--help") == 0)
+            return Print(stdout, kUsage) && Print(stdout, kHelp) ? 0 : 1;
+        if (std::strcmp(arg, "--version") == 0) {
+            const QByteArray text = QByteArray("kestravon ") + KESTRAVON_RELEASE + " (" + kProgramName + ' '
+                + kProgramVersion + " - " + kProgramDate + ")\n";
+            return Print(stdout, text.constData()) ? 0 : 1;
+        }
+        if (std::strncmp(arg, "--", 2) == 0) {
+            Print(stderr, kUsage);
+            std::fprintf(stderr, "kestravon: unknown option %s\nTry 'kestravon --help' for more information.\n", arg);
+            return 2;
+        }
+    }
+    return -1;
 }

@@ -13,8 +13,16 @@ struct StartOptions
 };
 
 // Reads the arguments after the program path. "-nocheck" and "-vcfdebug" are options;
-// every other argument is a phonebook path and also turns the update question off.
+// every other argument is a phonebook path and also turns the update question off. After
+// "--" every argument is a path.
 StartOptions ParseCommandLine(const QStringList &args);
+
+// The conventional options, looked at before the application object exists, so that they
+// need no display: "--help" prints the help and "--version" the version on standard output
+// (status 0); any other argument that begins with "--" prints the usage on standard error
+// (status 2). Single-dash arguments are left to ParseCommandLine (an unknown one is a path).
+// Returns the exit status when the program must end at once, -1 to go on.
+int EarlyCommandLine(int argc, const char *const *argv);
 
 // Applies the command line to a freshly built window: switches the vCard debug messages
 // on when asked (they are never switched off again), loads the paths in order (a path

@@ -24,16 +24,24 @@ void Out(const QByteArray &line)
 const std::vector<CliCommand> &CliCommands()
 {
     static const std::vector<CliCommand> commands = {
-        {"info", "FILE", 1, 1, RunInfo},
-        {"dump", "FILE", 1, 1, RunDump},
-        {"resave", "FILE", 1, 1, RunResave},
-        {"export-vcf", "FILE RECORD OUT.vcf", 3, 3, RunExportVcf},
-        {"import-vcf", "FILE RECORD IN.vcf", 3, 3, RunImportVcf},
-        {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf},
-        {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv},
-        {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv},
+        {"info", "FILE", 1, 1, RunInfo, "slots, used slots, users, compressed or not"},
+        {"dump", "FILE", 1, 1, RunDump, "one JSON object per used slot"},
+        {"resave", "FILE", 1, 1, RunResave, "load and save back as the editor's Save does"},
+        {"export-vcf", "FILE RECORD OUT.vcf", 3, 3, RunExportVcf, "write a record as a vCard"},
+        {"import-vcf", "FILE RECORD IN.vcf", 3, 3, RunImportVcf, "read a vCard onto a record"},
+        {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf, "add vCards as new records of a user"},
+        {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv, "write records (default: all) as CSV"},
+        {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv, "add CSV lines as new records of a user"},
     };
     return commands;
+}
+
+const std::vector<CliOption> &CliOptions()
+{
+    static const std::vector<CliOption> options = {
+        {"--keep-long", "keep texts longer than a field allows", nullptr, &CliArgs::keepLong},
+    };
+    return options;
 }
 
 bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter)

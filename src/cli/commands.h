@@ -26,10 +26,24 @@ struct CliCommand
     int minArgs;
     int maxArgs;  // -1 = no upper limit
     int (*run)(const CliArgs &args, Prompter &prompter);
+    const char *summary;  // one line for --help: what the command does
 };
 
 // Every command, in the order the usage text lists them.
 const std::vector<CliCommand> &CliCommands();
+
+// An option given after the command name; it sets one flag of CliArgs.
+struct CliOption
+{
+    const char *name;      // "--keep-long"
+    const char *help;      // one line for --help
+    const char *commands;  // the commands that take it, separated by spaces; nullptr: every command
+    bool CliArgs::*flag;
+};
+
+// Every option, in the order the usage text lists them. The help texts, the manual page
+// test and the shell completion are built from these two tables.
+const std::vector<CliOption> &CliOptions();
 
 // Loads a phonebook; on failure prints "Error loading file : " + path and returns false.
 bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter);

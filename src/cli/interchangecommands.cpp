@@ -1,5 +1,7 @@
 #include "cli/interchangecommands.h"
 
+#include "cli/output.h"
+
 #include "common/markup.h"
 #include "common/prompter.h"
 #include "formats/interchange.h"
@@ -98,7 +100,8 @@ int RunExportVcf(const CliArgs &args, Prompter &prompter)
     int slot = 0;
     if (const int status = LoadForRecord(args, *agenda, slot, prompter); status != kCliOk)
         return status;
-    return ExportVcfRecord(*agenda, slot, args.positional.at(2), prompter) ? kCliOk : kCliFailed;
+    const auto write = [&](const QString &out) { return ExportVcfRecord(*agenda, slot, out, prompter); };
+    return CliWriteOutput(args.positional.at(2), write, prompter) ? kCliOk : kCliFailed;
 }
 
 int RunImportVcf(const CliArgs &args, Prompter &prompter)
@@ -153,8 +156,13 @@ int RunExportCsv(const CliArgs &args, Prompter &prompter)
     for (int slot : slotList)
         if (!CheckRecord(*agenda, slot, prompter))
             return kCliUsage;
-    const CsvResult r = ExportCsvRecords(*agenda, slotList, args.positional.at(1), prompter);
-    return r.fileOk && r.failed == 0 ? kCliOk : kCliFailed;
+    CsvResult r;
+    const auto write = [&](const QString &out) {
+        r = ExportCsvRecords(*agenda, slotList, out, prompter);
+        return r.fileOk;
+    };
+    const bool written = CliWriteOutput(args.positional.at(1), write, prompter);
+    return written && r.failed == 0 ? kCliOk : kCliFailed;
 }
 
 int RunInsertCsv(const CliArgs &args, Prompter &prompter)

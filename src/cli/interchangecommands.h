@@ -6,8 +6,8 @@
 // acts, and saves it back when it changed anything. Exit status 1 when any record failed,
 // 2 on a usage error (also a record number that names no record, a user that does not
 // exist).
-int RunExportVcf(const CliArgs &args, Prompter &prompter);  // FILE RECORD OUT.vcf
+int RunExportVcf(const CliArgs &args, Prompter &prompter);  // FILE RECORD OUT.vcf ("-": standard output)
 int RunImportVcf(const CliArgs &args, Prompter &prompter);  // FILE RECORD IN.vcf
 int RunInsertVcf(const CliArgs &args, Prompter &prompter);  // FILE USER IN.vcf...
-int RunExportCsv(const CliArgs &args, Prompter &prompter);  // FILE OUT.csv [RECORD...]
+int RunExportCsv(const CliArgs &args, Prompter &prompter);  // FILE OUT.csv [RECORD...] ("-": standard output)
 int RunInsertCsv(const CliArgs &args, Prompter &prompter);  // FILE USER IN.csv

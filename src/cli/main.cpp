@@ -1,6 +1,6 @@
 // kestravon-cli: the phonebook editor's command-line companion.
 #include "cli/cliprompter.h"
-#include "cli/commands.h"
+#include "cli/commandline.h"
 
 #include <QCoreApplication>
 
@@ -8,13 +8,10 @@
 
 namespace {
 
-int Usage()
+int Print(FILE *stream, const QByteArray &text, int status)
 {
-    QByteArray text = "usage: kestravon-cli COMMAND [--keep-long] ARGS...\ncommands:\n";
-    for (const CliCommand &c : CliCommands())
-        text += QByteArray("  ") + c.name + " [--keep-long] " + c.usage + "\n";
-    std::fputs(text.constData(), stderr);
-    return kCliUsage;
+    std::fwrite(text.constData(), 1, size_t(text.size()), stream);
+    return std::fflush(stream) == 0 && !std::ferror(stream) ? status : kCliFailed;
 }
 
 } // namespace
@@ -22,36 +19,24 @@ int Usage()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList argsIn = QCoreApplication::arguments();
-    argsIn.removeFirst();
-    if (argsIn.isEmpty())
-        return Usage();
-    const QString name = argsIn.takeFirst();
-    const CliCommand *command = nullptr;
-    for (const CliCommand &c : CliCommands())
-        if (name == QLatin1String(c.name))
-            command = &c;
-    if (!command)
-        return Usage();
-
-    CliArgs args;
-    bool optionsDone = false;
-    for (const QString &a : argsIn) {
-        if (!optionsDone && a == QLatin1String("--keep-long")) {
-            args.keepLong = true;
-        } else if (!optionsDone && a == QLatin1String("--")) {
-            optionsDone = true;
-        } else if (!optionsDone && a.startsWith(QLatin1String("--"))) {
-            return Usage();
-        } else {
-            optionsDone = true;
-            args.positional.append(a);
-        }
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    const CliRequest request = ParseCliArguments(args);
+    switch (request.action) {
+    case CliRequest::Help:
+        return Print(stdout, CliHelpText(), kCliOk);
+    case CliRequest::CommandHelp:
+        return Print(stdout, CliCommandHelpText(*request.command), kCliOk);
+    case CliRequest::Version:
+        return Print(stdout, CliVersionText(), kCliOk);
+    case CliRequest::Usage:
+        return Print(stderr,
+                     (request.command ? CliCommandHelpText(*request.command) : CliUsageText())
+                         + "kestravon-cli: " + request.error + '\n' + "Try 'kestravon-cli --help' for more information.\n",
+                     kCliUsage);
+    case CliRequest::Run:
+        break;
     }
-    if (args.positional.size() < command->minArgs
-        || (command->maxArgs >= 0 && args.positional.size() > command->maxArgs))
-        return Usage();
-
-    CliPrompter prompter(args.keepLong);
-    return command->run(args, prompter);
+    CliPrompter prompter(request.args.keepLong);
+    return request.command->run(request.args, prompter);
 }
