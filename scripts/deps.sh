@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need, if missing.
+# Installs the Debian 12 packages that building, running and testing need, if missing,
+# and the ones named as arguments (what a single script needs besides).
 set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
@@ -8,6 +9,8 @@ PACKAGES=(
   xvfb xauth locales python3
   clang libclang-rt-14-dev libbenchmark-dev
   fonts-dejavu-core desktop-file-utils
+  dpkg-dev lintian appstream man-db bash-completion
+  "$@"
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

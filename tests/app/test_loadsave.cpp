@@ -295,6 +295,8 @@ void TestLoadSave::commandLine_data()
                                             << QStringList{"-x", "-NOCHECK"};
     QTest::newRow("order kept") << QStringList{"b.dat", "-vcfdebug", "a b.dat"} << true << true
                                 << QStringList{"b.dat", "a b.dat"};
+    QTest::newRow("after -- only paths") << QStringList{"-vcfdebug", "--", "-nocheck", "--"} << true << true
+                                         << QStringList{"-nocheck", "--"};
 }
 
 void TestLoadSave::commandLine()

@@ -13,10 +13,18 @@ struct Run
     QByteArray err;
 };
 
-Run Cli(const QStringList &args)
+const QString kCli = QStringLiteral(KESTRAVON_BINARY_DIR "/src/cli/kestravon-cli");
+const QString kGui = QStringLiteral(KESTRAVON_BINARY_DIR "/src/app/kestravon");
+
+// Runs a program with no display at all: a program that needs one fails.
+Run Program(const QString &program, const QStringList &args)
 {
     QProcess p;
-    p.start(QStringLiteral(KESTRAVON_BINARY_DIR "/src/cli/kestravon-cli"), args);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    p.setProcessEnvironment(env);
+    p.start(program, args);
     Run r;
     if (!p.waitForFinished(60000))
         return r;
@@ -24,6 +32,11 @@ Run Cli(const QStringList &args)
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
+}
+
+Run Cli(const QStringList &args)
+{
+    return Program(kCli, args);
 }
 
 QString Sample(const QString &name)
@@ -45,6 +58,10 @@ private Q_SLOTS:
     void errors_data();
     void errors();
     void keepLong();
+    void conventions_data();
+    void conventions();
+    void dashIsStandardOutput_data();
+    void dashIsStandardOutput();
 };
 
 void TestCli::info_data()
@@ -185,6 +202,75 @@ void TestCli::keepLong()
     r = Cli({QStringLiteral("dump"), QStringLiteral("--keep-long"), path});
     QCOMPARE(r.status, 0);
     QVERIFY(r.out.contains("\"label\":\"" + longLabel + "\""));
+}
+
+void TestCli::conventions_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out");  // standard output starts so
+    QTest::addColumn<QByteArray>("err");  // standard error starts so
+    QTest::newRow("cli --help") << kCli << QStringList{"--help"} << 0 << QByteArray("usage: kestravon-cli COMMAND") << QByteArray();
+    QTest::newRow("cli -h") << kCli << QStringList{"-h"} << 0 << QByteArray("usage: kestravon-cli COMMAND") << QByteArray();
+    QTest::newRow("cli --version") << kCli << QStringList{"--version"} << 0 << QByteArray("kestravon-cli ") << QByteArray();
+    QTest::newRow("command --help") << kCli << QStringList{"export-csv", "--help"} << 0
+                                    << QByteArray("usage: kestravon-cli export-csv [--keep-long] FILE OUT.csv [RECORD...]\n")
+                                    << QByteArray();
+    QTest::newRow("--help after an argument") << kCli << QStringList{"info", "a.dat", "-h"} << 0
+                                              << QByteArray("usage: kestravon-cli info [--keep-long] FILE\n") << QByteArray();
+    QTest::newRow("--help after -- is an argument") << kCli << QStringList{"info", "--", "--help"} << 1 << QByteArray()
+                                                    << QByteArray("Error loading file : --help");
+    QTest::newRow("unknown single-dash option") << kCli << QStringList{"info", "-x", "a.dat"} << 2 << QByteArray()
+                                                << QByteArray("usage: kestravon-cli info ");
+    QTest::newRow("unknown option before the command") << kCli << QStringList{"--bogus"} << 2 << QByteArray()
+                                                       << QByteArray("usage: kestravon-cli COMMAND");
+    QTest::newRow("gui --help") << kGui << QStringList{"--help"} << 0 << QByteArray("usage: kestravon [-nocheck]")
+                                << QByteArray();
+    QTest::newRow("gui --version after a file") << kGui << QStringList{"a.dat", "--version"} << 0
+                                                << QByteArray("kestravon ") << QByteArray();
+    QTest::newRow("gui unknown option") << kGui << QStringList{"--bogus"} << 2 << QByteArray()
+                                        << QByteArray("usage: kestravon [-nocheck]");
+}
+
+void TestCli::conventions()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    const Run r = Program(program, args);
+    QCOMPARE(r.status, status);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.startsWith(out), r.out.constData());
+    QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.startsWith(err), r.err.constData());
+}
+
+void TestCli::dashIsStandardOutput_data()
+{
+    // The exports to "-" write exactly the bytes they write to a file.
+    QTest::addColumn<QStringList>("before");  // arguments before the output path
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("export-vcf") << QStringList{"export-vcf", Sample("Agenda.dat"), "3"} << QStringList{};
+    QTest::newRow("export-csv, records") << QStringList{"export-csv", Sample("Agenda.dat")} << QStringList{"51", "3"};
+    QTest::newRow("export-csv, all") << QStringList{"export-csv", Sample("Agenda.dat")} << QStringList{};
+}
+
+void TestCli::dashIsStandardOutput()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("out"));
+    Run r = Cli(before + QStringList{file} + after);
+    QCOMPARE(r.status, 0);
+    const QByteArray expected = ReadAll(file);
+    QVERIFY(expected.size() > 100);
+    r = Cli(before + QStringList{QStringLiteral("-")} + after);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, expected);
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"out"});
 }
 
 QTEST_GUILESS_MAIN(TestCli)

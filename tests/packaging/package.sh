@@ -48,8 +48,8 @@ cat >"$work/expected" <<LIST
 ./usr/share/man/man1/kestravon.1.gz
 ./usr/share/metainfo/$appid.metainfo.xml
 LIST
-dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/contents"
-if ! diff -u "$work/expected" "$work/contents"; then
+dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort >"$work/contents"
+if ! LC_ALL=C sort "$work/expected" | diff -u - "$work/contents"; then
     fail "the package's files differ from the list (- expected, + in the package)"
 fi
 depends=$(dpkg-deb --field "$deb" Depends)
