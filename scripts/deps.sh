@@ -9,7 +9,7 @@ PACKAGES=(
   xvfb xauth locales python3
   clang libclang-rt-14-dev libbenchmark-dev
   fonts-dejavu-core desktop-file-utils
-  dpkg-dev lintian appstream man-db bash-completion
+  dpkg-dev file lintian appstream man-db bash-completion
   "$@"
 )
 missing=()

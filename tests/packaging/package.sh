@@ -10,7 +10,7 @@ source=$2
 appid=$3
 
 missing=
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian appstreamcli man; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file lintian appstreamcli man; do
     command -v "$tool" >/dev/null || missing="$missing $tool"
 done
 if [ -n "$missing" ]; then
