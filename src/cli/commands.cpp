@@ -29,7 +29,8 @@ const std::vector<CliCommand> &CliCommands()
         {"resave", "FILE", 1, 1, RunResave},
         {"export-vcf", "FILE RECORD OUT.vcf", 3, 3, RunExportVcf},
         {"import-vcf", "FILE RECORD IN.vcf", 3, 3, RunImportVcf},
-        {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf},
+        {"insert-vcf", "[--shorten] [--skip-duplicates] FILE USER IN.vcf...", 3, -1, RunInsertVcf, true},
+        {"export-vcards", "FILE OUT.vcf [RECORD...]", 2, -1, RunExportVcards},
         {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv},
         {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv},
     };

@@ -39,6 +39,10 @@ int main(int argc, char **argv)
     for (const QString &a : argsIn) {
         if (!optionsDone && a == QLatin1String("--keep-long")) {
             args.keepLong = true;
+        } else if (!optionsDone && command->insertOptions && a == QLatin1String("--shorten")) {
+            args.shorten = true;
+        } else if (!optionsDone && command->insertOptions && a == QLatin1String("--skip-duplicates")) {
+            args.skipDuplicates = true;
         } else if (!optionsDone && a == QLatin1String("--")) {
             optionsDone = true;
         } else if (!optionsDone && a.startsWith(QLatin1String("--"))) {
