@@ -126,7 +126,7 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->verticalHeader()->hide();
-    const int widths[] = {230, 130, 190, 110};
+    const int widths[] = {230, 130, 180, 110};
     for (int c = 0; c < ImportReviewModel::colRemarks; ++c)
         table->setColumnWidth(c, widths[c]);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -177,4 +177,10 @@ void ImportReviewDlg::SetChecked(bool on)
 void ImportReviewDlg::UpdateCounts()
 {
     ui_->lbCounts->setText(review_.CountsText());
+    // More cards chosen than places left: the insert will stop when the phonebook is full.
+    QPalette palette = ui_->lbCounts->palette();
+    palette.setColor(QPalette::WindowText, review_.CheckedCount() > review_.FreePlaces()
+                                               ? QColor(Qt::darkRed)
+                                               : this->palette().color(QPalette::WindowText));
+    ui_->lbCounts->setPalette(palette);
 }
