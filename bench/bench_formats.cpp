@@ -2,8 +2,8 @@
 // a 403-line CSV file against the I/O floor: reading the same bytes with plain file calls.
 // A phone's export of 1,000 contacts in one file read into the import review's rows, and
 // 400 reviewed cards inserted, against reading the file's bytes.
-#include "benchcards.h"
 #include "benchsupport.h"
+#include "support/phoneexport.h"
 
 #include "common/scriptedprompter.h"
 #include "formats/csv.h"
@@ -192,7 +192,7 @@ QString ExportFile(int cards)
     if (!QFile::exists(path)) {
         QFile f(path);
         if (f.open(QIODevice::WriteOnly))
-            f.write(BenchAndroidExport(cards));
+            f.write(PhoneExport(cards));
     }
     return path;
 }

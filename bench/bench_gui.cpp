@@ -2,8 +2,8 @@
 // record lists from a phonebook with all 403 slots used, and opening the record editor on
 // a record. Target: under 20 ms each. And opening the import review over the 1,000 cards
 // of one phone export (target: well under half a second).
-#include "benchcards.h"
 #include "benchsupport.h"
+#include "support/phoneexport.h"
 
 #include "app/importreviewdlg.h"
 #include "app/kestravon.h"
@@ -67,7 +67,7 @@ void BM_OpenReview(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("contacts.vcf"));
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(BenchAndroidExport(1000)) < 0)
+    if (!f.open(QIODevice::WriteOnly) || f.write(PhoneExport(1000)) < 0)
         state.SkipWithError("cannot write the export");
     f.close();
     ScriptedPrompter prompter;

@@ -50,6 +50,17 @@ void SortByRecordDescending(KESTRAVON &w)
     Q_EMIT header->sectionClicked(KESTRAVON::colRecord);
 }
 
+// The sample loaded, list 0 sorted by "#" descending and its first three rows selected:
+// BARBIERI STEFANO, GRECO MARTA, BRUNO FRANCESCA in display order.
+bool SelectThreeNewest(KESTRAVON &w)
+{
+    if (!w.LoadFile(SampleAgenda()))
+        return false;
+    SortByRecordDescending(w);
+    SelectRows(w.List(0), {2, 0, 1}, 2);
+    return true;
+}
+
 QByteArray Utf16(const QString &text)
 {
     QStringEncoder encode(QStringEncoder::Utf16LE, QStringConverter::Flag::WriteBom);
@@ -161,9 +172,7 @@ void TestInterchange::exportVcf()
     QTemporaryDir dir;
     ScriptedPrompter p;
     TestWindow w(p);
-    QVERIFY(w.LoadFile(SampleAgenda()));
-    SortByRecordDescending(w);
-    SelectRows(w.List(0), {2, 0, 1}, 2);
+    QVERIFY(SelectThreeNewest(w));
     QString failed;
     for (const QString &a : answers) {
         p.files.append(QStringList{a.isEmpty() ? QString() : dir.filePath(a)});
@@ -197,9 +206,7 @@ void TestInterchange::exportOneVcf()
     QTemporaryDir dir;
     ScriptedPrompter p;
     TestWindow w(p);
-    QVERIFY(w.LoadFile(SampleAgenda()));
-    SortByRecordDescending(w);
-    SelectRows(w.List(0), {2, 0, 1}, 2);
+    QVERIFY(SelectThreeNewest(w));
     const QString path = dir.filePath(QStringLiteral("all.vcf"));
     const QString bad = dir.filePath(QStringLiteral("none/all.vcf"));
     p.files = {QStringList{path}, QStringList{bad}, QStringList{}};

@@ -4,6 +4,7 @@
 #include "formats/vcard.h"
 #include "formats/vcardimport.h"
 #include "store/agenda.h"
+#include "support/phoneexport.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -35,54 +36,6 @@ private:
 };
 
 namespace {
-
-// Quoted-Printable as Android writes it: UTF-8 bytes, "=XX" for all but plain ASCII,
-// soft line breaks after about 70 characters.
-QByteArray QuotedPrintable(const QString &text)
-{
-    QByteArray out;
-    int column = 0;
-    for (const char c : text.toUtf8()) {
-        const auto u = uchar(c);
-        const QByteArray piece = (u > 32 && u < 127 && u != '=') ? QByteArray(1, c)
-                                                                : "=" + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
-        if (column + piece.size() > 70) {
-            out += "=\r\n";
-            column = 0;
-        }
-        out += piece;
-        column += int(piece.size());
-    }
-    return out;
-}
-
-// Card i of a generated Android export: an accented name and one to four phones.
-QString AndroidName(int i)
-{
-    static const char *const names[] = {"Jürgen Müller", "Zoë Kovačević", "François Lefèvre", "Ñandú Peña"};
-    return QString::fromUtf8(names[i % 4]) + QStringLiteral(" %1").arg(i, 3, 10, QLatin1Char('0'));
-}
-
-QString AndroidPhone(int i, int k)
-{
-    return QStringLiteral("+39 3%1 %2").arg(k).arg(1000000 + i * 7 + k);
-}
-
-QByteArray AndroidExport(int count)
-{
-    QByteArray out;
-    for (int i = 0; i < count; ++i) {
-        const QString name = AndroidName(i);
-        out += "BEGIN:VCARD\r\nVERSION:2.1\r\n";
-        out += "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:" + QuotedPrintable(name) + ";;;;\r\n";
-        out += "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:" + QuotedPrintable(name) + "\r\n";
-        for (int k = 0; k <= i % 4; ++k)
-            out += (k == 0 ? "TEL;CELL;PREF:" : "TEL;HOME:") + AndroidPhone(i, k).toUtf8() + "\r\n";
-        out += "PHOTO;ENCODING=BASE64;JPEG:/9j/4AAQSkZJRgABAQAAAQABAAD\r\n AAgAAgESAAMAAAABAAEAAIdp\r\n\r\n";
-        out += "END:VCARD\r\n";
-    }
-    return out;
-}
 
 // "number/fileCards" of a card, "!" when it failed, and its label.
 QString Describe(const CardOfFile &c)
@@ -170,7 +123,7 @@ void TestVCardImport::cardsOfFiles()
 
 void TestVCardImport::androidExportInsertsEveryCard()
 {
-    const QString path = Put(AndroidExport(300));
+    const QString path = Put(PhoneExport(300));
     ScriptedPrompter prompter;
     const std::vector<CardOfFile> cards = ReadCardFiles({path}, prompter);
     QCOMPARE(cards.size(), size_t(300));
@@ -191,10 +144,10 @@ void TestVCardImport::androidExportInsertsEveryCard()
         const AgendaRecord *rec = back->RecordAt(slotList.at(i));
         QVERIFY(rec);
         QCOMPARE(slotList.at(i), Agenda::kMaxUsers + i);  // in file order
-        QCOMPARE(rec->label, AndroidName(i));
+        QCOMPARE(rec->label, PhoneExportName(i));
         QCOMPARE(rec->owner, 3u);
         for (int k = 0; k < kPhoneCount; ++k) {
-            QCOMPARE(rec->phone[size_t(k)], k <= i % 4 ? AndroidPhone(i, k) : QString());
+            QCOMPARE(rec->phone[size_t(k)], k <= i % 4 ? PhoneExportPhone(i, k) : QString());
             QCOMPARE(rec->phoneType[size_t(k)], k == 0 ? 20u : k <= i % 4 ? 7u : 0u);
         }
     }
@@ -203,7 +156,7 @@ void TestVCardImport::androidExportInsertsEveryCard()
 void TestVCardImport::insertStopsOnceFull()
 {
     ScriptedPrompter prompter;
-    const std::vector<CardOfFile> cards = ReadCardFiles({Put(AndroidExport(5))}, prompter);
+    const std::vector<CardOfFile> cards = ReadCardFiles({Put(PhoneExport(5))}, prompter);
     auto agenda = EmptyPhonebook(4);
     while (agenda->slotCount - agenda->usedCount > 2)
         agenda->InsertRecord(Contact(1, QStringLiteral("FILLER"), QString()));
@@ -319,9 +272,9 @@ void TestVCardImport::oneFileRoundTrip()
     auto source = EmptyPhonebook(2);
     QList<int> slotList;
     for (int i = 0; i < 400; ++i) {
-        AgendaRecord r = Contact(uint32_t(1 + i % 2), AndroidName(i), AndroidPhone(i, 0));
+        AgendaRecord r = Contact(uint32_t(1 + i % 2), PhoneExportName(i), PhoneExportPhone(i, 0));
         r.phoneType[0] = PhoneTypeToParams(uint32_t(i % 21)) ? uint32_t(i % 21) : 19u;
-        r.phone[1] = AndroidPhone(i, 3);
+        r.phone[1] = PhoneExportPhone(i, 3);
         r.phoneType[1] = 11;
         r.email[0] = QStringLiteral("c%1@example.com").arg(i);
         r.emailType[0] = uint32_t(1 + i % 2);
