@@ -80,7 +80,7 @@ void TestImportReview::dialog()
     ImportReview review(*agenda, ReadCardFiles({Cards()}, p), 1);
     ImportReviewDlg dlg(review);
     QCOMPARE(dlg.objectName(), QStringLiteral("ImportReview"));
-    const QTableView &table = *Child<QTableView>(dlg, "tvCards");
+    QTableView &table = *Child<QTableView>(dlg, "tvCards");
     QLabel &counts = *Child<QLabel>(dlg, "lbCounts");
     QComboBox &user = *Child<QComboBox>(dlg, "cbUser");
     QComboBox &filter = *Child<QComboBox>(dlg, "cbFilter");
@@ -110,10 +110,12 @@ void TestImportReview::dialog()
     Child<QPushButton>(dlg, "btSelectAll")->click();
     QCOMPARE(counts.text(), QStringLiteral("4 cards, 4 selected, 358 free places"));
 
-    // A check box clicked in the table.
-    QVERIFY(const_cast<QAbstractItemModel *>(table.model())->setData(table.model()->index(3, 0), Qt::Unchecked,
-                                                                      Qt::CheckStateRole));
-    QVERIFY(!review.Checked(3));
+    // Check boxes clicked in the table.
+    QAbstractItemModel &model = *table.model();
+    QVERIFY(model.setData(model.index(3, 0), Qt::Unchecked, Qt::CheckStateRole));
+    QVERIFY(model.setData(model.index(2, 0), Qt::Unchecked, Qt::CheckStateRole));
+    QVERIFY(model.setData(model.index(2, 0), Qt::Checked, Qt::CheckStateRole));
+    QVERIFY(!review.Checked(3) && review.Checked(2));
     QCOMPARE(counts.text(), QStringLiteral("4 cards, 3 selected, 358 free places"));
 
     // Another user: ROSSI MARIO is not in GIULIA's list.
