@@ -1,16 +1,23 @@
 // Reading 1,000 vCard files (one card each, as the bulk import does), a 1 MB vCard file and
 // a 403-line CSV file against the I/O floor: reading the same bytes with plain file calls.
+// A phone's export of 1,000 contacts in one file read into the import review's rows, and
+// 400 reviewed cards inserted, against reading the file's bytes.
 #include "benchsupport.h"
+#include "support/phoneexport.h"
 
 #include "common/scriptedprompter.h"
 #include "formats/csv.h"
+#include "formats/importreview.h"
 #include "formats/vcard.h"
+#include "formats/vcardimport.h"
 #include "store/agenda.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QDir>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace {
 
@@ -178,8 +185,73 @@ void BM_FloorDecodeCsv(benchmark::State &state)
     }
 }
 
+// One file of `cards` contacts.
+QString ExportFile(int cards)
+{
+    const QString path = Dir().filePath(QStringLiteral("export%1.vcf").arg(cards));
+    if (!QFile::exists(path)) {
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(PhoneExport(cards));
+    }
+    return path;
+}
+
+// A phonebook with two users, 200 contacts each, some of which the export holds again.
+std::unique_ptr<Agenda> ReviewTarget()
+{
+    auto agenda = std::make_unique<Agenda>();
+    ScriptedPrompter prompter;
+    const std::vector<CardOfFile> cards = ReadCardFiles({ExportFile(400)}, prompter);
+    for (size_t i = 0; i < cards.size(); ++i) {
+        AgendaRecord r = cards[i].record;
+        r.owner = uint32_t(1 + i % 2);
+        agenda->InsertRecord(r);
+    }
+    return agenda;
+}
+
+// The files read into cards and the review's rows built, every cell as the table shows it.
+void BM_ReviewRows(benchmark::State &state)
+{
+    const QString path = ExportFile(1000);
+    const std::unique_ptr<Agenda> agenda = ReviewTarget();
+    ScriptedPrompter prompter;
+    for (auto _ : state) {
+        ImportReview review(*agenda, ReadCardFiles({path}, prompter), 1);
+        qsizetype chars = 0;
+        for (int row = 0; row < review.Count(); ++row)
+            chars += review.Label(row).size() + review.RemarksText(row).size();
+        benchmark::DoNotOptimize(chars);
+    }
+}
+
+// 400 reviewed cards (shortening on, labels proposed) inserted into an empty phonebook.
+void BM_InsertReviewed(benchmark::State &state)
+{
+    ScriptedPrompter prompter;
+    auto empty = std::make_unique<Agenda>();
+    for (int i = 2; i < Agenda::kMaxUsers; ++i)
+        empty->slots[size_t(i)] = AgendaRecord();
+    empty->userCount = 2;
+    empty->usedCount = 2;
+    const ImportReview review(*empty, ReadCardFiles({ExportFile(400)}, prompter), 1);
+    const std::vector<CardOfFile> chosen = review.ChosenCards();
+    auto agenda = std::make_unique<Agenda>();
+    for (auto _ : state) {
+        state.PauseTiming();
+        *agenda = *empty;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(InsertCards(*agenda, 1, chosen, review.Options(), prompter).inserted);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_ReviewRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FloorRead, export1000, [] { return ExportFile(1000); })->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InsertReviewed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FloorRead, export400, [] { return ExportFile(400); })->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ImportVcards)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FloorReadCards)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadVcf)->Unit(benchmark::kMicrosecond);
@@ -197,5 +269,9 @@ int main(int argc, char **argv)
                                     {"1 MB vCard file read vs read", "BM_ReadVcf", "BM_FloorRead/vcf", 3},
                                     {"1 MB vCard file read vs read+decode", "BM_ReadVcf", "BM_FloorDecodeVcf", 3},
                                     {"403-line CSV read vs read", "BM_ReadCsv", "BM_FloorRead/csv", 3},
-                                    {"403-line CSV read vs read+decode", "BM_ReadCsv", "BM_FloorDecodeCsv", 3}});
+                                    {"403-line CSV read vs read+decode", "BM_ReadCsv", "BM_FloorDecodeCsv", 3},
+                                    {"1,000-card export into review rows", "BM_ReviewRows", "", 100},
+                                    {"1,000-card export into review rows vs read", "BM_ReviewRows", "BM_FloorRead/export1000", 3},
+                                    {"insert 400 reviewed cards", "BM_InsertReviewed", "", 100},
+                                    {"insert 400 reviewed cards vs read", "BM_InsertReviewed", "BM_FloorRead/export400", 3}});
 }

@@ -1,10 +1,14 @@
 // The vCard reader and the record mapping on arbitrary bytes: never a crash; an import
 // that fails leaves the record untouched; a successful one gives a used record whose
-// texts, written back as a card and read again, come out the same.
+// texts, written back as a card and read again, come out the same. Cut into cards, every
+// item lands in one card and every card but the last ends with END; the cards of the file
+// and the import review's rows over them agree.
 #include "fuzzsupport.h"
 
 #include "common/textcodec.h"
+#include "formats/importreview.h"
 #include "formats/vcard.h"
+#include "formats/vcardimport.h"
 #include "store/agenda.h"
 
 namespace {
@@ -56,7 +60,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK((item.params & ~VCardPropertyTable[size_t(item.property)].admitted) == 0);
     }
 
+    VCard rest = card;
+    VCard one;
+    int items = 0;
+    int cards = 0;
+    bool ended = true;
+    while (rest.TakeCard(one)) {
+        FUZZ_CHECK(ended);  // only the last card may lack its END
+        ++cards;
+        items += one.Count();
+        ended = one.At(one.Count() - 1).property == kVcEnd;
+        one = VCard();
+    }
+    FUZZ_CHECK(items == card.Count());
+
     const QString path = FuzzWrite(QStringLiteral("fuzz.vcf"), bytes);
+    {
+        const std::vector<CardOfFile> read = ReadCardFiles({path}, prompter);
+        FUZZ_CHECK(int(read.size()) == qMax(cards, 1));
+        Agenda agenda;
+        ImportReview review(agenda, read, 1);
+        for (int row = 0; row < review.Count(); ++row) {
+            FUZZ_CHECK(bool(review.Remarks(row) & kRemarkUnreadable) == read[size_t(row)].failed);
+            FUZZ_CHECK(review.Record(row).label.size() <= FieldMax::label);  // shortening is on
+            review.RemarksText(row);
+        }
+        const CardInsertResult inserted = InsertCards(agenda, 1, review.ChosenCards(), review.Options(), prompter);
+        FUZZ_CHECK(inserted.inserted + inserted.failed + inserted.noRoom <= review.Count());
+    }
     AgendaRecord record;
     record.owner = uint32_t(size % 7);  // 0 and values above 4 are clamped on success
     const AgendaRecord before = record;

@@ -4,7 +4,10 @@
 #include "app/kestravon.h"
 
 #include "app/apptexts.h"
+#include "app/importreviewdlg.h"
+#include "formats/importreview.h"
 #include "formats/interchange.h"
+#include "formats/vcardimport.h"
 
 #include <QAction>
 #include <QCursor>
@@ -70,6 +73,7 @@ void KESTRAVON::ShowInserted(int slot)
 void KESTRAVON::BuildExportMenu(QMenu &menu)
 {
     connect(menu.addAction(AppText::exportToVcf), &QAction::triggered, this, &KESTRAVON::ExportVcf);
+    connect(menu.addAction(AppText::exportToOneVcf), &QAction::triggered, this, &KESTRAVON::ExportOneVcf);
     connect(menu.addAction(AppText::exportToCsv), &QAction::triggered, this, &KESTRAVON::ExportCsv);
 }
 
@@ -130,15 +134,68 @@ void KESTRAVON::InsertVcf()
     if (files.isEmpty())
         return;
     fsVcf.Remember(files.first());
-    const int t = CurrentTab();
-    for (const QString &path : files) {
-        const InsertVcfResult result = InsertVcfFile(agenda, uint32_t(t + 1), path, prompter_);
-        if (result.cancelled)
-            break;
-        if (result.slot != 0)
-            ShowInserted(result.slot);
+    InsertVcfFiles(files);
+}
+
+void KESTRAVON::InsertVcfFiles(const QStringList &paths)
+{
+    const uint32_t user = uint32_t(CurrentTab() + 1);
+    std::vector<CardOfFile> cards = ReadCardFiles(paths, prompter_);
+    const auto show = [this](int slot) { ShowInserted(slot); };
+    if (cards.size() <= 1) {
+        InsertCards(agenda, user, cards, CardInsertOptions(), prompter_, show);
+        UpdateButtons();
+        return;
     }
+    // Many cards: the failures are reported before the review; a failed one-card file
+    // stays as the empty record that OK adds, any other failed card is left out.
+    std::vector<CardOfFile> readable;
+    readable.reserve(cards.size());
+    for (CardOfFile &card : cards) {
+        if (card.failed) {
+            if (!ReportFailedCard(card, prompter_))
+                return;
+            card.reported = true;
+            if (!KeepsEmptyRecord(card))
+                continue;
+        }
+        readable.push_back(std::move(card));
+    }
+    if (readable.empty())
+        return;
+    ImportReview review(agenda, std::move(readable), user);
+    if (!ReviewImport(review))
+        return;
+    InsertCards(agenda, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
     UpdateButtons();
+}
+
+bool KESTRAVON::ReviewImport(ImportReview &review)
+{
+    ImportReviewDlg dialog(review, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void KESTRAVON::ExportOneVcf()
+{
+    const QList<SelectedRow> rows = SelectedRows();
+    if (rows.isEmpty())
+        return;
+    // The current user's name without its ":n"; a separator would make it a folder.
+    const int t = CurrentTab();
+    QString name = agenda.slots[size_t(t)].label;
+    if (name.isEmpty())
+        name = QStringLiteral("User") + QString::number(t + 1);
+    name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+    const QString path = prompter_.ChooseFile(
+        fsVcf.Request(Mode::Save, QLatin1String(InterchangeText::kExportOneVcfTitle), VcfName(name)));
+    if (path.isEmpty())
+        return;
+    fsVcf.Remember(path);
+    QList<int> slotList;
+    for (const SelectedRow &r : rows)
+        slotList.append(r.slot);
+    ExportVcfRecords(agenda, slotList, path, prompter_);
 }
 
 // ---------------------------------------------------------------------------------------

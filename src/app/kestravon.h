@@ -11,6 +11,7 @@
 
 #include "common/prompter.h"
 
+class ImportReview;
 class QMenu;
 class QTableWidget;
 class QTabWidget;
@@ -131,6 +132,11 @@ public:
     void ExportVcf();
     void ImportVcf();
     void InsertVcf();
+    // Inserts every card of the files as new records (after the review when they hold
+    // more than one card); the insert command and files dropped on the window use it.
+    void InsertVcfFiles(const QStringList &paths);
+    // The selected records as the cards of one file.
+    void ExportOneVcf();
     void ExportCsv();
     void ImportCsv();
     void InsertCsv();
@@ -154,6 +160,9 @@ protected:
     virtual void OpenEditor(int slot);
     // Looks for a newer version and installs it; true when this instance must end.
     virtual bool RunUpdateCheck();
+    // Shows the import review over `review` (which it changes: checks, user, shortening);
+    // true for OK.
+    virtual bool ReviewImport(ImportReview &review);
 
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -48,6 +48,7 @@ void KESTRAVON::ContextMenu(QMenu &menu)
     add(AppText::menuDelete, contactCursor, &KESTRAVON::DeleteSelected);
     menu.addSeparator();
     add(AppText::menuExportVcf, n > 0, &KESTRAVON::ExportVcf);
+    add(AppText::menuExportOneVcf, n > 0, &KESTRAVON::ExportOneVcf);
     add(AppText::menuImportVcf, n > 0, &KESTRAVON::ImportVcf);
     add(AppText::menuInsertVcf, n <= 1 && freeSlot, &KESTRAVON::InsertVcf);
     menu.addSeparator();

@@ -29,7 +29,8 @@ const std::vector<CliCommand> &CliCommands()
         {"resave", "FILE", 1, 1, RunResave, "load and save back as the editor's Save does"},
         {"export-vcf", "FILE RECORD OUT.vcf", 3, 3, RunExportVcf, "write a record as a vCard"},
         {"import-vcf", "FILE RECORD IN.vcf", 3, 3, RunImportVcf, "read a vCard onto a record"},
-        {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf, "add vCards as new records of a user"},
+        {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf, "add every card of vCard files as new records of a user"},
+        {"export-vcards", "FILE OUT.vcf [RECORD...]", 2, -1, RunExportVcards, "write records (default: all contacts) as the cards of one vCard file"},
         {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv, "write records (default: all) as CSV"},
         {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv, "add CSV lines as new records of a user"},
     };
@@ -40,6 +41,8 @@ const std::vector<CliOption> &CliOptions()
 {
     static const std::vector<CliOption> options = {
         {"--keep-long", "keep texts longer than a field allows", nullptr, &CliArgs::keepLong},
+        {"--shorten", "cut texts longer than the unit allows to its limits", "insert-vcf", &CliArgs::shorten},
+        {"--skip-duplicates", "leave out cards that look like a record of the user", "insert-vcf", &CliArgs::skipDuplicates},
     };
     return options;
 }

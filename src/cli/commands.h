@@ -17,6 +17,8 @@ struct CliArgs
 {
     QStringList positional;
     bool keepLong = false;  // answer "&Yes" to the text length question
+    bool shorten = false;         // insert-vcf: cut texts to the unit's limits
+    bool skipDuplicates = false;  // insert-vcf: leave out cards that look like a record of the user
 };
 
 struct CliCommand

@@ -4,9 +4,12 @@
 
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "formats/importreview.h"
 #include "formats/interchange.h"
+#include "formats/vcardimport.h"
 #include "store/agenda.h"
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -84,6 +87,30 @@ int LoadForUser(const CliArgs &args, Agenda &agenda, uint32_t &user, Prompter &p
     return CheckUser(agenda, user, prompter) ? kCliOk : kCliUsage;
 }
 
+// The phonebook (first argument) and the records (third argument on) of an export: kCliOk,
+// or the status the command ends with. Without records, every used slot in slot order
+// (the users' own slots only `withUsers`).
+int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bool withUsers, Prompter &prompter)
+{
+    for (int i = 2; i < args.positional.size(); ++i) {
+        int slot = 0;
+        if (!ParseRecord(args.positional.at(i), slot, prompter))
+            return kCliUsage;
+        slotList.append(slot);
+    }
+    if (!CliLoad(agenda, args.positional.at(0), prompter))
+        return kCliFailed;
+    if (args.positional.size() == 2) {
+        for (int slot = withUsers ? 0 : agenda.userCount; slot < agenda.slotCount; ++slot)
+            if (agenda.RecordAt(slot))
+                slotList.append(slot);
+    }
+    for (int slot : slotList)
+        if (!CheckRecord(agenda, slot, prompter))
+            return kCliUsage;
+    return kCliOk;
+}
+
 // Saves when the command changed the phonebook; a failed save fails the command.
 int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompter)
 {
@@ -124,38 +151,36 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
     uint32_t user = 0;
     if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
         return status;
-    bool anyFailed = false;
-    for (int i = 2; i < args.positional.size(); ++i) {
-        const InsertVcfResult r = InsertVcfFile(*agenda, user, args.positional.at(i), prompter);
-        if (r.importFailed || r.slot == 0)
-            anyFailed = true;
-        if (r.cancelled)
-            break;
+    std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
+    const int total = int(cards.size());
+    int skipped = 0;
+    if (args.skipDuplicates) {
+        // The cards the import review would start unchecked.
+        ImportReview review(*agenda, std::move(cards), user);
+        skipped = review.Count() - review.CheckedCount();
+        cards = review.ChosenCards();
     }
-    return Finish(*agenda, path, anyFailed, prompter);
+    CardInsertOptions options;
+    options.shorten = args.shorten;
+    const CardInsertResult r = InsertCards(*agenda, user, cards, options, prompter);
+    QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + " cards";
+    if (r.failed > 0)
+        summary += ", " + QByteArray::number(r.failed) + " failed";
+    if (r.noRoom > 0)
+        summary += ", " + QByteArray::number(r.noRoom) + " did not fit";
+    if (skipped > 0)
+        summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
+    std::printf("%s\n", summary.constData());
+    std::fflush(stdout);
+    return Finish(*agenda, path, r.failed > 0 || r.noRoom > 0, prompter);
 }
 
 int RunExportCsv(const CliArgs &args, Prompter &prompter)
 {
-    const QString path = args.positional.at(0);
-    QList<int> slotList;
-    for (int i = 2; i < args.positional.size(); ++i) {
-        int slot = 0;
-        if (!ParseRecord(args.positional.at(i), slot, prompter))
-            return kCliUsage;
-        slotList.append(slot);
-    }
     auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, path, prompter))
-        return kCliFailed;
-    if (args.positional.size() == 2) {
-        for (int slot = 0; slot < agenda->slotCount; ++slot)
-            if (agenda->RecordAt(slot))
-                slotList.append(slot);
-    }
-    for (int slot : slotList)
-        if (!CheckRecord(*agenda, slot, prompter))
-            return kCliUsage;
+    QList<int> slotList;
+    if (const int status = LoadForRecords(args, *agenda, slotList, true, prompter); status != kCliOk)
+        return status;
     CsvResult r;
     const auto write = [&](const QString &out) {
         r = ExportCsvRecords(*agenda, slotList, out, prompter);
@@ -163,6 +188,16 @@ int RunExportCsv(const CliArgs &args, Prompter &prompter)
     };
     const bool written = CliWriteOutput(args.positional.at(1), write, prompter);
     return written && r.failed == 0 ? kCliOk : kCliFailed;
+}
+
+int RunExportVcards(const CliArgs &args, Prompter &prompter)
+{
+    auto agenda = std::make_unique<Agenda>();
+    QList<int> slotList;
+    if (const int status = LoadForRecords(args, *agenda, slotList, false, prompter); status != kCliOk)
+        return status;
+    const auto write = [&](const QString &out) { return ExportVcfRecords(*agenda, slotList, out, prompter); };
+    return CliWriteOutput(args.positional.at(1), write, prompter) ? kCliOk : kCliFailed;
 }
 
 int RunInsertCsv(const CliArgs &args, Prompter &prompter)

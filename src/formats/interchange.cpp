@@ -7,6 +7,7 @@
 #include "store/agenda.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 namespace {
 
@@ -43,22 +44,21 @@ bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &pat
     return false;
 }
 
-InsertVcfResult InsertVcfFile(Agenda &agenda, uint32_t user, const QString &path, Prompter &prompter)
+bool ExportVcfRecords(const Agenda &agenda, const QList<int> &slotList, const QString &path, Prompter &prompter)
 {
-    InsertVcfResult result;
-    AgendaRecord record;
-    record.owner = user;
-    if (!ImportVCard(record, path, prompter)) {
-        result.importFailed = true;
-        if (!prompter.OkCancel(PathMessage(InterchangeText::kErrorImporting, path))) {
-            result.cancelled = true;
-            return result;
+    QByteArray bytes;
+    for (int slot : slotList) {
+        if (const AgendaRecord *record = agenda.RecordAt(slot)) {
+            VCard card;
+            BuildVCard(*record, card);
+            bytes += card.WriteVcfBytes();
         }
     }
-    result.slot = agenda.InsertRecord(record);
-    if (result.slot == 0)
-        prompter.Information(QLatin1String(InterchangeText::kNoMoreSpace));
-    return result;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    prompter.Information(PathMessage(InterchangeText::kErrorExportingFile, path));
+    return false;
 }
 
 CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, const QString &path,

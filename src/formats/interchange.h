@@ -25,28 +25,42 @@ constexpr char kErrorReadingFile[] = "Error reading file : ";
 constexpr char kErrorExportingRecord[] = "Error exporting record ";
 constexpr char kErrorImportingRecord[] = "Error importing record ";
 constexpr char kErrorImportingLine[] = "Error importing line ";
+// Follows "Error importing : <path>" for a card of a file that holds several.
+constexpr char kCardNumber[] = " (card %1)";
 
 // File selector titles; the per-record ones are followed by the record number, " - " and
 // the label (RecordTitle).
 constexpr char kExportVcfTitle[] = "Export to vCard : REC.";
 constexpr char kImportVcfTitle[] = "Import from vCard : REC.";
 constexpr char kInsertVcfTitle[] = "Insert from vCard";
+constexpr char kExportOneVcfTitle[] = "Export to one vCard file";
 constexpr char kExportCsvTitle[] = "Export to Excel CSV file";
 constexpr char kImportCsvTitle[] = "Import from Excel CSV file";
 constexpr char kInsertCsvTitle[] = "Insert from Excel CSV file";
 
 // Menu entries of the export and import buttons and of the insert menu.
 constexpr char kToVcf[] = "to Vcf file";
+constexpr char kToOneVcf[] = "to one Vcf file";
 constexpr char kToCsv[] = "to Excel CSV file";
 constexpr char kFromVcf[] = "from Vcf file";
 constexpr char kFromCsv[] = "from Excel CSV file";
 // Entries of the list's context menu.
 constexpr char kMenuExportVcf[] = "Export to vCard";
+constexpr char kMenuExportOneVcf[] = "Export to one vCard file";
 constexpr char kMenuImportVcf[] = "Import from vCard";
 constexpr char kMenuInsertVcf[] = "Insert from vCard";
 constexpr char kMenuExportCsv[] = "Export to Excel CSV";
 constexpr char kMenuImportCsv[] = "Import from Excel CSV";
 constexpr char kMenuInsertCsv[] = "Insert from Excel CSV";
+
+// The import review: counts ("312 cards, 290 selected, 91 free places"), remarks, controls.
+constexpr char kReviewSelected[] = " selected, ";
+constexpr char kRemarkDuplicate[] = "already in this user's list";
+constexpr char kRemarkTooLong[] = "too long for the unit";
+constexpr char kRemarkTooMany[] = "more than five phones / e-mails";
+constexpr char kRemarkNoName[] = "no name";
+constexpr char kRemarkUnreadable[] = "cannot be read";
+constexpr char kReviewAllCards[] = "all cards";
 
 // File selector types.
 constexpr char kVcfFilter[] = "vCard file (*.vcf);;All files (*)";
@@ -68,16 +82,9 @@ bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompt
 // failure (the slot keeps its contents, but its owner has been set).
 bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter);
 
-struct InsertVcfResult
-{
-    bool importFailed = false;  // the file could not be read as a card
-    bool cancelled = false;     // ... and the user chose Cancel: stop the command
-    int slot = 0;               // the new record's slot; 0 when none was added
-};
-// Adds a vCard file as a new record of user `user`. A file that cannot be read asks
-// "Error importing : <path>" with OK/Cancel; OK adds the empty record in its place. A full
-// phonebook shows "No more space to add contact to Agenda".
-InsertVcfResult InsertVcfFile(Agenda &agenda, uint32_t user, const QString &path, Prompter &prompter);
+// Writes used slots, in the given order, as the cards of one vCard file, replacing it
+// only once complete; shows "Error exporting file : <path>" on failure.
+bool ExportVcfRecords(const Agenda &agenda, const QList<int> &slotList, const QString &path, Prompter &prompter);
 
 struct CsvResult
 {

@@ -86,6 +86,10 @@ public:
     bool ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Prompter &prompter);
     // Moves the first item into `item`; false when there is none.
     bool TakeFirst(VCardItem &item);
+    // Moves the items of the next card into `card` (appended): those up to and including
+    // the first END, or all that are left when no END follows (a card that cannot be
+    // mapped). False when no item is left.
+    bool TakeCard(VCard &card);
     // Writes BEGIN:VCARD, the items (emptying the list) and END:VCARD as UTF-8 with CR LF.
     // False when the file cannot be created or written.
     bool WriteVcf(const QString &fileName);
@@ -100,6 +104,17 @@ public:
 private:
     std::deque<VCardItem> items_;
 };
+
+// What mapping a card onto a record did.
+struct VCardMapResult
+{
+    bool ok = false;        // an END closed the card
+    int droppedPhones = 0;  // TEL items beyond the record's five phones
+    int droppedEmails = 0;  // EMAIL items beyond the record's five e-mails
+};
+// Fills a record from the items of a card, taken from the front up to the first END. On
+// failure (no END) the record is unchanged.
+VCardMapResult MapCard(VCard &card, AgendaRecord &record);
 
 // Fills a record from the first card of a vCard file. On false the record is unchanged.
 bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompter);

@@ -136,6 +136,12 @@ public:
     explicit LineSource(const QByteArray &bytes) : bytes_(bytes) {}
 
     bool AtEnd() const { return pos_ >= bytes_.size(); }
+    // Mail programs put a UTF-8 byte-order mark before the first line; it is no text.
+    void SkipByteOrderMark()
+    {
+        if (pos_ == 0 && bytes_.startsWith("\xEF\xBB\xBF"))
+            pos_ = 3;
+    }
     // A line that begins with a space or a tab continues the one before it.
     bool NextIsContinuation() const
     {
@@ -318,6 +324,31 @@ bool IsDigit(QChar c)
     return c.unicode() >= '0' && c.unicode() <= '9';
 }
 
+// A property name may stand behind one or more group names ("item1.TEL", "A-B.EMAIL"):
+// letters, digits and "-", each followed by ".". Groups only tie properties together, so
+// the property is looked up without them. -1 when the name is not in the table.
+int FindGroupedProperty(QStringView name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return FindProperty(name);
+    bool groupStart = true;
+    for (qsizetype i = 0; i < dot; ++i) {
+        const char16_t c = name[i].unicode();
+        if (c == '.') {
+            if (groupStart)
+                return -1;  // an empty group name
+            groupStart = true;
+            continue;
+        }
+        const bool allowed = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+        if (!allowed)
+            return -1;
+        groupStart = false;
+    }
+    return groupStart ? -1 : FindProperty(name.mid(dot + 1));
+}
+
 } // namespace
 
 bool VCard::ReadVcf(const QString &fileName, Prompter &prompter)
@@ -333,6 +364,7 @@ bool VCard::ReadVcf(const QString &fileName, Prompter &prompter)
 bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Prompter &prompter)
 {
     LineSource source(bytes);
+    source.SkipByteOrderMark();
     bool result = false;
     int lineNo = 1;
     while (!source.AtEnd()) {
@@ -351,7 +383,7 @@ bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Promp
                 break;
             }
         }
-        const int code = sep < 0 ? -1 : FindProperty(QStringView(line).left(sep));
+        const int code = sep < 0 ? -1 : FindGroupedProperty(QStringView(line).left(sep));
         if (code < 0) {
             // The property is skipped together with its continuation lines.
             if (vcfDebug)
@@ -538,11 +570,23 @@ uint32_t ParamsToEmailType(uint32_t params)
     return 1;
 }
 
-bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompter)
+bool VCard::TakeCard(VCard &card)
 {
-    VCard card;
-    if (!card.ReadVcf(fileName, prompter))
+    if (items_.empty())
         return false;
+    while (!items_.empty()) {
+        const bool end = items_.front().property == kVcEnd;
+        card.items_.push_back(std::move(items_.front()));
+        items_.pop_front();
+        if (end)
+            break;
+    }
+    return true;
+}
+
+VCardMapResult MapCard(VCard &card, AgendaRecord &record)
+{
+    VCardMapResult result;
     // Work on a copy so that the record stays unchanged unless an END is found.
     AgendaRecord r = record;
     int phones = 0;
@@ -557,7 +601,8 @@ bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompt
                 r.owner = 4;
             r.recType = 1;
             record = r;
-            return true;
+            result.ok = true;
+            return result;
         case kVcFn:
             r.label = item.value;
             break;
@@ -566,6 +611,8 @@ bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompt
                 r.phone[size_t(phones)] = item.value;
                 r.phoneType[size_t(phones)] = ParamsToPhoneType(item.params);
                 ++phones;
+            } else {
+                ++result.droppedPhones;
             }
             break;
         case kVcEmail:
@@ -573,6 +620,8 @@ bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompt
                 r.email[size_t(emails)] = item.value;
                 r.emailType[size_t(emails)] = ParamsToEmailType(item.params);
                 ++emails;
+            } else {
+                ++result.droppedEmails;
             }
             break;
         case kVcAdr:
@@ -599,7 +648,14 @@ bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompt
             break;
         }
     }
-    return false;
+    return VCardMapResult();
+}
+
+bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompter)
+{
+    VCard card;
+    // The whole file must end with END, as a one-card file always has.
+    return card.ReadVcf(fileName, prompter) && MapCard(card, record).ok;
 }
 
 bool ImportVCardAt(Agenda &agenda, int index, uint32_t user, const QString &fileName, Prompter &prompter)

@@ -39,3 +39,26 @@ bool LooksLikeDuplicate(const AgendaRecord &a, const AgendaRecord &b)
                 return true;
     return false;
 }
+
+void DuplicateIndex::Add(const AgendaRecord &record)
+{
+    if (!record.label.isEmpty())
+        labels_.insert(LabelKey(record.label));
+    for (const QString &phone : record.phone) {
+        const QString key = PhoneKey(phone);
+        if (!key.isEmpty())
+            phones_.insert(key);
+    }
+}
+
+bool DuplicateIndex::Matches(const AgendaRecord &record) const
+{
+    if (!record.label.isEmpty() && labels_.contains(LabelKey(record.label)))
+        return true;
+    for (const QString &phone : record.phone) {
+        const QString key = PhoneKey(phone);
+        if (!key.isEmpty() && phones_.contains(key))
+            return true;
+    }
+    return false;
+}

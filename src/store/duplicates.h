@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 
 struct AgendaRecord;
@@ -25,3 +26,17 @@ QString LabelKey(const QString &label);
 // Whether two records look like duplicates: the same non-empty label ignoring case, or a
 // phone number of one that is the same number as a phone number of the other.
 bool LooksLikeDuplicate(const AgendaRecord &a, const AgendaRecord &b);
+
+// The labels and phone numbers of many records as keys, so that a great number of
+// candidates is checked against them by the rule above in one hash look-up per key.
+class DuplicateIndex
+{
+public:
+    void Add(const AgendaRecord &record);
+    // Whether the record looks like a duplicate of any record added.
+    bool Matches(const AgendaRecord &record) const;
+
+private:
+    QSet<QString> labels_;
+    QSet<QString> phones_;
+};

@@ -3,6 +3,7 @@
 #include "app/windowfixture.h"
 
 #include "common/markup.h"
+#include "formats/vcardimport.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -49,6 +50,17 @@ void SortByRecordDescending(KESTRAVON &w)
     Q_EMIT header->sectionClicked(KESTRAVON::colRecord);
 }
 
+// The sample loaded, list 0 sorted by "#" descending and its first three rows selected:
+// BARBIERI STEFANO, GRECO MARTA, BRUNO FRANCESCA in display order.
+bool SelectThreeNewest(KESTRAVON &w)
+{
+    if (!w.LoadFile(SampleAgenda()))
+        return false;
+    SortByRecordDescending(w);
+    SelectRows(w.List(0), {2, 0, 1}, 2);
+    return true;
+}
+
 QByteArray Utf16(const QString &text)
 {
     QStringEncoder encode(QStringEncoder::Utf16LE, QStringConverter::Flag::WriteBom);
@@ -91,6 +103,7 @@ private Q_SLOTS:
     void menus();
     void exportVcf_data();
     void exportVcf();
+    void exportOneVcf();
     void vcfRoundTrip();
     void importVcfGoesOnAfterErrors_data();
     void importVcfGoesOnAfterErrors();
@@ -122,13 +135,15 @@ void TestInterchange::menus()
         entries.append(a->text());
         a->trigger();
     }
-    QCOMPARE(entries, (QStringList{"to Vcf file", "to Excel CSV file", "from Vcf file", "from Excel CSV file"}));
+    QCOMPARE(entries, (QStringList{"to Vcf file", "to one Vcf file", "to Excel CSV file", "from Vcf file",
+                                   "from Excel CSV file"}));
     QStringList titles;
     for (const Prompter::FileRequest &r : p.fileRequests)
         titles.append(r.title + " | " + r.proposed + " | " + r.filter + " | " + r.defaultSuffix
                       + (r.mode == Prompter::FileRequest::Mode::Save ? " | save" : " | open"));
     QCOMPARE(titles, (QStringList{
         "Export to vCard : REC.3 - ROSSI MARIO | ROSSI MARIO.vcf | vCard file (*.vcf);;All files (*) | vcf | save",
+        "Export to one vCard file | MARCO.vcf | vCard file (*.vcf);;All files (*) | vcf | save",
         "Export to Excel CSV file |  | Excel CSV file (*.csv);;All files (*) | csv | save",
         "Import from vCard : REC.3 - ROSSI MARIO | ROSSI MARIO.vcf | vCard file (*.vcf);;All files (*) | vcf | open",
         "Import from Excel CSV file |  | Excel CSV file (*.csv);;All files (*) | csv | open"}));
@@ -157,9 +172,7 @@ void TestInterchange::exportVcf()
     QTemporaryDir dir;
     ScriptedPrompter p;
     TestWindow w(p);
-    QVERIFY(w.LoadFile(SampleAgenda()));
-    SortByRecordDescending(w);
-    SelectRows(w.List(0), {2, 0, 1}, 2);
+    QVERIFY(SelectThreeNewest(w));
     QString failed;
     for (const QString &a : answers) {
         p.files.append(QStringList{a.isEmpty() ? QString() : dir.filePath(a)});
@@ -186,6 +199,32 @@ void TestInterchange::exportVcf()
     QVERIFY(!w.agenda.modified);
     // The selector starts next time in the folder of the last chosen file.
     QCOMPARE(w.fsVcf.directory, QFileInfo(dir.filePath(answers.first())).absolutePath());
+}
+
+void TestInterchange::exportOneVcf()
+{
+    QTemporaryDir dir;
+    ScriptedPrompter p;
+    TestWindow w(p);
+    QVERIFY(SelectThreeNewest(w));
+    const QString path = dir.filePath(QStringLiteral("all.vcf"));
+    const QString bad = dir.filePath(QStringLiteral("none/all.vcf"));
+    p.files = {QStringList{path}, QStringList{bad}, QStringList{}};
+    w.ExportOneVcf();
+    w.ExportOneVcf();
+    w.ExportOneVcf();
+
+    QCOMPARE(p.fileRequests.size(), 3);
+    QCOMPARE(p.fileRequests[0].title, QStringLiteral("Export to one vCard file"));
+    QCOMPARE(p.fileRequests[0].proposed, QStringLiteral("MARCO.vcf"));
+    QCOMPARE(p.fileRequests[0].mode, Prompter::FileRequest::Mode::Save);
+    QCOMPARE(p.Messages(), QStringList{"Error exporting file : " + PathText(bad)});
+    QStringList labels;
+    for (const CardOfFile &c : ReadCardFiles({path}, p))
+        labels << c.record.label;
+    QCOMPARE(labels, (QStringList{"BARBIERI STEFANO", "GRECO MARTA", "BRUNO FRANCESCA"}));  // display order
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"all.vcf"});
+    QVERIFY(!w.agenda.modified);
 }
 
 void TestInterchange::vcfRoundTrip()
@@ -291,30 +330,38 @@ void TestInterchange::importVcfOntoUserRow()
 void TestInterchange::insertVcf_data()
 {
     // Files chosen at once ("garbage" = a file that is no card), free slots left (-1 = as
-    // loaded), answers to "Error importing : ...", labels of the rows appended, messages.
+    // loaded), answers to "Error importing : ...", labels of the rows appended, messages,
+    // and whether the review was shown (more than one card in all).
     QTest::addColumn<QStringList>("chosen");
     QTest::addColumn<int>("free");
     QTest::addColumn<QList<bool>>("okAnswers");
     QTest::addColumn<QStringList>("added");
     QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("reviews");
     const QString full = QStringLiteral("No more space to add contact to Agenda");
-    QTest::newRow("three real cards")
+    // Cut to the unit's 30 characters by the review's default.
+    const QString gmail = QStringLiteral("Mr. John Richter, James Doe Sr");
+    QTest::newRow("every card of three files, reviewed")
         << QStringList{"gmail-list.vcf", "rfc2426-example.vcf", "John_Doe_GMAIL.vcf"} << -1 << QList<bool>{}
-        << QStringList{"Arnold Smith", "Frank Dawson", "Mr. John Richter, James Doe Sr."} << QStringList{};
-    QTest::newRow("five cards, three free slots")
-        << QStringList{"gmail-list.vcf", "rfc2426-example.vcf", "outlook-2003.vcf",
-                       "thunderbird-MoreFunctionsForAddressBook-extension.vcf", "John_Doe_GMAIL.vcf"}
-        << 3 << QList<bool>{} << QStringList{"Arnold Smith", "Frank Dawson", "John Doe III"}
-        << QStringList{full, full};
-    QTest::newRow("bad file, OK adds an empty record")
+        << QStringList{"Arnold Smith", "Chris Beatle", "Doug White", "Frank Dawson", "Tim Howes", gmail}
+        << QStringList{} << 1;
+    QTest::newRow("one file of one card: no review")
+        << QStringList{"outlook-2003.vcf"} << -1 << QList<bool>{} << QStringList{"John Doe III"} << QStringList{} << 0;
+    QTest::newRow("five cards, three free slots: one message")
+        << QStringList{"outlook-2003.vcf", "thunderbird-MoreFunctionsForAddressBook-extension.vcf",
+                       "John_Doe_GMAIL.vcf", "John_Doe_EVOLUTION.vcf", "John_Doe_MS_OUTLOOK.vcf"}
+        << 3 << QList<bool>{} << QStringList{"John Doe III", "John Doe", gmail} << QStringList{full} << 1;
+    QTest::newRow("bad file, OK keeps its empty record")
         << QStringList{"gmail-list.vcf", "garbage", "outlook-2003.vcf"} << -1 << QList<bool>{true}
-        << QStringList{"Arnold Smith", "", "John Doe III"} << QStringList{"garbage"};
-    QTest::newRow("bad file, Cancel stops")
+        << QStringList{"Arnold Smith", "Chris Beatle", "Doug White", "", "John Doe III"} << QStringList{"garbage"} << 1;
+    QTest::newRow("bad file, Cancel before the review inserts nothing")
         << QStringList{"gmail-list.vcf", "garbage", "outlook-2003.vcf"} << -1 << QList<bool>{false}
-        << QStringList{"Arnold Smith"} << QStringList{"garbage"};
+        << QStringList{} << QStringList{"garbage"} << 0;
+    QTest::newRow("bad file alone, OK adds an empty record")
+        << QStringList{"garbage"} << -1 << QList<bool>{true} << QStringList{""} << QStringList{"garbage"} << 0;
     QTest::newRow("bad file, phonebook full")
         << QStringList{"garbage", "outlook-2003.vcf"} << 0 << QList<bool>{true} << QStringList{}
-        << QStringList{"garbage", full, full};
+        << QStringList{"garbage", full} << 1;
 }
 
 void TestInterchange::insertVcf()
@@ -349,6 +396,7 @@ void TestInterchange::insertVcf()
 
     w.InsertVcf();
 
+    QTEST(w.reviews, "reviews");
     QCOMPARE(p.fileRequests.size(), 1);
     QCOMPARE(p.fileRequests[0].title, QStringLiteral("Insert from vCard"));
     QCOMPARE(p.fileRequests[0].mode, Prompter::FileRequest::Mode::OpenMany);

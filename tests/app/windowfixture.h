@@ -2,6 +2,7 @@
 
 #include "app/kestravon.h"
 #include "common/scriptedprompter.h"
+#include "formats/importreview.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // The main window with the record editor and the update check replaced by recorders.
 class TestWindow : public KESTRAVON
 {
@@ -21,6 +24,9 @@ public:
     QList<int> editorSlots;
     int updateChecks = 0;
     bool updateResult = false;
+    // Answers the import review (changing it as a user would); unset: OK as shown.
+    std::function<bool(ImportReview &)> review;
+    int reviews = 0;
 
 protected:
     void OpenEditor(int slot) override { editorSlots.append(slot); }
@@ -28,6 +34,11 @@ protected:
     {
         ++updateChecks;
         return updateResult;
+    }
+    bool ReviewImport(ImportReview &r) override
+    {
+        ++reviews;
+        return review ? review(r) : true;
     }
 };
 

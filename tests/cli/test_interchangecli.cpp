@@ -1,5 +1,6 @@
 #include "common/scriptedprompter.h"
 #include "formats/csv.h"
+#include "formats/vcardimport.h"
 #include "store/agenda.h"
 
 #include <QProcess>
@@ -20,6 +21,9 @@ private Q_SLOTS:
     void importVcf();
     void importVcfMissingFile();
     void insertVcfStopsAtBadFile();
+    void insertVcfCards_data();
+    void insertVcfCards();
+    void exportVcards();
     void exportCsv();
     void insertCsv();
     void insertCsvRefused();
@@ -29,6 +33,7 @@ private:
     {
         int code = -1;
         QString err;
+        QString out;
     };
     Run Cli(const QStringList &args);
     QString Put(const QString &name, const QByteArray &bytes);
@@ -70,6 +75,7 @@ TestInterchangeCli::Run TestInterchangeCli::Cli(const QStringList &args)
         return r;
     r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
     r.err = QString::fromUtf8(p.readAllStandardError());
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
     return r;
 }
 
@@ -104,6 +110,8 @@ void TestInterchangeCli::usageErrors_data()
     QTest::newRow("free record") << QStringList{"export-vcf", "@", "4", "o.vcf"} << "No record in use with number 4\n";
     QTest::newRow("record beyond the slots") << QStringList{"export-csv", "@", "o.csv", "3", "999"}
                                              << "No record in use with number 999\n";
+    QTest::newRow("insert option for another command") << QStringList{"export-vcf", "--shorten", "@", "3", "o.vcf"}
+                                                       << "usage: kestravon-cli";
     QTest::newRow("user 5") << QStringList{"insert-vcf", "@", "5", "i.vcf"} << "Not a user number (1-4) : 5\n";
     QTest::newRow("user the file lacks") << QStringList{"insert-csv", "@", "3", "i.csv"} << "The phonebook has no user 3\n";
 }
@@ -179,6 +187,90 @@ void TestInterchangeCli::insertVcfStopsAtBadFile()
     const int slot = before.InsertRecord(AgendaRecord());  // the lowest free slot
     QCOMPARE(after.slots[size_t(slot)].label, QStringLiteral("ALFA"));
     QCOMPARE(after.slots[size_t(slot)].owner, 2u);
+}
+
+void TestInterchangeCli::insertVcfCards_data()
+{
+    // Options, the card file ("%1" = 360 generated cards), the summary, the status, standard
+    // error ("%1" = the file's path) and the labels of the records added.
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("cards");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<QStringList>("labels");
+    const QByteArray three = "FN:UNO\nEND:VCARD\nFN:DUE\nEND:VCARD\nFN:TRE\nEND:VCARD\n";
+    const QByteArray longName = "FN:BARTOLOMEO GIOVANNI MARIA RINALDI\nEND:VCARD\n";
+    QTest::newRow("three cards") << QStringList{} << three << "inserted 3 of 3 cards" << 0 << ""
+                                 << QStringList{"UNO", "DUE", "TRE"};
+    QTest::newRow("rest without END") << QStringList{} << three + "FN:QUATTRO\n" << "inserted 3 of 4 cards, 1 failed" << 1
+                                      << "Error importing : %1 (card 4)\n-> Cancel\n" << QStringList{"UNO", "DUE", "TRE"};
+    QTest::newRow("phonebook full") << QStringList{} << QByteArray("%1") << "inserted 358 of 360 cards, 2 did not fit" << 1
+                                    << "No more space to add contact to Agenda\n" << QStringList{"C0", "C1"};
+    QTest::newRow("duplicates skipped") << QStringList{"--skip-duplicates"}
+                                        << "FN:rossi mario\nEND:VCARD\n" + three.left(15)
+                                        << "inserted 1 of 2 cards, 1 skipped as duplicates" << 0 << "" << QStringList{"UNO"};
+    QTest::newRow("shortened") << QStringList{"--shorten"} << longName << "inserted 1 of 1 cards" << 0 << ""
+                               << QStringList{"BARTOLOMEO GIOVANNI MARIA RINA"};
+}
+
+void TestInterchangeCli::insertVcfCards()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, cards);
+    QFETCH(QStringList, labels);
+    if (cards == "%1") {
+        cards.clear();
+        for (int i = 0; i < 360; ++i)
+            cards += "FN:C" + QByteArray::number(i) + "\nEND:VCARD\n";
+    }
+    const QString in = Put(QStringLiteral("in.vcf"), cards);
+    Agenda before;
+    QVERIFY(LoadAgenda(before));
+    const Run r = Cli(QStringList{QStringLiteral("insert-vcf")} + options + QStringList{agendaPath_, "1", in});
+    QFETCH(QString, summary);
+    QFETCH(QString, err);
+    QCOMPARE(r.out, summary + QLatin1Char('\n'));
+    QTEST(r.code, "code");
+    QCOMPARE(r.err, err.contains(QLatin1String("%1")) ? err.arg(in) : err);
+    Agenda after;
+    QVERIFY(LoadAgenda(after));
+    for (int i = 0; i < labels.size(); ++i) {
+        const int slot = before.InsertRecord(AgendaRecord());
+        QCOMPARE(after.slots[size_t(slot)].label, labels.at(i));
+        QCOMPARE(after.slots[size_t(slot)].owner, 1u);
+    }
+}
+
+void TestInterchangeCli::exportVcards()
+{
+    const QString out = dir_->filePath(QStringLiteral("all.vcf"));
+    Run r = Cli({QStringLiteral("export-vcards"), agendaPath_, out, QStringLiteral("51"), QStringLiteral("3")});
+    QCOMPARE(r.code, 0);
+    ScriptedPrompter prompter;
+    QStringList labels;
+    for (const CardOfFile &c : ReadCardFiles({out}, prompter))
+        labels << c.record.label;
+    QCOMPARE(labels, (QStringList{"CAFF\uEEE8 CENTRALE", "ROSSI MARIO"}));
+
+    // Without records: every used contact slot (not the users), in slot order.
+    r = Cli({QStringLiteral("export-vcards"), agendaPath_, out});
+    QCOMPARE(r.code, 0);
+    Agenda agenda;
+    QVERIFY(LoadAgenda(agenda));
+    QStringList expected;
+    for (int slot = agenda.userCount; slot < agenda.slotCount; ++slot)
+        if (agenda.RecordAt(slot))
+            expected << agenda.slots[size_t(slot)].label;
+    labels.clear();
+    for (const CardOfFile &c : ReadCardFiles({out}, prompter))
+        labels << c.record.label;
+    QCOMPARE(labels, expected);
+    QCOMPARE(labels.size(), agenda.usedCount - agenda.userCount);
+
+    r = Cli({QStringLiteral("export-vcards"), agendaPath_, dir_->filePath(QStringLiteral("no/dir.vcf"))});
+    QCOMPARE(r.code, 1);
+    QVERIFY(r.err.startsWith(QStringLiteral("Error exporting file : ")));
 }
 
 void TestInterchangeCli::exportCsv()

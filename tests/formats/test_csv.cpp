@@ -2,6 +2,7 @@
 #include "common/scriptedprompter.h"
 #include "formats/csv.h"
 #include "formats/interchange.h"
+#include "formats/vcardimport.h"
 #include "formats/vcard.h"
 #include "store/agenda.h"
 
@@ -335,23 +336,25 @@ void TestCsv::vcfOperations()
     QCOMPARE(prompter.LastMessage(), QStringLiteral("Error importing file : ") + missing);
     // A file that cannot be read asks; OK adds an empty record of the user, Cancel stops.
     prompter.answers = {Prompter::Answer::Ok, Prompter::Answer::Cancel};
-    InsertVcfResult r = InsertVcfFile(agenda, 3, missing, prompter);
-    QVERIFY(r.importFailed && !r.cancelled);
-    QCOMPARE(r.slot, 4);
+    QList<int> added;
+    const auto add = [&](int slot) { added << slot; };
+    CardInsertResult r = InsertCards(agenda, 3, ReadCardFiles({missing}, prompter), {}, prompter, add);
+    QVERIFY(r.failed == 1 && !r.cancelled);
+    QCOMPARE(added, QList<int>{4});
     QCOMPARE(agenda.slots[4].owner, 3u);
     QCOMPARE(agenda.slots[4].recType, 1u);
     QCOMPARE(prompter.shown.last().kind, ScriptedPrompter::Shown::Kind::OkCancel);
     QCOMPARE(prompter.LastMessage(), QStringLiteral("Error importing : ") + missing);
-    r = InsertVcfFile(agenda, 3, missing, prompter);
+    r = InsertCards(agenda, 3, ReadCardFiles({missing}, prompter), {}, prompter, add);
     QVERIFY(r.cancelled);
-    QCOMPARE(r.slot, 0);
+    QCOMPARE(added.size(), 1);
     QCOMPARE(agenda.usedCount, 5);
     const QString card = dir_.filePath(QStringLiteral("card.vcf"));
     AgendaRecord rec;
     rec.label = QStringLiteral("Card");
     QVERIFY(ExportVCard(rec, card));
-    r = InsertVcfFile(agenda, 2, card, prompter);
-    QCOMPARE(r.slot, 5);
+    r = InsertCards(agenda, 2, ReadCardFiles({card}, prompter), {}, prompter, add);
+    QCOMPARE(added.last(), 5);
     QCOMPARE(agenda.slots[5].label, QStringLiteral("Card"));
     QCOMPARE(agenda.slots[5].owner, 2u);
     QCOMPARE(RecordTitle(InterchangeText::kExportVcfTitle, 7, QStringLiteral("MARIO")),

@@ -117,11 +117,13 @@ void TestVCard::realWorldCards_data()
         << QStringList{"rec=1/1", "label=Mr. John Richter, James Doe Sr.", "phone1=905-555-1234/19",
                        "phone2=905-666-1234/7", "email1=john.doe@ibm.com/1", "note=(long)"}
         << QStringList{"CONTRIBUTORS \\\"AS IS\\\" AND", "NOT LIMITED TO\\,", "DAMAGE.\\nFavotire Color: Blue"};
-    // Lines end in CR CR LF: one CR stays in every value; grouped properties are unknown.
-    QTest::newRow("iphone: five phones, CR kept") << Data("John_Doe_IPHONE.vcf")
+    // Lines end in CR CR LF: one CR stays in every value. The grouped e-mail and both
+    // grouped addresses count (the second address wins); the grouped phone is the seventh.
+    QTest::newRow("iphone: five phones, grouped e-mail and address, CR kept") << Data("John_Doe_IPHONE.vcf")
         << QStringList{"rec=1/1", "label=Mr. John Richter James Doe Sr.\r", "phone1=905-555-1234\r/20",
                        "phone2=905-666-1234\r/7", "phone3=905-777-1234\r/12", "phone4=905-888-1234\r/3",
-                       "phone5=905-999-1234\r/10"}
+                       "phone5=905-999-1234\r/10", "email1=john.doe@ibm.com\r/5",
+                       "street=Street4\\nBuilding 6\\nFloor", "numb=8", "city=New York", "zip=12345", "country=USA\r"}
         << QStringList{};
     QTest::newRow("outlook: second address wins") << Data("John_Doe_MS_OUTLOOK.vcf")
         << QStringList{"rec=1/1", "label=Mr. John Richter James Doe Sr.", "phone1=(905) 555-1234/12",
@@ -269,6 +271,12 @@ void TestVCard::lines_data()
     QTest::newRow("GEO east north") << QByteArray("GEO:12.5,41.9") << QStringList{"rec=1/1", "gps=N41.900000,E12.500000"};
     QTest::newRow("GEO west south") << QByteArray("GEO:-70.65,-33.45") << QStringList{"rec=1/1", "gps=S33.450000,W70.650000"};
     QTest::newRow("GEO garbage gives zero") << QByteArray("GEO:abc") << QStringList{"rec=1/1", "gps=N0.000000,W0.000000"};
+    // Group names before the property.
+    QTest::newRow("grouped phone") << QByteArray("item1.TEL;type=HOME:1") << tel(7);
+    QTest::newRow("grouped e-mail, group with a dash") << QByteArray("A-B.email;PREF:a@b") << mail(5);
+    QTest::newRow("two groups") << QByteArray("a.b2.TEL:1") << tel(19);
+    QTest::newRow("group with a bad character is unknown") << QByteArray("a_b.TEL:1\nNOTE:x") << note("x");
+    QTest::newRow("empty group is unknown") << QByteArray(".TEL:1\nNOTE:x") << note("x");
     QTest::newRow("sixth phone dropped") << QByteArray("TEL:1\nTEL:2\nTEL:3\nTEL:4\nTEL:5\nTEL:6")
         << QStringList{"rec=1/1", "phone1=1/19", "phone2=2/19", "phone3=3/19", "phone4=4/19", "phone5=5/19"};
 }
@@ -310,7 +318,8 @@ void TestVCard::readResult_data()
     QTest::newRow("END without colon is unknown") << QByteArray("FN:A\nEND") << false << QString();
     QTest::newRow("two cards: first one") << QByteArray("BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\nEND:VCARD\n") << true << "A";
     QTest::newRow("property before BEGIN counts") << QByteArray("FN:Z\nBEGIN:VCARD\nEND:VCARD\nFN:B\nEND:VCARD\n") << true << "Z";
-    QTest::newRow("byte-order mark: first line unknown") << QByteArray("\xEF\xBB\xBF" "FN:A\nEND:VCARD") << true << QString();
+    QTest::newRow("byte-order mark skipped") << QByteArray("\xEF\xBB\xBF" "FN:A\nEND:VCARD") << true << "A";
+    QTest::newRow("byte-order mark only at the start") << QByteArray("FN:A\n\xEF\xBB\xBF" "FN:B\nEND:VCARD") << true << "A";
 }
 
 void TestVCard::readResult()
@@ -369,8 +378,9 @@ void TestVCard::debugMessages_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("tokens");  // "TOKEN@line"
-    QTest::newRow("unknown properties") << QByteArray("BEGIN:VCARD\r\nX-CUSTOM:1\r\nitem1.TEL:1\r\nEND:VCARD\r\n")
-                                        << QStringList{"X-CUSTOM@2", "ITEM1.TEL@3"};
+    QTest::newRow("unknown properties, named with their group")
+        << QByteArray("BEGIN:VCARD\r\nX-CUSTOM:1\r\nitem1.TEL:1\r\nitem1.X-ABLabel:x\r\nEND:VCARD\r\n")
+        << QStringList{"X-CUSTOM@2", "ITEM1.X-ABLABEL@4"};
     QTest::newRow("parameter name and value") << QByteArray("FN;CHARSET=utf-8:A\nTEL;X-Y:1\n")
                                               << QStringList{"CHARSET@1", "UTF-8@1", "X-Y@2"};
     QTest::newRow("folded unknown property: one message") << QByteArray("X-A:1\r\n 2\r\n 3\r\nX-B:1\r\n")

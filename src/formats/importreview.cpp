@@ -1,0 +1,162 @@
+#include "formats/importreview.h"
+
+#include "formats/interchange.h"
+#include "store/duplicates.h"
+#include "store/fieldlimits.h"
+
+#include <algorithm>
+
+namespace {
+
+// The remarks of a card that do not depend on the target user.
+uint32_t OwnRemarks(const CardOfFile &card)
+{
+    uint32_t remarks = 0;
+    CardInsertOptions asProposed;
+    asProposed.labelFromPhone = true;
+    if (HasOverlongText(CardRecord(card, 1, asProposed)))
+        remarks |= kRemarkTooLong;
+    if (card.droppedPhones > 0 || card.droppedEmails > 0)
+        remarks |= kRemarkTooMany;
+    if (card.record.label.isEmpty())
+        remarks |= kRemarkNoName;
+    if (card.failed)
+        remarks |= kRemarkUnreadable;
+    return remarks;
+}
+
+// "2 phones", "1 e-mail".
+QString Counted(int n, const char *one, const char *many)
+{
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
+} // namespace
+
+ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, uint32_t user)
+    : agenda_(agenda), cards_(std::move(cards)), user_(user)
+{
+    options_.shorten = true;
+    options_.labelFromPhone = true;
+    remarks_.resize(cards_.size());
+    checked_.resize(cards_.size());
+    for (size_t i = 0; i < cards_.size(); ++i)
+        remarks_[i] = OwnRemarks(cards_[i]);
+    MarkDuplicates();
+    for (size_t i = 0; i < cards_.size(); ++i)
+        checked_[i] = !(remarks_[i] & kRemarkDuplicate);
+    checkedCount_ = int(std::count(checked_.begin(), checked_.end(), 1));
+}
+
+void ImportReview::MarkDuplicates()
+{
+    DuplicateIndex index;
+    for (int slot = 0; slot < agenda_.slotCount; ++slot) {
+        const AgendaRecord *r = agenda_.RecordAt(slot);
+        if (r && r->owner == user_)
+            index.Add(*r);
+    }
+    for (size_t i = 0; i < cards_.size(); ++i) {
+        const AgendaRecord &r = cards_[i].record;
+        // A label stored cut by an earlier import counts as the same label.
+        bool duplicate = index.Matches(r);
+        if (!duplicate && r.label.size() > FieldMax::label) {
+            AgendaRecord cut;
+            cut.label = ShortenText(r.label, FieldMax::label);
+            duplicate = index.Matches(cut);
+        }
+        remarks_[i] = duplicate ? remarks_[i] | kRemarkDuplicate : remarks_[i] & ~uint32_t(kRemarkDuplicate);
+    }
+}
+
+void ImportReview::SetUser(uint32_t user)
+{
+    if (user == user_)
+        return;
+    user_ = user;
+    const std::vector<uint32_t> before = remarks_;
+    MarkDuplicates();
+    for (size_t i = 0; i < cards_.size(); ++i)
+        if ((before[i] ^ remarks_[i]) & kRemarkDuplicate)
+            SetChecked(int(i), !(remarks_[i] & kRemarkDuplicate));
+}
+
+void ImportReview::SetChecked(int row, bool on)
+{
+    char &c = checked_[size_t(row)];
+    if (bool(c) == on)
+        return;
+    c = on;
+    checkedCount_ += on ? 1 : -1;
+}
+
+void ImportReview::SetChecked(const QList<int> &rows, bool on)
+{
+    for (int row : rows)
+        SetChecked(row, on);
+}
+
+int ImportReview::FreePlaces() const
+{
+    return agenda_.slotCount - agenda_.usedCount;
+}
+
+QString ImportReview::CountsText() const
+{
+    return Counted(Count(), "card", "cards") + QStringLiteral(", ") + QString::number(CheckedCount())
+           + QLatin1String(InterchangeText::kReviewSelected) + Counted(FreePlaces(), "free place", "free places");
+}
+
+QString ImportReview::RemarkName(ImportRemark remark)
+{
+    switch (remark) {
+    case kRemarkDuplicate: return QLatin1String(InterchangeText::kRemarkDuplicate);
+    case kRemarkTooLong: return QLatin1String(InterchangeText::kRemarkTooLong);
+    case kRemarkTooMany: return QLatin1String(InterchangeText::kRemarkTooMany);
+    case kRemarkNoName: return QLatin1String(InterchangeText::kRemarkNoName);
+    case kRemarkUnreadable: return QLatin1String(InterchangeText::kRemarkUnreadable);
+    }
+    return QString();
+}
+
+QString ImportReview::RemarksText(int row) const
+{
+    const uint32_t remarks = Remarks(row);
+    QStringList parts;
+    for (int bit = 0; bit < kRemarkCount; ++bit) {
+        const auto remark = ImportRemark(1u << bit);
+        if (!(remarks & remark))
+            continue;
+        QString text = RemarkName(remark);
+        if (remark == kRemarkTooMany) {
+            const CardOfFile &c = Card(row);
+            QStringList dropped;
+            if (c.droppedPhones > 0)
+                dropped << Counted(c.droppedPhones, "phone", "phones");
+            if (c.droppedEmails > 0)
+                dropped << Counted(c.droppedEmails, "e-mail", "e-mails");
+            text += QStringLiteral(": ") + dropped.join(QStringLiteral(" and ")) + QStringLiteral(" dropped");
+        }
+        parts << text;
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+QList<int> ImportReview::RowsWith(uint32_t remark) const
+{
+    QList<int> rows;
+    for (int i = 0; i < Count(); ++i)
+        if (remark == 0 || (remarks_[size_t(i)] & remark))
+            rows.append(i);
+    return rows;
+}
+
+std::vector<CardOfFile> ImportReview::ChosenCards() const
+{
+    std::vector<CardOfFile> chosen;
+    chosen.reserve(size_t(checkedCount_));
+    for (size_t i = 0; i < cards_.size(); ++i)
+        if (checked_[i])
+            chosen.push_back(cards_[i]);
+    return chosen;
+}

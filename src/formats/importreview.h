@@ -1,0 +1,78 @@
+#pragma once
+
+#include "formats/vcardimport.h"
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// What the import review says about a card; each is also a filter of its rows.
+enum ImportRemark : uint32_t {
+    kRemarkDuplicate = 1,   // a record of the target user has its label or a phone number
+    kRemarkTooLong = 2,     // a text is longer than the unit's limit for its field
+    kRemarkTooMany = 4,     // more than five phones or e-mails: the extra ones are dropped
+    kRemarkNoName = 8,      // no name: the first phone becomes the label
+    kRemarkUnreadable = 16, // the file could not be read: an empty record stands for it
+};
+constexpr int kRemarkCount = 5;
+
+// The cards of an insert before anything is inserted: one row per card, in file order,
+// with its check state and remarks, the target user and the shortening choice. The
+// dialog is a view over it; the rows and remarks are computed here, without widgets.
+class ImportReview
+{
+public:
+    // `cards` hold no failed card other than those that KeepsEmptyRecord; `user` is the
+    // preselected target user (1-based).
+    ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, uint32_t user);
+
+    int Count() const { return int(cards_.size()); }
+    const CardOfFile &Card(int row) const { return cards_[size_t(row)]; }
+    const Agenda &Phonebook() const { return agenda_; }
+
+    uint32_t User() const { return user_; }
+    // Changes the target user. Rows whose duplicate remark changes take its default check
+    // state (a duplicate starts unchecked, any other card checked).
+    void SetUser(uint32_t user);
+    bool Shorten() const { return options_.shorten; }
+    void SetShorten(bool on) { options_.shorten = on; }
+    CardInsertOptions Options() const { return options_; }
+
+    bool Checked(int row) const { return checked_[size_t(row)] != 0; }
+    void SetChecked(int row, bool on);
+    // Checks or unchecks the given rows (Select all / Select none of the rows shown).
+    void SetChecked(const QList<int> &rows, bool on);
+    int CheckedCount() const { return checkedCount_; }
+    // The free slots of the phonebook.
+    int FreePlaces() const;
+    // "312 cards, 290 selected, 91 free places".
+    QString CountsText() const;
+
+    uint32_t Remarks(int row) const { return remarks_[size_t(row)]; }
+    // The remarks of a row as text, e.g. "already in this user's list; no name".
+    QString RemarksText(int row) const;
+    // The rows that have a remark (all rows for 0).
+    QList<int> RowsWith(uint32_t remark) const;
+    // The label that the row's record gets on insert (a proposed or a cut one).
+    QString Label(int row) const { return CardLabel(Card(row), options_); }
+    // The record that the row inserts.
+    AgendaRecord Record(int row) const { return CardRecord(Card(row), user_, options_); }
+    // The checked cards, in order.
+    std::vector<CardOfFile> ChosenCards() const;
+
+    // The name of one remark (also the filter's entry).
+    static QString RemarkName(ImportRemark remark);
+
+private:
+    void MarkDuplicates();
+
+    const Agenda &agenda_;
+    std::vector<CardOfFile> cards_;
+    std::vector<uint32_t> remarks_;
+    std::vector<char> checked_;
+    int checkedCount_ = 0;
+    uint32_t user_;
+    CardInsertOptions options_;
+};

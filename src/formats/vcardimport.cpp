@@ -1,0 +1,99 @@
+#include "formats/vcardimport.h"
+
+#include "common/markup.h"
+#include "common/prompter.h"
+#include "formats/interchange.h"
+#include "formats/vcard.h"
+#include "store/fieldlimits.h"
+
+std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompter)
+{
+    std::vector<CardOfFile> cards;
+    for (const QString &path : paths) {
+        VCard items;
+        items.ReadVcf(path, prompter);  // false also for a last card without END: mapped below
+        const size_t first = cards.size();
+        VCard card;
+        while (items.TakeCard(card)) {
+            CardOfFile c;
+            c.path = path;
+            c.number = int(cards.size() - first) + 1;
+            const VCardMapResult mapped = MapCard(card, c.record);
+            c.failed = !mapped.ok;
+            c.droppedPhones = mapped.droppedPhones;
+            c.droppedEmails = mapped.droppedEmails;
+            cards.push_back(std::move(c));
+        }
+        if (cards.size() == first) {
+            CardOfFile c;
+            c.path = path;
+            c.failed = true;
+            cards.push_back(std::move(c));
+        }
+        for (size_t i = first; i < cards.size(); ++i)
+            cards[i].fileCards = int(cards.size() - first);
+    }
+    return cards;
+}
+
+QString CardLabel(const CardOfFile &card, const CardInsertOptions &options)
+{
+    QString label = card.record.label;
+    if (label.isEmpty() && options.labelFromPhone) {
+        for (const QString &phone : card.record.phone) {
+            if (!phone.isEmpty()) {
+                label = phone;
+                break;
+            }
+        }
+    }
+    return options.shorten ? ShortenText(label, FieldMax::label) : label;
+}
+
+AgendaRecord CardRecord(const CardOfFile &card, uint32_t user, const CardInsertOptions &options)
+{
+    AgendaRecord r = card.record;
+    r.owner = user;
+    r.label = CardLabel(card, options);
+    if (options.shorten)
+        ShortenTexts(r);
+    return r;
+}
+
+bool ReportFailedCard(const CardOfFile &card, Prompter &prompter)
+{
+    QString text = QLatin1String(InterchangeText::kErrorImporting) + MarkupEscape(MessagePath(card.path));
+    if (card.fileCards > 1)
+        text += QString::fromLatin1(InterchangeText::kCardNumber).arg(card.number);
+    return prompter.OkCancel(text);
+}
+
+CardInsertResult InsertCards(Agenda &agenda, uint32_t user, const std::vector<CardOfFile> &cards,
+                             const CardInsertOptions &options, Prompter &prompter,
+                             const std::function<void(int)> &inserted)
+{
+    CardInsertResult result;
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const CardOfFile &card = cards[i];
+        if (card.failed) {
+            ++result.failed;
+            if (!card.reported && !ReportFailedCard(card, prompter)) {
+                result.cancelled = true;
+                break;
+            }
+            if (!KeepsEmptyRecord(card))
+                continue;
+        }
+        const int slot = agenda.InsertRecord(CardRecord(card, user, options));
+        if (slot == 0) {
+            prompter.Information(QLatin1String(InterchangeText::kNoMoreSpace));
+            result.noRoom = int(cards.size() - i) - (card.failed ? 1 : 0);
+            break;
+        }
+        if (!card.failed)
+            ++result.inserted;
+        if (inserted)
+            inserted(slot);
+    }
+    return result;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "store/agenda.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class Prompter;
+
+// Inserting the cards of vCard files as new records: every card of every file, in file
+// order. The main window (directly or after its review) and kestravon-cli share it.
+
+// One card of a file, mapped onto a fresh record.
+struct CardOfFile
+{
+    QString path;
+    int number = 1;     // its place in the file, from 1
+    int fileCards = 1;  // the cards of its file; a file without any card counts one that fails
+    bool failed = false;    // the card could not be read (no END, or the file not at all)
+    bool reported = false;  // ... and the failure has already been shown
+    AgendaRecord record;    // the card on a default record; the default record when it failed
+    int droppedPhones = 0;  // phones and e-mails beyond the record's five
+    int droppedEmails = 0;
+};
+
+// Reads every card of the files, in order. A file that cannot be read, or that holds no
+// property the reader knows, gives one failed card; so does the rest after a file's last
+// END when it holds a property line. Nothing is asked (only -vcfdebug reports).
+std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompter);
+
+// How a card becomes the record that is inserted.
+struct CardInsertOptions
+{
+    bool shorten = false;         // cut texts to the unit's limits
+    bool labelFromPhone = false;  // a card without a name takes its first phone as label
+};
+
+// The record a card gives for user `user`.
+AgendaRecord CardRecord(const CardOfFile &card, uint32_t user, const CardInsertOptions &options);
+// The label a card gives: its name, or with `labelFromPhone` its first phone when it has
+// no name; cut to the unit's limit with `shorten`.
+QString CardLabel(const CardOfFile &card, const CardInsertOptions &options);
+
+// Asks "Error importing : <path>" (followed by " (card N)" when the file holds several
+// cards) with OK/Cancel; true for OK.
+bool ReportFailedCard(const CardOfFile &card, Prompter &prompter);
+// Whether a failed card still stands for a record: the empty record that the insert of
+// a one-card file adds after OK.
+inline bool KeepsEmptyRecord(const CardOfFile &card)
+{
+    return card.failed && card.fileCards == 1;
+}
+
+struct CardInsertResult
+{
+    int inserted = 0;  // cards read and inserted
+    int failed = 0;    // cards that could not be read
+    int noRoom = 0;    // cards left when the phonebook was full
+    bool cancelled = false;
+};
+// Inserts the cards in order as new records of user `user`. A failed card not yet reported
+// asks as ReportFailedCard: Cancel stops; OK goes on, after adding the empty record when
+// KeepsEmptyRecord. A full phonebook shows "No more space to add contact to Agenda" once
+// and stops. `inserted` is called with the slot of every record added.
+CardInsertResult InsertCards(Agenda &agenda, uint32_t user, const std::vector<CardOfFile> &cards,
+                             const CardInsertOptions &options, Prompter &prompter,
+                             const std::function<void(int)> &inserted = {});

@@ -1,0 +1,307 @@
+#include "common/scriptedprompter.h"
+#include "formats/importreview.h"
+#include "formats/interchange.h"
+#include "formats/vcard.h"
+#include "formats/vcardimport.h"
+#include "store/agenda.h"
+#include "support/phoneexport.h"
+#include "support/testfiles.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// Files of many cards: reading them card by card, inserting them, the review's rows and
+// remarks, and one file written for many records.
+class TestVCardImport : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { vcfDebug = false; }
+    void cardsOfFiles_data();
+    void cardsOfFiles();
+    void androidExportInsertsEveryCard();
+    void insertStopsOnceFull();
+    void failedCardAsked_data();
+    void failedCardAsked();
+    void reviewRemarks();
+    void reviewUserAndChecks();
+    void oneFileRoundTrip();
+
+private:
+    QString Put(const QByteArray &bytes);
+    QTemporaryDir dir_;
+    int files_ = 0;
+};
+
+namespace {
+
+// "number/fileCards" of a card, "!" when it failed, and its label.
+QString Describe(const CardOfFile &c)
+{
+    return QStringLiteral("%1/%2%3 %4").arg(c.number).arg(c.fileCards).arg(c.failed ? "!" : "").arg(c.record.label);
+}
+
+std::unique_ptr<Agenda> EmptyPhonebook(int users)
+{
+    auto agenda = std::make_unique<Agenda>();
+    for (int i = users; i < Agenda::kMaxUsers; ++i)
+        agenda->slots[size_t(i)] = AgendaRecord();
+    agenda->userCount = users;
+    agenda->usedCount = users;
+    return agenda;
+}
+
+// Everything a card carries, as one list: label, phones and e-mails with their types, the
+// address, the note and the coordinate (to six decimals).
+QStringList CardFields(const AgendaRecord &r)
+{
+    QStringList out{r.label, r.street, r.numb, r.city, r.zip, r.country, r.note, r.nav.GpsText()};
+    for (size_t k = 0; k < kPhoneCount; ++k)
+        out << r.phone[k] + QLatin1Char('/') + QString::number(r.phoneType[k]) << r.email[k] + QLatin1Char('/')
+                   + QString::number(r.emailType[k]);
+    return out;
+}
+
+AgendaRecord Contact(uint32_t owner, const QString &label, const QString &phone)
+{
+    AgendaRecord r;
+    r.owner = owner;
+    r.label = label;
+    r.phone[0] = phone;
+    r.phoneType[0] = 19;
+    return r;
+}
+
+} // namespace
+
+QString TestVCardImport::Put(const QByteArray &bytes)
+{
+    const QString path = dir_.filePath(QStringLiteral("f%1.vcf").arg(++files_));
+    if (!WriteAll(path, bytes))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestVCardImport::cardsOfFiles_data()
+{
+    // Files read together ("missing" = a file that does not exist), and their cards.
+    QTest::addColumn<QList<QByteArray>>("files");
+    QTest::addColumn<QStringList>("cards");
+    const QByteArray three = "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n"
+                             "BEGIN:VCARD\r\nFN:C\r\nEND:VCARD\r\n";
+    QTest::newRow("three cards") << QList<QByteArray>{three} << QStringList{"1/3 A", "2/3 B", "3/3 C"};
+    QTest::newRow("rest without property ignored") << QList<QByteArray>{three + "X-A:1\r\n\r\n"}
+                                                  << QStringList{"1/3 A", "2/3 B", "3/3 C"};
+    QTest::newRow("rest with a property fails") << QList<QByteArray>{three + "BEGIN:VCARD\r\nFN:D\r\n"}
+                                               << QStringList{"1/4 A", "2/4 B", "3/4 C", "4/4! "};
+    QTest::newRow("line before the first BEGIN belongs to it")
+        << QList<QByteArray>{"FN:Z\r\nBEGIN:VCARD\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n"}
+        << QStringList{"1/2 Z", "2/2 B"};
+    QTest::newRow("one card, two files, byte-order mark")
+        << QList<QByteArray>{"\xEF\xBB\xBF" "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n", "FN:B\nEND:VCARD"}
+        << QStringList{"1/1 A", "1/1 B"};
+    QTest::newRow("empty, missing and unknown-only files fail once each")
+        << QList<QByteArray>{"", "missing", "X-A:1\r\n"} << QStringList{"1/1! ", "1/1! ", "1/1! "};
+}
+
+void TestVCardImport::cardsOfFiles()
+{
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(QStringList, cards);
+    QStringList paths;
+    for (const QByteArray &f : files)
+        paths << (f == "missing" ? dir_.filePath(QStringLiteral("missing.vcf")) : Put(f));
+    ScriptedPrompter prompter;
+    QStringList got;
+    for (const CardOfFile &c : ReadCardFiles(paths, prompter))
+        got << Describe(c);
+    QCOMPARE(got, cards);
+    QVERIFY(prompter.shown.isEmpty());
+}
+
+void TestVCardImport::androidExportInsertsEveryCard()
+{
+    const QString path = Put(PhoneExport(300));
+    ScriptedPrompter prompter;
+    const std::vector<CardOfFile> cards = ReadCardFiles({path}, prompter);
+    QCOMPARE(cards.size(), size_t(300));
+    auto agenda = std::make_unique<Agenda>();
+    QList<int> slotList;
+    const CardInsertResult r = InsertCards(*agenda, 3, cards, CardInsertOptions(), prompter,
+                                           [&](int slot) { slotList << slot; });
+    QCOMPARE(r.inserted, 300);
+    QCOMPARE(r.failed + r.noRoom, 0);
+    QVERIFY(prompter.shown.isEmpty());
+
+    const QString saved = dir_.filePath(QStringLiteral("Agenda.dat"));
+    QVERIFY(agenda->Save(saved, prompter));
+    auto back = std::make_unique<Agenda>();
+    QVERIFY(back->Load(saved, prompter));
+    QCOMPARE(back->usedCount, 304);
+    for (int i = 0; i < 300; ++i) {
+        const AgendaRecord *rec = back->RecordAt(slotList.at(i));
+        QVERIFY(rec);
+        QCOMPARE(slotList.at(i), Agenda::kMaxUsers + i);  // in file order
+        QCOMPARE(rec->label, PhoneExportName(i));
+        QCOMPARE(rec->owner, 3u);
+        for (int k = 0; k < kPhoneCount; ++k) {
+            QCOMPARE(rec->phone[size_t(k)], k <= i % 4 ? PhoneExportPhone(i, k) : QString());
+            QCOMPARE(rec->phoneType[size_t(k)], k == 0 ? 20u : k <= i % 4 ? 7u : 0u);
+        }
+    }
+}
+
+void TestVCardImport::insertStopsOnceFull()
+{
+    ScriptedPrompter prompter;
+    const std::vector<CardOfFile> cards = ReadCardFiles({Put(PhoneExport(5))}, prompter);
+    auto agenda = EmptyPhonebook(4);
+    while (agenda->slotCount - agenda->usedCount > 2)
+        agenda->InsertRecord(Contact(1, QStringLiteral("FILLER"), QString()));
+    const CardInsertResult r = InsertCards(*agenda, 1, cards, CardInsertOptions(), prompter);
+    QCOMPARE(r.inserted, 2);
+    QCOMPARE(r.noRoom, 3);
+    QVERIFY(!r.cancelled);
+    QCOMPARE(prompter.Messages(), QStringList{"No more space to add contact to Agenda"});
+}
+
+void TestVCardImport::failedCardAsked_data()
+{
+    // A file, the answer to the question, the question, labels inserted, failed count.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("question");  // %1 = the path
+    QTest::addColumn<QStringList>("labels");
+    const QByteArray twoAndRest = "FN:A\nEND:VCARD\nFN:B\nEND:VCARD\nFN:C\n";
+    QTest::newRow("rest of a file: OK adds nothing") << twoAndRest << true << "Error importing : %1 (card 3)"
+                                                      << QStringList{"A", "B", "next"};
+    QTest::newRow("rest of a file: Cancel stops") << twoAndRest << false << "Error importing : %1 (card 3)"
+                                                   << QStringList{"A", "B"};
+    QTest::newRow("one-card file: OK adds an empty record") << QByteArray("FN:C\n") << true << "Error importing : %1"
+                                                             << QStringList{"", "next"};
+}
+
+void TestVCardImport::failedCardAsked()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, ok);
+    QFETCH(QString, question);
+    QFETCH(QStringList, labels);
+    const QString path = Put(bytes);
+    ScriptedPrompter prompter;
+    prompter.answers = {ok ? Prompter::Answer::Ok : Prompter::Answer::Cancel};
+    const std::vector<CardOfFile> cards = ReadCardFiles({path, Put("FN:next\nEND:VCARD\n")}, prompter);
+    auto agenda = EmptyPhonebook(4);
+    QStringList got;
+    const CardInsertResult r = InsertCards(*agenda, 2, cards, CardInsertOptions(), prompter,
+                                           [&](int slot) { got << agenda->RecordAt(slot)->label; });
+    QCOMPARE(got, labels);
+    QCOMPARE(prompter.Messages(), QStringList{question.arg(path)});
+    QCOMPARE(r.failed, 1);
+    QCOMPARE(r.cancelled, !ok);
+}
+
+void TestVCardImport::reviewRemarks()
+{
+    const QString longName = QString(40, QLatin1Char('L'));
+    const QByteArray file = "FN:ROSSI MARIO\nTEL:1\nEND:VCARD\n"                       // label of user 1
+                            "FN:Nuovo\nTEL:0039 06 1234 5678\nEND:VCARD\n"             // phone of user 1
+                            "FN:" + longName.toUtf8() + "\nEND:VCARD\n"                // too long
+                            "TEL:+39 333 1\nTEL:2\nTEL:3\nTEL:4\nTEL:5\nTEL:6\nEMAIL:a\nEMAIL:b\nEMAIL:c\nEMAIL:d\n"
+                            "EMAIL:e\nEMAIL:f\nEMAIL:g\nEND:VCARD\n"                   // no name, too many
+                            "FN:Fine\nTEL:999\nEND:VCARD\n";
+    ScriptedPrompter prompter;
+    auto agenda = EmptyPhonebook(2);
+    agenda->InsertRecord(Contact(1, QStringLiteral("Rossi Mario"), QStringLiteral("555")));
+    agenda->InsertRecord(Contact(1, QStringLiteral("Bianchi"), QStringLiteral("+39 061 234 5678")));
+    agenda->InsertRecord(Contact(2, QStringLiteral("Fine"), QStringLiteral("999")));  // another user's
+    ImportReview review(*agenda, ReadCardFiles({Put(file)}, prompter), 1);
+
+    QStringList rows;
+    for (int i = 0; i < review.Count(); ++i)
+        rows << QStringLiteral("%1|%2|%3").arg(review.Checked(i) ? "x" : " ", review.Label(i), review.RemarksText(i));
+    QCOMPARE(rows, (QStringList{" |ROSSI MARIO|already in this user's list",
+                                " |Nuovo|already in this user's list",
+                                "x|" + longName.left(30) + "|too long for the unit",
+                                "x|+39 333 1|more than five phones / e-mails: 1 phone and 2 e-mails dropped; no name",
+                                "x|Fine|"}));
+    QCOMPARE(review.CountsText(), QStringLiteral("5 cards, 3 selected, 398 free places"));
+    QCOMPARE(review.RowsWith(kRemarkDuplicate), (QList<int>{0, 1}));
+    QCOMPARE(review.RowsWith(kRemarkNoName), QList<int>{3});
+    QCOMPARE(review.RowsWith(0).size(), 5);
+
+    // Shortening off: the label is inserted whole.
+    QCOMPARE(review.Record(2).label, longName.left(30));
+    review.SetShorten(false);
+    QCOMPARE(review.Label(2), longName);
+    QCOMPARE(review.Record(2).label, longName);
+    // The proposed label is inserted; the chosen cards come in order.
+    const std::vector<CardOfFile> chosen = review.ChosenCards();
+    QCOMPARE(chosen.size(), size_t(3));
+    QCOMPARE(CardRecord(chosen[1], 1, review.Options()).label, QStringLiteral("+39 333 1"));
+    QCOMPARE(chosen[2].record.label, QStringLiteral("Fine"));
+}
+
+void TestVCardImport::reviewUserAndChecks()
+{
+    ScriptedPrompter prompter;
+    auto agenda = EmptyPhonebook(2);
+    agenda->InsertRecord(Contact(2, QStringLiteral("B"), QString()));
+    ImportReview review(*agenda, ReadCardFiles({Put("FN:A\nEND:VCARD\nFN:b\nEND:VCARD\nFN:C\nEND:VCARD\n")}, prompter), 1);
+    QCOMPARE(review.CheckedCount(), 3);
+    review.SetChecked(2, false);
+    // Another user: the rows whose duplicate remark changes take their default state, the
+    // others keep what the user chose.
+    review.SetUser(2);
+    QCOMPARE(review.RowsWith(kRemarkDuplicate), QList<int>{1});
+    QCOMPARE(review.CheckedCount(), 1);
+    QVERIFY(review.Checked(0) && !review.Checked(1) && !review.Checked(2));
+    review.SetUser(1);
+    QVERIFY(review.Checked(1));
+    review.SetChecked(QList<int>{0, 1, 2}, false);
+    QCOMPARE(review.CountsText(), QStringLiteral("3 cards, 0 selected, 400 free places"));
+    QVERIFY(review.ChosenCards().empty());
+}
+
+void TestVCardImport::oneFileRoundTrip()
+{
+    // 400 records of two users, every field a card holds, written to one file and
+    // inserted into an empty phonebook.
+    auto source = EmptyPhonebook(2);
+    QList<int> slotList;
+    for (int i = 0; i < 400; ++i) {
+        AgendaRecord r = Contact(uint32_t(1 + i % 2), PhoneExportName(i), PhoneExportPhone(i, 0));
+        r.phoneType[0] = PhoneTypeToParams(uint32_t(i % 21)) ? uint32_t(i % 21) : 19u;
+        r.phone[1] = PhoneExportPhone(i, 3);
+        r.phoneType[1] = 11;
+        r.email[0] = QStringLiteral("c%1@example.com").arg(i);
+        r.emailType[0] = uint32_t(1 + i % 2);
+        r.street = QStringLiteral("Via Roma");
+        r.numb = QString::number(i + 1);
+        r.city = QStringLiteral("Forl\u00EC");
+        r.zip = QStringLiteral("47121");
+        r.country = QStringLiteral("IT");
+        r.note = i % 3 ? QString() : QStringLiteral("nota %1; caf\u00E9").arg(i);
+        if (i % 2)
+            r.nav.SetGpsText(QStringLiteral("N44.%1,E12.%2").arg(i, 6, 10, QLatin1Char('0')).arg(i * 3, 6, 10, QLatin1Char('0')));
+        slotList << source->InsertRecord(r);
+    }
+    QCOMPARE(slotList.last(), 401);
+    std::reverse(slotList.begin(), slotList.end());  // the order given is the order written
+    const QString path = dir_.filePath(QStringLiteral("all.vcf"));
+    ScriptedPrompter prompter;
+    QVERIFY(ExportVcfRecords(*source, slotList, path, prompter));
+    QVERIFY(!ExportVcfRecords(*source, slotList, dir_.filePath(QStringLiteral("no/such/dir.vcf")), prompter));
+    QCOMPARE(prompter.Messages().size(), 1);
+
+    auto target = EmptyPhonebook(2);
+    const CardInsertResult r = InsertCards(*target, 1, ReadCardFiles({path}, prompter), CardInsertOptions(), prompter);
+    QCOMPARE(r.inserted, 400);
+    for (int i = 0; i < 400; ++i)
+        QCOMPARE(CardFields(*target->RecordAt(2 + i)), CardFields(*source->RecordAt(slotList.at(i))));
+}
+
+QTEST_GUILESS_MAIN(TestVCardImport)
+#include "test_vcardimport.moc"
