@@ -109,7 +109,7 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
         }
         complete_line kestravon-cli export-
         complete_line kestravon-cli info --k' _ "$root/usr/share/bash-completion/completions/kestravon-cli")
-    [ "$got" = "export-vcf export-csv
+    [ "$got" = "export-vcf export-vcards export-csv
 --keep-long" ] || fail "bash completion offers: $got"
 else
     echo "bash completion not tried: bash-completion is not installed"
