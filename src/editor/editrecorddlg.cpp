@@ -168,9 +168,23 @@ void EditRecordDlg::Connect()
     // setText or setCurrentIndex do not count as edits.
     for (QLineEdit *e : {ui->esStreet, ui->esNumb, ui->esZip, ui->esCity})
         connect(e, &QLineEdit::textEdited, this, [this] { SetChanged(addressChanged); });
-    connect(ui->esCountry->lineEdit(), &QLineEdit::textEdited, this, [this] { SetChanged(addressChanged); });
-    connect(ui->esCountry, QOverload<int>::of(&QComboBox::activated), this, [this] { SetChanged(addressChanged); });
+    connect(ui->esCountry->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
+        shownCountry_ = text;
+        SetChanged(addressChanged);
+    });
+    // The drop list also reports an activation when focus merely leaves it; only a choice
+    // that changes the text is an edit.
+    connect(ui->esCountry, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        const QString text = ui->esCountry->itemText(index);
+        if (text != shownCountry_)
+            SetChanged(addressChanged);
+        shownCountry_ = text;
+    });
     connect(ui->esLabel, &QLineEdit::textEdited, this, [this] { SetChanged(labelChanged); });
+    // Coordinates typed in are meant to be stored: they tick GPS, without which Save would
+    // drop them.
+    for (QLineEdit *e : {ui->edLat, ui->edLon})
+        connect(e, &QLineEdit::textEdited, ui->oGPS, [this] { ui->oGPS->setChecked(true); });
 
     connect(ui->btOK, &QPushButton::clicked, this, [this] { OnOk(); });
     connect(ui->btCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
@@ -197,6 +211,13 @@ AgendaRecord EditRecordDlg::SlotRecord() const
 
 // ---- transfers ------------------------------------------------------------------------
 
+void EditRecordDlg::SetCountry(const QString &country)
+{
+    ui->esCountry->setCurrentIndex(ui->esCountry->findText(country));
+    ui->esCountry->setEditText(country);
+    shownCountry_ = country;
+}
+
 void EditRecordDlg::LoadRecord(const AgendaRecord &r)
 {
     SetCode(ui->dlRecType, r.recType);
@@ -210,7 +231,7 @@ void EditRecordDlg::LoadRecord(const AgendaRecord &r)
     ui->esNumb->setText(r.numb);
     ui->esCity->setText(r.city);
     ui->esZip->setText(r.zip);
-    ui->esCountry->setEditText(r.country);
+    SetCountry(r.country);
 
     const NavData &nav = r.nav;
     ui->oGPS->setChecked(nav.navFlags & kNavGps);

@@ -78,10 +78,14 @@ private Q_SLOTS:
     void addressQuestionOnPostalRecord();
     void noAddressQuestionWithoutPostalOrPoi();
     void addressTypedBackStillAsks();
+    void tabbingThroughCountryIsNoEdit_data();
+    void tabbingThroughCountryIsNoEdit();
     void labelQuestion_data();
     void labelQuestion();
     void addressStoredUpperCase();
     void coordinatesTypedAreStored();
+    void typingCoordinatesTicksGps_data();
+    void typingCoordinatesTicksGps();
     void uncheckingGpsKeepsCoordinates();
     void unknownNavBitDropped();
     void hiddenFieldsKept();
@@ -227,6 +231,39 @@ void TestEditRecordDlg::addressTypedBackStillAsks()
     QCOMPARE(agenda.GetRecord(kPoiSlot)->nav.poiLabel, QStringLiteral("STAZIONE DI SERVIZIO"));
 }
 
+void TestEditRecordDlg::tabbingThroughCountryIsNoEdit_data()
+{
+    QTest::addColumn<QString>("country");
+    QTest::newRow("in the list, not the first") << QStringLiteral("ITALY");
+    QTest::newRow("first in the list") << QStringLiteral("AUSTRIA");
+    QTest::newRow("not in the list") << QStringLiteral("SAN MARINO");
+    QTest::newRow("empty") << QString();
+}
+
+void TestEditRecordDlg::tabbingThroughCountryIsNoEdit()
+{
+    // Focus passing through the country field changes nothing, so OK asks no question
+    // on a record with postal data.
+    QFETCH(QString, country);
+    AgendaRecord record = *agenda.GetRecord(kPostalSlot);
+    record.country = country;
+    agenda.StoreRecord(kPostalSlot, record);
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QComboBox *box = Find<QComboBox>(dlg, "esCountry");
+    QCOMPARE(box->currentIndex(), box->findText(country));
+    Edit(dlg, "esCity")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(box->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == box);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(!dlg.AddressChanged());
+    Press(dlg, "btOK");
+    QVERIFY(prompter.shown.isEmpty());
+    QCOMPARE(agenda.GetRecord(kPostalSlot)->nav.navFlags, uint32_t(kNavPostal));
+    QCOMPARE(agenda.GetRecord(kPostalSlot)->country, country);
+}
+
 void TestEditRecordDlg::labelQuestion_data()
 {
     QTest::addColumn<int>("slot");
@@ -293,6 +330,28 @@ void TestEditRecordDlg::coordinatesTypedAreStored()
     // 33 51' 24.48" south; 151 12' 55.08" east, stored with the west-positive sign.
     QCOMPARE(nav.lat, (GpsCoord{33, 51, 24, 48, 1}));
     QCOMPARE(nav.lon, (GpsCoord{151, 12, 55, 8, 1}));
+}
+
+void TestEditRecordDlg::typingCoordinatesTicksGps_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::newRow("latitude") << QByteArray("edLat");
+    QTest::newRow("longitude") << QByteArray("edLon");
+}
+
+void TestEditRecordDlg::typingCoordinatesTicksGps()
+{
+    QFETCH(QByteArray, field);
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);  // no GPS data
+    dlg.show();
+    QCheckBox *gps = Find<QCheckBox>(dlg, "oGPS");
+    QVERIFY(!gps->isChecked());
+    Type(Edit(dlg, field.constData()), QStringLiteral("12.5"));
+    QVERIFY(gps->isChecked());
+    Press(dlg, "btOK");
+    const NavData nav = agenda.GetRecord(kPostalSlot)->nav;
+    QVERIFY(nav.navFlags & kNavGps);
+    QCOMPARE(field == "edLat" ? nav.lat : nav.lon, (GpsCoord{12, 30, 0, 0, field == "edLon" ? 1u : 0u}));
 }
 
 void TestEditRecordDlg::uncheckingGpsKeepsCoordinates()
