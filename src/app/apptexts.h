@@ -63,6 +63,12 @@ inline const QString menuImportCsv = QStringLiteral("Import from Excel CSV");
 inline const QString menuInsertCsv = QStringLiteral("Insert from Excel CSV");
 inline const QString menuMoveTo = QStringLiteral("Move to user");
 inline const QString menuCopyTo = QStringLiteral("Copy to user");
+inline const QString menuCheck = QStringLiteral("Check phonebook");
+
+// Phonebook check report.
+inline const QString checkTitle = menuCheck;
+inline const QString checkClean = QStringLiteral("Nothing found: the unit can take every record as it is.");
+inline const QString checkFound = QStringLiteral("%1 findings. Double-click one to select its record.");
 
 // Insert, export and import menus.
 inline const QString insertNewEmpty = QStringLiteral("new empty record");

@@ -151,6 +151,7 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     connect(ui_->btInsert, &QPushButton::clicked, this, &KESTRAVON::InsertMenu);
     connect(ui_->btDelete, &QPushButton::clicked, this, &KESTRAVON::DeleteSelected);
     connect(ui_->btEdit, &QPushButton::clicked, this, &KESTRAVON::EditCurrent);
+    connect(ui_->btCheck, &QPushButton::clicked, this, &KESTRAVON::CheckPhonebook);
     connect(ui_->tcUser, &QTabWidget::currentChanged, this, &KESTRAVON::UpdateButtons);
 }
 

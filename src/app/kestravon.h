@@ -5,12 +5,14 @@
 #include <QEventLoop>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <array>
 
 #include "common/prompter.h"
 
+class CheckReportDlg;
 class QMenu;
 class QTableWidget;
 class QTabWidget;
@@ -122,6 +124,13 @@ public:
     void MoveMenu(QMenu &menu);
     void CopyMenu(QMenu &menu);
 
+    // The phonebook check: runs it and shows its report window (non-modal, reused), whose
+    // double-click selects the record.
+    void CheckPhonebook();
+    // Puts the cursor on the row of a slot, alone selected, on its list's tab; false when
+    // no list shows the slot.
+    bool SelectSlot(int slot);
+
     // vCard and CSV commands.
     void ExportMenu();
     void ImportMenu();
@@ -193,6 +202,7 @@ private:
     std::array<int, kListCount> sortColumn_{};
     std::array<bool, kListCount> sortAscending_{};
     QEventLoop loop_;
+    QPointer<CheckReportDlg> checkReport_;
     bool finished_ = false;
     bool filling_ = false;
 };

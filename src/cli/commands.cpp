@@ -27,6 +27,7 @@ const std::vector<CliCommand> &CliCommands()
         {"info", "FILE", 1, 1, RunInfo},
         {"dump", "FILE", 1, 1, RunDump},
         {"resave", "FILE", 1, 1, RunResave},
+        {"check", "FILE", 1, 1, RunCheck},
         {"export-vcf", "FILE RECORD OUT.vcf", 3, 3, RunExportVcf},
         {"import-vcf", "FILE RECORD IN.vcf", 3, 3, RunImportVcf},
         {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf},
