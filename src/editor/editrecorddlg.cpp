@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
@@ -68,7 +70,9 @@ protected:
         case QEvent::MouseButtonDblClick:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
+            return true;
         case QEvent::Wheel:
+            event->ignore();  // on to the parents: the dialog scrolls
             return true;
         default:
             return false;
@@ -76,11 +80,39 @@ protected:
     }
 };
 
+// A read-only control looks it: the window's background instead of the field's.
+void PaintReadOnly(QWidget *w)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+    pal.setColor(QPalette::Button, pal.color(QPalette::Window));
+    w->setPalette(pal);
+}
+
 void MakeReadOnly(QWidget *w)
 {
     w->setFocusPolicy(Qt::NoFocus);
     w->installEventFilter(new ReadOnlyFilter(w));
+    PaintReadOnly(w);
 }
+
+// Drop lists follow the mouse wheel only while they have the focus, so that scrolling the
+// dialog over them never changes a value in passing. An ignored wheel event goes on to the
+// parents, so the dialog scrolls instead.
+class WheelWhenFocused : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
+            return false;
+        event->ignore();
+        return true;
+    }
+};
 
 void SetNumber(QLineEdit *e, long long v)
 {
@@ -145,8 +177,21 @@ void EditRecordDlg::SetupControls()
                        static_cast<QWidget *>(ui->oPostal), static_cast<QWidget *>(ui->oPoi)})
         MakeReadOnly(w);
 
-    for (QLineEdit *e : findChildren<QLineEdit *>())
+    for (QLineEdit *e : findChildren<QLineEdit *>()) {
         e->setMaxLength(kNoTruncation);
+        // Read-only fields stay selectable with the mouse but are left out of the tab chain.
+        if (e->isReadOnly()) {
+            e->setFocusPolicy(Qt::ClickFocus);
+            PaintReadOnly(e);
+        }
+    }
+    auto *wheelFilter = new WheelWhenFocused(this);
+    for (QComboBox *box : findChildren<QComboBox *>()) {
+        box->installEventFilter(wheelFilter);
+        // Not WheelFocus: a wheel turn over a drop list must not give it the focus.
+        if (box->focusPolicy() == Qt::WheelFocus)
+            box->setFocusPolicy(Qt::StrongFocus);
+    }
 
     // Integer fields take digits only, decimal fields a signed number with "." or ",".
     const QRegularExpression wholeNumber(QStringLiteral("\\d{0,10}"));
@@ -160,6 +205,24 @@ void EditRecordDlg::SetupControls()
     for (QPushButton *b : findChildren<QPushButton *>())
         b->setAutoDefault(b == ui->btOK);
     ui->btOK->setDefault(true);
+
+    FitScreen();
+}
+
+void EditRecordDlg::FitScreen()
+{
+    // The layout's size or more, but never beyond the screen: the fields scroll instead.
+    const QSize content = ui->scrollContents->sizeHint();
+    QSize want = size().expandedTo(content);
+    if (const QScreen *s = parentWidget() ? parentWidget()->screen() : screen()) {
+        // Room for the window frame and title bar, which the window system adds.
+        const QSize room = s->availableGeometry().size() - QSize(16, 40);
+        // Scrolling up and down takes a scroll bar's width from the fields.
+        if (want.height() > room.height())
+            want.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+        want = want.boundedTo(room);
+    }
+    resize(want);
 }
 
 void EditRecordDlg::Connect()

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -99,6 +101,9 @@ private Q_SLOTS:
     void cancelLeavesSlotUntouched();
     void programValuesAreNotEdits();
     void readOnlyFieldsRefuseTyping();
+    void tabChainSkipsReadOnlyFields();
+    void wheelChangesOnlyFocusedDropList();
+    void largeFontScrollsWithinScreen();
     void stepFollowsListOrder();
     void stepAtEndShowsSameRecord();
     void vcardTitlesAndErrors();
@@ -619,6 +624,79 @@ void TestEditRecordDlg::readOnlyFieldsRefuseTyping()
     QCOMPARE(type->currentText(), QStringLiteral("normal"));
 }
 
+void TestEditRecordDlg::tabChainSkipsReadOnlyFields()
+{
+    // Tab from the label round the whole dialog: every stop is an editable control, and
+    // the read-only fields show the window's background.
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QWidget *start = Edit(dlg, "esLabel");
+    start->setFocus();
+    QStringList stops;
+    for (int i = 0; i < 100; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *at = QApplication::focusWidget();
+        if (at == start)
+            break;
+        stops.append(at->objectName());
+        if (auto *e = qobject_cast<QLineEdit *>(at))
+            QVERIFY2(!e->isReadOnly(), qPrintable(at->objectName()));
+    }
+    QVERIFY(stops.contains(QStringLiteral("esNote")));
+    QVERIFY(stops.contains(QStringLiteral("eiCDcid")));
+    for (const char *name : {"dlRecType", "dlPostal", "oPostal", "oPoi", "eiRecN", "eiOwner", "esPosCode", "esACPdate2"})
+        QVERIFY2(!stops.contains(QLatin1String(name)), name);
+    for (const char *name : {"eiRecN", "esPoiLabel", "esACPdate1"}) {
+        const QPalette pal = Edit(dlg, name)->palette();
+        QCOMPARE(pal.color(QPalette::Base), pal.color(QPalette::Window));
+    }
+    QVERIFY(Edit(dlg, "esNote")->palette().color(QPalette::Base) != Edit(dlg, "esNote")->palette().color(QPalette::Window));
+}
+
+void TestEditRecordDlg::wheelChangesOnlyFocusedDropList()
+{
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    Edit(dlg, "esLabel")->setFocus();
+    QComboBox *type = Find<QComboBox>(dlg, "dlP2Type");
+    // True when the drop list left the turn to the dialog, which then scrolls.
+    auto wheelDown = [&] {
+        const QPointF at(type->width() / 2, type->height() / 2);
+        QWheelEvent wheel(at, type->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(type, &wheel);
+        return !wheel.isAccepted();
+    };
+    const int index = type->currentIndex();
+    QVERIFY(wheelDown());
+    QCOMPARE(type->currentIndex(), index);
+    QCOMPARE(QApplication::focusWidget(), Edit(dlg, "esLabel"));
+    type->setFocus();
+    QVERIFY(!wheelDown());
+    QCOMPARE(type->currentIndex(), index + 1);
+}
+
+void TestEditRecordDlg::largeFontScrollsWithinScreen()
+{
+    // A layout taller than the screen: the dialog stays within the screen's free area and
+    // its fields scroll.
+    const QFont font = QApplication::font();
+    QFont large = font;
+    large.setPointSize(28);
+    QApplication::setFont(large);
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    QApplication::setFont(font);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    const QRect room = dlg.screen()->availableGeometry();
+    QVERIFY(dlg.height() < room.height() && dlg.width() < room.width());
+    QVERIFY(Find<QWidget>(dlg, "scrollContents")->height() > dlg.height());
+    QVERIFY(Find<QScrollArea>(dlg, "scrollArea")->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(Find<QScrollArea>(dlg, "scrollArea")->horizontalScrollBar()->maximum(), 0);
+}
+
 void TestEditRecordDlg::stepFollowsListOrder()
 {
     // The list shows the slots in this order (a sorted list, say).
@@ -831,8 +909,13 @@ void TestEditRecordDlg::layoutAtDefaultSize()
     const QByteArray shot = qgetenv("KESTRAVON_EDITOR_SHOT");
     if (!shot.isEmpty())
         dlg.grab().save(QString::fromLocal8Bit(shot));
+    const int phoneWidth = Edit(dlg, "esP0Numb")->width();
+    const int emailWidth = Edit(dlg, "esE4Addr")->width();
     dlg.resize(dlg.width() + 100, dlg.height() + 80);
     QTRY_COMPARE(Find<QGroupBox>(dlg, "boxGeneral")->width(), generalWidth + 100);
+    // The phone numbers and e-mail addresses share the new width.
+    QCOMPARE(Edit(dlg, "esP0Numb")->width() + Edit(dlg, "esE4Addr")->width(), phoneWidth + emailWidth + 100);
+    QVERIFY(Edit(dlg, "esP0Numb")->width() >= phoneWidth + 40);
     QCOMPARE(Find<QGroupBox>(dlg, "boxPhone")->height(), phoneHeight + 80);
     QCOMPARE(Find<QGroupBox>(dlg, "boxNavigation")->height(), navHeight);
 }
