@@ -15,12 +15,6 @@ namespace {
 
 using Mode = Prompter::FileRequest::Mode;
 
-// The file name proposed for a record's vCard: its label with the vCard extension.
-QString VcfName(const QString &label)
-{
-    return label + QLatin1Char('.') + QLatin1String(InterchangeText::kVcfSuffix);
-}
-
 } // namespace
 
 QList<KESTRAVON::SelectedRow> KESTRAVON::SelectedRows() const
@@ -100,7 +94,7 @@ void KESTRAVON::ExportVcf()
 {
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
-            Mode::Save, RecordTitle(InterchangeText::kExportVcfTitle, r.slot, r.label), VcfName(r.label)));
+            Mode::Save, RecordTitle(InterchangeText::kExportVcfTitle, r.slot, r.label), VcfFileName(r.label, r.slot)));
         if (path.isEmpty())
             return;  // a cancelled selector ends the whole command
         fsVcf.Remember(path);
@@ -113,7 +107,7 @@ void KESTRAVON::ImportVcf()
     const int t = CurrentTab();
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
-            Mode::Open, RecordTitle(InterchangeText::kImportVcfTitle, r.slot, r.label), VcfName(r.label)));
+            Mode::Open, RecordTitle(InterchangeText::kImportVcfTitle, r.slot, r.label), VcfFileName(r.label, r.slot)));
         if (path.isEmpty())
             break;
         fsVcf.Remember(path);

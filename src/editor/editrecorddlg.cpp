@@ -5,6 +5,7 @@
 #include "editor/recordtext.h"
 #include "store/recordrules.h"
 #include "web/endpoints.h"
+#include "formats/interchange.h"
 #include "formats/vcard.h"
 #include "web/infobelcountry.h"
 
@@ -545,7 +546,7 @@ Prompter::FileRequest EditRecordDlg::VcfRequest() const
     Prompter::FileRequest request;
     request.filter = QString::fromLatin1(EditorText::kVcfFilter);
     request.defaultSuffix = QString::fromLatin1(EditorText::kVcfSuffix);
-    request.proposed = ui->esLabel->text() + QString::fromLatin1(EditorText::kVcfExtension);
+    request.proposed = VcfFileName(ui->esLabel->text(), Slot());
     request.directory = vcfFolder_;
     return request;
 }

@@ -765,6 +765,11 @@ void TestEditRecordDlg::vcardTitlesAndErrors()
     QCOMPARE(importRequest.mode, Prompter::FileRequest::Mode::Open);
     QCOMPARE(importRequest.proposed, QStringLiteral("Anna.vcf"));
     QCOMPARE(prompter.Messages(), QStringList());
+    // A label that cannot be a file name proposes one that can.
+    Type(Edit(dlg, "esLabel"), QString());
+    Press(dlg, "btExport");
+    QCOMPARE(prompter.fileRequests.last().proposed, QStringLiteral("REC.12.vcf"));
+    Type(Edit(dlg, "esLabel"), QStringLiteral("Anna"));
 
     // Files that cannot be read or written: the messages, with forward slashes; the
     // dialog and the phonebook stay as they were.
