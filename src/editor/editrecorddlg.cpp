@@ -206,8 +206,16 @@ void EditRecordDlg::SetupControls()
     for (QPushButton *b : findChildren<QPushButton *>())
         b->setAutoDefault(b == ui->btOK);
     ui->btOK->setDefault(true);
+}
 
-    FitScreen();
+void EditRecordDlg::showEvent(QShowEvent *event)
+{
+    // Sized once, when first shown.
+    if (!fitted_) {
+        fitted_ = true;
+        FitScreen();
+    }
+    QDialog::showEvent(event);
 }
 
 void EditRecordDlg::FitScreen()

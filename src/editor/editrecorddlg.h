@@ -65,6 +65,9 @@ public:
     void OnInfoBel();
     void OnGeocode();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void SetupControls();
     // Sizes the dialog to its layout, within the screen's free area.
@@ -101,6 +104,7 @@ private:
     // The country text as the program set it or the user last left it: picking a choice
     // counts as an edit only when it changes this text.
     QString shownCountry_;
+    bool fitted_ = false;
     // The vCard file selector's folder, remembered between uses while the dialog lives.
     QString vcfFolder_;
 };
