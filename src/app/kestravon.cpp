@@ -1,6 +1,7 @@
 #include "app/kestravon.h"
 
 #include "app/apptexts.h"
+#include "app/checkreport.h"
 #include "common/markup.h"
 #include "common/prompter.h"
 #include "common/textcodec.h"
@@ -641,6 +642,9 @@ void KESTRAVON::AcceptEdit(int k, const EditFields &f)
 bool KESTRAVON::LoadFile(const QString &path)
 {
     if (agenda.Load(path, prompter_)) {
+        // A check report names records of the phonebook that was replaced.
+        if (checkReport_)
+            checkReport_->close();
         ui_->esFilename->setText(path);
         SetupLists();
         UpdateButtons();

@@ -92,6 +92,10 @@ void TestCheckReport::contextMenuEntryRefreshesTheReport()
     QCOMPARE(report->RowCount(), 0);
     QCOMPARE(report->findChild<QLabel *>(QStringLiteral("lbSummary"))->text(),
              QStringLiteral("Nothing found: the unit can take every record as it is."));
+    // A load replaces the records the report names: it closes.
+    QVERIFY(report->isVisible());
+    QVERIFY(w.LoadFile(SampleAgenda()));
+    QVERIFY(!report->isVisible());
 }
 
 QTEST_MAIN(TestCheckReport)
