@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/recordrules.h"
 #include "update/version.h"
 
 #include <QString>
@@ -42,13 +43,11 @@ inline const QString deleteSelected = QStringLiteral("Delete selected records ?"
 inline const QString moveSelected = QStringLiteral("Move selected records to %1 ?");
 inline const QString copySelected = QStringLiteral("Copy selected records to %1 ?");
 
-// In-place editing.
-inline const QString addressModified
-    = QStringLiteral("Address modified: clear \"Postal\" and \"Poi\" informations ?");
-inline const QString labelModified
-    = QStringLiteral("Label modified: clear \"voice record index\" informations ?");
-inline const QString tooLong = QStringLiteral("Please enter no more than %1 characters.");
-inline const QString nullValue = QStringLiteral("Null value not allowed.");
+// In-place editing: the record rules' own texts.
+inline const QString addressModified = RecordText::addressQuestion;
+inline const QString labelModified = RecordText::labelQuestion;
+inline const QString tooLong = RecordText::tooLong;
+inline const QString nullValue = RecordText::nullValue;
 
 // Context menu.
 inline const QString menuSelectAll = QStringLiteral("Select all");
@@ -65,6 +64,12 @@ inline const QString menuImportCsv = QStringLiteral("Import from Excel CSV");
 inline const QString menuInsertCsv = QStringLiteral("Insert from Excel CSV");
 inline const QString menuMoveTo = QStringLiteral("Move to user");
 inline const QString menuCopyTo = QStringLiteral("Copy to user");
+inline const QString menuCheck = QStringLiteral("Check phonebook");
+
+// Phonebook check report.
+inline const QString checkTitle = menuCheck;
+inline const QString checkClean = QStringLiteral("Nothing found: the unit can take every record as it is.");
+inline const QString checkFound = QStringLiteral("%1 findings. Double-click one to select its record.");
 
 // Insert, export and import menus.
 inline const QString insertNewEmpty = QStringLiteral("new empty record");

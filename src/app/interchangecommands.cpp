@@ -18,12 +18,6 @@ namespace {
 
 using Mode = Prompter::FileRequest::Mode;
 
-// The file name proposed for a record's vCard: its label with the vCard extension.
-QString VcfName(const QString &label)
-{
-    return label + QLatin1Char('.') + QLatin1String(InterchangeText::kVcfSuffix);
-}
-
 } // namespace
 
 QList<KESTRAVON::SelectedRow> KESTRAVON::SelectedRows() const
@@ -104,7 +98,7 @@ void KESTRAVON::ExportVcf()
 {
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
-            Mode::Save, RecordTitle(InterchangeText::kExportVcfTitle, r.slot, r.label), VcfName(r.label)));
+            Mode::Save, RecordTitle(InterchangeText::kExportVcfTitle, r.slot, r.label), VcfFileName(r.label, r.slot)));
         if (path.isEmpty())
             return;  // a cancelled selector ends the whole command
         fsVcf.Remember(path);
@@ -117,7 +111,7 @@ void KESTRAVON::ImportVcf()
     const int t = CurrentTab();
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
-            Mode::Open, RecordTitle(InterchangeText::kImportVcfTitle, r.slot, r.label), VcfName(r.label)));
+            Mode::Open, RecordTitle(InterchangeText::kImportVcfTitle, r.slot, r.label), VcfFileName(r.label, r.slot)));
         if (path.isEmpty())
             break;
         fsVcf.Remember(path);
@@ -181,14 +175,13 @@ void KESTRAVON::ExportOneVcf()
     const QList<SelectedRow> rows = SelectedRows();
     if (rows.isEmpty())
         return;
-    // The current user's name without its ":n"; a separator would make it a folder.
+    // The current user's name without its ":n"; an unnamed user is "User" + number.
     const int t = CurrentTab();
     QString name = agenda.slots[size_t(t)].label;
     if (name.isEmpty())
         name = QStringLiteral("User") + QString::number(t + 1);
-    name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
     const QString path = prompter_.ChooseFile(
-        fsVcf.Request(Mode::Save, QLatin1String(InterchangeText::kExportOneVcfTitle), VcfName(name)));
+        fsVcf.Request(Mode::Save, QLatin1String(InterchangeText::kExportOneVcfTitle), VcfFileName(name, t)));
     if (path.isEmpty())
         return;
     fsVcf.Remember(path);

@@ -1,10 +1,12 @@
 #include "app/kestravon.h"
 
 #include "app/apptexts.h"
+#include "app/checkreport.h"
 #include "common/markup.h"
 #include "common/prompter.h"
 #include "common/textcodec.h"
 #include "editor/editrecorddlg.h"
+#include "store/recordrules.h"
 #include "update/update.h"
 #include "ui_KESTRAVONLayout.h"
 
@@ -150,6 +152,7 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     connect(ui_->btInsert, &QPushButton::clicked, this, &KESTRAVON::InsertMenu);
     connect(ui_->btDelete, &QPushButton::clicked, this, &KESTRAVON::DeleteSelected);
     connect(ui_->btEdit, &QPushButton::clicked, this, &KESTRAVON::EditCurrent);
+    connect(ui_->btCheck, &QPushButton::clicked, this, &KESTRAVON::CheckPhonebook);
     connect(ui_->tcUser, &QTabWidget::currentChanged, this, &KESTRAVON::UpdateButtons);
 }
 
@@ -517,25 +520,40 @@ void KESTRAVON::SortColumn(int k, int column)
 // ---------------------------------------------------------------------------------------
 // In-place editing
 
-int KESTRAVON::ColumnMaximum(int column)
+namespace {
+
+// The GPS cell holds a position text ("N45.500000,E9.250000"), not a record field.
+constexpr int kGpsTextMax = 25;
+
+// The record field that a column edits; nothing for the record number and the GPS text.
+std::optional<TextField> ColumnField(int column)
 {
     switch (column) {
-    case colLabel: return FieldMax::label;
-    case colNote: return FieldMax::note;
-    case colFld51: return FieldMax::fld51;
-    case colStreet: return FieldMax::street;
-    case colNumb: return FieldMax::numb;
-    case colZip: return FieldMax::zip;
-    case colCity: return FieldMax::city;
-    case colCountry: return FieldMax::country;
-    case colNav: return 25;
+    case KESTRAVON::colLabel: return TextField::Label;
+    case KESTRAVON::colNote: return TextField::Note;
+    case KESTRAVON::colFld51: return TextField::Fld51;
+    case KESTRAVON::colStreet: return TextField::Street;
+    case KESTRAVON::colNumb: return TextField::Numb;
+    case KESTRAVON::colZip: return TextField::Zip;
+    case KESTRAVON::colCity: return TextField::City;
+    case KESTRAVON::colCountry: return TextField::Country;
     default: break;
     }
-    if (column >= colPhone1 && column < colPhone1 + kPhoneCount)
-        return FieldMax::phone;
-    if (column >= colEmail1 && column < colEmail1 + kEmailCount)
-        return FieldMax::email;
-    return 0;
+    if (column >= KESTRAVON::colPhone1 && column < KESTRAVON::colPhone1 + kPhoneCount)
+        return TextField::Phone;
+    if (column >= KESTRAVON::colEmail1 && column < KESTRAVON::colEmail1 + kEmailCount)
+        return TextField::Email;
+    return std::nullopt;
+}
+
+} // namespace
+
+int KESTRAVON::ColumnMaximum(int column)
+{
+    if (column == colNav)
+        return kGpsTextMax;
+    const std::optional<TextField> field = ColumnField(column);
+    return field ? FieldLimit(*field) : 0;
 }
 
 KESTRAVON::EditFields KESTRAVON::RowFields(int k, int row) const
@@ -555,13 +573,12 @@ bool KESTRAVON::EditCell(int k, int row, int column, const QString &text)
     const AgendaRecord *r = agenda.RecordAt(slot);
     if (!r)
         return false;
-    const int max = ColumnMaximum(column);
-    if (text.size() > max) {
-        prompter_.Information(AppText::tooLong.arg(max));
-        return false;
-    }
-    if (column == colLabel && text.isEmpty()) {
-        prompter_.Information(AppText::nullValue);
+    const std::optional<TextField> field = ColumnField(column);
+    const QString refusal = field ? TextRefusal(*field, text)
+                            : text.size() > kGpsTextMax ? RecordText::tooLong.arg(kGpsTextMax)
+                                                        : QString();
+    if (!refusal.isEmpty()) {
+        prompter_.Information(refusal);
         return false;
     }
     QTableWidget *list = List(k);
@@ -585,23 +602,24 @@ void KESTRAVON::AcceptEdit(int k, const EditFields &f)
         return;
     AgendaRecord r = *stored;
 
-    const int address[] = {colStreet, colNumb, colZip, colCity, colCountry};
-    QString *current[] = {&r.street, &r.numb, &r.zip, &r.city, &r.country};
-    bool addressChanged = false;
-    for (int i = 0; i < 5 && !addressChanged; ++i)
-        addressChanged = f[size_t(address[i] - 1)] != *current[i];
-    if (addressChanged && (r.nav.navFlags & (kNavPostal | kNavPoi))
-        && prompter_.YesNo(AppText::addressModified))
-        r.nav.navFlags &= ~uint32_t(kNavPostal | kNavPoi);
-
-    if (f[colLabel - 1] != r.label && r.voiceIndex != 0xFFFF && prompter_.YesNo(AppText::labelModified))
-        r.voiceIndex = 0xFFFF;
+    AgendaRecord typed = r;
+    typed.street = f[colStreet - 1];
+    typed.numb = f[colNumb - 1];
+    typed.zip = f[colZip - 1];
+    typed.city = f[colCity - 1];
+    typed.country = f[colCountry - 1];
+    AskClearPostal(AddressDiffers(r, typed), r.nav.navFlags, prompter_);
+    AskClearVoice(f[colLabel - 1] != r.label, r.voiceIndex, prompter_);
 
     r.label = f[colLabel - 1];
     r.note = f[colNote - 1];
     r.fld51 = f[colFld51 - 1];
-    for (int i = 0; i < 5; ++i)
-        *current[i] = UpperPerUnit(f[size_t(address[i] - 1)]);
+    // The unit expects the address in upper case.
+    r.street = UpperPerUnit(typed.street);
+    r.numb = UpperPerUnit(typed.numb);
+    r.zip = UpperPerUnit(typed.zip);
+    r.city = UpperPerUnit(typed.city);
+    r.country = UpperPerUnit(typed.country);
     // The coordinate is read back only when its text was changed, so that editing
     // another cell never rounds a stored coordinate.
     if (f[colNav - 1] != r.nav.GpsText())
@@ -624,6 +642,9 @@ void KESTRAVON::AcceptEdit(int k, const EditFields &f)
 bool KESTRAVON::LoadFile(const QString &path)
 {
     if (agenda.Load(path, prompter_)) {
+        // A check report names records of the phonebook that was replaced.
+        if (checkReport_)
+            checkReport_->close();
         ui_->esFilename->setText(path);
         SetupLists();
         UpdateButtons();

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -12,6 +13,7 @@
 #include "common/prompter.h"
 
 class ImportReview;
+class CheckReportDlg;
 class QMenu;
 class QTableWidget;
 class QTabWidget;
@@ -123,6 +125,13 @@ public:
     void MoveMenu(QMenu &menu);
     void CopyMenu(QMenu &menu);
 
+    // The phonebook check: runs it and shows its report window (non-modal, reused), whose
+    // double-click selects the record.
+    void CheckPhonebook();
+    // Puts the cursor on the row of a slot, alone selected, on its list's tab; false when
+    // no list shows the slot.
+    bool SelectSlot(int slot);
+
     // vCard and CSV commands.
     void ExportMenu();
     void ImportMenu();
@@ -202,6 +211,7 @@ private:
     std::array<int, kListCount> sortColumn_{};
     std::array<bool, kListCount> sortAscending_{};
     QEventLoop loop_;
+    QPointer<CheckReportDlg> checkReport_;
     bool finished_ = false;
     bool filling_ = false;
 };

@@ -62,6 +62,8 @@ void KESTRAVON::ContextMenu(QMenu &menu)
     QMenu *copy = menu.addMenu(AppText::menuCopyTo);
     CopyMenu(*copy);
     copy->menuAction()->setEnabled(roomForSelection);
+    menu.addSeparator();
+    add(AppText::menuCheck, true, &KESTRAVON::CheckPhonebook);
 }
 
 void KESTRAVON::ShowContextMenu(int k, const QPoint &pos)

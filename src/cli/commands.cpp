@@ -27,6 +27,7 @@ const std::vector<CliCommand> &CliCommands()
         {"info", "FILE", 1, 1, RunInfo, "slots, used slots, users, compressed or not"},
         {"dump", "FILE", 1, 1, RunDump, "one JSON object per used slot"},
         {"resave", "FILE", 1, 1, RunResave, "load and save back as the editor's Save does"},
+        {"check", "FILE", 1, 1, RunCheck, "list what the head unit may not accept, record by record"},
         {"export-vcf", "FILE RECORD OUT.vcf", 3, 3, RunExportVcf, "write a record as a vCard"},
         {"import-vcf", "FILE RECORD IN.vcf", 3, 3, RunImportVcf, "read a vCard onto a record"},
         {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf, "add every card of vCard files as new records of a user"},

@@ -55,3 +55,6 @@ bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter);
 int RunInfo(const CliArgs &args, Prompter &prompter);
 int RunDump(const CliArgs &args, Prompter &prompter);
 int RunResave(const CliArgs &args, Prompter &prompter);
+// Lists what the unit would refuse or show oddly, one finding a line; 0 when clean, 1 when
+// something was found (or the file did not load). Long texts are kept, never asked about.
+int RunCheck(const CliArgs &args, Prompter &prompter);

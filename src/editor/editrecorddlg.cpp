@@ -3,7 +3,9 @@
 #include "common/markup.h"
 #include "editor/editortexts.h"
 #include "editor/recordtext.h"
+#include "store/recordrules.h"
 #include "web/endpoints.h"
+#include "formats/interchange.h"
 #include "formats/vcard.h"
 #include "web/infobelcountry.h"
 
@@ -15,6 +17,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
@@ -67,7 +71,9 @@ protected:
         case QEvent::MouseButtonDblClick:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
+            return true;
         case QEvent::Wheel:
+            event->ignore();  // on to the parents: the dialog scrolls
             return true;
         default:
             return false;
@@ -75,11 +81,39 @@ protected:
     }
 };
 
+// A read-only control looks it: the window's background instead of the field's.
+void PaintReadOnly(QWidget *w)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+    pal.setColor(QPalette::Button, pal.color(QPalette::Window));
+    w->setPalette(pal);
+}
+
 void MakeReadOnly(QWidget *w)
 {
     w->setFocusPolicy(Qt::NoFocus);
     w->installEventFilter(new ReadOnlyFilter(w));
+    PaintReadOnly(w);
 }
+
+// Drop lists follow the mouse wheel only while they have the focus, so that scrolling the
+// dialog over them never changes a value in passing. An ignored wheel event goes on to the
+// parents, so the dialog scrolls instead.
+class WheelWhenFocused : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
+            return false;
+        event->ignore();
+        return true;
+    }
+};
 
 void SetNumber(QLineEdit *e, long long v)
 {
@@ -144,8 +178,21 @@ void EditRecordDlg::SetupControls()
                        static_cast<QWidget *>(ui->oPostal), static_cast<QWidget *>(ui->oPoi)})
         MakeReadOnly(w);
 
-    for (QLineEdit *e : findChildren<QLineEdit *>())
+    for (QLineEdit *e : findChildren<QLineEdit *>()) {
         e->setMaxLength(kNoTruncation);
+        // Read-only fields stay selectable with the mouse but are left out of the tab chain.
+        if (e->isReadOnly()) {
+            e->setFocusPolicy(Qt::ClickFocus);
+            PaintReadOnly(e);
+        }
+    }
+    auto *wheelFilter = new WheelWhenFocused(this);
+    for (QComboBox *box : findChildren<QComboBox *>()) {
+        box->installEventFilter(wheelFilter);
+        // Not WheelFocus: a wheel turn over a drop list must not give it the focus.
+        if (box->focusPolicy() == Qt::WheelFocus)
+            box->setFocusPolicy(Qt::StrongFocus);
+    }
 
     // Integer fields take digits only, decimal fields a signed number with "." or ",".
     const QRegularExpression wholeNumber(QStringLiteral("\\d{0,10}"));
@@ -161,15 +208,55 @@ void EditRecordDlg::SetupControls()
     ui->btOK->setDefault(true);
 }
 
+void EditRecordDlg::showEvent(QShowEvent *event)
+{
+    // Sized once, when first shown.
+    if (!fitted_) {
+        fitted_ = true;
+        FitScreen();
+    }
+    QDialog::showEvent(event);
+}
+
+void EditRecordDlg::FitScreen()
+{
+    // The layout's size or more, but never beyond the screen: the fields scroll instead.
+    const QSize content = ui->scrollContents->sizeHint();
+    QSize want = size().expandedTo(content);
+    if (const QScreen *s = parentWidget() ? parentWidget()->screen() : screen()) {
+        // Room for the window frame and title bar, which the window system adds.
+        const QSize room = s->availableGeometry().size() - QSize(16, 40);
+        // Scrolling up and down takes a scroll bar's width from the fields.
+        if (want.height() > room.height())
+            want.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+        want = want.boundedTo(room);
+    }
+    resize(want);
+}
+
 void EditRecordDlg::Connect()
 {
     // textEdited and activated come from the user only; values the program sets with
     // setText or setCurrentIndex do not count as edits.
     for (QLineEdit *e : {ui->esStreet, ui->esNumb, ui->esZip, ui->esCity})
         connect(e, &QLineEdit::textEdited, this, [this] { SetChanged(addressChanged); });
-    connect(ui->esCountry->lineEdit(), &QLineEdit::textEdited, this, [this] { SetChanged(addressChanged); });
-    connect(ui->esCountry, QOverload<int>::of(&QComboBox::activated), this, [this] { SetChanged(addressChanged); });
+    connect(ui->esCountry->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
+        shownCountry_ = text;
+        SetChanged(addressChanged);
+    });
+    // The drop list also reports an activation when focus merely leaves it; only a choice
+    // that changes the text is an edit.
+    connect(ui->esCountry, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        const QString text = ui->esCountry->itemText(index);
+        if (text != shownCountry_)
+            SetChanged(addressChanged);
+        shownCountry_ = text;
+    });
     connect(ui->esLabel, &QLineEdit::textEdited, this, [this] { SetChanged(labelChanged); });
+    // Coordinates typed in are meant to be stored: they tick GPS, without which Save would
+    // drop them.
+    for (QLineEdit *e : {ui->edLat, ui->edLon})
+        connect(e, &QLineEdit::textEdited, ui->oGPS, [this] { ui->oGPS->setChecked(true); });
 
     connect(ui->btOK, &QPushButton::clicked, this, [this] { OnOk(); });
     connect(ui->btCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
@@ -196,6 +283,13 @@ AgendaRecord EditRecordDlg::SlotRecord() const
 
 // ---- transfers ------------------------------------------------------------------------
 
+void EditRecordDlg::SetCountry(const QString &country)
+{
+    ui->esCountry->setCurrentIndex(ui->esCountry->findText(country));
+    ui->esCountry->setEditText(country);
+    shownCountry_ = country;
+}
+
 void EditRecordDlg::LoadRecord(const AgendaRecord &r)
 {
     SetCode(ui->dlRecType, r.recType);
@@ -209,7 +303,7 @@ void EditRecordDlg::LoadRecord(const AgendaRecord &r)
     ui->esNumb->setText(r.numb);
     ui->esCity->setText(r.city);
     ui->esZip->setText(r.zip);
-    ui->esCountry->setEditText(r.country);
+    SetCountry(r.country);
 
     const NavData &nav = r.nav;
     ui->oGPS->setChecked(nav.navFlags & kNavGps);
@@ -345,60 +439,47 @@ bool EditRecordDlg::Refuse(QWidget *control, const QString &message)
 
 bool EditRecordDlg::ValidateFields()
 {
-    struct TextRule
-    {
-        QLineEdit *edit;
-        int max;
-        bool notEmpty;
-    };
-    auto checkText = [this](const TextRule &rule) {
-        const QString t = rule.edit->text();
-        if (rule.notEmpty && t.isEmpty())
-            return Refuse(rule.edit, QString::fromLatin1(EditorText::kNullValue));
-        if (t.size() > rule.max)
-            return Refuse(rule.edit, QString::asprintf(EditorText::kTooLong, rule.max));
-        return true;
+    auto checkText = [this](QLineEdit *edit, TextField field) {
+        const QString refusal = TextRefusal(field, edit->text());
+        return refusal.isEmpty() || Refuse(edit, refusal);
     };
     auto checkInteger = [this](QLineEdit *e, long long lo, long long hi) {
         const std::optional<int64_t> v = ParseInteger(e->text());
         if (!v || *v < lo || *v > hi)
-            return Refuse(e, QString::asprintf(EditorText::kOutOfRange, lo, hi));
+            return Refuse(e, RecordText::outOfRange.arg(lo).arg(hi));
         return true;
     };
-    auto checkDecimal = [this](QLineEdit *e, long long lo, long long hi) {
+    auto checkDecimal = [this](QLineEdit *e, double limit) {
         const std::optional<double> v = ParseDecimal(e->text());
         if (!v)
             return Refuse(e, QString::fromLatin1(EditorText::kNotANumber));
-        if (*v < double(lo) || *v > double(hi))
-            return Refuse(e, QString::asprintf(EditorText::kOutOfRange, lo, hi));
+        if (*v < -limit || *v > limit)
+            return Refuse(e, RecordText::outOfRange.arg(-limit).arg(limit));
         return true;
     };
 
-    if (!checkInteger(ui->eiOwner, 1, Agenda::kMaxUsers))
-        return false;
-    const TextRule general[] = {{ui->esLabel, FieldMax::label, true},
-                                {ui->esNote, FieldMax::note, false},
-                                {ui->esStreet, FieldMax::street, false},
-                                {ui->esNumb, FieldMax::numb, false},
-                                {ui->esZip, FieldMax::zip, false},
-                                {ui->esCity, FieldMax::city, false}};
-    for (const TextRule &rule : general)
-        if (!checkText(rule))
-            return false;
-    if (!checkText({ui->esCountry->lineEdit(), FieldMax::country, false}))
-        return false;
-    for (QLineEdit *e : {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb, ui->esP4Numb})
-        if (!checkText({e, FieldMax::phone, false}))
-            return false;
-    for (QLineEdit *e : {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr, ui->esE3Addr, ui->esE4Addr})
-        if (!checkText({e, FieldMax::email, false}))
+    const QString owner = OwnerRefusal(ParseInteger(ui->eiOwner->text()));
+    if (!owner.isEmpty())
+        return Refuse(ui->eiOwner, owner);
+    const std::pair<QLineEdit *, TextField> texts[] = {
+        {ui->esLabel, TextField::Label},     {ui->esNote, TextField::Note},
+        {ui->esStreet, TextField::Street},   {ui->esNumb, TextField::Numb},
+        {ui->esZip, TextField::Zip},         {ui->esCity, TextField::City},
+        {ui->esCountry->lineEdit(), TextField::Country},
+        {ui->esP0Numb, TextField::Phone},    {ui->esP1Numb, TextField::Phone},
+        {ui->esP2Numb, TextField::Phone},    {ui->esP3Numb, TextField::Phone},
+        {ui->esP4Numb, TextField::Phone},    {ui->esE0Addr, TextField::Email},
+        {ui->esE1Addr, TextField::Email},    {ui->esE2Addr, TextField::Email},
+        {ui->esE3Addr, TextField::Email},    {ui->esE4Addr, TextField::Email}};
+    for (const auto &[edit, field] : texts)
+        if (!checkText(edit, field))
             return false;
     // A GPS position outside the globe would be meaningless to the unit. Without the GPS
     // bit the coordinates are not used, and whatever a file holds there must not keep the
     // user from storing the rest of the record.
     const bool gps = ui->oGPS->isChecked();
-    if (!checkDecimal(ui->edLat, gps ? -90 : -65536, gps ? 90 : 65536)
-        || !checkDecimal(ui->edLon, gps ? -180 : -65536, gps ? 180 : 65536))
+    if (!checkDecimal(ui->edLat, gps ? kMaxLatitude : 65536)
+        || !checkDecimal(ui->edLon, gps ? kMaxLongitude : 65536))
         return false;
     for (QLineEdit *e : {ui->eiCDquarter, ui->eiCDyear, ui->eiCDcid})
         if (!checkInteger(e, 0, 4294967295LL))
@@ -410,14 +491,14 @@ bool EditRecordDlg::AcceptRules()
 {
     if (!ValidateFields())
         return false;
-    if (addressChanged && (ui->oPostal->isChecked() || ui->oPoi->isChecked())
-        && prompter_.YesNo(QString::fromLatin1(EditorText::kAddressQuestion))) {
+    uint32_t derived = (ui->oPostal->isChecked() ? kNavPostal : 0u) | (ui->oPoi->isChecked() ? kNavPoi : 0u);
+    if (AskClearPostal(addressChanged, derived, prompter_)) {
         ui->oPostal->setChecked(false);
         ui->oPoi->setChecked(false);
     }
-    if (labelChanged && NumberOf(ui->eiReco) != 0xFFFF
-        && prompter_.YesNo(QString::fromLatin1(EditorText::kLabelQuestion)))
-        SetNumber(ui->eiReco, 0xFFFF);
+    uint16_t voice = U16Of(ui->eiReco);
+    if (AskClearVoice(labelChanged, voice, prompter_))
+        SetNumber(ui->eiReco, voice);
     addressChanged = false;
     labelChanged = false;
     return true;
@@ -473,7 +554,7 @@ Prompter::FileRequest EditRecordDlg::VcfRequest() const
     Prompter::FileRequest request;
     request.filter = QString::fromLatin1(EditorText::kVcfFilter);
     request.defaultSuffix = QString::fromLatin1(EditorText::kVcfSuffix);
-    request.proposed = ui->esLabel->text() + QString::fromLatin1(EditorText::kVcfExtension);
+    request.proposed = VcfFileName(ui->esLabel->text(), Slot());
     request.directory = vcfFolder_;
     return request;
 }

@@ -65,10 +65,18 @@ public:
     void OnInfoBel();
     void OnGeocode();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void SetupControls();
+    // Sizes the dialog to its layout, within the screen's free area.
+    void FitScreen();
     void Connect();
     void SetChanged(bool &flag) { flag = true; }
+    // Shows a country: the matching choice selected (none when there is no such choice)
+    // and its text in the field, remembered as the text the user has not changed.
+    void SetCountry(const QString &country);
     // The record of the current slot as a base for FillRecord.
     AgendaRecord SlotRecord() const;
     // Stores the controls into the current slot and notifies WhenStored.
@@ -93,6 +101,10 @@ private:
     GpsCoord shownLon_;
     QString shownLatText_;
     QString shownLonText_;
+    // The country text as the program set it or the user last left it: picking a choice
+    // counts as an edit only when it changes this text.
+    QString shownCountry_;
+    bool fitted_ = false;
     // The vCard file selector's folder, remembered between uses while the dialog lives.
     QString vcfFolder_;
 };

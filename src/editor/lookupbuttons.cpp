@@ -32,7 +32,7 @@ void EditRecordDlg::AddressToControls(const LookupFields &f)
     ui->esNumb->setText(f.number);
     ui->esZip->setText(f.zip);
     ui->esCity->setText(f.city);
-    ui->esCountry->setEditText(f.country);
+    SetCountry(f.country);
 }
 
 void EditRecordDlg::OnInfoBel()

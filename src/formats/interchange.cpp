@@ -28,6 +28,18 @@ QString RecordTitle(const char *title, int slot, const QString &label)
     return QLatin1String(title) + QString::number(slot + 1) + QStringLiteral(" - ") + label;
 }
 
+QString VcfFileName(const QString &label, int slot)
+{
+    const QString extension = QLatin1Char('.') + QLatin1String(InterchangeText::kVcfSuffix);
+    if (label.isEmpty())
+        return QStringLiteral("REC.") + QString::number(slot + 1) + extension;
+    QString name = label;
+    for (QChar &c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char('_');
+    return name + extension;
+}
+
 bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompter &prompter)
 {
     if (ExportVCardAt(agenda, slot, path))

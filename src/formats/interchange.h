@@ -72,6 +72,11 @@ constexpr char kCsvSuffix[] = "csv";
 // "<title><slot + 1> - <label>", e.g. "Export to vCard : REC.8 - MARIO".
 QString RecordTitle(const char *title, int slot, const QString &label);
 
+// The file name proposed for a record's vCard: the label with ".vcf", where every character
+// that cannot stand in a file name ("/", "\", control characters) becomes "_"; for an empty
+// label "REC." + (slot + 1) + ".vcf", never a hidden ".vcf".
+QString VcfFileName(const QString &label, int slot);
+
 // One record or one file of the bulk exchange commands. The main window's commands and the
 // command-line companion share them; they report through the Prompter exactly as the
 // window does, and leave the list rows to the caller (the callbacks name changed slots).

@@ -176,7 +176,10 @@ void NavData::SetGpsText(const QString &text)
         lon.ReadCoordinate(t);
         lat.ReadCoordinate(SignToLetter(AfterFirstComma(t), QLatin1Char('S'), QLatin1Char('N')));
     } else {
-        lat.ReadCoordinate(SignToLetter(t, QLatin1Char('S'), QLatin1Char('N')));
+        // The longitude is read from the text as rewritten for the latitude, so a text
+        // without a comma gives the latitude's letter to the longitude too ("8" is N8, W8).
+        t = SignToLetter(t, QLatin1Char('S'), QLatin1Char('N'));
+        lat.ReadCoordinate(t);
         lon.ReadCoordinate(SignToLetter(AfterFirstComma(t), QLatin1Char('W'), QLatin1Char('E')));
     }
 }

@@ -1,3 +1,5 @@
+#include "common/scriptedprompter.h"
+#include "support/craftedcheck.h"
 #include "support/testfiles.h"
 
 #include <QtTest>
@@ -62,6 +64,8 @@ private Q_SLOTS:
     void conventions();
     void dashIsStandardOutput_data();
     void dashIsStandardOutput();
+    void check_data();
+    void check();
 };
 
 void TestCli::info_data()
@@ -254,6 +258,7 @@ void TestCli::dashIsStandardOutput_data()
     QTest::newRow("export-vcf") << QStringList{"export-vcf", Sample("Agenda.dat"), "3"} << QStringList{};
     QTest::newRow("export-csv, records") << QStringList{"export-csv", Sample("Agenda.dat")} << QStringList{"51", "3"};
     QTest::newRow("export-csv, all") << QStringList{"export-csv", Sample("Agenda.dat")} << QStringList{};
+    QTest::newRow("export-vcards") << QStringList{"export-vcards", Sample("Agenda.dat")} << QStringList{"3", "51"};
 }
 
 void TestCli::dashIsStandardOutput()
@@ -271,6 +276,50 @@ void TestCli::dashIsStandardOutput()
     QCOMPARE(r.out, expected);
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"out"});
+}
+
+void TestCli::check_data()
+{
+    QTest::addColumn<QString>("file");  // a sample, or "clean" / "crafted" for a phonebook written here
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out");
+    // The sample's contacts are generated names: four of them repeat a name of the same
+    // user with another phone number.
+    const QByteArray sample = "record 309: looks like a duplicate of record 259 (same label)\n"
+                              "record 352: looks like a duplicate of record 183 (same label)\n"
+                              "record 358: looks like a duplicate of record 343 (same label)\n"
+                              "record 389: looks like a duplicate of record 249 (same label)\n";
+    QTest::newRow("sample") << Sample(QStringLiteral("Agenda.dat")) << 1 << sample;
+    QTest::newRow("compressed sample") << Sample(QStringLiteral("compressed/Agenda.dat")) << 1 << sample;
+    QTest::newRow("version 81 sample") << Sample(QStringLiteral("version81/Agenda.dat")) << 1 << sample;
+    QTest::newRow("clean") << QStringLiteral("clean") << 0 << QByteArray();
+    QTest::newRow("every kind once")
+        << QStringLiteral("crafted") << 1
+        << QByteArray("record 6: label is 33 characters, the unit allows 30\n"
+                      "record 7: owner 7 is not one of the phonebook's 4 users\n"
+                      "record 8: looks like a duplicate of record 5 (same label)\n"
+                      "record 9: looks like a duplicate of record 5 (same number as phone 3)\n"
+                      "record 10: phone 2 \"0800 FLOWERS\" holds characters a phone cannot dial\n"
+                      "record 11: GPS latitude 95.500000 is beyond \xC2\xB1" "90\n"
+                      "record 12: GPS longitude -200.000000 is beyond \xC2\xB1" "180\n"
+                      "record 13: has no label\n"
+                      "record 14: has no label, phone or e-mail\n");
+}
+
+void TestCli::check()
+{
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    if (file == QLatin1String("clean") || file == QLatin1String("crafted")) {
+        Agenda agenda = file == QLatin1String("clean") ? Agenda() : CraftedCheck::EveryKindOnce();
+        file = dir.filePath(QStringLiteral("Agenda.dat"));
+        ScriptedPrompter prompter;
+        QVERIFY(agenda.Save(file, prompter));
+    }
+    const Run r = Cli({QStringLiteral("check"), file});
+    QTEST(r.status, "status");
+    QTEST(r.out, "out");
+    QCOMPARE(r.err, QByteArray());  // long texts are kept without a question
 }
 
 QTEST_GUILESS_MAIN(TestCli)

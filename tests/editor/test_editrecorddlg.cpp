@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -78,10 +80,14 @@ private Q_SLOTS:
     void addressQuestionOnPostalRecord();
     void noAddressQuestionWithoutPostalOrPoi();
     void addressTypedBackStillAsks();
+    void tabbingThroughCountryIsNoEdit_data();
+    void tabbingThroughCountryIsNoEdit();
     void labelQuestion_data();
     void labelQuestion();
     void addressStoredUpperCase();
     void coordinatesTypedAreStored();
+    void typingCoordinatesTicksGps_data();
+    void typingCoordinatesTicksGps();
     void uncheckingGpsKeepsCoordinates();
     void unknownNavBitDropped();
     void hiddenFieldsKept();
@@ -95,6 +101,9 @@ private Q_SLOTS:
     void cancelLeavesSlotUntouched();
     void programValuesAreNotEdits();
     void readOnlyFieldsRefuseTyping();
+    void tabChainSkipsReadOnlyFields();
+    void wheelChangesOnlyFocusedDropList();
+    void largeFontScrollsWithinScreen();
     void stepFollowsListOrder();
     void stepAtEndShowsSameRecord();
     void vcardTitlesAndErrors();
@@ -227,6 +236,39 @@ void TestEditRecordDlg::addressTypedBackStillAsks()
     QCOMPARE(agenda.GetRecord(kPoiSlot)->nav.poiLabel, QStringLiteral("STAZIONE DI SERVIZIO"));
 }
 
+void TestEditRecordDlg::tabbingThroughCountryIsNoEdit_data()
+{
+    QTest::addColumn<QString>("country");
+    QTest::newRow("in the list, not the first") << QStringLiteral("ITALY");
+    QTest::newRow("first in the list") << QStringLiteral("AUSTRIA");
+    QTest::newRow("not in the list") << QStringLiteral("SAN MARINO");
+    QTest::newRow("empty") << QString();
+}
+
+void TestEditRecordDlg::tabbingThroughCountryIsNoEdit()
+{
+    // Focus passing through the country field changes nothing, so OK asks no question
+    // on a record with postal data.
+    QFETCH(QString, country);
+    AgendaRecord record = *agenda.GetRecord(kPostalSlot);
+    record.country = country;
+    agenda.StoreRecord(kPostalSlot, record);
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QComboBox *box = Find<QComboBox>(dlg, "esCountry");
+    QCOMPARE(box->currentIndex(), box->findText(country));
+    Edit(dlg, "esCity")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(box->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == box);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(!dlg.AddressChanged());
+    Press(dlg, "btOK");
+    QVERIFY(prompter.shown.isEmpty());
+    QCOMPARE(agenda.GetRecord(kPostalSlot)->nav.navFlags, uint32_t(kNavPostal));
+    QCOMPARE(agenda.GetRecord(kPostalSlot)->country, country);
+}
+
 void TestEditRecordDlg::labelQuestion_data()
 {
     QTest::addColumn<int>("slot");
@@ -293,6 +335,28 @@ void TestEditRecordDlg::coordinatesTypedAreStored()
     // 33 51' 24.48" south; 151 12' 55.08" east, stored with the west-positive sign.
     QCOMPARE(nav.lat, (GpsCoord{33, 51, 24, 48, 1}));
     QCOMPARE(nav.lon, (GpsCoord{151, 12, 55, 8, 1}));
+}
+
+void TestEditRecordDlg::typingCoordinatesTicksGps_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::newRow("latitude") << QByteArray("edLat");
+    QTest::newRow("longitude") << QByteArray("edLon");
+}
+
+void TestEditRecordDlg::typingCoordinatesTicksGps()
+{
+    QFETCH(QByteArray, field);
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);  // no GPS data
+    dlg.show();
+    QCheckBox *gps = Find<QCheckBox>(dlg, "oGPS");
+    QVERIFY(!gps->isChecked());
+    Type(Edit(dlg, field.constData()), QStringLiteral("12.5"));
+    QVERIFY(gps->isChecked());
+    Press(dlg, "btOK");
+    const NavData nav = agenda.GetRecord(kPostalSlot)->nav;
+    QVERIFY(nav.navFlags & kNavGps);
+    QCOMPARE(field == "edLat" ? nav.lat : nav.lon, (GpsCoord{12, 30, 0, 0, field == "edLon" ? 1u : 0u}));
 }
 
 void TestEditRecordDlg::uncheckingGpsKeepsCoordinates()
@@ -560,6 +624,79 @@ void TestEditRecordDlg::readOnlyFieldsRefuseTyping()
     QCOMPARE(type->currentText(), QStringLiteral("normal"));
 }
 
+void TestEditRecordDlg::tabChainSkipsReadOnlyFields()
+{
+    // Tab from the label round the whole dialog: every stop is an editable control, and
+    // the read-only fields show the window's background.
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QWidget *start = Edit(dlg, "esLabel");
+    start->setFocus();
+    QStringList stops;
+    for (int i = 0; i < 100; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *at = QApplication::focusWidget();
+        if (at == start)
+            break;
+        stops.append(at->objectName());
+        if (auto *e = qobject_cast<QLineEdit *>(at))
+            QVERIFY2(!e->isReadOnly(), qPrintable(at->objectName()));
+    }
+    QVERIFY(stops.contains(QStringLiteral("esNote")));
+    QVERIFY(stops.contains(QStringLiteral("eiCDcid")));
+    for (const char *name : {"dlRecType", "dlPostal", "oPostal", "oPoi", "eiRecN", "eiOwner", "esPosCode", "esACPdate2"})
+        QVERIFY2(!stops.contains(QLatin1String(name)), name);
+    for (const char *name : {"eiRecN", "esPoiLabel", "esACPdate1"}) {
+        const QPalette pal = Edit(dlg, name)->palette();
+        QCOMPARE(pal.color(QPalette::Base), pal.color(QPalette::Window));
+    }
+    QVERIFY(Edit(dlg, "esNote")->palette().color(QPalette::Base) != Edit(dlg, "esNote")->palette().color(QPalette::Window));
+}
+
+void TestEditRecordDlg::wheelChangesOnlyFocusedDropList()
+{
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    Edit(dlg, "esLabel")->setFocus();
+    QComboBox *type = Find<QComboBox>(dlg, "dlP2Type");
+    // True when the drop list left the turn to the dialog, which then scrolls.
+    auto wheelDown = [&] {
+        const QPointF at(type->width() / 2, type->height() / 2);
+        QWheelEvent wheel(at, type->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(type, &wheel);
+        return !wheel.isAccepted();
+    };
+    const int index = type->currentIndex();
+    QVERIFY(wheelDown());
+    QCOMPARE(type->currentIndex(), index);
+    QCOMPARE(QApplication::focusWidget(), Edit(dlg, "esLabel"));
+    type->setFocus();
+    QVERIFY(!wheelDown());
+    QCOMPARE(type->currentIndex(), index + 1);
+}
+
+void TestEditRecordDlg::largeFontScrollsWithinScreen()
+{
+    // A layout taller than the screen: the dialog stays within the screen's free area and
+    // its fields scroll.
+    const QFont font = QApplication::font();
+    QFont large = font;
+    large.setPointSize(28);
+    QApplication::setFont(large);
+    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    QApplication::setFont(font);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    const QRect room = dlg.screen()->availableGeometry();
+    QVERIFY(dlg.height() < room.height() && dlg.width() < room.width());
+    QVERIFY(Find<QWidget>(dlg, "scrollContents")->height() > dlg.height());
+    QVERIFY(Find<QScrollArea>(dlg, "scrollArea")->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(Find<QScrollArea>(dlg, "scrollArea")->horizontalScrollBar()->maximum(), 0);
+}
+
 void TestEditRecordDlg::stepFollowsListOrder()
 {
     // The list shows the slots in this order (a sorted list, say).
@@ -628,6 +765,11 @@ void TestEditRecordDlg::vcardTitlesAndErrors()
     QCOMPARE(importRequest.mode, Prompter::FileRequest::Mode::Open);
     QCOMPARE(importRequest.proposed, QStringLiteral("Anna.vcf"));
     QCOMPARE(prompter.Messages(), QStringList());
+    // A label that cannot be a file name proposes one that can.
+    Type(Edit(dlg, "esLabel"), QString());
+    Press(dlg, "btExport");
+    QCOMPARE(prompter.fileRequests.last().proposed, QStringLiteral("REC.12.vcf"));
+    Type(Edit(dlg, "esLabel"), QStringLiteral("Anna"));
 
     // Files that cannot be read or written: the messages, with forward slashes; the
     // dialog and the phonebook stay as they were.
@@ -772,8 +914,13 @@ void TestEditRecordDlg::layoutAtDefaultSize()
     const QByteArray shot = qgetenv("KESTRAVON_EDITOR_SHOT");
     if (!shot.isEmpty())
         dlg.grab().save(QString::fromLocal8Bit(shot));
+    const int phoneWidth = Edit(dlg, "esP0Numb")->width();
+    const int emailWidth = Edit(dlg, "esE4Addr")->width();
     dlg.resize(dlg.width() + 100, dlg.height() + 80);
     QTRY_COMPARE(Find<QGroupBox>(dlg, "boxGeneral")->width(), generalWidth + 100);
+    // The phone numbers and e-mail addresses share the new width.
+    QCOMPARE(Edit(dlg, "esP0Numb")->width() + Edit(dlg, "esE4Addr")->width(), phoneWidth + emailWidth + 100);
+    QVERIFY(Edit(dlg, "esP0Numb")->width() >= phoneWidth + 40);
     QCOMPARE(Find<QGroupBox>(dlg, "boxPhone")->height(), phoneHeight + 80);
     QCOMPARE(Find<QGroupBox>(dlg, "boxNavigation")->height(), navHeight);
 }

