@@ -3,7 +3,7 @@
 #include "common/markup.h"
 #include "editor/editortexts.h"
 #include "editor/recordtext.h"
-#include "web/endpoints.h"
+#include "web/lookupsettings.h"
 #include "formats/vcard.h"
 #include "web/infobelcountry.h"
 
@@ -106,9 +106,13 @@ uint16_t U16Of(const QLineEdit *e)
 } // namespace
 
 EditRecordDlg::EditRecordDlg(Agenda &agenda, int slot, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), infoBelHost(kInfoBelHost), geocodeBaseUrl(kGeocodeBaseUrl), ui(new Ui::EditRecord),
+    : QDialog(parent), ui(new Ui::EditRecord),
       agenda_(agenda), prompter_(prompter)
 {
+    const LookupSettings lookups = ReadLookupSettings();
+    infoBelHost = lookups.infoBelHost;
+    geocodeProvider = lookups.geocodeProvider;
+    geocodeBaseUrl = lookups.geocodeUrl;
     ui->setupUi(this);
     setWindowTitle(QString::fromLatin1(EditorText::kTitle));
     SetupControls();
