@@ -10,6 +10,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppText::programName);
+    QApplication::setOrganizationName(AppText::programName);  // settings: ~/.config/KESTRAVON/
 
     QtPrompter prompter;
     KESTRAVON window(prompter);
