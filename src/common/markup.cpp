@@ -94,8 +94,9 @@ QString AlignTabs(const QString &html)
             out += QStringLiteral("</table>");
         else if (i > 0)
             out += br;
+        // An empty line right below a table takes no height unless it is a break itself.
+        out += (inTable && line.isEmpty()) ? br : line;
         inTable = false;
-        out += line;
     }
     if (inTable)
         out += QStringLiteral("</table>");

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QSslSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,6 +80,8 @@ const QByteArray kScript = "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/started
 
 void TestInstall::initTestCase()
 {
+    // Qt's TLS backend (OpenSSL, loaded at run time) must be there, or https fails.
+    QVERIFY(QSslSocket::supportsSsl());
     QVERIFY(keys_.isValid());
     key_ = QStringLiteral("update.pem");
     otherKey_ = QStringLiteral("other.pem");
