@@ -96,6 +96,11 @@ void GeocodeDlg::SetResultText(QLineEdit *edit, const QString &text)
 
 void GeocodeDlg::Query()
 {
+    // The look-up may wait for its turn with the event loop running: no second query
+    // meanwhile.
+    if (querying_)
+        return;
+    querying_ = true;
     GeocodeQuery query;
     query.address = ui_->esActAddr->text();
     query.city = ui_->esActCity->text();
@@ -104,6 +109,7 @@ void GeocodeDlg::Query()
     query.country = ui_->esActCountry->text();
     GeocodeData result;
     const bool ok = GeocodeLookup(query, result, prompter_, provider_);
+    querying_ = false;
     if (ok) {
         attribution_->setText(provider_.Attribution());
         SetResultText(ui_->esGeoAddr, result.street);

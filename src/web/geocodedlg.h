@@ -52,6 +52,7 @@ private:
     QLabel *attribution_ = nullptr;
     // Set once a query has written a coordinate into the result column.
     bool coordinateShown_ = false;
+    bool querying_ = false;
 };
 
 // Runs the dialog on the record editor's values; on OK the address and the coordinate

@@ -168,15 +168,19 @@ GeocodeSession &GeocodeSession::Shared()
 
 void GeocodeSession::Pace(int intervalMs)
 {
-    if (last_.isValid()) {
-        const qint64 wait = intervalMs - last_.elapsed();
-        if (wait > 0) {
-            QEventLoop loop;
-            QTimer::singleShot(int(wait), &loop, &QEventLoop::quit);
-            loop.exec();
-        }
+    if (!clock_.isValid())
+        clock_.start();
+    const qint64 now = clock_.elapsed();
+    const qint64 at = paced_ ? qMax(now, last_ + intervalMs) : now;
+    // The slot is taken before waiting, so that a query started meanwhile (the event loop
+    // runs) waits for the one after it.
+    paced_ = true;
+    last_ = at;
+    if (at > now) {
+        QEventLoop loop;
+        QTimer::singleShot(int(at - now), &loop, &QEventLoop::quit);
+        loop.exec();
     }
-    last_.start();
 }
 
 bool GeocodeLookup(const GeocodeQuery &query, GeocodeData &data, Prompter &prompter,

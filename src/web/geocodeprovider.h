@@ -99,7 +99,9 @@ public:
     QHash<QByteArray, QByteArray> answers;
 
 private:
-    QElapsedTimer last_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;  // when the last request went out (or will), on clock_
+    bool paced_ = false;
 };
 
 // Queries `provider`. On an answer with a result, `data` is cleared and filled from it and
