@@ -1,7 +1,9 @@
 // The update archive on arbitrary bytes: the whole update check against the local fixture
-// server, which offers a newer version and serves the input as its zip archive. Never a
-// crash, and nothing is ever written outside the program's directory.
+// server, which offers a newer version and serves the input as its zip archive, signed
+// with the run's own key. Never a crash, and nothing is ever written outside the
+// program's directory.
 #include "fuzzserver.h"
+#include "fuzzsigner.h"
 #include "update/update.h"
 
 #include <QDir>
@@ -29,11 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(scratch.mkpath(QStringLiteral("outer/program/sub")));
     const QString outer = scratch.filePath(QStringLiteral("outer"));
 
+    static const FuzzSigner signer;
+    const QByteArray archive(reinterpret_cast<const char *>(data), int(size));
     TestHttpServer &server = Server();
-    server.Route("/software/update.zip",
-                 TestHttpServer::Ok(QByteArray(reinterpret_cast<const char *>(data), int(size))));
+    server.Route("/software/update.zip", TestHttpServer::Ok(archive));
+    server.Route("/software/update.zip.sig", TestHttpServer::Ok(signer.Sign(archive)));
     UpdateSite site;
+    site.scheme = "http";
     site.host = server.HostPort();
+    site.publicKey = signer.PublicKey();
     site.directory = outer + QStringLiteral("/program/");
     site.executable = QStringLiteral("kestravon");
     bool launched = false;

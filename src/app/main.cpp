@@ -15,6 +15,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(AppText::programName);
     // Lets the desktop match the window to its menu entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTRAVON_DESKTOP_ID));
+    QApplication::setOrganizationName(AppText::programName);  // settings: ~/.config/KESTRAVON/
 
     QtPrompter prompter;
     KESTRAVON window(prompter);

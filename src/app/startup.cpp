@@ -2,6 +2,8 @@
 
 #include "app/kestravon.h"
 #include "formats/vcard.h"
+#include "update/install.h"
+#include "update/update.h"
 #include "update/version.h"
 
 #include <cstdio>
@@ -54,13 +56,17 @@ StartOptions ParseCommandLine(const QStringList &args)
     return options;
 }
 
-bool StartUp(KESTRAVON &window, const StartOptions &options)
+bool StartUp(KESTRAVON &window, const StartOptions &options, const QString &programDir)
 {
     if (options.vcfDebug)
         vcfDebug = true;
     for (const QString &path : options.paths)
         window.LoadFile(path);
-    if (!options.nocheck && window.CheckUpdates())
+    if (options.nocheck)
+        return true;
+    if (!CanSelfUpdate(programDir.isEmpty() ? RunningUpdateSite().directory : programDir))
+        return true;
+    if (window.CheckUpdates())
         return false;  // a new version has been started in place of this one
     return true;
 }

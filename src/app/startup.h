@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class KESTRAVON;
@@ -27,5 +28,7 @@ int EarlyCommandLine(int argc, const char *const *argv);
 // Applies the command line to a freshly built window: switches the vCard debug messages
 // on when asked (they are never switched off again), loads the paths in order (a path
 // that fails is reported and the next one is tried), then offers the update check unless
-// it was turned off. False when the program must end without running the window.
-bool StartUp(KESTRAVON &window, const StartOptions &options);
+// it was turned off or the program cannot replace its own files: when `programDir` (empty:
+// the running executable's folder) is not writable, updates are the job of whoever
+// installed the program. False when the program must end without running the window.
+bool StartUp(KESTRAVON &window, const StartOptions &options, const QString &programDir = QString());

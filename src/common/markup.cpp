@@ -4,6 +4,10 @@
 
 namespace {
 
+// Stands for "-|" in the HTML being built, until the lines are laid out (a control
+// character that message texts do not carry).
+const QChar kTabMark(0x1F);
+
 bool IsMarkupSpecial(QChar c)
 {
     return c == QLatin1Char('&') || c == QLatin1Char('[') || c == QLatin1Char(']')
@@ -27,7 +31,7 @@ QString Convert(const QString &markup, bool html)
             out += html ? QStringLiteral("<br>") : QStringLiteral("\n");
         } else if (c == QLatin1Char('-') && i + 1 < n && markup.at(i + 1) == QLatin1Char('|')) {
             ++i;
-            out += html ? QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;") : QStringLiteral("\t");
+            out += html ? QString(kTabMark) : QStringLiteral("\t");
         } else if (c == QLatin1Char('[')) {
             // Format letters run up to the first blank: "*" bold, "3B" heading, others ignored.
             int j = i + 1;
@@ -57,6 +61,48 @@ QString Convert(const QString &markup, bool html)
     return out;
 }
 
+// Lays out the lines of converted HTML: consecutive lines holding tabs become the rows of
+// one table, a cell per tab-separated part, so the texts after a tab line up whatever
+// the font. A closing tag at the start of such a line (a heading ended by the line break
+// before it) is moved to the end of the line before.
+QString AlignTabs(const QString &html)
+{
+    const QString br = QStringLiteral("<br>");
+    QStringList lines = html.split(br);
+    for (int i = 1; i < lines.size(); ++i) {
+        while (lines[i].startsWith(QLatin1String("</"))) {
+            const int end = int(lines[i].indexOf(QLatin1Char('>')));
+            if (end < 0)
+                break;
+            lines[i - 1] += lines[i].left(end + 1);
+            lines[i].remove(0, end + 1);
+        }
+    }
+    QString out;
+    bool inTable = false;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        if (line.contains(kTabMark)) {
+            if (!inTable)
+                out += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+            inTable = true;
+            out += QStringLiteral("<tr><td>")
+                + line.split(kTabMark).join(QStringLiteral("&nbsp;</td><td>")) + QStringLiteral("</td></tr>");
+            continue;
+        }
+        if (inTable)
+            out += QStringLiteral("</table>");
+        else if (i > 0)
+            out += br;
+        // An empty line right below a table takes no height unless it is a break itself.
+        out += (inTable && line.isEmpty()) ? br : line;
+        inTable = false;
+    }
+    if (inTable)
+        out += QStringLiteral("</table>");
+    return out;
+}
+
 } // namespace
 
 QString MarkupEscape(const QString &text)
@@ -80,6 +126,10 @@ QString MessagePath(const QString &path)
     return p;
 }
 
-QString MarkupToHtml(const QString &markup) { return Convert(markup, true); }
+QString MarkupToHtml(const QString &markup)
+{
+    const QString html = Convert(markup, true);
+    return html.contains(kTabMark) ? AlignTabs(html) : html;
+}
 
 QString MarkupToPlain(const QString &markup) { return Convert(markup, false); }

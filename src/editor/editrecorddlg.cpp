@@ -4,7 +4,7 @@
 #include "editor/editortexts.h"
 #include "editor/recordtext.h"
 #include "store/recordrules.h"
-#include "web/endpoints.h"
+#include "web/lookupsettings.h"
 #include "formats/interchange.h"
 #include "formats/vcard.h"
 #include "web/infobelcountry.h"
@@ -140,9 +140,13 @@ uint16_t U16Of(const QLineEdit *e)
 } // namespace
 
 EditRecordDlg::EditRecordDlg(Agenda &agenda, int slot, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), infoBelHost(kInfoBelHost), geocodeBaseUrl(kGeocodeBaseUrl), ui(new Ui::EditRecord),
+    : QDialog(parent), ui(new Ui::EditRecord),
       agenda_(agenda), prompter_(prompter)
 {
+    const LookupSettings lookups = ReadLookupSettings();
+    infoBelHost = lookups.infoBelHost;
+    geocodeProvider = lookups.geocodeProvider;
+    geocodeBaseUrl = lookups.geocodeUrl;
     ui->setupUi(this);
     setWindowTitle(QString::fromLatin1(EditorText::kTitle));
     SetupControls();

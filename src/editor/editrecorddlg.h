@@ -38,8 +38,10 @@ public:
     // unchanged at either end of the list.
     std::function<void(bool next, int &slot)> WhenStep;
 
-    // Where the look-up buttons send their queries (the production services by default).
+    // Where the look-up buttons send their queries (from the user's settings; the
+    // production services by default). An empty geocoding URL is the provider's own.
     QByteArray infoBelHost;
+    QString geocodeProvider;
     QByteArray geocodeBaseUrl;
 
     // Puts every field of `record` into the controls. Not a user edit.

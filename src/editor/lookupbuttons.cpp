@@ -3,6 +3,7 @@
 #include "editor/recordtext.h"
 #include "ui_EditRecord.h"
 #include "web/geocodedlg.h"
+#include "web/geocodeprovider.h"
 #include "web/infobeldlg.h"
 #include "web/lookupfields.h"
 
@@ -48,7 +49,8 @@ void EditRecordDlg::OnInfoBel()
 void EditRecordDlg::OnGeocode()
 {
     LookupFields f = LookupFromControls();
-    if (!RunGeocodeLookup(f, prompter_, this, geocodeBaseUrl))
+    const std::unique_ptr<GeocodeProvider> provider = MakeGeocodeProvider(geocodeProvider, geocodeBaseUrl);
+    if (!RunGeocodeLookup(f, prompter_, *provider, this))
         return;
     AddressToControls(f);
     ui->edLat->setText(QString::number(f.latitude, 'f', 6));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "update/signature.h"
 #include "web/fetch.h"
 
 #include <QByteArray>
@@ -11,26 +12,30 @@
 class Prompter;
 
 // The update check: reads the version list from the update server, offers a newer
-// version of the program, unpacks its zip archive next to the executable (keeping each
-// replaced file as name + ".OLD") and starts the new executable with "-nocheck".
+// version of the program, checks the archive's signature, installs its files next to the
+// executable (keeping each replaced file as name + ".OLD"; all or nothing, see
+// ArchiveInstall) and starts the new executable with "-nocheck".
 // Everything the user sees goes through the Prompter.
 
-// The update server (plain HTTP, no scheme). The list is "/software/lastversions.txt",
-// an archive "/software/" + its file name.
+// The update server, over https. The list is "/software/lastversions.txt", an archive
+// "/software/" + its file name, the archive's detached signature that URL + ".sig".
 constexpr char kUpdateHost[] = "update.kestravon.net";
+constexpr char kUpdateScheme[] = "https";
 
 // Where an update comes from and where it goes.
 struct UpdateSite
 {
+    QByteArray scheme = kUpdateScheme;
     QByteArray host = kUpdateHost;
+    // The publisher's Ed25519 public key (32 raw bytes) the archive must be signed with.
+    QByteArray publicKey = UpdatePublicKey();
     // The executable's directory, ending with a separator, and its file name.
     QString directory;
     QString executable;
-    // Starts a program detached from this one; the result is not looked at (a failed
-    // start goes unnoticed, the old instance ends anyway).
+    // Starts a program detached from this one; false when it could not be started.
     std::function<bool(const QString &program, const QStringList &arguments)> launch;
-    // Longest silence of the server before a download is given up.
-    int stallMs = kFetchStallMs;
+    // Longest silence of the server, and the certificates trusted (empty: the system's).
+    FetchOptions fetch;
 };
 
 // The running program's site: kUpdateHost, the directory and file name of
@@ -39,9 +44,11 @@ struct UpdateSite
 UpdateSite RunningUpdateSite();
 
 // Looks for a newer version of `programName` than `currentVersion` and installs it.
-// True when an update was downloaded and every file was written (with `restart` set,
-// the new executable has then been started with "-nocheck"); the caller must then end
-// without opening its window. False in every other case, after the user has been told.
+// True when an update was downloaded, its signature checked and every file put in place
+// (with `restart` set, the new executable has then been started with "-nocheck"); the
+// caller must then end without opening its window. False in every other case, after the
+// user has been told; the program's folder is then as it was (a new program that does
+// not start is taken back out again).
 bool CheckForUpdate(const QString &programName, const QString &currentVersion, bool restart,
                     Prompter &prompter, const UpdateSite &site = RunningUpdateSite());
 

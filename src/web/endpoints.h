@@ -13,3 +13,6 @@ inline constexpr char kGeocodeBaseUrl[] = "http://query.yahooapis.com";
 
 // Web map site opened in the browser: scheme and host; "/maps?q=..." is appended.
 inline constexpr char kWebMapBaseUrl[] = "http://maps.google.com";
+
+// OpenStreetMap's public Nominatim server: scheme and host; "/search?..." is appended.
+inline constexpr char kNominatimBaseUrl[] = "https://nominatim.openstreetmap.org";

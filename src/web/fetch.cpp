@@ -1,11 +1,13 @@
 #include "web/fetch.h"
 
 #include "common/prompter.h"
+#include "update/version.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslConfiguration>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
@@ -121,20 +123,42 @@ QByteArray PercentEncode(const QByteArray &text, const QByteArray &set)
     return out;
 }
 
+QByteArray FetchUserAgent()
+{
+    QByteArray version = kProgramVersion;
+    if (!version.isEmpty() && !(version.at(0) >= '0' && version.at(0) <= '9'))
+        version.remove(0, 1);  // "v01.09" -> "01.09"
+    return QByteArray(kProgramName) + '/' + version;
+}
+
+QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
+{
+    FetchOptions options;
+    options.stallMs = stallMs;
+    return FetchUrl(url, prompter, options);
+}
+
 // Runs the GET in a local event loop. Three things end the loop: the reply finishing,
 // no data for `stallMs` (the transfer is aborted), and the user pressing Cancel in the
 // progress window (ProgressStep returning false; asked on every piece of data and every
 // kProgressPollMs, so a server that sends nothing can still be cancelled).
 //
+// The body is read as it arrives and the position follows the bytes read, so a body
+// that comes in one piece still moves the bar to 100 before the window closes.
 // Redirects follow Qt's default policy (NoLessSafeRedirectPolicy: followed unless they
-// go from https to http); the status that counts is the final one. The request carries
-// only the headers Qt always sends.
-QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
+// go from https to http); the status that counts is the final one.
+QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOptions &options)
 {
     prompter.ProgressOpen(QStringLiteral("read : ") + QString::fromLatin1(url), 100);
 
     QNetworkAccessManager manager;
     QNetworkRequest request(RequestUrl(PercentEncode(url, " \t")));
+    request.setHeader(QNetworkRequest::UserAgentHeader, FetchUserAgent());
+    if (!options.trusted.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setCaCertificates(options.trusted);
+        request.setSslConfiguration(tls);
+    }
     QNetworkReply *reply = manager.get(request);
 
     QEventLoop loop;
@@ -142,7 +166,8 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
     stall.setSingleShot(true);
     QTimer poll;
     bool aborted = false;
-    qint64 received = 0;
+    QByteArray body;
+    int shown = -1;
 
     const auto position = [&]() -> int {
         const QVariant header = reply->header(QNetworkRequest::ContentLengthHeader);
@@ -150,22 +175,24 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
         const qint64 declared = header.toLongLong(&known);
         if (!known || declared <= 0 || declared > kMaxDeclaredLength)
             return 0;
-        return int(qBound(qint64(0), received * 100 / declared, qint64(100)));
+        return int(qBound(qint64(0), qint64(body.size()) * 100 / declared, qint64(100)));
     };
     const auto step = [&] {
-        if (aborted || reply->isFinished())
+        if (aborted)
             return;
-        if (!prompter.ProgressStep(position())) {
+        const int at = position();
+        shown = at;
+        if (!prompter.ProgressStep(at)) {
             aborted = true;
             reply->abort();
         }
     };
 
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] { stall.start(stallMs); });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 bytes, qint64) {
-        stall.start(stallMs);
-        received = bytes;
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] { stall.start(options.stallMs); });
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+        stall.start(options.stallMs);
+        body += reply->readAll();
         step();
     });
     QObject::connect(&stall, &QTimer::timeout, &loop, [&] {
@@ -174,10 +201,9 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
     });
     QObject::connect(&poll, &QTimer::timeout, &loop, step);
 
-    QByteArray body;
     prompter.ProgressStep(0);
     if (!reply->isFinished()) {
-        stall.start(stallMs);
+        stall.start(options.stallMs);
         poll.start(kProgressPollMs);
         loop.exec();
     }
@@ -186,9 +212,11 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (!aborted && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299) {
-        body = reply->readAll();
-        received = body.size();
-        prompter.ProgressStep(position());  // the final position; too late to cancel
+        body += reply->readAll();
+        if (position() != shown)
+            prompter.ProgressStep(position());  // the final position; too late to cancel
+    } else {
+        body.clear();
     }
     delete reply;
     prompter.ProgressClose();

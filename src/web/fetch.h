@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QSslCertificate>
 
 #include <memory>
 
@@ -18,9 +20,22 @@ class Prompter;
 // (controls, bytes 0x80 and above such as code page 1252 letters, and " # < > \ ^ ` { | })
 // are sent as "%XX" of the byte, so a "#" in a query value stays in the query.
 // Redirects follow Qt's default policy (followed, except from https to http); the final
-// status counts. No headers are added beyond the ones Qt always sends.
+// status counts. Every request identifies the program: User-Agent "KESTRAVON/<version>".
+// "https://" URLs are checked against the system's certificate authorities, or only
+// against the certificates a caller names.
 
 constexpr int kFetchStallMs = 30000;
+
+struct FetchOptions
+{
+    // Longest time without any data before the transfer is given up.
+    int stallMs = kFetchStallMs;
+    // The only certificates trusted for https; empty: the system's authorities.
+    QList<QSslCertificate> trusted;
+};
+
+// The User-Agent header of every request.
+QByteArray FetchUserAgent();
 
 // Replaces every character of `set` in `text` by "%" and two upper-case hex digits.
 QByteArray PercentEncode(const QByteArray &text, const QByteArray &set);
@@ -28,6 +43,7 @@ QByteArray PercentEncode(const QByteArray &text, const QByteArray &set);
 // The body of a GET of `url`, or empty on failure. `stallMs` is the longest time without
 // any data before the transfer is given up.
 QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs = kFetchStallMs);
+QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOptions &options);
 
 // FetchUrl into a new buffer of exactly `length` bytes (no terminating zero); null, with
 // `length` 0, for an empty or failed fetch.

@@ -12,6 +12,9 @@ namespace {
 // Answers whose quality is below this matched the address only approximately.
 constexpr int kExactQuality = 87;
 
+// Query delimiters escaped inside the free text.
+const QByteArray kTextEscapes = QByteArrayLiteral("%&+=#;");
+
 QString TagString(const QByteArray &xml, const char *name)
 {
     QByteArray text;
@@ -63,17 +66,15 @@ QString GeocodeQueryText(const QString &address, const QString &city, const QStr
 
 QByteArray GeocodeUrl(const QString &text, const QByteArray &baseUrl)
 {
+    // The query delimiters inside the text are escaped, so that an "&" or "#" typed into
+    // an address stays part of it; blanks are escaped by FetchUrl, other bytes travel as
+    // the UTF-8 of the text.
     return baseUrl + "/v1/public/yql?q=select * from geo.placefinder where text=\""
-        + EncodeHeldUtf8(text) + '"';
+        + PercentEncode(EncodeHeldUtf8(text), kTextEscapes) + '"';
 }
 
-bool GeocodeLookup(const QString &text, GeocodeData &data, Prompter &prompter,
-                   const QByteArray &baseUrl)
+bool ReadPlacefinderAnswer(const QByteArray &answer, GeocodeData &data)
 {
-    const QByteArray answer = FetchUrl(GeocodeUrl(text, baseUrl), prompter);
-    if (answer.isEmpty())
-        return false;
-
     data = GeocodeData();
     XmlTagNumber(answer, "latitude", data.latitude);
     XmlTagNumber(answer, "longitude", data.longitude);
@@ -87,7 +88,16 @@ bool GeocodeLookup(const QString &text, GeocodeData &data, Prompter &prompter,
 
     QByteArray quality;
     XmlTagText(answer, "quality", quality);
-    if (ScanInt(quality) < kExactQuality)
+    return ScanInt(quality) < kExactQuality;
+}
+
+bool GeocodeLookup(const QString &text, GeocodeData &data, Prompter &prompter,
+                   const QByteArray &baseUrl)
+{
+    const QByteArray answer = FetchUrl(GeocodeUrl(text, baseUrl), prompter);
+    if (answer.isEmpty())
+        return false;
+    if (ReadPlacefinderAnswer(answer, data))
         prompter.Information(QString::fromLatin1(GeocodeText::kApproximate));
     return true;
 }

@@ -44,6 +44,10 @@ QByteArray GeocodeUrl(const QString &text, const QByteArray &baseUrl = kGeocodeB
 bool GeocodeLookup(const QString &text, GeocodeData &data, Prompter &prompter,
                    const QByteArray &baseUrl = kGeocodeBaseUrl);
 
+// Reads a placefinder answer into a cleared `data`; true when the match is only
+// approximate (quality below 87 or not given).
+bool ReadPlacefinderAnswer(const QByteArray &answer, GeocodeData &data);
+
 // The text between the first "<name>" and the first "</name>" of `xml`, verbatim.
 // False (and `text` untouched) when either is missing or the closing tag comes first.
 bool XmlTagText(const QByteArray &xml, const QByteArray &name, QByteArray &text);

@@ -5,16 +5,42 @@
 #include "web/geocodetexts.h"
 #include "web/lookupfields.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 GeocodeDlg::GeocodeDlg(GeocodeData &data, Prompter &prompter, QWidget *parent,
                        const QByteArray &geocodeBaseUrl, const QString &mapBaseUrl)
     : QDialog(parent), ui_(new Ui::Geocode), data_(data), prompter_(prompter),
-      geocodeBaseUrl_(geocodeBaseUrl), mapBaseUrl_(mapBaseUrl)
+      ownProvider_(new PlacefinderProvider(geocodeBaseUrl)), provider_(*ownProvider_),
+      mapBaseUrl_(mapBaseUrl)
+{
+    Init();
+}
+
+GeocodeDlg::GeocodeDlg(GeocodeData &data, Prompter &prompter, const GeocodeProvider &provider,
+                       QWidget *parent, const QString &mapBaseUrl)
+    : QDialog(parent), ui_(new Ui::Geocode), data_(data), prompter_(prompter),
+      provider_(provider), mapBaseUrl_(mapBaseUrl)
+{
+    Init();
+}
+
+void GeocodeDlg::Init()
 {
     ui_->setupUi(this);
     setWindowTitle(QString::fromLatin1(GeocodeText::kTitle));
+    // The result column names the service that answers; its attribution line stays empty
+    // until that service has answered.
+    ui_->boxResult->setTitle(QLatin1String(GeocodeText::kResultFrom) + provider_.Name());
+    if (!dynamic_cast<const PlacefinderProvider *>(&provider_)) {
+        const QString tip = QLatin1String(GeocodeText::kQueryTooltip) + provider_.Name();
+        ui_->btQuery->setToolTip(tip);
+        ui_->btGoogle->setToolTip(tip);
+    }
+    attribution_ = new QLabel(ui_->boxResult);
+    attribution_->setObjectName(QStringLiteral("lbAttribution"));
+    ui_->gridResult->addWidget(attribution_, ui_->gridResult->rowCount(), 0);
     setFixedSize(size().expandedTo(minimumSizeHint()));
 
     // State and country first: the order of street and number depends on them.
@@ -70,12 +96,22 @@ void GeocodeDlg::SetResultText(QLineEdit *edit, const QString &text)
 
 void GeocodeDlg::Query()
 {
-    const QString text = GeocodeQueryText(ui_->esActAddr->text(), ui_->esActCity->text(),
-                                          ui_->esActState->text(), ui_->esActZip->text(),
-                                          ui_->esActCountry->text());
+    // The look-up may wait for its turn with the event loop running: no second query
+    // meanwhile.
+    if (querying_)
+        return;
+    querying_ = true;
+    GeocodeQuery query;
+    query.address = ui_->esActAddr->text();
+    query.city = ui_->esActCity->text();
+    query.state = ui_->esActState->text();
+    query.zip = ui_->esActZip->text();
+    query.country = ui_->esActCountry->text();
     GeocodeData result;
-    const bool ok = GeocodeLookup(text, result, prompter_, geocodeBaseUrl_);
+    const bool ok = GeocodeLookup(query, result, prompter_, provider_);
+    querying_ = false;
     if (ok) {
+        attribution_->setText(provider_.Attribution());
         SetResultText(ui_->esGeoAddr, result.street);
         SetResultText(ui_->esGeoCity, result.city);
         SetResultText(ui_->esGeoCountry, result.country);
@@ -127,8 +163,14 @@ void GeocodeDlg::reject()
 bool RunGeocodeLookup(LookupFields &fields, Prompter &prompter, QWidget *parent,
                       const QByteArray &geocodeBaseUrl, const QString &mapBaseUrl)
 {
+    return RunGeocodeLookup(fields, prompter, PlacefinderProvider(geocodeBaseUrl), parent, mapBaseUrl);
+}
+
+bool RunGeocodeLookup(LookupFields &fields, Prompter &prompter, const GeocodeProvider &provider,
+                      QWidget *parent, const QString &mapBaseUrl)
+{
     GeocodeData data = GeocodeDataFromFields(fields);
-    GeocodeDlg dlg(data, prompter, parent, geocodeBaseUrl, mapBaseUrl);
+    GeocodeDlg dlg(data, prompter, provider, parent, mapBaseUrl);
     if (dlg.exec() != 1)
         return false;
     ApplyGeocodeData(data, fields);

@@ -2,12 +2,14 @@
 
 #include "web/endpoints.h"
 #include "web/geocode.h"
+#include "web/geocodeprovider.h"
 
 #include <QDialog>
 
 #include <memory>
 
 class Prompter;
+class QLabel;
 class QLineEdit;
 struct LookupFields;
 namespace Ui { class Geocode; }
@@ -15,11 +17,17 @@ namespace Ui { class Geocode; }
 // The dialog in which the user obtains a GPS coordinate for a postal address. The left
 // column holds the address to search (editable), the right one the service's answer.
 // exec() returns 1 after OK (the data holds the input address as the user left it and
-// the result coordinate) and 2 after Cancel (the data is untouched).
+// the result coordinate) and 2 after Cancel (the data is untouched). The result column
+// names the provider and shows the attribution its terms ask for once it has answered.
 class GeocodeDlg : public QDialog
 {
     Q_OBJECT
 public:
+    // Queries `provider` (which must outlive the dialog).
+    GeocodeDlg(GeocodeData &data, Prompter &prompter, const GeocodeProvider &provider,
+               QWidget *parent = nullptr,
+               const QString &mapBaseUrl = QString::fromLatin1(kWebMapBaseUrl));
+    // Queries a placefinder service at `geocodeBaseUrl`.
     GeocodeDlg(GeocodeData &data, Prompter &prompter, QWidget *parent = nullptr,
                const QByteArray &geocodeBaseUrl = kGeocodeBaseUrl,
                const QString &mapBaseUrl = QString::fromLatin1(kWebMapBaseUrl));
@@ -28,6 +36,7 @@ public:
     void reject() override;
 
 private:
+    void Init();
     void ButtonRule();
     void Query();
     void WebMap();
@@ -37,14 +46,21 @@ private:
     std::unique_ptr<Ui::Geocode> ui_;
     GeocodeData &data_;
     Prompter &prompter_;
-    QByteArray geocodeBaseUrl_;
+    std::unique_ptr<GeocodeProvider> ownProvider_;
+    const GeocodeProvider &provider_;
     QString mapBaseUrl_;
+    QLabel *attribution_ = nullptr;
     // Set once a query has written a coordinate into the result column.
     bool coordinateShown_ = false;
+    bool querying_ = false;
 };
 
 // Runs the dialog on the record editor's values; on OK the address and the coordinate
 // are copied back and GPS is marked present. True when they changed.
+bool RunGeocodeLookup(LookupFields &fields, Prompter &prompter, const GeocodeProvider &provider,
+                      QWidget *parent = nullptr,
+                      const QString &mapBaseUrl = QString::fromLatin1(kWebMapBaseUrl));
+// The same with a placefinder service at `geocodeBaseUrl`.
 bool RunGeocodeLookup(LookupFields &fields, Prompter &prompter, QWidget *parent = nullptr,
                       const QByteArray &geocodeBaseUrl = kGeocodeBaseUrl,
                       const QString &mapBaseUrl = QString::fromLatin1(kWebMapBaseUrl));

@@ -7,5 +7,9 @@ inline constexpr char kApproximate[] =
     "add/remove zip, house number, name prefix/suffix.";
 inline constexpr char kQueryFailed[] = "Query failed";
 inline constexpr char kTitle[] = "Get GPS position";
+// Required by OpenStreetMap's terms wherever Nominatim's results are shown (UTF-8).
+inline constexpr char kOsmAttribution[] = "\u00A9 OpenStreetMap contributors";
+inline constexpr char kResultFrom[] = "Result from : ";
+inline constexpr char kQueryTooltip[] = "Query actual value to ";
 inline constexpr char kTooLong[] = "Please enter no more than %d characters.";
 } // namespace GeocodeText

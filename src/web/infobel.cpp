@@ -6,8 +6,10 @@
 
 namespace {
 
-// Characters escaped in the search values the user typed.
+// Characters escaped in the search values the user typed, and in the country, which
+// is a part of the path.
 const QByteArray kValueEscapes = QByteArrayLiteral("&+\"=%");
+const QByteArray kPathEscapes = QByteArrayLiteral("&+\"=%?#/");
 
 const QByteArray kTotalMarker = QByteArrayLiteral("class=\"result-info\"");
 const QByteArray kLinkMarker = QByteArrayLiteral("href=\"mapresult.aspx?");
@@ -21,7 +23,7 @@ QByteArray Enc(const QString &value)
 
 QByteArray InfoBelBaseUrl(const InfoBelQuery &query, const QByteArray &host)
 {
-    QByteArray url = host + "/it/" + EncodeCp1252(query.country);
+    QByteArray url = host + "/it/" + PercentEncode(EncodeCp1252(query.country), kPathEscapes);
     switch (query.kind) {
     case Private:
         url += "/people.aspx?";
@@ -38,7 +40,7 @@ QByteArray InfoBelBaseUrl(const InfoBelQuery &query, const QByteArray &host)
         break;
     case Inverse:
         url += "/inverse.aspx?";
-        url += "&qphone=" + EncodeCp1252(query.phone);
+        url += "&qphone=" + Enc(query.phone);
         break;
     default:
         return QByteArray();

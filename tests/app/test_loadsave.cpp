@@ -325,27 +325,31 @@ void TestLoadSave::startUp_data()
     QTest::addColumn<int>("checks");
     QTest::addColumn<bool>("run");
     QTest::addColumn<QString>("filename");
+    QTest::addColumn<QString>("programDir");  // empty: the test program's own (writable)
 
     QTest::newRow("no arguments, No") << QStringList{} << QList<A>{A::No} << false << QStringList{update}
-                                      << 0 << true << "Agenda.dat";
+                                      << 0 << true << "Agenda.dat" << QString();
     QTest::newRow("no arguments, Yes, nothing new") << QStringList{} << QList<A>{A::Yes} << false
-                                                    << QStringList{update} << 1 << true << "Agenda.dat";
+                                                    << QStringList{update} << 1 << true << "Agenda.dat" << QString();
     QTest::newRow("no arguments, Yes, new version started") << QStringList{} << QList<A>{A::Yes} << true
-                                                            << QStringList{update} << 1 << false << "Agenda.dat";
+                                                            << QStringList{update} << 1 << false << "Agenda.dat" << QString();
     QTest::newRow("-vcfdebug still asks") << QStringList{"-vcfdebug"} << QList<A>{A::No} << false
-                                          << QStringList{update} << 0 << true << "Agenda.dat";
+                                          << QStringList{update} << 0 << true << "Agenda.dat" << QString();
     QTest::newRow("-nocheck -vcfdebug") << QStringList{"-nocheck", "-vcfdebug"} << QList<A>{} << false
-                                        << QStringList{} << 0 << true << "Agenda.dat";
+                                        << QStringList{} << 0 << true << "Agenda.dat" << QString();
     QTest::newRow("path loads, no question") << QStringList{sample} << QList<A>{} << false << QStringList{}
-                                             << 0 << true << sample;
+                                             << 0 << true << sample << QString();
     QTest::newRow("failed path, no question") << QStringList{missing} << QList<A>{} << false
                                               << QStringList{loadError + MarkupEscape(missing)} << 0 << true
-                                              << "Agenda.dat";
+                                              << "Agenda.dat" << QString();
     QTest::newRow("second path fails, first stays") << QStringList{sample, missing} << QList<A>{} << false
                                                     << QStringList{loadError + MarkupEscape(missing)} << 0
-                                                    << true << sample;
+                                                    << true << sample << QString();
     QTest::newRow("-x is a path") << QStringList{"-x"} << QList<A>{} << false
-                                  << QStringList{loadError + "-x"} << 0 << true << "Agenda.dat";
+                                  << QStringList{loadError + "-x"} << 0 << true << "Agenda.dat" << QString();
+    QTest::newRow("program folder not writable, no question")
+        << QStringList{} << QList<A>{} << false << QStringList{} << 0 << true << "Agenda.dat"
+        << QStringLiteral("/nonexistent/kestravon/");
 }
 
 void TestLoadSave::startUp()
@@ -357,13 +361,14 @@ void TestLoadSave::startUp()
     QFETCH(int, checks);
     QFETCH(bool, run);
     QFETCH(QString, filename);
+    QFETCH(QString, programDir);
 
     ScriptedPrompter p;
     TestWindow w(p);
     w.updateResult = updateInstalled;
     p.answers = answers;
     vcfDebug = false;
-    QCOMPARE(StartUp(w, ParseCommandLine(args)), run);
+    QCOMPARE(StartUp(w, ParseCommandLine(args), programDir), run);
     QCOMPARE(vcfDebug, args.contains(QStringLiteral("-vcfdebug")));
     vcfDebug = false;
     QCOMPARE(p.Messages(), messages);

@@ -1,6 +1,7 @@
 #include "common/scriptedprompter.h"
 #include "editor/editrecorddlg.h"
 #include "support/testhttpserver.h"
+#include "web/geocodeprovider.h"
 #include "../web/infobelpages.h"
 
 #include <QApplication>
@@ -80,6 +81,7 @@ void TestEditorLookups::geocodeFillsAddressAndPosition()
 {
     server_->Route(kGeocodePath, TestHttpServer::Ok(GeocodeAnswer()));
     EditRecordDlg dlg(*agenda_, kPostalSlot, prompter_);
+    dlg.geocodeProvider = QString::fromLatin1(kPlacefinderName);
     dlg.geocodeBaseUrl = server_->BaseUrl();
     dlg.show();
     bool ran = false;
@@ -124,6 +126,7 @@ void TestEditorLookups::geocodeCancelChangesNothing()
     server_->Route(kGeocodePath, TestHttpServer::Ok(GeocodeAnswer()));
     const AgendaRecord before = *agenda_->GetRecord(kPostalSlot);
     EditRecordDlg dlg(*agenda_, kPostalSlot, prompter_);
+    dlg.geocodeProvider = QString::fromLatin1(kPlacefinderName);
     dlg.geocodeBaseUrl = server_->BaseUrl();
     dlg.show();
     const QString street = Find<QLineEdit>(&dlg, "esStreet")->text();

@@ -1,6 +1,8 @@
 #include "testhttpserver.h"
 
 #include <QHostAddress>
+#include <QSslConfiguration>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -52,6 +54,22 @@ bool TestHttpServer::Listen()
     return server_->listen(QHostAddress::LocalHost, 0);
 }
 
+bool TestHttpServer::ListenTls(const QSslCertificate &certificate, const QSslKey &key)
+{
+    auto *ssl = new QSslServer(this);
+    QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+    config.setLocalCertificate(certificate);
+    config.setPrivateKey(key);
+    config.setPeerVerifyMode(QSslSocket::VerifyNone);
+    ssl->setSslConfiguration(config);
+    // A TLS connection becomes pending only once its handshake is done.
+    connect(ssl, &QTcpServer::pendingConnectionAvailable, this, &TestHttpServer::OnNewConnection);
+    delete server_;
+    server_ = ssl;
+    tls_ = true;
+    return server_->listen(QHostAddress::LocalHost, 0);
+}
+
 quint16 TestHttpServer::Port() const
 {
     return server_->serverPort();
@@ -64,7 +82,7 @@ QByteArray TestHttpServer::HostPort() const
 
 QByteArray TestHttpServer::BaseUrl() const
 {
-    return "http://" + HostPort();
+    return (tls_ ? "https://" : "http://") + HostPort();
 }
 
 void TestHttpServer::Route(const QByteArray &target, const Response &response)

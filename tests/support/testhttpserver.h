@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPair>
 
+class QSslCertificate;
+class QSslKey;
 class QTcpServer;
 class QTcpSocket;
 
@@ -100,6 +102,9 @@ public:
 
     // Listens on 127.0.0.1 on a free port; false when that failed.
     bool Listen();
+    // The same over TLS with the given certificate and its key: BaseUrl() is then
+    // "https://...". Call instead of Listen().
+    bool ListenTls(const QSslCertificate &certificate, const QSslKey &key);
     quint16 Port() const;
     // "127.0.0.1:<port>" (for callers that pass a host without scheme) and
     // "http://127.0.0.1:<port>".
@@ -124,6 +129,7 @@ private:
     void SendChunk(QTcpSocket *socket, QByteArray body, int pieces, int delayMs);
 
     QTcpServer *server_;
+    bool tls_ = false;
     QHash<QByteArray, Response> routes_;
     Response fallback_;
     QHash<QTcpSocket *, QByteArray> pending_;  // bytes of a request not yet complete

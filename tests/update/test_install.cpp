@@ -1,52 +1,69 @@
 #include "common/scriptedprompter.h"
 #include "support/testhttpserver.h"
+#include "support/testkeys.h"
 #include "update/update.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
+#include <QSslSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <zip.h>
 
-// The whole update check against the fixture server: a version list and a zip archive
-// built here, installed into a temporary folder that stands in for the executable's.
+// The whole update check against a local TLS server: a version list and a zip archive
+// built here and signed with scripts/sign-update.sh under a key made for the test, the
+// only certificate trusted made here too, installed into a temporary folder that stands
+// in for the executable's.
 class TestInstall : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void replacesFilesKeepingOldCopies();
-    void restartStartsTheNewExecutable();
-    void uncreatableEntryReportedOnce();
+    void permissionsKept_data();
+    void permissionsKept();
+    void failedEntryChangesNothing_data();
+    void failedEntryChangesNothing();
+    void failedRestartRollsBack();
     void nothingTouched_data();
     void nothingTouched();
-    void pathTraversalRefused();
 
 private:
-    using Entries = QList<QPair<QByteArray, QByteArray>>;  // stored name, content; content
-                                                           // "/" makes a folder entry
+    struct Entry
+    {
+        QByteArray name;
+        QByteArray content;  // "/" makes a folder entry
+        int mode = -1;       // Unix permission bits; -1 none (a DOS entry)
+    };
+    using Entries = QList<Entry>;
     QByteArray Zip(const Entries &entries);
-    void Serve(const QByteArray &archive);
+    QByteArray Sign(const QByteArray &archive, const QString &key);
+    void Serve(const QByteArray &archive, const QByteArray &signature);
+    void ServeSigned(const QByteArray &archive) { Serve(archive, Sign(archive, key_)); }
     bool Check(bool restart);
-    void Write(const QString &name, const QByteArray &content);
+    void Write(const QString &name, const QByteArray &content, int mode = 0644);
     QByteArray Read(const QString &name) const;
     QMap<QString, QByteArray> Snapshot() const;
 
-    struct Launch
-    {
-        QString program;
-        QStringList arguments;
-    };
+    QTemporaryDir keys_;
+    QString key_, otherKey_;  // private keys (files in keys_)
+    QByteArray publicKey_;
+    TestCertificate certificate_, otherCertificate_;
 
     QTemporaryDir *root_ = nullptr;
     QString app_;  // the stand-in executable folder, with a trailing "/"
     TestHttpServer *server_ = nullptr;
     ScriptedPrompter prompter_;
-    QList<Launch> launches_;
+    QStringList launches_;
+    std::function<bool(const QString &, const QStringList &)> launch_;
+    QList<QSslCertificate> trusted_;
 };
 
 namespace {
@@ -55,7 +72,25 @@ const QByteArray kList = "OTHER=v03.00,01/01/2014,other.zip;\r\n"
 const QString kQuestion = QStringLiteral(
     "[3B New version present !&]Program filename -|: KESTRAVON&Version          -|: v01.10"
     "&Release date     -|: 24/12/2013&&Would you download the new file ?");
+const QByteArray kArchivePath = "/software/kestravon110.zip";
+
+// A program that notes its arguments in the file "started" beside itself.
+const QByteArray kScript = "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/started\"\n";
 } // namespace
+
+void TestInstall::initTestCase()
+{
+    // Qt's TLS backend (OpenSSL, loaded at run time) must be there, or https fails.
+    QVERIFY(QSslSocket::supportsSsl());
+    QVERIFY(keys_.isValid());
+    key_ = QStringLiteral("update.pem");
+    otherKey_ = QStringLiteral("other.pem");
+    publicKey_ = MakeSigningKey(keys_.path(), key_);
+    QCOMPARE(publicKey_.size(), 32);
+    QVERIFY(!MakeSigningKey(keys_.path(), otherKey_).isEmpty());
+    QVERIFY(certificate_.Make(keys_.path(), QStringLiteral("server")));
+    QVERIFY(otherCertificate_.Make(keys_.path(), QStringLiteral("stranger")));
+}
 
 void TestInstall::init()
 {
@@ -64,10 +99,15 @@ void TestInstall::init()
     QVERIFY(QDir(root_->path()).mkdir(QStringLiteral("app")));
     app_ = root_->path() + QStringLiteral("/app/");
     server_ = new TestHttpServer;
-    QVERIFY(server_->Listen());
+    QVERIFY(server_->ListenTls(certificate_.certificate, certificate_.key));
     server_->Route("/software/lastversions.txt", TestHttpServer::Ok(kList));
     prompter_ = ScriptedPrompter();
     launches_.clear();
+    launch_ = [this](const QString &program, const QStringList &arguments) {
+        launches_.append(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
+        return true;
+    };
+    trusted_ = {certificate_.certificate};
 }
 
 void TestInstall::cleanup()
@@ -85,17 +125,25 @@ QByteArray TestInstall::Zip(const Entries &entries)
     zip_t *zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!zip)
         return {};
-    for (const auto &e : entries) {
-        if (e.second == "/") {
-            zip_dir_add(zip, e.first.constData(), ZIP_FL_ENC_UTF_8);
+    for (const Entry &e : entries) {
+        if (e.content == "/") {
+            zip_dir_add(zip, e.name.constData(), ZIP_FL_ENC_UTF_8);
             continue;
         }
         // The data must live until zip_close: `entries` outlives it.
-        zip_source_t *src = zip_source_buffer(zip, e.second.constData(), zip_uint64_t(e.second.size()), 0);
-        if (zip_file_add(zip, e.first.constData(), src, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+        zip_source_t *src = zip_source_buffer(zip, e.content.constData(), zip_uint64_t(e.content.size()), 0);
+        const zip_int64_t index = zip_file_add(zip, e.name.constData(), src, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+        if (index < 0) {
             zip_source_free(src);
-            qWarning("zip_file_add %s: %s", e.first.constData(), zip_strerror(zip));
+            continue;
         }
+        // Stored, so that a test can find and damage an entry's bytes.
+        zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_STORE, 0);
+        if (e.mode >= 0)
+            zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
+                                             zip_uint32_t(0100000 | e.mode) << 16);
+        else
+            zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_DOS, 0);
     }
     if (zip_close(zip) != 0)
         return {};
@@ -108,30 +156,52 @@ QByteArray TestInstall::Zip(const Entries &entries)
     return data;
 }
 
-void TestInstall::Serve(const QByteArray &archive)
+// The signature as the release script makes it.
+QByteArray TestInstall::Sign(const QByteArray &archive, const QString &key)
 {
-    server_->Route("/software/kestravon110.zip", TestHttpServer::Ok(archive));
+    const QString path = keys_.filePath(QStringLiteral("archive.zip"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {};
+    f.write(archive);
+    f.close();
+    QProcess p;
+    p.start(QStringLiteral("bash"), {QStringLiteral(KESTRAVON_TESTDATA "/../../scripts/sign-update.sh"), path,
+                                     keys_.filePath(key)});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    QFile sig(path + QStringLiteral(".sig"));
+    return sig.open(QIODevice::ReadOnly) ? sig.readAll() : QByteArray();
+}
+
+void TestInstall::Serve(const QByteArray &archive, const QByteArray &signature)
+{
+    server_->Route(kArchivePath, TestHttpServer::Ok(archive));
+    if (!signature.isNull())
+        server_->Route(kArchivePath + ".sig", TestHttpServer::Ok(signature));
 }
 
 bool TestInstall::Check(bool restart)
 {
     UpdateSite site;
+    site.scheme = "https";
     site.host = server_->HostPort();
+    site.publicKey = publicKey_;
     site.directory = app_;
-    site.executable = QStringLiteral("KESTRAVON");
-    site.launch = [this](const QString &program, const QStringList &arguments) {
-        launches_.append({program, arguments});
-        return true;
-    };
-    site.stallMs = 5000;
+    site.executable = QStringLiteral("kestravon");
+    site.launch = launch_;
+    site.fetch.stallMs = 5000;
+    site.fetch.trusted = trusted_;
     return CheckForUpdate(QStringLiteral("KESTRAVON"), QStringLiteral("v01.09"), restart, prompter_, site);
 }
 
-void TestInstall::Write(const QString &name, const QByteArray &content)
+void TestInstall::Write(const QString &name, const QByteArray &content, int mode)
 {
     QFile f(app_ + name);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(content);
+    f.close();
+    QCOMPARE(::chmod(QFile::encodeName(app_ + name).constData(), mode_t(mode)), 0);
 }
 
 QByteArray TestInstall::Read(const QString &name) const
@@ -140,7 +210,8 @@ QByteArray TestInstall::Read(const QString &name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-// Every file below the temporary root (the stand-in folder and its surroundings).
+// Every file below the temporary root with its permission bits (the stand-in folder and
+// its surroundings).
 QMap<QString, QByteArray> TestInstall::Snapshot() const
 {
     QMap<QString, QByteArray> files;
@@ -149,103 +220,217 @@ QMap<QString, QByteArray> TestInstall::Snapshot() const
     while (it.hasNext()) {
         const QString path = it.next();
         QFile f(path);
+        const QByteArray mode = QByteArray::number(int(f.permissions()), 8) + ' ';
         files.insert(path.mid(root_->path().size()),
-                     it.fileInfo().isDir() ? QByteArray("<dir>") : (f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()));
+                     mode + (it.fileInfo().isDir() ? QByteArray("<dir>")
+                                                   : (f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray())));
     }
     return files;
 }
 
 void TestInstall::replacesFilesKeepingOldCopies()
 {
-    Write(QStringLiteral("KESTRAVON"), "old program");
+    Write(QStringLiteral("kestravon"), "old program");
     Write(QStringLiteral("Help.txt"), "old help");
-    Write(QStringLiteral("KESTRAVON.OLD"), "program of the update before");
+    Write(QStringLiteral("kestravon.OLD"), "program of the update before");
     QVERIFY(QDir(app_).mkdir(QStringLiteral("docs")));
-    const Entries entries = {{"KESTRAVON", "new program"}, {"Help.txt", "new help"},
-                             {"docs/", "/"}, {"docs/manual.txt", "manual"}, {"New.txt", QByteArray(70000, 'n')}};
-    Serve(Zip(entries));
+    const Entries entries = {{"kestravon", "new program"}, {"Help.txt", "new help"}, {"docs/", "/"},
+                             {"docs/manual.txt", "manual"}, {"New.txt", QByteArray(70000, 'n')}};
+    ServeSigned(Zip(entries));
     prompter_.answers = {Prompter::Answer::Ok};
 
     QVERIFY(Check(false));
 
-    QCOMPARE(Read(QStringLiteral("KESTRAVON")), QByteArray("new program"));
-    QCOMPARE(Read(QStringLiteral("KESTRAVON.OLD")), QByteArray("old program"));
+    QCOMPARE(Read(QStringLiteral("kestravon")), QByteArray("new program"));
+    QCOMPARE(Read(QStringLiteral("kestravon.OLD")), QByteArray("old program"));
     QCOMPARE(Read(QStringLiteral("Help.txt")), QByteArray("new help"));
     QCOMPARE(Read(QStringLiteral("Help.txt.OLD")), QByteArray("old help"));
     QCOMPARE(Read(QStringLiteral("docs/manual.txt")), QByteArray("manual"));
     QCOMPARE(Read(QStringLiteral("New.txt")), QByteArray(70000, 'n'));
-    QVERIFY(!QFile::exists(app_ + QStringLiteral("New.txt.OLD")));
-    QVERIFY(!QFile::exists(app_ + QStringLiteral("docs.OLD")));
+    // Nothing else: no temporaries, no set-aside ".OLD" of the update before.
+    QStringList files = QDir(app_).entryList(QDir::Files | QDir::Hidden);
+    files.sort();
+    QCOMPARE(files, (QStringList{"Help.txt", "Help.txt.OLD", "New.txt", "kestravon", "kestravon.OLD"}));
     QCOMPARE(prompter_.Messages(), QStringList{kQuestion});
     QVERIFY(launches_.isEmpty());
-    QCOMPARE(server_->Targets(), (QByteArrayList{"/software/lastversions.txt", "/software/kestravon110.zip"}));
-    const QString host = QString::fromLatin1(server_->HostPort());
+    QCOMPARE(server_->Targets(), (QByteArrayList{"/software/lastversions.txt", kArchivePath, kArchivePath + ".sig"}));
+    const QString base = QString::fromLatin1(server_->BaseUrl());
     QCOMPARE(prompter_.progressTexts,
-             (QStringList{QStringLiteral("read : ") + host + QStringLiteral("/software/lastversions.txt"),
-                          QStringLiteral("read : ") + host + QStringLiteral("/software/kestravon110.zip")}));
+             (QStringList{QStringLiteral("read : ") + base + QStringLiteral("/software/lastversions.txt"),
+                          QStringLiteral("read : ") + base + QString::fromLatin1(kArchivePath),
+                          QStringLiteral("read : ") + base + QString::fromLatin1(kArchivePath + ".sig")}));
 }
 
-void TestInstall::restartStartsTheNewExecutable()
+// The restarted program must run: a shell script stands in for it and is really started.
+void TestInstall::permissionsKept_data()
 {
-    Write(QStringLiteral("KESTRAVON"), "old program");
-    const Entries entries = {{"KESTRAVON", "new program"}};
-    Serve(Zip(entries));
+    QTest::addColumn<int>("entryMode");     // -1: the entry carries none
+    QTest::addColumn<int>("replacedMode");  // the program being replaced
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("entry 0755") << 0755 << 0644 << true;
+    QTest::newRow("no mode: the replaced program's") << -1 << 0750 << true;
+    QTest::newRow("no mode, replaced one not executable") << -1 << 0644 << false;
+}
+
+void TestInstall::permissionsKept()
+{
+    QFETCH(int, entryMode);
+    QFETCH(int, replacedMode);
+    QFETCH(bool, starts);
+    Write(QStringLiteral("kestravon"), "#!/bin/sh\nexit 0\n", replacedMode);
+    const Entries entries = {{"kestravon", kScript, entryMode}, {"readme.txt", "read me"}};
+    ServeSigned(Zip(entries));
     prompter_.answers = {Prompter::Answer::Ok};
-    QVERIFY(Check(true));
-    QCOMPARE(launches_.size(), 1);
-    QCOMPARE(launches_.first().program, app_ + QStringLiteral("KESTRAVON"));
-    QCOMPARE(launches_.first().arguments, QStringList{QStringLiteral("-nocheck")});
+    launch_ = [](const QString &program, const QStringList &arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
+    const mode_t mask = umask(022);
+
+    const bool ok = Check(true);
+    umask(mask);
+
+    QCOMPARE(ok, starts);
+    if (starts) {
+        QTRY_COMPARE(Read(QStringLiteral("started")), QByteArray("-nocheck\n"));
+        const mode_t expected = mode_t(entryMode >= 0 ? entryMode : replacedMode);
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(app_ + "kestravon").constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, expected);
+        QCOMPARE(::stat(QFile::encodeName(app_ + "readme.txt").constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0644));
+        QCOMPARE(prompter_.Messages(), QStringList{kQuestion});
+    } else {
+        QCOMPARE(Read(QStringLiteral("kestravon")), QByteArray("#!/bin/sh\nexit 0\n"));
+        QVERIFY(!QFile::exists(app_ + QStringLiteral("readme.txt")));
+        QCOMPARE(prompter_.Messages(), (QStringList{kQuestion, QStringLiteral("Error starting the new version")}));
+    }
 }
 
-void TestInstall::uncreatableEntryReportedOnce()
+// One entry that cannot be written, in the middle of the archive: the folder stays
+// exactly as it was (contents and permissions), and the failing entry is named.
+void TestInstall::failedEntryChangesNothing_data()
 {
+    QTest::addColumn<QByteArray>("bad");
+    QTest::addColumn<bool>("damaged");  // the entry's stored bytes are damaged after zipping
+    QTest::newRow("damaged entry") << QByteArray("Middle.txt") << true;
+    QTest::newRow("folder missing") << QByteArray("nofolder/B.txt") << false;
+    QTest::newRow("a folder in the way") << QByteArray("docs") << false;
+    QTest::newRow("parent") << QByteArray("../evil.txt") << false;
+    QTest::newRow("parent inside") << QByteArray("docs/../../evil.txt") << false;
+    QTest::newRow("parent, backslash") << QByteArray("..\\evil.txt") << false;
+    QTest::newRow("absolute") << QByteArray("/tmp/kestravon-evil.txt") << false;
+    QTest::newRow("through a link") << QByteArray("link/escape.txt") << false;
+}
+
+void TestInstall::failedEntryChangesNothing()
+{
+    QFETCH(QByteArray, bad);
+    QFETCH(bool, damaged);
+    QVERIFY(QDir(root_->path()).mkdir(QStringLiteral("outside")));
+    QVERIFY(QFile::link(root_->path() + QStringLiteral("/outside"), app_ + QStringLiteral("link")));
+    QVERIFY(QDir(app_).mkdir(QStringLiteral("docs")));
+    Write(QStringLiteral("kestravon"), "old program", 0755);
     Write(QStringLiteral("A.txt"), "old a");
-    const Entries entries = {{"A.txt", "new a"}, {"nofolder/B.txt", "b"}, {"C.txt", "c"}};
-    Serve(Zip(entries));
+    Write(QStringLiteral("A.txt.OLD"), "older a");
+    const QByteArray middle = "MIDDLE-" + QByteArray(5000, 'm');
+    const Entries entries = {{"A.txt", "new a"}, {"kestravon", "new program", 0755}, {bad, middle},
+                             {"C.txt", "c"}};
+    QByteArray archive = Zip(entries);
+    if (damaged) {
+        const int at = int(archive.indexOf(middle));
+        QVERIFY(at > 0);
+        archive[at + 100] = 'X';
+    }
+    ServeSigned(archive);
     prompter_.answers = {Prompter::Answer::Ok};
+    const auto before = Snapshot();
 
     QVERIFY(!Check(true));
 
-    QCOMPARE(prompter_.Messages(),
-             (QStringList{kQuestion, QStringLiteral("Error creating file : nofolder/B.txt")}));
-    QCOMPARE(Read(QStringLiteral("A.txt")), QByteArray("new a"));
-    QCOMPARE(Read(QStringLiteral("A.txt.OLD")), QByteArray("old a"));
-    QCOMPARE(Read(QStringLiteral("C.txt")), QByteArray("c"));
-    QVERIFY(!QDir(app_ + QStringLiteral("nofolder")).exists());
+    QCOMPARE(Snapshot(), before);
+    QVERIFY(!QFile::exists(QStringLiteral("/tmp/kestravon-evil.txt")));
     QVERIFY(launches_.isEmpty());
+    QCOMPARE(prompter_.Messages(),
+             (QStringList{kQuestion, QStringLiteral("Error creating file : ") + QString::fromLatin1(bad).replace('\\', '/')}));
+}
+
+void TestInstall::failedRestartRollsBack()
+{
+    Write(QStringLiteral("kestravon"), "old program", 0755);
+    Write(QStringLiteral("kestravon.OLD"), "older program", 0755);
+    Write(QStringLiteral("Help.txt"), "old help");
+    const Entries entries = {{"kestravon", "new program", 0755}, {"Help.txt", "new help"}, {"New.txt", "new"}};
+    ServeSigned(Zip(entries));
+    prompter_.answers = {Prompter::Answer::Ok};
+    launch_ = [this](const QString &program, const QStringList &) {
+        // The new files are in place when the start is tried.
+        launches_.append(QString::fromLatin1(Read(QStringLiteral("kestravon"))));
+        return program.isEmpty();
+    };
+    const auto before = Snapshot();
+
+    QVERIFY(!Check(true));
+
+    QCOMPARE(launches_, QStringList{QStringLiteral("new program")});
+    QCOMPARE(Snapshot(), before);
+    QCOMPARE(prompter_.Messages(), (QStringList{kQuestion, QStringLiteral("Error starting the new version")}));
 }
 
 void TestInstall::nothingTouched_data()
 {
-    QTest::addColumn<bool>("serveList");
-    QTest::addColumn<int>("archive");  // 0 none (404), 1 a real archive, 2 bytes that are no zip
+    QTest::addColumn<QString>("situation");
     QTest::addColumn<bool>("answerOk");
     QTest::addColumn<QStringList>("messages");
-    const QString url = QStringLiteral("%1/software/kestravon110.zip");
-    QTest::newRow("list not fetched") << false << 1 << true
-        << QStringList{QStringLiteral("Download of %1/software/lastversions.txt failed")};
-    QTest::newRow("archive not fetched") << true << 0 << true
-        << QStringList{kQuestion, QStringLiteral("Download of ") + url + QStringLiteral(" failed")};
-    QTest::newRow("user cancels") << true << 1 << false << QStringList{kQuestion};
-    QTest::newRow("archive unreadable") << true << 2 << true
-        << QStringList{kQuestion, QStringLiteral("Download of ") + url + QStringLiteral(" failed")};
+    const QString listFailed = QStringLiteral("Download of %1/software/lastversions.txt failed");
+    const QString archiveFailed = QStringLiteral("Download of %1") + QString::fromLatin1(kArchivePath)
+        + QStringLiteral(" failed");
+    const QStringList failed = {kQuestion, archiveFailed};
+    QTest::newRow("list not fetched") << "no list" << true << QStringList{listFailed};
+    QTest::newRow("certificate not trusted") << "stranger" << true << QStringList{listFailed};
+    QTest::newRow("archive not fetched") << "no archive" << true << failed;
+    QTest::newRow("user cancels") << "good" << false << QStringList{kQuestion};
+    QTest::newRow("archive unreadable") << "not a zip" << true << failed;
+    QTest::newRow("archive without entries") << "empty" << true << failed;
+    QTest::newRow("archive with folders only") << "folders" << true << failed;
+    QTest::newRow("signature missing") << "no signature" << true << failed;
+    QTest::newRow("signed with another key") << "other key" << true << failed;
+    QTest::newRow("archive changed after signing") << "changed" << true << failed;
+    QTest::newRow("signature cut short") << "short signature" << true << failed;
 }
 
 void TestInstall::nothingTouched()
 {
-    QFETCH(bool, serveList);
-    QFETCH(int, archive);
+    QFETCH(QString, situation);
     QFETCH(bool, answerOk);
     QFETCH(QStringList, messages);
-    Write(QStringLiteral("KESTRAVON"), "old program");
-    Write(QStringLiteral("KESTRAVON.OLD"), "older program");
-    if (!serveList)
+    Write(QStringLiteral("kestravon"), "old program", 0755);
+    Write(QStringLiteral("kestravon.OLD"), "older program");
+    const QByteArray archive = Zip({{"kestravon", "new program", 0755}});
+    const QByteArray signature = Sign(archive, key_);
+    QCOMPARE(signature.size(), 64);
+    Serve(archive, signature);
+    if (situation == QLatin1String("no list")) {
         server_->Route("/software/lastversions.txt", TestHttpServer::Status(404, "missing"));
-    if (archive == 1) {
-        const Entries entries = {{"KESTRAVON", "new program"}};
-        Serve(Zip(entries));
-    } else if (archive == 2) {
-        Serve("<html>this is not the archive</html>");
+    } else if (situation == QLatin1String("stranger")) {
+        trusted_ = {otherCertificate_.certificate};
+    } else if (situation == QLatin1String("no archive")) {
+        server_->Route(kArchivePath, TestHttpServer::Status(404, "missing"));
+    } else if (situation == QLatin1String("not a zip")) {
+        ServeSigned("<html>this is not the archive</html>");
+    } else if (situation == QLatin1String("empty")) {
+        ServeSigned(Zip({}));
+    } else if (situation == QLatin1String("folders")) {
+        ServeSigned(Zip({{"docs/", "/"}}));
+    } else if (situation == QLatin1String("no signature")) {
+        server_->Route(kArchivePath + ".sig", TestHttpServer::Status(404, "missing"));
+    } else if (situation == QLatin1String("other key")) {
+        Serve(archive, Sign(archive, otherKey_));
+    } else if (situation == QLatin1String("changed")) {
+        QByteArray changed = archive;
+        changed[int(changed.indexOf("new program"))] = 'N';
+        Serve(changed, signature);
+    } else if (situation == QLatin1String("short signature")) {
+        Serve(archive, signature.left(63));
     }
     prompter_.answers = {answerOk ? Prompter::Answer::Ok : Prompter::Answer::Cancel};
     const auto before = Snapshot();
@@ -256,43 +441,10 @@ void TestInstall::nothingTouched()
     QVERIFY(launches_.isEmpty());
     for (QString &m : messages)
         if (m.contains(QLatin1String("%1")))
-            m = m.arg(QString::fromLatin1(server_->HostPort()));
+            m = m.arg(QString::fromLatin1(server_->BaseUrl()));
     QCOMPARE(prompter_.Messages(), messages);
     if (!answerOk)
         QCOMPARE(server_->Targets(), QByteArrayList{"/software/lastversions.txt"});
-}
-
-void TestInstall::pathTraversalRefused()
-{
-    // root/outside is a folder beside the stand-in executable folder root/app; app/link
-    // points into it.
-    QVERIFY(QDir(root_->path()).mkdir(QStringLiteral("outside")));
-    const QString outside = root_->path() + QStringLiteral("/outside");
-    QVERIFY(QFile::link(outside, app_ + QStringLiteral("link")));
-    const QByteArray absolute = QFile::encodeName(root_->path() + QStringLiteral("/absolute.txt"));
-    const Entries entries = {{"../evil.txt", "x"},
-                             {absolute, "x"},
-                             {"docs/../../evil2.txt", "x"},
-                             {"..\\evil3.txt", "x"},
-                             {"link/escape.txt", "x"},
-                             {"good.txt", "good"}};
-    Serve(Zip(entries));
-    prompter_.answers = {Prompter::Answer::Ok};
-    const auto before = Snapshot();
-
-    QVERIFY(!Check(true));
-
-    QCOMPARE(prompter_.Messages(),
-             (QStringList{kQuestion,
-                          QStringLiteral("Error creating file : ../evil.txt"),
-                          QStringLiteral("Error creating file : ") + QFile::decodeName(absolute),
-                          QStringLiteral("Error creating file : docs/../../evil2.txt"),
-                          QStringLiteral("Error creating file : ../evil3.txt"),
-                          QStringLiteral("Error creating file : link/escape.txt")}));
-    auto after = Snapshot();
-    QCOMPARE(after.take(QStringLiteral("/app/good.txt")), QByteArray("good"));
-    QCOMPARE(after, before);  // nothing else written, renamed or deleted anywhere
-    QVERIFY(launches_.isEmpty());
 }
 
 QTEST_MAIN(TestInstall)

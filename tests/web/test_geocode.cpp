@@ -185,6 +185,9 @@ void TestGeocode::lookupRequest()
                             "text=%22Via%20Roma%2012%20Citt%C3%A0%20%2000100%20ITALY%22"});
     QCOMPARE(prompter.progressTexts.size(), 1);
     QVERIFY(prompter.progressTexts[0].startsWith(QStringLiteral("read : http://127.0.0.1:")));
+    // Query delimiters typed into the address stay part of the text.
+    QCOMPARE(GeocodeUrl(QStringLiteral("A&B=1+2 #3;50%"), "http://h"),
+             QByteArray("http://h/v1/public/yql?q=select * from geo.placefinder where text=\"A%26B%3D1%2B2 %233%3B50%25\""));
 }
 
 void TestGeocode::lookupAnswer_data()

@@ -5,6 +5,8 @@
 #include "web/lookupfields.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -30,6 +32,8 @@ private Q_SLOTS:
     void acceptChecksLengths();
     void cancelLeavesData();
     void editorRoundTrip();
+    void resultNamesProvider_data();
+    void resultNamesProvider();
 
 private:
     struct Dlg;
@@ -349,6 +353,51 @@ void TestGeocodeDlg::editorRoundTrip()
     f.gps = false;
     QVERIFY(!RunGeocodeLookup(f, prompter, nullptr, server_->BaseUrl()));
     QVERIFY(!f.gps);
+}
+
+// The result column names the service; Nominatim's answers carry OpenStreetMap's
+// attribution, shown once that service has answered.
+void TestGeocodeDlg::resultNamesProvider_data()
+{
+    QTest::addColumn<bool>("nominatim");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("attribution");
+    QTest::addColumn<QStringList>("messages");
+    const QByteArray osm = R"([{"lat":"41.9","lon":"12.5","place_rank":30,"address":{"house_number":"12",)"
+                           R"("road":"Via Roma","city":"Roma","postcode":"00100","country":"Italia"}}])";
+    QTest::newRow("nominatim") << true << osm << "Result from : OpenStreetMap Nominatim"
+                               << "\u00A9 OpenStreetMap contributors" << QStringList();
+    QTest::newRow("nominatim, nothing found") << true << QByteArray("[]") << "Result from : OpenStreetMap Nominatim"
+                                              << "" << QStringList{"Query failed"};
+    QTest::newRow("placefinder") << false << Answer() << "Result from : Yahoo! - Geocoding API" << "" << QStringList();
+}
+
+void TestGeocodeDlg::resultNamesProvider()
+{
+    QFETCH(bool, nominatim);
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, title);
+    QFETCH(QString, attribution);
+    QFETCH(QStringList, messages);
+    server_->Route(nominatim ? QByteArray("/search") : kPath, TestHttpServer::Ok(answer));
+    const NominatimProvider osm(server_->BaseUrl());
+    const PlacefinderProvider placefinder(server_->BaseUrl());
+    Dlg d;
+    d.data.street = QStringLiteral("Via Roma");
+    d.data.number = QStringLiteral("12");
+    d.data.city = QStringLiteral("Roma");
+    d.dlg.reset(new GeocodeDlg(d.data, d.prompter, nominatim ? static_cast<const GeocodeProvider &>(osm) : placefinder));
+    auto *label = d.dlg->findChild<QLabel *>("lbAttribution");
+    QVERIFY(label);
+    QCOMPARE(label->text(), QString());
+    QTest::mouseClick(d.dlg->findChild<QPushButton *>("btQuery"), Qt::LeftButton);
+    QCOMPARE(d.dlg->findChild<QGroupBox *>("boxResult")->title(), title);
+    QCOMPARE(label->text(), attribution);
+    QCOMPARE(d.prompter.Messages(), messages);
+    QCOMPARE(d.dlg->findChild<QPushButton *>("btOK")->isEnabled(), messages.isEmpty());
+    if (messages.isEmpty())
+        QCOMPARE(d.dlg->findChild<QLineEdit *>("esGeoLL")->text(), QStringLiteral("41.900000,12.500000"));
 }
 
 QTEST_MAIN(TestGeocodeDlg)

@@ -168,8 +168,8 @@ void TestInfoBel::requestUrl_data()
     q.country = QStringLiteral("BELGIUM");
     q.phone = QStringLiteral("+32 4/123=5");
     q.lastname = QStringLiteral("unused");
-    QTest::newRow("inverse phone as typed") << q
-        << QByteArray("/it/BELGIUM/inverse.aspx?&qphone=+32%204/123=5&firstrec=0");
+    QTest::newRow("inverse phone, delimiters escaped") << q
+        << QByteArray("/it/BELGIUM/inverse.aspx?&qphone=%2B32%204/123%3D5&firstrec=0");
 }
 
 void TestInfoBel::requestUrl()

@@ -313,7 +313,7 @@ void TestInfoBelDlg::searchKindsReadTheirFields()
     QTest::mouseClick(d.btPrivate, Qt::LeftButton);
     QCOMPARE(server_->Targets(),
              (QByteArrayList{"/it/ITALY/business.aspx?&qkeyword=Rossi%20Pizza&qcityb=Roma&firstrec=0",
-                             "/it/ITALY/inverse.aspx?&qphone=+39%2006&firstrec=0",
+                             "/it/ITALY/inverse.aspx?&qphone=%2B39%2006&firstrec=0",
                              "/it/ITALY/people.aspx?&qlastname=Rossi&qfirstname=Mario&qcity=Roma&firstrec=0"}));
     QCOMPARE(d.dlg.Query().kind, int(Private));
     QCOMPARE(d.dlg.Query().category, QStringLiteral("Pizza"));  // kept from the business search

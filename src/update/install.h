@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Installs the files of an update archive into the program's folder so that a failure at
+// any point leaves the folder as it was:
+//  1. Prepare: every file entry is written to a temporary file beside its target, with
+//     the entry's Unix permission bits (an entry without them: the executable gets the mode
+//     of the file it replaces, any other file 0644 less the umask).
+//  2. Commit: only then is each target kept as target + ".OLD" (a previous ".OLD" is set
+//     aside) and its temporary renamed into place.
+//  3. Rollback undoes whatever Commit did (new files removed, ".OLD" files renamed back,
+//     the set-aside ".OLD" files restored); Finish deletes what was set aside.
+// The destructor removes temporaries that were never committed.
+class ArchiveInstall
+{
+public:
+    enum class Prepared { Ok, Unreadable, NoFiles, EntryFailed };
+
+    ArchiveInstall(const QString &directory, const QString &executable);
+    ~ArchiveInstall();
+    ArchiveInstall(const ArchiveInstall &) = delete;
+    ArchiveInstall &operator=(const ArchiveInstall &) = delete;
+
+    // Writes the temporaries. On EntryFailed, `failedEntry` names the entry (as stored)
+    // and no temporary is left behind.
+    Prepared Prepare(const QByteArray &archive);
+    // True when every file is in place; otherwise everything is undone and
+    // `failedEntry` names the entry that could not be put in place.
+    bool Commit();
+    void Rollback();
+    void Finish();
+
+    QString failedEntry;
+
+private:
+    struct Entry
+    {
+        QString name;     // as stored in the archive
+        QString target;   // directory + name
+        QString temp;     // the prepared file
+        QString aside;    // where a previous target + ".OLD" was moved, if there was one
+        bool hadTarget = false;
+        bool placed = false;
+    };
+    bool PrepareEntry(void *archive, quint64 index, Entry &entry);
+    void RemoveTemporaries();
+
+    QString directory_;
+    QString executable_;
+    QList<Entry> entries_;
+    int committed_ = 0;  // entries Commit has handled (each wholly or not at all)
+};
+
+// True when the program may replace its own files in `directory`: a file can be created
+// there (and therefore renamed). False for a folder the user cannot write, such as one
+// the system's package manager installed into.
+bool CanSelfUpdate(const QString &directory);
