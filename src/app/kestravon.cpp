@@ -623,13 +623,14 @@ void KESTRAVON::AcceptEdit(int k, const EditFields &f)
 
 bool KESTRAVON::LoadFile(const QString &path)
 {
-    if (agenda.Load(path, prompter_)) {
+    const LoadResult loaded = agenda.Load(path, prompter_);
+    if (loaded) {
         ui_->esFilename->setText(path);
         SetupLists();
         UpdateButtons();
         return true;
     }
-    prompter_.Information(AppText::errorLoading + MarkupEscape(MessagePath(path)));
+    prompter_.InformationDetail(AppText::errorLoading + MarkupEscape(MessagePath(path)), loaded.reason);
     return false;
 }
 

@@ -31,7 +31,8 @@ struct CliCommand
 // Every command, in the order the usage text lists them.
 const std::vector<CliCommand> &CliCommands();
 
-// Loads a phonebook; on failure prints "Error loading file : " + path and returns false.
+// Loads a phonebook; on failure prints "Error loading file : " + path, the reason on the
+// next line, and returns false.
 bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter);
 // Saves a phonebook as the editor's Save does; on failure prints "Error saving file : ".
 bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter);

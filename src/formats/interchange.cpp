@@ -2,17 +2,37 @@
 
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "common/safefile.h"
 #include "formats/csv.h"
 #include "formats/vcard.h"
 #include "store/agenda.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 namespace {
 
 QString PathMessage(const char *text, const QString &path)
 {
     return QLatin1String(text) + MarkupEscape(MessagePath(path));
+}
+
+// Opens a CSV file for reading and checks its header; shows "Error reading file : <path>"
+// (with the reason when the file itself was refused) and gives false otherwise.
+bool OpenCsvFile(QFile &file, const QString &path, Prompter &prompter)
+{
+    QString reason;
+    if (OpenInputFile(file, &reason) && CheckCsvHeader(file))
+        return true;
+    prompter.InformationDetail(PathMessage(InterchangeText::kErrorReadingFile, path), reason);
+    return false;
+}
+
+// A file the readers accept (safefile.h); `reason` says why not.
+bool CheckInputFile(const QString &path, QString &reason)
+{
+    QFile file(path);
+    return OpenInputFile(file, &reason);
 }
 
 QString RecordMessage(const char *text, int number, const QString &label)
@@ -37,9 +57,10 @@ bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompt
 
 bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter)
 {
-    if (ImportVCardAt(agenda, slot, user, path, prompter))
+    QString reason;
+    if (CheckInputFile(path, reason) && ImportVCardAt(agenda, slot, user, path, prompter))
         return true;
-    prompter.Information(PathMessage(InterchangeText::kErrorImportingFile, path));
+    prompter.InformationDetail(PathMessage(InterchangeText::kErrorImportingFile, path), reason);
     return false;
 }
 
@@ -48,9 +69,10 @@ InsertVcfResult InsertVcfFile(Agenda &agenda, uint32_t user, const QString &path
     InsertVcfResult result;
     AgendaRecord record;
     record.owner = user;
-    if (!ImportVCard(record, path, prompter)) {
+    QString reason;
+    if (!CheckInputFile(path, reason) || !ImportVCard(record, path, prompter)) {
         result.importFailed = true;
-        if (!prompter.OkCancel(PathMessage(InterchangeText::kErrorImporting, path))) {
+        if (!prompter.OkCancelDetail(PathMessage(InterchangeText::kErrorImporting, path), reason)) {
             result.cancelled = true;
             return result;
         }
@@ -65,23 +87,28 @@ CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, con
                            Prompter &prompter)
 {
     CsvResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !WriteCsvHeader(file)) {
-        prompter.Information(PathMessage(InterchangeText::kErrorCreatingFile, path));
-        result.fileOk = false;
-        return result;
-    }
+    // The file replaces an older one only once it is complete: a write that fails (a full
+    // disk) leaves no cut file behind and fails the whole export.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly) && WriteCsvHeader(file);
     for (int slot : slotList) {
+        if (!written)
+            break;
         const AgendaRecord *record = agenda.RecordAt(slot);
-        if (record && WriteCsvLine(*record, file)) {
+        if (!record) {
+            ++result.failed;
+            prompter.Information(RecordMessage(InterchangeText::kErrorExportingRecord, slot + 1, QString()));
+        } else if (WriteCsvLine(*record, file)) {
             ++result.done;
         } else {
-            ++result.failed;
-            prompter.Information(RecordMessage(InterchangeText::kErrorExportingRecord, slot + 1,
-                                               record ? record->label : QString()));
+            written = false;
         }
     }
-    file.close();
+    if (!written || !file.commit()) {
+        prompter.Information(PathMessage(InterchangeText::kErrorCreatingFile, path));
+        result.fileOk = false;
+        result.done = 0;
+    }
     return result;
 }
 
@@ -90,8 +117,7 @@ CsvResult ImportCsvRecords(Agenda &agenda, const QList<int> &slotList, const QSt
 {
     CsvResult result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !CheckCsvHeader(file)) {
-        prompter.Information(PathMessage(InterchangeText::kErrorReadingFile, path));
+    if (!OpenCsvFile(file, path, prompter)) {
         result.fileOk = false;
         return result;
     }
@@ -117,8 +143,7 @@ CsvResult InsertCsvRecords(Agenda &agenda, uint32_t user, const QString &path, P
 {
     CsvResult result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !CheckCsvHeader(file)) {
-        prompter.Information(PathMessage(InterchangeText::kErrorReadingFile, path));
+    if (!OpenCsvFile(file, path, prompter)) {
         result.fileOk = false;
         return result;
     }

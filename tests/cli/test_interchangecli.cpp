@@ -91,7 +91,7 @@ QByteArray TestInterchangeCli::Bytes(const QString &path)
 bool TestInterchangeCli::LoadAgenda(Agenda &agenda)
 {
     ScriptedPrompter prompter;
-    return agenda.Load(agendaPath_, prompter);
+    return agenda.Load(agendaPath_, prompter).ok;
 }
 
 void TestInterchangeCli::usageErrors_data()

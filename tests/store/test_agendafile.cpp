@@ -340,7 +340,7 @@ void TestAgendaFile::truncatedFiles()
     QVERIFY(WriteAll(path, file));
     ScriptedPrompter p;
     auto a = std::make_unique<Agenda>();
-    QCOMPARE(a->Load(path, p), loads);
+    QCOMPARE(a->Load(path, p).ok, loads);
     if (loads) {
         QTEST(a->slotCount, "slotCount");
     } else {
