@@ -7,7 +7,7 @@ PACKAGES=(
   zlib1g-dev libzip-dev
   xvfb xauth locales python3
   clang libclang-rt-14-dev libbenchmark-dev
-  fonts-dejavu-core desktop-file-utils
+  fonts-dejavu-core desktop-file-utils time
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -73,15 +73,37 @@ bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
     return WriteFilesAtomic({{path, bytes}});
 }
 
+namespace {
+
+// An existing target that is neither a regular file nor a folder.
+bool IsDeviceOrPipe(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool WriteDirectly(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+} // namespace
+
 bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
 {
     // QSaveFile writes beside its target and renames over it on commit; one that is not
     // committed removes its temporary file when destroyed.
     std::vector<std::unique_ptr<QSaveFile>> open;
     for (const auto &[path, bytes] : files) {
+        if (IsDeviceOrPipe(path)) {
+            if (!WriteDirectly(path, bytes))
+                return false;
+            continue;
+        }
         auto file = std::make_unique<QSaveFile>(path);
         // flush() hands the bytes to the system now, so that a full disk or a file size
-        // limit shows before any target is replaced.
+        // limit shows before any target is replaced (commit() would not see that error).
         if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush())
             return false;
         open.push_back(std::move(file));

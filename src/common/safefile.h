@@ -32,6 +32,8 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason = nul
 // Replaces the file at `path` by `bytes`: they are written to a temporary file in the same
 // folder, which takes the target's place (and its permission bits) only when everything
 // was written and flushed. On failure the target is as it was and no temporary file is left.
+// A target that is a device or a pipe (/dev/null, /dev/stdout) is written to directly:
+// replacing it would put a regular file in its place.
 bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
 // The same for files that belong together (a phonebook and its sidecar): every one is
 // written and flushed to its temporary file before the first replaces its target, so a

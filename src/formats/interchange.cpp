@@ -7,8 +7,8 @@
 #include "formats/vcard.h"
 #include "store/agenda.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -87,24 +87,22 @@ CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, con
                            Prompter &prompter)
 {
     CsvResult result;
-    // The file replaces an older one only once it is complete: a write that fails (a full
-    // disk) leaves no cut file behind and fails the whole export.
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly) && WriteCsvHeader(file);
+    // Built in memory and written in one go, so that a write that fails (a full disk)
+    // leaves an older file of that name as it was instead of a cut one.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteCsvHeader(buffer);
     for (int slot : slotList) {
-        if (!written)
-            break;
         const AgendaRecord *record = agenda.RecordAt(slot);
-        if (!record) {
-            ++result.failed;
-            prompter.Information(RecordMessage(InterchangeText::kErrorExportingRecord, slot + 1, QString()));
-        } else if (WriteCsvLine(*record, file)) {
+        if (record && WriteCsvLine(*record, buffer)) {
             ++result.done;
         } else {
-            written = false;
+            ++result.failed;
+            prompter.Information(RecordMessage(InterchangeText::kErrorExportingRecord, slot + 1,
+                                               record ? record->label : QString()));
         }
     }
-    if (!written || !file.commit()) {
+    if (!WriteFileAtomic(path, buffer.data())) {
         prompter.Information(PathMessage(InterchangeText::kErrorCreatingFile, path));
         result.fileOk = false;
         result.done = 0;

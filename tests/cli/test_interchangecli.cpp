@@ -159,7 +159,7 @@ void TestInterchangeCli::importVcfMissingFile()
     const QString missing = dir_->filePath(QStringLiteral("missing.vcf"));
     const Run r = Cli({QStringLiteral("import-vcf"), agendaPath_, QStringLiteral("3"), missing});
     QCOMPARE(r.code, 1);
-    QCOMPARE(r.err, QStringLiteral("Error importing file : ") + missing + QLatin1Char('\n'));
+    QCOMPARE(r.err, QStringLiteral("Error importing file : ") + missing + QStringLiteral("\nThe file does not exist.\n"));
     QCOMPARE(Bytes(agendaPath_), before);
 }
 
