@@ -16,11 +16,13 @@ fail() {
 }
 
 # Runs the program with a file-size limit in KiB. SIGXFSZ is ignored (the program inherits
-# that), so a write past the limit fails with EFBIG as on a full disk.
+# that), so a write past the limit fails with EFBIG as on a full disk. Standard error goes
+# through a pipe, which the limit does not cut.
 limited() {
   local kib=$1
   shift
-  (ulimit -f "$kib" && trap '' XFSZ && exec "$cli" "$@") 2>"$work/err"
+  (ulimit -f "$kib" && trap '' XFSZ && exec "$cli" "$@" 2>&1 >/dev/null) | cat >"$work/err"
+  return "${PIPESTATUS[0]}"
 }
 
 # A CSV file of n records: UTF-16 little-endian with byte-order mark, texts hard to pack.
@@ -54,17 +56,18 @@ phonebook() {
   "$cli" resave "$dir/Agenda.dat" 2>/dev/null || fail "$1: first save failed"
 }
 
-# Runs one limited command that must fail, then checks the folder and that the same command
-# succeeds without the limit (so the limit, and nothing else, made it fail).
-# Usage: cut_short NAME DIR KIB COMMAND ARGS...
+# Runs one limited command that must fail with the message of a failed write, then checks
+# the folder and that the same command succeeds without the limit (so the limit, and nothing
+# else, made it fail). Usage: cut_short NAME DIR KIB MESSAGE COMMAND ARGS...
 cut_short() {
-  local name=$1 dir=$2 kib=$3
-  shift 3
+  local name=$1 dir=$2 kib=$3 message=$4
+  shift 4
   local before status
   before=$(snapshot "$dir")
   limited "$kib" "$@"
   status=$?
   [ "$status" = 1 ] || fail "$name: exit status $status, expected 1: $(cat "$work/err")"
+  grep -q "^$message" "$work/err" || fail "$name: no \"$message\": $(cat "$work/err")"
   [ "$(snapshot "$dir")" = "$before" ] || fail "$name: files changed or left behind: $(ls -A "$dir")"
   "$cli" info "$dir/Agenda.dat" >/dev/null 2>&1 || fail "$name: the phonebook no longer loads"
   "$cli" "$@" 2>/dev/null || fail "$name: fails without the limit too"
@@ -74,27 +77,27 @@ csv 150 >"$work/big.csv"
 csv 3 >"$work/small.csv"
 
 phonebook plain plain
-cut_short "plain phonebook" "$dir" 10 insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
+cut_short "plain phonebook" "$dir" 10 "Error saving file : " insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
 
 phonebook plain-old-backup plain
 echo "older backup" >"$dir/Agenda.BAK"
-cut_short "plain phonebook, backup cut too" "$dir" 4 insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
+cut_short "plain phonebook, backup cut too" "$dir" 4 "Error saving file : " insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
 
 phonebook compressed compressed
-cut_short "compressed phonebook" "$dir" 2 insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
+cut_short "compressed phonebook" "$dir" 2 "Error saving file : " insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
 
 # A sidecar far larger than the packed phonebook (it carries a long line of another key).
 phonebook sidecar compressed
 head -c 30000 /dev/zero | tr '\0' 'x' | sed 's/^/PADDING:/' >>"$dir/Agenda.dat.inf"
 printf '\r\n' >>"$dir/Agenda.dat.inf"
 "$cli" resave "$dir/Agenda.dat" 2>/dev/null || fail "sidecar: save with a long sidecar failed"
-cut_short "sidecar" "$dir" 20 insert-csv "$dir/Agenda.dat" 1 "$work/small.csv"
+cut_short "sidecar" "$dir" 20 "Error saving file : " insert-csv "$dir/Agenda.dat" 1 "$work/small.csv"
 
 phonebook exports plain
 echo "older export" >"$dir/out.vcf"
 echo "older export" >"$dir/out.csv"
-cut_short "vCard export" "$dir" 0 export-vcf "$dir/Agenda.dat" 1 "$dir/out.vcf"
-cut_short "CSV export" "$dir" 2 export-csv "$dir/Agenda.dat" "$dir/out.csv"
+cut_short "vCard export" "$dir" 0 "Error exporting file : " export-vcf "$dir/Agenda.dat" 1 "$dir/out.vcf"
+cut_short "CSV export" "$dir" 2 "Error creating file : " export-csv "$dir/Agenda.dat" "$dir/out.csv"
 
 # A sidecar path that is a folder: refused with the reason, nothing written.
 phonebook sidecar-folder plain
