@@ -9,7 +9,7 @@ PACKAGES=(
   libssl-dev openssl ca-certificates
   xvfb xauth locales python3
   clang libclang-rt-14-dev libbenchmark-dev
-  fonts-dejavu-core desktop-file-utils
+  fonts-dejavu-core desktop-file-utils time
   dpkg-dev file lintian appstream man-db bash-completion
   "$@"
 )

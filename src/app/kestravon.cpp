@@ -641,7 +641,8 @@ void KESTRAVON::AcceptEdit(int k, const EditFields &f)
 
 bool KESTRAVON::LoadFile(const QString &path)
 {
-    if (agenda.Load(path, prompter_)) {
+    const LoadResult loaded = agenda.Load(path, prompter_);
+    if (loaded) {
         // A check report names records of the phonebook that was replaced.
         if (checkReport_)
             checkReport_->close();
@@ -650,7 +651,7 @@ bool KESTRAVON::LoadFile(const QString &path)
         UpdateButtons();
         return true;
     }
-    prompter_.Information(AppText::errorLoading + MarkupEscape(MessagePath(path)));
+    prompter_.InformationDetail(AppText::errorLoading + MarkupEscape(MessagePath(path)), loaded.reason);
     return false;
 }
 

@@ -6,8 +6,13 @@
 
 void CliPrompter::Print(const QString &markup)
 {
-    const QByteArray text = MarkupToPlain(markup).toUtf8();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    PrintPlain(MarkupToPlain(markup));
+}
+
+void CliPrompter::PrintPlain(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);
 }
@@ -19,7 +24,21 @@ void CliPrompter::Information(const QString &markup)
 
 bool CliPrompter::OkCancel(const QString &markup)
 {
-    Print(markup + QStringLiteral("&-> Cancel"));
+    return OkCancelDetail(markup, QString());
+}
+
+// The detail goes on the line after the message, before the answer taken.
+void CliPrompter::InformationDetail(const QString &markup, const QString &detail)
+{
+    Print(markup);
+    if (!detail.isEmpty())
+        PrintPlain(detail);
+}
+
+bool CliPrompter::OkCancelDetail(const QString &markup, const QString &detail)
+{
+    InformationDetail(markup, detail);
+    Print(QStringLiteral("-> Cancel"));
     return false;
 }
 

@@ -14,6 +14,8 @@ public:
 
     void Information(const QString &markup) override;
     bool OkCancel(const QString &markup) override;
+    void InformationDetail(const QString &markup, const QString &detail) override;
+    bool OkCancelDetail(const QString &markup, const QString &detail) override;
     bool YesNo(const QString &markup) override;
     Answer YesNoCancel(const QString &markup) override;
     QStringList ChooseFiles(const FileRequest &request) override;
@@ -24,6 +26,8 @@ public:
 
     // Prints one message on standard error.
     static void Print(const QString &markup);
+    // Prints plain text on standard error as it is (a detail: the line under a message).
+    static void PrintPlain(const QString &text);
 
 private:
     bool yes_;

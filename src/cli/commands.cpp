@@ -50,9 +50,10 @@ const std::vector<CliOption> &CliOptions()
 
 bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter)
 {
-    if (agenda.Load(path, prompter))
+    const LoadResult loaded = agenda.Load(path, prompter);
+    if (loaded)
         return true;
-    prompter.Information(QStringLiteral("Error loading file : ") + MarkupEscape(MessagePath(path)));
+    prompter.InformationDetail(QStringLiteral("Error loading file : ") + MarkupEscape(MessagePath(path)), loaded.reason);
     return false;
 }
 

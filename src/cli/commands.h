@@ -47,7 +47,8 @@ struct CliOption
 // test and the shell completion are built from these two tables.
 const std::vector<CliOption> &CliOptions();
 
-// Loads a phonebook; on failure prints "Error loading file : " + path and returns false.
+// Loads a phonebook; on failure prints "Error loading file : " + path, the reason on the
+// next line, and returns false.
 bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter);
 // Saves a phonebook as the editor's Save does; on failure prints "Error saving file : ".
 bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter);

@@ -40,6 +40,11 @@ public:
     // "&Yes"/"&No"/"Cancel": Answer::Yes, Answer::No or Answer::Cancel.
     virtual Answer YesNoCancel(const QString &markup) = 0;
 
+    // The same boxes with a detail under the message: plain text shown as it is, such as
+    // the reason of a failure. By default the detail becomes the message's last line.
+    virtual void InformationDetail(const QString &markup, const QString &detail);
+    virtual bool OkCancelDetail(const QString &markup, const QString &detail);
+
     // File selector; returns the chosen paths, empty when cancelled.
     virtual QStringList ChooseFiles(const FileRequest &request) = 0;
     QString ChooseFile(const FileRequest &request)

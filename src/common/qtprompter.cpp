@@ -20,13 +20,15 @@ struct ButtonSpec
 };
 
 Prompter::Answer Ask(QWidget *parent, const QString &markup, QMessageBox::Icon icon,
-                     const QList<ButtonSpec> &buttons, Prompter::Answer escape)
+                     const QList<ButtonSpec> &buttons, Prompter::Answer escape, const QString &detail = QString())
 {
     QMessageBox box(parent);
     box.setIcon(icon);
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setTextFormat(Qt::RichText);
     box.setText(MarkupToHtml(markup));
+    if (!detail.isEmpty())
+        box.setInformativeText(detail.toHtmlEscaped());
     QList<QPair<QAbstractButton *, Prompter::Answer>> map;
     for (const ButtonSpec &b : buttons) {
         QPushButton *button = box.addButton(b.text, b.role);
@@ -59,16 +61,26 @@ QWidget *QtPrompter::Parent() const
 
 void QtPrompter::Information(const QString &markup)
 {
+    InformationDetail(markup, QString());
+}
+
+void QtPrompter::InformationDetail(const QString &markup, const QString &detail)
+{
     Ask(Parent(), markup, QMessageBox::Information,
-        {{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole}}, Answer::Ok);
+        {{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole}}, Answer::Ok, detail);
 }
 
 bool QtPrompter::OkCancel(const QString &markup)
 {
+    return OkCancelDetail(markup, QString());
+}
+
+bool QtPrompter::OkCancelDetail(const QString &markup, const QString &detail)
+{
     return Ask(Parent(), markup, QMessageBox::Question,
                {{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole},
                 {QStringLiteral("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
-               Answer::Cancel)
+               Answer::Cancel, detail)
         == Answer::Ok;
 }
 

@@ -19,6 +19,8 @@ public:
 
     void Information(const QString &markup) override;
     bool OkCancel(const QString &markup) override;
+    void InformationDetail(const QString &markup, const QString &detail) override;
+    bool OkCancelDetail(const QString &markup, const QString &detail) override;
     bool YesNo(const QString &markup) override;
     Answer YesNoCancel(const QString &markup) override;
     QStringList ChooseFiles(const FileRequest &request) override;

@@ -25,9 +25,10 @@ void ScriptedPrompter::ClearShown()
     openedUrls.clear();
 }
 
-Prompter::Answer ScriptedPrompter::Take(Shown::Kind kind, const QString &markup, Answer fallback)
+Prompter::Answer ScriptedPrompter::Take(Shown::Kind kind, const QString &markup, Answer fallback,
+                                        const QString &detail)
 {
-    shown.append({kind, markup});
+    shown.append({kind, markup, detail});
     if (answers.isEmpty()) {
         unanswered.append(markup);
         return fallback;
@@ -37,12 +38,22 @@ Prompter::Answer ScriptedPrompter::Take(Shown::Kind kind, const QString &markup,
 
 void ScriptedPrompter::Information(const QString &markup)
 {
-    shown.append({Shown::Kind::Information, markup});
+    InformationDetail(markup, QString());
+}
+
+void ScriptedPrompter::InformationDetail(const QString &markup, const QString &detail)
+{
+    shown.append({Shown::Kind::Information, markup, detail});
 }
 
 bool ScriptedPrompter::OkCancel(const QString &markup)
 {
-    return Take(Shown::Kind::OkCancel, markup, Answer::Cancel) == Answer::Ok;
+    return OkCancelDetail(markup, QString());
+}
+
+bool ScriptedPrompter::OkCancelDetail(const QString &markup, const QString &detail)
+{
+    return Take(Shown::Kind::OkCancel, markup, Answer::Cancel, detail) == Answer::Ok;
 }
 
 bool ScriptedPrompter::YesNo(const QString &markup)
@@ -57,7 +68,7 @@ Prompter::Answer ScriptedPrompter::YesNoCancel(const QString &markup)
 
 QStringList ScriptedPrompter::ChooseFiles(const FileRequest &request)
 {
-    shown.append({Shown::Kind::File, request.title});
+    shown.append({Shown::Kind::File, request.title, QString()});
     fileRequests.append(request);
     if (files.isEmpty()) {
         unanswered.append(request.title);
@@ -89,7 +100,7 @@ void ScriptedPrompter::ProgressClose()
 
 bool ScriptedPrompter::OpenUrl(const QString &url)
 {
-    shown.append({Shown::Kind::Url, url});
+    shown.append({Shown::Kind::Url, url, QString()});
     openedUrls.append(url);
     return openUrlResult;
 }

@@ -19,7 +19,8 @@ public:
     {
         enum class Kind { Information, OkCancel, YesNo, YesNoCancel, File, Url };
         Kind kind;
-        QString text;  // message markup, the file request's title, or the URL
+        QString text;    // message markup, the file request's title, or the URL
+        QString detail;  // the detail under a message (InformationDetail, OkCancelDetail)
     };
 
     // Queued answers, taken from the front.
@@ -49,6 +50,8 @@ public:
 
     void Information(const QString &markup) override;
     bool OkCancel(const QString &markup) override;
+    void InformationDetail(const QString &markup, const QString &detail) override;
+    bool OkCancelDetail(const QString &markup, const QString &detail) override;
     bool YesNo(const QString &markup) override;
     Answer YesNoCancel(const QString &markup) override;
     QStringList ChooseFiles(const FileRequest &request) override;
@@ -58,6 +61,6 @@ public:
     bool OpenUrl(const QString &url) override;
 
 private:
-    Answer Take(Shown::Kind kind, const QString &markup, Answer fallback);
+    Answer Take(Shown::Kind kind, const QString &markup, Answer fallback, const QString &detail = QString());
     int steps_ = 0;
 };

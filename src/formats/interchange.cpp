@@ -2,18 +2,37 @@
 
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "common/safefile.h"
 #include "formats/csv.h"
 #include "formats/vcard.h"
 #include "store/agenda.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
 QString PathMessage(const char *text, const QString &path)
 {
     return QLatin1String(text) + MarkupEscape(MessagePath(path));
+}
+
+// Opens a CSV file for reading and checks its header; shows "Error reading file : <path>"
+// (with the reason when the file itself was refused) and gives false otherwise.
+bool OpenCsvFile(QFile &file, const QString &path, Prompter &prompter)
+{
+    QString reason;
+    if (OpenInputFile(file, &reason) && CheckCsvHeader(file))
+        return true;
+    prompter.InformationDetail(PathMessage(InterchangeText::kErrorReadingFile, path), reason);
+    return false;
+}
+
+// A file the readers accept (safefile.h); `reason` says why not.
+bool CheckInputFile(const QString &path, QString &reason)
+{
+    QFile file(path);
+    return OpenInputFile(file, &reason);
 }
 
 QString RecordMessage(const char *text, int number, const QString &label)
@@ -50,9 +69,10 @@ bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompt
 
 bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter)
 {
-    if (ImportVCardAt(agenda, slot, user, path, prompter))
+    QString reason;
+    if (CheckInputFile(path, reason) && ImportVCardAt(agenda, slot, user, path, prompter))
         return true;
-    prompter.Information(PathMessage(InterchangeText::kErrorImportingFile, path));
+    prompter.InformationDetail(PathMessage(InterchangeText::kErrorImportingFile, path), reason);
     return false;
 }
 
@@ -66,8 +86,7 @@ bool ExportVcfRecords(const Agenda &agenda, const QList<int> &slotList, const QS
             bytes += card.WriteVcfBytes();
         }
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (WriteFileAtomic(path, bytes))
         return true;
     prompter.Information(PathMessage(InterchangeText::kErrorExportingFile, path));
     return false;
@@ -77,15 +96,14 @@ CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, con
                            Prompter &prompter)
 {
     CsvResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !WriteCsvHeader(file)) {
-        prompter.Information(PathMessage(InterchangeText::kErrorCreatingFile, path));
-        result.fileOk = false;
-        return result;
-    }
+    // Built in memory and written in one go, so that a write that fails (a full disk)
+    // leaves an older file of that name as it was instead of a cut one.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteCsvHeader(buffer);
     for (int slot : slotList) {
         const AgendaRecord *record = agenda.RecordAt(slot);
-        if (record && WriteCsvLine(*record, file)) {
+        if (record && WriteCsvLine(*record, buffer)) {
             ++result.done;
         } else {
             ++result.failed;
@@ -93,7 +111,11 @@ CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, con
                                                record ? record->label : QString()));
         }
     }
-    file.close();
+    if (!WriteFileAtomic(path, buffer.data())) {
+        prompter.Information(PathMessage(InterchangeText::kErrorCreatingFile, path));
+        result.fileOk = false;
+        result.done = 0;
+    }
     return result;
 }
 
@@ -102,8 +124,7 @@ CsvResult ImportCsvRecords(Agenda &agenda, const QList<int> &slotList, const QSt
 {
     CsvResult result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !CheckCsvHeader(file)) {
-        prompter.Information(PathMessage(InterchangeText::kErrorReadingFile, path));
+    if (!OpenCsvFile(file, path, prompter)) {
         result.fileOk = false;
         return result;
     }
@@ -129,8 +150,7 @@ CsvResult InsertCsvRecords(Agenda &agenda, uint32_t user, const QString &path, P
 {
     CsvResult result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !CheckCsvHeader(file)) {
-        prompter.Information(PathMessage(InterchangeText::kErrorReadingFile, path));
+    if (!OpenCsvFile(file, path, prompter)) {
         result.fileOk = false;
         return result;
     }

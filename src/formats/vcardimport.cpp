@@ -2,6 +2,7 @@
 
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "common/safefile.h"
 #include "formats/interchange.h"
 #include "formats/vcard.h"
 #include "store/fieldlimits.h"
@@ -11,7 +12,10 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
     std::vector<CardOfFile> cards;
     for (const QString &path : paths) {
         VCard items;
-        items.ReadVcf(path, prompter);  // false also for a last card without END: mapped below
+        QByteArray bytes;
+        QString reason;
+        if (ReadInputFile(path, bytes, &reason))
+            items.ReadVcfBytes(bytes, path, prompter);  // false also for a last card without END: mapped below
         const size_t first = cards.size();
         VCard card;
         while (items.TakeCard(card)) {
@@ -28,6 +32,7 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
             CardOfFile c;
             c.path = path;
             c.failed = true;
+            c.reason = reason;
             cards.push_back(std::move(c));
         }
         for (size_t i = first; i < cards.size(); ++i)
@@ -65,7 +70,7 @@ bool ReportFailedCard(const CardOfFile &card, Prompter &prompter)
     QString text = QLatin1String(InterchangeText::kErrorImporting) + MarkupEscape(MessagePath(card.path));
     if (card.fileCards > 1)
         text += QString::fromLatin1(InterchangeText::kCardNumber).arg(card.number);
-    return prompter.OkCancel(text);
+    return prompter.OkCancelDetail(text, card.reason);
 }
 
 CardInsertResult InsertCards(Agenda &agenda, uint32_t user, const std::vector<CardOfFile> &cards,

@@ -2,11 +2,10 @@
 
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "common/safefile.h"
 #include "common/textcodec.h"
 #include "formats/interchange.h"
 #include "store/agenda.h"
-
-#include <QFile>
 
 #include <cmath>
 
@@ -353,11 +352,11 @@ int FindGroupedProperty(QStringView name)
 
 bool VCard::ReadVcf(const QString &fileName, Prompter &prompter)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file of a sensible size: a device or a huge wrong pick is refused
+    // before anything is read.
+    QByteArray bytes;
+    if (!ReadInputFile(fileName, bytes))
         return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
     return ReadVcfBytes(bytes, fileName, prompter);
 }
 

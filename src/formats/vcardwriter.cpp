@@ -1,9 +1,8 @@
 #include "formats/vcard.h"
 
+#include "common/safefile.h"
 #include "common/textcodec.h"
 #include "store/agenda.h"
-
-#include <QFile>
 
 uint32_t PhoneTypeToParams(uint32_t phoneType)
 {
@@ -74,17 +73,9 @@ QByteArray VCard::WriteVcfBytes()
 
 bool VCard::WriteVcf(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        items_.clear();
-        return false;
-    }
-    const QByteArray bytes = WriteVcfBytes();
-    // A write error (a full disk) is reported too, rather than leaving a cut card behind
-    // as a success.
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    // Written whole or not at all: a full disk leaves an older file of that name as it
+    // was instead of a cut card, and is reported.
+    return WriteFileAtomic(fileName, WriteVcfBytes());
 }
 
 void BuildVCard(const AgendaRecord &record, VCard &card)

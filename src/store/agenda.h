@@ -147,6 +147,17 @@ QString TextOf(const std::array<CodeText, N> &table, uint32_t code)
 }
 } // namespace Codes
 
+// The outcome of Agenda::Load: success, or why the file was not taken, as a sentence for
+// the user, and for a file that stops inside a slot the 0-based index of that slot.
+struct LoadResult
+{
+    bool ok = false;
+    QString reason;
+    int slot = -1;
+
+    explicit operator bool() const { return ok; }
+};
+
 // The in-memory phonebook: a fixed array of slots, the first `userCount` of which are the
 // unit's users.
 class Agenda
@@ -189,9 +200,11 @@ public:
     QString UserName(int index) const;
 
     // Replaces the phonebook from a file (plain or compressed). The file is read into a
-    // scratch phonebook that is taken over only on success, so a failed load leaves this
-    // Agenda exactly as it was.
-    bool Load(const QString &path, Prompter &prompter);
+    // fresh phonebook in its default state that is taken over only on success: nothing of
+    // an earlier file survives a load, and a failed load leaves this Agenda as it was.
+    LoadResult Load(const QString &path, Prompter &prompter);
     // Writes the phonebook to a file in the form it was loaded in, keeping a ".BAK" backup.
+    // The file and its sidecar are replaced only when both were written completely; on
+    // false they are as they were (a backup that could not be written is no failure).
     bool Save(const QString &path, Prompter &prompter);
 };

@@ -2,6 +2,7 @@
 
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "common/safefile.h"
 #include "common/textcodec.h"
 #include "store/sidecar.h"
 
@@ -21,8 +22,10 @@ bool SlotReader::Fill(int need)
 {
     if (end_ - pos_ >= need)
         return true;
-    if (!device_)
+    if (!device_) {
+        ranOut_ = true;
         return false;
+    }
     // Keep the unread tail at the front, then read behind it until `need` bytes are there.
     buffer_.remove(0, pos_);
     end_ -= pos_;
@@ -34,6 +37,8 @@ bool SlotReader::Fill(int need)
             break;
         end_ += int(n);
     }
+    if (end_ < need)
+        ranOut_ = true;
     return end_ >= need;
 }
 
@@ -298,15 +303,18 @@ QString BackupPath(const QString &path)
 
 namespace {
 
-// Reads the slots of an open plain phonebook file into `into`.
-bool ReadAgenda(QIODevice &file, Agenda &into, Prompter &prompter)
+LoadResult Refused(const QString &reason, int slot = -1)
 {
-    SlotReader in(file);
+    return LoadResult{false, reason, slot};
+}
+
+// Reads the slots of a plain phonebook file into `into`, a phonebook in its default state.
+LoadResult ReadAgenda(const QByteArray &bytes, Agenda &into, Prompter &prompter)
+{
+    SlotReader in(bytes);
     char header[kAgendaHeaderSize];
-    if (!in.ReadBytes(header, kAgendaHeaderSize))
-        return false;
-    if (std::memcmp(header, "BCM_AGENDA\0", 11) != 0)
-        return false;
+    if (!in.ReadBytes(header, kAgendaHeaderSize) || std::memcmp(header, "BCM_AGENDA\0", 11) != 0)
+        return Refused(QString::fromLatin1(LoadText::kNotPhonebook));
     const auto *h = reinterpret_cast<const unsigned char *>(header);
     const uint32_t version = (uint32_t(h[12]) << 24) | (uint32_t(h[13]) << 16) | (uint32_t(h[14]) << 8) | h[15];
 
@@ -315,10 +323,16 @@ bool ReadAgenda(QIODevice &file, Agenda &into, Prompter &prompter)
     into.slotCount = 0;
     while (into.slotCount < Agenda::kCapacity) {
         AgendaRecord &slot = into.slots[size_t(into.slotCount)];
+        // Every slot starts empty, so that fields its bytes do not carry hold no defaults.
+        slot = AgendaRecord();
         if (!ReadSlot(slot, in, version, prompter)) {
-            if (into.slotCount >= Agenda::kMinSlots)
+            if (into.slotCount >= Agenda::kMinSlots) {
+                slot = AgendaRecord();
                 break;
-            return false;
+            }
+            const int number = into.slotCount + 1;
+            return Refused(QString::fromLatin1(in.RanOut() ? LoadText::kTruncated : LoadText::kStopped).arg(number),
+                           into.slotCount);
         }
         if (slot.recType != 0)
             ++into.usedCount;
@@ -332,64 +346,58 @@ bool ReadAgenda(QIODevice &file, Agenda &into, Prompter &prompter)
         else
             break;
     }
-    return true;
+    return LoadResult{true, QString(), -1};
 }
 
 // Copies the previous file over the backup. A file that cannot be read (for instance
-// because it does not exist yet) leaves the backup alone; a failed copy is not an error.
+// because it does not exist yet) leaves the backup alone; a backup that cannot be written
+// is not an error, and an older backup then stays as it was.
 void CopyToBackup(const QString &path, const QString &backup)
 {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return;
-    QFile out(backup);
-    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        out.write(bytes);
+    QByteArray bytes;
+    if (ReadInputFile(path, bytes))
+        WriteFileAtomic(backup, bytes);
+}
+
+QString FileName(const QString &path)
+{
+    return QFileInfo(path).fileName();
 }
 
 } // namespace
 
-bool Agenda::Load(const QString &path, Prompter &prompter)
+LoadResult Agenda::Load(const QString &path, Prompter &prompter)
 {
-    const bool isCompressed = !InfGetValue(path, QLatin1String(StoreText::kKeyUsize)).isEmpty();
-    const QString unc = path + QLatin1String(StoreText::kUncompressedSuffix);
-    QString readPath = path;
+    QByteArray sidecar;
+    if (!ReadSidecar(path, sidecar))
+        return Refused(QString::fromLatin1(LoadText::kSidecarUnreadable).arg(FileName(SidecarPath(path))));
+    const bool isCompressed = !SidecarValue(sidecar, QLatin1String(StoreText::kKeyUsize)).isEmpty();
+    QByteArray bytes;
+    QString reason;
+    if (!ReadInputFile(path, bytes, &reason))
+        return Refused(reason);
     if (isCompressed) {
-        if (ZDeCompressFile(path, QString(), prompter) < 0) {
-            QFile::remove(unc);
-            return false;
+        // Inflated in memory: no temporary file, so a compressed phonebook also loads from
+        // a folder that cannot be written.
+        QByteArray plain;
+        const ZResult z = InflateBytes(bytes, plain);
+        if (z != ZResult::Ok) {
+            prompter.Information(QString::fromLatin1(StoreText::kZDeCompressError));
+            return Refused(QString::fromLatin1(z == ZResult::TooLarge ? LoadText::kUnpackedTooLarge : LoadText::kDamaged));
         }
-        readPath = unc;
+        bytes = std::move(plain);
     }
-    // Read into a scratch copy so that a failed load leaves this phonebook untouched.
-    bool ok = false;
-    {
-        auto scratch = std::make_unique<Agenda>(*this);
-        QFile file(readPath);
-        if (file.open(QIODevice::ReadOnly)) {
-            ok = ReadAgenda(file, *scratch, prompter);
-            file.close();
-        }
-        if (ok) {
-            scratch->compressed = isCompressed;
-            *this = std::move(*scratch);
-        }
+    auto fresh = std::make_unique<Agenda>();
+    LoadResult result = ReadAgenda(bytes, *fresh, prompter);
+    if (result) {
+        fresh->compressed = isCompressed;
+        *this = std::move(*fresh);
     }
-    if (isCompressed)
-        QFile::remove(unc);
-    return ok;
+    return result;
 }
 
 bool Agenda::Save(const QString &path, Prompter &prompter)
 {
-    const QString backup = BackupPath(path);
-    if (QFileInfo(backup) != QFileInfo(path))
-        CopyToBackup(path, backup);
-    const QString target = compressed ? path + QLatin1String(StoreText::kUncompressedSuffix) : path;
-
     SlotWriter out;
     out.bytes.reserve(kAgendaHeaderSize + slotCount * 512);
     out.bytes.append(kAgendaHeaderSize, '\0');
@@ -403,31 +411,31 @@ bool Agenda::Save(const QString &path, Prompter &prompter)
     header.WriteU32(size);
     out.bytes.replace(0, kAgendaHeaderSize, header.bytes);
 
-    {
-        QFile file(target);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return false;
-        if (file.write(out.bytes) != out.bytes.size() || !file.flush())
-            return false;
-        file.close();
-        if (file.error() != QFileDevice::NoError)
-            return false;
-    }
-
+    // The sidecar is rewritten from its present lines; one that is there but cannot be
+    // read would lose them, so it fails the save before anything is written.
+    QByteArray sidecar;
+    if (!ReadSidecar(path, sidecar))
+        return false;
+    QByteArray data;
     if (compressed) {
-        const qint64 packed = ZCompressFile(target, path, prompter);
-        if (packed < 0)
+        if (!DeflateBytes(out.bytes, data)) {
+            prompter.Information(QString::fromLatin1(StoreText::kZCompressError));
             return false;
-        InfSetValue(path, QLatin1String(StoreText::kKeyCrcUncompressed),
-                    QString::asprintf("%04x", unsigned(Crc16(out.bytes))), false);
-        InfSetValue(path, QLatin1String(StoreText::kKeyUsize), QString::number(out.bytes.size()), false);
-        InfSetValue(path, QLatin1String(StoreText::kKeySize), QString::number(packed), false);
-        QFile::remove(target);
-        InfUpdateCrc(path);
+        }
+        SidecarSetValue(sidecar, QLatin1String(StoreText::kKeyCrcUncompressed),
+                        QString::asprintf("%04x", unsigned(Crc16(out.bytes))), false);
+        SidecarSetValue(sidecar, QLatin1String(StoreText::kKeyUsize), QString::number(out.bytes.size()), false);
+        SidecarSetValue(sidecar, QLatin1String(StoreText::kKeySize), QString::number(data.size()), false);
     } else {
-        // The file holds exactly these bytes: no need to read it back for its CRC.
-        InfUpdateCrc(path, Crc16(out.bytes));
+        data = std::move(out.bytes);
     }
+    SidecarSetCrc(sidecar, Crc16(data));
+
+    const QString backup = BackupPath(path);
+    if (QFileInfo(backup) != QFileInfo(path))
+        CopyToBackup(path, backup);
+    if (!WriteFilesAtomic({{path, data}, {SidecarPath(path), sidecar}}))
+        return false;
     modified = false;
     return true;
 }

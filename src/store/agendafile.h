@@ -24,6 +24,8 @@ public:
     // Makes the next n bytes available and returns a pointer to them (valid until the
     // next call), or nullptr at the end of the data.
     const char *Take(int n);
+    // True once a read failed because the data ended.
+    bool RanOut() const { return ranOut_; }
 
 private:
     bool Fill(int need);
@@ -32,6 +34,7 @@ private:
     QByteArray buffer_;
     int pos_ = 0;
     int end_ = 0;
+    bool ranOut_ = false;
 };
 
 // Collects the bytes of a phonebook file in memory.
@@ -62,6 +65,16 @@ bool WriteSlot(const AgendaRecord &record, SlotWriter &out, uint32_t version);
 
 // The length question asked by ReadText.
 QString LengthQuestion(int length, int max, const QString &text);
+
+// Why Load refused a file (LoadResult::reason); %1 is a record number or a file name.
+namespace LoadText {
+inline const char *const kNotPhonebook = "The file is not a phonebook file.";
+inline const char *const kTruncated = "The file ends inside record %1.";
+inline const char *const kStopped = "Loading was stopped at record %1, whose text is longer than allowed.";
+inline const char *const kDamaged = "The compressed data is damaged.";
+inline const char *const kUnpackedTooLarge = "The unpacked phonebook is larger than 64 MiB.";
+inline const char *const kSidecarUnreadable = "The sidecar file %1 cannot be read.";
+} // namespace LoadText
 
 // The backup path: the extension of the file-name part replaced by ".BAK", or ".BAK"
 // appended when there is none.

@@ -1,8 +1,10 @@
 #include "store/sidecar.h"
 
 #include "common/prompter.h"
+#include "common/safefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <zlib.h>
 
@@ -124,31 +126,6 @@ void EnsureCrcLine(QByteArray &data)
     data.replace(0, LineEnd(data, 0), QByteArrayLiteral("00000000\r\n"));
 }
 
-bool ReadSidecar(const QString &sidecar, QByteArray &data)
-{
-    QFile f(sidecar);
-    if (!f.exists()) {
-        data.clear();
-        return true;
-    }
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    data = f.readAll();
-    return true;
-}
-
-// Writes the whole sidecar anew.
-bool WriteSidecar(const QString &sidecar, const QByteArray &data)
-{
-    QFile f(sidecar);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    if (f.write(data) != data.size() || !f.flush())
-        return false;
-    f.close();
-    return f.error() == QFileDevice::NoError;
-}
-
 } // namespace
 
 QString SidecarPath(const QString &path)
@@ -156,30 +133,31 @@ QString SidecarPath(const QString &path)
     return path + QLatin1String(StoreText::kSidecarSuffix);
 }
 
-QString InfGetValue(const QString &path, const QString &key)
+bool ReadSidecar(const QString &path, QByteArray &data)
 {
-    QFile f(SidecarPath(path));
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray data = f.readAll();
+    const QString sidecar = SidecarPath(path);
+    data.clear();
+    // A missing sidecar is an empty one; one that is there must be readable.
+    if (!QFileInfo::exists(sidecar) && !QFileInfo(sidecar).isSymLink())
+        return true;
+    return ReadInputFile(sidecar, data);
+}
+
+QString SidecarValue(const QByteArray &data, const QString &key)
+{
     const QByteArray k = key.toLatin1();
     for (int pos = LineEnd(data, 0); pos < data.size(); pos = LineEnd(data, pos)) {
         const QByteArray line = LineAt(data, pos);
-        if (line.size() > k.size() && line.startsWith(k) && line.at(k.size()) == ':')
+        if (LineHasKey(line, k))
             return QString::fromLatin1(line.mid(k.size() + 1));
     }
     return QString();
 }
 
-bool InfSetValue(const QString &path, const QString &key, const QString &value, bool onlyIfPresent)
+void SidecarSetValue(QByteArray &data, const QString &key, const QString &value, bool onlyIfPresent)
 {
-    const QString sidecar = SidecarPath(path);
-    QByteArray data;
-    if (!ReadSidecar(sidecar, data))
-        return false;
     const QByteArray k = key.toLatin1();
     const QByteArray v = value.toLatin1();
-    bool found = false;
     // An empty CRC line gets the placeholder; key lines behind it are still looked at, so
     // that a key is never written twice.
     if (LineAt(data, 0).isEmpty())
@@ -188,18 +166,37 @@ bool InfSetValue(const QString &path, const QString &key, const QString &value, 
         if (LineHasKey(LineAt(data, pos), k)) {
             const int valueStart = pos + int(k.size()) + 1;
             data.replace(valueStart, LineEnd(data, pos) - valueStart, v + "\r\n");
-            found = true;
-            break;
+            return;
         }
     }
-    if (!found) {
-        if (onlyIfPresent)
-            return WriteSidecar(sidecar, data);
-        if (!data.isEmpty() && !data.endsWith('\n'))
-            data += "\r\n";
-        data += k + ':' + v + "\r\n";
-    }
-    return WriteSidecar(sidecar, data);
+    if (onlyIfPresent)
+        return;
+    if (!data.isEmpty() && !data.endsWith('\n'))
+        data += "\r\n";
+    data += k + ':' + v + "\r\n";
+}
+
+void SidecarSetCrc(QByteArray &data, uint16_t dataCrc)
+{
+    EnsureCrcLine(data);
+    data.replace(4, 4, Hex4(dataCrc));
+    const uint16_t sideCrc = Crc16(data.constData() + 4, size_t(data.size() - 4));
+    data.replace(0, 4, Hex4(sideCrc));
+}
+
+QString InfGetValue(const QString &path, const QString &key)
+{
+    QByteArray data;
+    return ReadSidecar(path, data) ? SidecarValue(data, key) : QString();
+}
+
+bool InfSetValue(const QString &path, const QString &key, const QString &value, bool onlyIfPresent)
+{
+    QByteArray data;
+    if (!ReadSidecar(path, data))
+        return false;
+    SidecarSetValue(data, key, value, onlyIfPresent);
+    return WriteFileAtomic(SidecarPath(path), data);
 }
 
 bool InfUpdateCrc(const QString &path)
@@ -212,35 +209,16 @@ bool InfUpdateCrc(const QString &path)
 
 bool InfUpdateCrc(const QString &path, uint16_t dataCrc)
 {
-    const QString sidecar = SidecarPath(path);
     QByteArray data;
-    if (!ReadSidecar(sidecar, data))
+    if (!ReadSidecar(path, data))
         return false;
-    EnsureCrcLine(data);
-    data.replace(4, 4, Hex4(dataCrc));
-    const uint16_t sideCrc = Crc16(data.constData() + 4, size_t(data.size() - 4));
-    data.replace(0, 4, Hex4(sideCrc));
-    return WriteSidecar(sidecar, data);
+    SidecarSetCrc(data, dataCrc);
+    return WriteFileAtomic(SidecarPath(path), data);
 }
 
 // ---- zlib files ---------------------------------------------------------------------
 
 namespace {
-
-// Longest plain phonebook we inflate: far beyond any real one (403 slots of full
-// texts), small enough that a crafted stream cannot fill the disk.
-constexpr qint64 kMaxInflated = qint64(1) << 30;
-
-struct Deflater
-{
-    z_stream zs{};
-    bool ready = false;
-    ~Deflater()
-    {
-        if (ready)
-            deflateEnd(&zs);
-    }
-};
 
 struct Inflater
 {
@@ -253,112 +231,85 @@ struct Inflater
     }
 };
 
-qint64 DoCompress(const QString &source, const QString &destination)
+} // namespace
+
+bool DeflateBytes(const QByteArray &plain, QByteArray &packed)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return -1;
-    QFile out(destination);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return -1;
-    Deflater d;
-    if (deflateInit2(&d.zs, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-        return -1;
-    d.ready = true;
-    QByteArray inBuf(int(kChunk), Qt::Uninitialized);
-    QByteArray outBuf(int(kChunk), Qt::Uninitialized);
-    qint64 written = 0;
-    int flush = Z_NO_FLUSH;
-    do {
-        const qint64 n = in.read(inBuf.data(), kChunk);
-        if (n < 0)
-            return -1;
-        flush = in.atEnd() || n == 0 ? Z_FINISH : Z_NO_FLUSH;
-        d.zs.next_in = reinterpret_cast<Bytef *>(inBuf.data());
-        d.zs.avail_in = uInt(n);
-        int rc = Z_OK;
-        do {
-            d.zs.next_out = reinterpret_cast<Bytef *>(outBuf.data());
-            d.zs.avail_out = uInt(kChunk);
-            rc = deflate(&d.zs, flush);
-            if (rc == Z_STREAM_ERROR)
-                return -1;
-            const qint64 have = kChunk - d.zs.avail_out;
-            if (have > 0 && out.write(outBuf.constData(), have) != have)
-                return -1;
-            written += have;
-        } while (d.zs.avail_out == 0);
-        if (flush == Z_FINISH && rc != Z_STREAM_END)
-            return -1;
-    } while (flush != Z_FINISH);
-    if (!out.flush())
-        return -1;
-    out.close();
-    if (out.error() != QFileDevice::NoError)
-        return -1;
-    return written;
+    // compress2 is deflate with the default level, window 15 and memory level 8, the
+    // zlib wrapper and the default strategy: the form the head unit reads.
+    uLongf length = compressBound(uLong(plain.size()));
+    packed.resize(qsizetype(length));
+    if (compress2(reinterpret_cast<Bytef *>(packed.data()), &length, reinterpret_cast<const Bytef *>(plain.constData()),
+                  uLong(plain.size()), Z_DEFAULT_COMPRESSION)
+        != Z_OK) {
+        packed.clear();
+        return false;
+    }
+    packed.resize(qsizetype(length));
+    return true;
 }
 
-qint64 DoDecompress(const QString &source, const QString &destination)
+ZResult InflateBytes(const QByteArray &packed, QByteArray &plain)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return -1;
-    QFile out(destination);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return -1;
+    plain.clear();
     Inflater z;
     if (inflateInit2(&z.zs, 15) != Z_OK)
-        return -1;
+        return ZResult::DataError;
     z.ready = true;
-    QByteArray inBuf(int(kChunk), Qt::Uninitialized);
-    QByteArray outBuf(int(kChunk), Qt::Uninitialized);
-    qint64 written = 0;
-    int rc = Z_OK;
-    while (rc != Z_STREAM_END) {
-        const qint64 n = in.read(inBuf.data(), kChunk);
-        if (n <= 0)
-            return -1;  // read error, or the stream ends before its end marker
-        z.zs.next_in = reinterpret_cast<Bytef *>(inBuf.data());
-        z.zs.avail_in = uInt(n);
-        do {
-            z.zs.next_out = reinterpret_cast<Bytef *>(outBuf.data());
-            z.zs.avail_out = uInt(kChunk);
-            rc = inflate(&z.zs, Z_NO_FLUSH);
-            if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
-                return -1;
-            const qint64 have = kChunk - z.zs.avail_out;
-            if (have > 0 && out.write(outBuf.constData(), have) != have)
-                return -1;
-            written += have;
-            if (written > kMaxInflated)
-                return -1;
-        } while (rc != Z_STREAM_END && z.zs.avail_out == 0);
+    z.zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.constData()));
+    z.zs.avail_in = uInt(packed.size());
+    // Grows with the output, but never past the largest phonebook a reader accepts: a
+    // small crafted stream cannot make it take all memory.
+    plain.resize(qMin<qint64>(qMax<qint64>(4 * packed.size(), kChunk), kMaxInputFileSize + 1));
+    qint64 have = 0;
+    for (;;) {
+        if (have == plain.size()) {
+            if (have > kMaxInputFileSize) {
+                plain.clear();
+                return ZResult::TooLarge;
+            }
+            plain.resize(qMin<qint64>(2 * have, kMaxInputFileSize + 1));
+        }
+        z.zs.next_out = reinterpret_cast<Bytef *>(plain.data() + have);
+        z.zs.avail_out = uInt(plain.size() - have);
+        const int rc = inflate(&z.zs, Z_NO_FLUSH);
+        have = plain.size() - qint64(z.zs.avail_out);
+        if (rc == Z_STREAM_END)
+            break;
+        // Z_BUF_ERROR with output room left: the input ended before the stream did.
+        if ((rc != Z_OK && rc != Z_BUF_ERROR) || (rc == Z_BUF_ERROR && z.zs.avail_out > 0)) {
+            plain.clear();
+            return ZResult::DataError;
+        }
     }
-    if (!out.flush())
-        return -1;
-    out.close();
-    if (out.error() != QFileDevice::NoError)
-        return -1;
-    return written;
+    plain.resize(have);
+    return ZResult::Ok;
 }
-
-} // namespace
 
 qint64 ZCompressFile(const QString &source, const QString &destination, Prompter &prompter)
 {
     const QString dest = destination.isEmpty() ? source + QStringLiteral(".GZ") : destination;
-    const qint64 n = DoCompress(source, dest);
-    if (n < 0)
-        prompter.Information(QString::fromLatin1(StoreText::kZCompressError));
-    return n;
+    QByteArray plain;
+    QByteArray packed;
+    if (ReadInputFile(source, plain) && DeflateBytes(plain, packed) && WriteFileAtomic(dest, packed))
+        return packed.size();
+    prompter.Information(QString::fromLatin1(StoreText::kZCompressError));
+    return qint64(ZResult::ReadError);
 }
 
 qint64 ZDeCompressFile(const QString &source, const QString &destination, Prompter &prompter)
 {
     const QString dest = destination.isEmpty() ? source + QLatin1String(StoreText::kUncompressedSuffix) : destination;
-    const qint64 n = DoDecompress(source, dest);
-    if (n < 0)
-        prompter.Information(QString::fromLatin1(StoreText::kZDeCompressError));
-    return n;
+    QByteArray packed;
+    QByteArray plain;
+    ZResult result = ZResult::ReadError;
+    if (ReadInputFile(source, packed)) {
+        result = InflateBytes(packed, plain);
+        if (result == ZResult::Ok && !WriteFileAtomic(dest, plain))
+            result = ZResult::WriteError;
+    }
+    if (result == ZResult::Ok)
+        return plain.size();
+    prompter.Information(QString::fromLatin1(StoreText::kZDeCompressError));
+    return qint64(result);
 }

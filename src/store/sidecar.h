@@ -21,6 +21,15 @@ bool FileCrc16(const QString &path, uint16_t &crc);
 
 // The sidecar of a data file is path + ".inf": a CRC line, then "key:value" lines, CR LF.
 QString SidecarPath(const QString &path);
+// Reads the sidecar of `path` (a missing one gives empty data); false when it is there but
+// cannot be read (a folder, a device, unreadable, larger than a reader accepts).
+bool ReadSidecar(const QString &path, QByteArray &data);
+// The same operations on sidecar bytes in memory: the value of `key` (or empty text),
+// setting a key (replaced, or appended unless onlyIfPresent), and the CRC line for a data
+// file of the given CRC.
+QString SidecarValue(const QByteArray &data, const QString &key);
+void SidecarSetValue(QByteArray &data, const QString &key, const QString &value, bool onlyIfPresent);
+void SidecarSetCrc(QByteArray &data, uint16_t dataCrc);
 // The value of `key` in the sidecar of `path`, or empty text.
 QString InfGetValue(const QString &path, const QString &key);
 // Replaces the value of `key`, or appends the key when it is missing and !onlyIfPresent.
@@ -31,13 +40,20 @@ bool InfUpdateCrc(const QString &path);
 // The same with the data file's CRC already known (the caller has just written its bytes).
 bool InfUpdateCrc(const QString &path, uint16_t dataCrc);
 
+// The outcome of inflating; the failures are also the negative results of ZDeCompressFile.
+enum class ZResult : qint64 { Ok = 0, ReadError = -1, DataError = -2, WriteError = -3, TooLarge = -4 };
+// Compresses bytes in memory as one zlib stream (default level, window 15, memory level 8).
+bool DeflateBytes(const QByteArray &plain, QByteArray &packed);
+// Inflates one zlib stream; the output may not grow past kMaxInputFileSize (safefile.h).
+ZResult InflateBytes(const QByteArray &packed, QByteArray &plain);
+
 // Compresses the file `source` into `destination` (empty = source + ".GZ") as one zlib
 // stream. Returns the number of compressed bytes written, or a negative number after
 // showing "ZCompress ERROR".
 qint64 ZCompressFile(const QString &source, const QString &destination, Prompter &prompter);
 // Decompresses the zlib file `source` into `destination` (empty = source + ".unc").
-// Returns the number of bytes written, or a negative number after showing
-// "ZDeCompress ERROR".
+// Returns the number of bytes written, or a negative ZResult after showing
+// "ZDeCompress ERROR". Both write their destination atomically.
 qint64 ZDeCompressFile(const QString &source, const QString &destination, Prompter &prompter);
 
 namespace StoreText {

@@ -67,6 +67,7 @@ private Q_SLOTS:
     void loadWithChangesSaveFails();
     void loadFailureKeepsLists();
     void loadErrorShowsPathLiterally();
+    void loadShowsNothingOfTheLastFile();
     void loadCancelled();
     void saveAsNewName();
     void commandLine_data();
@@ -204,6 +205,7 @@ void TestLoadSave::loadFailureKeepsLists()
     QCOMPARE(p.fileRequests[0].title, QStringLiteral("Load Agenda.dat file"));
     QCOMPARE(p.fileRequests[0].mode, Prompter::FileRequest::Mode::Open);
     QCOMPARE(p.LastMessage(), QStringLiteral("Error loading file : ") + MarkupEscape(notAgenda));
+    QCOMPARE(p.shown.last().detail, QStringLiteral("The file is not a phonebook file."));
     QCOMPARE(SlotsOf(w, 0), rows0);
     QCOMPARE(SlotsOf(w, 1), rows1);
     QVERIFY(*w.agenda.RecordAt(rows0[1]) == first);
@@ -230,6 +232,21 @@ void TestLoadSave::loadErrorShowsPathLiterally()
     QVERIFY(MarkupToHtml(p.LastMessage()).contains(QStringLiteral("a/b &amp; [* c].dat")));
     QCOMPARE(w.Filename(), QStringLiteral("Agenda.dat"));
     QCOMPARE(Tabs(w)->tabText(0), QStringLiteral("User:1"));
+}
+
+void TestLoadSave::loadShowsNothingOfTheLastFile()
+{
+    // The version-81 sample carries fld51 texts; the plain sample has none.
+    ScriptedPrompter p;
+    TestWindow w(p);
+    QVERIFY(w.LoadFile(QStringLiteral(KESTRAVON_TESTDATA "/agenda/version81/Agenda.dat")));
+    QVERIFY(w.LoadFile(SampleAgenda()));
+    int rows = 0;
+    for (int k = 0; k < Tabs(w)->count(); ++k)
+        for (int r = 0; r < w.List(k)->rowCount(); ++r, ++rows)
+            if (const QTableWidgetItem *cell = w.List(k)->item(r, KESTRAVON::colFld51))
+                QCOMPARE(cell->text(), QString());
+    QCOMPARE(rows, 45);
 }
 
 void TestLoadSave::loadCancelled()

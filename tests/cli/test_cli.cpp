@@ -166,9 +166,13 @@ void TestCli::errors_data()
     QTest::newRow("unknown option") << QStringList{QStringLiteral("info"), QStringLiteral("--bogus"), QStringLiteral("a")}
                                     << 2 << QByteArray("usage:");
     QTest::newRow("missing file") << QStringList{QStringLiteral("info"), QStringLiteral("/no/such/Agenda.dat")} << 1
-                                  << QByteArray("Error loading file : /no/such/Agenda.dat\n");
+                                  << QByteArray("Error loading file : /no/such/Agenda.dat\nThe file does not exist.\n");
     QTest::newRow("not a phonebook") << QStringList{QStringLiteral("dump"), QStringLiteral(KESTRAVON_TESTDATA "/agenda/README.md")}
-                                     << 1 << QByteArray("Error loading file : " KESTRAVON_TESTDATA "/agenda/README.md\n");
+                                     << 1
+                                     << QByteArray("Error loading file : " KESTRAVON_TESTDATA
+                                                   "/agenda/README.md\nThe file is not a phonebook file.\n");
+    QTest::newRow("a device") << QStringList{QStringLiteral("info"), QStringLiteral("/dev/zero")} << 1
+                              << QByteArray("Error loading file : /dev/zero\nThe file is not a regular file.\n");
 }
 
 void TestCli::errors()

@@ -97,7 +97,7 @@ QByteArray TestInterchangeCli::Bytes(const QString &path)
 bool TestInterchangeCli::LoadAgenda(Agenda &agenda)
 {
     ScriptedPrompter prompter;
-    return agenda.Load(agendaPath_, prompter);
+    return agenda.Load(agendaPath_, prompter).ok;
 }
 
 void TestInterchangeCli::usageErrors_data()
@@ -167,7 +167,7 @@ void TestInterchangeCli::importVcfMissingFile()
     const QString missing = dir_->filePath(QStringLiteral("missing.vcf"));
     const Run r = Cli({QStringLiteral("import-vcf"), agendaPath_, QStringLiteral("3"), missing});
     QCOMPARE(r.code, 1);
-    QCOMPARE(r.err, QStringLiteral("Error importing file : ") + missing + QLatin1Char('\n'));
+    QCOMPARE(r.err, QStringLiteral("Error importing file : ") + missing + QStringLiteral("\nThe file does not exist.\n"));
     QCOMPARE(Bytes(agendaPath_), before);
 }
 

@@ -1,3 +1,4 @@
+#include "common/safefile.h"
 #include "common/scriptedprompter.h"
 #include "common/textcodec.h"
 #include "store/agenda.h"
@@ -9,6 +10,8 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -70,6 +73,10 @@ private Q_SLOTS:
     void truncatedFiles();
     void failedLoadKeepsPhonebook_data();
     void failedLoadKeepsPhonebook();
+    void refusedFiles_data();
+    void refusedFiles();
+    void loadLeavesNothingOfTheLastFile_data();
+    void loadLeavesNothingOfTheLastFile();
     void lengthQuestion();
     void saveKeepsBackupAndWritesSidecar();
     void backupPath_data();
@@ -77,6 +84,8 @@ private Q_SLOTS:
     void compressedRoundTrip();
     void compressedSampleSavesIdentically();
     void unwritableTarget();
+    void failedSaveChangesNothing_data();
+    void failedSaveChangesNothing();
     void readSlotKeepsFieldsTheBytesDoNotCarry();
 
 private:
@@ -340,7 +349,7 @@ void TestAgendaFile::truncatedFiles()
     QVERIFY(WriteAll(path, file));
     ScriptedPrompter p;
     auto a = std::make_unique<Agenda>();
-    QCOMPARE(a->Load(path, p), loads);
+    QCOMPARE(a->Load(path, p).ok, loads);
     if (loads) {
         QTEST(a->slotCount, "slotCount");
     } else {
@@ -354,22 +363,36 @@ void TestAgendaFile::failedLoadKeepsPhonebook_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("sidecar");  // empty: none
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<int>("slot");
+    const QString notAgenda = QStringLiteral("The file is not a phonebook file.");
+    const QString damaged = QStringLiteral("The compressed data is damaged.");
     const QByteArray good = MakeFile({Record(1, QStringLiteral("A"))}, 401);
-    QTest::newRow("wrong magic") << (QByteArray("BCM_AGENDB") + good.mid(10)) << QByteArray() << QString();
-    QTest::newRow("no zero after magic") << (QByteArray("BCM_AGENDAX") + good.mid(11)) << QByteArray() << QString();
-    QTest::newRow("short header") << good.left(19) << QByteArray() << QString();
-    QTest::newRow("empty file") << QByteArray() << QByteArray() << QString();
+    QTest::newRow("wrong magic") << (QByteArray("BCM_AGENDB") + good.mid(10)) << QByteArray() << QString() << notAgenda << -1;
+    QTest::newRow("no zero after magic") << (QByteArray("BCM_AGENDAX") + good.mid(11)) << QByteArray() << QString()
+                                         << notAgenda << -1;
+    QTest::newRow("short header") << good.left(19) << QByteArray() << QString() << notAgenda << -1;
+    QTest::newRow("empty file") << QByteArray() << QByteArray() << QString() << notAgenda << -1;
     QByteArray absurd = Header(80, 0);
     absurd += QByteArray("\0\0\0\x01\0\0\0\x01\xFF\xFF", 10);
-    QTest::newRow("absurd text length") << absurd << QByteArray() << QString();
+    QTest::newRow("absurd text length") << absurd << QByteArray() << QString()
+                                        << QStringLiteral("The file ends inside record 1.") << 0;
+    QTest::newRow("ends inside slot 7") << good.left(good.size() - 394 * 4 - 2) << QByteArray() << QString()
+                                        << QStringLiteral("The file ends inside record 7.") << 6;
     QTest::newRow("sidecar says compressed, file is plain")
-        << good << QByteArray("00000000\r\nUSIZE:5\r\n") << QStringLiteral("ZDeCompress ERROR");
+        << good << QByteArray("00000000\r\nUSIZE:5\r\n") << QStringLiteral("ZDeCompress ERROR") << damaged << -1;
     QByteArray corrupt = qCompress(good).mid(4);  // a zlib stream...
     corrupt[corrupt.size() / 2] = char(corrupt[corrupt.size() / 2] ^ 0x55);  // ...damaged
-    QTest::newRow("corrupt zlib stream") << corrupt << QByteArray("00000000\r\nUSIZE:1\r\n") << QStringLiteral("ZDeCompress ERROR");
+    QTest::newRow("corrupt zlib stream") << corrupt << QByteArray("00000000\r\nUSIZE:1\r\n")
+                                         << QStringLiteral("ZDeCompress ERROR") << damaged << -1;
     QByteArray truncated = qCompress(good).mid(4);
     truncated.chop(20);
-    QTest::newRow("truncated zlib stream") << truncated << QByteArray("00000000\r\nUSIZE:1\r\n") << QStringLiteral("ZDeCompress ERROR");
+    QTest::newRow("truncated zlib stream") << truncated << QByteArray("00000000\r\nUSIZE:1\r\n")
+                                           << QStringLiteral("ZDeCompress ERROR") << damaged << -1;
+    // 65 MiB of zeros packed into some 65 KB: refused once the output passes 64 MiB.
+    QTest::newRow("unpacks past 64 MiB") << qCompress(good + QByteArray(65 << 20, '\0')).mid(4)
+                                         << QByteArray("00000000\r\nUSIZE:1\r\n") << QStringLiteral("ZDeCompress ERROR")
+                                         << QStringLiteral("The unpacked phonebook is larger than 64 MiB.") << -1;
 }
 
 void TestAgendaFile::failedLoadKeepsPhonebook()
@@ -377,6 +400,8 @@ void TestAgendaFile::failedLoadKeepsPhonebook()
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, sidecar);
     QFETCH(QString, message);
+    QFETCH(QString, reason);
+    QFETCH(int, slot);
     const QString path = Path(QStringLiteral("bad.dat"));
     QVERIFY(WriteAll(path, file));
     if (!sidecar.isEmpty())
@@ -386,7 +411,10 @@ void TestAgendaFile::failedLoadKeepsPhonebook()
     AgendaRecord mine = Record(0, QStringLiteral("MINE"));
     a->InsertRecord(mine);
     const auto before = std::make_unique<Agenda>(*a);
-    QVERIFY(!a->Load(path, p));
+    const LoadResult result = a->Load(path, p);
+    QVERIFY(!result);
+    QCOMPARE(result.reason, reason);
+    QCOMPARE(result.slot, slot);
     QCOMPARE(a->slotCount, before->slotCount);
     QCOMPARE(a->usedCount, before->usedCount);
     QCOMPARE(a->userCount, before->userCount);
@@ -396,7 +424,82 @@ void TestAgendaFile::failedLoadKeepsPhonebook()
         QCOMPARE(a->slots[size_t(i)], before->slots[size_t(i)]);
     QCOMPARE(p.Messages(), message.isEmpty() ? QStringList() : QStringList{message});
     QVERIFY(!QFile::exists(path + QStringLiteral(".unc")));
-    QVERIFY(!a->Load(Path(QStringLiteral("missing.dat")), p));
+}
+
+void TestAgendaFile::refusedFiles_data()
+{
+    QTest::addColumn<QString>("name");  // in the test folder, or an absolute path
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing.dat" << "The file does not exist.";
+    QTest::newRow("folder") << "folder.dat" << "The file is not a regular file.";
+    QTest::newRow("/dev/zero") << "/dev/zero" << "The file is not a regular file.";
+    QTest::newRow("/dev/urandom") << "/dev/urandom" << "The file is not a regular file.";
+    QTest::newRow("over 64 MiB") << "huge.dat" << "The file is larger than 64 MiB.";
+    QTest::newRow("sidecar is a folder") << "sidecar.dat" << "The sidecar file sidecar.dat.inf cannot be read.";
+}
+
+void TestAgendaFile::refusedFiles()
+{
+    QFETCH(QString, name);
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("folder.dat")));
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("sidecar.dat.inf")));
+    QVERIFY(WriteAll(Path(QStringLiteral("sidecar.dat")), ReadAll(Sample(QStringLiteral("Agenda.dat")))));
+    QFile huge(Path(QStringLiteral("huge.dat")));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.write(MakeFile({}, 403)) > 0 && huge.resize(kMaxInputFileSize + 1));  // sparse: no disk used
+    huge.close();
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QElapsedTimer timer;
+    timer.start();
+    const LoadResult result = a->Load(name.startsWith(QLatin1Char('/')) ? name : Path(name), p);
+    QVERIFY(timer.elapsed() < 1000);
+    QVERIFY(!result.ok);
+    QTEST(result.reason, "reason");
+    QCOMPARE(a->UserName(0), QStringLiteral("User:1"));
+}
+
+void TestAgendaFile::loadLeavesNothingOfTheLastFile_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    AgendaRecord withNav = Record(1, QStringLiteral("NAV"));
+    withNav.nav.navFlags = kNavGps | kNavPostal | kNavPoi;
+    withNav.nav.lat.FromDegrees(48.1);
+    withNav.nav.lon.FromDegrees(-11.5);
+    withNav.nav.posCode.fill(7);
+    withNav.nav.poiLabel = QStringLiteral("POI");
+    AgendaRecord extra = Record(1, QStringLiteral("EXTRA"));
+    QList<AgendaRecord> all403(403, AgendaRecord());
+    all403[0] = Record(1, QStringLiteral("U"));
+    all403[402] = extra;
+    QTest::newRow("version 81, then plain") << ReadAll(Sample(QStringLiteral("version81/Agenda.dat")))
+                                            << ReadAll(Sample(QStringLiteral("Agenda.dat")));
+    QTest::newRow("navigation data, then none")
+        << MakeFile({Record(1, QStringLiteral("U")), withNav}, 401)
+        << MakeFile({Record(1, QStringLiteral("U")), Record(1, QStringLiteral("NAV"))}, 401);
+    QTest::newRow("403 slots, then 401") << MakeFile(all403, 403) << MakeFile({Record(1, QStringLiteral("U"))}, 401);
+    QTest::newRow("used slot, then free") << MakeFile({Record(1, QStringLiteral("U")), withNav}, 401)
+                                          << MakeFile({Record(1, QStringLiteral("U"))}, 401);
+}
+
+void TestAgendaFile::loadLeavesNothingOfTheLastFile()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QVERIFY(WriteAll(Path(QStringLiteral("first.dat")), first));
+    QVERIFY(WriteAll(Path(QStringLiteral("second.dat")), second));
+    ScriptedPrompter p;
+    auto both = std::make_unique<Agenda>();
+    QVERIFY(both->Load(Path(QStringLiteral("first.dat")), p));
+    QVERIFY(both->Load(Path(QStringLiteral("second.dat")), p));
+    auto only = std::make_unique<Agenda>();
+    QVERIFY(only->Load(Path(QStringLiteral("second.dat")), p));
+    // Every slot, also those outside slotCount and the fields of free slots.
+    for (int i = 0; i < Agenda::kCapacity; ++i)
+        QCOMPARE(both->slots[size_t(i)], only->slots[size_t(i)]);
+    QCOMPARE(both->slotCount, only->slotCount);
+    QCOMPARE(both->userCount, only->userCount);
 }
 
 void TestAgendaFile::lengthQuestion()
@@ -435,11 +538,14 @@ void TestAgendaFile::saveKeepsBackupAndWritesSidecar()
     const QByteArray old("previous contents");
     QVERIFY(WriteAll(path, old));
     QVERIFY(WriteAll(Path(QStringLiteral("Agenda.BAK")), "older backup"));
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, mode));
     ScriptedPrompter p;
     auto a = std::make_unique<Agenda>();
     a->modified = true;
     QVERIFY(a->Save(path, p));
     QVERIFY(!a->modified);
+    QCOMPARE(QFile::permissions(path), mode);
     QCOMPARE(ReadAll(Path(QStringLiteral("Agenda.BAK"))), old);
     const QByteArray saved = ReadAll(path);
     QCOMPARE(saved.left(16), QByteArray("BCM_AGENDA\0\0\0\0\0\x50", 16));
@@ -531,6 +637,50 @@ void TestAgendaFile::unwritableTarget()
     QVERIFY(a->modified);
     QVERIFY(!a->Save(Path(QStringLiteral("no/such/folder/Agenda.dat")), p));
     QVERIFY(a->modified);
+}
+
+void TestAgendaFile::failedSaveChangesNothing_data()
+{
+    QTest::addColumn<bool>("compressed");
+    QTest::addColumn<QString>("cause");
+    for (const bool compressed : {false, true}) {
+        const char *form = compressed ? "compressed, " : "plain, ";
+        QTest::newRow(QByteArray(form + QByteArray("sidecar is a folder")).constData()) << compressed << "sidecar folder";
+        QTest::newRow(QByteArray(form + QByteArray("read-only folder")).constData()) << compressed << "read-only";
+    }
+}
+
+void TestAgendaFile::failedSaveChangesNothing()
+{
+    QFETCH(bool, compressed);
+    QFETCH(QString, cause);
+    if (cause == QLatin1String("read-only") && geteuid() == 0)
+        QSKIP("Runs as root, whom permission bits do not stop.");
+    const QString path = Path(QStringLiteral("Agenda.dat"));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(Sample(QStringLiteral("Agenda.dat")), p));
+    a->compressed = compressed;
+    QVERIFY(a->Save(path, p));
+    QVERIFY(WriteAll(Path(QStringLiteral("Agenda.BAK")), "older backup"));
+    QVERIFY(a->StoreRecord(1, Record(2, QStringLiteral("CHANGED"))));
+    if (cause == QLatin1String("sidecar folder")) {
+        QVERIFY(QFile::remove(SidecarPath(path)));
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("Agenda.dat.inf")));
+    }
+    const QByteArray before = ReadAll(path);
+    const QByteArray sidecarBefore = ReadAll(SidecarPath(path));
+    const QStringList files = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (cause == QLatin1String("read-only"))
+        QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner));
+    const bool saved = a->Save(path, p);
+    QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!saved);
+    QVERIFY(a->modified);
+    QCOMPARE(ReadAll(path), before);
+    QCOMPARE(ReadAll(SidecarPath(path)), sidecarBefore);
+    QCOMPARE(ReadAll(Path(QStringLiteral("Agenda.BAK"))), QByteArray("older backup"));
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
 }
 
 void TestAgendaFile::readSlotKeepsFieldsTheBytesDoNotCarry()

@@ -1,0 +1,115 @@
+#include "common/safefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <memory>
+
+bool OpenInputFile(QFile &file, QString *reason)
+{
+    const char *why = nullptr;
+    // Looked at before opening: opening a pipe would wait for a writer.
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        why = SafeFileText::kMissing;
+    else if (!info.isFile())
+        why = SafeFileText::kNotRegular;
+    else if (info.size() > kMaxInputFileSize)
+        why = SafeFileText::kTooLarge;
+    else if (!file.open(QIODevice::ReadOnly))
+        why = SafeFileText::kUnreadable;
+    // ... and again on the open file, in case the name now leads somewhere else.
+    else if (file.isSequential())
+        why = SafeFileText::kNotRegular;
+    else if (file.size() > kMaxInputFileSize)
+        why = SafeFileText::kTooLarge;
+    if (!why)
+        return true;
+    file.close();
+    if (reason)
+        *reason = QString::fromLatin1(why);
+    return false;
+}
+
+bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
+{
+    QFile file(path);
+    if (!OpenInputFile(file, reason))
+        return false;
+    // Read up to one byte past the limit, so that a file that grows while it is read is
+    // still refused rather than followed without end.
+    bytes.resize(qMin(file.size(), kMaxInputFileSize) + 1);
+    qint64 have = 0;
+    const char *why = nullptr;
+    for (;;) {
+        if (have == bytes.size()) {
+            if (have > kMaxInputFileSize) {
+                why = SafeFileText::kTooLarge;
+                break;
+            }
+            bytes.resize(qMin(2 * have, kMaxInputFileSize + 1));
+        }
+        const qint64 n = file.read(bytes.data() + have, bytes.size() - have);
+        if (n < 0) {
+            why = SafeFileText::kUnreadable;
+            break;
+        }
+        if (n == 0)
+            break;
+        have += n;
+    }
+    bytes.resize(have);
+    if (!why)
+        return true;
+    bytes.clear();
+    if (reason)
+        *reason = QString::fromLatin1(why);
+    return false;
+}
+
+bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
+{
+    return WriteFilesAtomic({{path, bytes}});
+}
+
+namespace {
+
+// An existing target that is neither a regular file nor a folder.
+bool IsDeviceOrPipe(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool WriteDirectly(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+} // namespace
+
+bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
+{
+    // QSaveFile writes beside its target and renames over it on commit; one that is not
+    // committed removes its temporary file when destroyed.
+    std::vector<std::unique_ptr<QSaveFile>> open;
+    for (const auto &[path, bytes] : files) {
+        if (IsDeviceOrPipe(path)) {
+            if (!WriteDirectly(path, bytes))
+                return false;
+            continue;
+        }
+        auto file = std::make_unique<QSaveFile>(path);
+        // flush() hands the bytes to the system now, so that a full disk or a file size
+        // limit shows before any target is replaced (commit() would not see that error).
+        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush())
+            return false;
+        open.push_back(std::move(file));
+    }
+    for (const auto &file : open)
+        if (!file->commit())
+            return false;
+    return true;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+class QFile;
+
+// Reading and writing the user's files safely: readers take only regular files of a
+// sensible size, writers replace a file only once its new contents are complete.
+
+// The largest file a reader accepts (phonebook, sidecar, vCard, CSV): far beyond any real
+// one, small enough that a wrong pick cannot exhaust memory.
+constexpr qint64 kMaxInputFileSize = qint64(64) * 1024 * 1024;
+
+namespace SafeFileText {
+inline const char *const kMissing = "The file does not exist.";
+inline const char *const kUnreadable = "The file cannot be read.";
+inline const char *const kNotRegular = "The file is not a regular file.";
+inline const char *const kTooLarge = "The file is larger than 64 MiB.";
+} // namespace SafeFileText
+
+// Opens `file` (its name already set) for reading when it is a regular file of at most
+// kMaxInputFileSize bytes, so that a device, a pipe or an endless stream is refused before
+// anything is read. On failure `reason` (when given) says why, as a sentence for the user.
+bool OpenInputFile(QFile &file, QString *reason = nullptr);
+// Reads a whole file under the same rules.
+bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason = nullptr);
+
+// Replaces the file at `path` by `bytes`: they are written to a temporary file in the same
+// folder, which takes the target's place (and its permission bits) only when everything
+// was written and flushed. On failure the target is as it was and no temporary file is left.
+// A target that is a device or a pipe (/dev/null, /dev/stdout) is written to directly:
+// replacing it would put a regular file in its place.
+bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
+// The same for files that belong together (a phonebook and its sidecar): every one is
+// written and flushed to its temporary file before the first replaces its target, so a
+// file that cannot be written leaves all of them as they were. They replace their targets
+// in the given order; should a later rename fail after an earlier one, the earlier file
+// stays replaced and the result is false.
+bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files);
