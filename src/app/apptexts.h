@@ -49,6 +49,7 @@ inline const QString labelModified
     = QStringLiteral("Label modified: clear \"voice record index\" informations ?");
 inline const QString tooLong = QStringLiteral("Please enter no more than %1 characters.");
 inline const QString nullValue = QStringLiteral("Null value not allowed.");
+inline const QString invalidGps = QStringLiteral("Invalid GPS position.");
 
 // Context menu.
 inline const QString menuSelectAll = QStringLiteral("Select all");

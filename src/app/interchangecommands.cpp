@@ -81,6 +81,8 @@ void KESTRAVON::BuildImportMenu(QMenu &menu)
 
 void KESTRAVON::ExportMenu()
 {
+    if (!CommitCellEdit())
+        return;
     QMenu menu(this);
     BuildExportMenu(menu);
     menu.exec(QCursor::pos());
@@ -88,6 +90,8 @@ void KESTRAVON::ExportMenu()
 
 void KESTRAVON::ImportMenu()
 {
+    if (!CommitCellEdit())
+        return;
     QMenu menu(this);
     BuildImportMenu(menu);
     menu.exec(QCursor::pos());
@@ -98,6 +102,8 @@ void KESTRAVON::ImportMenu()
 
 void KESTRAVON::ExportVcf()
 {
+    if (!CommitCellEdit())
+        return;
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
             Mode::Save, RecordTitle(InterchangeText::kExportVcfTitle, r.slot, r.label), VcfName(r.label)));
@@ -110,6 +116,8 @@ void KESTRAVON::ExportVcf()
 
 void KESTRAVON::ImportVcf()
 {
+    if (!CommitCellEdit())
+        return;
     const int t = CurrentTab();
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
@@ -125,6 +133,8 @@ void KESTRAVON::ImportVcf()
 
 void KESTRAVON::InsertVcf()
 {
+    if (!CommitCellEdit())
+        return;
     const QStringList files = prompter_.ChooseFiles(
         fsVcf.Request(Mode::OpenMany, QLatin1String(InterchangeText::kInsertVcfTitle), QString()));
     if (files.isEmpty())
@@ -146,6 +156,8 @@ void KESTRAVON::InsertVcf()
 
 void KESTRAVON::ExportCsv()
 {
+    if (!CommitCellEdit())
+        return;
     const QString path = prompter_.ChooseFile(
         fsCsv.Request(Mode::Save, QLatin1String(InterchangeText::kExportCsvTitle), QString()));
     if (path.isEmpty())
@@ -159,6 +171,8 @@ void KESTRAVON::ExportCsv()
 
 void KESTRAVON::ImportCsv()
 {
+    if (!CommitCellEdit())
+        return;
     const QString path = prompter_.ChooseFile(
         fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kImportCsvTitle), QString()));
     if (path.isEmpty())
@@ -174,6 +188,8 @@ void KESTRAVON::ImportCsv()
 
 void KESTRAVON::InsertCsv()
 {
+    if (!CommitCellEdit())
+        return;
     const QString path = prompter_.ChooseFile(
         fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kInsertCsvTitle), QString()));
     if (path.isEmpty())

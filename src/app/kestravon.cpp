@@ -1,6 +1,7 @@
 #include "app/kestravon.h"
 
 #include "app/apptexts.h"
+#include "app/celledit.h"
 #include "common/markup.h"
 #include "common/prompter.h"
 #include "common/textcodec.h"
@@ -22,6 +23,8 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableWidget>
+
+#include <algorithm>
 
 static void InitAgendaImages()
 {
@@ -53,61 +56,6 @@ bool StartsHidden(int c)
 
 const QColor kPaper(235, 235, 255);
 
-
-// Cell editor of the record lists. The typed text never goes into the list directly:
-// it is handed to the window once the editor has closed, which checks it, asks its
-// questions, stores the record and rewrites the row from the slot.
-class RowEditDelegate : public QStyledItemDelegate
-{
-public:
-    RowEditDelegate(KESTRAVON *window, int list)
-        : QStyledItemDelegate(window), window_(window), list_(list)
-    {
-    }
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
-                          const QModelIndex &index) const override
-    {
-        if (index.column() == KESTRAVON::colRecord)
-            return nullptr;
-        auto *edit = new QLineEdit(parent);
-        edit->setFrame(false);
-        return edit;
-    }
-
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        if (auto *edit = qobject_cast<QLineEdit *>(editor))
-            edit->setText(index.data(Qt::DisplayRole).toString());
-    }
-
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
-    {
-        auto *edit = qobject_cast<QLineEdit *>(editor);
-        if (!edit)
-            return;
-        const QString text = edit->text();
-        if (text == index.data(Qt::DisplayRole).toString())
-            return;
-        const int slot = model->index(index.row(), KESTRAVON::colRecord).data().toInt() - 1;
-        const int column = index.column();
-        KESTRAVON *window = window_;
-        const int k = list_;
-        // Questions and messages must not open while the editor is still closing.
-        QMetaObject::invokeMethod(
-            window,
-            [window, k, slot, column, text] {
-                const int row = window->FindRow(k, slot);
-                if (row >= 0)
-                    window->EditCell(k, row, column, text);
-            },
-            Qt::QueuedConnection);
-    }
-
-private:
-    KESTRAVON *window_;
-    int list_;
-};
 
 } // namespace
 
@@ -155,6 +103,9 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
 
 KESTRAVON::~KESTRAVON()
 {
+    // An editor still open would hand its text over while the lists are torn down.
+    for (RowEditDelegate *delegate : delegates_)
+        delegate->Abandon();
     delete ui_;
 }
 
@@ -170,8 +121,12 @@ void KESTRAVON::BuildList(int k)
 
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    list->setItemDelegate(new RowEditDelegate(this, k));
+    // A click on the selected cell edits it through ClickToEdit, which waits out a
+    // possible double-click first.
+    list->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    delegates_[size_t(k)] = new RowEditDelegate(this, k);
+    list->setItemDelegate(delegates_[size_t(k)]);
+    new ClickToEdit(list);
     list->setSortingEnabled(false);  // sorting happens once per title click
     list->setWordWrap(false);
     list->verticalHeader()->hide();
@@ -433,6 +388,8 @@ void KESTRAVON::StepCursor(bool next, int &slot)
 
 void KESTRAVON::EditCurrent()
 {
+    if (!CommitCellEdit())
+        return;
     const int row = CurrentList()->currentRow();
     if (row < 0)
         return;
@@ -502,6 +459,8 @@ void KESTRAVON::ShowColumnMenu(int k, const QPoint &pos)
 
 void KESTRAVON::SortColumn(int k, int column)
 {
+    if (!CommitCellEdit())
+        return;
     QTableWidget *list = List(k);
     bool ascending = true;
     if (sortColumn_[size_t(k)] == column)
@@ -538,6 +497,74 @@ int KESTRAVON::ColumnMaximum(int column)
     return 0;
 }
 
+bool KESTRAVON::IsEditableColumn(int column)
+{
+    return column > colRecord && column < kColumnCount && column != colFld51;
+}
+
+QString KESTRAVON::CellRefusal(int column, const QString &text)
+{
+    const int max = ColumnMaximum(column);
+    if (text.size() > max)
+        return AppText::tooLong.arg(max);
+    if (column == colLabel && text.isEmpty())
+        return AppText::nullValue;
+    // A text without any digit holds no coordinate; reading it would store N0,W0.
+    if (column == colNav && !text.isEmpty()
+        && std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
+        return AppText::invalidGps;
+    return QString();
+}
+
+void KESTRAVON::QueueCellEdit(int k, int slot, int column, const QString &text)
+{
+    typed_.append({k, slot, column, text});
+    QMetaObject::invokeMethod(this, [this] { ApplyCellEdits(); }, Qt::QueuedConnection);
+}
+
+bool KESTRAVON::ApplyCellEdits()
+{
+    bool accepted = true;
+    while (!typed_.isEmpty()) {
+        const TypedCell cell = typed_.takeFirst();
+        const int row = FindRow(cell.list, cell.slot);
+        if (row < 0)
+            continue;
+        if (!EditCell(cell.list, row, cell.column, cell.text)) {
+            accepted = false;
+            typed_.clear();
+            ReopenCellEditor(cell);
+        }
+    }
+    return accepted;
+}
+
+void KESTRAVON::ReopenCellEditor(const TypedCell &cell)
+{
+    const int row = FindRow(cell.list, cell.slot);
+    if (row < 0)
+        return;
+    QTableWidget *list = List(cell.list);
+    if (cell.list != CurrentTab())
+        ui_->tcUser->setCurrentIndex(cell.list);
+    const QModelIndex index = list->model()->index(row, cell.column);
+    list->setCurrentIndex(index);
+    list->edit(index);
+    if (auto *edit = qobject_cast<QLineEdit *>(list->indexWidget(index))) {
+        edit->setText(cell.text);
+        edit->selectAll();
+        edit->setFocus();
+    }
+}
+
+bool KESTRAVON::CommitCellEdit()
+{
+    for (RowEditDelegate *delegate : delegates_)
+        if (delegate)
+            delegate->Finish();
+    return ApplyCellEdits();
+}
+
 KESTRAVON::EditFields KESTRAVON::RowFields(int k, int row) const
 {
     EditFields f;
@@ -555,13 +582,11 @@ bool KESTRAVON::EditCell(int k, int row, int column, const QString &text)
     const AgendaRecord *r = agenda.RecordAt(slot);
     if (!r)
         return false;
-    const int max = ColumnMaximum(column);
-    if (text.size() > max) {
-        prompter_.Information(AppText::tooLong.arg(max));
+    if (!IsEditableColumn(column))
         return false;
-    }
-    if (column == colLabel && text.isEmpty()) {
-        prompter_.Information(AppText::nullValue);
+    const QString refusal = CellRefusal(column, text);
+    if (!refusal.isEmpty()) {
+        prompter_.Information(refusal);
         return false;
     }
     QTableWidget *list = List(k);
@@ -654,6 +679,8 @@ void FileSelector::Remember(const QString &path)
 
 void KESTRAVON::OnLoad()
 {
+    if (!CommitCellEdit())
+        return;
     if (!AskSave())
         return;
     const QString path = prompter_.ChooseFile(
@@ -666,6 +693,8 @@ void KESTRAVON::OnLoad()
 
 bool KESTRAVON::SaveAs()
 {
+    if (!CommitCellEdit())
+        return false;
     const QString path = prompter_.ChooseFile(
         fsAgenda.Request(Prompter::FileRequest::Mode::Save, AppText::saveTitle, Filename()));
     if (path.isEmpty())
@@ -695,6 +724,8 @@ bool KESTRAVON::AskSave()
 
 void KESTRAVON::Exit()
 {
+    if (!CommitCellEdit())
+        return;
     if (!prompter_.OkCancel(AppText::ExitQuestion()))
         return;
     if (!AskSave())

@@ -13,6 +13,7 @@
 
 class QMenu;
 class QTableWidget;
+class RowEditDelegate;
 class QTabWidget;
 class QLineEdit;
 class QPushButton;
@@ -109,6 +110,17 @@ public:
     // A record's texts as edit fields.
     static EditFields FieldsOf(const AgendaRecord &record);
     static int ColumnMaximum(int column);
+    // Whether a column can be edited in place: not the record number, and not `fld51`,
+    // which the file form written by Save cannot hold.
+    static bool IsEditableColumn(int column);
+    // The message refusing a text typed into a column, or empty text when it is accepted.
+    static QString CellRefusal(int column, const QString &text);
+    // A text typed into a cell editor that has closed; applied when control returns to the
+    // event loop or when a command commits it first.
+    void QueueCellEdit(int k, int slot, int column, const QString &text);
+    // Closes an open cell editor and applies every typed text not yet applied, so that a
+    // command sees it. False when a text was refused (its editor is open again).
+    bool CommitCellEdit();
 
     // Record list commands.
     void ContextMenu(QMenu &menu);
@@ -187,7 +199,21 @@ private:
     void ShowColumnMenu(int k, const QPoint &pos);
     void ShowContextMenu(int k, const QPoint &pos);
 
+    struct TypedCell
+    {
+        int list;
+        int slot;
+        int column;
+        QString text;
+    };
+    // Applies the queued cell texts; false when one was refused.
+    bool ApplyCellEdits();
+    // Opens the cell editor again on a refused text, with the text selected.
+    void ReopenCellEditor(const TypedCell &cell);
+
     Ui::KESTRAVONLayout *ui_;
+    std::array<RowEditDelegate *, kListCount> delegates_{};
+    QList<TypedCell> typed_;
     std::array<QTableWidget *, kListCount> lists_{};
     // Sort state per list: last column clicked and its order.
     std::array<int, kListCount> sortColumn_{};

@@ -65,6 +65,8 @@ void KESTRAVON::ContextMenu(QMenu &menu)
 
 void KESTRAVON::ShowContextMenu(int k, const QPoint &pos)
 {
+    if (!CommitCellEdit())
+        return;
     if (k != CurrentTab())
         return;
     QMenu menu(this);
@@ -101,6 +103,8 @@ void KESTRAVON::BuildInsertMenu(QMenu &menu)
 
 void KESTRAVON::InsertMenu()
 {
+    if (!CommitCellEdit())
+        return;
     QMenu menu(this);
     BuildInsertMenu(menu);
     menu.exec(QCursor::pos());
@@ -108,6 +112,8 @@ void KESTRAVON::InsertMenu()
 
 void KESTRAVON::InsertNew()
 {
+    if (!CommitCellEdit())
+        return;
     const int t = CurrentTab();
     AgendaRecord record;
     record.owner = uint32_t(t + 1);
@@ -124,12 +130,16 @@ void KESTRAVON::InsertNew()
 
 void KESTRAVON::SelectAll()
 {
+    if (!CommitCellEdit())
+        return;
     CurrentList()->selectAll();
     UpdateButtons();
 }
 
 void KESTRAVON::DeleteSelected()
 {
+    if (!CommitCellEdit())
+        return;
     if (!prompter_.OkCancel(AppText::deleteSelected))
         return;
     const int n = SelectedCount();
@@ -165,6 +175,8 @@ int KESTRAVON::SelectionForUser(int user, const QString &question)
 
 void KESTRAVON::MoveToUser(int user)
 {
+    if (!CommitCellEdit())
+        return;
     const int n = SelectionForUser(user, AppText::moveSelected);
     if (n == 0)
         return;
@@ -193,6 +205,8 @@ void KESTRAVON::MoveToUser(int user)
 
 void KESTRAVON::CopyToUser(int user)
 {
+    if (!CommitCellEdit())
+        return;
     const int n = SelectionForUser(user, AppText::copySelected);
     if (n == 0)
         return;

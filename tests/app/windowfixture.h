@@ -4,6 +4,8 @@
 #include "common/scriptedprompter.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QList>
@@ -19,11 +21,21 @@ public:
     explicit TestWindow(Prompter &prompter) : KESTRAVON(prompter) {}
 
     QList<int> editorSlots;
+    // How long the recorded editor stays "open", running events as a modal dialog would.
+    int editorOpenMs = 0;
     int updateChecks = 0;
     bool updateResult = false;
 
 protected:
-    void OpenEditor(int slot) override { editorSlots.append(slot); }
+    void OpenEditor(int slot) override
+    {
+        editorSlots.append(slot);
+        if (editorOpenMs > 0) {
+            QEventLoop loop;
+            QTimer::singleShot(editorOpenMs, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    }
     bool RunUpdateCheck() override
     {
         ++updateChecks;
