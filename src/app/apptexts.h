@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/recordrules.h"
 #include "update/version.h"
 
 #include <QString>
@@ -42,13 +43,11 @@ inline const QString deleteSelected = QStringLiteral("Delete selected records ?"
 inline const QString moveSelected = QStringLiteral("Move selected records to %1 ?");
 inline const QString copySelected = QStringLiteral("Copy selected records to %1 ?");
 
-// In-place editing.
-inline const QString addressModified
-    = QStringLiteral("Address modified: clear \"Postal\" and \"Poi\" informations ?");
-inline const QString labelModified
-    = QStringLiteral("Label modified: clear \"voice record index\" informations ?");
-inline const QString tooLong = QStringLiteral("Please enter no more than %1 characters.");
-inline const QString nullValue = QStringLiteral("Null value not allowed.");
+// In-place editing: the record rules' own texts.
+inline const QString addressModified = RecordText::addressQuestion;
+inline const QString labelModified = RecordText::labelQuestion;
+inline const QString tooLong = RecordText::tooLong;
+inline const QString nullValue = RecordText::nullValue;
 inline const QString invalidGps = QStringLiteral("Invalid GPS position.");
 
 // Context menu.

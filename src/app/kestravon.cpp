@@ -6,6 +6,7 @@
 #include "common/prompter.h"
 #include "common/textcodec.h"
 #include "editor/editrecorddlg.h"
+#include "store/recordrules.h"
 #include "update/update.h"
 #include "ui_KESTRAVONLayout.h"
 
@@ -476,25 +477,40 @@ void KESTRAVON::SortColumn(int k, int column)
 // ---------------------------------------------------------------------------------------
 // In-place editing
 
-int KESTRAVON::ColumnMaximum(int column)
+namespace {
+
+// The GPS cell holds a position text ("N45.500000,E9.250000"), not a record field.
+constexpr int kGpsTextMax = 25;
+
+// The record field that a column edits; nothing for the record number and the GPS text.
+std::optional<TextField> ColumnField(int column)
 {
     switch (column) {
-    case colLabel: return FieldMax::label;
-    case colNote: return FieldMax::note;
-    case colFld51: return FieldMax::fld51;
-    case colStreet: return FieldMax::street;
-    case colNumb: return FieldMax::numb;
-    case colZip: return FieldMax::zip;
-    case colCity: return FieldMax::city;
-    case colCountry: return FieldMax::country;
-    case colNav: return 25;
+    case KESTRAVON::colLabel: return TextField::Label;
+    case KESTRAVON::colNote: return TextField::Note;
+    case KESTRAVON::colFld51: return TextField::Fld51;
+    case KESTRAVON::colStreet: return TextField::Street;
+    case KESTRAVON::colNumb: return TextField::Numb;
+    case KESTRAVON::colZip: return TextField::Zip;
+    case KESTRAVON::colCity: return TextField::City;
+    case KESTRAVON::colCountry: return TextField::Country;
     default: break;
     }
-    if (column >= colPhone1 && column < colPhone1 + kPhoneCount)
-        return FieldMax::phone;
-    if (column >= colEmail1 && column < colEmail1 + kEmailCount)
-        return FieldMax::email;
-    return 0;
+    if (column >= KESTRAVON::colPhone1 && column < KESTRAVON::colPhone1 + kPhoneCount)
+        return TextField::Phone;
+    if (column >= KESTRAVON::colEmail1 && column < KESTRAVON::colEmail1 + kEmailCount)
+        return TextField::Email;
+    return std::nullopt;
+}
+
+} // namespace
+
+int KESTRAVON::ColumnMaximum(int column)
+{
+    if (column == colNav)
+        return kGpsTextMax;
+    const std::optional<TextField> field = ColumnField(column);
+    return field ? FieldLimit(*field) : 0;
 }
 
 bool KESTRAVON::IsEditableColumn(int column)
@@ -504,13 +520,14 @@ bool KESTRAVON::IsEditableColumn(int column)
 
 QString KESTRAVON::CellRefusal(int column, const QString &text)
 {
-    const int max = ColumnMaximum(column);
-    if (text.size() > max)
-        return AppText::tooLong.arg(max);
-    if (column == colLabel && text.isEmpty())
-        return AppText::nullValue;
+    if (const std::optional<TextField> field = ColumnField(column))
+        return TextRefusal(*field, text);
+    if (column != colNav)
+        return QString();
+    if (text.size() > kGpsTextMax)
+        return RecordText::tooLong.arg(kGpsTextMax);
     // A text without any digit holds no coordinate; reading it would store N0,W0.
-    if (column == colNav && !text.isEmpty()
+    if (!text.isEmpty()
         && std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
         return AppText::invalidGps;
     return QString();
@@ -610,23 +627,24 @@ void KESTRAVON::AcceptEdit(int k, const EditFields &f)
         return;
     AgendaRecord r = *stored;
 
-    const int address[] = {colStreet, colNumb, colZip, colCity, colCountry};
-    QString *current[] = {&r.street, &r.numb, &r.zip, &r.city, &r.country};
-    bool addressChanged = false;
-    for (int i = 0; i < 5 && !addressChanged; ++i)
-        addressChanged = f[size_t(address[i] - 1)] != *current[i];
-    if (addressChanged && (r.nav.navFlags & (kNavPostal | kNavPoi))
-        && prompter_.YesNo(AppText::addressModified))
-        r.nav.navFlags &= ~uint32_t(kNavPostal | kNavPoi);
-
-    if (f[colLabel - 1] != r.label && r.voiceIndex != 0xFFFF && prompter_.YesNo(AppText::labelModified))
-        r.voiceIndex = 0xFFFF;
+    AgendaRecord typed = r;
+    typed.street = f[colStreet - 1];
+    typed.numb = f[colNumb - 1];
+    typed.zip = f[colZip - 1];
+    typed.city = f[colCity - 1];
+    typed.country = f[colCountry - 1];
+    AskClearPostal(AddressDiffers(r, typed), r.nav.navFlags, prompter_);
+    AskClearVoice(f[colLabel - 1] != r.label, r.voiceIndex, prompter_);
 
     r.label = f[colLabel - 1];
     r.note = f[colNote - 1];
     r.fld51 = f[colFld51 - 1];
-    for (int i = 0; i < 5; ++i)
-        *current[i] = UpperPerUnit(f[size_t(address[i] - 1)]);
+    // The unit expects the address in upper case.
+    r.street = UpperPerUnit(typed.street);
+    r.numb = UpperPerUnit(typed.numb);
+    r.zip = UpperPerUnit(typed.zip);
+    r.city = UpperPerUnit(typed.city);
+    r.country = UpperPerUnit(typed.country);
     // The coordinate is read back only when its text was changed, so that editing
     // another cell never rounds a stored coordinate.
     if (f[colNav - 1] != r.nav.GpsText())

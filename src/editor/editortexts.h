@@ -5,9 +5,6 @@ namespace EditorText {
 
 inline constexpr char kTitle[] = "Edit Record";
 
-inline constexpr char kAddressQuestion[] = "Address modified: clear \"Postal\" and \"Poi\" informations ?";
-inline constexpr char kLabelQuestion[] = "Label modified: clear \"voice record index\" informations ?";
-
 inline constexpr char kImportTitle[] = "Import from vCard : REC.";
 inline constexpr char kExportTitle[] = "Export to vCard : REC.";
 inline constexpr char kTitleSeparator[] = " - ";
@@ -17,10 +14,7 @@ inline constexpr char kVcfSuffix[] = "vcf";
 inline constexpr char kImportError[] = "Error importing file : ";
 inline constexpr char kExportError[] = "Error exporting file : ";
 
-// Field checks when the dialog is accepted.
-inline constexpr char kTooLong[] = "Please enter no more than %d characters.";
-inline constexpr char kNullValue[] = "Null value not allowed.";
-inline constexpr char kOutOfRange[] = "Number must be between %lld and %lld.";
+// Field checks when the dialog is accepted, besides the record rules' own texts.
 inline constexpr char kNotANumber[] = "Invalid number.";
 
 } // namespace EditorText

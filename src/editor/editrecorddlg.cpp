@@ -3,6 +3,7 @@
 #include "common/markup.h"
 #include "editor/editortexts.h"
 #include "editor/recordtext.h"
+#include "store/recordrules.h"
 #include "web/endpoints.h"
 #include "formats/vcard.h"
 #include "web/infobelcountry.h"
@@ -345,60 +346,47 @@ bool EditRecordDlg::Refuse(QWidget *control, const QString &message)
 
 bool EditRecordDlg::ValidateFields()
 {
-    struct TextRule
-    {
-        QLineEdit *edit;
-        int max;
-        bool notEmpty;
-    };
-    auto checkText = [this](const TextRule &rule) {
-        const QString t = rule.edit->text();
-        if (rule.notEmpty && t.isEmpty())
-            return Refuse(rule.edit, QString::fromLatin1(EditorText::kNullValue));
-        if (t.size() > rule.max)
-            return Refuse(rule.edit, QString::asprintf(EditorText::kTooLong, rule.max));
-        return true;
+    auto checkText = [this](QLineEdit *edit, TextField field) {
+        const QString refusal = TextRefusal(field, edit->text());
+        return refusal.isEmpty() || Refuse(edit, refusal);
     };
     auto checkInteger = [this](QLineEdit *e, long long lo, long long hi) {
         const std::optional<int64_t> v = ParseInteger(e->text());
         if (!v || *v < lo || *v > hi)
-            return Refuse(e, QString::asprintf(EditorText::kOutOfRange, lo, hi));
+            return Refuse(e, RecordText::outOfRange.arg(lo).arg(hi));
         return true;
     };
-    auto checkDecimal = [this](QLineEdit *e, long long lo, long long hi) {
+    auto checkDecimal = [this](QLineEdit *e, double limit) {
         const std::optional<double> v = ParseDecimal(e->text());
         if (!v)
             return Refuse(e, QString::fromLatin1(EditorText::kNotANumber));
-        if (*v < double(lo) || *v > double(hi))
-            return Refuse(e, QString::asprintf(EditorText::kOutOfRange, lo, hi));
+        if (*v < -limit || *v > limit)
+            return Refuse(e, RecordText::outOfRange.arg(-limit).arg(limit));
         return true;
     };
 
-    if (!checkInteger(ui->eiOwner, 1, Agenda::kMaxUsers))
-        return false;
-    const TextRule general[] = {{ui->esLabel, FieldMax::label, true},
-                                {ui->esNote, FieldMax::note, false},
-                                {ui->esStreet, FieldMax::street, false},
-                                {ui->esNumb, FieldMax::numb, false},
-                                {ui->esZip, FieldMax::zip, false},
-                                {ui->esCity, FieldMax::city, false}};
-    for (const TextRule &rule : general)
-        if (!checkText(rule))
-            return false;
-    if (!checkText({ui->esCountry->lineEdit(), FieldMax::country, false}))
-        return false;
-    for (QLineEdit *e : {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb, ui->esP4Numb})
-        if (!checkText({e, FieldMax::phone, false}))
-            return false;
-    for (QLineEdit *e : {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr, ui->esE3Addr, ui->esE4Addr})
-        if (!checkText({e, FieldMax::email, false}))
+    const QString owner = OwnerRefusal(ParseInteger(ui->eiOwner->text()));
+    if (!owner.isEmpty())
+        return Refuse(ui->eiOwner, owner);
+    const std::pair<QLineEdit *, TextField> texts[] = {
+        {ui->esLabel, TextField::Label},     {ui->esNote, TextField::Note},
+        {ui->esStreet, TextField::Street},   {ui->esNumb, TextField::Numb},
+        {ui->esZip, TextField::Zip},         {ui->esCity, TextField::City},
+        {ui->esCountry->lineEdit(), TextField::Country},
+        {ui->esP0Numb, TextField::Phone},    {ui->esP1Numb, TextField::Phone},
+        {ui->esP2Numb, TextField::Phone},    {ui->esP3Numb, TextField::Phone},
+        {ui->esP4Numb, TextField::Phone},    {ui->esE0Addr, TextField::Email},
+        {ui->esE1Addr, TextField::Email},    {ui->esE2Addr, TextField::Email},
+        {ui->esE3Addr, TextField::Email},    {ui->esE4Addr, TextField::Email}};
+    for (const auto &[edit, field] : texts)
+        if (!checkText(edit, field))
             return false;
     // A GPS position outside the globe would be meaningless to the unit. Without the GPS
     // bit the coordinates are not used, and whatever a file holds there must not keep the
     // user from storing the rest of the record.
     const bool gps = ui->oGPS->isChecked();
-    if (!checkDecimal(ui->edLat, gps ? -90 : -65536, gps ? 90 : 65536)
-        || !checkDecimal(ui->edLon, gps ? -180 : -65536, gps ? 180 : 65536))
+    if (!checkDecimal(ui->edLat, gps ? kMaxLatitude : 65536)
+        || !checkDecimal(ui->edLon, gps ? kMaxLongitude : 65536))
         return false;
     for (QLineEdit *e : {ui->eiCDquarter, ui->eiCDyear, ui->eiCDcid})
         if (!checkInteger(e, 0, 4294967295LL))
@@ -410,14 +398,14 @@ bool EditRecordDlg::AcceptRules()
 {
     if (!ValidateFields())
         return false;
-    if (addressChanged && (ui->oPostal->isChecked() || ui->oPoi->isChecked())
-        && prompter_.YesNo(QString::fromLatin1(EditorText::kAddressQuestion))) {
+    uint32_t derived = (ui->oPostal->isChecked() ? kNavPostal : 0u) | (ui->oPoi->isChecked() ? kNavPoi : 0u);
+    if (AskClearPostal(addressChanged, derived, prompter_)) {
         ui->oPostal->setChecked(false);
         ui->oPoi->setChecked(false);
     }
-    if (labelChanged && NumberOf(ui->eiReco) != 0xFFFF
-        && prompter_.YesNo(QString::fromLatin1(EditorText::kLabelQuestion)))
-        SetNumber(ui->eiReco, 0xFFFF);
+    uint16_t voice = U16Of(ui->eiReco);
+    if (AskClearVoice(labelChanged, voice, prompter_))
+        SetNumber(ui->eiReco, voice);
     addressChanged = false;
     labelChanged = false;
     return true;

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class Prompter;
+struct AgendaRecord;
+
+// The rules a record meets before an edit is stored, shared by the lists' in-place edit and
+// the record editor, and the limits that the phonebook check reports against. Only rules
+// and their texts live here; which control shows a refusal is the caller's business.
+
+// The texts of these rules, used verbatim by every caller.
+namespace RecordText {
+inline const QString addressQuestion
+    = QStringLiteral("Address modified: clear \"Postal\" and \"Poi\" informations ?");
+inline const QString labelQuestion
+    = QStringLiteral("Label modified: clear \"voice record index\" informations ?");
+// %1: the field's limit.
+inline const QString tooLong = QStringLiteral("Please enter no more than %1 characters.");
+inline const QString nullValue = QStringLiteral("Null value not allowed.");
+// %1, %2: the lowest and highest value allowed.
+inline const QString outOfRange = QStringLiteral("Number must be between %1 and %2.");
+} // namespace RecordText
+
+// The texts of a record that have a length limit on the unit.
+enum class TextField { Label, Note, Fld51, Street, Numb, Zip, City, Country, PoiLabel, Phone, Email };
+
+// The unit's limit of a field in UTF-16 code units: the limit the load's length question,
+// the edits and the phonebook check all apply.
+int FieldLimit(TextField field);
+
+// The field's name in reports: "label", "note", "fld51", "street", "number", "zip", "city",
+// "country", "POI label", "phone", "e-mail".
+QString FieldName(TextField field);
+
+// Whether the field must not be empty (the label only).
+bool FieldRequired(TextField field);
+
+// The refusal for a text about to be stored in a field, or an empty string when the text is
+// accepted: a required field left empty gives RecordText::nullValue, a text longer than the
+// limit RecordText::tooLong with the limit filled in. Checked in that order.
+QString TextRefusal(TextField field, const QString &text);
+
+// The owners a record may have: the user numbers 1..Agenda::kMaxUsers.
+constexpr int kFirstOwner = 1;
+constexpr int kLastOwner = 4;
+// The refusal for an owner number (nothing = not a number), or an empty string when it is
+// one of the users.
+QString OwnerRefusal(std::optional<int64_t> owner);
+
+// The coordinate range of a GPS position that the unit can use, in degrees.
+constexpr double kMaxLatitude = 90.0;
+constexpr double kMaxLongitude = 180.0;
+
+// Whether street, number, zip, city or country of `edited` differs from `stored` (compared
+// as they stand, in that order, stopping at the first difference).
+bool AddressDiffers(const AgendaRecord &stored, const AgendaRecord &edited);
+
+// The "clear derived data?" decisions. Each asks its question through the prompter only when
+// it applies, and applies a Yes to the value given; No leaves it. True when it was cleared.
+//
+// Address: when the address changed and `navFlags` carries the Postal or POI bit, asks
+// RecordText::addressQuestion; Yes clears both bits (the postal and POI data stay, marked
+// absent).
+bool AskClearPostal(bool addressChanged, uint32_t &navFlags, Prompter &prompter);
+// Label: when the label changed and `voiceIndex` names a recorded label (not 0xFFFF), asks
+// RecordText::labelQuestion; Yes sets it to 0xFFFF.
+bool AskClearVoice(bool labelChanged, uint16_t &voiceIndex, Prompter &prompter);
