@@ -4,12 +4,12 @@
 #include "app/kestravon.h"
 
 #include "app/apptexts.h"
+#include "app/recordlist.h"
 #include "formats/interchange.h"
 
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
-#include <QTableWidget>
 
 namespace {
 
@@ -26,41 +26,25 @@ QString VcfName(const QString &label)
 QList<KESTRAVON::SelectedRow> KESTRAVON::SelectedRows() const
 {
     const int k = CurrentTab();
-    QTableWidget *list = List(k);
-    const int n = SelectedCount();
+    RecordListView *list = List(k);
     QList<SelectedRow> rows;
-    for (int row = 0; row < list->rowCount() && rows.size() < n; ++row) {
-        if (!IsRowSelected(list, row))
-            continue;
-        const QTableWidgetItem *label = list->item(row, colLabel);
-        rows.append({row, RowSlot(k, row), label ? label->text() : QString()});
-    }
+    for (int row = 0; row < list->rowCount(); ++row)
+        if (IsRowSelected(list, row))
+            rows.append({row, RowSlot(k, row), list->CellText(row, colLabel)});
     return rows;
 }
 
 void KESTRAVON::RewriteRow(int k, int slot)
 {
-    const int row = FindRow(k, slot);
-    const AgendaRecord *r = agenda.RecordAt(slot);
-    if (row < 0 || !r)
-        return;
-    if (r->owner != uint32_t(k + 1) && r->owner >= 1 && r->owner <= uint32_t(kListCount)) {
-        // The stored record names another user: its row belongs to that user's list.
-        List(k)->removeRow(row);
-        AppendRow(slot);
-    } else {
-        SetRow(row, slot, *r);
-    }
-    CaptionUserTab(slot);
+    Q_UNUSED(k);
+    SyncSlot(slot);
 }
 
 void KESTRAVON::ShowInserted(int slot)
 {
-    const AgendaRecord *r = agenda.RecordAt(slot);
-    const int row = AppendRow(slot);
-    if (!r || row < 0)
-        return;
-    if (r->owner == uint32_t(CurrentTab() + 1))
+    SyncSlot(slot);
+    const int row = FindRow(CurrentTab(), slot);
+    if (row >= 0)
         CurrentList()->setCurrentCell(row, colRecord);
 }
 

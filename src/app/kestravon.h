@@ -12,7 +12,8 @@
 #include "common/prompter.h"
 
 class QMenu;
-class QTableWidget;
+class RecordListModel;
+class RecordListView;
 class RowEditDelegate;
 class QTabWidget;
 class QLineEdit;
@@ -75,9 +76,9 @@ public:
     FileSelector fsVcf;
     FileSelector fsCsv;
 
-    QTableWidget *List(int k) const { return lists_[size_t(k)]; }
+    RecordListView *List(int k) const { return lists_[size_t(k)]; }
     int CurrentTab() const;
-    QTableWidget *CurrentList() const;
+    RecordListView *CurrentList() const;
     QString Filename() const;
 
     // Lists.
@@ -86,6 +87,10 @@ public:
     void SetRow(int row, int slot, const AgendaRecord &record);
     void UpdateButtons();
     void RefreshSlot(int slot);
+    // Brings the lists in step with a slot after the Agenda changed it: its row is redrawn,
+    // moved to the list of its owner, appended when the slot became used, or removed when
+    // it became free. Every command reports the slots it changed through this.
+    void SyncSlot(int slot);
     void StepCursor(bool next, int &slot);
     void EditCurrent();
     void ToggleColumn(int column);
@@ -147,6 +152,14 @@ public:
     void ImportCsv();
     void InsertCsv();
 
+    // Filter: hides the rows of every list that do not match the text of `esFilter`.
+    QString FilterText() const;
+    void SetFilterText(const QString &text);
+    void ApplyFilter();
+    // The caption of a user's tab: its user name, with the shown and total row counts
+    // while a filter is set ("MARCO:1 (12/140)").
+    QString TabCaption(int slot) const;
+
     // Load, save and exit.
     bool LoadFile(const QString &path);
     void OnLoad();
@@ -190,11 +203,12 @@ private:
     // Appends a row for a newly inserted slot and puts the cursor on it.
     void ShowInserted(int slot);
 
+    void BuildLists();
     void BuildList(int k);
     // Appends a row for a slot to the list of its owner; returns the row or -1.
     int AppendRow(int slot);
     void CaptionUserTab(int slot);
-    bool IsRowSelected(QTableWidget *list, int row) const;
+    bool IsRowSelected(RecordListView *list, int row) const;
     void SortColumn(int k, int column);
     void ShowColumnMenu(int k, const QPoint &pos);
     void ShowContextMenu(int k, const QPoint &pos);
@@ -214,7 +228,8 @@ private:
     Ui::KESTRAVONLayout *ui_;
     std::array<RowEditDelegate *, kListCount> delegates_{};
     QList<TypedCell> typed_;
-    std::array<QTableWidget *, kListCount> lists_{};
+    std::array<RecordListModel *, kListCount> models_{};
+    std::array<RecordListView *, kListCount> lists_{};
     // Sort state per list: last column clicked and its order.
     std::array<int, kListCount> sortColumn_{};
     std::array<bool, kListCount> sortAscending_{};

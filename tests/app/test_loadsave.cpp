@@ -186,7 +186,7 @@ void TestLoadSave::loadWithChangesSaveFails()
     QCOMPARE(w.Filename(), target);
     QVERIFY(w.agenda.modified);
     QVERIFY(Button(w, "btSave")->isEnabled());
-    QCOMPARE(w.List(0)->item(1, KESTRAVON::colLabel)->text(), QStringLiteral("CHANGED"));
+    QCOMPARE(w.List(0)->CellText(1, KESTRAVON::colLabel), QStringLiteral("CHANGED"));
 }
 
 void TestLoadSave::loadFailureKeepsLists()

@@ -11,7 +11,7 @@
 #include <QList>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include "app/recordlist.h"
 #include <QTemporaryDir>
 
 // The main window with the record editor and the update check replaced by recorders.
@@ -69,7 +69,7 @@ inline QTabWidget *Tabs(const QWidget &w)
 }
 
 // Selects whole rows of a list and puts the cursor on `cursor` (-1: no cursor row).
-inline void SelectRows(QTableWidget *list, const QList<int> &rows, int cursor)
+inline void SelectRows(RecordListView *list, const QList<int> &rows, int cursor)
 {
     QItemSelectionModel *sel = list->selectionModel();
     sel->clear();
@@ -80,17 +80,17 @@ inline void SelectRows(QTableWidget *list, const QList<int> &rows, int cursor)
 }
 
 // The row of a list whose label cell reads `label`, or -1.
-inline int RowOfLabel(const QTableWidget *list, const QString &label)
+inline int RowOfLabel(const RecordListView *list, const QString &label)
 {
     for (int r = 0; r < list->rowCount(); ++r)
-        if (list->item(r, KESTRAVON::colLabel) && list->item(r, KESTRAVON::colLabel)->text() == label)
+        if (list->CellText(r, KESTRAVON::colLabel) == label)
             return r;
     return -1;
 }
 
-inline int RecordCell(const QTableWidget *list, int row)
+inline int RecordCell(const RecordListView *list, int row)
 {
-    return list->item(row, KESTRAVON::colRecord)->data(Qt::DisplayRole).toInt();
+    return list->model()->index(row, KESTRAVON::colRecord).data().toInt();
 }
 
 // The first contact slot (not a user) of a list whose record has a field set, or -1.
