@@ -181,8 +181,12 @@ void KESTRAVON::SyncSlot(int slot)
 
 void KESTRAVON::CaptionUserTab(int slot)
 {
-    if (slot >= 0 && slot < agenda.userCount && slot < kListCount)
-        ui_->tcUser->setTabText(slot, TabCaption(slot));
+    if (slot < 0 || slot >= agenda.userCount || slot >= kListCount)
+        return;
+    // A new text lays the tab bar out again; an unchanged one need not.
+    const QString caption = TabCaption(slot);
+    if (ui_->tcUser->tabText(slot) != caption)
+        ui_->tcUser->setTabText(slot, caption);
 }
 
 int KESTRAVON::RowSlot(int k, int row) const
