@@ -64,6 +64,8 @@ inline const QString menuImportCsv = QStringLiteral("Import from Excel CSV");
 inline const QString menuInsertCsv = QStringLiteral("Insert from Excel CSV");
 inline const QString menuMoveTo = QStringLiteral("Move to user");
 inline const QString menuCopyTo = QStringLiteral("Copy to user");
+inline const QString menuUndo = QStringLiteral("Undo");
+inline const QString menuRedo = QStringLiteral("Redo");
 
 // Insert, export and import menus.
 inline const QString insertNewEmpty = QStringLiteral("new empty record");

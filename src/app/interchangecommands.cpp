@@ -3,6 +3,8 @@
 // the exchange operations of formats/interchange.h, shared with kestravon-cli.
 #include "app/kestravon.h"
 
+#include "app/undo.h"
+
 #include "app/apptexts.h"
 #include "app/recordlist.h"
 #include "formats/interchange.h"
@@ -102,6 +104,7 @@ void KESTRAVON::ImportVcf()
 {
     if (!CommitCellEdit())
         return;
+    ChangeScope change(*this, AppText::menuImportVcf);
     const int t = CurrentTab();
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
@@ -119,6 +122,7 @@ void KESTRAVON::InsertVcf()
 {
     if (!CommitCellEdit())
         return;
+    ChangeScope change(*this, AppText::menuInsertVcf);
     const QStringList files = prompter_.ChooseFiles(
         fsVcf.Request(Mode::OpenMany, QLatin1String(InterchangeText::kInsertVcfTitle), QString()));
     if (files.isEmpty())
@@ -157,6 +161,7 @@ void KESTRAVON::ImportCsv()
 {
     if (!CommitCellEdit())
         return;
+    ChangeScope change(*this, AppText::menuImportCsv);
     const QString path = prompter_.ChooseFile(
         fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kImportCsvTitle), QString()));
     if (path.isEmpty())
@@ -174,6 +179,7 @@ void KESTRAVON::InsertCsv()
 {
     if (!CommitCellEdit())
         return;
+    ChangeScope change(*this, AppText::menuInsertCsv);
     const QString path = prompter_.ChooseFile(
         fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kInsertCsvTitle), QString()));
     if (path.isEmpty())

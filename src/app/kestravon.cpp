@@ -1,5 +1,7 @@
 #include "app/kestravon.h"
 
+#include "app/undo.h"
+
 #include "app/apptexts.h"
 #include "app/celledit.h"
 #include "app/recordlist.h"
@@ -25,6 +27,7 @@
 #include <QSet>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -53,6 +56,20 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     fsVcf = {AppText::vcfFilter, AppText::vcfSuffix, start};
     fsCsv = {AppText::csvFilter, AppText::csvSuffix, start};
     ui_->esFilename->setText(AppText::defaultFilename);
+
+    undo_ = new QUndoStack(this);
+    undoAction_ = new QAction(AppText::menuUndo, this);
+    undoAction_->setShortcut(QKeySequence::Undo);
+    undoAction_->setEnabled(false);
+    connect(undoAction_, &QAction::triggered, this, &KESTRAVON::Undo);
+    connect(undo_, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
+    redoAction_ = new QAction(AppText::menuRedo, this);
+    redoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    redoAction_->setEnabled(false);
+    connect(redoAction_, &QAction::triggered, this, &KESTRAVON::Redo);
+    connect(undo_, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
+    addActions({undoAction_, redoAction_});
+    connect(undo_, &QUndoStack::indexChanged, this, &KESTRAVON::ChangesUndone);
 
     BuildLists();
     ui_->tcUser->setFocusPolicy(Qt::StrongFocus);
@@ -103,6 +120,8 @@ QString KESTRAVON::Filename() const
 
 KESTRAVON::~KESTRAVON()
 {
+    // The stack clears itself when it goes, which must not reach the half-destroyed window.
+    undo_->disconnect(this);
     // An editor still open would hand its text over while the lists are torn down.
     for (RowEditDelegate *delegate : delegates_)
         delegate->Abandon();
@@ -243,6 +262,7 @@ bool KESTRAVON::EditCell(int k, int row, int column, const QString &text)
 
 void KESTRAVON::AcceptEdit(int k, const EditFields &f)
 {
+    ChangeScope change(*this, AppText::menuEdit);
     RecordListView *list = List(k);
     const int row = list->currentRow();
     if (row < 0)
@@ -293,6 +313,7 @@ void KESTRAVON::AcceptEdit(int k, const EditFields &f)
 bool KESTRAVON::LoadFile(const QString &path)
 {
     if (agenda.Load(path, prompter_)) {
+        undo_->clear();
         ui_->esFilename->setText(path);
         SetupLists();
         UpdateButtons();
@@ -346,7 +367,9 @@ bool KESTRAVON::SaveAs()
     fsAgenda.Remember(path);
     ui_->esFilename->setText(path);
     const bool saved = agenda.Save(path, prompter_);
-    if (!saved)
+    if (saved)
+        undo_->setClean();
+    else
         prompter_.Information(AppText::errorSaving + MarkupEscape(MessagePath(path)));
     UpdateButtons();
     return saved;

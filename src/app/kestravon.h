@@ -15,6 +15,8 @@ class QMenu;
 class RecordListModel;
 class RecordListView;
 class RowEditDelegate;
+class QUndoStack;
+class QAction;
 class QTabWidget;
 class QLineEdit;
 class QPushButton;
@@ -160,6 +162,15 @@ public:
     // while a filter is set ("MARCO:1 (12/140)").
     QString TabCaption(int slot) const;
 
+    // Undo and redo: every change to the phonebook since it was loaded, one step per
+    // command (see ChangeScope).
+    QUndoStack &UndoStack() const { return *undo_; }
+    void Undo();
+    void Redo();
+    // After a step was done, undone or redone: `modified` follows the stack (undoing back
+    // to the loaded or saved state clears it) and the buttons follow.
+    void ChangesUndone();
+
     // Load, save and exit.
     bool LoadFile(const QString &path);
     void OnLoad();
@@ -186,6 +197,7 @@ protected:
     Prompter &prompter_;
 
 private:
+    friend class ChangeScope;
     // The number of selected rows to move or copy to `user`, after the question asked for
     // two or more; 0 when there is nothing to do (no such user, no selection, Cancel).
     int SelectionForUser(int user, const QString &question);
@@ -228,6 +240,10 @@ private:
     Ui::KESTRAVONLayout *ui_;
     std::array<RowEditDelegate *, kListCount> delegates_{};
     QList<TypedCell> typed_;
+    QUndoStack *undo_ = nullptr;
+    QAction *undoAction_ = nullptr;
+    QAction *redoAction_ = nullptr;
+    int changeDepth_ = 0;
     std::array<RecordListModel *, kListCount> models_{};
     std::array<RecordListView *, kListCount> lists_{};
     // Sort state per list: last column clicked and its order.

@@ -1,5 +1,7 @@
 #include "app/kestravon.h"
 
+#include "app/undo.h"
+
 #include "app/apptexts.h"
 #include "common/markup.h"
 #include "common/prompter.h"
@@ -63,6 +65,9 @@ void KESTRAVON::ContextMenu(QMenu &menu)
     QMenu *copy = menu.addMenu(AppText::menuCopyTo);
     CopyMenu(*copy);
     copy->menuAction()->setEnabled(roomForSelection);
+    menu.addSeparator();
+    menu.addAction(undoAction_);
+    menu.addAction(redoAction_);
 }
 
 void KESTRAVON::ShowContextMenu(int k, const QPoint &pos)
@@ -116,6 +121,7 @@ void KESTRAVON::InsertNew()
 {
     if (!CommitCellEdit())
         return;
+    ChangeScope change(*this, AppText::menuInsert);
     const int t = CurrentTab();
     AgendaRecord record;
     record.owner = uint32_t(t + 1);
@@ -148,6 +154,7 @@ void KESTRAVON::DeleteSelected()
 {
     if (!CommitCellEdit())
         return;
+    ChangeScope change(*this, AppText::menuDelete);
     if (!prompter_.OkCancel(AppText::deleteSelected))
         return;
     // A user's own row is refused by DeleteRecord and stays.
@@ -171,6 +178,7 @@ void KESTRAVON::MoveToUser(int user)
 {
     if (!CommitCellEdit())
         return;
+    ChangeScope change(*this, AppText::menuMoveTo);
     if (SelectionForUser(user, AppText::moveSelected) == 0)
         return;
     for (const SelectedRow &r : SelectedRows()) {
@@ -189,6 +197,7 @@ void KESTRAVON::CopyToUser(int user)
 {
     if (!CommitCellEdit())
         return;
+    ChangeScope change(*this, AppText::menuCopyTo);
     if (SelectionForUser(user, AppText::copySelected) == 0)
         return;
     for (const SelectedRow &r : SelectedRows()) {

@@ -2,6 +2,9 @@
 // their columns, sorting, cursor and selection, and keeping them in step with the slots.
 #include "app/kestravon.h"
 
+#include "app/undo.h"
+
+#include "app/apptexts.h"
 #include "app/celledit.h"
 #include "app/recordlist.h"
 #include "ui_KESTRAVONLayout.h"
@@ -260,6 +263,7 @@ void KESTRAVON::EditCurrent()
 {
     if (!CommitCellEdit())
         return;
+    ChangeScope change(*this, AppText::menuEdit);
     const int row = CurrentList()->currentRow();
     if (row < 0 || CurrentList()->isRowHidden(row))
         return;

@@ -14,6 +14,8 @@
 #include "app/recordlist.h"
 #include <QTemporaryDir>
 
+#include <functional>
+
 // The main window with the record editor and the update check replaced by recorders.
 class TestWindow : public KESTRAVON
 {
@@ -23,6 +25,8 @@ public:
     QList<int> editorSlots;
     // How long the recorded editor stays "open", running events as a modal dialog would.
     int editorOpenMs = 0;
+    // Runs while the recorded editor is "open", e.g. to store a record as the editor would.
+    std::function<void(int)> whileEditorOpen;
     int updateChecks = 0;
     bool updateResult = false;
 
@@ -30,6 +34,8 @@ protected:
     void OpenEditor(int slot) override
     {
         editorSlots.append(slot);
+        if (whileEditorOpen)
+            whileEditorOpen(slot);
         if (editorOpenMs > 0) {
             QEventLoop loop;
             QTimer::singleShot(editorOpenMs, &loop, &QEventLoop::quit);
