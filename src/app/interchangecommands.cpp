@@ -71,7 +71,7 @@ void KESTRAVON::ExportMenu()
         return;
     QMenu menu(this);
     BuildExportMenu(menu);
-    menu.exec(QCursor::pos());
+    menu.exec(ExportMenuPosition());
 }
 
 void KESTRAVON::ImportMenu()
@@ -80,7 +80,7 @@ void KESTRAVON::ImportMenu()
         return;
     QMenu menu(this);
     BuildImportMenu(menu);
-    menu.exec(QCursor::pos());
+    menu.exec(ImportMenuPosition());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -122,12 +122,17 @@ void KESTRAVON::InsertVcf()
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuInsertVcf);
     const QStringList files = prompter_.ChooseFiles(
         fsVcf.Request(Mode::OpenMany, QLatin1String(InterchangeText::kInsertVcfTitle), QString()));
     if (files.isEmpty())
         return;
     fsVcf.Remember(files.first());
+    InsertVcfFiles(files);
+}
+
+void KESTRAVON::InsertVcfFiles(const QStringList &files)
+{
+    ChangeScope change(*this, AppText::menuInsertVcf);
     const int t = CurrentTab();
     for (const QString &path : files) {
         const InsertVcfResult result = InsertVcfFile(agenda, uint32_t(t + 1), path, prompter_);
@@ -179,12 +184,17 @@ void KESTRAVON::InsertCsv()
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuInsertCsv);
     const QString path = prompter_.ChooseFile(
         fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kInsertCsvTitle), QString()));
     if (path.isEmpty())
         return;
     fsCsv.Remember(path);
+    InsertCsvFile(path);
+}
+
+void KESTRAVON::InsertCsvFile(const QString &path)
+{
+    ChangeScope change(*this, AppText::menuInsertCsv);
     const int t = CurrentTab();
     InsertCsvRecords(agenda, uint32_t(t + 1), path, prompter_, [this](int slot) { ShowInserted(slot); });
     UpdateButtons();

@@ -72,6 +72,7 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     connect(undo_, &QUndoStack::indexChanged, this, &KESTRAVON::ChangesUndone);
 
     BuildLists();
+    SetupKeys();
     ui_->tcUser->setFocusPolicy(Qt::StrongFocus);
 
     SetupLists();

@@ -150,9 +150,13 @@ public:
     void ExportVcf();
     void ImportVcf();
     void InsertVcf();
+    // Inserts records from vCard files already chosen (the selector is skipped).
+    void InsertVcfFiles(const QStringList &files);
     void ExportCsv();
     void ImportCsv();
     void InsertCsv();
+    // Inserts records from a CSV file already chosen.
+    void InsertCsvFile(const QString &path);
 
     // Filter: hides the rows of every list that do not match the text of `esFilter`.
     QString FilterText() const;
@@ -192,6 +196,8 @@ protected:
     virtual bool RunUpdateCheck();
 
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
     Prompter &prompter_;
@@ -216,6 +222,15 @@ private:
     void ShowInserted(int slot);
 
     void BuildLists();
+    // Shortcuts (Ctrl+O, Ctrl+S, Ctrl+Q, Delete, Shift+F10) and file drops.
+    void SetupKeys();
+    void ContextMenuAtCursor();
+    // Where a button's pop-up menu opens: at the pointer when the mouse clicked the button,
+    // below the button when the keyboard did.
+    QPoint MenuPosition(const QWidget *button) const;
+    QPoint InsertMenuPosition() const;
+    QPoint ExportMenuPosition() const;
+    QPoint ImportMenuPosition() const;
     void BuildList(int k);
     // Appends a row for a slot to the list of its owner; returns the row or -1.
     int AppendRow(int slot);

@@ -114,7 +114,7 @@ void KESTRAVON::InsertMenu()
         return;
     QMenu menu(this);
     BuildInsertMenu(menu);
-    menu.exec(QCursor::pos());
+    menu.exec(InsertMenuPosition());
 }
 
 void KESTRAVON::InsertNew()
