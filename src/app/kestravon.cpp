@@ -30,6 +30,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <cmath>
 
 static void InitAgendaImages()
 {
@@ -49,8 +50,7 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     const QIcon icon(QStringLiteral(":/AgendaImg/Icon"));
     setWindowIcon(icon);
     setWindowTitle(AppText::WindowTitle());
-    setMinimumSize(800, 420);
-    resize(800, 420);
+    zoom_ = LayoutZoom(font());
     const QString start = QDir::currentPath();
     fsAgenda = {AppText::agendaFilter, AppText::agendaSuffix, start};
     fsVcf = {AppText::vcfFilter, AppText::vcfSuffix, start};
@@ -75,6 +75,8 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     SetupKeys();
     ui_->tcUser->setFocusPolicy(Qt::StrongFocus);
 
+    ApplyZoom();
+    resize(Z(800), Z(420));
     SetupLists();
     UpdateButtons();
 
@@ -410,6 +412,20 @@ void KESTRAVON::closeEvent(QCloseEvent *event)
     event->ignore();
     if (!finished_)
         Exit();
+}
+
+void KESTRAVON::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // A new application font rescales everything measured in layout units.
+    if (event->type() == QEvent::FontChange && ui_->btLoad) {
+        const double before = zoom_;
+        ApplyZoom();
+        for (int k = 0; k < kListCount; ++k)
+            for (int c = 0; c < kColumnCount; ++c)
+                if (!List(k)->isColumnHidden(c))
+                    List(k)->setColumnWidth(c, int(std::lround(List(k)->columnWidth(c) * zoom_ / before)));
+    }
 }
 
 void KESTRAVON::keyPressEvent(QKeyEvent *event)

@@ -175,6 +175,12 @@ public:
     // to the loaded or saved state clears it) and the buttons follow.
     void ChangesUndone();
 
+    // Sizes: layout units are pixels at a 9-point font and scale with a larger one.
+    static double LayoutZoom(const QFont &font);
+    // A size in layout units as pixels for the window's font.
+    int Z(int units) const;
+    double Zoom() const { return zoom_; }
+
     // Load, save and exit.
     bool LoadFile(const QString &path);
     void OnLoad();
@@ -199,6 +205,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
     Prompter &prompter_;
 
@@ -224,6 +231,7 @@ private:
     void BuildLists();
     // Shortcuts (Ctrl+O, Ctrl+S, Ctrl+Q, Delete, Shift+F10) and file drops.
     void SetupKeys();
+    void ApplyZoom();
     void ContextMenuAtCursor();
     // Where a button's pop-up menu opens: at the pointer when the mouse clicked the button,
     // below the button when the keyboard did.
@@ -259,6 +267,7 @@ private:
     QAction *undoAction_ = nullptr;
     QAction *redoAction_ = nullptr;
     int changeDepth_ = 0;
+    double zoom_ = 1.0;
     std::array<RecordListModel *, kListCount> models_{};
     std::array<RecordListView *, kListCount> lists_{};
     // Sort state per list: last column clicked and its order.

@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QTabWidget>
 
+#include <cmath>
+
 namespace {
 
 // Widths a list starts with; entry c belongs to column c.
@@ -66,7 +68,7 @@ void KESTRAVON::BuildList(int k)
     list->setWordWrap(false);
     list->verticalHeader()->hide();
     list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    list->verticalHeader()->setDefaultSectionSize(Z(kRowHeight));
     list->verticalHeader()->setMinimumSectionSize(1);
     list->setAlternatingRowColors(true);
     QPalette pal = list->palette();
@@ -110,7 +112,7 @@ void KESTRAVON::SetupLists()
             const int w = StartsHidden(c) ? -1 : savedWidth[size_t(k)][size_t(c)];
             if (w > 0) {
                 list->setColumnHidden(c, false);
-                list->setColumnWidth(c, w);
+                list->setColumnWidth(c, Z(w));
             } else {
                 list->setColumnHidden(c, true);
             }
@@ -275,8 +277,9 @@ void KESTRAVON::EditCurrent()
 
 int KESTRAVON::ColumnWidth(int k, int column) const
 {
+    // In layout units, as savedWidth holds them.
     const RecordListView *list = List(k);
-    return list->isColumnHidden(column) ? 0 : list->columnWidth(column);
+    return list->isColumnHidden(column) ? 0 : int(std::lround(list->columnWidth(column) / zoom_));
 }
 
 void KESTRAVON::ToggleColumn(int column)
@@ -295,7 +298,7 @@ void KESTRAVON::ToggleColumn(int column)
         if (show <= 0)
             show = kInitialWidths[size_t(column)];
         list->setColumnHidden(column, false);
-        list->setColumnWidth(column, show);
+        list->setColumnWidth(column, Z(show));
     }
     savedWidth[size_t(k)][size_t(column)] = w >= 0 ? w : 0;
     ApplyFilter();  // the filter looks at the visible columns

@@ -1,9 +1,10 @@
-// Shortcuts of the main window and files dropped on it.
+// Shortcuts of the main window, files dropped on it, and sizes that follow the font.
 #include "app/windowfixture.h"
 
 #include "app/apptexts.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void contextMenuAtCurrentRow();
     void drops_data();
     void drops();
+    void sizesFollowFont();
 };
 
 namespace {
@@ -131,6 +133,32 @@ void TestWindowKeys::drops()
         QCOMPARE(w.Filename(), files.first());
         QCOMPARE(Tabs(w)->tabText(0), QStringLiteral("MARCO:1"));
     }
+}
+
+void TestWindowKeys::sizesFollowFont()
+{
+    const QFont before = QApplication::font();
+    QFont large = before;
+    large.setPointSizeF(15);
+    QApplication::setFont(large);
+    ScriptedPrompter p;
+    TestWindow w(p);
+    QApplication::setFont(before);
+    const double zoom = KESTRAVON::LayoutZoom(large);
+    QVERIFY(zoom > 1.4);
+    QCOMPARE(w.Zoom(), zoom);
+    // Buttons, rows, columns and the window grow with the font; no caption is cut.
+    const QFontMetrics fm(large);
+    for (const char *name : {"btLoad", "btExport", "btImport", "btInsert", "btDelete", "btEdit", "btExit"}) {
+        QPushButton *b = Button(w, name);
+        QVERIFY2(b->width() >= fm.horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 8, name);
+        QVERIFY2(b->height() >= fm.height() + 4, name);
+    }
+    QCOMPARE(w.List(0)->verticalHeader()->defaultSectionSize(), w.Z(20));
+    QVERIFY(w.List(0)->verticalHeader()->defaultSectionSize() >= fm.height());
+    QCOMPARE(w.List(0)->columnWidth(KESTRAVON::colLabel), w.Z(120));
+    QCOMPARE(w.ColumnWidth(0, KESTRAVON::colLabel), 120);  // layout units, as remembered
+    QVERIFY(w.minimumWidth() >= w.Z(800));
 }
 
 QTEST_MAIN(TestWindowKeys)
