@@ -48,6 +48,7 @@ inline const QString addressModified = RecordText::addressQuestion;
 inline const QString labelModified = RecordText::labelQuestion;
 inline const QString tooLong = RecordText::tooLong;
 inline const QString nullValue = RecordText::nullValue;
+inline const QString invalidGps = QStringLiteral("Invalid GPS position.");
 
 // Context menu.
 inline const QString menuSelectAll = QStringLiteral("Select all");
@@ -64,6 +65,8 @@ inline const QString menuImportCsv = QStringLiteral("Import from Excel CSV");
 inline const QString menuInsertCsv = QStringLiteral("Insert from Excel CSV");
 inline const QString menuMoveTo = QStringLiteral("Move to user");
 inline const QString menuCopyTo = QStringLiteral("Copy to user");
+inline const QString menuUndo = QStringLiteral("Undo");
+inline const QString menuRedo = QStringLiteral("Redo");
 inline const QString menuCheck = QStringLiteral("Check phonebook");
 
 // Phonebook check report.

@@ -4,8 +4,10 @@
 #include "store/phonebookcheck.h"
 #include "ui_KESTRAVONLayout.h"
 
+#include "app/recordlist.h"
+
+#include <QItemSelectionModel>
 #include <QTabWidget>
-#include <QTableWidget>
 
 // The phonebook check command: its report window and the selection of a reported record.
 
@@ -28,11 +30,16 @@ bool KESTRAVON::SelectSlot(int slot)
         const int row = FindRow(k, slot);
         if (row < 0)
             continue;
+        RecordListView *list = List(k);
+        // A record the filter hides is shown again: the filter is cleared rather than
+        // selecting a row the user cannot see.
+        if (list->isRowHidden(row))
+            SetFilterText(QString());
         ui_->tcUser->setCurrentIndex(k);
-        QTableWidget *list = List(k);
-        list->clearSelection();
-        list->setCurrentCell(row, colRecord, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        list->scrollToItem(list->item(row, colRecord));
+        const QModelIndex index = list->model()->index(row, colRecord);
+        list->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list->scrollTo(index);
         activateWindow();
         list->setFocus();
         return true;

@@ -3,16 +3,18 @@
 // the exchange operations of formats/interchange.h, shared with kestravon-cli.
 #include "app/kestravon.h"
 
+#include "app/undo.h"
+
 #include "app/apptexts.h"
 #include "app/importreviewdlg.h"
 #include "formats/importreview.h"
+#include "app/recordlist.h"
 #include "formats/interchange.h"
 #include "formats/vcardimport.h"
 
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
-#include <QTableWidget>
 
 namespace {
 
@@ -23,41 +25,25 @@ using Mode = Prompter::FileRequest::Mode;
 QList<KESTRAVON::SelectedRow> KESTRAVON::SelectedRows() const
 {
     const int k = CurrentTab();
-    QTableWidget *list = List(k);
-    const int n = SelectedCount();
+    RecordListView *list = List(k);
     QList<SelectedRow> rows;
-    for (int row = 0; row < list->rowCount() && rows.size() < n; ++row) {
-        if (!IsRowSelected(list, row))
-            continue;
-        const QTableWidgetItem *label = list->item(row, colLabel);
-        rows.append({row, RowSlot(k, row), label ? label->text() : QString()});
-    }
+    for (int row = 0; row < list->rowCount(); ++row)
+        if (IsRowSelected(list, row))
+            rows.append({row, RowSlot(k, row), list->CellText(row, colLabel)});
     return rows;
 }
 
 void KESTRAVON::RewriteRow(int k, int slot)
 {
-    const int row = FindRow(k, slot);
-    const AgendaRecord *r = agenda.RecordAt(slot);
-    if (row < 0 || !r)
-        return;
-    if (r->owner != uint32_t(k + 1) && r->owner >= 1 && r->owner <= uint32_t(kListCount)) {
-        // The stored record names another user: its row belongs to that user's list.
-        List(k)->removeRow(row);
-        AppendRow(slot);
-    } else {
-        SetRow(row, slot, *r);
-    }
-    CaptionUserTab(slot);
+    Q_UNUSED(k);
+    SyncSlot(slot);
 }
 
 void KESTRAVON::ShowInserted(int slot)
 {
-    const AgendaRecord *r = agenda.RecordAt(slot);
-    const int row = AppendRow(slot);
-    if (!r || row < 0)
-        return;
-    if (r->owner == uint32_t(CurrentTab() + 1))
+    SyncSlot(slot);
+    const int row = FindRow(CurrentTab(), slot);
+    if (row >= 0)
         CurrentList()->setCurrentCell(row, colRecord);
 }
 
@@ -79,16 +65,20 @@ void KESTRAVON::BuildImportMenu(QMenu &menu)
 
 void KESTRAVON::ExportMenu()
 {
+    if (!CommitCellEdit())
+        return;
     QMenu menu(this);
     BuildExportMenu(menu);
-    menu.exec(QCursor::pos());
+    menu.exec(ExportMenuPosition());
 }
 
 void KESTRAVON::ImportMenu()
 {
+    if (!CommitCellEdit())
+        return;
     QMenu menu(this);
     BuildImportMenu(menu);
-    menu.exec(QCursor::pos());
+    menu.exec(ImportMenuPosition());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -96,6 +86,8 @@ void KESTRAVON::ImportMenu()
 
 void KESTRAVON::ExportVcf()
 {
+    if (!CommitCellEdit())
+        return;
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
             Mode::Save, RecordTitle(InterchangeText::kExportVcfTitle, r.slot, r.label), VcfFileName(r.label, r.slot)));
@@ -108,6 +100,9 @@ void KESTRAVON::ExportVcf()
 
 void KESTRAVON::ImportVcf()
 {
+    if (!CommitCellEdit())
+        return;
+    ChangeScope change(*this, AppText::menuImportVcf);
     const int t = CurrentTab();
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
@@ -123,6 +118,8 @@ void KESTRAVON::ImportVcf()
 
 void KESTRAVON::InsertVcf()
 {
+    if (!CommitCellEdit())
+        return;
     const QStringList files = prompter_.ChooseFiles(
         fsVcf.Request(Mode::OpenMany, QLatin1String(InterchangeText::kInsertVcfTitle), QString()));
     if (files.isEmpty())
@@ -133,6 +130,7 @@ void KESTRAVON::InsertVcf()
 
 void KESTRAVON::InsertVcfFiles(const QStringList &paths)
 {
+    ChangeScope change(*this, AppText::menuInsertVcf);
     const uint32_t user = uint32_t(CurrentTab() + 1);
     std::vector<CardOfFile> cards = ReadCardFiles(paths, prompter_);
     const auto show = [this](int slot) { ShowInserted(slot); };
@@ -196,6 +194,8 @@ void KESTRAVON::ExportOneVcf()
 
 void KESTRAVON::ExportCsv()
 {
+    if (!CommitCellEdit())
+        return;
     const QString path = prompter_.ChooseFile(
         fsCsv.Request(Mode::Save, QLatin1String(InterchangeText::kExportCsvTitle), QString()));
     if (path.isEmpty())
@@ -209,6 +209,9 @@ void KESTRAVON::ExportCsv()
 
 void KESTRAVON::ImportCsv()
 {
+    if (!CommitCellEdit())
+        return;
+    ChangeScope change(*this, AppText::menuImportCsv);
     const QString path = prompter_.ChooseFile(
         fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kImportCsvTitle), QString()));
     if (path.isEmpty())
@@ -224,11 +227,19 @@ void KESTRAVON::ImportCsv()
 
 void KESTRAVON::InsertCsv()
 {
+    if (!CommitCellEdit())
+        return;
     const QString path = prompter_.ChooseFile(
         fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kInsertCsvTitle), QString()));
     if (path.isEmpty())
         return;
     fsCsv.Remember(path);
+    InsertCsvFile(path);
+}
+
+void KESTRAVON::InsertCsvFile(const QString &path)
+{
+    ChangeScope change(*this, AppText::menuInsertCsv);
     const int t = CurrentTab();
     InsertCsvRecords(agenda, uint32_t(t + 1), path, prompter_, [this](int slot) { ShowInserted(slot); });
     UpdateButtons();

@@ -15,7 +15,11 @@
 class ImportReview;
 class CheckReportDlg;
 class QMenu;
-class QTableWidget;
+class RecordListModel;
+class RecordListView;
+class RowEditDelegate;
+class QUndoStack;
+class QAction;
 class QTabWidget;
 class QLineEdit;
 class QPushButton;
@@ -77,9 +81,9 @@ public:
     FileSelector fsVcf;
     FileSelector fsCsv;
 
-    QTableWidget *List(int k) const { return lists_[size_t(k)]; }
+    RecordListView *List(int k) const { return lists_[size_t(k)]; }
     int CurrentTab() const;
-    QTableWidget *CurrentList() const;
+    RecordListView *CurrentList() const;
     QString Filename() const;
 
     // Lists.
@@ -88,6 +92,10 @@ public:
     void SetRow(int row, int slot, const AgendaRecord &record);
     void UpdateButtons();
     void RefreshSlot(int slot);
+    // Brings the lists in step with a slot after the Agenda changed it: its row is redrawn,
+    // moved to the list of its owner, appended when the slot became used, or removed when
+    // it became free. Every command reports the slots it changed through this.
+    void SyncSlot(int slot);
     void StepCursor(bool next, int &slot);
     void EditCurrent();
     void ToggleColumn(int column);
@@ -112,6 +120,17 @@ public:
     // A record's texts as edit fields.
     static EditFields FieldsOf(const AgendaRecord &record);
     static int ColumnMaximum(int column);
+    // Whether a column can be edited in place: not the record number, and not `fld51`,
+    // which the file form written by Save cannot hold.
+    static bool IsEditableColumn(int column);
+    // The message refusing a text typed into a column, or empty text when it is accepted.
+    static QString CellRefusal(int column, const QString &text);
+    // A text typed into a cell editor that has closed; applied when control returns to the
+    // event loop or when a command commits it first.
+    void QueueCellEdit(int k, int slot, int column, const QString &text);
+    // Closes an open cell editor and applies every typed text not yet applied, so that a
+    // command sees it. False when a text was refused (its editor is open again).
+    bool CommitCellEdit();
 
     // Record list commands.
     void ContextMenu(QMenu &menu);
@@ -149,6 +168,31 @@ public:
     void ExportCsv();
     void ImportCsv();
     void InsertCsv();
+    // Inserts records from a CSV file already chosen.
+    void InsertCsvFile(const QString &path);
+
+    // Filter: hides the rows of every list that do not match the text of `esFilter`.
+    QString FilterText() const;
+    void SetFilterText(const QString &text);
+    void ApplyFilter();
+    // The caption of a user's tab: its user name, with the shown and total row counts
+    // while a filter is set ("MARCO:1 (12/140)").
+    QString TabCaption(int slot) const;
+
+    // Undo and redo: every change to the phonebook since it was loaded, one step per
+    // command (see ChangeScope).
+    QUndoStack &UndoStack() const { return *undo_; }
+    void Undo();
+    void Redo();
+    // After a step was done, undone or redone: `modified` follows the stack (undoing back
+    // to the loaded or saved state clears it) and the buttons follow.
+    void ChangesUndone();
+
+    // Sizes: layout units are pixels at a 9-point font and scale with a larger one.
+    static double LayoutZoom(const QFont &font);
+    // A size in layout units as pixels for the window's font.
+    int Z(int units) const;
+    double Zoom() const { return zoom_; }
 
     // Load, save and exit.
     bool LoadFile(const QString &path);
@@ -174,11 +218,15 @@ protected:
     virtual bool ReviewImport(ImportReview &review);
 
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
     Prompter &prompter_;
 
 private:
+    friend class ChangeScope;
     // The number of selected rows to move or copy to `user`, after the question asked for
     // two or more; 0 when there is nothing to do (no such user, no selection, Cancel).
     int SelectionForUser(int user, const QString &question);
@@ -196,17 +244,48 @@ private:
     // Appends a row for a newly inserted slot and puts the cursor on it.
     void ShowInserted(int slot);
 
+    void BuildLists();
+    // Shortcuts (Ctrl+O, Ctrl+S, Ctrl+Q, Delete, Shift+F10) and file drops.
+    void SetupKeys();
+    void ApplyZoom();
+    void ContextMenuAtCursor();
+    // Where a button's pop-up menu opens: at the pointer when the mouse clicked the button,
+    // below the button when the keyboard did.
+    QPoint MenuPosition(const QWidget *button) const;
+    QPoint InsertMenuPosition() const;
+    QPoint ExportMenuPosition() const;
+    QPoint ImportMenuPosition() const;
     void BuildList(int k);
     // Appends a row for a slot to the list of its owner; returns the row or -1.
     int AppendRow(int slot);
     void CaptionUserTab(int slot);
-    bool IsRowSelected(QTableWidget *list, int row) const;
+    bool IsRowSelected(RecordListView *list, int row) const;
     void SortColumn(int k, int column);
     void ShowColumnMenu(int k, const QPoint &pos);
     void ShowContextMenu(int k, const QPoint &pos);
 
+    struct TypedCell
+    {
+        int list;
+        int slot;
+        int column;
+        QString text;
+    };
+    // Applies the queued cell texts; false when one was refused.
+    bool ApplyCellEdits();
+    // Opens the cell editor again on a refused text, with the text selected.
+    void ReopenCellEditor(const TypedCell &cell);
+
     Ui::KESTRAVONLayout *ui_;
-    std::array<QTableWidget *, kListCount> lists_{};
+    std::array<RowEditDelegate *, kListCount> delegates_{};
+    QList<TypedCell> typed_;
+    QUndoStack *undo_ = nullptr;
+    QAction *undoAction_ = nullptr;
+    QAction *redoAction_ = nullptr;
+    int changeDepth_ = 0;
+    double zoom_ = 1.0;
+    std::array<RecordListModel *, kListCount> models_{};
+    std::array<RecordListView *, kListCount> lists_{};
     // Sort state per list: last column clicked and its order.
     std::array<int, kListCount> sortColumn_{};
     std::array<bool, kListCount> sortAscending_{};

@@ -1,12 +1,16 @@
 #include "app/kestravon.h"
 
+#include "app/undo.h"
+
 #include "app/apptexts.h"
 #include "common/markup.h"
 #include "common/prompter.h"
 
 #include <QCursor>
 #include <QMenu>
-#include <QTableWidget>
+#include "app/recordlist.h"
+
+#include <QItemSelectionModel>
 
 // The record list commands: context menu, insert, select all, delete, and moving or
 // copying records to another user.
@@ -28,7 +32,7 @@ void KESTRAVON::ContextMenu(QMenu &menu)
     const int t = CurrentTab();
     const int n = SelectedCount();
     const int s = CursorSlot();
-    const int rows = CurrentList()->rowCount();
+    const int rows = CurrentList()->VisibleRowCount();
     const bool freeSlot = agenda.usedCount != agenda.slotCount;
     const bool roomForSelection = n > 0 && FreeSlots() >= n;
     const bool contactCursor = n > 0 && s >= agenda.userCount;
@@ -64,10 +68,15 @@ void KESTRAVON::ContextMenu(QMenu &menu)
     copy->menuAction()->setEnabled(roomForSelection);
     menu.addSeparator();
     add(AppText::menuCheck, true, &KESTRAVON::CheckPhonebook);
+    menu.addSeparator();
+    menu.addAction(undoAction_);
+    menu.addAction(redoAction_);
 }
 
 void KESTRAVON::ShowContextMenu(int k, const QPoint &pos)
 {
+    if (!CommitCellEdit())
+        return;
     if (k != CurrentTab())
         return;
     QMenu menu(this);
@@ -104,13 +113,18 @@ void KESTRAVON::BuildInsertMenu(QMenu &menu)
 
 void KESTRAVON::InsertMenu()
 {
+    if (!CommitCellEdit())
+        return;
     QMenu menu(this);
     BuildInsertMenu(menu);
-    menu.exec(QCursor::pos());
+    menu.exec(InsertMenuPosition());
 }
 
 void KESTRAVON::InsertNew()
 {
+    if (!CommitCellEdit())
+        return;
+    ChangeScope change(*this, AppText::menuInsert);
     const int t = CurrentTab();
     AgendaRecord record;
     record.owner = uint32_t(t + 1);
@@ -119,40 +133,37 @@ void KESTRAVON::InsertNew()
         prompter_.Information(AppText::noMoreSpace);
         return;
     }
-    const int row = AppendRow(slot);
-    CurrentList()->setCurrentCell(row, colRecord);
+    ShowInserted(slot);
     UpdateButtons();
     EditCurrent();
 }
 
 void KESTRAVON::SelectAll()
 {
-    CurrentList()->selectAll();
+    if (!CommitCellEdit())
+        return;
+    // Every row the filter shows, and none that it hides.
+    RecordListView *list = CurrentList();
+    QItemSelection all;
+    const int last = list->columnCount() - 1;
+    for (int row = 0; row < list->rowCount(); ++row)
+        if (!list->isRowHidden(row))
+            all.select(list->model()->index(row, 0), list->model()->index(row, last));
+    list->selectionModel()->select(all, QItemSelectionModel::ClearAndSelect);
     UpdateButtons();
 }
 
 void KESTRAVON::DeleteSelected()
 {
+    if (!CommitCellEdit())
+        return;
+    ChangeScope change(*this, AppText::menuDelete);
     if (!prompter_.OkCancel(AppText::deleteSelected))
         return;
-    const int n = SelectedCount();
-    if (n == 0)
-        return;
-    const int k = CurrentTab();
-    QTableWidget *list = List(k);
-    int handled = 0;
-    int row = 0;
-    while (handled < n && row < list->rowCount()) {
-        if (!IsRowSelected(list, row)) {
-            ++row;
-            continue;
-        }
-        ++handled;
-        if (agenda.DeleteRecord(RowSlot(k, row)))
-            list->removeRow(row);  // the next row moves up into this place
-        else
-            ++row;  // a user's own row stays
-    }
+    // A user's own row is refused by DeleteRecord and stays.
+    for (const SelectedRow &r : SelectedRows())
+        if (agenda.DeleteRecord(r.slot))
+            SyncSlot(r.slot);
     UpdateButtons();
 }
 
@@ -168,27 +179,18 @@ int KESTRAVON::SelectionForUser(int user, const QString &question)
 
 void KESTRAVON::MoveToUser(int user)
 {
-    const int n = SelectionForUser(user, AppText::moveSelected);
-    if (n == 0)
+    if (!CommitCellEdit())
         return;
-    const int k = CurrentTab();
-    QTableWidget *list = List(k);
-    int handled = 0;
-    int row = 0;
-    while (handled < n && row < list->rowCount()) {
-        if (!IsRowSelected(list, row)) {
-            ++row;
-            continue;
-        }
-        ++handled;
-        const int slot = RowSlot(k, row);
-        if (slot < agenda.userCount || !agenda.RecordAt(slot)) {
-            ++row;  // users never change owner
-            continue;
-        }
-        agenda.slots[size_t(slot)].owner = uint32_t(user);
-        list->removeRow(row);
-        AppendRow(slot);
+    ChangeScope change(*this, AppText::menuMoveTo);
+    if (SelectionForUser(user, AppText::moveSelected) == 0)
+        return;
+    for (const SelectedRow &r : SelectedRows()) {
+        if (r.slot < agenda.userCount || !agenda.RecordAt(r.slot))
+            continue;  // users never change owner
+        AgendaRecord moved = *agenda.RecordAt(r.slot);
+        moved.owner = uint32_t(user);
+        agenda.StoreRecord(r.slot, moved);
+        SyncSlot(r.slot);
     }
     agenda.modified = true;
     UpdateButtons();
@@ -196,17 +198,13 @@ void KESTRAVON::MoveToUser(int user)
 
 void KESTRAVON::CopyToUser(int user)
 {
-    const int n = SelectionForUser(user, AppText::copySelected);
-    if (n == 0)
+    if (!CommitCellEdit())
         return;
-    const int k = CurrentTab();
-    QTableWidget *list = List(k);
-    int handled = 0;
-    for (int row = 0; handled < n && row < list->rowCount(); ++row) {
-        if (!IsRowSelected(list, row))
-            continue;
-        ++handled;
-        const AgendaRecord *source = agenda.RecordAt(RowSlot(k, row));
+    ChangeScope change(*this, AppText::menuCopyTo);
+    if (SelectionForUser(user, AppText::copySelected) == 0)
+        return;
+    for (const SelectedRow &r : SelectedRows()) {
+        const AgendaRecord *source = agenda.RecordAt(r.slot);
         if (!source)
             continue;
         AgendaRecord copy = *source;
@@ -215,7 +213,7 @@ void KESTRAVON::CopyToUser(int user)
         if (slot == 0)
             prompter_.Information(AppText::noMoreSpace);
         else
-            AppendRow(slot);
+            SyncSlot(slot);
     }
     UpdateButtons();
 }

@@ -22,7 +22,7 @@ void TestEditorLink::editorStoresAndSteps()
     ScriptedPrompter p;
     KESTRAVON w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
-    QTableWidget *list = w.List(0);
+    RecordListView *list = w.List(0);
     // Sorted by label, the editor's Next follows the sorted order.
     list->sortItems(KESTRAVON::colLabel, Qt::AscendingOrder);
     list->setCurrentCell(1, 0);
@@ -52,8 +52,8 @@ void TestEditorLink::editorStoresAndSteps()
     QCOMPARE(w.agenda.RecordAt(first)->label, QStringLiteral("AAA FIRST"));
     QCOMPARE(w.agenda.RecordAt(second)->label, QStringLiteral("AAA SECOND"));
     // Both rows were rewritten in place; the list was not sorted again.
-    QCOMPARE(list->item(1, KESTRAVON::colLabel)->text(), QStringLiteral("AAA FIRST"));
-    QCOMPARE(list->item(2, KESTRAVON::colLabel)->text(), QStringLiteral("AAA SECOND"));
+    QCOMPARE(list->CellText(1, KESTRAVON::colLabel), QStringLiteral("AAA FIRST"));
+    QCOMPARE(list->CellText(2, KESTRAVON::colLabel), QStringLiteral("AAA SECOND"));
     QCOMPARE(list->currentRow(), 2);
     QVERIFY(w.agenda.modified);
     QVERIFY(Button(w, "btSave")->isEnabled());

@@ -147,7 +147,7 @@ void TestImportReview::windowInsertsTheCheckedCards()
     QCOMPARE(w.List(0)->rowCount(), rows0);
     QStringList added;
     for (int r = rows1; r < w.List(1)->rowCount(); ++r)
-        added << w.List(1)->item(r, KESTRAVON::colLabel)->text();
+        added << w.List(1)->CellText(r, KESTRAVON::colLabel);
     QCOMPARE(added, (QStringList{"Rossi Mario", "Bartolomeo Giovanni Maria Rinaldi", "Nuova Persona"}));
     QCOMPARE(w.agenda.RecordAt(w.RowSlot(1, rows1))->owner, 2u);
     QVERIFY(w.agenda.modified);

@@ -37,7 +37,7 @@ QStringList Labels(const KESTRAVON &w, int k, int from)
 {
     QStringList out;
     for (int r = from; r < w.List(k)->rowCount(); ++r)
-        out.append(w.List(k)->item(r, KESTRAVON::colLabel)->text());
+        out.append(w.List(k)->CellText(r, KESTRAVON::colLabel));
     return out;
 }
 
@@ -322,7 +322,7 @@ void TestInterchange::importVcfOntoUserRow()
     w.ImportVcf();
     QCOMPARE(p.fileRequests.first().title, QStringLiteral("Import from vCard : REC.2 - GIULIA"));
     QCOMPARE(Tabs(w)->tabText(1), QStringLiteral("John Doe III:2"));
-    QCOMPARE(w.List(1)->item(0, KESTRAVON::colLabel)->text(), QStringLiteral("John Doe III"));
+    QCOMPARE(w.List(1)->CellText(0, KESTRAVON::colLabel), QStringLiteral("John Doe III"));
     QCOMPARE(w.agenda.RecordAt(1)->owner, 2u);
     QCOMPARE(w.agenda.RecordAt(1)->city, QStringLiteral("Austin"));
 }
@@ -523,7 +523,7 @@ void TestInterchange::csvFileRefused()
     QCOMPARE(p.Messages(), QStringList{"Error reading file : " + PathText(path)});
     QVERIFY(!w.agenda.modified);
     QCOMPARE(w.List(0)->rowCount(), rows);
-    QCOMPARE(w.List(0)->item(1, KESTRAVON::colLabel)->text(), QStringLiteral("ROSSI MARIO"));
+    QCOMPARE(w.List(0)->CellText(1, KESTRAVON::colLabel), QStringLiteral("ROSSI MARIO"));
 }
 
 void TestInterchange::insertCsv_data()
@@ -578,7 +578,7 @@ void TestInterchange::insertCsv()
     QCOMPARE(first->street, QStringLiteral("via roma"));
     QCOMPARE(first->nav.GpsText(), QStringLiteral("N45.500000,E9.250000"));
     QCOMPARE(first->phone[0], QStringLiteral("0123"));
-    QCOMPARE(w.List(1)->item(rowsBefore, KESTRAVON::colNav)->text(), QStringLiteral("N45.500000,E9.250000"));
+    QCOMPARE(w.List(1)->CellText(rowsBefore, KESTRAVON::colNav), QStringLiteral("N45.500000,E9.250000"));
     QVERIFY(Button(w, "btSave")->isEnabled());
 }
 

@@ -47,13 +47,13 @@ void TestMainWindow::startupState()
     for (int k = 0; k < 4; ++k) {
         QCOMPARE(tabs->tabText(k), QStringLiteral("User:%1").arg(k + 1));
         QVERIFY(tabs->isTabEnabled(k));
-        QTableWidget *list = w.List(k);
+        RecordListView *list = w.List(k);
         QCOMPARE(list->rowCount(), 1);
         QCOMPARE(list->columnCount(), 20);
         QCOMPARE(RecordCell(list, 0), k + 1);
-        QCOMPARE(list->item(0, KESTRAVON::colLabel)->text(), QStringLiteral("User"));
-        QCOMPARE(list->item(0, KESTRAVON::colPhone1)->text(), QString(4, QChar(u'1' + k)));
-        QCOMPARE(list->horizontalHeaderItem(KESTRAVON::colNav)->text(), QStringLiteral("GPS"));
+        QCOMPARE(list->CellText(0, KESTRAVON::colLabel), QStringLiteral("User"));
+        QCOMPARE(list->CellText(0, KESTRAVON::colPhone1), QString(4, QChar(u'1' + k)));
+        QCOMPARE(list->model()->headerData(KESTRAVON::colNav, Qt::Horizontal).toString(), QStringLiteral("GPS"));
         QCOMPARE(list->rowHeight(0), 20);
     }
     QCOMPARE(ButtonStates(w), QStringLiteral("Save- Export- Import- Insert+ Delete- Edit-"));
@@ -116,7 +116,7 @@ void TestMainWindow::twoUserFile()
     }
     // A held byte in a label reaches the list unchanged.
     QVERIFY(RowOfLabel(w.List(0), QStringLiteral("CAFF") + QChar(0xEEE8) + QStringLiteral(" CENTRALE")) >= 0);
-    QVERIFY(!w.List(0)->item(RowOfLabel(w.List(0), QStringLiteral("ROSSI MARIO")), KESTRAVON::colNav)->text().isEmpty());
+    QVERIFY(!w.List(0)->CellText(RowOfLabel(w.List(0), QStringLiteral("ROSSI MARIO")), KESTRAVON::colNav).isEmpty());
     QCOMPARE(w.Filename(), SampleAgenda());
 }
 
@@ -203,7 +203,7 @@ void TestMainWindow::sortOnceThenAppend()
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     w.show();
-    QTableWidget *list = w.List(0);
+    RecordListView *list = w.List(0);
     QHeaderView *header = list->horizontalHeader();
     auto clickTitle = [&](int c) {
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
@@ -233,7 +233,7 @@ void TestMainWindow::stepCursorFollowsSortedOrder()
     ScriptedPrompter p;
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
-    QTableWidget *list = w.List(0);
+    RecordListView *list = w.List(0);
     list->sortItems(KESTRAVON::colCity, Qt::AscendingOrder);
     list->setCurrentCell(0, 0);
     QStringList cities;
@@ -309,7 +309,7 @@ void TestMainWindow::editCell()
     ScriptedPrompter p;
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
-    QTableWidget *list = w.List(0);
+    RecordListView *list = w.List(0);
     const int row = RowOfLabel(list, label);
     QVERIFY(row >= 0);
     const int slot = w.RowSlot(0, row);
@@ -323,7 +323,7 @@ void TestMainWindow::editCell()
     const AgendaRecord &after = w.agenda.slots[size_t(slot)];
     QCOMPARE(after.nav.navFlags, navFlags);
     QCOMPARE(int(after.voiceIndex), voiceIndex);
-    QCOMPARE(list->item(row, column)->text(), cell);
+    QCOMPARE(list->CellText(row, column), cell);
     QCOMPARE(w.RowFields(0, row), KESTRAVON::FieldsOf(after));
     QVERIFY(w.agenda.modified);
     QVERIFY(Button(w, "btSave")->isEnabled());
@@ -398,31 +398,31 @@ void TestMainWindow::editThroughCellEditor()
     QVERIFY(w.LoadFile(SampleAgenda()));
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTableWidget *list = w.List(0);
+    RecordListView *list = w.List(0);
     const int row = RowOfLabel(list, QStringLiteral("ROSSI MARIO"));
     const int slot = w.RowSlot(0, row);
     list->setCurrentCell(row, KESTRAVON::colCity);
-    list->editItem(list->item(row, KESTRAVON::colCity));
+    list->edit(list->model()->index(row, KESTRAVON::colCity));
     auto *editor = list->viewport()->findChild<QLineEdit *>();
     QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("firenze"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(w.agenda.slots[size_t(slot)].city, QStringLiteral("FIRENZE"));
-    QCOMPARE(list->item(row, KESTRAVON::colCity)->text(), QStringLiteral("FIRENZE"));
+    QCOMPARE(list->CellText(row, KESTRAVON::colCity), QStringLiteral("FIRENZE"));
     QVERIFY(p.shown.isEmpty());
 
     // Too long a text is refused with the limit message; the record keeps its number.
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     list->setCurrentCell(row, KESTRAVON::colNumb);
-    list->editItem(list->item(row, KESTRAVON::colNumb));
+    list->edit(list->model()->index(row, KESTRAVON::colNumb));
     editor = list->viewport()->findChild<QLineEdit *>();
     QVERIFY(editor);
     editor->setText(QStringLiteral("1234567"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(p.LastMessage(), QStringLiteral("Please enter no more than 5 characters."));
     QCOMPARE(w.agenda.slots[size_t(slot)].numb, QStringLiteral("12"));
-    QCOMPARE(list->item(row, KESTRAVON::colNumb)->text(), QStringLiteral("12"));
+    QCOMPARE(list->CellText(row, KESTRAVON::colNumb), QStringLiteral("12"));
 }
 
 void TestMainWindow::refreshSlot()
@@ -430,14 +430,14 @@ void TestMainWindow::refreshSlot()
     ScriptedPrompter p;
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
-    QTableWidget *list = w.List(0);
+    RecordListView *list = w.List(0);
     const int row = RowOfLabel(list, QStringLiteral("DUPONT ÉLODIE"));
     const int slot = w.RowSlot(0, row);
     AgendaRecord r = *w.agenda.RecordAt(slot);
     r.label = QStringLiteral("DUPONT E.");
     w.agenda.StoreRecord(slot, r);
     w.RefreshSlot(slot);
-    QCOMPARE(list->item(row, KESTRAVON::colLabel)->text(), QStringLiteral("DUPONT E."));
+    QCOMPARE(list->CellText(row, KESTRAVON::colLabel), QStringLiteral("DUPONT E."));
     QCOMPARE(list->currentRow(), row);
     QCOMPARE(ButtonStates(w), QStringLiteral("Save+ Export+ Import+ Insert+ Delete+ Edit+"));
 
@@ -448,14 +448,17 @@ void TestMainWindow::refreshSlot()
     w.RefreshSlot(0);
     QCOMPARE(Tabs(w)->tabText(0), QStringLiteral("MARCO B:1"));
 
-    // A slot not shown in the current list changes nothing.
+    // A slot not shown in the current list moves no cursor and no row.
     const int giulia = RowOfLabel(w.List(1), QStringLiteral("SMITH JOHN"));
     const int other = w.RowSlot(1, giulia);
     AgendaRecord o = *w.agenda.RecordAt(other);
     o.label = QStringLiteral("CHANGED");
     w.agenda.StoreRecord(other, o);
+    const int rows = w.List(1)->rowCount();
     w.RefreshSlot(other);
-    QCOMPARE(w.List(1)->item(giulia, KESTRAVON::colLabel)->text(), QStringLiteral("SMITH JOHN"));
+    QCOMPARE(w.RowSlot(1, giulia), other);
+    QCOMPARE(w.List(1)->rowCount(), rows);
+    QCOMPARE(w.List(1)->currentRow(), -1);
     QCOMPARE(list->currentRow(), 0);
 
     // EditCurrent opens the editor on the cursor row's slot, and nothing without a cursor.

@@ -5,12 +5,14 @@
 #include "formats/importreview.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QList>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include "app/recordlist.h"
 #include <QTemporaryDir>
 
 #include <functional>
@@ -22,6 +24,10 @@ public:
     explicit TestWindow(Prompter &prompter) : KESTRAVON(prompter) {}
 
     QList<int> editorSlots;
+    // How long the recorded editor stays "open", running events as a modal dialog would.
+    int editorOpenMs = 0;
+    // Runs while the recorded editor is "open", e.g. to store a record as the editor would.
+    std::function<void(int)> whileEditorOpen;
     int updateChecks = 0;
     bool updateResult = false;
     // Answers the import review (changing it as a user would); unset: OK as shown.
@@ -29,7 +35,17 @@ public:
     int reviews = 0;
 
 protected:
-    void OpenEditor(int slot) override { editorSlots.append(slot); }
+    void OpenEditor(int slot) override
+    {
+        editorSlots.append(slot);
+        if (whileEditorOpen)
+            whileEditorOpen(slot);
+        if (editorOpenMs > 0) {
+            QEventLoop loop;
+            QTimer::singleShot(editorOpenMs, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    }
     bool RunUpdateCheck() override
     {
         ++updateChecks;
@@ -68,7 +84,7 @@ inline QTabWidget *Tabs(const QWidget &w)
 }
 
 // Selects whole rows of a list and puts the cursor on `cursor` (-1: no cursor row).
-inline void SelectRows(QTableWidget *list, const QList<int> &rows, int cursor)
+inline void SelectRows(RecordListView *list, const QList<int> &rows, int cursor)
 {
     QItemSelectionModel *sel = list->selectionModel();
     sel->clear();
@@ -79,17 +95,17 @@ inline void SelectRows(QTableWidget *list, const QList<int> &rows, int cursor)
 }
 
 // The row of a list whose label cell reads `label`, or -1.
-inline int RowOfLabel(const QTableWidget *list, const QString &label)
+inline int RowOfLabel(const RecordListView *list, const QString &label)
 {
     for (int r = 0; r < list->rowCount(); ++r)
-        if (list->item(r, KESTRAVON::colLabel) && list->item(r, KESTRAVON::colLabel)->text() == label)
+        if (list->CellText(r, KESTRAVON::colLabel) == label)
             return r;
     return -1;
 }
 
-inline int RecordCell(const QTableWidget *list, int row)
+inline int RecordCell(const RecordListView *list, int row)
 {
-    return list->item(row, KESTRAVON::colRecord)->data(Qt::DisplayRole).toInt();
+    return list->model()->index(row, KESTRAVON::colRecord).data().toInt();
 }
 
 // The first contact slot (not a user) of a list whose record has a field set, or -1.

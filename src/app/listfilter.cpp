@@ -1,0 +1,51 @@
+// The filter field of the main window: rows of every list that do not match its text are
+// hidden; commands then act on the rows that stay visible.
+#include "app/kestravon.h"
+
+#include "app/recordlist.h"
+#include "store/duplicates.h"
+#include "ui_KESTRAVONLayout.h"
+
+#include <QLineEdit>
+#include <QTabWidget>
+
+QString KESTRAVON::FilterText() const
+{
+    return ui_->esFilter->text();
+}
+
+void KESTRAVON::SetFilterText(const QString &text)
+{
+    ui_->esFilter->setText(text);  // textChanged applies it
+}
+
+void KESTRAVON::ApplyFilter()
+{
+    const QString text = FilterText().trimmed();
+    const QString folded = RecordListModel::Fold(text);
+    const QString digits = PhoneDigits(text);
+    for (int k = 0; k < kListCount; ++k) {
+        RecordListView *list = List(k);
+        std::bitset<RecordListModel::kColumns> columns;
+        for (int c = 0; c < kColumnCount; ++c)
+            columns.set(size_t(c), ColumnWidth(k, c) > 0);
+        const RecordListModel *model = list->Model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const bool hide = !text.isEmpty() && !model->Matches(row, folded, digits, columns);
+            if (list->isRowHidden(row) != hide)
+                list->setRowHidden(row, hide);
+        }
+    }
+    for (int i = 0; i < agenda.userCount; ++i)
+        CaptionUserTab(i);
+    UpdateButtons();
+}
+
+QString KESTRAVON::TabCaption(int slot) const
+{
+    const QString name = agenda.UserName(slot);
+    if (FilterText().trimmed().isEmpty() || slot < 0 || slot >= kListCount)
+        return name;
+    const RecordListView *list = List(slot);
+    return QStringLiteral("%1 (%2/%3)").arg(name).arg(list->VisibleRowCount()).arg(list->rowCount());
+}

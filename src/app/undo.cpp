@@ -1,0 +1,79 @@
+#include "app/undo.h"
+
+#include "app/kestravon.h"
+
+#include <QUndoStack>
+
+SlotChange::SlotChange(KESTRAVON &window, const QString &text, std::vector<Slot> slots, int usedBefore,
+                       int usedAfter)
+    : QUndoCommand(text), window_(window), slots_(std::move(slots)), usedBefore_(usedBefore),
+      usedAfter_(usedAfter)
+{
+}
+
+void SlotChange::undo()
+{
+    Apply(false);
+}
+
+void SlotChange::redo()
+{
+    if (done_) {
+        done_ = false;
+        return;
+    }
+    Apply(true);
+}
+
+void SlotChange::Apply(bool after)
+{
+    Agenda &agenda = window_.agenda;
+    for (const Slot &s : slots_)
+        agenda.slots[size_t(s.index)] = after ? s.after : s.before;
+    agenda.usedCount = after ? usedAfter_ : usedBefore_;
+    for (const Slot &s : slots_)
+        window_.SyncSlot(s.index);
+}
+
+ChangeScope::ChangeScope(KESTRAVON &window, const QString &text) : window_(window), text_(text)
+{
+    if (window_.changeDepth_++ > 0)
+        return;
+    before_ = std::make_unique<std::array<AgendaRecord, Agenda::kCapacity>>(window_.agenda.slots);
+    usedBefore_ = window_.agenda.usedCount;
+}
+
+ChangeScope::~ChangeScope()
+{
+    --window_.changeDepth_;
+    if (!before_)
+        return;
+    const Agenda &agenda = window_.agenda;
+    std::vector<SlotChange::Slot> changed;
+    for (int i = 0; i < Agenda::kCapacity; ++i)
+        if ((*before_)[size_t(i)] != agenda.slots[size_t(i)])
+            changed.push_back({i, (*before_)[size_t(i)], agenda.slots[size_t(i)]});
+    if (changed.empty())
+        return;
+    window_.UndoStack().push(new SlotChange(window_, text_, std::move(changed), usedBefore_, agenda.usedCount));
+}
+
+void KESTRAVON::Undo()
+{
+    if (!CommitCellEdit())
+        return;
+    undo_->undo();
+}
+
+void KESTRAVON::Redo()
+{
+    if (!CommitCellEdit())
+        return;
+    undo_->redo();
+}
+
+void KESTRAVON::ChangesUndone()
+{
+    agenda.modified = !undo_->isClean();
+    ApplyFilter();  // re-captions the tabs and updates the buttons
+}

@@ -1,0 +1,64 @@
+// Sizes that follow the application font: the window, its buttons and fields, the list
+// columns and the row height are given in layout units, which are pixels at a 9-point font
+// and grow with a larger one, so that a large font never cuts a caption.
+#include "app/kestravon.h"
+
+#include "app/recordlist.h"
+#include "ui_KESTRAVONLayout.h"
+
+#include <QFontMetricsF>
+#include <QHeaderView>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+// The font size the layout units are drawn for.
+constexpr double kBasePointSize = 9.0;
+
+} // namespace
+
+double KESTRAVON::LayoutZoom(const QFont &font)
+{
+    QFont base = font;
+    base.setPointSizeF(kBasePointSize);
+    const double baseHeight = QFontMetricsF(base).height();
+    const double height = QFontMetricsF(font).height();
+    return baseHeight > 0 && height > baseHeight ? height / baseHeight : 1.0;
+}
+
+int KESTRAVON::Z(int units) const
+{
+    return int(std::lround(units * zoom_));
+}
+
+void KESTRAVON::ApplyZoom()
+{
+    zoom_ = LayoutZoom(font());
+    for (QPushButton *b : {ui_->btLoad, ui_->btSave, ui_->btExport, ui_->btImport, ui_->btInsert, ui_->btDelete,
+                           ui_->btEdit, ui_->btExit}) {
+        // At least the caption's own width, should a font be wider than it is tall.
+        const int w = std::max(Z(100), b->sizeHint().width());
+        b->setMinimumSize(w, Z(28));
+        b->setMaximumSize(w, Z(28));
+    }
+    // The check button is as wide as its caption needs.
+    ui_->btCheck->setMinimumSize(ui_->btCheck->sizeHint().width(), Z(28));
+    ui_->btCheck->setMaximumSize(ui_->btCheck->sizeHint().width(), Z(28));
+    for (QLineEdit *e : {ui_->esFilename, ui_->esFilter}) {
+        e->setMinimumHeight(Z(28));
+        e->setMaximumHeight(Z(28));
+    }
+    ui_->esFilter->setMinimumWidth(Z(80));
+    if (QLayout *l = centralWidget()->layout())
+        l->setContentsMargins(Z(20), Z(20), Z(20), Z(20));
+    for (QLayout *row : {static_cast<QLayout *>(ui_->topRow), static_cast<QLayout *>(ui_->bottomRow)})
+        row->setSpacing(Z(row == ui_->topRow ? 16 : 8));
+    for (RecordListView *list : lists_)
+        if (list)
+            list->verticalHeader()->setDefaultSectionSize(Z(kRowHeight));
+    setMinimumSize(Z(800), Z(420));
+}

@@ -1,0 +1,147 @@
+// Sorting text columns language-aware and the filter field: hidden rows, counts in the tab
+// captions, commands on the visible selection only, Ctrl+F and Escape.
+#include "app/windowfixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+class TestListFilter : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sortIsLanguageAware_data();
+    void sortIsLanguageAware();
+    void filterRows_data();
+    void filterRows();
+    void commandsSeeVisibleRowsOnly();
+    void filterKeys();
+};
+
+namespace {
+
+// A phonebook of four users whose first user has the given contacts (label, phone, city,
+// note).
+void Fill(KESTRAVON &w, const QList<QStringList> &contacts)
+{
+    w.agenda = Agenda();
+    w.agenda.slots[0].label = QStringLiteral("MARCO");
+    for (const QStringList &c : contacts) {
+        AgendaRecord r;
+        r.owner = 1;
+        r.label = c.value(0);
+        r.phone[0] = c.value(1);
+        r.city = c.value(2);
+        r.note = c.value(3);
+        w.agenda.InsertRecord(r);
+    }
+    w.agenda.modified = false;
+    w.SetupLists();
+}
+
+QStringList Labels(const KESTRAVON &w, bool visibleOnly)
+{
+    QStringList out;
+    for (int r = 0; r < w.List(0)->rowCount(); ++r)
+        if (!visibleOnly || !w.List(0)->isRowHidden(r))
+            out.append(w.List(0)->CellText(r, KESTRAVON::colLabel));
+    return out;
+}
+
+} // namespace
+
+void TestListFilter::sortIsLanguageAware_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("de_DE") << "de_DE";
+    QTest::newRow("it_IT") << "it_IT";
+}
+
+void TestListFilter::sortIsLanguageAware()
+{
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    ScriptedPrompter p;
+    TestWindow w(p);
+    Fill(w, {{"Zeller"}, {"Item 10"}, {"éCOLE"}, {"Ärger"}, {"EDITH"}, {"Item 9"}});
+    w.List(0)->sortItems(KESTRAVON::colLabel, Qt::AscendingOrder);
+    QLocale::setDefault(QLocale::c());
+    // Accented letters sort with their base letter, numbers inside text by value.
+    QCOMPARE(Labels(w, false), (QStringList{"Ärger", "éCOLE", "EDITH", "Item 9", "Item 10", "MARCO", "Zeller"}));
+}
+
+void TestListFilter::filterRows_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("part of a label") << "ross" << QStringList{"ROSSI MARIO"};
+    QTest::newRow("accents and case ignored") << "elodie" << QStringList{"DUPONT ÉLODIE"};
+    QTest::newRow("typed accent") << "MÜLL" << QStringList{"Müller"};
+    QTest::newRow("visible columns only") << "roma" << QStringList{"ROSSI MARIO"};
+    QTest::newRow("phone digits") << "061234" << QStringList{"ROSSI MARIO"};
+    QTest::newRow("phone digits, other separators") << "1-45" << QStringList{"DUPONT ÉLODIE"};
+    QTest::newRow("two digits are only text") << "4 5" << QStringList{};
+    QTest::newRow("nothing") << "zzz" << QStringList{};
+    QTest::newRow("empty") << "" << QStringList{"MARCO", "ROSSI MARIO", "DUPONT ÉLODIE", "Müller"};
+}
+
+void TestListFilter::filterRows()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, shown);
+    ScriptedPrompter p;
+    TestWindow w(p);
+    Fill(w, {{"ROSSI MARIO", "+39 06 1234567", "ROMA"},
+             {"DUPONT ÉLODIE", "01 45 67 89", "PARIS"},
+             {"Müller", "", "BERLIN", "roma is in a hidden column"}});
+    w.SetFilterText(filter);
+    QCOMPARE(Labels(w, true), shown);
+    QCOMPARE(Tabs(w)->tabText(0), filter.isEmpty() ? QStringLiteral("MARCO:1")
+                                                   : QStringLiteral("MARCO:1 (%1/4)").arg(shown.size()));
+    QCOMPARE(Tabs(w)->tabText(1), filter.isEmpty() ? QStringLiteral("User:2") : QStringLiteral("User:2 (0/1)"));
+}
+
+void TestListFilter::commandsSeeVisibleRowsOnly()
+{
+    ScriptedPrompter p;
+    TestWindow w(p);
+    Fill(w, {{"ROSSI MARIO"}, {"ROSSI ANNA"}, {"BIANCHI LUCA"}});
+    auto *list = w.List(0);
+    SelectRows(list, {1, 2, 3}, 1);  // every contact, then the filter hides one
+    w.SetFilterText(QStringLiteral("rossi"));
+    QCOMPARE(w.SelectedCount(), 2);
+    p.answers = {Prompter::Answer::Ok};
+    w.DeleteSelected();
+    QCOMPARE(Labels(w, false), (QStringList{"MARCO", "BIANCHI LUCA"}));
+    // Select all takes the visible rows only.
+    w.SetFilterText(QStringLiteral("marco"));
+    w.SelectAll();
+    QCOMPARE(w.SelectedCount(), 1);
+    QVERIFY(!list->selectionModel()->isRowSelected(1, QModelIndex()));
+}
+
+void TestListFilter::filterKeys()
+{
+    ScriptedPrompter p;
+    TestWindow w(p);
+    Fill(w, {{"ROSSI MARIO"}, {"BIANCHI LUCA"}});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *filter = w.findChild<QLineEdit *>(QStringLiteral("esFilter"));
+    QVERIFY(filter);
+    QCOMPARE(filter->placeholderText(), QStringLiteral("Filter"));
+    w.List(0)->setFocus();
+    QTest::keyClick(w.List(0), Qt::Key_F, Qt::ControlModifier);
+    QTRY_VERIFY(filter->hasFocus());
+    QTest::keyClicks(filter, QStringLiteral("bian"));
+    QCOMPARE(Labels(w, true), QStringList{"BIANCHI LUCA"});
+    // Escape clears the filter; it does not ask to exit.
+    QTest::keyClick(filter, Qt::Key_Escape);
+    QCOMPARE(filter->text(), QString());
+    QCOMPARE(Labels(w, true).size(), 3);
+    QVERIFY(p.shown.isEmpty());
+}
+
+QTEST_MAIN(TestListFilter)
+#include "test_listfilter.moc"
