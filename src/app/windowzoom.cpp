@@ -38,16 +38,23 @@ int KESTRAVON::Z(int units) const
 void KESTRAVON::ApplyZoom()
 {
     zoom_ = LayoutZoom(font());
-    for (QPushButton *b : {ui_->btLoad, ui_->btSave, ui_->btExport, ui_->btImport, ui_->btInsert, ui_->btDelete,
-                           ui_->btEdit, ui_->btExit}) {
+    for (QPushButton *b : {ui_->btLoad, ui_->btSave}) {
         // At least the caption's own width, should a font be wider than it is tall.
         const int w = std::max(Z(100), b->sizeHint().width());
         b->setMinimumSize(w, Z(28));
         b->setMaximumSize(w, Z(28));
     }
-    // The check button is as wide as its caption needs.
-    ui_->btCheck->setMinimumSize(ui_->btCheck->sizeHint().width(), Z(28));
-    ui_->btCheck->setMaximumSize(ui_->btCheck->sizeHint().width(), Z(28));
+    // The bottom row holds seven buttons and the filter: the buttons are 100 units wide
+    // where there is room and give way down to their caption's width where there is not,
+    // so that the filter and the check button fit without widening the window.
+    for (QPushButton *b : {ui_->btExport, ui_->btImport, ui_->btInsert, ui_->btDelete, ui_->btEdit,
+                           ui_->btCheck, ui_->btExit}) {
+        const int caption = b->sizeHint().width();
+        const int widest = b == ui_->btCheck ? caption : std::max(Z(100), caption);
+        b->setMinimumSize(std::min(caption, widest), Z(28));
+        b->setMaximumSize(widest, Z(28));
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
     for (QLineEdit *e : {ui_->esFilename, ui_->esFilter}) {
         e->setMinimumHeight(Z(28));
         e->setMaximumHeight(Z(28));

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -141,15 +142,19 @@ void TestWindowKeys::sizesFollowFont()
     QFont large = before;
     large.setPointSizeF(15);
     QApplication::setFont(large);
+    const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
     ScriptedPrompter p;
     TestWindow w(p);
-    QApplication::setFont(before);
     const double zoom = KESTRAVON::LayoutZoom(large);
     QVERIFY(zoom > 1.4);
     QCOMPARE(w.Zoom(), zoom);
+    // Laid out at the smallest size the window allows.
+    w.resize(w.minimumSize());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
     // Buttons, rows, columns and the window grow with the font; no caption is cut.
     const QFontMetrics fm(large);
-    for (const char *name : {"btLoad", "btExport", "btImport", "btInsert", "btDelete", "btEdit", "btExit"}) {
+    for (const char *name : {"btLoad", "btExport", "btImport", "btInsert", "btDelete", "btEdit", "btCheck", "btExit"}) {
         QPushButton *b = Button(w, name);
         QVERIFY2(b->width() >= fm.horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 8, name);
         QVERIFY2(b->height() >= fm.height() + 4, name);
