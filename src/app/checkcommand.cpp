@@ -13,6 +13,9 @@
 
 void KESTRAVON::CheckPhonebook()
 {
+    // A typed cell counts: the check reports the phonebook as it will be saved.
+    if (!CommitCellEdit())
+        return;
     if (!checkReport_) {
         checkReport_ = new CheckReportDlg(this);
         checkReport_->setObjectName(QStringLiteral("CheckReport"));

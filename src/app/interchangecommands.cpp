@@ -170,6 +170,8 @@ bool KESTRAVON::ReviewImport(ImportReview &review)
 
 void KESTRAVON::ExportOneVcf()
 {
+    if (!CommitCellEdit())
+        return;
     const QList<SelectedRow> rows = SelectedRows();
     if (rows.isEmpty())
         return;
