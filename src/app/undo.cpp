@@ -33,6 +33,14 @@ void SlotChange::Apply(bool after)
     agenda.usedCount = after ? usedAfter_ : usedBefore_;
     for (const Slot &s : slots_)
         window_.SyncSlot(s.index);
+    // The cursor goes to the first record the step brought back or changed, so that the
+    // user sees what happened (a restored record is appended at the end of its list).
+    for (const Slot &s : slots_) {
+        if (agenda.RecordAt(s.index)) {
+            window_.SelectSlot(s.index);
+            break;
+        }
+    }
 }
 
 ChangeScope::ChangeScope(KESTRAVON &window, const QString &text) : window_(window), text_(text)
