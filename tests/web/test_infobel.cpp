@@ -217,6 +217,18 @@ QByteArray At(int first)
     return kBase + "&firstrec=" + QByteArray::number(first);
 }
 
+// The pages asked for, in order. Qt's HTTP client may send a GET again on a new connection
+// when the server closed the first one early (it does so under load, with an answer that
+// ends by closing the connection); such a repeat is not a page the search asked for.
+QByteArrayList PagesAsked(const TestHttpServer &server)
+{
+    QByteArrayList pages;
+    for (const QByteArray &t : server.Targets())
+        if (pages.isEmpty() || pages.constLast() != t)
+            pages.append(t);
+    return pages;
+}
+
 // Serves a directory of `total` hits with `perPage` links per page at every offset.
 void ServeDirectory(TestHttpServer &server, int total, int perPage, int upTo)
 {
@@ -260,7 +272,7 @@ void TestInfoBel::paging()
     old.name = QStringLiteral("OLD");
     QList<InfoBelResult> hits(20, old);
     QCOMPARE(InfoBelSearch(Rossi(), hits, first, 20, prompter, server.HostPort()), total);
-    QCOMPARE(server.Targets(), targets);
+    QCOMPARE(PagesAsked(server), targets);
     QCOMPARE(hits.size(), 20);
     for (int i = 0; i < stored; ++i) {
         const QByteArray k = QByteArray::number(first + i + 1);
