@@ -513,6 +513,11 @@ void SplitHouseNumber(const QString &text, QString &street, QString &number)
         }
     } else {
         street = text;
+        // The writer puts a space between street and house number also when there is no
+        // number; that space is no part of the street (and would make a full-length street
+        // too long for the unit when read back).
+        if (street.endsWith(QLatin1Char(' ')))
+            street.chop(1);
     }
 }
 
