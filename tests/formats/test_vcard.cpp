@@ -224,6 +224,8 @@ void TestVCard::lines_data()
     QTest::newRow("VOICE alone") << QByteArray("TEL;VOICE:1") << tel(19);
     QTest::newRow("unknown parameter name keeps target") << QByteArray("TEL;X-ID=7;HOME:1") << tel(7);
     QTest::newRow("type after ENCODING= goes to the encoding") << QByteArray("TEL;ENCODING=QUOTED-PRINTABLE;HOME:1") << tel(19);
+    QTest::newRow("quoted type list") << QByteArray("TEL;TYPE=\"home,fax\":1") << tel(3);
+    QTest::newRow("number as a tel URI") << QByteArray("TEL;VALUE=uri;TYPE=home:TEL:1") << tel(7);
     QTest::newRow("bare QUOTED-PRINTABLE sets no type bit") << QByteArray("TEL;QUOTED-PRINTABLE:1") << tel(19);
     QTest::newRow("e-mail plain") << QByteArray("EMAIL:a@b") << mail(1);
     QTest::newRow("e-mail PREF") << QByteArray("EMAIL;PREF:a@b") << mail(5);
