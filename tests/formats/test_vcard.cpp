@@ -641,6 +641,12 @@ void TestVCard::roundTrip_data()
     street.street = QStringLiteral("Via Roma");
     street.nav.SetGpsText(QStringLiteral("N51.507351,W0.127758"));
     QTest::newRow("street without number, north-west") << street;
+    // A note read from a phone's card may hold line breaks; its later lines must not be
+    // read as properties of their own.
+    AgendaRecord lines;
+    lines.label = QStringLiteral("A=B");
+    lines.note = QStringLiteral("caf\u00E9=1\r\nTEL:999\nEND:VCARD\n") + QChar(0xEEE8) + QStringLiteral("=");
+    QTest::newRow("note with line breaks") << lines;
 }
 
 void TestVCard::roundTrip()
