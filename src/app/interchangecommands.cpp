@@ -11,6 +11,7 @@
 #include "app/recordlist.h"
 #include "formats/interchange.h"
 #include "formats/vcardimport.h"
+#include "ui_KESTRAVONLayout.h"
 
 #include <QAction>
 #include <QCursor>
@@ -158,6 +159,9 @@ void KESTRAVON::InsertVcfFiles(const QStringList &paths)
     ImportReview review(agenda, std::move(readable), user);
     if (!ReviewImport(review))
         return;
+    // Records chosen for another user are shown in that user's list, the cursor on the last.
+    if (review.User() != user)
+        ui_->tcUser->setCurrentIndex(int(review.User()) - 1);
     InsertCards(agenda, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
     UpdateButtons();
 }

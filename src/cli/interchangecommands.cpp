@@ -168,6 +168,10 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
         summary += ", " + QByteArray::number(r.failed) + " failed";
     if (r.noRoom > 0)
         summary += ", " + QByteArray::number(r.noRoom) + " did not fit";
+    // A failure is answered with Cancel here: the cards after it are not inserted.
+    const int notTried = r.cancelled ? int(cards.size()) - r.inserted - r.failed : 0;
+    if (notTried > 0)
+        summary += ", " + QByteArray::number(notTried) + " not tried";
     if (skipped > 0)
         summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
     std::printf("%s\n", summary.constData());

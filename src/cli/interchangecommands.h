@@ -9,7 +9,7 @@
 int RunExportVcf(const CliArgs &args, Prompter &prompter);  // FILE RECORD OUT.vcf ("-": standard output)
 int RunImportVcf(const CliArgs &args, Prompter &prompter);  // FILE RECORD IN.vcf
 // Every card of every file; prints "inserted N of M cards" (", K failed", ", K did not
-// fit", ", K skipped as duplicates" when not zero) on standard output.
+// fit", ", K skipped as duplicates", ", K not tried" when not zero) on standard output.
 int RunInsertVcf(const CliArgs &args, Prompter &prompter);  // [--shorten] [--skip-duplicates] FILE USER IN.vcf...
 // The records (by default every used contact slot, in slot order) as the cards of one file.
 int RunExportVcards(const CliArgs &args, Prompter &prompter);  // FILE OUT.vcf [RECORD...] ("-": standard output)

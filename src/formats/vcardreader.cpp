@@ -407,7 +407,14 @@ bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Promp
                 qsizetype end = pos;
                 while (end < line.size() && !IsParamSeparator(line.at(end)))
                     ++end;
-                const QString token = UpperUnits(line.mid(pos, end - pos));
+                // vCard 4.0 may quote a value list (TYPE="cell,voice"): the quotes are no
+                // part of the values.
+                QStringView raw = QStringView(line).mid(pos, end - pos);
+                if (raw.startsWith(QLatin1Char('"')))
+                    raw = raw.mid(1);
+                if (raw.endsWith(QLatin1Char('"')))
+                    raw.chop(1);
+                const QString token = UpperUnits(raw.toString());
                 const bool isName = end < line.size() && line.at(end) == QLatin1Char('=');
                 if (isName) {
                     if (token == QLatin1String("TYPE"))
@@ -513,6 +520,11 @@ void SplitHouseNumber(const QString &text, QString &street, QString &number)
         }
     } else {
         street = text;
+        // The writer puts a space between street and house number also when there is no
+        // number; that space is no part of the street (and would make a full-length street
+        // too long for the unit when read back).
+        if (street.endsWith(QLatin1Char(' ')))
+            street.chop(1);
     }
 }
 
@@ -607,6 +619,10 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
             break;
         case kVcTel:
             if (phones < kPhoneCount) {
+                // vCard 4.0 writes the number as a URI ("tel:+39-06-1234"); the unit dials
+                // the number alone.
+                if (item.value.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+                    item.value.remove(0, 4);
                 r.phone[size_t(phones)] = item.value;
                 r.phoneType[size_t(phones)] = ParamsToPhoneType(item.params);
                 ++phones;

@@ -53,6 +53,20 @@ void AppendLine(QByteArray &out, int32_t property, uint32_t params, const QStrin
             out += VCardParamTable[i].name;
         }
     }
+    // A line break inside a value (a note read from a phone's card) would end the line and
+    // make the rest read as properties of their own: such a value is written
+    // Quoted-Printable, the breaks and "=" as escapes and everything else as it is.
+    if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'))) {
+        out += ";ENCODING=QUOTED-PRINTABLE:";
+        for (const char c : EncodeHeldUtf8(value)) {
+            if (c == '=' || c == '\r' || c == '\n')
+                out += '=' + QByteArray::number(uchar(c), 16).toUpper().rightJustified(2, '0');
+            else
+                out += c;
+        }
+        out += "\r\n";
+        return;
+    }
     out += ':';
     AppendHeldUtf8(out, value);
     out += "\r\n";

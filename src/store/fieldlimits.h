@@ -11,7 +11,7 @@ struct AgendaRecord;
 bool HasOverlongText(const AgendaRecord &record);
 
 // A text cut to at most `max` UTF-16 code units, never between the two halves of a
-// surrogate pair.
+// surrogate pair nor inside a character held as its UTF-8 bytes.
 QString ShortenText(const QString &text, int max);
 
 // Cuts every text of the record that is too long to the limit of its field.

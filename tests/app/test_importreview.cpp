@@ -150,6 +150,9 @@ void TestImportReview::windowInsertsTheCheckedCards()
         added << w.List(1)->CellText(r, KESTRAVON::colLabel);
     QCOMPARE(added, (QStringList{"Rossi Mario", "Bartolomeo Giovanni Maria Rinaldi", "Nuova Persona"}));
     QCOMPARE(w.agenda.RecordAt(w.RowSlot(1, rows1))->owner, 2u);
+    // The window shows the list the cards went to, the cursor on the last of them.
+    QCOMPARE(w.CurrentTab(), 1);
+    QCOMPARE(w.CursorSlot(), w.RowSlot(1, w.List(1)->rowCount() - 1));
     QVERIFY(w.agenda.modified);
     QVERIFY(p.shown.isEmpty());
 }

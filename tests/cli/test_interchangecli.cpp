@@ -23,6 +23,7 @@ private Q_SLOTS:
     void insertVcfStopsAtBadFile();
     void insertVcfCards_data();
     void insertVcfCards();
+    void insertVcfStopsAtFailedFile();
     void exportVcards();
     void exportCsv();
     void insertCsv();
@@ -240,6 +241,18 @@ void TestInterchangeCli::insertVcfCards()
         QCOMPARE(after.slots[size_t(slot)].label, labels.at(i));
         QCOMPARE(after.slots[size_t(slot)].owner, 1u);
     }
+}
+
+void TestInterchangeCli::insertVcfStopsAtFailedFile()
+{
+    // The failure cannot be confirmed here, so the command stops at it; the summary says
+    // how many cards were never tried.
+    const QString good = Put(QStringLiteral("good.vcf"), "FN:UNO\nEND:VCARD\n");
+    const QString bad = Put(QStringLiteral("bad.vcf"), "hello\n");
+    const QString rest = Put(QStringLiteral("rest.vcf"), "FN:DUE\nEND:VCARD\nFN:TRE\nEND:VCARD\n");
+    const Run r = Cli({QStringLiteral("insert-vcf"), agendaPath_, "1", good, bad, rest});
+    QCOMPARE(r.out, QStringLiteral("inserted 1 of 4 cards, 1 failed, 2 not tried\n"));
+    QCOMPARE(r.code, 1);
 }
 
 void TestInterchangeCli::exportVcards()

@@ -3,6 +3,7 @@
 #include "formats/interchange.h"
 #include "formats/vcard.h"
 #include "formats/vcardimport.h"
+#include "common/textcodec.h"
 #include "store/agenda.h"
 #include "support/phoneexport.h"
 #include "support/testfiles.h"
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void failedCardAsked_data();
     void failedCardAsked();
     void reviewRemarks();
+    void shortenKeepsCharactersWhole_data();
+    void shortenKeepsCharactersWhole();
     void reviewUserAndChecks();
     void oneFileRoundTrip();
 
@@ -242,6 +245,34 @@ void TestVCardImport::reviewRemarks()
     QCOMPARE(chosen.size(), size_t(3));
     QCOMPARE(CardRecord(chosen[1], 1, review.Options()).label, QStringLiteral("+39 333 1"));
     QCOMPARE(chosen[2].record.label, QStringLiteral("Fine"));
+}
+
+void TestVCardImport::shortenKeepsCharactersWhole_data()
+{
+    // A label line of a card, and the label stored with shortening (as UTF-8). The reader
+    // holds four-byte characters (emoji) as four units.
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("label");
+    const QByteArray a29(29, 'A'), a26(26, 'A');
+    QTest::newRow("emoji across the limit") << "FN:" + a29 + "\xF0\x9F\x98\x80 Smile" << a29;
+    QTest::newRow("emoji ends at the limit") << "FN:" + a26 + "\xF0\x9F\x98\x80 Smile" << a26 + "\xF0\x9F\x98\x80";
+    QTest::newRow("quoted-printable emoji")
+        << "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:" + QByteArray(27, 'A') + "=F0=9F=98=80=\r\nxyz"
+        << QByteArray(27, 'A');
+    QTest::newRow("accent at the limit") << "FN:" + a29 + "\xC3\xA9xyz" << a29 + "\xC3\xA9";
+    QTest::newRow("invalid bytes cut as they come") << "FN:" + a29 + "\x80\x80\x80" << a29 + "\x80";
+}
+
+void TestVCardImport::shortenKeepsCharactersWhole()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, label);
+    ScriptedPrompter prompter;
+    const std::vector<CardOfFile> cards = ReadCardFiles({Put("BEGIN:VCARD\r\n" + line + "\r\nEND:VCARD\r\n")}, prompter);
+    QCOMPARE(cards.size(), size_t(1));
+    CardInsertOptions options;
+    options.shorten = true;
+    QCOMPARE(EncodeHeldUtf8(CardRecord(cards[0], 1, options).label), label);
 }
 
 void TestVCardImport::reviewUserAndChecks()
