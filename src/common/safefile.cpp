@@ -68,11 +68,6 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
     return false;
 }
 
-bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
-{
-    return WriteFilesAtomic({{path, bytes}});
-}
-
 namespace {
 
 // An existing target that is neither a regular file nor a folder.
@@ -88,12 +83,36 @@ bool WriteDirectly(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
+// Writes `bytes` to the temporary file of a QSaveFile for `path`, or null on failure.
+// QSaveFile writes beside its target and renames over it on commit; one that is not
+// committed removes its temporary file when destroyed.
+std::unique_ptr<QSaveFile> Stage(const QString &path, const QByteArray &bytes)
+{
+    auto file = std::make_unique<QSaveFile>(path);
+    // flush() hands the bytes to the system now, so that a full disk or a file size
+    // limit shows before any target is replaced (commit() would not see that error).
+    if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush())
+        return nullptr;
+    return file;
+}
+
 } // namespace
+
+bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
+{
+    return WriteFilesAtomic({{path, bytes}});
+}
+
+bool WriteFileAtomic(const QString &path, const QByteArray &bytes, QFileDevice::Permissions mode)
+{
+    if (IsDeviceOrPipe(path))
+        return WriteDirectly(path, bytes);
+    const auto file = Stage(path, bytes);
+    return file && file->setPermissions(mode) && file->commit();
+}
 
 bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
 {
-    // QSaveFile writes beside its target and renames over it on commit; one that is not
-    // committed removes its temporary file when destroyed.
     std::vector<std::unique_ptr<QSaveFile>> open;
     for (const auto &[path, bytes] : files) {
         if (IsDeviceOrPipe(path)) {
@@ -101,10 +120,8 @@ bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
                 return false;
             continue;
         }
-        auto file = std::make_unique<QSaveFile>(path);
-        // flush() hands the bytes to the system now, so that a full disk or a file size
-        // limit shows before any target is replaced (commit() would not see that error).
-        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush())
+        auto file = Stage(path, bytes);
+        if (!file)
             return false;
         open.push_back(std::move(file));
     }

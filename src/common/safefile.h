@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 #include <utility>
@@ -35,6 +36,9 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason = nul
 // A target that is a device or a pipe (/dev/null, /dev/stdout) is written to directly:
 // replacing it would put a regular file in its place.
 bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
+// The same, the file getting the permission bits `mode` whether it exists or not (a copy
+// of a private file stays private).
+bool WriteFileAtomic(const QString &path, const QByteArray &bytes, QFileDevice::Permissions mode);
 // The same for files that belong together (a phonebook and its sidecar): every one is
 // written and flushed to its temporary file before the first replaces its target, so a
 // file that cannot be written leaves all of them as they were. They replace their targets
