@@ -12,8 +12,8 @@ class Prompter;
 // ("read : " + URL, 0-100 by bytes received against the declared length). URLs are byte
 // strings, with or without the "http://" scheme (without it, plain HTTP on port 80).
 // A failed fetch (connection or resolution failure, status outside 200-299, no data for
-// kFetchStallMs, a body over kFetchMaxBytes, the user pressing Cancel) gives an empty result. The routines never show
-// a message themselves.
+// kFetchStallMs, a body over kFetchMaxBytes, the user pressing Cancel) gives an empty
+// result. The routines never show a message themselves.
 //
 // What reaches the server: the URL with space and tab escaped ("%20", "%09"); escapes the
 // caller made ("%26", "%20", ...) pass unchanged. Bytes a request line cannot carry raw
