@@ -110,6 +110,19 @@ status=$?
 grep -qx "The sidecar file Agenda.dat.inf cannot be read." "$work/err" || fail "sidecar folder: no reason: $(cat "$work/err")"
 [ "$(snapshot "$dir")" = "$before" ] || fail "sidecar folder: files changed"
 
+# A private phonebook reached through a symbolic link: the link stays, the file it leads to
+# is saved with its permission bits, and the new backup is as private.
+phonebook link plain
+mkdir "$dir/real"
+mv "$dir/Agenda.dat" "$dir/real/"
+ln -s real/Agenda.dat "$dir/Agenda.dat"
+chmod 600 "$dir/real/Agenda.dat"
+rm -f "$dir/Agenda.BAK"
+"$cli" insert-csv "$dir/Agenda.dat" 1 "$work/small.csv" 2>/dev/null || fail "link: save failed"
+[ -L "$dir/Agenda.dat" ] || fail "link: replaced by a file"
+modes=$(stat -c %a "$dir/real/Agenda.dat" "$dir/Agenda.BAK" | tr '\n' ' ')
+[ "$modes" = "600 600 " ] || fail "link: modes of phonebook and backup are $modes"
+
 # Devices and a 100 MB file as input: refused at once, with the reason, in little memory.
 phonebook inputs plain
 truncate -s 100M "$work/huge.vcf"
