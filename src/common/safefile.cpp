@@ -6,6 +6,11 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 bool OpenInputFile(QFile &file, QString *reason)
 {
     const char *why = nullptr;
@@ -83,15 +88,35 @@ bool WriteDirectly(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
-// Writes `bytes` to the temporary file of a QSaveFile for `path`, or null on failure.
-// QSaveFile writes beside its target and renames over it on commit; one that is not
-// committed removes its temporary file when destroyed.
-std::unique_ptr<QSaveFile> Stage(const QString &path, const QByteArray &bytes)
+// Gives the new file the owner and group of `model` (when it exists) as far as the system
+// allows: a shared phonebook stays in its group, and one saved by root stays its user's.
+// QSaveFile keeps only the permission bits.
+void TakeOwner(QSaveFile &file, const QString &model)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(model).constData(), &st) != 0)
+        return;
+    if (::fchown(file.handle(), st.st_uid, st.st_gid) != 0)
+        (void)!::fchown(file.handle(), uid_t(-1), st.st_gid);
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(model);
+#endif
+}
+
+// Writes `bytes` to the temporary file of a QSaveFile for `path`, owned like `model`, or
+// null on failure. QSaveFile writes beside its target and renames over it on commit; one
+// that is not committed removes its temporary file when destroyed.
+std::unique_ptr<QSaveFile> Stage(const QString &path, const QByteArray &bytes, const QString &model)
 {
     auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly))
+        return nullptr;
+    TakeOwner(*file, model);
     // flush() hands the bytes to the system now, so that a full disk or a file size
     // limit shows before any target is replaced (commit() would not see that error).
-    if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush())
+    if (file->write(bytes) != bytes.size() || !file->flush())
         return nullptr;
     return file;
 }
@@ -103,12 +128,12 @@ bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
     return WriteFilesAtomic({{path, bytes}});
 }
 
-bool WriteFileAtomic(const QString &path, const QByteArray &bytes, QFileDevice::Permissions mode)
+bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &model)
 {
     if (IsDeviceOrPipe(path))
         return WriteDirectly(path, bytes);
-    const auto file = Stage(path, bytes);
-    return file && file->setPermissions(mode) && file->commit();
+    const auto file = Stage(path, bytes, model);
+    return file && file->setPermissions(QFile::permissions(model)) && file->commit();
 }
 
 bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
@@ -120,7 +145,7 @@ bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
                 return false;
             continue;
         }
-        auto file = Stage(path, bytes);
+        auto file = Stage(path, bytes, path);
         if (!file)
             return false;
         open.push_back(std::move(file));

@@ -352,12 +352,12 @@ LoadResult ReadAgenda(const QByteArray &bytes, Agenda &into, Prompter &prompter)
 // Copies the previous file over the backup. A file that cannot be read (for instance
 // because it does not exist yet) leaves the backup alone; a backup that cannot be written
 // is not an error, and an older backup then stays as it was. The backup gets the
-// phonebook's permission bits, so that a private phonebook has no readable copy.
+// phonebook's permission bits and owner, so that a private phonebook has no readable copy.
 void CopyToBackup(const QString &path, const QString &backup)
 {
     QByteArray bytes;
     if (ReadInputFile(path, bytes))
-        WriteFileAtomic(backup, bytes, QFile::permissions(path));
+        WriteFileCopy(backup, bytes, path);
 }
 
 QString FileName(const QString &path)

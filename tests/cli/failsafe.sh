@@ -111,17 +111,25 @@ grep -qx "The sidecar file Agenda.dat.inf cannot be read." "$work/err" || fail "
 [ "$(snapshot "$dir")" = "$before" ] || fail "sidecar folder: files changed"
 
 # A private phonebook reached through a symbolic link: the link stays, the file it leads to
-# is saved with its permission bits, and the new backup is as private.
+# is saved with its permission bits (and, for root, its owner), and the new backup is as
+# private.
 phonebook link plain
 mkdir "$dir/real"
 mv "$dir/Agenda.dat" "$dir/real/"
 ln -s real/Agenda.dat "$dir/Agenda.dat"
 chmod 600 "$dir/real/Agenda.dat"
+owner=$(id -u):$(id -g)
+if [ "$(id -u)" = 0 ]; then
+  owner=65534:65534
+  chown "$owner" "$dir/real/Agenda.dat"
+fi
 rm -f "$dir/Agenda.BAK"
 "$cli" insert-csv "$dir/Agenda.dat" 1 "$work/small.csv" 2>/dev/null || fail "link: save failed"
 [ -L "$dir/Agenda.dat" ] || fail "link: replaced by a file"
 modes=$(stat -c %a "$dir/real/Agenda.dat" "$dir/Agenda.BAK" | tr '\n' ' ')
 [ "$modes" = "600 600 " ] || fail "link: modes of phonebook and backup are $modes"
+owners=$(stat -c %u:%g "$dir/real/Agenda.dat" "$dir/Agenda.BAK" | tr '\n' ' ')
+[ "$owners" = "$owner $owner " ] || fail "link: owners of phonebook and backup are $owners, not $owner"
 
 # Devices and a 100 MB file as input: refused at once, with the reason, in little memory.
 phonebook inputs plain
