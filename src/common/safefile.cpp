@@ -7,6 +7,7 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -85,7 +86,23 @@ bool IsDeviceOrPipe(const QString &path)
 bool WriteDirectly(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+#ifdef Q_OS_UNIX
+    // Opened without waiting, so that a pipe nobody reads fails at once instead of
+    // blocking the program for good; the writes then wait as usual.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0
+        || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+#else
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+#endif
+    return file.write(bytes) == bytes.size() && file.flush();
 }
 
 // Gives the new file the owner and group of `model` (when it exists) as far as the system
@@ -131,7 +148,7 @@ bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
 bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &model)
 {
     if (IsDeviceOrPipe(path))
-        return WriteDirectly(path, bytes);
+        return false;
     const auto file = Stage(path, bytes, model);
     return file && file->setPermissions(QFile::permissions(model)) && file->commit();
 }

@@ -35,10 +35,11 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason = nul
 // An existing target keeps its permission bits, and its owner and group where the system
 // allows.
 // A target that is a device or a pipe (/dev/null, /dev/stdout) is written to directly:
-// replacing it would put a regular file in its place.
+// replacing it would put a regular file in its place. A pipe that nobody reads fails.
 bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
 // The same for a copy of the file `model`: the file gets the permission bits, owner and
 // group of `model`, whether it existed or not (a copy of a private file stays private).
+// A target that is a device or a pipe is not written.
 bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &model);
 // The same for files that belong together (a phonebook and its sidecar): every one is
 // written and flushed to its temporary file before the first replaces its target, so a

@@ -131,6 +131,15 @@ modes=$(stat -c %a "$dir/real/Agenda.dat" "$dir/Agenda.BAK" | tr '\n' ' ')
 owners=$(stat -c %u:%g "$dir/real/Agenda.dat" "$dir/Agenda.BAK" | tr '\n' ' ')
 [ "$owners" = "$owner $owner " ] || fail "link: owners of phonebook and backup are $owners, not $owner"
 
+# Pipes that nobody reads: a backup there is left out, an export there fails; neither waits.
+phonebook pipes plain
+rm "$dir/Agenda.BAK"
+mkfifo "$dir/Agenda.BAK" "$dir/out.vcf"
+timeout 10 "$cli" resave "$dir/Agenda.dat" 2>/dev/null || fail "pipes: save with a pipe as backup: status $?"
+timeout 10 "$cli" export-vcards "$dir/Agenda.dat" "$dir/out.vcf" 2>/dev/null
+status=$?
+[ "$status" = 1 ] || fail "pipes: export into a pipe: status $status, expected 1"
+
 # Devices and a 100 MB file as input: refused at once, with the reason, in little memory.
 phonebook inputs plain
 truncate -s 100M "$work/huge.vcf"
