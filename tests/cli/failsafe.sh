@@ -7,7 +7,7 @@ set -u
 cli=$1
 data=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'chattr -i "$work/readonly" 2>/dev/null; rm -rf "$work"' EXIT
 failures=0
 
 fail() {
@@ -109,6 +109,23 @@ status=$?
 [ "$status" = 1 ] || fail "sidecar folder: exit status $status, expected 1"
 grep -qx "The sidecar file Agenda.dat.inf cannot be read." "$work/err" || fail "sidecar folder: no reason: $(cat "$work/err")"
 [ "$(snapshot "$dir")" = "$before" ] || fail "sidecar folder: files changed"
+
+# A folder that cannot be written (made immutable, which stops root too, where the file
+# system allows it): saving and exporting fail and change nothing.
+phonebook readonly plain
+if chattr +i "$dir" 2>/dev/null; then
+  before=$(snapshot "$dir")
+  for command in "resave $dir/Agenda.dat" "export-vcards $dir/Agenda.dat $dir/new.vcf"; do
+    # shellcheck disable=SC2086
+    "$cli" $command 2>/dev/null
+    status=$?
+    [ "$status" = 1 ] || fail "read-only folder: $command: exit status $status, expected 1"
+  done
+  [ "$(snapshot "$dir")" = "$before" ] || fail "read-only folder: files changed"
+  chattr -i "$dir"
+else
+  echo "SKIP read-only folder: chattr +i is not available here"
+fi
 
 # A private phonebook reached through a symbolic link: the link stays, the file it leads to
 # is saved with its permission bits (and, for root, its owner), and the new backup is as
