@@ -177,6 +177,11 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
             return 0;
         return int(qBound(qint64(0), qint64(body.size()) * 100 / declared, qint64(100)));
     };
+    // Takes what has arrived, but never more than one byte past the limit. (read() with a
+    // large maximum would reserve that much each time.)
+    const auto readSome = [&] {
+        body += reply->read(qMin(reply->bytesAvailable(), options.maxBytes + 1 - body.size()));
+    };
     const auto giveUp = [&] {
         aborted = true;
         reply->abort();
@@ -205,7 +210,7 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
         if (aborted)
             return;
         stall.start(options.stallMs);
-        body += reply->read(options.maxBytes + 1 - body.size());
+        readSome();
         if (tooLong())
             giveUp();
         else
@@ -226,7 +231,7 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool ok = !aborted && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
     if (ok)
-        body += reply->read(options.maxBytes + 1 - body.size());
+        readSome();
     if (ok && !tooLong()) {
         if (position() != shown)
             prompter.ProgressStep(position());  // the final position; too late to cancel
