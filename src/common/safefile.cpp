@@ -6,6 +6,12 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 bool OpenInputFile(QFile &file, QString *reason)
 {
     const char *why = nullptr;
@@ -68,11 +74,6 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
     return false;
 }
 
-bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
-{
-    return WriteFilesAtomic({{path, bytes}});
-}
-
 namespace {
 
 // An existing target that is neither a regular file nor a folder.
@@ -85,15 +86,75 @@ bool IsDeviceOrPipe(const QString &path)
 bool WriteDirectly(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+#ifdef Q_OS_UNIX
+    // Opened without waiting, so that a pipe nobody reads fails at once instead of
+    // blocking the program for good; the writes then wait as usual.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0
+        || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+#else
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+#endif
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+// Gives the new file the owner and group of `model` (when it exists) as far as the system
+// allows: a shared phonebook stays in its group, and one saved by root stays its user's.
+// QSaveFile keeps only the permission bits.
+void TakeOwner(QSaveFile &file, const QString &model)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(model).constData(), &st) != 0)
+        return;
+    if (::fchown(file.handle(), st.st_uid, st.st_gid) != 0)
+        (void)!::fchown(file.handle(), uid_t(-1), st.st_gid);
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(model);
+#endif
+}
+
+// Writes `bytes` to the temporary file of a QSaveFile for `path`, owned like `model`, or
+// null on failure. QSaveFile writes beside its target and renames over it on commit; one
+// that is not committed removes its temporary file when destroyed.
+std::unique_ptr<QSaveFile> Stage(const QString &path, const QByteArray &bytes, const QString &model)
+{
+    auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly))
+        return nullptr;
+    TakeOwner(*file, model);
+    // flush() hands the bytes to the system now, so that a full disk or a file size
+    // limit shows before any target is replaced (commit() would not see that error).
+    if (file->write(bytes) != bytes.size() || !file->flush())
+        return nullptr;
+    return file;
 }
 
 } // namespace
 
+bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
+{
+    return WriteFilesAtomic({{path, bytes}});
+}
+
+bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &model)
+{
+    if (IsDeviceOrPipe(path))
+        return false;
+    const auto file = Stage(path, bytes, model);
+    return file && file->setPermissions(QFile::permissions(model)) && file->commit();
+}
+
 bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
 {
-    // QSaveFile writes beside its target and renames over it on commit; one that is not
-    // committed removes its temporary file when destroyed.
     std::vector<std::unique_ptr<QSaveFile>> open;
     for (const auto &[path, bytes] : files) {
         if (IsDeviceOrPipe(path)) {
@@ -101,10 +162,8 @@ bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
                 return false;
             continue;
         }
-        auto file = std::make_unique<QSaveFile>(path);
-        // flush() hands the bytes to the system now, so that a full disk or a file size
-        // limit shows before any target is replaced (commit() would not see that error).
-        if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush())
+        auto file = Stage(path, bytes, path);
+        if (!file)
             return false;
         open.push_back(std::move(file));
     }

@@ -32,9 +32,15 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason = nul
 // Replaces the file at `path` by `bytes`: they are written to a temporary file in the same
 // folder, which takes the target's place (and its permission bits) only when everything
 // was written and flushed. On failure the target is as it was and no temporary file is left.
+// An existing target keeps its permission bits, and its owner and group where the system
+// allows.
 // A target that is a device or a pipe (/dev/null, /dev/stdout) is written to directly:
-// replacing it would put a regular file in its place.
+// replacing it would put a regular file in its place. A pipe that nobody reads fails.
 bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
+// The same for a copy of the file `model`: the file gets the permission bits, owner and
+// group of `model`, whether it existed or not (a copy of a private file stays private).
+// A target that is a device or a pipe is not written.
+bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &model);
 // The same for files that belong together (a phonebook and its sidecar): every one is
 // written and flushed to its temporary file before the first replaces its target, so a
 // file that cannot be written leaves all of them as they were. They replace their targets

@@ -351,12 +351,13 @@ LoadResult ReadAgenda(const QByteArray &bytes, Agenda &into, Prompter &prompter)
 
 // Copies the previous file over the backup. A file that cannot be read (for instance
 // because it does not exist yet) leaves the backup alone; a backup that cannot be written
-// is not an error, and an older backup then stays as it was.
+// is not an error, and an older backup then stays as it was. The backup gets the
+// phonebook's permission bits and owner, so that a private phonebook has no readable copy.
 void CopyToBackup(const QString &path, const QString &backup)
 {
     QByteArray bytes;
     if (ReadInputFile(path, bytes))
-        WriteFileAtomic(backup, bytes);
+        WriteFileCopy(backup, bytes, path);
 }
 
 QString FileName(const QString &path)
@@ -427,6 +428,10 @@ bool Agenda::Save(const QString &path, Prompter &prompter)
         SidecarSetValue(sidecar, QLatin1String(StoreText::kKeyUsize), QString::number(out.bytes.size()), false);
         SidecarSetValue(sidecar, QLatin1String(StoreText::kKeySize), QString::number(data.size()), false);
     } else {
+        // A sidecar left by a compressed phonebook at this path would make the plain file
+        // written now look compressed, and it would no longer load.
+        for (const char *key : {StoreText::kKeyCrcUncompressed, StoreText::kKeyUsize, StoreText::kKeySize})
+            SidecarRemoveValue(sidecar, QLatin1String(key));
         data = std::move(out.bytes);
     }
     SidecarSetCrc(sidecar, Crc16(data));

@@ -176,6 +176,18 @@ void SidecarSetValue(QByteArray &data, const QString &key, const QString &value,
     data += k + ':' + v + "\r\n";
 }
 
+void SidecarRemoveValue(QByteArray &data, const QString &key)
+{
+    const QByteArray k = key.toLatin1();
+    for (int pos = LineEnd(data, 0); pos < data.size();) {
+        const int end = LineEnd(data, pos);
+        if (LineHasKey(LineAt(data, pos), k))
+            data.remove(pos, end - pos);
+        else
+            pos = end;
+    }
+}
+
 void SidecarSetCrc(QByteArray &data, uint16_t dataCrc)
 {
     EnsureCrcLine(data);

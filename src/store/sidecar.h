@@ -30,6 +30,8 @@ bool ReadSidecar(const QString &path, QByteArray &data);
 QString SidecarValue(const QByteArray &data, const QString &key);
 void SidecarSetValue(QByteArray &data, const QString &key, const QString &value, bool onlyIfPresent);
 void SidecarSetCrc(QByteArray &data, uint16_t dataCrc);
+// Removes every line of `key` (not the CRC line).
+void SidecarRemoveValue(QByteArray &data, const QString &key);
 // The value of `key` in the sidecar of `path`, or empty text.
 QString InfGetValue(const QString &path, const QString &key);
 // Replaces the value of `key`, or appends the key when it is missing and !onlyIfPresent.

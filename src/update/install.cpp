@@ -11,6 +11,7 @@
 #include <cstdio>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -122,7 +123,12 @@ bool ArchiveInstall::PrepareEntry(void *handle, quint64 index, Entry &entry)
     if (!out.open())
         return false;
     entry.temp = out.fileName();
-    const bool copied = CopyEntry(archive, index, out);
+    bool copied = CopyEntry(archive, index, out);
+#ifdef Q_OS_UNIX
+    // On the disk before it is renamed into place: a crash right after the update must
+    // not leave an empty program.
+    copied = copied && out.flush() && ::fsync(out.handle()) == 0;
+#endif
     out.close();
     if (!copied || out.error() != QFileDevice::NoError)
         return false;

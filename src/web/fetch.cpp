@@ -177,28 +177,46 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
             return 0;
         return int(qBound(qint64(0), qint64(body.size()) * 100 / declared, qint64(100)));
     };
+    // Takes what has arrived, but never more than one byte past the limit. (read() with a
+    // large maximum would reserve that much each time.)
+    const auto readSome = [&] {
+        body += reply->read(qMin(reply->bytesAvailable(), options.maxBytes + 1 - body.size()));
+    };
+    const auto giveUp = [&] {
+        aborted = true;
+        reply->abort();
+    };
+    const auto tooLong = [&] {
+        bool known = false;
+        const qint64 declared = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+        return body.size() > options.maxBytes || (known && declared > options.maxBytes);
+    };
     const auto step = [&] {
         if (aborted)
             return;
         const int at = position();
         shown = at;
-        if (!prompter.ProgressStep(at)) {
-            aborted = true;
-            reply->abort();
-        }
+        if (!prompter.ProgressStep(at))
+            giveUp();
     };
 
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] { stall.start(options.stallMs); });
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
         stall.start(options.stallMs);
-        body += reply->readAll();
-        step();
+        if (!aborted && tooLong())
+            giveUp();
     });
-    QObject::connect(&stall, &QTimer::timeout, &loop, [&] {
-        aborted = true;
-        reply->abort();
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+        if (aborted)
+            return;
+        stall.start(options.stallMs);
+        readSome();
+        if (tooLong())
+            giveUp();
+        else
+            step();
     });
+    QObject::connect(&stall, &QTimer::timeout, &loop, giveUp);
     QObject::connect(&poll, &QTimer::timeout, &loop, step);
 
     prompter.ProgressStep(0);
@@ -211,8 +229,10 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
     poll.stop();
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (!aborted && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299) {
-        body += reply->readAll();
+    const bool ok = !aborted && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
+    if (ok)
+        readSome();
+    if (ok && !tooLong()) {
         if (position() != shown)
             prompter.ProgressStep(position());  // the final position; too late to cancel
     } else {

@@ -12,8 +12,8 @@ class Prompter;
 // ("read : " + URL, 0-100 by bytes received against the declared length). URLs are byte
 // strings, with or without the "http://" scheme (without it, plain HTTP on port 80).
 // A failed fetch (connection or resolution failure, status outside 200-299, no data for
-// kFetchStallMs, the user pressing Cancel) gives an empty result. The routines never show
-// a message themselves.
+// kFetchStallMs, a body over kFetchMaxBytes, the user pressing Cancel) gives an empty
+// result. The routines never show a message themselves.
 //
 // What reaches the server: the URL with space and tab escaped ("%20", "%09"); escapes the
 // caller made ("%26", "%20", ...) pass unchanged. Bytes a request line cannot carry raw
@@ -25,11 +25,16 @@ class Prompter;
 // against the certificates a caller names.
 
 constexpr int kFetchStallMs = 30000;
+// The largest body a fetch accepts: far beyond any answer or update archive, small enough
+// that a broken or hostile server cannot fill the memory.
+constexpr qint64 kFetchMaxBytes = qint64(128) * 1024 * 1024;
 
 struct FetchOptions
 {
     // Longest time without any data before the transfer is given up.
     int stallMs = kFetchStallMs;
+    // A longer body (declared or received) fails the fetch.
+    qint64 maxBytes = kFetchMaxBytes;
     // The only certificates trusted for https; empty: the system's authorities.
     QList<QSslCertificate> trusted;
 };

@@ -48,9 +48,13 @@ bool JsonNumber(const QJsonValue &v, double &out)
     return true;
 }
 
+// An address part as text; a server may send a house number or postcode as a JSON number.
 QString JsonText(const QJsonObject &o, const char *key)
 {
     const QJsonValue v = o.value(QLatin1String(key));
+    double d = 0;
+    if (v.isDouble() && JsonNumber(v, d))
+        return QString::number(d, 'g', 15);
     return v.isString() ? v.toString() : QString();
 }
 

@@ -7,7 +7,7 @@ set -u
 cli=$1
 data=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'chattr -i "$work/readonly" 2>/dev/null; rm -rf "$work"' EXIT
 failures=0
 
 fail() {
@@ -109,6 +109,53 @@ status=$?
 [ "$status" = 1 ] || fail "sidecar folder: exit status $status, expected 1"
 grep -qx "The sidecar file Agenda.dat.inf cannot be read." "$work/err" || fail "sidecar folder: no reason: $(cat "$work/err")"
 [ "$(snapshot "$dir")" = "$before" ] || fail "sidecar folder: files changed"
+
+# A folder that cannot be written (made immutable, which stops root too, where the file
+# system allows it): saving and exporting fail and change nothing.
+phonebook readonly plain
+if chattr +i "$dir" 2>/dev/null; then
+  before=$(snapshot "$dir")
+  for command in "resave $dir/Agenda.dat" "export-vcards $dir/Agenda.dat $dir/new.vcf"; do
+    # shellcheck disable=SC2086
+    "$cli" $command 2>/dev/null
+    status=$?
+    [ "$status" = 1 ] || fail "read-only folder: $command: exit status $status, expected 1"
+  done
+  [ "$(snapshot "$dir")" = "$before" ] || fail "read-only folder: files changed"
+  chattr -i "$dir"
+else
+  echo "SKIP read-only folder: chattr +i is not available here"
+fi
+
+# A private phonebook reached through a symbolic link: the link stays, the file it leads to
+# is saved with its permission bits (and, for root, its owner), and the new backup is as
+# private.
+phonebook link plain
+mkdir "$dir/real"
+mv "$dir/Agenda.dat" "$dir/real/"
+ln -s real/Agenda.dat "$dir/Agenda.dat"
+chmod 600 "$dir/real/Agenda.dat"
+owner=$(id -u):$(id -g)
+if [ "$(id -u)" = 0 ]; then
+  owner=65534:65534
+  chown "$owner" "$dir/real/Agenda.dat"
+fi
+rm -f "$dir/Agenda.BAK"
+"$cli" insert-csv "$dir/Agenda.dat" 1 "$work/small.csv" 2>/dev/null || fail "link: save failed"
+[ -L "$dir/Agenda.dat" ] || fail "link: replaced by a file"
+modes=$(stat -c %a "$dir/real/Agenda.dat" "$dir/Agenda.BAK" | tr '\n' ' ')
+[ "$modes" = "600 600 " ] || fail "link: modes of phonebook and backup are $modes"
+owners=$(stat -c %u:%g "$dir/real/Agenda.dat" "$dir/Agenda.BAK" | tr '\n' ' ')
+[ "$owners" = "$owner $owner " ] || fail "link: owners of phonebook and backup are $owners, not $owner"
+
+# Pipes that nobody reads: a backup there is left out, an export there fails; neither waits.
+phonebook pipes plain
+rm "$dir/Agenda.BAK"
+mkfifo "$dir/Agenda.BAK" "$dir/out.vcf"
+timeout 10 "$cli" resave "$dir/Agenda.dat" 2>/dev/null || fail "pipes: save with a pipe as backup: status $?"
+timeout 10 "$cli" export-vcards "$dir/Agenda.dat" "$dir/out.vcf" 2>/dev/null
+status=$?
+[ "$status" = 1 ] || fail "pipes: export into a pipe: status $status, expected 1"
 
 # Devices and a 100 MB file as input: refused at once, with the reason, in little memory.
 phonebook inputs plain

@@ -83,6 +83,7 @@ private Q_SLOTS:
     void backupPath();
     void compressedRoundTrip();
     void compressedSampleSavesIdentically();
+    void plainSaveOverCompressedSidecar();
     void unwritableTarget();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
@@ -560,6 +561,10 @@ void TestAgendaFile::saveKeepsBackupAndWritesSidecar()
     QVERIFY(sidecar.endsWith("\r\n"));
     QCOMPARE(sidecar.mid(4, 4), QString::asprintf("%04x", Crc16(saved)).toLatin1());
     QCOMPARE(sidecar.left(4), QString::asprintf("%04x", Crc16(sidecar.mid(4))).toLatin1());
+    // A new backup is as private as the phonebook.
+    QVERIFY(QFile::remove(Path(QStringLiteral("Agenda.BAK"))));
+    QVERIFY(a->Save(path, p));
+    QCOMPARE(QFile::permissions(Path(QStringLiteral("Agenda.BAK"))), mode);
     // The first save of a new path has nothing to back up, and still succeeds.
     QVERIFY(a->Save(Path(QStringLiteral("new.dat")), p));
     QVERIFY(!QFile::exists(Path(QStringLiteral("new.BAK"))));
@@ -625,6 +630,21 @@ void TestAgendaFile::compressedSampleSavesIdentically()
     QVERIFY(ZDeCompressFile(path, Path(QStringLiteral("check.dat")), p) > 0);
     QCOMPARE(ReadAll(Path(QStringLiteral("check.dat"))), ReadAll(Sample(QStringLiteral("Agenda.dat"))));
     QCOMPARE(InfGetValue(path, QStringLiteral("USIZE")), QStringLiteral("10180"));
+}
+
+void TestAgendaFile::plainSaveOverCompressedSidecar()
+{
+    // Saved where a compressed phonebook was: its sidecar must not make the plain file
+    // look compressed; lines of other keys stay.
+    const QString path = Path(QStringLiteral("Agenda.dat"));
+    QVERIFY(WriteAll(SidecarPath(path), ReadAll(Sample(QStringLiteral("compressed/Agenda.dat.inf"))) + "OTHER:kept\r\n"));
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Load(Sample(QStringLiteral("Agenda.dat")), p));
+    QVERIFY(a->Save(path, p));
+    QVERIFY(a->Load(path, p));
+    QVERIFY(!a->compressed);
+    QCOMPARE(ReadAll(SidecarPath(path)).mid(8), QByteArray("\r\nOTHER:kept\r\n"));
 }
 
 void TestAgendaFile::unwritableTarget()

@@ -387,6 +387,8 @@ void TestInstall::nothingTouched_data()
     const QStringList failed = {kQuestion, archiveFailed};
     QTest::newRow("list not fetched") << "no list" << true << QStringList{listFailed};
     QTest::newRow("certificate not trusted") << "stranger" << true << QStringList{listFailed};
+    QTest::newRow("list redirected to http") << "to http" << true << QStringList{listFailed};
+    QTest::newRow("archive redirected to http") << "archive to http" << true << failed;
     QTest::newRow("archive not fetched") << "no archive" << true << failed;
     QTest::newRow("user cancels") << "good" << false << QStringList{kQuestion};
     QTest::newRow("archive unreadable") << "not a zip" << true << failed;
@@ -409,7 +411,20 @@ void TestInstall::nothingTouched()
     const QByteArray signature = Sign(archive, key_);
     QCOMPARE(signature.size(), 64);
     Serve(archive, signature);
-    if (situation == QLatin1String("no list")) {
+    // A plain HTTP server that serves the same files: a redirect there must not be followed.
+    TestHttpServer plain;
+    QVERIFY(plain.Listen());
+    plain.Route("/software/lastversions.txt", TestHttpServer::Ok(kList));
+    plain.Route(kArchivePath, TestHttpServer::Ok(archive));
+    plain.Route(kArchivePath + ".sig", TestHttpServer::Ok(signature));
+    const auto redirect = [&](const QByteArray &target) {
+        server_->Route(target, TestHttpServer::Status(301, "moved").Header("Location", plain.BaseUrl() + target));
+    };
+    if (situation == QLatin1String("to http")) {
+        redirect("/software/lastversions.txt");
+    } else if (situation == QLatin1String("archive to http")) {
+        redirect(kArchivePath);
+    } else if (situation == QLatin1String("no list")) {
         server_->Route("/software/lastversions.txt", TestHttpServer::Status(404, "missing"));
     } else if (situation == QLatin1String("stranger")) {
         trusted_ = {otherCertificate_.certificate};
@@ -439,6 +454,7 @@ void TestInstall::nothingTouched()
 
     QCOMPARE(Snapshot(), before);
     QVERIFY(launches_.isEmpty());
+    QVERIFY(plain.requests.isEmpty());
     for (QString &m : messages)
         if (m.contains(QLatin1String("%1")))
             m = m.arg(QString::fromLatin1(server_->BaseUrl()));

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void slowButSteadyTransferCompletes();
     void cancelAbortsTransfer();
     void progressWindowCancelButton();
+    void bodyOverTheLimitFails_data();
+    void bodyOverTheLimitFails();
     void bufferVariant_data();
     void bufferVariant();
 };
@@ -289,6 +291,34 @@ void TestFetch::progressWindowCancelButton()
     QVERIFY(FetchUrl(url, prompter, 60000).isEmpty());
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(label, QStringLiteral("read : ") + QString::fromLatin1(url));
+}
+
+void TestFetch::bodyOverTheLimitFails_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("declared");
+    QTest::addColumn<int>("chunks");
+    QTest::newRow("at the limit") << 1000 << true << 1;
+    QTest::newRow("one byte over, declared") << 1001 << true << 1;
+    QTest::newRow("one byte over, undeclared") << 1001 << false << 1;
+    QTest::newRow("far over, in pieces, undeclared") << 50000 << false << 10;
+}
+
+void TestFetch::bodyOverTheLimitFails()
+{
+    QFETCH(int, size);
+    QFETCH(bool, declared);
+    QFETCH(int, chunks);
+    TestHttpServer server;
+    QVERIFY(server.Listen());
+    TestHttpServer::Response answer = TestHttpServer::Ok(QByteArray(size, 'x')).Chunked(chunks, 10);
+    if (!declared)
+        answer.WithoutLength();
+    server.Route("/big", answer);
+    ScriptedPrompter prompter;
+    FetchOptions options;
+    options.maxBytes = 1000;
+    QCOMPARE(FetchUrl(server.HostPort() + "/big", prompter, options).size(), size <= 1000 ? size : 0);
 }
 
 void TestFetch::bufferVariant_data()

@@ -97,6 +97,14 @@ void TestNominatim::answers_data()
                              << none << 0.0 << 0.0;
     QTest::newRow("coordinate out of range") << "x" << 0 << QByteArray(R"([{"lat":"91","lon":"0"}])") << false
                                              << false << none << 0.0 << 0.0;
+    QTest::newRow("numbers for texts, no address") << "Via Roma,12" << 0
+        << QByteArray(R"([{"lat":41.5,"lon":12,"place_rank":30,"address":{"house_number":12,"road":"Via Roma",)"
+                      R"("postcode":80331,"city":["Roma"]}}, 5])")
+        << true << false << QStringList{"12,Via Roma", "", "", "80331", ""} << 41.5 << 12.0;
+    QTest::newRow("no address") << "Via Roma" << 0 << QByteArray(R"([{"lat":"1.5","lon":"2","address":"x"}])") << true
+                                << true << QStringList{",", "", "", "", ""} << 1.5 << 2.0;
+    QTest::newRow("object, not array") << "x" << 0 << QByteArray(R"({"lat":"1","lon":"2"})") << false << false << none
+                                       << 0.0 << 0.0;
     QTest::newRow("HTTP 403") << "Via Roma,12" << 2 << kExactHouse << false << false << none << 0.0 << 0.0;
 }
 
