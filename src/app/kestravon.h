@@ -293,4 +293,7 @@ private:
     QPointer<CheckReportDlg> checkReport_;
     bool finished_ = false;
     bool filling_ = false;
+    // The row a record had in the current list before the record editor gave it to
+    // another user, for the editor's Previous and Next; -1 otherwise.
+    int leftRow_ = -1;
 };
