@@ -62,6 +62,9 @@ void KESTRAVON::BuildList(int k)
     // A click on the selected cell edits it through ClickToEdit, which waits out a
     // possible double-click first.
     list->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    // Tab leaves the list for the next control (the arrow keys move between cells); in a
+    // cell editor it still goes on to the next cell.
+    list->setTabKeyNavigation(false);
     delegates_[size_t(k)] = new RowEditDelegate(this, k);
     list->setItemDelegate(delegates_[size_t(k)]);
     new ClickToEdit(list);

@@ -20,6 +20,7 @@ private Q_SLOTS:
     void refusedTextStaysInEditor();
     void fld51IsReadOnly();
     void doubleClickOpensNoCellEditor();
+    void tabLeavesListButNotEditing();
 };
 
 namespace {
@@ -165,6 +166,28 @@ void TestCellEdit::doubleClickOpensNoCellEditor()
     // A single click on the selected cell still edits it once the double-click time is over.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTRY_VERIFY(OpenEditor(s.w, 0));
+}
+
+// Tab in a cell editor goes on to the next cell; Tab on the list itself goes on to the next
+// control instead of walking through thousands of cells.
+void TestCellEdit::tabLeavesListButNotEditing()
+{
+    Shown s;
+    QApplication::setActiveWindow(&s.w);
+    QVERIFY(QTest::qWaitForWindowActive(&s.w));
+    const int row = RowOfLabel(s.w.List(0), QStringLiteral("ROSSI MARIO"));
+    QLineEdit *edit = TypeInto(s.w, row, KESTRAVON::colLabel, QStringLiteral("ROSSI MARIA"));
+    QVERIFY(edit);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QTRY_COMPARE(s.w.List(0)->currentIndex().column(), int(KESTRAVON::colStreet));
+    QTRY_VERIFY(OpenEditor(s.w, 0));
+    QTest::keyClick(OpenEditor(s.w, 0), Qt::Key_Escape);
+    QTRY_COMPARE(s.w.agenda.RecordAt(s.w.RowSlot(0, row))->label, QStringLiteral("ROSSI MARIA"));
+
+    s.w.List(0)->setFocus();
+    QTRY_VERIFY(s.w.List(0)->hasFocus());
+    QTest::keyClick(s.w.List(0), Qt::Key_Tab);
+    QVERIFY(!s.w.List(0)->hasFocus());
 }
 
 QTEST_MAIN(TestCellEdit)
