@@ -260,6 +260,9 @@ private:
     int AppendRow(int slot);
     void CaptionUserTab(int slot);
     bool IsRowSelected(RecordListView *list, int row) const;
+    // Moves a cursor that the filter hid to the first selected row still shown, or
+    // removes it when there is none.
+    void KeepCursorInSight(RecordListView *list);
     void SortColumn(int k, int column);
     void ShowColumnMenu(int k, const QPoint &pos);
     void ShowContextMenu(int k, const QPoint &pos);
