@@ -21,6 +21,7 @@ private Q_SLOTS:
     void fld51IsReadOnly();
     void doubleClickOpensNoCellEditor();
     void tabLeavesListButNotEditing();
+    void cursorMovedAwayStaysWhereMoved();
 };
 
 namespace {
@@ -188,6 +189,22 @@ void TestCellEdit::tabLeavesListButNotEditing()
     QTRY_VERIFY(s.w.List(0)->hasFocus());
     QTest::keyClick(s.w.List(0), Qt::Key_Tab);
     QVERIFY(!s.w.List(0)->hasFocus());
+}
+
+// Leaving an edit with Down applies the text to the edited record; the cursor and the
+// selection stay on the row the user moved to instead of jumping back.
+void TestCellEdit::cursorMovedAwayStaysWhereMoved()
+{
+    Shown s;
+    const int row = RowOfLabel(s.w.List(0), QStringLiteral("ROSSI MARIO"));
+    const int slot = s.w.RowSlot(0, row);
+    QLineEdit *edit = TypeInto(s.w, row, KESTRAVON::colCity, QStringLiteral("firenze"));
+    QVERIFY(edit);
+    QTest::keyClick(edit, Qt::Key_Down);
+    QTRY_COMPARE(s.w.agenda.RecordAt(slot)->city, QStringLiteral("FIRENZE"));
+    QCOMPARE(s.w.List(0)->currentRow(), row + 1);
+    QCOMPARE(s.w.SelectedCount(), 1);
+    QVERIFY(s.w.List(0)->selectionModel()->isRowSelected(row + 1, QModelIndex()));
 }
 
 QTEST_MAIN(TestCellEdit)
