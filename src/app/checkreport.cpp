@@ -6,6 +6,7 @@
 #include "ui_CheckReport.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTableWidgetItem>
 
@@ -32,15 +33,33 @@ CheckReportDlg::CheckReportDlg(QWidget *parent) : QDialog(parent), ui(new Ui::Ch
     ui->tbFindings->setColumnWidth(colRecord, 60);
     ui->tbFindings->setColumnWidth(colUser, 100);
     ui->tbFindings->setColumnWidth(colField, 90);
-    connect(ui->tbFindings, &QTableWidget::cellDoubleClicked, this, [this](int row) {
-        const int slot = RowSlot(row);
-        if (slot >= 0)
-            Q_EMIT RecordChosen(slot);
-    });
+    connect(ui->tbFindings, &QTableWidget::cellDoubleClicked, this, &CheckReportDlg::Choose);
+    // Enter chooses the current finding; it must not reach the dialog, whose default
+    // button would close the report.
+    ui->tbFindings->installEventFilter(this);
     connect(ui->btClose, &QPushButton::clicked, this, &QDialog::close);
 }
 
 CheckReportDlg::~CheckReportDlg() = default;
+
+void CheckReportDlg::Choose(int row)
+{
+    const int slot = RowSlot(row);
+    if (slot >= 0)
+        Q_EMIT RecordChosen(slot);
+}
+
+bool CheckReportDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->tbFindings && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Choose(ui->tbFindings->currentRow());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 void CheckReportDlg::ShowFindings(const Agenda &agenda, const QList<CheckFinding> &findings)
 {

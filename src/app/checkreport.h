@@ -13,7 +13,8 @@ class CheckReport;
 }
 
 // The phonebook check's report: a non-modal window with one row per finding (record,
-// user, field, what). Double-clicking a row asks for its record to be selected.
+// user, field, what). Double-clicking a row, or Enter on it, asks for its record to be
+// selected.
 class CheckReportDlg : public QDialog
 {
     Q_OBJECT
@@ -30,9 +31,14 @@ public:
     int RowSlot(int row) const;
 
 Q_SIGNALS:
-    // The user double-clicked the finding of a record.
+    // The user double-clicked the finding of a record or pressed Enter on it.
     void RecordChosen(int slot);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void Choose(int row);
+
     std::unique_ptr<Ui::CheckReport> ui;
 };

@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -257,11 +258,19 @@ bool KESTRAVON::EditCell(int k, int row, int column, const QString &text)
         return false;
     }
     RecordListView *list = List(k);
+    // The text may be applied after the user moved on (Down, a click on another row): the
+    // edit goes to its own row, and the cursor and selection go back to where the user is.
+    const QPersistentModelIndex movedTo = list->currentIndex();
+    const QItemSelection selection = list->selectionModel()->selection();
     if (list->currentRow() != row)
         list->setCurrentCell(row, column);
     EditFields fields = FieldsOf(*r);
     fields[size_t(column - 1)] = text;
     AcceptEdit(k, fields);
+    if (movedTo.isValid() && movedTo.row() != row) {
+        list->selectionModel()->setCurrentIndex(movedTo, QItemSelectionModel::NoUpdate);
+        list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    }
     return true;
 }
 

@@ -260,6 +260,9 @@ private:
     int AppendRow(int slot);
     void CaptionUserTab(int slot);
     bool IsRowSelected(RecordListView *list, int row) const;
+    // Moves a cursor that the filter hid to the first selected row still shown, or
+    // removes it when there is none.
+    void KeepCursorInSight(RecordListView *list);
     void SortColumn(int k, int column);
     void ShowColumnMenu(int k, const QPoint &pos);
     void ShowContextMenu(int k, const QPoint &pos);
@@ -293,4 +296,7 @@ private:
     QPointer<CheckReportDlg> checkReport_;
     bool finished_ = false;
     bool filling_ = false;
+    // The row a record had in the current list before the record editor gave it to
+    // another user, for the editor's Previous and Next; -1 otherwise.
+    int leftRow_ = -1;
 };

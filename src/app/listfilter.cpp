@@ -6,6 +6,7 @@
 #include "store/duplicates.h"
 #include "ui_KESTRAVONLayout.h"
 
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -35,10 +36,25 @@ void KESTRAVON::ApplyFilter()
             if (list->isRowHidden(row) != hide)
                 list->setRowHidden(row, hide);
         }
+        KeepCursorInSight(list);
     }
     for (int i = 0; i < agenda.userCount; ++i)
         CaptionUserTab(i);
     UpdateButtons();
+}
+
+void KESTRAVON::KeepCursorInSight(RecordListView *list)
+{
+    const QModelIndex current = list->currentIndex();
+    if (!current.isValid() || !list->isRowHidden(current.row()))
+        return;
+    // Commands that take the cursor row (Edit) then work on a selected row still shown;
+    // the selection itself stays as it is.
+    QModelIndex to;
+    for (int row = 0; row < list->rowCount() && !to.isValid(); ++row)
+        if (IsRowSelected(list, row))
+            to = list->model()->index(row, current.column());
+    list->selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
 }
 
 QString KESTRAVON::TabCaption(int slot) const

@@ -33,6 +33,9 @@ void SlotChange::Apply(bool after)
     agenda.usedCount = after ? usedAfter_ : usedBefore_;
     for (const Slot &s : slots_)
         window_.SyncSlot(s.index);
+    // Filtered before the cursor is placed, so that a record the filter hides is shown by
+    // clearing the filter rather than being selected out of sight.
+    window_.ApplyFilter();
     // The cursor goes to the first record the step brought back or changed, so that the
     // user sees what happened (a restored record is appended at the end of its list).
     for (const Slot &s : slots_) {

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -61,6 +62,9 @@ void KESTRAVON::BuildList(int k)
     // A click on the selected cell edits it through ClickToEdit, which waits out a
     // possible double-click first.
     list->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    // Tab leaves the list for the next control (the arrow keys move between cells); in a
+    // cell editor it still goes on to the next cell.
+    list->setTabKeyNavigation(false);
     delegates_[size_t(k)] = new RowEditDelegate(this, k);
     list->setItemDelegate(delegates_[size_t(k)]);
     new ClickToEdit(list);
@@ -236,20 +240,29 @@ int KESTRAVON::FreeSlots() const
 void KESTRAVON::RefreshSlot(int slot)
 {
     const int k = CurrentTab();
-    if (FindRow(k, slot) < 0 || !agenda.RecordAt(slot))
+    const int was = FindRow(k, slot);
+    leftRow_ = -1;
+    if (was < 0 || !agenda.RecordAt(slot))
         return;
     SyncSlot(slot);
     const int row = FindRow(k, slot);
     if (row >= 0)
         List(k)->setCurrentCell(row, colRecord);
+    else
+        leftRow_ = was;  // a new owner took the record to another list
     UpdateButtons();
 }
 
 void KESTRAVON::StepCursor(bool next, int &slot)
 {
     RecordListView *list = CurrentList();
+    const int left = std::exchange(leftRow_, -1);
     int row = list->currentRow();
-    if (row < 0)
+    // A record that left the list steps from the place it had, not from wherever the
+    // cursor went when its row was removed.
+    if (left >= 0 && FindRow(CurrentTab(), slot) < 0)
+        row = next ? left - 1 : left;
+    else if (row < 0)
         return;
     // Rows hidden by the filter are stepped over.
     do

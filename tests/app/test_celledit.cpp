@@ -20,6 +20,8 @@ private Q_SLOTS:
     void refusedTextStaysInEditor();
     void fld51IsReadOnly();
     void doubleClickOpensNoCellEditor();
+    void tabLeavesListButNotEditing();
+    void cursorMovedAwayStaysWhereMoved();
 };
 
 namespace {
@@ -165,6 +167,44 @@ void TestCellEdit::doubleClickOpensNoCellEditor()
     // A single click on the selected cell still edits it once the double-click time is over.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTRY_VERIFY(OpenEditor(s.w, 0));
+}
+
+// Tab in a cell editor goes on to the next cell; Tab on the list itself goes on to the next
+// control instead of walking through thousands of cells.
+void TestCellEdit::tabLeavesListButNotEditing()
+{
+    Shown s;
+    QApplication::setActiveWindow(&s.w);
+    QVERIFY(QTest::qWaitForWindowActive(&s.w));
+    const int row = RowOfLabel(s.w.List(0), QStringLiteral("ROSSI MARIO"));
+    QLineEdit *edit = TypeInto(s.w, row, KESTRAVON::colLabel, QStringLiteral("ROSSI MARIA"));
+    QVERIFY(edit);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QTRY_COMPARE(s.w.List(0)->currentIndex().column(), int(KESTRAVON::colStreet));
+    QTRY_VERIFY(OpenEditor(s.w, 0));
+    QTest::keyClick(OpenEditor(s.w, 0), Qt::Key_Escape);
+    QTRY_COMPARE(s.w.agenda.RecordAt(s.w.RowSlot(0, row))->label, QStringLiteral("ROSSI MARIA"));
+
+    s.w.List(0)->setFocus();
+    QTRY_VERIFY(s.w.List(0)->hasFocus());
+    QTest::keyClick(s.w.List(0), Qt::Key_Tab);
+    QVERIFY(!s.w.List(0)->hasFocus());
+}
+
+// Leaving an edit with Down applies the text to the edited record; the cursor and the
+// selection stay on the row the user moved to instead of jumping back.
+void TestCellEdit::cursorMovedAwayStaysWhereMoved()
+{
+    Shown s;
+    const int row = RowOfLabel(s.w.List(0), QStringLiteral("ROSSI MARIO"));
+    const int slot = s.w.RowSlot(0, row);
+    QLineEdit *edit = TypeInto(s.w, row, KESTRAVON::colCity, QStringLiteral("firenze"));
+    QVERIFY(edit);
+    QTest::keyClick(edit, Qt::Key_Down);
+    QTRY_COMPARE(s.w.agenda.RecordAt(slot)->city, QStringLiteral("FIRENZE"));
+    QCOMPARE(s.w.List(0)->currentRow(), row + 1);
+    QCOMPARE(s.w.SelectedCount(), 1);
+    QVERIFY(s.w.List(0)->selectionModel()->isRowSelected(row + 1, QModelIndex()));
 }
 
 QTEST_MAIN(TestCellEdit)

@@ -67,6 +67,14 @@ void TestCheckReport::reportListsFindingsAndSelectsTheRecord()
     QCOMPARE(w.CursorSlot(), report->RowSlot(1));
     QCOMPARE(w.SelectedCount(), 1);
     QVERIFY(report->isVisible());
+
+    // From the keyboard: Enter on a finding selects its record, and the report stays.
+    table->setFocus();
+    table->setCurrentCell(last, 0);
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(chosen.size(), 3);
+    QCOMPARE(w.CursorSlot(), dora);
+    QVERIFY(report->isVisible());
 }
 
 void TestCheckReport::contextMenuEntryRefreshesTheReport()

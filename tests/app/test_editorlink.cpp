@@ -15,6 +15,8 @@ class TestEditorLink : public QObject
 
 private Q_SLOTS:
     void editorStoresAndSteps();
+    void nextAfterOwnerChange_data();
+    void nextAfterOwnerChange();
 };
 
 void TestEditorLink::editorStoresAndSteps()
@@ -57,6 +59,52 @@ void TestEditorLink::editorStoresAndSteps()
     QCOMPARE(list->currentRow(), 2);
     QVERIFY(w.agenda.modified);
     QVERIFY(Button(w, "btSave")->isEnabled());
+}
+
+void TestEditorLink::nextAfterOwnerChange_data()
+{
+    QTest::addColumn<bool>("next");
+    QTest::addColumn<int>("startRow");
+    QTest::addColumn<int>("expectedRow");  // in the list before the record left it
+    QTest::newRow("next") << true << 2 << 3;
+    QTest::newRow("previous") << false << 2 << 1;
+    QTest::newRow("previous from the last row") << false << -1 << -2;
+}
+
+// A record whose owner the editor changes leaves the list; Previous and Next still go to
+// the neighbours it had there.
+void TestEditorLink::nextAfterOwnerChange()
+{
+    QFETCH(bool, next);
+    QFETCH(int, startRow);
+    QFETCH(int, expectedRow);
+    ScriptedPrompter p;
+    KESTRAVON w(p);
+    QVERIFY(w.LoadFile(SampleAgenda()));
+    RecordListView *list = w.List(0);
+    const int rows = list->rowCount();
+    if (startRow < 0) {
+        startRow += rows;
+        expectedRow += rows;
+    }
+    list->setCurrentCell(startRow, 0);
+    const int moved = w.RowSlot(0, startRow);
+    const int expected = w.RowSlot(0, expectedRow);
+
+    int shown = -1;
+    QTimer::singleShot(0, &w, [&] {
+        auto *editor = qobject_cast<EditRecordDlg *>(QApplication::activeModalWidget());
+        QVERIFY(editor);
+        const auto close = qScopeGuard([editor] { editor->reject(); });
+        editor->findChild<QLineEdit *>(QStringLiteral("eiOwner"))->setText(QStringLiteral("2"));
+        editor->Step(next);
+        shown = editor->Slot();
+    });
+    w.EditCurrent();
+    QCOMPARE(w.agenda.RecordAt(moved)->owner, 2u);
+    QVERIFY(w.FindRow(1, moved) >= 0);
+    QCOMPARE(shown, expected);
+    QCOMPARE(w.RowSlot(0, list->currentRow()), expected);
 }
 
 QTEST_MAIN(TestEditorLink)

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void filterRows();
     void commandsSeeVisibleRowsOnly();
     void filterKeys();
+    void cursorLeavesHiddenRow();
 };
 
 namespace {
@@ -119,6 +120,26 @@ void TestListFilter::commandsSeeVisibleRowsOnly()
     w.SelectAll();
     QCOMPARE(w.SelectedCount(), 1);
     QVERIFY(!list->selectionModel()->isRowSelected(1, QModelIndex()));
+}
+
+// The cursor does not stay on a row the filter hides: Edit, which works on the cursor row,
+// then opens the selected record still shown instead of doing nothing.
+void TestListFilter::cursorLeavesHiddenRow()
+{
+    ScriptedPrompter p;
+    TestWindow w(p);
+    Fill(w, {{"ROSSI MARIO"}, {"ROSSI ANNA"}, {"BIANCHI LUCA"}});
+    auto *list = w.List(0);
+    SelectRows(list, {2, 3}, 3);
+    w.SetFilterText(QStringLiteral("rossi"));
+    QCOMPARE(w.SelectedCount(), 1);
+    QVERIFY(Button(w, "btEdit")->isEnabled());
+    Button(w, "btEdit")->click();
+    QCOMPARE(w.editorSlots, QList<int>{w.RowSlot(0, 2)});
+    // No selected row left in sight: no cursor either.
+    w.SetFilterText(QStringLiteral("mario"));
+    QCOMPARE(list->currentRow(), -1);
+    QVERIFY(!Button(w, "btDelete")->isEnabled());
 }
 
 void TestListFilter::filterKeys()

@@ -14,6 +14,7 @@ private Q_SLOTS:
     void undoRedo_data();
     void undoRedo();
     void loadClearsSteps();
+    void undoShowsRecordTheFilterHides();
 };
 
 namespace {
@@ -132,6 +133,28 @@ void TestUndo::loadClearsSteps()
     QVERIFY(!w.agenda.modified);
     QVERIFY(w.LoadFile(path));
     QCOMPARE(w.UndoStack().count(), 0);
+}
+
+// A record that undo brings back is shown with the cursor on it, also when the filter set
+// since would hide it: the filter is cleared.
+void TestUndo::undoShowsRecordTheFilterHides()
+{
+    ScriptedPrompter p;
+    TestWindow w(p);
+    QVERIFY(w.LoadFile(SampleAgenda()));
+    RecordListView *list = w.List(0);
+    const int row = RowOfLabel(list, QStringLiteral("ROSSI MARIO"));
+    const int slot = w.RowSlot(0, row);
+    SelectRows(list, {row}, row);
+    p.answers = {Prompter::Answer::Ok};
+    w.DeleteSelected();
+    QVERIFY(!w.agenda.RecordAt(slot));
+    w.SetFilterText(QStringLiteral("dupont"));
+    w.Undo();
+    QVERIFY(w.agenda.RecordAt(slot));
+    QCOMPARE(w.CursorSlot(), slot);
+    QVERIFY(!list->isRowHidden(list->currentRow()));
+    QCOMPARE(w.SelectedCount(), 1);
 }
 
 QTEST_MAIN(TestUndo)
