@@ -7,6 +7,7 @@
 #include "app/recordlist.h"
 
 #include <QItemSelectionModel>
+#include <QUndoStack>
 #include <QTabWidget>
 
 // The phonebook check command: its report window and the selection of a reported record.
@@ -20,6 +21,13 @@ void KESTRAVON::CheckPhonebook()
         checkReport_ = new CheckReportDlg(this);
         checkReport_->setObjectName(QStringLiteral("CheckReport"));
         connect(checkReport_, &CheckReportDlg::RecordChosen, this, [this](int slot) { SelectSlot(slot); });
+        // Every change to the phonebook (a command, an edit, undo or redo) is a step of the
+        // undo stack: the open report follows it, so that a finding never names a record
+        // that was deleted or fixed since, or a slot that a new record has taken.
+        connect(&UndoStack(), &QUndoStack::indexChanged, checkReport_, [this] {
+            if (checkReport_ && checkReport_->isVisible())
+                checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda));
+        });
     }
     checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda));
     checkReport_->show();

@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include <cmath>
 
@@ -67,5 +68,10 @@ void KESTRAVON::ApplyZoom()
     for (RecordListView *list : lists_)
         if (list)
             list->verticalHeader()->setDefaultSectionSize(Z(kRowHeight));
-    setMinimumSize(Z(800), Z(420));
+    // Never wider or taller than the screen: with a large font the window would otherwise
+    // hang over the screen's edge with Save and Exit out of reach.
+    QSize least(Z(800), Z(420));
+    if (const QScreen *s = screen())
+        least = least.boundedTo(s->availableGeometry().size());
+    setMinimumSize(least);
 }

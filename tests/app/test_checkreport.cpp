@@ -17,6 +17,7 @@ class TestCheckReport : public QObject
 private Q_SLOTS:
     void reportListsFindingsAndSelectsTheRecord();
     void contextMenuEntryRefreshesTheReport();
+    void openReportFollowsEdits();
 };
 
 void TestCheckReport::reportListsFindingsAndSelectsTheRecord()
@@ -108,6 +109,23 @@ void TestCheckReport::contextMenuEntryRefreshesTheReport()
     QVERIFY(report->isVisible());
     QVERIFY(w.LoadFile(SampleAgenda()));
     QVERIFY(!report->isVisible());
+}
+
+void TestCheckReport::openReportFollowsEdits()
+{
+    ScriptedPrompter prompter;
+    TestWindow w(prompter);
+    w.agenda = CraftedCheck::WithFirstContact();
+    w.agenda.InsertRecord(CraftedCheck::Spoilt(QStringLiteral("letters")));
+    w.SetupLists();
+    w.CheckPhonebook();
+    auto *report = w.findChild<CheckReportDlg *>(QStringLiteral("CheckReport"));
+    QCOMPARE(report->RowCount(), 1);
+    const int k = int(w.agenda.RecordAt(5)->owner) - 1;
+    QVERIFY(w.EditCell(k, w.FindRow(k, 5), KESTRAVON::colPhone1 + 1, QStringLiteral("0800 356937")));
+    QCOMPARE(report->RowCount(), 0);
+    w.Undo();
+    QCOMPARE(report->RowCount(), 1);
 }
 
 QTEST_MAIN(TestCheckReport)
