@@ -126,8 +126,9 @@ QString KESTRAVON::Filename() const
 
 KESTRAVON::~KESTRAVON()
 {
-    // The stack clears itself when it goes, which must not reach the half-destroyed window.
-    undo_->disconnect(this);
+    // The stack clears itself when it goes, which must reach neither the half-destroyed
+    // window nor the check report that reads its phonebook.
+    undo_->disconnect();
     // An editor still open would hand its text over while the lists are torn down.
     for (RowEditDelegate *delegate : delegates_)
         delegate->Abandon();
