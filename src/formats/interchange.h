@@ -40,13 +40,11 @@ constexpr char kInsertCsvTitle[] = "Insert from Excel CSV file";
 
 // Menu entries of the export and import buttons and of the insert menu.
 constexpr char kToVcf[] = "to Vcf file";
-constexpr char kToOneVcf[] = "to one Vcf file";
 constexpr char kToCsv[] = "to Excel CSV file";
 constexpr char kFromVcf[] = "from Vcf file";
 constexpr char kFromCsv[] = "from Excel CSV file";
 // Entries of the list's context menu.
 constexpr char kMenuExportVcf[] = "Export to vCard";
-constexpr char kMenuExportOneVcf[] = "Export to one vCard file";
 constexpr char kMenuImportVcf[] = "Import from vCard";
 constexpr char kMenuInsertVcf[] = "Insert from vCard";
 constexpr char kMenuExportCsv[] = "Export to Excel CSV";

@@ -78,15 +78,25 @@ void TestCheckReport::reportListsFindingsAndSelectsTheRecord()
     QVERIFY(report->isVisible());
 }
 
-void TestCheckReport::contextMenuEntryRefreshesTheReport()
+namespace {
+
+// The report opened over a phonebook whose one finding is a phone with letters (slot 5).
+CheckReportDlg *ReportOnLetters(TestWindow &w)
 {
-    ScriptedPrompter prompter;
-    TestWindow w(prompter);
     w.agenda = CraftedCheck::WithFirstContact();
     w.agenda.InsertRecord(CraftedCheck::Spoilt(QStringLiteral("letters")));
     w.SetupLists();
     w.CheckPhonebook();
-    auto *report = w.findChild<CheckReportDlg *>(QStringLiteral("CheckReport"));
+    return w.findChild<CheckReportDlg *>(QStringLiteral("CheckReport"));
+}
+
+} // namespace
+
+void TestCheckReport::contextMenuEntryRefreshesTheReport()
+{
+    ScriptedPrompter prompter;
+    TestWindow w(prompter);
+    CheckReportDlg *report = ReportOnLetters(w);
     QCOMPARE(report->RowCount(), 1);
 
     // Fixed since: the entry checks again in the same window.
@@ -115,11 +125,7 @@ void TestCheckReport::openReportFollowsEdits()
 {
     ScriptedPrompter prompter;
     TestWindow w(prompter);
-    w.agenda = CraftedCheck::WithFirstContact();
-    w.agenda.InsertRecord(CraftedCheck::Spoilt(QStringLiteral("letters")));
-    w.SetupLists();
-    w.CheckPhonebook();
-    auto *report = w.findChild<CheckReportDlg *>(QStringLiteral("CheckReport"));
+    CheckReportDlg *report = ReportOnLetters(w);
     QCOMPARE(report->RowCount(), 1);
     const int k = int(w.agenda.RecordAt(5)->owner) - 1;
     QVERIFY(w.EditCell(k, w.FindRow(k, 5), KESTRAVON::colPhone1 + 1, QStringLiteral("0800 356937")));
