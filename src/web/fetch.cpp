@@ -138,8 +138,8 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
     return FetchUrl(url, prompter, options);
 }
 
-// Runs the GET in a local event loop. Three things end the loop: the reply finishing,
-// no data for `stallMs` (the transfer is aborted), and the user pressing Cancel in the
+// Runs the GET in a local event loop. Four things end the loop: the reply finishing,
+// no data for `stallMs` or no end after `totalMs` (the transfer is aborted), and the user pressing Cancel in the
 // progress window (ProgressStep returning false; asked on every piece of data and every
 // kProgressPollMs, so a server that sends nothing can still be cancelled).
 //
@@ -165,6 +165,8 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
     QTimer stall;
     stall.setSingleShot(true);
     QTimer poll;
+    QTimer deadline;
+    deadline.setSingleShot(true);
     bool aborted = false;
     QByteArray body;
     int shown = -1;
@@ -217,15 +219,18 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
             step();
     });
     QObject::connect(&stall, &QTimer::timeout, &loop, giveUp);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, giveUp);
     QObject::connect(&poll, &QTimer::timeout, &loop, step);
 
     prompter.ProgressStep(0);
     if (!reply->isFinished()) {
         stall.start(options.stallMs);
+        deadline.start(options.totalMs);
         poll.start(kProgressPollMs);
         loop.exec();
     }
     stall.stop();
+    deadline.stop();
     poll.stop();
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();

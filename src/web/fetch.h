@@ -12,7 +12,8 @@ class Prompter;
 // ("read : " + URL, 0-100 by bytes received against the declared length). URLs are byte
 // strings, with or without the "http://" scheme (without it, plain HTTP on port 80).
 // A failed fetch (connection or resolution failure, status outside 200-299, no data for
-// kFetchStallMs, a body over kFetchMaxBytes, the user pressing Cancel) gives an empty
+// kFetchStallMs, no end after kFetchTotalMs, a body over kFetchMaxBytes, the user pressing
+// Cancel) gives an empty
 // result. The routines never show a message themselves.
 //
 // What reaches the server: the URL with space and tab escaped ("%20", "%09"); escapes the
@@ -25,6 +26,10 @@ class Prompter;
 // against the certificates a caller names.
 
 constexpr int kFetchStallMs = 30000;
+// The longest a whole transfer may take, so that a server sending a byte now and then
+// cannot hold a look-up open for good. Far beyond what an answer or an update archive
+// needs on a slow line.
+constexpr int kFetchTotalMs = 10 * 60 * 1000;
 // The largest body a fetch accepts: far beyond any answer or update archive, small enough
 // that a broken or hostile server cannot fill the memory.
 constexpr qint64 kFetchMaxBytes = qint64(128) * 1024 * 1024;
@@ -33,6 +38,8 @@ struct FetchOptions
 {
     // Longest time without any data before the transfer is given up.
     int stallMs = kFetchStallMs;
+    // Longest time for the whole transfer.
+    int totalMs = kFetchTotalMs;
     // A longer body (declared or received) fails the fetch.
     qint64 maxBytes = kFetchMaxBytes;
     // The only certificates trusted for https; empty: the system's authorities.

@@ -496,12 +496,15 @@ void TestMainWindow::fullPhonebookIsFast()
     QApplication::processEvents();
     const qint64 loadMs = timer.elapsed();
     QCOMPARE(w.List(0)->rowCount() + w.List(1)->rowCount() + w.List(2)->rowCount() + w.List(3)->rowCount(), 403);
-    QVERIFY2(loadMs < 100, qPrintable(QStringLiteral("load and fill took %1 ms").arg(loadMs)));
+    // Generous bounds: this guards against work that grows out of proportion (a refill per
+    // row, a rewrite per slot), not against a busy machine or a sanitizer build; the
+    // benchmarks measure the real figures.
+    QVERIFY2(loadMs < 1500, qPrintable(QStringLiteral("load and fill took %1 ms").arg(loadMs)));
     timer.restart();
     QVERIFY(w.SaveAs() == false);  // no file chosen: nothing written
     p.files.append(QStringList{path});
     QVERIFY(w.SaveAs());
-    QVERIFY2(timer.elapsed() < 100, qPrintable(QStringLiteral("save took %1 ms").arg(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < 1500, qPrintable(QStringLiteral("save took %1 ms").arg(timer.elapsed())));
     // The full phonebook greys every insert.
     QVERIFY(!Button(w, "btInsert")->isEnabled());
 }

@@ -252,6 +252,14 @@ void TestFetch::slowButSteadyTransferCompletes()
     clock.start();
     QCOMPARE(FetchUrl(server.HostPort() + "/steady", prompter, 600), body);
     QVERIFY(clock.elapsed() >= 900);
+
+    // A server that keeps dripping is given up once the whole transfer takes too long.
+    FetchOptions options;
+    options.stallMs = 600;
+    options.totalMs = 500;
+    clock.restart();
+    QVERIFY(FetchUrl(server.HostPort() + "/steady", prompter, options).isEmpty());
+    QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() < 900, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestFetch::cancelAbortsTransfer()
