@@ -1,6 +1,6 @@
 // Sizes that follow the application font: the window, its buttons and fields, the list
 // columns and the row height are given in layout units, which are pixels at a 9-point font
-// and grow with a larger one, so that a large font never cuts a caption.
+// on a 96 dpi screen and grow with a larger font or font DPI, so that a caption is never cut.
 #include "app/kestravon.h"
 
 #include "app/recordlist.h"
@@ -17,15 +17,17 @@
 
 namespace {
 
-// The font size the layout units are drawn for.
-constexpr double kBasePointSize = 9.0;
+// The font size the layout units are drawn for: 9 points on a 96 dpi screen. Given in
+// pixels, so that a larger font DPI (a desktop's "force font DPI" setting) also grows
+// the layout, not only the text.
+constexpr int kBasePixelSize = 12;
 
 } // namespace
 
 double KESTRAVON::LayoutZoom(const QFont &font)
 {
     QFont base = font;
-    base.setPointSizeF(kBasePointSize);
+    base.setPixelSize(kBasePixelSize);
     const double baseHeight = QFontMetricsF(base).height();
     const double height = QFontMetricsF(font).height();
     return baseHeight > 0 && height > baseHeight ? height / baseHeight : 1.0;

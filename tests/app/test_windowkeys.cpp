@@ -148,6 +148,10 @@ void TestWindowKeys::sizesFollowFont()
     TestWindow w(p);
     const double zoom = KESTRAVON::LayoutZoom(large);
     QVERIFY(zoom > 1.4);
+    // A font drawn larger by a higher font DPI counts as a larger font.
+    QFont dense = before;
+    dense.setPixelSize(18);  // 9 points at 144 dpi
+    QVERIFY(qAbs(KESTRAVON::LayoutZoom(dense) - 1.5) < 0.15);
     QCOMPARE(w.Zoom(), zoom);
     // Laid out at the smallest size the window allows.
     w.resize(w.minimumSize());
