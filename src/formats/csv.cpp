@@ -61,6 +61,66 @@ QString ReadUtf16Line(QIODevice &device)
     }
 }
 
+// The longest quoted field the reader joins over line breaks; far beyond any text the
+// unit holds, and it keeps a stray quote from swallowing the rest of a large file.
+constexpr qsizetype kMaxQuotedLength = 4096;
+
+// A field as it is written: as it stands, or in quotes (a quote inside doubled) when it
+// holds the separator or a line break, or starts with a quote, so that it reads back the same.
+QString CsvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))
+        && !text.startsWith(QLatin1Char('"')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// Reads a quoted field starting at `pos` of `line`: "" inside stands for one quote, and a
+// line break inside joins the next line of the device to `line`. True, with the text and
+// the position after the closing quote, only when the closing quote ends the field
+// (followed by ";" or the end of the line). Otherwise `line` and the device are put back as
+// they were and the field is read as it stands, so that files written without quotes, whose
+// fields may start with a quote, read as they always did.
+bool ReadQuotedField(QString &line, qsizetype pos, QIODevice &device, QString &field, qsizetype &end)
+{
+    if (pos >= line.size() || line.at(pos) != QLatin1Char('"'))
+        return false;
+    const qsizetype lineSize = line.size();
+    const qint64 devicePos = device.pos();
+    QString text;
+    for (qsizetype j = pos + 1;;) {
+        if (j >= line.size()) {
+            if (device.atEnd() || device.isSequential() || text.size() > kMaxQuotedLength)
+                break;
+            line += QLatin1Char('\n') + ReadUtf16Line(device);
+            text += QLatin1Char('\n');
+            ++j;
+            continue;
+        }
+        const QChar c = line.at(j);
+        if (c != QLatin1Char('"')) {
+            text += c;
+            ++j;
+        } else if (j + 1 < line.size() && line.at(j + 1) == QLatin1Char('"')) {
+            text += c;
+            j += 2;
+        } else if (j + 1 == line.size() || line.at(j + 1) == QLatin1Char(';')) {
+            field = text;
+            end = j + 1;
+            return true;
+        } else {
+            break;
+        }
+    }
+    if (line.size() != lineSize) {
+        line.truncate(lineSize);
+        device.seek(devicePos);
+    }
+    return false;
+}
+
 } // namespace
 
 bool WriteCsvHeader(QIODevice &device)
@@ -74,27 +134,32 @@ bool WriteCsvLine(const AgendaRecord &record, QIODevice &device)
     const qsizetype space = record.label.indexOf(QLatin1Char(' '));
     QString line;
     if (space >= 1)
-        line = record.label.left(space) + sep + record.label.mid(space + 1);
+        line = CsvField(record.label.left(space)) + sep + CsvField(record.label.mid(space + 1));
     else
-        line = record.label + sep;
-    line += sep + record.note + sep + record.street + sep + record.numb + sep + record.zip + sep
-            + record.city + sep + record.country + sep + record.nav.GpsText();
+        line = CsvField(record.label) + sep;
+    for (const QString *text : {&record.note, &record.street, &record.numb, &record.zip, &record.city, &record.country})
+        line += sep + CsvField(*text);
+    line += sep + record.nav.GpsText();
     for (const QString &p : record.phone)
-        line += sep + p;
+        line += sep + CsvField(p);
     for (const QString &e : record.email)
-        line += sep + e;
+        line += sep + CsvField(e);
     line += QStringLiteral("\r\n");
     return WriteAll(device, ToUtf16Le(line));
 }
 
 bool ReadCsvLine(AgendaRecord &record, QIODevice &device)
 {
-    const QString line = ReadUtf16Line(device);
+    QString line = ReadUtf16Line(device);
     qsizetype pos = 0;
     for (int i = 0; i < kCsvFieldCount; ++i) {
-        const qsizetype semi = line.indexOf(QLatin1Char(';'), pos);
-        const qsizetype end = semi < 0 ? line.size() : semi;
-        const QString field = line.mid(pos, end - pos);
+        QString field;
+        qsizetype end = 0;
+        if (!ReadQuotedField(line, pos, device, field, end)) {
+            const qsizetype semi = line.indexOf(QLatin1Char(';'), pos);
+            end = semi < 0 ? line.size() : semi;
+            field = line.mid(pos, end - pos);
+        }
         switch (i) {
         case 0: record.label = field; break;
         case 1:
@@ -115,7 +180,7 @@ bool ReadCsvLine(AgendaRecord &record, QIODevice &device)
                 record.email[size_t(i - 14)] = field;
             break;
         }
-        if (semi < 0 && i < kCsvFieldCount - 1)
+        if (end >= line.size() && i < kCsvFieldCount - 1)
             return false;
         pos = end + 1;
     }

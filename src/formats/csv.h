@@ -4,7 +4,10 @@ class QIODevice;
 struct AgendaRecord;
 
 // The spreadsheet exchange file: UTF-16 little-endian with the byte-order mark FF FE,
-// lines ending in CR LF, 19 fields separated by ";" without quoting, a fixed header line.
+// lines ending in CR LF, 19 fields separated by ";", a fixed header line. A field holding
+// ";" or a line break, or starting with a quote, is written in quotes (a quote inside
+// doubled), as spreadsheets do; the reader takes such a field back, also over line breaks,
+// and reads every other field as it stands.
 constexpr int kCsvFieldCount = 19;
 
 // Writes FF FE and the header line; false when the device took fewer bytes.

@@ -83,6 +83,11 @@ void TestCsv::exportLine_data()
     QTest::newRow("held byte and accents") << QStringLiteral("CAFF\uEEE8 \u00C9LODIE")
                                            << QStringLiteral("CAFF\uEEE8;\u00C9LODIE;;VIA ROMA;;;;;;0123;;;;;;;;;\r\n")
                                            << QStringLiteral("CAFF\uEEE8 \u00C9LODIE");
+    // Texts that would break the line or shift the fields travel in quotes.
+    QTest::newRow("separator") << "SMITH; JOHN" << "\"SMITH;\";JOHN;;VIA ROMA;;;;;;0123;;;;;;;;;\r\n" << "SMITH; JOHN";
+    QTest::newRow("quote first") << "\"BOB\" SMITH" << "\"\"\"BOB\"\"\";SMITH;;VIA ROMA;;;;;;0123;;;;;;;;;\r\n" << "\"BOB\" SMITH";
+    QTest::newRow("quote inside") << "O\"NEIL" << "O\"NEIL;;;VIA ROMA;;;;;;0123;;;;;;;;;\r\n" << "O\"NEIL";
+    QTest::newRow("line break") << "A\nB" << "\"A\nB\";;;VIA ROMA;;;;;;0123;;;;;;;;;\r\n" << "A\nB";
 }
 
 void TestCsv::exportLine()
@@ -125,6 +130,11 @@ void TestCsv::readLine_data()
     QTest::newRow("last line without line end") << Utf16("A" + QString(18, QLatin1Char(';')) + "z") << true << "A" << "z" << true;
     QTest::newRow("odd byte at the end") << (Utf16("A" + QString(18, QLatin1Char(';')) + "z") + "\x41") << true << "A" << "z" << true;
     QTest::newRow("lone odd byte") << QByteArray("\x41") << false << "" << "" << true;
+    const QString rest = QString(18, QLatin1Char(';')) + "z\r\n";
+    QTest::newRow("quoted over two lines") << Utf16("\"A\r\nB\"" + rest) << true << "A\nB" << "z" << true;
+    QTest::newRow("doubled quote") << Utf16("\"A\"\"B\"" + rest) << true << "A\"B" << "z" << true;
+    QTest::newRow("stray quote as it stands") << Utf16("\"A\" B" + rest) << true << "\"A\" B" << "z" << true;
+    QTest::newRow("unclosed quote keeps the next line") << Utf16("\"A" + rest + "B" + rest) << true << "\"A" << "z" << false;
 }
 
 void TestCsv::readLine()
