@@ -131,6 +131,12 @@ void BuildVCard(const AgendaRecord &record, VCard &card);
 
 // Component n (0-based) of a ";"-separated ADR value; empty beyond the last.
 QString AddressComponent(const QString &value, int n);
+// The same for a vCard 3.0/4.0 value, where "\;" is no separator; the component unescaped,
+// its line breaks as blanks.
+QString EscapedComponent(const QString &value, int n);
+// A vCard 3.0/4.0 text value with its escapes resolved: "\\", "\,", "\;" give the
+// character, "\n" and "\N" `lineBreak`; any other backslash stays.
+QString UnescapeVCardText(const QString &value, QChar lineBreak);
 // Splits "Via Roma 12" or "12 Via Roma" into street and house number.
 void SplitHouseNumber(const QString &text, QString &street, QString &number);
 

@@ -496,6 +496,47 @@ QString AddressComponent(const QString &value, int n)
     return end < 0 ? value.mid(pos) : value.mid(pos, end - pos);
 }
 
+QString UnescapeVCardText(const QString &value, QChar lineBreak)
+{
+    if (!value.contains(QLatin1Char('\\')))
+        return value;
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        const QChar next = i + 1 < value.size() ? value.at(i + 1) : QChar();
+        if (c == QLatin1Char('\\') && (next == QLatin1Char('\\') || next == QLatin1Char(',') || next == QLatin1Char(';'))) {
+            out += next;
+            ++i;
+        } else if (c == QLatin1Char('\\') && (next == QLatin1Char('n') || next == QLatin1Char('N'))) {
+            out += lineBreak;
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString EscapedComponent(const QString &value, int n)
+{
+    int k = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= value.size(); ++i) {
+        if (i < value.size() && value.at(i) == QLatin1Char('\\')) {
+            ++i;  // the escaped character is no separator
+            continue;
+        }
+        if (i == value.size() || value.at(i) == QLatin1Char(';')) {
+            if (k == n)
+                return UnescapeVCardText(value.mid(start, i - start), QLatin1Char(' '));
+            ++k;
+            start = i + 1;
+        }
+    }
+    return QString();
+}
+
 void SplitHouseNumber(const QString &text, QString &street, QString &number)
 {
     street.clear();
@@ -602,6 +643,22 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
     AgendaRecord r = record;
     int phones = 0;
     int emails = 0;
+    // vCard 3.0 and 4.0 (the phones' and web services' exports) escape backslashes,
+    // commas, semicolons and line breaks in text values; earlier versions and cards
+    // without a VERSION line, such as this program's own, are taken as they stand.
+    bool escaped = false;
+    for (int i = 0; i < card.Count() && card.At(i).property != kVcEnd; ++i)
+        if (card.At(i).property == kVcVersion) {
+            const QString version = card.At(i).value.trimmed();
+            escaped = version.startsWith(QLatin1Char('3')) || version.startsWith(QLatin1Char('4'));
+        }
+    // A line break stays one only in the note; the unit shows every other field on one line.
+    const auto text = [escaped](const QString &value, QChar lineBreak = QLatin1Char(' ')) {
+        return escaped ? UnescapeVCardText(value, lineBreak) : value;
+    };
+    const auto component = [escaped](const QString &value, int n) {
+        return escaped ? EscapedComponent(value, n) : AddressComponent(value, n);
+    };
     VCardItem item;
     while (card.TakeFirst(item)) {
         switch (item.property) {
@@ -615,7 +672,7 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
             result.ok = true;
             return result;
         case kVcFn:
-            r.label = item.value;
+            r.label = text(item.value);
             break;
         case kVcTel:
             if (phones < kPhoneCount) {
@@ -623,7 +680,7 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
                 // the number alone.
                 if (item.value.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
                     item.value.remove(0, 4);
-                r.phone[size_t(phones)] = item.value;
+                r.phone[size_t(phones)] = text(item.value);
                 r.phoneType[size_t(phones)] = ParamsToPhoneType(item.params);
                 ++phones;
             } else {
@@ -632,7 +689,7 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
             break;
         case kVcEmail:
             if (emails < kEmailCount) {
-                r.email[size_t(emails)] = item.value;
+                r.email[size_t(emails)] = text(item.value);
                 r.emailType[size_t(emails)] = ParamsToEmailType(item.params);
                 ++emails;
             } else {
@@ -640,13 +697,13 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
             }
             break;
         case kVcAdr:
-            SplitHouseNumber(AddressComponent(item.value, 2), r.street, r.numb);
-            r.city = AddressComponent(item.value, 3);
-            r.zip = AddressComponent(item.value, 5);
-            r.country = AddressComponent(item.value, 6);
+            SplitHouseNumber(component(item.value, 2), r.street, r.numb);
+            r.city = component(item.value, 3);
+            r.zip = component(item.value, 5);
+            r.country = component(item.value, 6);
             break;
         case kVcNote:
-            r.note = item.value;
+            r.note = text(item.value, QLatin1Char('\n'));
             break;
         case kVcGeo: {
             r.nav.ClearNav();

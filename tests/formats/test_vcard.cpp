@@ -108,22 +108,23 @@ void TestVCard::realWorldCards_data()
     QTest::newRow("android: first card only") << Data("John_Doe_ANDROID.vcf")
         << QStringList{"rec=1/1", "email1=john.doe@company.com/5"} << QStringList{};
     QTest::newRow("evolution: folded phones, e-mail, address, note") << Data("John_Doe_EVOLUTION.vcf")
-        << QStringList{"rec=1/1", "label=Mr. John Richter\\, James Doe Sr.", "phone1=905-666-1234/19",
+        << QStringList{"rec=1/1", "label=Mr. John Richter, James Doe Sr.", "phone1=905-666-1234/19",
                        "phone2=905-555-1234/12", "email1=john.doe@ibm.com/2", "street=Crescent moon drive",
                        "numb=15", "city=Albaney", "zip=12345", "country=United States of America", "note=(long)"}
         << QStringList{"THIS SOFTWARE IS PROVIDED BY THE COPYRIGHT HOLDERS AND CONTRIBUTORS \"AS IS\" AND",
-                       "BUT NOT LIMITED TO\\, THE IMPLIED", "A PARTICULAR PURPOSE", kLicenceEnd};
+                       "BUT NOT LIMITED TO, THE IMPLIED", "A PARTICULAR PURPOSE", kLicenceEnd};
     QTest::newRow("gmail: address in the extended component") << Data("John_Doe_GMAIL.vcf")
         << QStringList{"rec=1/1", "label=Mr. John Richter, James Doe Sr.", "phone1=905-555-1234/19",
                        "phone2=905-666-1234/7", "email1=john.doe@ibm.com/1", "note=(long)"}
-        << QStringList{"CONTRIBUTORS \\\"AS IS\\\" AND", "NOT LIMITED TO\\,", "DAMAGE.\\nFavotire Color: Blue"};
-    // Lines end in CR CR LF: one CR stays in every value. The grouped e-mail and both
+        << QStringList{"CONTRIBUTORS \\\"AS IS\\\" AND", "NOT LIMITED TO,", "DAMAGE.\nFavotire Color: Blue"};
+    // vCard 3.0: escaped commas, semicolons and line breaks are resolved (a line break in
+    // the street becomes a blank). Lines end in CR CR LF: one CR stays in every value. The grouped e-mail and both
     // grouped addresses count (the second address wins); the grouped phone is the seventh.
     QTest::newRow("iphone: five phones, grouped e-mail and address, CR kept") << Data("John_Doe_IPHONE.vcf")
         << QStringList{"rec=1/1", "label=Mr. John Richter James Doe Sr.\r", "phone1=905-555-1234\r/20",
                        "phone2=905-666-1234\r/7", "phone3=905-777-1234\r/12", "phone4=905-888-1234\r/3",
                        "phone5=905-999-1234\r/10", "email1=john.doe@ibm.com\r/5",
-                       "street=Street4\\nBuilding 6\\nFloor", "numb=8", "city=New York", "zip=12345", "country=USA\r"}
+                       "street=Street4 Building 6 Floor", "numb=8", "city=New York", "zip=12345", "country=USA\r"}
         << QStringList{};
     QTest::newRow("outlook: second address wins") << Data("John_Doe_MS_OUTLOOK.vcf")
         << QStringList{"rec=1/1", "label=Mr. John Richter James Doe Sr.", "phone1=(905) 555-1234/12",
@@ -150,8 +151,8 @@ void TestVCard::realWorldCards_data()
                        "email3=additional-email1@company.com/1", "email4=additional-email2@company.com/1",
                        "email5=additional-email3@company.com/1", "street=Apt", "numb=10", "city=Austin", "zip=12345",
                        "country=USA", "note=(long)"}
-        << QStringList{"This is the notes field.\\nSecond Line\\n\\nFourth Line\\nYou can put anything in the "
-                       "\"note\" field\\; even curse words."};
+        << QStringList{"This is the notes field.\nSecond Line\n\nFourth Line\nYou can put anything in the "
+                       "\"note\" field; even curse words."};
 }
 
 void TestVCard::realWorldCards()
@@ -262,8 +263,14 @@ void TestVCard::lines_data()
     QTest::newRow("folded QP value") << QByteArray("NOTE;ENCODING=QUOTED-PRINTABLE:caf\r\n =C3=A9") << note("caf\u00E9");
     QTest::newRow("fold of unknown property skipped") << QByteArray("X-A:1\r\n NOTE:no\r\nNOTE:yes") << note("yes");
 
-    // Values are taken as they stand.
+    // Values are taken as they stand, escapes too, unless the card is vCard 3.0 or 4.0.
     QTest::newRow("no unescaping") << QByteArray("NOTE:a\\,b\\;c\\nd") << note("a\\,b\\;c\\nd");
+    QTest::newRow("2.1: no unescaping") << QByteArray("VERSION:2.1\nNOTE:a\\,b") << note("a\\,b");
+    QTest::newRow("3.0 note") << QByteArray("VERSION:3.0\nNOTE:a\\,b\\;c\\nd\\Ne\\\\n\\x\\") << note("a,b;c\nd\ne\\n\\x\\");
+    QTest::newRow("4.0 label, VERSION after it") << QByteArray("FN:Rossi\\, Mario\\nJr\nVERSION:4.0")
+                                                 << QStringList{"rec=1/1", "label=Rossi, Mario Jr"};
+    QTest::newRow("3.0 address, escaped separator") << QByteArray("VERSION:3.0\nADR:;;Via Roma\\; int. 3\\, 12;Reggio\\nEmilia;;42100;IT")
+        << QStringList{"rec=1/1", "street=Via Roma; int. 3,", "numb=12", "city=Reggio Emilia", "zip=42100", "country=IT"};
     QTest::newRow("only one CR dropped") << QByteArray("NOTE:x\r\r\n") << note("x\r");
     QTest::newRow("UTF-8 text") << QByteArray("FN:M\xC3\xBCller \xE2\x82\xAC") << QStringList{"rec=1/1", "label=M\u00FCller \u20AC"};
     QTest::newRow("held byte") << QByteArray("FN:CAFF\xE8") << QStringList{"rec=1/1", "label=CAFF" + QString(QChar(0xEEE8))};
