@@ -153,6 +153,8 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
         return status;
     std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
     const int total = int(cards.size());
+    // An export's contact groups and empty cards are no records to add.
+    const int notContacts = RemoveNotContacts(cards);
     int skipped = 0;
     if (args.skipDuplicates) {
         // The cards the import review would start unchecked.
@@ -174,6 +176,8 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
         summary += ", " + QByteArray::number(notTried) + " not tried";
     if (skipped > 0)
         summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
+    if (notContacts > 0)
+        summary += ", " + QByteArray::number(notContacts) + " skipped (contact groups or empty)";
     std::printf("%s\n", summary.constData());
     std::fflush(stdout);
     return Finish(*agenda, path, r.failed > 0 || r.noRoom > 0, prompter);

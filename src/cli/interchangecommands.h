@@ -8,8 +8,10 @@
 // exist).
 int RunExportVcf(const CliArgs &args, Prompter &prompter);  // FILE RECORD OUT.vcf ("-": standard output)
 int RunImportVcf(const CliArgs &args, Prompter &prompter);  // FILE RECORD IN.vcf
-// Every card of every file; prints "inserted N of M cards" (", K failed", ", K did not
-// fit", ", K skipped as duplicates", ", K not tried" when not zero) on standard output.
+// Every card of every file, less the contact groups and empty cards of files of several
+// cards; prints "inserted N of M cards" (", K failed", ", K did not fit", ", K not tried",
+// ", K skipped as duplicates", ", K skipped (contact groups or empty)" when not zero) on
+// standard output.
 int RunInsertVcf(const CliArgs &args, Prompter &prompter);  // [--shorten] [--skip-duplicates] FILE USER IN.vcf...
 // The records (by default every used contact slot, in slot order) as the cards of one file.
 int RunExportVcards(const CliArgs &args, Prompter &prompter);  // FILE OUT.vcf [RECORD...] ("-": standard output)

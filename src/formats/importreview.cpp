@@ -11,6 +11,12 @@ namespace {
 // The remarks of a card that do not depend on the target user.
 uint32_t OwnRemarks(const CardOfFile &card)
 {
+    // A card that is no contact says only that: its other remarks would not matter.
+    switch (NotContactReason(card)) {
+    case NotContact::Group: return kRemarkGroup;
+    case NotContact::Empty: return kRemarkEmpty;
+    case NotContact::No: break;
+    }
     uint32_t remarks = 0;
     CardInsertOptions asProposed;
     asProposed.labelFromPhone = true;
@@ -44,7 +50,7 @@ ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, 
         remarks_[i] = OwnRemarks(cards_[i]);
     MarkDuplicates();
     for (size_t i = 0; i < cards_.size(); ++i)
-        checked_[i] = !(remarks_[i] & kRemarkDuplicate);
+        checked_[i] = !(remarks_[i] & kRemarksUnchecked);
     checkedCount_ = int(std::count(checked_.begin(), checked_.end(), 1));
 }
 
@@ -57,14 +63,7 @@ void ImportReview::MarkDuplicates()
             index.Add(*r);
     }
     for (size_t i = 0; i < cards_.size(); ++i) {
-        const AgendaRecord &r = cards_[i].record;
-        // A label stored cut by an earlier import counts as the same label.
-        bool duplicate = index.Matches(r);
-        if (!duplicate && r.label.size() > FieldMax::label) {
-            AgendaRecord cut;
-            cut.label = ShortenText(r.label, FieldMax::label);
-            duplicate = index.Matches(cut);
-        }
+        const bool duplicate = index.Matches(cards_[i].record);
         remarks_[i] = duplicate ? remarks_[i] | kRemarkDuplicate : remarks_[i] & ~uint32_t(kRemarkDuplicate);
     }
 }
@@ -78,7 +77,7 @@ void ImportReview::SetUser(uint32_t user)
     MarkDuplicates();
     for (size_t i = 0; i < cards_.size(); ++i)
         if ((before[i] ^ remarks_[i]) & kRemarkDuplicate)
-            SetChecked(int(i), !(remarks_[i] & kRemarkDuplicate));
+            SetChecked(int(i), !(remarks_[i] & kRemarksUnchecked));
 }
 
 void ImportReview::SetChecked(int row, bool on)
@@ -115,6 +114,8 @@ QString ImportReview::RemarkName(ImportRemark remark)
     case kRemarkTooMany: return QLatin1String(InterchangeText::kRemarkTooMany);
     case kRemarkNoName: return QLatin1String(InterchangeText::kRemarkNoName);
     case kRemarkUnreadable: return QLatin1String(InterchangeText::kRemarkUnreadable);
+    case kRemarkGroup: return QLatin1String(InterchangeText::kRemarkGroup);
+    case kRemarkEmpty: return QLatin1String(InterchangeText::kRemarkEmpty);
     }
     return QString();
 }

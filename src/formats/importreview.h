@@ -15,8 +15,12 @@ enum ImportRemark : uint32_t {
     kRemarkTooMany = 4,     // more than five phones or e-mails: the extra ones are dropped
     kRemarkNoName = 8,      // no name: the first phone becomes the label
     kRemarkUnreadable = 16, // the file could not be read: an empty record stands for it
+    kRemarkGroup = 32,      // a contact group of the export, no person
+    kRemarkEmpty = 64,      // nothing a record holds
 };
-constexpr int kRemarkCount = 5;
+constexpr int kRemarkCount = 7;
+// The remarks of a card that leave it out unless the user checks it.
+constexpr uint32_t kRemarksUnchecked = kRemarkDuplicate | kRemarkGroup | kRemarkEmpty;
 
 // The cards of an insert before anything is inserted: one row per card, in file order,
 // with its check state and remarks, the target user and the shortening choice. The
@@ -33,8 +37,8 @@ public:
     const Agenda &Phonebook() const { return agenda_; }
 
     uint32_t User() const { return user_; }
-    // Changes the target user. Rows whose duplicate remark changes take its default check
-    // state (a duplicate starts unchecked, any other card checked).
+    // Changes the target user. Rows whose duplicate remark changes take their default check
+    // state (unchecked with a remark of kRemarksUnchecked, otherwise checked).
     void SetUser(uint32_t user);
     bool Shorten() const { return options_.shorten; }
     void SetShorten(bool on) { options_.shorten = on; }

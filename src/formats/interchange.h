@@ -58,6 +58,8 @@ constexpr char kRemarkTooLong[] = "too long for the unit";
 constexpr char kRemarkTooMany[] = "more than five phones / e-mails";
 constexpr char kRemarkNoName[] = "no name";
 constexpr char kRemarkUnreadable[] = "cannot be read";
+constexpr char kRemarkGroup[] = "contact group, not a contact";
+constexpr char kRemarkEmpty[] = "empty card";
 constexpr char kReviewAllCards[] = "all cards";
 
 // File selector types.

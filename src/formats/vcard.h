@@ -32,7 +32,7 @@ struct VCardProperty
 // ENCODING parameter; it shares its bit with PREF.
 extern const std::array<VCardParam, 30> VCardParamTable;
 // Property keywords; the index is the property code of a VCardItem.
-extern const std::array<VCardProperty, 30> VCardPropertyTable;
+extern const std::array<VCardProperty, 32> VCardPropertyTable;
 
 // Property codes that the record mapping uses.
 enum VCardCode : int32_t {
@@ -46,6 +46,9 @@ enum VCardCode : int32_t {
     kVcAdr = 7,
     kVcNote = 8,
     kVcGeo = 9,
+    // What the card stands for: vCard 4.0 and Google write KIND, iCloud its own name.
+    kVcKind = 30,
+    kVcAddressBookKind = 31,
 };
 
 // Parameter bits.
@@ -111,6 +114,7 @@ struct VCardMapResult
     bool ok = false;        // an END closed the card
     int droppedPhones = 0;  // TEL items beyond the record's five phones
     int droppedEmails = 0;  // EMAIL items beyond the record's five e-mails
+    bool group = false;     // the card is a contact group (KIND "group"), not a person
 };
 // Fills a record from the items of a card, taken from the front up to the first END. On
 // failure (no END) the record is unchanged.

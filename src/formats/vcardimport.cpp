@@ -7,6 +7,23 @@
 #include "formats/vcard.h"
 #include "store/fieldlimits.h"
 
+#include <algorithm>
+
+namespace {
+
+// Whether the record holds anything a card can give it.
+bool HoldsNothing(const AgendaRecord &r)
+{
+    const auto empty = [](const auto &texts) {
+        return std::all_of(texts.begin(), texts.end(), [](const QString &t) { return t.isEmpty(); });
+    };
+    return r.label.isEmpty() && empty(r.phone) && empty(r.email) && r.street.isEmpty() && r.numb.isEmpty()
+           && r.zip.isEmpty() && r.city.isEmpty() && r.country.isEmpty() && r.note.isEmpty()
+           && !(r.nav.navFlags & kNavGps);
+}
+
+} // namespace
+
 std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompter)
 {
     std::vector<CardOfFile> cards;
@@ -26,6 +43,7 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
             c.failed = !mapped.ok;
             c.droppedPhones = mapped.droppedPhones;
             c.droppedEmails = mapped.droppedEmails;
+            c.group = mapped.group;
             cards.push_back(std::move(c));
         }
         if (cards.size() == first) {
@@ -39,6 +57,24 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
             cards[i].fileCards = int(cards.size() - first);
     }
     return cards;
+}
+
+NotContact NotContactReason(const CardOfFile &card)
+{
+    if (card.failed || card.fileCards == 1)
+        return NotContact::No;
+    if (card.group)
+        return NotContact::Group;
+    return HoldsNothing(card.record) ? NotContact::Empty : NotContact::No;
+}
+
+int RemoveNotContacts(std::vector<CardOfFile> &cards)
+{
+    const auto from = std::remove_if(cards.begin(), cards.end(),
+                                     [](const CardOfFile &c) { return NotContactReason(c) != NotContact::No; });
+    const int removed = int(cards.end() - from);
+    cards.erase(from, cards.end());
+    return removed;
 }
 
 QString CardLabel(const CardOfFile &card, const CardInsertOptions &options)

@@ -25,12 +25,25 @@ struct CardOfFile
     AgendaRecord record;    // the card on a default record; the default record when it failed
     int droppedPhones = 0;  // phones and e-mails beyond the record's five
     int droppedEmails = 0;
+    bool group = false;     // a contact group (its members listed), not a person
 };
 
 // Reads every card of the files, in order. A file that cannot be read, or that holds no
 // property the reader knows, gives one failed card; so does the rest after a file's last
 // END when it holds a property line. Nothing is asked (only -vcfdebug reports).
 std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompter);
+
+// Why a card is no contact of its own. Only a file of several cards (a phone's or a
+// service's export of everything) holds such cards beside the contacts; a one-card file
+// and a failed card are always inserted as they are.
+enum class NotContact {
+    No,
+    Group,  // a contact group
+    Empty,  // nothing a record holds: no name, phone, e-mail, address, note or coordinates
+};
+NotContact NotContactReason(const CardOfFile &card);
+// Removes the cards that are no contacts (above); returns how many.
+int RemoveNotContacts(std::vector<CardOfFile> &cards);
 
 // How a card becomes the record that is inserted.
 struct CardInsertOptions

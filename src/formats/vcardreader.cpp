@@ -44,7 +44,7 @@ const std::array<VCardParam, 30> VCardParamTable = {{
     {"PARCEL", 1u << 31},
 }};
 
-const std::array<VCardProperty, 30> VCardPropertyTable = {{
+const std::array<VCardProperty, 32> VCardPropertyTable = {{
     {"BEGIN", 0},
     {"END", 0},
     {"VERSION", 0},
@@ -75,6 +75,8 @@ const std::array<VCardProperty, 30> VCardPropertyTable = {{
     {"UID", 0xFFFFFFFFu},
     {"CLASS", 0xFFFFFFFFu},
     {"KEY", 0xFFFFFFFFu},
+    {"KIND", 0},
+    {"X-ADDRESSBOOKSERVER-KIND", 0},
 }};
 
 namespace {
@@ -92,7 +94,7 @@ QString UpperUnits(const QString &text)
 // building the upper-cased text (this runs for every line of a file).
 int FindProperty(QStringView name)
 {
-    constexpr qsizetype kLongest = 16;  // longer than every name of the table
+    constexpr qsizetype kLongest = 32;  // longer than every name of the table
     if (name.size() > kLongest)
         return -1;
     char16_t upper[kLongest];
@@ -704,6 +706,11 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
             break;
         case kVcNote:
             r.note = text(item.value, QLatin1Char('\n'));
+            break;
+        case kVcKind:
+        case kVcAddressBookKind:
+            // A group lists its members; it is no person of its own.
+            result.group = result.group || item.value.trimmed().compare(QLatin1String("group"), Qt::CaseInsensitive) == 0;
             break;
         case kVcGeo: {
             r.nav.ClearNav();

@@ -1,6 +1,7 @@
 #include "store/duplicates.h"
 
 #include "store/agenda.h"
+#include "store/fieldlimits.h"
 
 QString PhoneDigits(const QString &phone)
 {
@@ -29,9 +30,25 @@ QString LabelKey(const QString &label)
     return label.toCaseFolded();
 }
 
+QString CutLabelKey(const QString &label)
+{
+    // Cut before folding: the insert cuts the text as it stands, and folding may change
+    // its length ("ß" becomes "ss").
+    return label.size() > FieldMax::label ? LabelKey(ShortenText(label, FieldMax::label)) : QString();
+}
+
+bool SameLabel(const QString &a, const QString &b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QString ka = LabelKey(a);
+    const QString kb = LabelKey(b);
+    return ka == kb || CutLabelKey(a) == kb || ka == CutLabelKey(b);
+}
+
 bool LooksLikeDuplicate(const AgendaRecord &a, const AgendaRecord &b)
 {
-    if (!a.label.isEmpty() && LabelKey(a.label) == LabelKey(b.label))
+    if (SameLabel(a.label, b.label))
         return true;
     for (const QString &pa : a.phone)
         for (const QString &pb : b.phone)
@@ -40,25 +57,46 @@ bool LooksLikeDuplicate(const AgendaRecord &a, const AgendaRecord &b)
     return false;
 }
 
-void DuplicateIndex::Add(const AgendaRecord &record)
+namespace {
+
+void KeepFirst(QHash<QString, int> &keys, const QString &key, int id)
 {
-    if (!record.label.isEmpty())
-        labels_.insert(LabelKey(record.label));
-    for (const QString &phone : record.phone) {
-        const QString key = PhoneKey(phone);
-        if (!key.isEmpty())
-            phones_.insert(key);
-    }
+    if (!key.isEmpty() && !keys.contains(key))
+        keys.insert(key, id);
 }
 
-bool DuplicateIndex::Matches(const AgendaRecord &record) const
+} // namespace
+
+void DuplicateIndex::Add(const AgendaRecord &record, int id)
 {
-    if (!record.label.isEmpty() && labels_.contains(LabelKey(record.label)))
-        return true;
-    for (const QString &phone : record.phone) {
-        const QString key = PhoneKey(phone);
-        if (!key.isEmpty() && phones_.contains(key))
-            return true;
+    if (!record.label.isEmpty()) {
+        KeepFirst(labels_, LabelKey(record.label), id);
+        KeepFirst(cutLabels_, CutLabelKey(record.label), id);
     }
-    return false;
+    for (const QString &phone : record.phone)
+        KeepFirst(phones_, PhoneKey(phone), id);
+}
+
+DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record) const
+{
+    DuplicateMatch match;
+    const auto consider = [&match](const QHash<QString, int> &keys, const QString &key, int phone) {
+        if (key.isEmpty())
+            return;
+        const auto it = keys.constFind(key);
+        if (it != keys.cend() && (match.first < 0 || it.value() < match.first)) {
+            match.first = it.value();
+            match.phone = phone;
+        }
+    };
+    if (!record.label.isEmpty()) {
+        // The same label, either one cut to the unit's limit (SameLabel).
+        const QString key = LabelKey(record.label);
+        consider(labels_, key, -1);
+        consider(labels_, CutLabelKey(record.label), -1);
+        consider(cutLabels_, key, -1);
+    }
+    for (int k = 0; k < kPhoneCount; ++k)
+        consider(phones_, PhoneKey(record.phone[size_t(k)]), k);
+    return match;
 }

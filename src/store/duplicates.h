@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QSet>
+#include <QHash>
 #include <QString>
 
 struct AgendaRecord;
 
 // The rule by which two contacts of one user look like the same person; used by the
-// import review and by the phonebook check.
+// import review (and so by kestravon-cli's --skip-duplicates) and by the phonebook check.
 
 // The digits of a phone number, everything else dropped.
 QString PhoneDigits(const QString &phone);
@@ -22,21 +22,40 @@ bool SamePhoneNumber(const QString &a, const QString &b);
 
 // The label as compared for duplicates: case folded; empty for an empty label.
 QString LabelKey(const QString &label);
+// The key of a label longer than the unit accepts, as an insert that shortens texts
+// stores it (cut to the limit); empty for a label that fits.
+QString CutLabelKey(const QString &label);
 
-// Whether two records look like duplicates: the same non-empty label ignoring case, or a
-// phone number of one that is the same number as a phone number of the other.
+// Whether two labels are the same: equal ignoring case, also when one of them is the other
+// cut to the unit's limit (a contact inserted before with its name shortened). Two empty
+// labels are not the same.
+bool SameLabel(const QString &a, const QString &b);
+
+// Whether two records look like duplicates: the same label, or a phone number of one that
+// is the same number as a phone number of the other.
 bool LooksLikeDuplicate(const AgendaRecord &a, const AgendaRecord &b);
 
+// What a record matched among those added to a DuplicateIndex.
+struct DuplicateMatch
+{
+    int first = -1;  // the smallest id of a matching record; -1 for none
+    int phone = -1;  // the record's phone (0-based) that matched it; -1 for the label
+};
+
 // The labels and phone numbers of many records as keys, so that a great number of
-// candidates is checked against them by the rule above in one hash look-up per key.
+// candidates is checked against them by the rule above in a few hash look-ups each.
 class DuplicateIndex
 {
 public:
-    void Add(const AgendaRecord &record);
-    // Whether the record looks like a duplicate of any record added.
-    bool Matches(const AgendaRecord &record) const;
+    // Adds a record under an id (e.g. its slot); a key keeps the first id added with it.
+    void Add(const AgendaRecord &record, int id = 0);
+    // The earliest record added that the record looks like a duplicate of; on a tie the
+    // label is named rather than a phone.
+    DuplicateMatch Find(const AgendaRecord &record) const;
+    bool Matches(const AgendaRecord &record) const { return Find(record).first >= 0; }
 
 private:
-    QSet<QString> labels_;
-    QSet<QString> phones_;
+    QHash<QString, int> labels_;     // LabelKey of every label
+    QHash<QString, int> cutLabels_;  // CutLabelKey of the labels too long for the unit
+    QHash<QString, int> phones_;
 };

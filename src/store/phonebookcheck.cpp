@@ -103,47 +103,18 @@ private:
             CheckLength(TextField::Email, r.email[size_t(k)], k + 1);
     }
 
-    // The duplicate rule through its keys: a record matches an earlier record of the same
-    // owner that has the same label key or one of the same phone keys.
+    // A record that looks like an earlier record of the same owner names the first of them.
     void CheckDuplicate(const AgendaRecord &r)
     {
-        const QString ownerKey = QString::number(r.owner) + QLatin1Char('\n');
-        QString labelKey = r.label.isEmpty() ? QString() : ownerKey + LabelKey(r.label);
-        std::array<QString, kPhoneCount> phoneKeys;
-        for (int k = 0; k < kPhoneCount; ++k) {
-            const QString key = PhoneKey(r.phone[size_t(k)]);
-            if (!key.isEmpty())
-                phoneKeys[size_t(k)] = ownerKey + key;
-        }
-
-        int first = -1;
-        QString field;
-        QString reason;
-        if (!labelKey.isEmpty() && labels_.contains(labelKey)) {
-            first = labels_.value(labelKey);
-            field = NameOf(TextField::Label);
-            reason = QStringLiteral("same label");
-        }
-        for (int k = 0; k < kPhoneCount; ++k) {
-            const QString &key = phoneKeys[size_t(k)];
-            if (key.isEmpty() || !phones_.contains(key))
-                continue;
-            const int earlier = phones_.value(key);
-            if (first < 0 || earlier < first) {
-                first = earlier;
-                field = NameOf(TextField::Phone, k + 1);
-                reason = QStringLiteral("same number as ") + field;
-            }
-        }
-        if (first >= 0)
+        DuplicateIndex &index = byOwner_[r.owner];
+        const DuplicateMatch match = index.Find(r);
+        if (match.first >= 0) {
+            const QString field = match.phone < 0 ? NameOf(TextField::Label) : NameOf(TextField::Phone, match.phone + 1);
+            const QString reason = match.phone < 0 ? QStringLiteral("same label") : QStringLiteral("same number as ") + field;
             Add(Kind::Duplicate, field,
-                QStringLiteral("looks like a duplicate of record %1 (%2)").arg(first + 1).arg(reason));
-
-        if (!labelKey.isEmpty() && !labels_.contains(labelKey))
-            labels_.insert(labelKey, slot_);
-        for (const QString &key : phoneKeys)
-            if (!key.isEmpty() && !phones_.contains(key))
-                phones_.insert(key, slot_);
+                QStringLiteral("looks like a duplicate of record %1 (%2)").arg(match.first + 1).arg(reason));
+        }
+        index.Add(r, slot_);
     }
 
     void CheckGps(const NavData &nav)
@@ -165,9 +136,8 @@ private:
     QList<CheckFinding> findings_;
     int slot_ = 0;
     uint32_t owner_ = 0;
-    // The first slot seen with each key, the owner part of the key.
-    QHash<QString, int> labels_;
-    QHash<QString, int> phones_;
+    // The contacts seen so far, by owner.
+    QHash<uint32_t, DuplicateIndex> byOwner_;
 };
 
 } // namespace

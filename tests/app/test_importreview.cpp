@@ -101,6 +101,7 @@ void TestImportReview::dialog()
     QVERIFY(!review.Shorten());
 
     // A filter by remark; Select none and Select all act on the rows shown.
+    QVERIFY(filter.findText(QStringLiteral("contact group, not a contact")) > 0 && filter.findText(QStringLiteral("empty card")) > 0);
     filter.setCurrentIndex(filter.findText(QStringLiteral("no name")));
     QCOMPARE(table.model()->rowCount(), 1);
     Child<QPushButton>(dlg, "btSelectNone")->click();

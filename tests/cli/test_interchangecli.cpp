@@ -211,6 +211,10 @@ void TestInterchangeCli::insertVcfCards_data()
     QTest::newRow("duplicates skipped") << QStringList{"--skip-duplicates"}
                                         << "FN:rossi mario\nEND:VCARD\n" + three.left(15)
                                         << "inserted 1 of 2 cards, 1 skipped as duplicates" << 0 << "" << QStringList{"UNO"};
+    QTest::newRow("contact group and empty card") << QStringList{}
+                                                  << three + "FN:AMICI\nX-ADDRESSBOOKSERVER-KIND:group\nEND:VCARD\nN:;;;;\nEND:VCARD\n"
+                                                  << "inserted 3 of 5 cards, 2 skipped (contact groups or empty)" << 0
+                                                  << "" << QStringList{"UNO", "DUE", "TRE"};
     QTest::newRow("shortened") << QStringList{"--shorten"} << longName << "inserted 1 of 1 cards" << 0 << ""
                                << QStringList{"BARTOLOMEO GIOVANNI MARIA RINA"};
 }

@@ -30,6 +30,10 @@ private Q_SLOTS:
     void shortenKeepsCharactersWhole_data();
     void shortenKeepsCharactersWhole();
     void reviewUserAndChecks();
+    void notContactsStartUnchecked_data();
+    void notContactsStartUnchecked();
+    void shortenedNameFoundAgain_data();
+    void shortenedNameFoundAgain();
     void oneFileRoundTrip();
 
 private:
@@ -294,6 +298,82 @@ void TestVCardImport::reviewUserAndChecks()
     review.SetChecked(QList<int>{0, 1, 2}, false);
     QCOMPARE(review.CountsText(), QStringLiteral("3 cards, 0 selected, 400 free places"));
     QVERIFY(review.ChosenCards().empty());
+}
+
+void TestVCardImport::notContactsStartUnchecked_data()
+{
+    // Files read together, and the review's rows as "check|remarks".
+    QTest::addColumn<QList<QByteArray>>("files");
+    QTest::addColumn<QStringList>("rows");
+    const QByteArray anna = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anna\r\nitem1.TEL;type=CELL:+39 333 1\r\nEND:VCARD\r\n";
+    const QByteArray icloudGroup = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Famiglia\r\nFN:Famiglia\r\n"
+                                   "item2.x-addressbookserver-kind:group\r\n"
+                                   "X-ADDRESSBOOKSERVER-MEMBER:urn:uuid:5F7A\r\nEND:VCARD\r\n";
+    const QByteArray empty = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;;;\r\nEND:VCARD\r\n";
+    const QString group = QStringLiteral(" |contact group, not a contact");
+    QTest::newRow("iCloud export with a group") << QList<QByteArray>{anna + icloudGroup + anna}
+                                                << QStringList{"x|", group, "x|"};
+    QTest::newRow("KIND of vCard 4") << QList<QByteArray>{"FN:G\nKIND:Group\nEND:VCARD\nFN:O\nKIND:org\nEND:VCARD\n"}
+                                     << QStringList{group, "x|"};
+    QTest::newRow("empty card; coordinates or a note are enough")
+        << QList<QByteArray>{empty + "GEO:12.5,44.1\nEND:VCARD\nNOTE:n\nEND:VCARD\n"}
+        << QStringList{" |empty card", "x|no name", "x|no name"};
+    QTest::newRow("one-card files as before") << QList<QByteArray>{icloudGroup, empty} << QStringList{"x|", "x|no name"};
+}
+
+void TestVCardImport::notContactsStartUnchecked()
+{
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(QStringList, rows);
+    QStringList paths;
+    for (const QByteArray &f : files)
+        paths << Put(f);
+    ScriptedPrompter prompter;
+    auto agenda = EmptyPhonebook(1);
+    std::vector<CardOfFile> cards = ReadCardFiles(paths, prompter);
+    std::vector<CardOfFile> contacts = cards;
+    const int removed = RemoveNotContacts(contacts);
+    ImportReview review(*agenda, std::move(cards), 1);
+    QStringList got;
+    for (int i = 0; i < review.Count(); ++i)
+        got << QStringLiteral("%1|%2").arg(review.Checked(i) ? "x" : " ", review.RemarksText(i));
+    QCOMPARE(got, rows);
+    // What the command-line insert leaves out is what the review starts unchecked.
+    QCOMPARE(removed, review.Count() - review.CheckedCount());
+    QCOMPARE(int(contacts.size()), review.CheckedCount());
+}
+
+void TestVCardImport::shortenedNameFoundAgain_data()
+{
+    // Whether the first insert shortened the name, the label it stored, the name of the
+    // card read next, and whether that card is taken for the record.
+    QTest::addColumn<bool>("shorten");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("again");
+    QTest::addColumn<bool>("duplicate");
+    const QString name = QStringLiteral("Bartolomeo Giovanni Maria Rinaldi");
+    QTest::newRow("shortening on") << true << name.left(30) << name << true;
+    QTest::newRow("shortening off") << false << name << name << true;
+    QTest::newRow("another name") << true << name.left(30) << QStringLiteral("Bartolomeo Giovanni Mario Rinaldi") << false;
+}
+
+void TestVCardImport::shortenedNameFoundAgain()
+{
+    QFETCH(bool, shorten);
+    QFETCH(bool, duplicate);
+    ScriptedPrompter prompter;
+    const QString path = Put("FN:Bartolomeo Giovanni Maria Rinaldi\nEND:VCARD\n");
+    auto agenda = EmptyPhonebook(1);
+    CardInsertOptions options;
+    options.shorten = shorten;
+    std::vector<CardOfFile> cards = ReadCardFiles({path}, prompter);
+    QCOMPARE(InsertCards(*agenda, 1, cards, options, prompter).inserted, 1);
+    QTEST(agenda->RecordAt(1)->label, "stored");
+    QFETCH(QString, again);
+    cards[0].record.label = again;
+    const ImportReview review(*agenda, cards, 1);
+    QCOMPARE(review.RemarksText(0).contains(QLatin1String("already in this user's list")), duplicate);
+    QCOMPARE(review.Checked(0), !duplicate);
 }
 
 void TestVCardImport::oneFileRoundTrip()

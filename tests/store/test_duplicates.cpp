@@ -33,6 +33,38 @@ private Q_SLOTS:
         QCOMPARE(!PhoneKey(a).isEmpty() && PhoneKey(a) == PhoneKey(b), same);
     }
 
+    void sameLabel_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        const QString name = QStringLiteral("Bartolomeo Giovanni Maria Rinaldi");  // 33 characters
+        const QString sharp = QString(20, QChar(0xDF)) + QString(15, QLatin1Char('x'));  // "ß" folds to "ss"
+        QTest::newRow("case") << "Müller Anna" << "MÜLLER ANNA" << true;
+        QTest::newRow("stored cut to the limit") << name << name.left(30).toUpper() << true;
+        QTest::newRow("cut before folding") << sharp << sharp.left(30) << true;
+        QTest::newRow("cut shorter than the limit") << name << name.left(29) << false;
+        QTest::newRow("both long, same start") << name << name.left(30) + QStringLiteral("ni") << false;
+        QTest::newRow("empty") << "" << "" << false;
+    }
+    void sameLabel()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QCOMPARE(SameLabel(a, b), same);
+        QCOMPARE(SameLabel(b, a), same);
+        // The index follows the rule, whichever of the two was added.
+        AgendaRecord ra, rb;
+        ra.label = a;
+        rb.label = b;
+        DuplicateIndex ia, ib;
+        ia.Add(ra);
+        ib.Add(rb);
+        QCOMPARE(ia.Matches(rb), same);
+        QCOMPARE(ib.Matches(ra), same);
+    }
+
     void records()
     {
         AgendaRecord a, b;

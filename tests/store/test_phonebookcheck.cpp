@@ -93,11 +93,16 @@ void TestPhonebookCheck::lookAlikeGroupNamesTheFirst()
     agenda.InsertRecord(CraftedCheck::Contact(QStringLiteral("Other"), QStringLiteral("0611111111")));
     agenda.InsertRecord(CraftedCheck::Contact(QStringLiteral("OTHER"), QStringLiteral("+39 3471234567")));
     agenda.InsertRecord(CraftedCheck::Contact(QStringLiteral("anna rossi"), QString()));
+    // A name stored shortened and the same name whole.
+    agenda.InsertRecord(CraftedCheck::Contact(QStringLiteral("Bartolomeo Giovanni Maria Rina"), QString()));
+    agenda.InsertRecord(CraftedCheck::Contact(QStringLiteral("BARTOLOMEO GIOVANNI MARIA RINALDI"), QString()));
     QStringList lines;
     for (const CheckFinding &f : CheckPhonebook(agenda))
         lines.append(FindingLine(f));
     QCOMPARE(lines, (QStringList{QStringLiteral("record 7: looks like a duplicate of record 5 (same number as phone 1)"),
-                                 QStringLiteral("record 8: looks like a duplicate of record 5 (same label)")}));
+                                 QStringLiteral("record 8: looks like a duplicate of record 5 (same label)"),
+                                 QStringLiteral("record 10: label is 33 characters, the unit allows 30"),
+                                 QStringLiteral("record 10: looks like a duplicate of record 9 (same label)")}));
 }
 
 QTEST_GUILESS_MAIN(TestPhonebookCheck)
