@@ -2,11 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -153,7 +155,8 @@ bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &
     return file && file->setPermissions(QFile::permissions(model)) && file->commit();
 }
 
-bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
+bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files,
+                      const std::function<void()> &beforeReplacing)
 {
     std::vector<std::unique_ptr<QSaveFile>> open;
     for (const auto &[path, bytes] : files) {
@@ -167,8 +170,84 @@ bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files)
             return false;
         open.push_back(std::move(file));
     }
+    if (beforeReplacing)
+        beforeReplacing();
     for (const auto &file : open)
         if (!file->commit())
             return false;
     return true;
+}
+
+namespace {
+
+#ifdef Q_OS_UNIX
+// A name beside `path` for a moment's use: `path` with six random letters and digits.
+QByteArray TemporaryName(const QByteArray &path)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray name = path + '.';
+    for (int i = 0; i < 6; ++i)
+        name += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
+    return name;
+}
+#endif
+
+// A regular file that has no name besides `path` (a symbolic link followed).
+bool IsOnlyName(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+} // namespace
+
+bool LinkFileAtomic(const QString &source, const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray from = QFile::encodeName(source);
+    const QByteArray to = QFile::encodeName(path);
+    struct stat src;
+    struct stat dst;
+    if (::stat(from.constData(), &src) != 0 || !S_ISREG(src.st_mode))
+        return false;
+    if (::lstat(to.constData(), &dst) == 0) {
+        // A symbolic link would be replaced rather than the file it leads to.
+        if (!S_ISREG(dst.st_mode))
+            return false;
+        if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino)
+            return true;
+    } else if (errno != ENOENT) {
+        return false;
+    }
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const QByteArray temp = TemporaryName(to);
+        if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, temp.constData(), AT_SYMLINK_FOLLOW) != 0) {
+            if (errno == EEXIST)
+                continue;
+            return false;
+        }
+        const bool renamed = ::rename(temp.constData(), to.constData()) == 0;
+        // Removed in every case: a rename between two names of the same file keeps both.
+        ::unlink(temp.constData());
+        return renamed;
+    }
+    return false;
+#else
+    Q_UNUSED(source);
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+bool BackUpFile(const QString &source, const QString &backup)
+{
+    if (IsOnlyName(source) && LinkFileAtomic(source, backup))
+        return true;
+    QByteArray bytes;
+    return ReadInputFile(source, bytes) && WriteFileCopy(backup, bytes, source);
 }
