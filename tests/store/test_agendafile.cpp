@@ -752,13 +752,14 @@ void TestAgendaFile::failedSaveChangesNothing_data()
         QTest::newRow(QByteArray(form + QByteArray("sidecar is a folder")).constData()) << compressed << "sidecar folder";
         QTest::newRow(QByteArray(form + QByteArray("read-only folder")).constData()) << compressed << "read-only";
     }
+    QTest::newRow("read-only phonebook") << false << "read-only file";
 }
 
 void TestAgendaFile::failedSaveChangesNothing()
 {
     QFETCH(bool, compressed);
     QFETCH(QString, cause);
-    if (cause == QLatin1String("read-only") && geteuid() == 0)
+    if (cause.startsWith(QLatin1String("read-only")) && geteuid() == 0)
         QSKIP("Runs as root, whom permission bits do not stop.");
     const QString path = Path(QStringLiteral("Agenda.dat"));
     ScriptedPrompter p;
@@ -777,6 +778,8 @@ void TestAgendaFile::failedSaveChangesNothing()
     const QStringList files = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     if (cause == QLatin1String("read-only"))
         QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner));
+    if (cause == QLatin1String("read-only file"))
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
     const bool saved = a->Save(path, p);
     QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!saved);
