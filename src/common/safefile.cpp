@@ -132,6 +132,13 @@ QString FinalName(const QString &path)
     return info.isSymLink() ? path : info.filePath();
 }
 
+// Whether a sync call put its file on the medium, or was not needed: a file system that
+// offers no syncing (it answers EINVAL) keeps nothing in a cache for it.
+bool Synced(int result)
+{
+    return result == 0 || errno == EINVAL || errno == ENOTSUP;
+}
+
 // A new file written beside the file it is to replace, under a temporary name that is
 // removed unless the file took its target's place.
 class StagedFile
@@ -191,7 +198,7 @@ public:
     }
 
     // Puts the new file's bytes on the medium.
-    bool Sync() const { return ::fdatasync(fd_) == 0; }
+    bool Sync() const { return Synced(::fdatasync(fd_)); }
 
     // Renames the new file over its target.
     bool Replace()
@@ -241,7 +248,7 @@ bool SyncFolder(const QString &folder)
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return true;
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const bool synced = Synced(::fsync(fd));
     ::close(fd);
     return synced;
 }
