@@ -286,11 +286,15 @@ std::unique_ptr<StagedFile> Stage(const QString &path, const QByteArray &bytes, 
 }
 
 // Syncs the new files, lets them replace their targets in order, and syncs the folders
-// they are in: when this returns true, the new files are on the medium under their names.
-bool ReplaceAll(const std::vector<std::unique_ptr<StagedFile>> &files)
+// they are in (unless told not to): when this returns true, the new files are on the
+// medium under their names.
+bool ReplaceAll(const std::vector<std::unique_ptr<StagedFile>> &files,
+                const std::function<void()> &beforeReplacing = nullptr, bool syncFolders = true)
 {
     if (!SyncAll(files))
         return false;
+    if (beforeReplacing)
+        beforeReplacing();
     QStringList folders;
     for (const auto &file : files) {
         if (!file->Replace())
@@ -298,7 +302,16 @@ bool ReplaceAll(const std::vector<std::unique_ptr<StagedFile>> &files)
         if (!folders.contains(file->Folder()))
             folders.append(file->Folder());
     }
-    return std::all_of(folders.cbegin(), folders.cend(), SyncFolder);
+    return !syncFolders || std::all_of(folders.cbegin(), folders.cend(), SyncFolder);
+}
+
+bool WriteCopy(const QString &path, const QByteArray &bytes, const QString &model, bool syncFolder)
+{
+    if (IsDeviceOrPipe(path))
+        return false;
+    std::vector<std::unique_ptr<StagedFile>> file;
+    file.push_back(Stage(path, bytes, model));
+    return file.back() && ReplaceAll(file, nullptr, syncFolder);
 }
 
 } // namespace
@@ -310,11 +323,7 @@ bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
 
 bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &model)
 {
-    if (IsDeviceOrPipe(path))
-        return false;
-    std::vector<std::unique_ptr<StagedFile>> file;
-    file.push_back(Stage(path, bytes, model));
-    return file.back() && ReplaceAll(file);
+    return WriteCopy(path, bytes, model, true);
 }
 
 bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files,
@@ -332,9 +341,7 @@ bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files,
             return false;
         staged.push_back(std::move(file));
     }
-    if (beforeReplacing)
-        beforeReplacing();
-    return ReplaceAll(staged);
+    return ReplaceAll(staged, beforeReplacing);
 }
 
 namespace {
@@ -395,6 +402,8 @@ bool BackUpFile(const QString &source, const QString &backup)
 {
     if (IsOnlyName(source) && LinkFileAtomic(source, backup))
         return true;
+    // The copy's bytes are synced, its name in the folder goes to the medium with the
+    // new file's that follows.
     QByteArray bytes;
-    return ReadInputFile(source, bytes) && WriteFileCopy(backup, bytes, source);
+    return ReadInputFile(source, bytes) && WriteCopy(backup, bytes, source, false);
 }
