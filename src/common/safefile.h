@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -31,7 +32,9 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason = nul
 
 // Replaces the file at `path` by `bytes`: they are written to a temporary file in the same
 // folder, which takes the target's place (and its permission bits) only when everything
-// was written and flushed. On failure the target is as it was and no temporary file is left.
+// was written and synced to the medium; the folder is synced then, so that on success the
+// new file is on the medium under its name. On failure the target is as it was and no
+// temporary file is left.
 // An existing target keeps its permission bits, and its owner and group where the system
 // allows.
 // A target that is a device or a pipe (/dev/null, /dev/stdout) is written to directly:
@@ -42,8 +45,26 @@ bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
 // A target that is a device or a pipe is not written.
 bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &model);
 // The same for files that belong together (a phonebook and its sidecar): every one is
-// written and flushed to its temporary file before the first replaces its target, so a
+// written and synced to its temporary file before the first replaces its target, so a
 // file that cannot be written leaves all of them as they were. They replace their targets
 // in the given order; should a later rename fail after an earlier one, the earlier file
-// stays replaced and the result is false.
-bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files);
+// stays replaced and the result is false. `beforeReplacing` (when given) runs once every
+// file is written and synced, just before the first target is replaced.
+bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files,
+                      const std::function<void()> &beforeReplacing = nullptr);
+
+// Gives the file `source` (a symbolic link followed to its file) the further name `path`
+// (a hard link) in one step: the link is made under a temporary name beside `path`, which
+// then takes its place, so an older file at `path` stays whole when anything fails and no
+// temporary name is left. Fails without a change where the system makes no such link
+// (FAT and exFAT, `path` on another file system) and when `path` is a symbolic link, a
+// folder, a device or a pipe; true when `path` already names that file.
+bool LinkFileAtomic(const QString &source, const QString &path);
+// Keeps the regular file `source` as `backup`, just before `source` is replaced by a new
+// file (never written in place, so the old file stays as it is under the backup's name):
+// the backup becomes a further name of the file, which writes nothing, and otherwise (no
+// link possible, or the file has names besides `source` through which it could be
+// changed) a copy made like WriteFileCopy (its folder is left to be synced by the write
+// that replaces `source`). Either way the backup has the permission bits and owner of
+// `source`, and an older backup stays whole when none can be made.
+bool BackUpFile(const QString &source, const QString &backup);

@@ -349,17 +349,6 @@ LoadResult ReadAgenda(const QByteArray &bytes, Agenda &into, Prompter &prompter)
     return LoadResult{true, QString(), -1};
 }
 
-// Copies the previous file over the backup. A file that cannot be read (for instance
-// because it does not exist yet) leaves the backup alone; a backup that cannot be written
-// is not an error, and an older backup then stays as it was. The backup gets the
-// phonebook's permission bits and owner, so that a private phonebook has no readable copy.
-void CopyToBackup(const QString &path, const QString &backup)
-{
-    QByteArray bytes;
-    if (ReadInputFile(path, bytes))
-        WriteFileCopy(backup, bytes, path);
-}
-
 QString FileName(const QString &path)
 {
     return QFileInfo(path).fileName();
@@ -436,10 +425,16 @@ bool Agenda::Save(const QString &path, Prompter &prompter)
     }
     SidecarSetCrc(sidecar, Crc16(data));
 
+    // The previous file becomes the backup once the new files are written, just before they
+    // replace the old ones, so that a save that fails leaves an older backup as it was. A
+    // previous file that is not there (or cannot be read) leaves the backup alone; a backup
+    // that cannot be made is not an error.
     const QString backup = BackupPath(path);
-    if (QFileInfo(backup) != QFileInfo(path))
-        CopyToBackup(path, backup);
-    if (!WriteFilesAtomic({{path, data}, {SidecarPath(path), sidecar}}))
+    const auto backUp = [&] {
+        if (QFileInfo(backup) != QFileInfo(path))
+            BackUpFile(path, backup);
+    };
+    if (!WriteFilesAtomic({{path, data}, {SidecarPath(path), sidecar}}, backUp))
         return false;
     modified = false;
     return true;

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -40,6 +41,15 @@ AgendaRecord Record(uint32_t owner, const QString &label)
     r.owner = owner;
     r.label = label;
     return r;
+}
+
+// The file system and file number of the file at `path` (a symbolic link followed).
+std::pair<dev_t, ino_t> FileId(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {0, 0};
+    return {st.st_dev, st.st_ino};
 }
 
 QString Sample(const QString &name)
@@ -79,6 +89,8 @@ private Q_SLOTS:
     void loadLeavesNothingOfTheLastFile();
     void lengthQuestion();
     void saveKeepsBackupAndWritesSidecar();
+    void backupOfThePreviousFile_data();
+    void backupOfThePreviousFile();
     void backupPath_data();
     void backupPath();
     void compressedRoundTrip();
@@ -570,6 +582,78 @@ void TestAgendaFile::saveKeepsBackupAndWritesSidecar()
     QVERIFY(!QFile::exists(Path(QStringLiteral("new.BAK"))));
 }
 
+void TestAgendaFile::backupOfThePreviousFile_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("linked");  // the backup is the previous file itself, not a copy
+    QTest::newRow("first backup") << "" << true;
+    QTest::newRow("older backup replaced") << "older backup" << true;
+    QTest::newRow("phonebook has another name") << "other name" << false;
+    QTest::newRow("phonebook is a link") << "phonebook link" << true;
+    QTest::newRow("phonebook is a link to another file system") << "phonebook link elsewhere" << false;
+    QTest::newRow("backup is a link") << "backup link" << false;
+    QTest::newRow("backup is a folder") << "backup folder" << false;
+}
+
+void TestAgendaFile::backupOfThePreviousFile()
+{
+    QFETCH(QString, setup);
+    QFETCH(bool, linked);
+    const QString path = Path(QStringLiteral("Agenda.dat"));
+    const QString backup = Path(QStringLiteral("Agenda.BAK"));
+    QString file = path;       // the phonebook's file
+    QString backupFile = backup;  // where the backup's bytes are
+    std::unique_ptr<QTemporaryDir> elsewhere;
+    if (setup == QLatin1String("phonebook link elsewhere")) {
+        elsewhere = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/kestravon-XXXXXX"));
+        if (!elsewhere->isValid() || FileId(elsewhere->path()).first == FileId(dir_->path()).first)
+            QSKIP("No second file system at /dev/shm.");
+        file = elsewhere->filePath(QStringLiteral("Agenda.dat"));
+    } else if (setup == QLatin1String("phonebook link")) {
+        file = Path(QStringLiteral("real.dat"));
+    }
+    QVERIFY(WriteAll(file, "previous contents"));
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+    if (file != path)
+        QVERIFY(QFile::link(file, path));
+    if (setup == QLatin1String("older backup"))
+        QVERIFY(WriteAll(backup, "older backup"));
+    if (setup == QLatin1String("other name"))
+        QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(Path(QStringLiteral("other.dat")))), 0);
+    if (setup == QLatin1String("backup link")) {
+        backupFile = Path(QStringLiteral("backup.dat"));
+        QVERIFY(WriteAll(backupFile, "older backup"));
+        QVERIFY(QFile::link(backupFile, backup));
+    }
+    if (setup == QLatin1String("backup folder"))
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("Agenda.BAK")));
+    const auto before = FileId(file);
+    const QFile::Permissions mode = QFile::permissions(file);
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QStringList names = QDir(dir_->path()).entryList(all) << QStringLiteral("Agenda.BAK")
+                                                          << QStringLiteral("Agenda.dat.inf");
+    names.removeDuplicates();
+    names.sort();
+
+    ScriptedPrompter p;
+    auto a = std::make_unique<Agenda>();
+    QVERIFY(a->Save(path, p));
+    // Links stay links, and nothing else is left in the folder.
+    QCOMPARE(QDir(dir_->path()).entryList(all), names);
+    QCOMPARE(QFileInfo(path).isSymLink(), file != path);
+    QCOMPARE(QFileInfo(backup).isSymLink(), backupFile != backup);
+    QVERIFY(ReadAll(file).startsWith("BCM_AGENDA"));
+    if (setup == QLatin1String("other name"))
+        QCOMPARE(ReadAll(Path(QStringLiteral("other.dat"))), QByteArray("previous contents"));
+    if (setup == QLatin1String("backup folder")) {
+        QVERIFY(QFileInfo(backup).isDir());
+        return;
+    }
+    QCOMPARE(ReadAll(backupFile), QByteArray("previous contents"));
+    QCOMPARE(QFile::permissions(backupFile), mode);
+    QCOMPARE(FileId(backupFile) == before, linked);
+}
+
 void TestAgendaFile::backupPath_data()
 {
     QTest::addColumn<QString>("path");
@@ -668,13 +752,14 @@ void TestAgendaFile::failedSaveChangesNothing_data()
         QTest::newRow(QByteArray(form + QByteArray("sidecar is a folder")).constData()) << compressed << "sidecar folder";
         QTest::newRow(QByteArray(form + QByteArray("read-only folder")).constData()) << compressed << "read-only";
     }
+    QTest::newRow("read-only phonebook") << false << "read-only file";
 }
 
 void TestAgendaFile::failedSaveChangesNothing()
 {
     QFETCH(bool, compressed);
     QFETCH(QString, cause);
-    if (cause == QLatin1String("read-only") && geteuid() == 0)
+    if (cause.startsWith(QLatin1String("read-only")) && geteuid() == 0)
         QSKIP("Runs as root, whom permission bits do not stop.");
     const QString path = Path(QStringLiteral("Agenda.dat"));
     ScriptedPrompter p;
@@ -693,6 +778,8 @@ void TestAgendaFile::failedSaveChangesNothing()
     const QStringList files = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     if (cause == QLatin1String("read-only"))
         QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner));
+    if (cause == QLatin1String("read-only file"))
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
     const bool saved = a->Save(path, p);
     QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!saved);
