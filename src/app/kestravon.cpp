@@ -384,12 +384,11 @@ bool KESTRAVON::SaveAs()
     if (path.isEmpty())
         return false;
     fsAgenda.Remember(path);
+    ui_->esFilename->setText(path);
     const bool saved = agenda.Save(path, prompter_);
-    // The window names the new file only once the phonebook is in it.
-    if (saved) {
-        ui_->esFilename->setText(path);
+    if (saved)
         undo_->setClean();
-    } else
+    else
         prompter_.Information(AppText::errorSaving + MarkupEscape(MessagePath(path)));
     UpdateButtons();
     return saved;
