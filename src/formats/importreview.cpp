@@ -48,6 +48,7 @@ ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, 
     checked_.resize(cards_.size());
     for (size_t i = 0; i < cards_.size(); ++i)
         remarks_[i] = OwnRemarks(cards_[i]);
+    MarkRepeated();
     MarkDuplicates();
     for (size_t i = 0; i < cards_.size(); ++i)
         checked_[i] = !(remarks_[i] & kRemarksUnchecked);
@@ -65,6 +66,20 @@ void ImportReview::MarkDuplicates()
     for (size_t i = 0; i < cards_.size(); ++i) {
         const bool duplicate = index.Matches(cards_[i].record);
         remarks_[i] = duplicate ? remarks_[i] | kRemarkDuplicate : remarks_[i] & ~uint32_t(kRemarkDuplicate);
+    }
+}
+
+void ImportReview::MarkRepeated()
+{
+    // A phone's export often holds one person twice (merged accounts, a SIM copy): only
+    // the first of them starts checked.
+    DuplicateIndex earlier;
+    for (size_t i = 0; i < cards_.size(); ++i) {
+        if (remarks_[i] & (kRemarkGroup | kRemarkEmpty | kRemarkUnreadable))
+            continue;
+        if (earlier.Matches(cards_[i].record))
+            remarks_[i] |= kRemarkRepeated;
+        earlier.Add(cards_[i].record);
     }
 }
 
@@ -116,6 +131,7 @@ QString ImportReview::RemarkName(ImportRemark remark)
     case kRemarkUnreadable: return QLatin1String(InterchangeText::kRemarkUnreadable);
     case kRemarkGroup: return QLatin1String(InterchangeText::kRemarkGroup);
     case kRemarkEmpty: return QLatin1String(InterchangeText::kRemarkEmpty);
+    case kRemarkRepeated: return QLatin1String(InterchangeText::kRemarkRepeated);
     }
     return QString();
 }

@@ -17,10 +17,11 @@ enum ImportRemark : uint32_t {
     kRemarkUnreadable = 16, // the file could not be read: an empty record stands for it
     kRemarkGroup = 32,      // a contact group of the export, no person
     kRemarkEmpty = 64,      // nothing a record holds
+    kRemarkRepeated = 128,  // an earlier card of the same insert has its label or a phone number
 };
-constexpr int kRemarkCount = 7;
+constexpr int kRemarkCount = 8;
 // The remarks of a card that leave it out unless the user checks it.
-constexpr uint32_t kRemarksUnchecked = kRemarkDuplicate | kRemarkGroup | kRemarkEmpty;
+constexpr uint32_t kRemarksUnchecked = kRemarkDuplicate | kRemarkGroup | kRemarkEmpty | kRemarkRepeated;
 
 // The cards of an insert before anything is inserted: one row per card, in file order,
 // with its check state and remarks, the target user and the shortening choice. The
@@ -71,6 +72,7 @@ public:
 
 private:
     void MarkDuplicates();
+    void MarkRepeated();
 
     const Agenda &agenda_;
     std::vector<CardOfFile> cards_;

@@ -60,6 +60,7 @@ constexpr char kRemarkNoName[] = "no name";
 constexpr char kRemarkUnreadable[] = "cannot be read";
 constexpr char kRemarkGroup[] = "contact group, not a contact";
 constexpr char kRemarkEmpty[] = "empty card";
+constexpr char kRemarkRepeated[] = "same as an earlier card";
 constexpr char kReviewAllCards[] = "all cards";
 
 // File selector types.

@@ -218,7 +218,8 @@ void TestVCardImport::reviewRemarks()
                             "FN:" + longName.toUtf8() + "\nEND:VCARD\n"                // too long
                             "TEL:+39 333 1\nTEL:2\nTEL:3\nTEL:4\nTEL:5\nTEL:6\nEMAIL:a\nEMAIL:b\nEMAIL:c\nEMAIL:d\n"
                             "EMAIL:e\nEMAIL:f\nEMAIL:g\nEND:VCARD\n"                   // no name, too many
-                            "FN:Fine\nTEL:999\nEND:VCARD\n";
+                            "FN:Fine\nTEL:999\nEND:VCARD\n"
+                            "FN:Fine Again\nTEL:9 9 9\nEND:VCARD\n";              // repeats the card before
     ScriptedPrompter prompter;
     auto agenda = EmptyPhonebook(2);
     agenda->InsertRecord(Contact(1, QStringLiteral("Rossi Mario"), QStringLiteral("555")));
@@ -233,11 +234,13 @@ void TestVCardImport::reviewRemarks()
                                 " |Nuovo|already in this user's list",
                                 "x|" + longName.left(30) + "|too long for the unit",
                                 "x|+39 333 1|more than five phones / e-mails: 1 phone and 2 e-mails dropped; no name",
-                                "x|Fine|"}));
-    QCOMPARE(review.CountsText(), QStringLiteral("5 cards, 3 selected, 398 free places"));
+                                "x|Fine|",
+                                " |Fine Again|same as an earlier card"}));
+    QCOMPARE(review.CountsText(), QStringLiteral("6 cards, 3 selected, 398 free places"));
     QCOMPARE(review.RowsWith(kRemarkDuplicate), (QList<int>{0, 1}));
     QCOMPARE(review.RowsWith(kRemarkNoName), QList<int>{3});
-    QCOMPARE(review.RowsWith(0).size(), 5);
+    QCOMPARE(review.RowsWith(kRemarkRepeated), QList<int>{5});
+    QCOMPARE(review.RowsWith(0).size(), 6);
 
     // Shortening off: the label is inserted whole.
     QCOMPARE(review.Record(2).label, longName.left(30));
@@ -311,7 +314,8 @@ void TestVCardImport::notContactsStartUnchecked_data()
                                    "X-ADDRESSBOOKSERVER-MEMBER:urn:uuid:5F7A\r\nEND:VCARD\r\n";
     const QByteArray empty = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;;;\r\nEND:VCARD\r\n";
     const QString group = QStringLiteral(" |contact group, not a contact");
-    QTest::newRow("iCloud export with a group") << QList<QByteArray>{anna + icloudGroup + anna}
+    const QByteArray bruno = QByteArray(anna).replace("Anna", "Bruno").replace("+39 333 1", "+39 333 2");
+    QTest::newRow("iCloud export with a group") << QList<QByteArray>{anna + icloudGroup + bruno}
                                                 << QStringList{"x|", group, "x|"};
     QTest::newRow("KIND of vCard 4") << QList<QByteArray>{"FN:G\nKIND:Group\nEND:VCARD\nFN:O\nKIND:org\nEND:VCARD\n"}
                                      << QStringList{group, "x|"};
