@@ -166,14 +166,6 @@ std::optional<TextField> ColumnField(int column)
 
 } // namespace
 
-int KESTRAVON::ColumnMaximum(int column)
-{
-    if (column == colNav)
-        return kGpsTextMax;
-    const std::optional<TextField> field = ColumnField(column);
-    return field ? FieldLimit(*field) : 0;
-}
-
 bool KESTRAVON::IsEditableColumn(int column)
 {
     return column > colRecord && column < kColumnCount && column != colFld51;

@@ -119,7 +119,6 @@ public:
     EditFields RowFields(int k, int row) const;
     // A record's texts as edit fields.
     static EditFields FieldsOf(const AgendaRecord &record);
-    static int ColumnMaximum(int column);
     // Whether a column can be edited in place: not the record number, and not `fld51`,
     // which the file form written by Save cannot hold.
     static bool IsEditableColumn(int column);
@@ -256,8 +255,6 @@ private:
     QPoint ExportMenuPosition() const;
     QPoint ImportMenuPosition() const;
     void BuildList(int k);
-    // Appends a row for a slot to the list of its owner; returns the row or -1.
-    int AppendRow(int slot);
     void CaptionUserTab(int slot);
     bool IsRowSelected(RecordListView *list, int row) const;
     // Moves a cursor that the filter hid to the first selected row still shown, or

@@ -156,14 +156,6 @@ void KESTRAVON::SetRow(int row, int slot, const AgendaRecord &record)
         model->Refresh(row);
 }
 
-int KESTRAVON::AppendRow(int slot)
-{
-    const AgendaRecord *r = agenda.RecordAt(slot);
-    if (!r)
-        return -1;
-    return models_[size_t(RecordListModel::ListOf(r->owner))]->Append(slot);
-}
-
 void KESTRAVON::SyncSlot(int slot)
 {
     int shownIn = -1;

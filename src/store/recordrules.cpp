@@ -49,11 +49,6 @@ QString FieldName(TextField field)
     return QString::fromLatin1(RuleOf(field).name);
 }
 
-bool FieldRequired(TextField field)
-{
-    return RuleOf(field).required;
-}
-
 QString TextRefusal(TextField field, const QString &text)
 {
     const FieldRule &rule = RuleOf(field);

@@ -36,9 +36,6 @@ int FieldLimit(TextField field);
 // "country", "POI label", "phone", "e-mail".
 QString FieldName(TextField field);
 
-// Whether the field must not be empty (the label only).
-bool FieldRequired(TextField field);
-
 // The refusal for a text about to be stored in a field, or an empty string when the text is
 // accepted: a required field left empty gives RecordText::nullValue, a text longer than the
 // limit RecordText::tooLong with the limit filled in. Checked in that order.
