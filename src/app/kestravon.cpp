@@ -377,13 +377,13 @@ bool KESTRAVON::SaveAs()
         return false;
     fsAgenda.Remember(path);
     ui_->esFilename->setText(path);
-    const bool saved = agenda.Save(path, prompter_);
+    const WriteResult saved = agenda.Save(path, prompter_);
     if (saved)
         undo_->setClean();
     else
-        prompter_.Information(AppText::errorSaving + MarkupEscape(MessagePath(path)));
+        prompter_.InformationDetail(AppText::errorSaving + MarkupEscape(MessagePath(path)), saved.reason);
     UpdateButtons();
-    return saved;
+    return saved.ok;
 }
 
 bool KESTRAVON::AskSave()

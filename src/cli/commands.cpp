@@ -59,10 +59,11 @@ bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter)
 
 bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter)
 {
-    if (agenda.Save(path, prompter))
-        return true;
-    prompter.Information(QStringLiteral("Error saving file : ") + MarkupEscape(MessagePath(path)));
-    return false;
+    const WriteResult saved = agenda.Save(path, prompter);
+    if (!saved)
+        prompter.InformationDetail(QStringLiteral("Error saving file : ") + MarkupEscape(MessagePath(path)),
+                                   saved.reason);
+    return saved.ok;
 }
 
 int RunInfo(const CliArgs &args, Prompter &prompter)

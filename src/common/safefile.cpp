@@ -1,15 +1,18 @@
 #include "common/safefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
-#ifdef Q_OS_UNIX
 #include <cerrno>
+
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,7 +83,24 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
     return false;
 }
 
+QString SystemReason(const QString &path, int error)
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 32))
+    // Untranslated: the program's messages are English, also under another locale.
+    const char *text = ::strerrordesc_np(error);
+#else
+    const char *text = std::strerror(error);
+#endif
+    const QString words = text ? QString::fromLocal8Bit(text) : QStringLiteral("Error %1").arg(error);
+    return path + QStringLiteral(": ") + words;
+}
+
 namespace {
+
+QString Shown(const QString &path)
+{
+    return QDir::fromNativeSeparators(path);
+}
 
 // An existing target that is neither a regular file nor a folder.
 bool IsDeviceOrPipe(const QString &path)
@@ -89,26 +109,42 @@ bool IsDeviceOrPipe(const QString &path)
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
-bool WriteDirectly(const QString &path, const QByteArray &bytes)
+#ifdef Q_OS_UNIX
+// Hands every byte to the system: 0, or the error number of the write that failed.
+int WriteWhole(int fd, const QByteArray &bytes)
 {
-    QFile file(path);
+    const char *at = bytes.constData();
+    for (qint64 left = bytes.size(); left > 0;) {
+        const ssize_t n = ::write(fd, at, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        at += n;
+        left -= n;
+    }
+    return 0;
+}
+#endif
+
+WriteResult WriteDirectly(const QString &path, const QByteArray &bytes)
+{
 #ifdef Q_OS_UNIX
     // Opened without waiting, so that a pipe nobody reads fails at once instead of
     // blocking the program for good; the writes then wait as usual.
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return WriteResult::Failed(SystemReason(Shown(path), errno));
     const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0
-        || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
+    const int error = flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ? errno : WriteWhole(fd, bytes);
+    ::close(fd);
+    return error ? WriteResult::Failed(SystemReason(Shown(path), error)) : WriteResult::Done();
 #else
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+        return WriteResult::Done();
+    return WriteResult::Failed(Shown(path) + QStringLiteral(": ") + file.errorString());
 #endif
-    return file.write(bytes) == bytes.size() && file.flush();
 }
 
 #ifdef Q_OS_UNIX
@@ -140,7 +176,8 @@ bool Synced(int result)
 }
 
 // A new file written beside the file it is to replace, under a temporary name that is
-// removed unless the file took its target's place.
+// removed unless the file took its target's place. A step that fails keeps the system's
+// reason, with the target's name as the caller gave it.
 class StagedFile
 {
 public:
@@ -161,11 +198,16 @@ public:
     // fails this step, before any target is replaced.
     bool Write(const QString &path, const QByteArray &bytes, const QString &model)
     {
+        shown_ = Shown(path);
         target_ = QFile::encodeName(FinalName(path));
         // A folder is not replaced, nor a file that may not be written.
         struct stat st;
-        if (::stat(target_.constData(), &st) == 0 && (S_ISDIR(st.st_mode) || ::access(target_.constData(), W_OK) != 0))
-            return false;
+        if (::stat(target_.constData(), &st) == 0) {
+            if (S_ISDIR(st.st_mode))
+                return Fail(EISDIR);
+            if (::access(target_.constData(), W_OK) != 0)
+                return Fail(errno);
+        }
         for (int attempt = 0; attempt < 8 && fd_ < 0; ++attempt) {
             temp_ = TemporaryName(target_);
             fd_ = ::open(temp_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -174,7 +216,7 @@ public:
         }
         if (fd_ < 0) {
             temp_.clear();
-            return false;
+            return Fail(errno);
         }
         if (::stat(QFile::encodeName(model).constData(), &st) == 0) {
             // A shared phonebook stays in its group, one saved by root stays its user's;
@@ -182,47 +224,49 @@ public:
             if (::fchown(fd_, st.st_uid, st.st_gid) != 0)
                 (void)!::fchown(fd_, uid_t(-1), st.st_gid);
             if (::fchmod(fd_, st.st_mode & 0777) != 0)
-                return false;
+                return Fail(errno);
         }
-        const char *at = bytes.constData();
-        for (qint64 left = bytes.size(); left > 0;) {
-            const ssize_t n = ::write(fd_, at, size_t(left));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return false;
-            at += n;
-            left -= n;
-        }
-        return true;
+        const int error = WriteWhole(fd_, bytes);
+        return error == 0 || Fail(error);
     }
 
     // Puts the new file's bytes on the medium.
-    bool Sync() const { return Synced(::fdatasync(fd_)); }
+    bool Sync() { return Synced(::fdatasync(fd_)) || Fail(errno); }
 
     // Renames the new file over its target.
     bool Replace()
     {
         const bool closed = ::close(fd_) == 0;
         fd_ = -1;
-        if (!closed || ::rename(temp_.constData(), target_.constData()) != 0)
-            return false;
+        if (!closed)
+            return Fail(errno);
+        if (::rename(temp_.constData(), target_.constData()) != 0)
+            return Fail(errno);
         temp_.clear();
         return true;
     }
 
     QString Folder() const { return QFileInfo(QFile::decodeName(target_)).absolutePath(); }
+    const QString &Reason() const { return reason_; }
 
 private:
+    bool Fail(int error)
+    {
+        reason_ = SystemReason(shown_, error);
+        return false;
+    }
+
     int fd_ = -1;
     QByteArray temp_;
     QByteArray target_;
+    QString shown_;
+    QString reason_;
 };
 
 // Puts every staged file on the medium. The calls are made at the same time, so that the
 // system can serve them with one write of its journal and one flush of the disk's cache
-// instead of one each.
-bool SyncAll(const std::vector<std::unique_ptr<StagedFile>> &files)
+// instead of one each. On failure `reason` is the first failed file's.
+bool SyncAll(const std::vector<std::unique_ptr<StagedFile>> &files, QString &reason)
 {
     std::vector<char> synced(files.size(), 0);
     std::vector<std::thread> helpers;
@@ -237,18 +281,26 @@ bool SyncAll(const std::vector<std::unique_ptr<StagedFile>> &files)
         synced[0] = files[0]->Sync();
     for (std::thread &helper : helpers)
         helper.join();
-    return std::all_of(synced.begin(), synced.end(), [](char ok) { return ok != 0; });
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (!synced[i]) {
+            reason = files[i]->Reason();
+            return false;
+        }
+    }
+    return true;
 }
 
 // Puts a folder's entries on the medium, so that files renamed into it are found there
 // under their new names (on a FAT memory stick, too, when it is pulled right after). A
 // folder that cannot be opened, or a system that does not sync folders, is let pass.
-bool SyncFolder(const QString &folder)
+bool SyncFolder(const QString &folder, QString &reason)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return true;
     const bool synced = Synced(::fsync(fd));
+    if (!synced)
+        reason = SystemReason(Shown(folder), errno);
     ::close(fd);
     return synced;
 }
@@ -262,84 +314,86 @@ public:
     {
         file_ = std::make_unique<QSaveFile>(path);
         // flush() hands the bytes to the system now: commit() would not see that error.
-        return file_->open(QIODevice::WriteOnly) && file_->write(bytes) == bytes.size() && file_->flush()
-            && (!QFile::exists(model) || file_->setPermissions(QFile::permissions(model)));
+        return (file_->open(QIODevice::WriteOnly) && file_->write(bytes) == bytes.size() && file_->flush()
+                && (!QFile::exists(model) || file_->setPermissions(QFile::permissions(model))))
+            || Fail(path);
     }
-    bool Replace() { return file_->commit(); }
+    bool Sync() { return true; }
+    bool Replace() { return file_->commit() || Fail(file_->fileName()); }
     QString Folder() const { return QString(); }
+    const QString &Reason() const { return reason_; }
 
 private:
+    bool Fail(const QString &path)
+    {
+        reason_ = Shown(path) + QStringLiteral(": ") + file_->errorString();
+        return false;
+    }
+
     std::unique_ptr<QSaveFile> file_;
+    QString reason_;
 };
 
-bool SyncAll(const std::vector<std::unique_ptr<StagedFile>> &) { return true; }
-bool SyncFolder(const QString &) { return true; }
+bool SyncAll(const std::vector<std::unique_ptr<StagedFile>> &, QString &) { return true; }
+bool SyncFolder(const QString &, QString &) { return true; }
 #endif
 
-// Writes `bytes` to a new file that is to replace `path`, or null on failure.
-std::unique_ptr<StagedFile> Stage(const QString &path, const QByteArray &bytes, const QString &model)
-{
-    auto file = std::make_unique<StagedFile>();
-    if (!file->Write(path, bytes, model))
-        return nullptr;
-    return file;
-}
-
 // Syncs the new files, lets them replace their targets in order, and syncs the folders
-// they are in (unless told not to): when this returns true, the new files are on the
-// medium under their names.
-bool ReplaceAll(const std::vector<std::unique_ptr<StagedFile>> &files,
-                const std::function<void()> &beforeReplacing = nullptr, bool syncFolders = true)
+// they are in (unless told not to): when this succeeds, the new files are on the medium
+// under their names.
+WriteResult ReplaceAll(const std::vector<std::unique_ptr<StagedFile>> &files,
+                       const std::function<void()> &beforeReplacing = nullptr, bool syncFolders = true)
 {
-    if (!SyncAll(files))
-        return false;
+    QString reason;
+    if (!SyncAll(files, reason))
+        return WriteResult::Failed(reason);
     if (beforeReplacing)
         beforeReplacing();
     QStringList folders;
     for (const auto &file : files) {
         if (!file->Replace())
-            return false;
+            return WriteResult::Failed(file->Reason());
         if (!folders.contains(file->Folder()))
             folders.append(file->Folder());
     }
-    return !syncFolders || std::all_of(folders.cbegin(), folders.cend(), SyncFolder);
+    if (syncFolders)
+        for (const QString &folder : folders)
+            if (!SyncFolder(folder, reason))
+                return WriteResult::Failed(reason);
+    return WriteResult::Done();
 }
 
-bool WriteCopy(const QString &path, const QByteArray &bytes, const QString &model, bool syncFolder)
+WriteResult WriteCopy(const QString &path, const QByteArray &bytes, const QString &model, bool syncFolder)
 {
     if (IsDeviceOrPipe(path))
-        return false;
+        return WriteResult::Failed(Shown(path) + QStringLiteral(": ") + QLatin1String(SafeFileText::kNotRegular));
     std::vector<std::unique_ptr<StagedFile>> file;
-    file.push_back(Stage(path, bytes, model));
-    return file.back() && ReplaceAll(file, nullptr, syncFolder);
+    file.push_back(std::make_unique<StagedFile>());
+    if (!file.back()->Write(path, bytes, model))
+        return WriteResult::Failed(file.back()->Reason());
+    return ReplaceAll(file, nullptr, syncFolder);
 }
 
 } // namespace
 
-bool WriteFileAtomic(const QString &path, const QByteArray &bytes)
+WriteResult WriteFileAtomic(const QString &path, const QByteArray &bytes)
 {
     return WriteFilesAtomic({{path, bytes}});
 }
 
-bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &model)
-{
-    return WriteCopy(path, bytes, model, true);
-}
-
-bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files,
-                      const std::function<void()> &beforeReplacing)
+WriteResult WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files,
+                             const std::function<void()> &beforeReplacing)
 {
     std::vector<std::unique_ptr<StagedFile>> staged;
     for (const auto &[path, bytes] : files) {
         if (IsDeviceOrPipe(path)) {
-            if (!WriteDirectly(path, bytes))
-                return false;
+            if (const WriteResult direct = WriteDirectly(path, bytes); !direct)
+                return direct;
             continue;
         }
-        auto file = Stage(path, bytes, path);
-        if (!file)
-            return false;
-        staged.push_back(std::move(file));
+        staged.push_back(std::make_unique<StagedFile>());
+        if (!staged.back()->Write(path, bytes, path))
+            return WriteResult::Failed(staged.back()->Reason());
     }
     return ReplaceAll(staged, beforeReplacing);
 }
@@ -405,5 +459,5 @@ bool BackUpFile(const QString &source, const QString &backup)
     // The copy's bytes are synced, its name in the folder goes to the medium with the
     // new file's that follows.
     QByteArray bytes;
-    return ReadInputFile(source, bytes) && WriteCopy(backup, bytes, source, false);
+    return ReadInputFile(source, bytes) && WriteCopy(backup, bytes, source, false).ok;
 }

@@ -30,27 +30,39 @@ bool OpenInputFile(QFile &file, QString *reason = nullptr);
 // Reads a whole file under the same rules.
 bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason = nullptr);
 
+// The outcome of a write: success, or why not, as the system says it with the file it was
+// about ("/home/ann/Agenda.dat: No space left on device").
+struct WriteResult
+{
+    bool ok = false;
+    QString reason;
+
+    explicit operator bool() const { return ok; }
+    static WriteResult Done() { return WriteResult{true, QString()}; }
+    static WriteResult Failed(const QString &reason) { return WriteResult{false, reason}; }
+};
+
+// The system's own words for an error number, in English whatever the locale, behind the
+// path of the file concerned.
+QString SystemReason(const QString &path, int error);
+
 // Replaces the file at `path` by `bytes`: they are written to a temporary file in the same
 // folder, which takes the target's place (and its permission bits) only when everything
 // was written and synced to the medium; the folder is synced then, so that on success the
 // new file is on the medium under its name. On failure the target is as it was and no
-// temporary file is left.
+// temporary file is left, and the result says why.
 // An existing target keeps its permission bits, and its owner and group where the system
 // allows.
 // A target that is a device or a pipe (/dev/null, /dev/stdout) is written to directly:
 // replacing it would put a regular file in its place. A pipe that nobody reads fails.
-bool WriteFileAtomic(const QString &path, const QByteArray &bytes);
-// The same for a copy of the file `model`: the file gets the permission bits, owner and
-// group of `model`, whether it existed or not (a copy of a private file stays private).
-// A target that is a device or a pipe is not written.
-bool WriteFileCopy(const QString &path, const QByteArray &bytes, const QString &model);
+WriteResult WriteFileAtomic(const QString &path, const QByteArray &bytes);
 // The same for files that belong together (a phonebook and its sidecar): every one is
 // written and synced to its temporary file before the first replaces its target, so a
 // file that cannot be written leaves all of them as they were. They replace their targets
 // in the given order; should a later rename fail after an earlier one, the earlier file
 // stays replaced and the result is false. `beforeReplacing` (when given) runs once every
 // file is written and synced, just before the first target is replaced.
-bool WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files,
+WriteResult WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>> &files,
                       const std::function<void()> &beforeReplacing = nullptr);
 
 // Gives the file `source` (a symbolic link followed to its file) the further name `path`
@@ -64,7 +76,7 @@ bool LinkFileAtomic(const QString &source, const QString &path);
 // file (never written in place, so the old file stays as it is under the backup's name):
 // the backup becomes a further name of the file, which writes nothing, and otherwise (no
 // link possible, or the file has names besides `source` through which it could be
-// changed) a copy made like WriteFileCopy (its folder is left to be synced by the write
-// that replaces `source`). Either way the backup has the permission bits and owner of
+// changed) a copy made beside it, written as WriteFileAtomic writes (its folder is left to
+// be synced by the write that replaces `source`). Either way the backup has the permission bits and owner of
 // `source`, and an older backup stays whole when none can be made.
 bool BackUpFile(const QString &source, const QString &backup);

@@ -594,6 +594,7 @@ void EditRecordDlg::OnExport()
 
     AgendaRecord record = SlotRecord();
     FillRecord(record);
-    if (!ExportVCard(record, path))
-        prompter_.Information(QString::fromLatin1(EditorText::kExportError) + MarkupEscape(MessagePath(path)));
+    if (const WriteResult written = ExportVCard(record, path); !written)
+        prompter_.InformationDetail(QString::fromLatin1(EditorText::kExportError) + MarkupEscape(MessagePath(path)),
+                                    written.reason);
 }

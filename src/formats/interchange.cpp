@@ -61,10 +61,10 @@ QString VcfFileName(const QString &label, int slot)
 
 bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompter &prompter)
 {
-    if (ExportVCardAt(agenda, slot, path))
-        return true;
-    prompter.Information(PathMessage(InterchangeText::kErrorExportingFile, path));
-    return false;
+    const WriteResult written = ExportVCardAt(agenda, slot, path);
+    if (!written)
+        prompter.InformationDetail(PathMessage(InterchangeText::kErrorExportingFile, path), written.reason);
+    return written.ok;
 }
 
 bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter)
@@ -86,10 +86,10 @@ bool ExportVcfRecords(const Agenda &agenda, const QList<int> &slotList, const QS
             bytes += card.WriteVcfBytes();
         }
     }
-    if (WriteFileAtomic(path, bytes))
-        return true;
-    prompter.Information(PathMessage(InterchangeText::kErrorExportingFile, path));
-    return false;
+    const WriteResult written = WriteFileAtomic(path, bytes);
+    if (!written)
+        prompter.InformationDetail(PathMessage(InterchangeText::kErrorExportingFile, path), written.reason);
+    return written.ok;
 }
 
 CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, const QString &path,
@@ -111,8 +111,8 @@ CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, con
                                                record ? record->label : QString()));
         }
     }
-    if (!WriteFileAtomic(path, buffer.data())) {
-        prompter.Information(PathMessage(InterchangeText::kErrorCreatingFile, path));
+    if (const WriteResult written = WriteFileAtomic(path, buffer.data()); !written) {
+        prompter.InformationDetail(PathMessage(InterchangeText::kErrorCreatingFile, path), written.reason);
         result.fileOk = false;
         result.done = 0;
     }

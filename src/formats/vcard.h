@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/safefile.h"
+
 #include <QString>
 
 #include <array>
@@ -94,8 +96,8 @@ public:
     // mapped). False when no item is left.
     bool TakeCard(VCard &card);
     // Writes BEGIN:VCARD, the items (emptying the list) and END:VCARD as UTF-8 with CR LF.
-    // False when the file cannot be created or written.
-    bool WriteVcf(const QString &fileName);
+    // Fails, with the system's reason, when the file cannot be created or written.
+    WriteResult WriteVcf(const QString &fileName);
     // The bytes WriteVcf writes (also empties the list).
     QByteArray WriteVcfBytes();
 
@@ -127,9 +129,10 @@ bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompt
 bool ImportVCardAt(Agenda &agenda, int index, uint32_t user, const QString &fileName, Prompter &prompter);
 
 // Writes a record as a vCard file.
-bool ExportVCard(const AgendaRecord &record, const QString &fileName);
-// Writes a used slot as a vCard file; false for a free slot or an index out of range.
-bool ExportVCardAt(const Agenda &agenda, int index, const QString &fileName);
+WriteResult ExportVCard(const AgendaRecord &record, const QString &fileName);
+// Writes a used slot as a vCard file; fails without a reason for a free slot or an index
+// out of range.
+WriteResult ExportVCardAt(const Agenda &agenda, int index, const QString &fileName);
 // The items ExportVCard writes for a record, appended to `card`.
 void BuildVCard(const AgendaRecord &record, VCard &card);
 

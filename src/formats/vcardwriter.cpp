@@ -85,7 +85,7 @@ QByteArray VCard::WriteVcfBytes()
     return out;
 }
 
-bool VCard::WriteVcf(const QString &fileName)
+WriteResult VCard::WriteVcf(const QString &fileName)
 {
     // Written whole or not at all: a full disk leaves an older file of that name as it
     // was instead of a cut card, and is reported.
@@ -119,17 +119,17 @@ void BuildVCard(const AgendaRecord &record, VCard &card)
     }
 }
 
-bool ExportVCard(const AgendaRecord &record, const QString &fileName)
+WriteResult ExportVCard(const AgendaRecord &record, const QString &fileName)
 {
     VCard card;
     BuildVCard(record, card);
     return card.WriteVcf(fileName);
 }
 
-bool ExportVCardAt(const Agenda &agenda, int index, const QString &fileName)
+WriteResult ExportVCardAt(const Agenda &agenda, int index, const QString &fileName)
 {
     const AgendaRecord *record = agenda.RecordAt(index);
     if (!record)
-        return false;
+        return WriteResult::Failed(QString());
     return ExportVCard(*record, fileName);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/safefile.h"
+
 #include <QString>
 
 #include <array>
@@ -205,6 +207,7 @@ public:
     LoadResult Load(const QString &path, Prompter &prompter);
     // Writes the phonebook to a file in the form it was loaded in, keeping a ".BAK" backup.
     // The file and its sidecar are replaced only when both were written completely; on
-    // false they are as they were (a backup that could not be written is no failure).
-    bool Save(const QString &path, Prompter &prompter);
+    // failure they are as they were and the result says why (a backup that could not be
+    // written is no failure).
+    WriteResult Save(const QString &path, Prompter &prompter);
 };

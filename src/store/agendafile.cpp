@@ -386,14 +386,13 @@ LoadResult Agenda::Load(const QString &path, Prompter &prompter)
     return result;
 }
 
-bool Agenda::Save(const QString &path, Prompter &prompter)
+WriteResult Agenda::Save(const QString &path, Prompter &prompter)
 {
     SlotWriter out;
     out.bytes.reserve(kAgendaHeaderSize + slotCount * 512);
     out.bytes.append(kAgendaHeaderSize, '\0');
     for (int i = 0; i < slotCount; ++i)
-        if (!WriteSlot(slots[size_t(i)], out, kAgendaVersion))
-            return false;
+        WriteSlot(slots[size_t(i)], out, kAgendaVersion);
     const uint32_t size = uint32_t(out.bytes.size());
     SlotWriter header;
     header.WriteBytes("BCM_AGENDA\0\0", 12);
@@ -405,12 +404,12 @@ bool Agenda::Save(const QString &path, Prompter &prompter)
     // read would lose them, so it fails the save before anything is written.
     QByteArray sidecar;
     if (!ReadSidecar(path, sidecar))
-        return false;
+        return WriteResult::Failed(QString::fromLatin1(LoadText::kSidecarUnreadable).arg(FileName(SidecarPath(path))));
     QByteArray data;
     if (compressed) {
         if (!DeflateBytes(out.bytes, data)) {
             prompter.Information(QString::fromLatin1(StoreText::kZCompressError));
-            return false;
+            return WriteResult::Failed(QString::fromLatin1(StoreText::kZCompressError));
         }
         SidecarSetValue(sidecar, QLatin1String(StoreText::kKeyCrcUncompressed),
                         QString::asprintf("%04x", unsigned(Crc16(out.bytes))), false);
@@ -434,8 +433,8 @@ bool Agenda::Save(const QString &path, Prompter &prompter)
         if (QFileInfo(backup) != QFileInfo(path))
             BackUpFile(path, backup);
     };
-    if (!WriteFilesAtomic({{path, data}, {SidecarPath(path), sidecar}}, backUp))
-        return false;
-    modified = false;
-    return true;
+    const WriteResult written = WriteFilesAtomic({{path, data}, {SidecarPath(path), sidecar}}, backUp);
+    if (written)
+        modified = false;
+    return written;
 }

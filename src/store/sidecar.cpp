@@ -1,6 +1,5 @@
 #include "store/sidecar.h"
 
-#include "common/prompter.h"
 #include "common/safefile.h"
 
 #include <QFile>
@@ -61,25 +60,6 @@ uint16_t Crc16Update(uint16_t reg, const void *data, size_t length)
 uint16_t Crc16(const void *data, size_t length)
 {
     return Crc16Finish(Crc16Update(0, data, length));
-}
-
-bool FileCrc16(const QString &path, uint16_t &crc)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    uint16_t reg = 0;
-    QByteArray buffer(int(kChunk), Qt::Uninitialized);
-    for (;;) {
-        const qint64 n = f.read(buffer.data(), kChunk);
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        reg = Crc16Update(reg, buffer.constData(), size_t(n));
-    }
-    crc = Crc16Finish(reg);
-    return true;
 }
 
 // ---- sidecar ------------------------------------------------------------------------
@@ -196,39 +176,7 @@ void SidecarSetCrc(QByteArray &data, uint16_t dataCrc)
     data.replace(0, 4, Hex4(sideCrc));
 }
 
-QString InfGetValue(const QString &path, const QString &key)
-{
-    QByteArray data;
-    return ReadSidecar(path, data) ? SidecarValue(data, key) : QString();
-}
-
-bool InfSetValue(const QString &path, const QString &key, const QString &value, bool onlyIfPresent)
-{
-    QByteArray data;
-    if (!ReadSidecar(path, data))
-        return false;
-    SidecarSetValue(data, key, value, onlyIfPresent);
-    return WriteFileAtomic(SidecarPath(path), data);
-}
-
-bool InfUpdateCrc(const QString &path)
-{
-    uint16_t dataCrc = 0;
-    if (!FileCrc16(path, dataCrc))
-        return false;
-    return InfUpdateCrc(path, dataCrc);
-}
-
-bool InfUpdateCrc(const QString &path, uint16_t dataCrc)
-{
-    QByteArray data;
-    if (!ReadSidecar(path, data))
-        return false;
-    SidecarSetCrc(data, dataCrc);
-    return WriteFileAtomic(SidecarPath(path), data);
-}
-
-// ---- zlib files ---------------------------------------------------------------------
+// ---- zlib ---------------------------------------------------------------------
 
 namespace {
 
@@ -296,32 +244,4 @@ ZResult InflateBytes(const QByteArray &packed, QByteArray &plain)
     }
     plain.resize(have);
     return ZResult::Ok;
-}
-
-qint64 ZCompressFile(const QString &source, const QString &destination, Prompter &prompter)
-{
-    const QString dest = destination.isEmpty() ? source + QStringLiteral(".GZ") : destination;
-    QByteArray plain;
-    QByteArray packed;
-    if (ReadInputFile(source, plain) && DeflateBytes(plain, packed) && WriteFileAtomic(dest, packed))
-        return packed.size();
-    prompter.Information(QString::fromLatin1(StoreText::kZCompressError));
-    return qint64(ZResult::ReadError);
-}
-
-qint64 ZDeCompressFile(const QString &source, const QString &destination, Prompter &prompter)
-{
-    const QString dest = destination.isEmpty() ? source + QLatin1String(StoreText::kUncompressedSuffix) : destination;
-    QByteArray packed;
-    QByteArray plain;
-    ZResult result = ZResult::ReadError;
-    if (ReadInputFile(source, packed)) {
-        result = InflateBytes(packed, plain);
-        if (result == ZResult::Ok && !WriteFileAtomic(dest, plain))
-            result = ZResult::WriteError;
-    }
-    if (result == ZResult::Ok)
-        return plain.size();
-    prompter.Information(QString::fromLatin1(StoreText::kZDeCompressError));
-    return qint64(result);
 }

@@ -56,18 +56,27 @@ phonebook() {
   "$cli" resave "$dir/Agenda.dat" 2>/dev/null || fail "$1: first save failed"
 }
 
-# Runs one limited command that must fail with the message of a failed write, then checks
-# the folder and that the same command succeeds without the limit (so the limit, and nothing
-# else, made it fail). Usage: cut_short NAME DIR KIB MESSAGE COMMAND ARGS...
+# Whether the error output holds MESSAGE (the start of a line) followed by the line REASON.
+# Usage: reason_follows NAME MESSAGE REASON
+reason_follows() {
+  local after
+  after=$(grep -A1 "^$2" "$work/err" | sed -n 2p)
+  [ "$after" = "$3" ] || fail "$1: no \"$2\" with the reason \"$3\": $(cat "$work/err")"
+}
+
+# Runs one limited command that must fail with the message of a failed write and the reason
+# (the file that could not be written: "File too large"), then checks the folder and that
+# the same command succeeds without the limit (so the limit, and nothing else, made it fail).
+# Usage: cut_short NAME DIR KIB MESSAGE FILE COMMAND ARGS...
 cut_short() {
-  local name=$1 dir=$2 kib=$3 message=$4
-  shift 4
+  local name=$1 dir=$2 kib=$3 message=$4 file=$5
+  shift 5
   local before status
   before=$(snapshot "$dir")
   limited "$kib" "$@"
   status=$?
   [ "$status" = 1 ] || fail "$name: exit status $status, expected 1: $(cat "$work/err")"
-  grep -q "^$message" "$work/err" || fail "$name: no \"$message\": $(cat "$work/err")"
+  reason_follows "$name" "$message" "$file: File too large"
   [ "$(snapshot "$dir")" = "$before" ] || fail "$name: files changed or left behind: $(ls -A "$dir")"
   "$cli" info "$dir/Agenda.dat" >/dev/null 2>&1 || fail "$name: the phonebook no longer loads"
   "$cli" "$@" 2>/dev/null || fail "$name: fails without the limit too"
@@ -77,27 +86,27 @@ csv 150 >"$work/big.csv"
 csv 3 >"$work/small.csv"
 
 phonebook plain plain
-cut_short "plain phonebook" "$dir" 10 "Error saving file : " insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
+cut_short "plain phonebook" "$dir" 10 "Error saving file : " "$dir/Agenda.dat" insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
 
 phonebook plain-old-backup plain
 echo "older backup" >"$dir/Agenda.BAK"
-cut_short "plain phonebook, backup cut too" "$dir" 4 "Error saving file : " insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
+cut_short "plain phonebook, backup cut too" "$dir" 4 "Error saving file : " "$dir/Agenda.dat" insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
 
 phonebook compressed compressed
-cut_short "compressed phonebook" "$dir" 2 "Error saving file : " insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
+cut_short "compressed phonebook" "$dir" 2 "Error saving file : " "$dir/Agenda.dat" insert-csv "$dir/Agenda.dat" 1 "$work/big.csv"
 
 # A sidecar far larger than the packed phonebook (it carries a long line of another key).
 phonebook sidecar compressed
 head -c 30000 /dev/zero | tr '\0' 'x' | sed 's/^/PADDING:/' >>"$dir/Agenda.dat.inf"
 printf '\r\n' >>"$dir/Agenda.dat.inf"
 "$cli" resave "$dir/Agenda.dat" 2>/dev/null || fail "sidecar: save with a long sidecar failed"
-cut_short "sidecar" "$dir" 20 "Error saving file : " insert-csv "$dir/Agenda.dat" 1 "$work/small.csv"
+cut_short "sidecar" "$dir" 20 "Error saving file : " "$dir/Agenda.dat.inf" insert-csv "$dir/Agenda.dat" 1 "$work/small.csv"
 
 phonebook exports plain
 echo "older export" >"$dir/out.vcf"
 echo "older export" >"$dir/out.csv"
-cut_short "vCard export" "$dir" 0 "Error exporting file : " export-vcf "$dir/Agenda.dat" 1 "$dir/out.vcf"
-cut_short "CSV export" "$dir" 2 "Error creating file : " export-csv "$dir/Agenda.dat" "$dir/out.csv"
+cut_short "vCard export" "$dir" 0 "Error exporting file : " "$dir/out.vcf" export-vcf "$dir/Agenda.dat" 1 "$dir/out.vcf"
+cut_short "CSV export" "$dir" 2 "Error creating file : " "$dir/out.csv" export-csv "$dir/Agenda.dat" "$dir/out.csv"
 
 # A sidecar path that is a folder: refused with the reason, nothing written.
 phonebook sidecar-folder plain
@@ -111,15 +120,18 @@ grep -qx "The sidecar file Agenda.dat.inf cannot be read." "$work/err" || fail "
 [ "$(snapshot "$dir")" = "$before" ] || fail "sidecar folder: files changed"
 
 # A folder that cannot be written (made immutable, which stops root too, where the file
-# system allows it): saving and exporting fail and change nothing.
+# system allows it): saving and exporting fail with the system's reason and change nothing.
 phonebook readonly plain
 if chattr +i "$dir" 2>/dev/null; then
   before=$(snapshot "$dir")
-  for command in "resave $dir/Agenda.dat" "export-vcards $dir/Agenda.dat $dir/new.vcf"; do
+  for command in "resave $dir/Agenda.dat|Error saving file : |$dir/Agenda.dat" \
+                 "export-vcards $dir/Agenda.dat $dir/new.vcf|Error exporting file : |$dir/new.vcf"; do
+    IFS='|' read -r args message file <<<"$command"
     # shellcheck disable=SC2086
-    "$cli" $command 2>/dev/null
+    "$cli" $args 2>"$work/err"
     status=$?
-    [ "$status" = 1 ] || fail "read-only folder: $command: exit status $status, expected 1"
+    [ "$status" = 1 ] || fail "read-only folder: $args: exit status $status, expected 1"
+    reason_follows "read-only folder: $args" "$message" "$file: Operation not permitted"
   done
   [ "$(snapshot "$dir")" = "$before" ] || fail "read-only folder: files changed"
   chattr -i "$dir"

@@ -597,11 +597,13 @@ void TestVCard::writerOverwritesAndFails()
     r.note.clear();
     QVERIFY(ExportVCard(r, path));
     QCOMPARE(QFileInfo(path).size(), qint64(strlen("BEGIN:VCARD\r\nFN:\r\nN:\r\nEND:VCARD\r\n")));
-    QVERIFY(!ExportVCard(r, dir_.filePath(QStringLiteral("no/such/dir/x.vcf"))));
+    const QString missing = dir_.filePath(QStringLiteral("no/such/dir/x.vcf"));
+    QCOMPARE(ExportVCard(r, missing).reason, missing + QStringLiteral(": No such file or directory"));
 #ifdef Q_OS_LINUX
     if (QFile::exists(QStringLiteral("/dev/full"))) {
         r.note = QString(100000, QLatin1Char('n'));
-        QVERIFY(!ExportVCard(r, QStringLiteral("/dev/full")));  // a full disk is not a success
+        // A full disk is not a success, and says so.
+        QCOMPARE(ExportVCard(r, QStringLiteral("/dev/full")).reason, QStringLiteral("/dev/full: No space left on device"));
     }
 #endif
 }

@@ -711,9 +711,10 @@ void TestAgendaFile::compressedSampleSavesIdentically()
     QVERIFY(a->compressed);
     QVERIFY(a->Save(path, p));
     // Inflating what was written gives the plain sample back.
-    QVERIFY(ZDeCompressFile(path, Path(QStringLiteral("check.dat")), p) > 0);
-    QCOMPARE(ReadAll(Path(QStringLiteral("check.dat"))), ReadAll(Sample(QStringLiteral("Agenda.dat"))));
-    QCOMPARE(InfGetValue(path, QStringLiteral("USIZE")), QStringLiteral("10180"));
+    QByteArray plain;
+    QCOMPARE(InflateBytes(ReadAll(path), plain), ZResult::Ok);
+    QCOMPARE(plain, ReadAll(Sample(QStringLiteral("Agenda.dat"))));
+    QCOMPARE(SidecarValue(ReadAll(SidecarPath(path)), QStringLiteral("USIZE")), QStringLiteral("10180"));
 }
 
 void TestAgendaFile::plainSaveOverCompressedSidecar()
@@ -747,12 +748,15 @@ void TestAgendaFile::failedSaveChangesNothing_data()
 {
     QTest::addColumn<bool>("compressed");
     QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");  // %1: the phonebook's path
+    const QString denied = QStringLiteral("%1: Permission denied");
     for (const bool compressed : {false, true}) {
         const char *form = compressed ? "compressed, " : "plain, ";
-        QTest::newRow(QByteArray(form + QByteArray("sidecar is a folder")).constData()) << compressed << "sidecar folder";
-        QTest::newRow(QByteArray(form + QByteArray("read-only folder")).constData()) << compressed << "read-only";
+        QTest::newRow(QByteArray(form + QByteArray("sidecar is a folder")).constData())
+            << compressed << "sidecar folder" << "The sidecar file Agenda.dat.inf cannot be read.";
+        QTest::newRow(QByteArray(form + QByteArray("read-only folder")).constData()) << compressed << "read-only" << denied;
     }
-    QTest::newRow("read-only phonebook") << false << "read-only file";
+    QTest::newRow("read-only phonebook") << false << "read-only file" << denied;
 }
 
 void TestAgendaFile::failedSaveChangesNothing()
@@ -780,9 +784,11 @@ void TestAgendaFile::failedSaveChangesNothing()
         QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner));
     if (cause == QLatin1String("read-only file"))
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
-    const bool saved = a->Save(path, p);
+    const WriteResult saved = a->Save(path, p);
     QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!saved);
+    QFETCH(QString, reason);
+    QCOMPARE(saved.reason, reason.replace(QLatin1String("%1"), path));
     QVERIFY(a->modified);
     QCOMPARE(ReadAll(path), before);
     QCOMPARE(ReadAll(SidecarPath(path)), sidecarBefore);

@@ -1,4 +1,3 @@
-#include "common/scriptedprompter.h"
 #include "store/sidecar.h"
 
 #include "support/testfiles.h"
@@ -25,7 +24,7 @@ uint16_t BitwiseCrc(const QByteArray &data)
 
 } // namespace
 
-// CRC-16, the sidecar's key lines and CRC line, and the zlib file operations.
+// CRC-16, the sidecar's key lines and CRC line, and zlib in memory.
 class TestSidecar : public QObject
 {
     Q_OBJECT
@@ -34,24 +33,20 @@ private Q_SLOTS:
     void crcCheckValues_data();
     void crcCheckValues();
     void crcTableMatchesBitwise();
-    void fileCrc();
     void getValue_data();
     void getValue();
-    void setValueOnMissingSidecar();
+    void readSidecar();
     void setValueReplacesInPlace();
     void setValueAppends_data();
     void setValueAppends();
     void setValueOnlyIfPresent();
-    void updateCrc();
-    void updateCrcWithoutDataFile();
-    void updateCrcRepairsShortCrcLine();
+    void setCrc();
+    void setCrcRepairsShortCrcLine();
     void compressRoundTrip_data();
     void compressRoundTrip();
     void compressUsesZlibDefaults();
-    void compressErrors();
     void decompressErrors_data();
     void decompressErrors();
-    void defaultDestinations();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -95,19 +90,6 @@ void TestSidecar::crcTableMatchesBitwise()
     }
 }
 
-void TestSidecar::fileCrc()
-{
-    QByteArray big(200000, 'x');
-    big[12345] = 'y';
-    QVERIFY(WriteAll(Path(QStringLiteral("f")), big));
-    uint16_t crc = 0x1111;
-    QVERIFY(FileCrc16(Path(QStringLiteral("f")), crc));
-    QCOMPARE(crc, BitwiseCrc(big));
-    crc = 0x1111;
-    QVERIFY(!FileCrc16(Path(QStringLiteral("missing")), crc));
-    QCOMPARE(crc, uint16_t(0x1111));
-}
-
 void TestSidecar::getValue_data()
 {
     QTest::addColumn<QByteArray>("sidecar");
@@ -129,25 +111,27 @@ void TestSidecar::getValue()
 {
     QFETCH(QByteArray, sidecar);
     QFETCH(QString, key);
-    QVERIFY(WriteAll(Path(QStringLiteral("a.dat.inf")), sidecar));
-    QTEST(InfGetValue(Path(QStringLiteral("a.dat")), key), "value");
-    QCOMPARE(InfGetValue(Path(QStringLiteral("none.dat")), key), QString());
+    QTEST(SidecarValue(sidecar, key), "value");
 }
 
-void TestSidecar::setValueOnMissingSidecar()
+void TestSidecar::readSidecar()
 {
-    QVERIFY(InfSetValue(Path(QStringLiteral("a.dat")), QStringLiteral("USIZE"), QStringLiteral("12"), false));
-    QCOMPARE(ReadAll(Path(QStringLiteral("a.dat.inf"))), QByteArray("00000000\r\nUSIZE:12\r\n"));
+    // A missing sidecar reads as an empty one; one that cannot be read is refused.
+    QByteArray data("left over");
+    QVERIFY(ReadSidecar(Path(QStringLiteral("none.dat")), data));
+    QVERIFY(data.isEmpty());
+    QVERIFY(WriteAll(Path(QStringLiteral("a.dat.inf")), "00000000\r\nUSIZE:3\r\n"));
+    QVERIFY(ReadSidecar(Path(QStringLiteral("a.dat")), data));
+    QCOMPARE(SidecarValue(data, QStringLiteral("USIZE")), QStringLiteral("3"));
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("b.dat.inf")));
+    QVERIFY(!ReadSidecar(Path(QStringLiteral("b.dat")), data));
 }
 
 void TestSidecar::setValueReplacesInPlace()
 {
-    const QByteArray before("7d838398\r\nCRC_UNCOMPRESSED:d7e6\r\nUSIZE:155000\r\nSIZE:1844\r\nOTHER:x\r\n");
-    QVERIFY(WriteAll(Path(QStringLiteral("a.dat.inf")), before));
-    QVERIFY(InfSetValue(Path(QStringLiteral("a.dat")), QStringLiteral("USIZE"), QStringLiteral("99999"), false));
-    const QByteArray after = ReadAll(Path(QStringLiteral("a.dat.inf")));
-    QCOMPARE(after.size(), before.size() - 1);
-    QCOMPARE(after, QByteArray("7d838398\r\nCRC_UNCOMPRESSED:d7e6\r\nUSIZE:99999\r\nSIZE:1844\r\nOTHER:x\r\n"));
+    QByteArray data("7d838398\r\nCRC_UNCOMPRESSED:d7e6\r\nUSIZE:155000\r\nSIZE:1844\r\nOTHER:x\r\n");
+    SidecarSetValue(data, QStringLiteral("USIZE"), QStringLiteral("99999"), false);
+    QCOMPARE(data, QByteArray("7d838398\r\nCRC_UNCOMPRESSED:d7e6\r\nUSIZE:99999\r\nSIZE:1844\r\nOTHER:x\r\n"));
 }
 
 void TestSidecar::setValueAppends_data()
@@ -165,55 +149,41 @@ void TestSidecar::setValueAppends_data()
 void TestSidecar::setValueAppends()
 {
     QFETCH(QByteArray, before);
-    QVERIFY(WriteAll(Path(QStringLiteral("a.dat.inf")), before));
-    QVERIFY(InfSetValue(Path(QStringLiteral("a.dat")), QStringLiteral("SIZE"), QStringLiteral("7"), false));
-    QTEST(ReadAll(Path(QStringLiteral("a.dat.inf"))), "after");
+    SidecarSetValue(before, QStringLiteral("SIZE"), QStringLiteral("7"), false);
+    QTEST(before, "after");
 }
 
 void TestSidecar::setValueOnlyIfPresent()
 {
-    const QByteArray before("00000000\r\nA:1\r\n");
-    QVERIFY(WriteAll(Path(QStringLiteral("a.dat.inf")), before));
-    QVERIFY(InfSetValue(Path(QStringLiteral("a.dat")), QStringLiteral("B"), QStringLiteral("2"), true));
-    QCOMPARE(ReadAll(Path(QStringLiteral("a.dat.inf"))), before);
-    QVERIFY(InfSetValue(Path(QStringLiteral("a.dat")), QStringLiteral("A"), QStringLiteral("2"), true));
-    QCOMPARE(ReadAll(Path(QStringLiteral("a.dat.inf"))), QByteArray("00000000\r\nA:2\r\n"));
+    QByteArray data("00000000\r\nA:1\r\n");
+    SidecarSetValue(data, QStringLiteral("B"), QStringLiteral("2"), true);
+    QCOMPARE(data, QByteArray("00000000\r\nA:1\r\n"));
+    SidecarSetValue(data, QStringLiteral("A"), QStringLiteral("2"), true);
+    QCOMPARE(data, QByteArray("00000000\r\nA:2\r\n"));
 }
 
-void TestSidecar::updateCrc()
+void TestSidecar::setCrc()
 {
-    const QString data = Path(QStringLiteral("a.dat"));
-    QVERIFY(WriteAll(data, "phonebook bytes"));
-    QVERIFY(WriteAll(data + QStringLiteral(".inf"), "00000000\r\nUSIZE:3\r\nX:y\r\n"));
-    QVERIFY(InfUpdateCrc(data));
-    const QByteArray side = ReadAll(data + QStringLiteral(".inf"));
+    QByteArray side("00000000\r\nUSIZE:3\r\nX:y\r\n");
+    SidecarSetCrc(side, Crc16(QByteArray("phonebook bytes")));
     QCOMPARE(side.mid(4, 4), QString::asprintf("%04x", Crc16(QByteArray("phonebook bytes"))).toLatin1());
     QCOMPARE(side.left(4), QString::asprintf("%04x", Crc16(side.mid(4))).toLatin1());
     QCOMPARE(side.mid(8), QByteArray("\r\nUSIZE:3\r\nX:y\r\n"));
-    // A plain save onto no sidecar creates one holding only the CRC line.
-    QVERIFY(QFile::remove(data + QStringLiteral(".inf")));
-    QVERIFY(InfUpdateCrc(data));
-    QCOMPARE(ReadAll(data + QStringLiteral(".inf")).size(), 10);
+    // No sidecar yet: one holding only the CRC line.
+    QByteArray none;
+    SidecarSetCrc(none, 0);
+    QCOMPARE(none.size(), 10);
 }
 
-void TestSidecar::updateCrcWithoutDataFile()
-{
-    QVERIFY(!InfUpdateCrc(Path(QStringLiteral("missing.dat"))));
-    QVERIFY(!QFile::exists(Path(QStringLiteral("missing.dat.inf"))));
-}
-
-void TestSidecar::updateCrcRepairsShortCrcLine()
+void TestSidecar::setCrcRepairsShortCrcLine()
 {
     // A garbage first line too short for the two CRCs is replaced, never written over the
     // key lines behind it.
-    const QString data = Path(QStringLiteral("a.dat"));
-    QVERIFY(WriteAll(data, "x"));
-    QVERIFY(WriteAll(data + QStringLiteral(".inf"), "ab\r\nUSIZE:3\r\n"));
-    QVERIFY(InfUpdateCrc(data));
-    const QByteArray side = ReadAll(data + QStringLiteral(".inf"));
+    QByteArray side("ab\r\nUSIZE:3\r\n");
+    SidecarSetCrc(side, Crc16(QByteArray("x")));
     QCOMPARE(side.size(), 10 + 9);
     QVERIFY(side.endsWith("\r\nUSIZE:3\r\n"));
-    QCOMPARE(InfGetValue(data, QStringLiteral("USIZE")), QStringLiteral("3"));
+    QCOMPARE(SidecarValue(side, QStringLiteral("USIZE")), QStringLiteral("3"));
 }
 
 void TestSidecar::compressRoundTrip_data()
@@ -231,42 +201,27 @@ void TestSidecar::compressRoundTrip_data()
 void TestSidecar::compressRoundTrip()
 {
     QFETCH(QByteArray, data);
-    ScriptedPrompter p;
-    QVERIFY(WriteAll(Path(QStringLiteral("plain")), data));
-    const qint64 packed = ZCompressFile(Path(QStringLiteral("plain")), Path(QStringLiteral("packed")), p);
-    QVERIFY(packed > 0);
-    const QByteArray z = ReadAll(Path(QStringLiteral("packed")));
-    QCOMPARE(qint64(z.size()), packed);
+    QByteArray z;
+    QVERIFY(DeflateBytes(data, z));
     QCOMPARE(quint8(z.at(0)), quint8(0x78));
-    QCOMPARE(ZDeCompressFile(Path(QStringLiteral("packed")), Path(QStringLiteral("back")), p), qint64(data.size()));
-    QCOMPARE(ReadAll(Path(QStringLiteral("back"))), data);
-    QVERIFY(p.shown.isEmpty());
+    QByteArray back("left over");
+    QCOMPARE(InflateBytes(z, back), ZResult::Ok);
+    QCOMPARE(back, data);
 }
 
 void TestSidecar::compressUsesZlibDefaults()
 {
     // The same bytes that zlib's compress() (level -1, window 15, memory level 8) gives.
     const QByteArray data = QByteArray("Agenda ").repeated(1000);
-    ScriptedPrompter p;
-    QVERIFY(WriteAll(Path(QStringLiteral("plain")), data));
-    QVERIFY(ZCompressFile(Path(QStringLiteral("plain")), Path(QStringLiteral("packed")), p) > 0);
+    QByteArray packed;
+    QVERIFY(DeflateBytes(data, packed));
     uLongf len = compressBound(uLong(data.size()));
     QByteArray expected(int(len), Qt::Uninitialized);
     QCOMPARE(compress2(reinterpret_cast<Bytef *>(expected.data()), &len,
                        reinterpret_cast<const Bytef *>(data.constData()), uLong(data.size()), Z_DEFAULT_COMPRESSION),
              Z_OK);
     expected.truncate(int(len));
-    QCOMPARE(ReadAll(Path(QStringLiteral("packed"))), expected);
-}
-
-void TestSidecar::compressErrors()
-{
-    ScriptedPrompter p;
-    QVERIFY(ZCompressFile(Path(QStringLiteral("missing")), Path(QStringLiteral("out")), p) < 0);
-    QCOMPARE(p.Messages(), QStringList{QStringLiteral("ZCompress ERROR")});
-    QVERIFY(WriteAll(Path(QStringLiteral("plain")), "x"));
-    QVERIFY(ZCompressFile(Path(QStringLiteral("plain")), Path(QStringLiteral("no/dir/out")), p) < 0);
-    QCOMPARE(p.Messages().size(), 2);
+    QCOMPARE(packed, expected);
 }
 
 void TestSidecar::decompressErrors_data()
@@ -285,20 +240,9 @@ void TestSidecar::decompressErrors_data()
 void TestSidecar::decompressErrors()
 {
     QFETCH(QByteArray, packed);
-    ScriptedPrompter p;
-    QVERIFY(WriteAll(Path(QStringLiteral("packed")), packed));
-    QVERIFY(ZDeCompressFile(Path(QStringLiteral("packed")), Path(QStringLiteral("out")), p) < 0);
-    QCOMPARE(p.Messages(), QStringList{QStringLiteral("ZDeCompress ERROR")});
-}
-
-void TestSidecar::defaultDestinations()
-{
-    ScriptedPrompter p;
-    QVERIFY(WriteAll(Path(QStringLiteral("f")), "data"));
-    QVERIFY(ZCompressFile(Path(QStringLiteral("f")), QString(), p) > 0);
-    QVERIFY(QFile::exists(Path(QStringLiteral("f.GZ"))));
-    QVERIFY(ZDeCompressFile(Path(QStringLiteral("f.GZ")), QString(), p) == 4);
-    QCOMPARE(ReadAll(Path(QStringLiteral("f.GZ.unc"))), QByteArray("data"));
+    QByteArray plain;
+    QCOMPARE(InflateBytes(packed, plain), ZResult::DataError);
+    QVERIFY(plain.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSidecar)
