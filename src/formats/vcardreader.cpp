@@ -4,6 +4,7 @@
 #include "common/prompter.h"
 #include "common/safefile.h"
 #include "common/textcodec.h"
+#include "formats/decode.h"
 #include "formats/interchange.h"
 #include "store/agenda.h"
 
@@ -188,40 +189,6 @@ int HexValue(QChar c)
     if (u >= 'a' && u <= 'f')
         return u - 'a' + 10;
     return -1;
-}
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(const QByteArray &bytes)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    const auto cont = [&](qsizetype k) { return i + k < n && (p[i + k] & 0xC0) == 0x80; };
-    while (i < n) {
-        const unsigned char b = p[i];
-        if (b < 0x80) {
-            ++i;
-        } else if (b >= 0xC2 && b <= 0xDF) {
-            if (!cont(1))
-                return false;
-            i += 2;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            if (!cont(1) || !cont(2))
-                return false;
-            if ((b == 0xE0 && p[i + 1] < 0xA0) || (b == 0xED && p[i + 1] > 0x9F))
-                return false;
-            i += 3;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            if (!cont(1) || !cont(2) || !cont(3))
-                return false;
-            if ((b == 0xF0 && p[i + 1] < 0x90) || (b == 0xF4 && p[i + 1] > 0x8F))
-                return false;
-            i += 4;
-        } else {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Decodes "=XX" escapes. When the resulting bytes (the escapes together with the
