@@ -17,15 +17,16 @@
 class ArchiveInstall
 {
 public:
-    enum class Prepared { Ok, Unreadable, NoFiles, EntryFailed };
+    // Damaged: an entry's data does not match its checksum (or cannot be unpacked).
+    enum class Prepared { Ok, Unreadable, NoFiles, EntryFailed, Damaged };
 
     ArchiveInstall(const QString &directory, const QString &executable);
     ~ArchiveInstall();
     ArchiveInstall(const ArchiveInstall &) = delete;
     ArchiveInstall &operator=(const ArchiveInstall &) = delete;
 
-    // Writes the temporaries. On EntryFailed, `failedEntry` names the entry (as stored)
-    // and no temporary is left behind.
+    // Writes the temporaries. On EntryFailed and Damaged, `failedEntry` names the entry
+    // (as stored) and no temporary is left behind.
     Prepared Prepare(const QByteArray &archive);
     // True when every file is in place; otherwise everything is undone and
     // `failedEntry` names the entry that could not be put in place.
@@ -45,7 +46,7 @@ private:
         bool hadTarget = false;
         bool placed = false;
     };
-    bool PrepareEntry(void *archive, quint64 index, Entry &entry);
+    Prepared PrepareEntry(void *archive, quint64 index, Entry &entry);
     void RemoveTemporaries();
 
     QString directory_;

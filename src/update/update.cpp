@@ -37,8 +37,15 @@ QString NewVersionText(const QString &program, const QString &version, const QSt
 }
 
 const char kUpToDateText[] = "Your program is up to date";
+const char kNotSignedText[] = "The update is not signed by the publisher";
+const char kDamagedText[] = "The update archive is damaged (%1)";
 const char kStartFailedText[] = "Error starting the new version";
 const char kNoUpdateText[] = "No update found";
+
+QString DamagedText(const QString &name)
+{
+    return QString::fromLatin1(kDamagedText).arg(MarkupEscape(MessagePath(name)));
+}
 
 QString ErrorCreatingText(const QString &name)
 {
@@ -138,23 +145,34 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
 {
     const QByteArray base = site.scheme + "://" + site.host;
     const QByteArray listUrl = base + kListPath;
-    const QByteArray list = FetchUrl(listUrl, prompter, site.fetch);
-    if (list.isEmpty()) {
-        prompter.Information(DownloadFailedText(listUrl));
+    const FetchResult list = FetchUrl(listUrl, prompter, site.fetch);
+    if (!list.Ok() || list.body.isEmpty()) {
+        prompter.InformationDetail(DownloadFailedText(listUrl), list.Text());
         return false;
     }
-    const QString file = FindUpdate(list, programName, currentVersion, prompter);
+    const QString file = FindUpdate(list.body, programName, currentVersion, prompter);
     if (file.isEmpty())
         return false;
 
-    // An archive whose signature is missing or does not match the publisher's key is a
-    // failed download: nothing is written.
+    // An archive whose signature is missing or does not match the publisher's key is
+    // refused: nothing is written.
     const QByteArray archiveUrl = base + kArchivePath + EncodeHeldUtf8(file);
-    const QByteArray archive = FetchUrl(archiveUrl, prompter, site.fetch);
-    const QByteArray signature = archive.isEmpty()
-        ? QByteArray() : FetchUrl(archiveUrl + kSignatureSuffix, prompter, site.fetch);
-    if (archive.isEmpty() || !VerifySignature(archive, signature, site.publicKey)) {
-        prompter.Information(DownloadFailedText(archiveUrl));
+    const FetchResult fetched = FetchUrl(archiveUrl, prompter, site.fetch);
+    if (!fetched.Ok() || fetched.body.isEmpty()) {
+        prompter.InformationDetail(DownloadFailedText(archiveUrl), fetched.Text());
+        return false;
+    }
+    const QByteArray &archive = fetched.body;
+    const QByteArray signatureUrl = archiveUrl + kSignatureSuffix;
+    const FetchResult signature = FetchUrl(signatureUrl, prompter, site.fetch);
+    const bool noSignature = signature.outcome == FetchResult::Outcome::HttpStatus
+        && (signature.status == 404 || signature.status == 410);
+    if (!signature.Ok() && !noSignature) {
+        prompter.InformationDetail(DownloadFailedText(signatureUrl), signature.Text());
+        return false;
+    }
+    if (!VerifySignature(archive, signature.body, site.publicKey)) {
+        prompter.Information(QLatin1String(kNotSignedText));
         return false;
     }
 
@@ -164,8 +182,11 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
         break;
     case ArchiveInstall::Prepared::Unreadable:
     case ArchiveInstall::Prepared::NoFiles:
-        // Bytes that are no zip archive, or one without files, are a failed download.
-        prompter.Information(DownloadFailedText(archiveUrl));
+        // Signed bytes that are no zip archive, or one without files.
+        prompter.Information(DamagedText(file));
+        return false;
+    case ArchiveInstall::Prepared::Damaged:
+        prompter.Information(DamagedText(install.failedEntry));
         return false;
     case ArchiveInstall::Prepared::EntryFailed:
         prompter.Information(ErrorCreatingText(install.failedEntry));
@@ -183,9 +204,4 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
     }
     install.Finish();
     return true;
-}
-
-bool CheckForUpdate(Prompter &prompter)
-{
-    return CheckForUpdate(QLatin1String(kProgramName), QLatin1String(kProgramVersion), true, prompter);
 }

@@ -52,10 +52,6 @@ UpdateSite RunningUpdateSite();
 bool CheckForUpdate(const QString &programName, const QString &currentVersion, bool restart,
                     Prompter &prompter, const UpdateSite &site = RunningUpdateSite());
 
-// The program's own check at start-up, once the user has agreed to it: this program's
-// name and version, restart on success. True means the program must end now.
-bool CheckForUpdate(Prompter &prompter);
-
 // Reads the version list and tells the user the outcome; returns the archive file name
 // to download (the user agreed), or empty text when there is nothing to do.
 QString FindUpdate(const QByteArray &list, const QString &programName,
