@@ -3,8 +3,10 @@
 #include "app/kestravon.h"
 #include "app/startup.h"
 #include "common/qtprompter.h"
+#include "update/update.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
@@ -26,6 +28,8 @@ int main(int argc, char **argv)
     const StartOptions options = ParseCommandLine(args);
     if (!StartUp(window, options))
         return 0;
+    // Once the window is up: a program that an update started tells the old one it runs.
+    QTimer::singleShot(0, &window, ConfirmStartUp);
     window.Run();
     return 0;
 }

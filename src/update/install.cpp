@@ -49,8 +49,7 @@ bool Present(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-// A plain rename: never a copy, and it does not replace an existing file (callers make
-// sure the new name is free).
+// A plain rename: never a copy. It replaces an existing file, but never a folder.
 bool Rename(const QString &from, const QString &to)
 {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
@@ -237,20 +236,31 @@ bool ArchiveInstall::Commit()
     return true;
 }
 
+QString ArchiveInstall::Staged(const QString &path) const
+{
+    for (const Entry &e : entries_)
+        if (e.target == path && !e.placed)
+            return e.temp;
+    return {};
+}
+
 void ArchiveInstall::Rollback()
 {
+    unrestored.clear();
     for (int i = committed_ - 1; i >= 0; --i) {
         Entry &e = entries_[i];
         const QString old = e.target + QLatin1String(kOldSuffix);
         if (e.placed) {
+            // A new file that cannot be removed is left for the rename below to replace;
+            // a new file without an old one to restore stays (it harms nothing).
             QFile::remove(e.target);
             e.placed = false;
             e.temp.clear();
         }
-        if (e.hadTarget)
-            Rename(old, e.target);
-        if (!e.aside.isEmpty())
-            Rename(e.aside, old);
+        if (e.hadTarget && !Rename(old, e.target))
+            unrestored.append({old, e.target});
+        if (!e.aside.isEmpty() && !Rename(e.aside, old))
+            unrestored.append({e.aside, old});
         e.hadTarget = false;
         e.aside.clear();
     }
