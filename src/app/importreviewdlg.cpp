@@ -1,5 +1,6 @@
 #include "app/importreviewdlg.h"
 
+#include "common/fontsizing.h"
 #include "formats/importreview.h"
 #include "formats/interchange.h"
 #include "ui_ImportReview.h"
@@ -126,9 +127,9 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->verticalHeader()->hide();
-    const int widths[] = {230, 130, 180, 110};
-    for (int c = 0; c < ImportReviewModel::colRemarks; ++c)
-        table->setColumnWidth(c, widths[c]);
+    // Widths in characters of the font, never narrower than the column titles.
+    const int chars[] = {30, 17, 24, 14};
+    SizeColumns(table->horizontalHeader(), chars, ImportReviewModel::colRemarks);
     table->horizontalHeader()->setStretchLastSection(true);
 
     const Agenda &agenda = review.Phonebook();
