@@ -192,7 +192,7 @@ int RetryAfterSeconds(const QByteArray &value)
     const QDateTime at = QDateTime::fromString(QString::fromLatin1(v), Qt::RFC2822Date);
     if (!at.isValid())
         return -1;
-    return int(qBound<qint64>(0, QDateTime::currentDateTimeUtc().secsTo(at), 24 * 3600));
+    return int(qBound(qint64(0), QDateTime::currentDateTimeUtc().secsTo(at), qint64(24 * 3600)));
 }
 
 // A redirect is followed only to the same host, and never from https to plain http: a
@@ -306,7 +306,7 @@ FetchResult FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOptio
         const QUrl next = at.resolved(to);
         if (RedirectAllowed(at, next, result)) {
             at = next;
-            emit reply->redirectAllowed();
+            Q_EMIT reply->redirectAllowed();
         } else {
             giveUp(FetchResult::Outcome::Redirect);
         }

@@ -195,7 +195,7 @@ int GeocodeSession::WaitMs(int intervalMs)
 {
     if (!paced_)
         return 0;
-    return int(qMax<qint64>(0, last_ + intervalMs - clock_.elapsed()));
+    return int(qMax(qint64(0), last_ + intervalMs - clock_.elapsed()));
 }
 
 bool GeocodeCached(const GeocodeQuery &query, const GeocodeProvider &provider, const GeocodeSession &session)
