@@ -168,8 +168,10 @@ bool QtPrompter::ProgressBytes(qint64 received)
         busy_ = true;
         progress_->setRange(0, 0);
         progress_->setValue(0);
-        progress_->setLabelText(progressText_ + QLatin1Char('\n')
-                                + QStringLiteral("%1 received").arg(QLocale().formattedDataSize(received)));
+        // Nothing yet: the text alone.
+        progress_->setLabelText(received <= 0 ? progressText_
+                                              : progressText_ + QLatin1Char('\n')
+                                    + QStringLiteral("%1 received").arg(QLocale().formattedDataSize(received)));
         QApplication::processEvents();
     }
     return !cancelled_;

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void slowButSteadyTransferCompletes();
     void cancelAbortsTransfer();
     void progressWindowCancelButton();
+    void progressWindowBusyWithoutLength();
     void bodyOverTheLimitFails_data();
     void bodyOverTheLimitFails();
     void bufferVariant_data();
@@ -352,7 +353,8 @@ void TestFetch::cancelAbortsTransfer()
     clock.start();
     QVERIFY(FetchUrl(server.HostPort() + "/hang", prompter, 60000).body.isEmpty());
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(prompter.progressValues.size(), 3);  // nothing asked after the cancel
+    // Nothing asked after the cancel (without a length yet, the steps count bytes).
+    QCOMPARE(prompter.progressValues.size() + prompter.progressBytes.size(), 3);
     QCOMPARE(prompter.progressOpen, 0);
 }
 
@@ -378,6 +380,30 @@ void TestFetch::progressWindowCancelButton()
     QVERIFY(FetchUrl(url, prompter, 60000).body.isEmpty());
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(label, QStringLiteral("read : ") + QString::fromLatin1(url));
+}
+
+// The GUI's progress window for a body of unknown length: a busy bar and the bytes so far.
+void TestFetch::progressWindowBusyWithoutLength()
+{
+    TestHttpServer server;
+    QVERIFY(server.Listen());
+    server.Route("/nolength", TestHttpServer::Ok(Pattern(3000)).WithoutLength().Chunked(3, 400));
+    QtPrompter prompter;
+    int maximum = -1;
+    QString label;
+    QTimer::singleShot(600, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QProgressDialog *>(w); dialog && dialog->isVisible()) {
+                maximum = dialog->maximum();
+                label = dialog->labelText();
+            }
+    });
+    const QByteArray url = server.HostPort() + "/nolength";
+    QCOMPARE(FetchUrl(url, prompter).body.size(), 3000);
+    QCOMPARE(maximum, 0);  // a busy indicator
+    QVERIFY2(label.startsWith(QStringLiteral("read : ") + QString::fromLatin1(url) + QStringLiteral("\n"))
+                 && label.endsWith(QStringLiteral(" received")),
+             qPrintable(label));
 }
 
 void TestFetch::bodyOverTheLimitFails_data()
