@@ -6,6 +6,9 @@
 #include "ui_ImportReview.h"
 
 #include <QHeaderView>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollBar>
 #include <QPushButton>
 
 namespace {
@@ -130,6 +133,15 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
     // Widths in characters of the font, never narrower than the column titles.
     const int chars[] = {30, 17, 24, 14};
     SizeColumns(table->horizontalHeader(), chars, ImportReviewModel::colRemarks);
+    // Wide enough for those columns and the remarks, within the screen.
+    QHeaderView *header = table->horizontalHeader();
+    int columns = CharsWidth(table, 24) + table->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < ImportReviewModel::colRemarks; ++c)
+        columns += header->sectionSize(c);
+    QSize want(qMax(width(), columns + 2 * layout()->contentsMargins().left() + 4), height());
+    if (const QScreen *s = screen())
+        want = want.boundedTo(s->availableGeometry().size() - QSize(16, 40));
+    resize(want);
     table->horizontalHeader()->setStretchLastSection(true);
 
     const Agenda &agenda = review.Phonebook();

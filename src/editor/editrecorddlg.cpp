@@ -221,7 +221,7 @@ void EditRecordDlg::SizeFromFont()
     // layouts give every caption and button the room its text needs.
     const struct { QLineEdit *edit; int chars; } fixed[] = {
         {ui->eiRecN, 5}, {ui->eiOwner, 2}, {ui->eiReco, 5}, {ui->eiSimpos, 5}, {ui->esNumb, 6},
-        {ui->esZip, 8}, {ui->edLat, 11}, {ui->edLon, 11}, {ui->esPosCode, 16}, {ui->eiPosNumb, 6},
+        {ui->esZip, 8}, {ui->edLat, 11}, {ui->edLon, 11}, {ui->esPosCode, 20}, {ui->eiPosNumb, 6},
         {ui->eiPoiCat0, 3}, {ui->eiPoiCat1, 3}, {ui->eiPoiFac0, 8}, {ui->eiPoiFac1, 8},
         {ui->eiCDquarter, 5}, {ui->eiCDyear, 5}, {ui->eiCDcid, 10}, {ui->eiACPtype, 5},
         {ui->esACPdate1, 14}, {ui->esACPdate2, 14}};
@@ -230,8 +230,13 @@ void EditRecordDlg::SizeFromFont()
     for (QLineEdit *e : {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb, ui->esP4Numb, ui->esE0Addr,
                          ui->esE1Addr, ui->esE2Addr, ui->esE3Addr, ui->esE4Addr})
         e->setMinimumWidth(CharsWidth(e, 14));
+    // The roads' codes: ten bytes in hex with blanks between them.
     for (QLineEdit *e : {ui->esPosRoad1, ui->esPosRoad2})
-        e->setMinimumWidth(CharsWidth(e, 16));
+        e->setMinimumWidth(CharsWidth(e, 29));
+
+    // Drop lists keep the width of their longest choice: the dialog scrolls instead.
+    for (QComboBox *box : findChildren<QComboBox *>())
+        box->setSizePolicy(QSizePolicy::Minimum, box->sizePolicy().verticalPolicy());
 
     // The three check boxes that begin rows line up: as wide as the widest of them.
     int boxes = 0;

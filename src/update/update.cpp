@@ -5,6 +5,7 @@
 #include "common/textcodec.h"
 #include "update/install.h"
 #include "update/version.h"
+#include "web/fetchtexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,6 +61,12 @@ const char kUnrestoredText[] = "The previous version could not be put back: rena
 // How often the updating program looks for the new one's confirmation.
 constexpr int kConfirmPollMs = 50;
 const char kNoUpdateText[] = "No update found";
+
+// Why a download gave nothing to work with.
+QString FailureText(const FetchResult &result)
+{
+    return result.Ok() ? QString::fromLatin1(FetchText::kEmpty) : result.Text();
+}
 
 QString DamagedText(const QString &name)
 {
@@ -315,7 +322,7 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
     const QByteArray listUrl = base + kListPath;
     const FetchResult list = FetchUrl(listUrl, prompter, site.fetch);
     if (!list.Ok() || list.body.isEmpty()) {
-        prompter.InformationDetail(DownloadFailedText(listUrl), list.Text());
+        prompter.InformationDetail(DownloadFailedText(listUrl), FailureText(list));
         return false;
     }
     QString version;
@@ -328,7 +335,7 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
     const QByteArray archiveUrl = base + kArchivePath + EncodeHeldUtf8(file);
     const FetchResult fetched = FetchUrl(archiveUrl, prompter, site.fetch);
     if (!fetched.Ok() || fetched.body.isEmpty()) {
-        prompter.InformationDetail(DownloadFailedText(archiveUrl), fetched.Text());
+        prompter.InformationDetail(DownloadFailedText(archiveUrl), FailureText(fetched));
         return false;
     }
     const QByteArray &archive = fetched.body;

@@ -16,4 +16,6 @@ inline constexpr char kTooLarge[] = "The server's answer is larger than %1";  //
 inline constexpr char kRedirect[] = "The server sent the request on to another host (%1); it was not followed";
 inline constexpr char kDowngrade[] = "The server sent the request on to an unencrypted address; it was not followed";
 inline constexpr char kCancelled[] = "Cancelled";
+// A download that came whole but empty, where something was expected.
+inline constexpr char kEmpty[] = "The server sent an empty answer";
 } // namespace FetchText

@@ -903,7 +903,6 @@ void TestEditRecordDlg::layoutAtDefaultSize()
     QVERIFY(inside("esP4Numb", "boxPhone"));
     QVERIFY(inside("esE0Addr", "boxEmail"));
     QVERIFY(inside("esPosRoad2", "boxNavigation"));
-    QVERIFY(inside("eiCDcid", "boxCD"));
     QVERIFY(inside("eiCDcid", "boxNavigation"));
     QVERIFY(inside("esACPdate2", "boxACP"));
 

@@ -323,7 +323,7 @@ void TestInstall::permissionsKept()
         QVERIFY(!QFile::exists(app_ + QStringLiteral("readme.txt")));
         QCOMPARE(prompter_.Messages(),
                  (QStringList{kQuestion, QStringLiteral("The new version does not start on this computer: "
-                                                        "execve: Permission denied")}));
+                                                        "execvp: Permission denied")}));
     }
 }
 
@@ -411,7 +411,7 @@ void TestInstall::brokenNewProgramKeepsOld_data()
     QTest::newRow("missing library") << QByteArray("needs gone")
         << probe + "kestravon: error while loading shared libraries: libkestravon_gone\\.so: .* \\(exit status 127\\)$";
     QTest::newRow("crash at --version") << Program("", "kill -SEGV $$")
-                                        << probe + "ended by signal 11 \\(Segmentation fault\\)$";
+                                        << probe + "ended by signal 11 \\(.+\\)$";  // the signal's name in the user's language
     QTest::newRow("exit 1 at --version") << Program("", "echo 'kestravon: broken' >&2; exit 1")
                                          << probe + "kestravon: broken \\(exit status 1\\)$";
     QTest::newRow("wrong version") << Program("", "echo 'kestravon 1.9 (KESTRAVON v01.09)'")
@@ -489,7 +489,7 @@ void TestInstall::nothingTouched_data()
     QTest::newRow("archive not fetched") << "no archive" << true << failed << notThere;
     QTest::newRow("user cancels") << "good" << false << QStringList{kQuestion} << "";
     QTest::newRow("archive unreadable") << "not a zip" << true << damaged << "";
-    QTest::newRow("archive without entries") << "empty" << true << damaged << "";
+    QTest::newRow("archive empty") << "empty" << true << failed << "The server sent an empty answer";
     QTest::newRow("archive with folders only") << "folders" << true << damaged << "";
     QTest::newRow("signature missing") << "no signature" << true << unsigned_ << "";
     QTest::newRow("signed with another key") << "other key" << true << unsigned_ << "";
