@@ -680,8 +680,8 @@ void TestEditRecordDlg::wheelChangesOnlyFocusedDropList()
 
 void TestEditRecordDlg::largeFontScrollsWithinScreen()
 {
-    // A layout taller than the screen: the dialog stays within the screen's free area and
-    // its fields scroll.
+    // A layout larger than the screen: the dialog stays within the screen's free area and
+    // its fields scroll, sideways too, rather than being squeezed until captions are cut.
     const QFont font = QApplication::font();
     QFont large = font;
     large.setPointSize(28);
@@ -694,7 +694,7 @@ void TestEditRecordDlg::largeFontScrollsWithinScreen()
     QVERIFY(dlg.height() < room.height() && dlg.width() < room.width());
     QVERIFY(Find<QWidget>(dlg, "scrollContents")->height() > dlg.height());
     QVERIFY(Find<QScrollArea>(dlg, "scrollArea")->verticalScrollBar()->maximum() > 0);
-    QCOMPARE(Find<QScrollArea>(dlg, "scrollArea")->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(Find<QScrollArea>(dlg, "scrollArea")->horizontalScrollBar()->maximum() > 0);
 }
 
 void TestEditRecordDlg::stepFollowsListOrder()
