@@ -65,8 +65,10 @@ private:
                 Add(Kind::Undialable, NameOf(TextField::Phone, k + 1),
                     NameOf(TextField::Phone, k + 1) + QStringLiteral(" ") + Quoted(r.phone[size_t(k)])
                         + QStringLiteral(" holds characters a phone cannot dial"));
-        for (int k = 0; k < kPhoneCount; ++k)
-            CheckNumber(NameOf(TextField::Phone, k + 1), r.phone[size_t(k)]);
+        // The numbers of contacts are what the unit dials; a user's own slot is no contact.
+        if (slot >= agenda_.userCount)
+            for (int k = 0; k < kPhoneCount; ++k)
+                CheckNumber(NameOf(TextField::Phone, k + 1), r.phone[size_t(k)]);
         CheckGps(r.nav);
         if (r.label.isEmpty()) {
             bool reachable = false;
