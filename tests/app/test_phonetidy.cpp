@@ -1,7 +1,10 @@
+#include "app/phonetexts.h"
 #include "app/phonetidydlg.h"
 #include "store/agenda.h"
+#include "app/windowfixture.h"
 
 #include <QComboBox>
+#include <QUndoStack>
 #include <QtTest>
 
 // The tidy preview over a phonebook with German numbers written every way.
@@ -13,6 +16,8 @@ private Q_SLOTS:
     void rows();
     void untickedStayAsTheyWere();
     void regionDialog();
+    void windowAppliesOneUndoStep();
+    void windowNothingToTidy();
 };
 
 namespace {
@@ -109,6 +114,61 @@ void TestPhoneTidy::regionDialog()
     dlg.Store();
     QCOMPARE(DefaultPhoneRegion(), QStringLiteral("IT"));
     StorePhoneRegion(QString());
+}
+
+void TestPhoneTidy::windowAppliesOneUndoStep()
+{
+    StorePhoneRegion(QStringLiteral("DE"));
+    ScriptedPrompter p;
+    TestWindow w(p);
+    w.agenda = Phonebook();
+    w.agenda.modified = false;
+    w.SetupLists();
+    const Agenda before = w.agenda;
+    RecordListView *list = w.List(0);
+    SelectRows(list, {RowOfLabel(list, QStringLiteral("Huber")), RowOfLabel(list, QStringLiteral("Rossi"))}, -1);
+    // The user leaves Rossi's number out.
+    w.tidyReview = [](PhoneTidyDlg &d) {
+        PhoneTidyModel &m = d.Model();
+        for (int i = 0; i < m.rowCount(); ++i)
+            if (m.Rows()[i].slot == 5)
+                m.setData(m.index(i, PhoneTidyModel::colRecord), Qt::Unchecked, Qt::CheckStateRole);
+        return true;
+    };
+    w.TidyPhones();
+    QCOMPARE(w.tidyReviews, 1);
+    QCOMPARE(w.agenda.slots[4].phone[0], QStringLiteral("+49 89 1234567"));
+    QCOMPARE(w.agenda.slots[4].phone[2], QStringLiteral("112"));
+    QCOMPARE(w.agenda.slots[5].phone[0], QStringLiteral("0039 06 1234 5678"));
+    QVERIFY(w.agenda.modified);
+    QCOMPARE(list->CellText(RowOfLabel(list, QStringLiteral("Huber")), MainWindow::colPhone1), QStringLiteral("+49 89 1234567"));
+    QCOMPARE(w.UndoStack().count(), 1);
+    QCOMPARE(w.UndoStack().undoText(), PhoneText::menuTidy);
+    w.Undo();
+    QCOMPARE(w.agenda.slots[4].phone, before.slots[4].phone);
+    QVERIFY(!w.agenda.modified);
+    QCOMPARE(list->CellText(RowOfLabel(list, QStringLiteral("Huber")), MainWindow::colPhone1), QStringLiteral("089/123 45 67"));
+    // Cancel changes nothing and leaves no step.
+    w.tidyReview = [](PhoneTidyDlg &) { return false; };
+    w.TidyPhones();
+    QCOMPARE(w.agenda.slots[4].phone, before.slots[4].phone);
+    QVERIFY(!w.UndoStack().canUndo());
+    StorePhoneRegion(QString());
+}
+
+void TestPhoneTidy::windowNothingToTidy()
+{
+    ScriptedPrompter p;
+    TestWindow w(p);
+    AgendaRecord r;
+    r.label = QStringLiteral("Mute");
+    r.owner = 1;
+    w.agenda.InsertRecord(r);
+    w.SetupLists();
+    SelectRows(w.List(0), {RowOfLabel(w.List(0), QStringLiteral("Mute"))}, -1);
+    w.TidyPhones();
+    QCOMPARE(w.tidyReviews, 0);
+    QCOMPARE(p.Messages(), QStringList{PhoneText::nothingToTidy});
 }
 
 int main(int argc, char **argv)
