@@ -149,7 +149,7 @@ void TestDialogFonts::nothingCut()
     QCOMPARE(CutCaptions(editor).join("\n"), QString());
 
     CheckReportDlg report;
-    report.ShowFindings(*agenda, CheckPhonebook(*agenda));
+    report.ShowFindings(*agenda, CheckPhonebook(*agenda, QStringLiteral("IT")));
     Show(report, QStringLiteral("checkreport"), points);
     QCOMPARE(CutCaptions(report).join("\n"), QString());
 
