@@ -31,8 +31,8 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
         VCard items;
         QByteArray bytes;
         QString reason;
-        if (ReadInputFile(path, bytes, &reason))
-            items.ReadVcfBytes(bytes, path, prompter);  // false also for a last card without END: mapped below
+        if (ReadInputFile(path, bytes, &reason) && !items.ReadVcfBytes(bytes, path, prompter))
+            reason = items.Reason();  // also for a last card without END: mapped below
         const size_t first = cards.size();
         VCard card;
         while (items.TakeCard(card)) {
@@ -44,6 +44,9 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
             c.droppedPhones = mapped.droppedPhones;
             c.droppedEmails = mapped.droppedEmails;
             c.group = mapped.group;
+            c.badGeo = mapped.badGeo;
+            if (c.failed)
+                c.reason = reason;
             cards.push_back(std::move(c));
         }
         if (cards.size() == first) {

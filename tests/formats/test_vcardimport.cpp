@@ -267,7 +267,7 @@ void TestVCardImport::shortenKeepsCharactersWhole_data()
         << "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:" + QByteArray(27, 'A') + "=F0=9F=98=80=\r\nxyz"
         << QByteArray(27, 'A');
     QTest::newRow("accent at the limit") << "FN:" + a29 + "\xC3\xA9xyz" << a29 + "\xC3\xA9";
-    QTest::newRow("invalid bytes cut as they come") << "FN:" + a29 + "\x80\x80\x80" << a29 + "\x80";
+    QTest::newRow("bytes not UTF-8 read as Windows-1252") << "FN:" + a29 + "\x80\x80\x80" << a29 + "\xE2\x82\xAC";
 }
 
 void TestVCardImport::shortenKeepsCharactersWhole()
