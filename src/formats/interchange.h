@@ -66,6 +66,8 @@ constexpr char kRemarkUnreadable[] = "cannot be read";
 constexpr char kRemarkGroup[] = "contact group, not a contact";
 constexpr char kRemarkEmpty[] = "empty card";
 constexpr char kRemarkRepeated[] = "same as an earlier card";
+constexpr char kRemarkBadGeo[] = "position not understood";
+constexpr char kRemarkSameName[] = "same name, other number";
 constexpr char kReviewAllCards[] = "all cards";
 
 // File selector types.

@@ -104,12 +104,17 @@ AgendaRecord CardRecord(const CardOfFile &card, uint32_t user, const CardInsertO
     return r;
 }
 
-bool ReportFailedCard(const CardOfFile &card, Prompter &prompter)
+QString FailedCardMessage(const CardOfFile &card)
 {
     QString text = QLatin1String(InterchangeText::kErrorImporting) + MarkupEscape(MessagePath(card.path));
     if (card.fileCards > 1)
         text += QString::fromLatin1(InterchangeText::kCardNumber).arg(card.number);
-    return prompter.OkCancelDetail(text, card.reason);
+    return text;
+}
+
+bool ReportFailedCard(const CardOfFile &card, Prompter &prompter)
+{
+    return prompter.OkCancelDetail(FailedCardMessage(card), card.reason);
 }
 
 CardInsertResult InsertCards(Agenda &agenda, uint32_t user, const std::vector<CardOfFile> &cards,

@@ -59,8 +59,9 @@ AgendaRecord CardRecord(const CardOfFile &card, uint32_t user, const CardInsertO
 // no name; cut to the unit's limit with `shorten`.
 QString CardLabel(const CardOfFile &card, const CardInsertOptions &options);
 
-// Asks "Error importing : <path>" (followed by " (card N)" when the file holds several
-// cards) with OK/Cancel; true for OK.
+// "Error importing : <path>", followed by " (card N)" when the file holds several cards.
+QString FailedCardMessage(const CardOfFile &card);
+// Asks FailedCardMessage with OK/Cancel, the card's reason as detail; true for OK.
 bool ReportFailedCard(const CardOfFile &card, Prompter &prompter);
 // Whether a failed card still stands for a record: the empty record that the insert of
 // a one-card file adds after OK.

@@ -144,14 +144,14 @@ QString WithoutTrailingCr(QString text)
 QString PhoneNumber(const QString &value)
 {
     QString number = value.trimmed();
-    if (!number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
-        return number;
-    const QStringList parts = number.mid(4).split(QLatin1Char(';'));
-    number = parts.first().trimmed();
-    for (qsizetype i = 1; i < parts.size(); ++i) {
-        const QString &p = parts.at(i);
-        if (p.startsWith(QLatin1String("ext="), Qt::CaseInsensitive) && p.size() > 4)
-            number += QLatin1Char(',') + p.mid(4).trimmed();
+    while (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
+        const QStringList parts = number.mid(4).split(QLatin1Char(';'));
+        number = parts.first().trimmed();
+        for (qsizetype i = 1; i < parts.size(); ++i) {
+            const QString &p = parts.at(i);
+            if (p.startsWith(QLatin1String("ext="), Qt::CaseInsensitive) && p.size() > 4)
+                number += QLatin1Char(',') + p.mid(4).trimmed();
+        }
     }
     return number;
 }

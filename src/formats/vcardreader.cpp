@@ -66,9 +66,9 @@ bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Promp
     }
     const bool complete = !lines.empty() && lines.back().property == kVcEnd;
     if (!complete) {
-        if (!tokens.begin && tokens.firstStrayLine > 0)
+        if (!tokens.begin && ends == 0 && tokens.firstStrayLine > 0)
             reason_ = QString::fromLatin1(InterchangeText::kNotAProperty).arg(tokens.firstStrayLine);
-        else if (!tokens.begin)
+        else if (!tokens.begin && ends == 0)
             reason_ = QString::fromLatin1(InterchangeText::kNoBegin);
         else
             reason_ = QString::fromLatin1(InterchangeText::kNoEnd).arg(ends + 1);

@@ -20,8 +20,12 @@ private Q_SLOTS:
     void androidQuotedPrintable();
     void lines_data();
     void lines();
+    void cardRules_data();
+    void cardRules();
     void readResult_data();
     void readResult();
+    void reasons_data();
+    void reasons();
     void importKeepsOtherFields();
     void geoClearsNavigation();
     void debugMessages_data();
@@ -317,6 +321,141 @@ void TestVCard::lines()
     QCOMPARE(Describe(r), fields);
 }
 
+namespace {
+
+// A card in UTF-16, with or without a byte-order mark.
+QByteArray Utf16(const QString &text, bool bigEndian, bool mark)
+{
+    QByteArray out;
+    const QString all = mark ? QChar(0xFEFF) + text : text;
+    for (const QChar c : all) {
+        const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    }
+    return out;
+}
+
+} // namespace
+
+void TestVCard::cardRules_data()
+{
+    // The lines of one card (BEGIN and END are added) as phones and address books write
+    // them, and the record they give.
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QStringList>("fields");
+    const QStringList rec{"rec=1/1"};
+    const auto label = [&](const QString &text) { return rec + QStringList{"label=" + text}; };
+    const auto gps = [&](const char *text) { return rec + QStringList{QLatin1String("gps=") + QLatin1String(text)}; };
+
+    // Code pages: the line's CHARSET, another line's, else Windows-1252; UTF-8 stays UTF-8.
+    QTest::newRow("Windows-1252 without CHARSET") << QByteArray("VERSION:2.1\r\nFN:John Do\xEB") << label("John Do\u00EB");
+    QTest::newRow("CHARSET=windows-1252") << QByteArray("FN;CHARSET=windows-1252:Andr\xE9 \x80") << label("Andr\u00E9 \u20AC");
+    QTest::newRow("CHARSET with Quoted-Printable") << QByteArray("FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:J=F6rg")
+                                                   << label("J\u00F6rg");
+    QTest::newRow("Shift_JIS") << QByteArray("FN;CHARSET=SHIFT_JIS:\x93\x63\x92\x86") << label("\u7530\u4E2D");
+    QTest::newRow("CHARSET of another line of the card")
+        << QByteArray("N;CHARSET=Shift_JIS:\x93\x63;;;;\r\nFN:\x93\x63\x92\x86") << label("\u7530\u4E2D");
+    QTest::newRow("valid UTF-8 beside a CHARSET line") << QByteArray("NOTE;CHARSET=ISO-8859-1:x\r\nFN:M\xC3\xBCller")
+                                                       << rec + QStringList{"label=M\u00FCller", "note=x"};
+    QTest::newRow("CHARSET=UTF-8 on bytes that are not") << QByteArray("FN;CHARSET=UTF-8:Z\xFCrich") << label("Z\u00FCrich");
+    QTest::newRow("unknown CHARSET") << QByteArray("FN;CHARSET=X-NONE:Z\xFCrich") << label("Z\u00FCrich");
+    QTest::newRow("private-use character of held bytes") << QByteArray("FN:a\xEE\xBB\xA8") << label("a\uFFFD");
+    // UTF-16 files.
+    const QString utf16Card = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:J\u00F6rg \u7530\r\nEND:VCARD\r\n");
+    QTest::newRow("UTF-16 LE") << Utf16(utf16Card, false, true) << label("J\u00F6rg \u7530");
+    QTest::newRow("UTF-16 BE") << Utf16(utf16Card, true, true) << label("J\u00F6rg \u7530");
+    QTest::newRow("UTF-16 BE without mark") << Utf16(utf16Card, true, false) << label("J\u00F6rg \u7530");
+    // A name for every person.
+    QTest::newRow("N only, 3.0") << QByteArray("VERSION:3.0\r\nN:Rossi;Mario;Giuseppe,Luigi;Dott.;") << label("Mario Giuseppe Luigi Rossi");
+    QTest::newRow("N with an empty FN, 2.1") << QByteArray("VERSION:2.1\r\nFN: \r\nN:Doe;John;;;") << label("John Doe");
+    QTest::newRow("N of the family name alone") << QByteArray("N:Doe") << label("Doe");
+    QTest::newRow("ORG only") << QByteArray("VERSION:3.0\r\nORG:ACME\\, Inc.;Sales") << label("ACME, Inc.");
+    QTest::newRow("N before ORG") << QByteArray("ORG:ACME\r\nN:Doe;Jane") << label("Jane Doe");
+    // GEO: latitude first in cards with a VERSION line, longitude first in the program's own.
+    QTest::newRow("GEO 3.0") << QByteArray("VERSION:3.0\r\nGEO:41.9;12.5") << gps("N41.900000,E12.500000");
+    QTest::newRow("GEO 4.0 URI") << QByteArray("VERSION:4.0\r\nGEO:geo:-33.45,-70.65;u=10") << gps("S33.450000,W70.650000");
+    QTest::newRow("GEO Android 2.1") << QByteArray("VERSION:2.1\r\nGEO:41.9,12.5") << gps("N41.900000,E12.500000");
+    QTest::newRow("GEO own card") << QByteArray("GEO:12.5,41.9") << gps("N41.900000,E12.500000");
+    QTest::newRow("GEO latitude out of range") << QByteArray("VERSION:3.0\r\nGEO:120;12") << rec;
+    QTest::newRow("GEO one number") << QByteArray("VERSION:3.0\r\nGEO:41.9") << rec;
+    QTest::newRow("GEO own card out of range") << QByteArray("GEO:200,41.9") << rec;
+    // Line ends.
+    QTest::newRow("CR CR LF") << QByteArray("FN:Anna\r\r\nTEL:123\r\r\nNOTE:x\r\r\n")
+                              << rec + QStringList{"label=Anna", "phone1=123/19", "note=x"};
+    // Quoted parameter values.
+    QTest::newRow("quoted LABEL with : ; ,")
+        << QByteArray("ADR;LABEL=\"Mr Holmes, 221B: Baker; Street\";TYPE=home:;;221B Baker Street;London;;NW1;UK")
+        << rec + QStringList{"street=Baker Street", "numb=221B", "city=London", "zip=NW1", "country=UK"};
+    QTest::newRow("quoted type list") << QByteArray("TEL;TYPE=\"work,voice\":1") << rec + QStringList{"phone1=1/12"};
+    // Addresses, notes, phones.
+    QTest::newRow("preferred address") << QByteArray("ADR;TYPE=home:;;A 1;X;;;\r\nADR;TYPE=work,pref:;;B 2;Y;;;\r\nADR:;;C 3;Z;;;")
+                                       << rec + QStringList{"street=B", "numb=2", "city=Y"};
+    QTest::newRow("PREF=1 address") << QByteArray("ADR;PREF=1:;;B 2;Y;;;\r\nADR;PREF=2:;;C 3;Z;;;") << rec + QStringList{"street=B", "numb=2", "city=Y"};
+    QTest::newRow("bare PREF address") << QByteArray("ADR;HOME;PREF:;;B 2;Y;;;\r\nADR;WORK:;;C 3;Z;;;") << rec + QStringList{"street=B", "numb=2", "city=Y"};
+    QTest::newRow("last address without PREF") << QByteArray("ADR:;;B 2;Y;;;\r\nADR:;;C 3;Z;;;") << rec + QStringList{"street=C", "numb=3", "city=Z"};
+    QTest::newRow("QP line break in a street") << QByteArray("ADR;ENCODING=QUOTED-PRINTABLE:;;Via Roma=0D=0AScala B;Roma;;;")
+                                               << rec + QStringList{"street=Via Roma Scala B", "city=Roma"};
+    QTest::newRow("several notes") << QByteArray("NOTE:a\r\nNOTE:b") << rec + QStringList{"note=a\nb"};
+    QTest::newRow("seven phones: preferred and voice first")
+        << QByteArray("TEL:1\r\nTEL;FAX:2\r\nTEL;PAGER:3\r\nTEL;CELL:4\r\nTEL;HOME:5\r\nTEL;WORK;FAX:6\r\nTEL;PREF:7")
+        << rec + QStringList{"phone1=1/19", "phone2=2/3", "phone3=4/19", "phone4=5/7", "phone5=7/20"};
+    QTest::newRow("fax without place") << QByteArray("TEL;FAX:1\r\nTEL;TYPE=fax,pref:2")
+                                       << rec + QStringList{"phone1=1/3", "phone2=2/8"};
+    QTest::newRow("blanks around phones and e-mails") << QByteArray("TEL: 0612 \r\nEMAIL;INTERNET:  a@b\t")
+                                                      << rec + QStringList{"phone1=0612/19", "email1=a@b/1"};
+    QTest::newRow("tel URI with extension")
+        << QByteArray("VERSION:4.0\r\nTEL;VALUE=uri;TYPE=\"voice,home\":tel:+1-555-555-5555;ext=5555;phone-context=x")
+        << rec + QStringList{"phone1=+1-555-555-5555,5555/7"};
+    // Nested cards.
+    QTest::newRow("2.1 AGENT card") << QByteArray("FN:Outer\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Inner\r\nTEL:9\r\nEND:VCARD\r\nTEL:1")
+                                    << rec + QStringList{"label=Outer", "phone1=1/19"};
+    QTest::newRow("AGENT value begins the card") << QByteArray("FN:Outer\r\nAGENT:BEGIN:VCARD\r\nFN:Inner\r\nEND:VCARD\r\nTEL:1")
+                                                 << rec + QStringList{"label=Outer", "phone1=1/19"};
+    QTest::newRow("3.0 AGENT on one line") << QByteArray("VERSION:3.0\r\nFN:Outer\r\nAGENT:BEGIN:VCARD\\nFN:Inner\\nEND:VCARD\r\nTEL:1")
+                                           << rec + QStringList{"label=Outer", "phone1=1/19"};
+}
+
+void TestVCard::cardRules()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QStringList, fields);
+    const QByteArray bytes = lines.contains('\0') ? lines : "BEGIN:VCARD\r\n" + lines + "\r\nEND:VCARD\r\n";
+    ScriptedPrompter prompter;
+    AgendaRecord r;
+    QVERIFY(ImportVCard(r, Write(bytes), prompter));
+    QCOMPARE(Describe(r), fields);
+}
+
+void TestVCard::reasons_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("empty") << QByteArray() << "no BEGIN:VCARD line";
+    QTest::newRow("properties only") << QByteArray("X-A:1\r\nFN:A\r\n") << "no BEGIN:VCARD line";
+    QTest::newRow("plain text") << QByteArray("\r\nDear Anna,\r\nsee you\r\n") << "line 2 is not a vCard property";
+    QTest::newRow("binary") << QByteArrayLiteral("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\x01") << "not a text file";
+    QTest::newRow("UTF-16 cut in a character") << QByteArrayLiteral("\xFF\xFE" "F\0N\0:") << "the text ends inside a UTF-16 character";
+    QTest::newRow("first card cut") << QByteArray("BEGIN:VCARD\r\nFN:A\r\n") << "card 1 has no END:VCARD line";
+    QTest::newRow("third card cut")
+        << QByteArray("BEGIN:VCARD\nEND:VCARD\nBEGIN:VCARD\nEND:VCARD\nBEGIN:VCARD\nFN:C") << "card 3 has no END:VCARD line";
+}
+
+void TestVCard::reasons()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    ScriptedPrompter prompter;
+    VCard card;
+    QVERIFY(!card.ReadVcfBytes(bytes, QStringLiteral("x.vcf"), prompter));
+    QCOMPARE(card.Reason(), reason);
+    AgendaRecord r;
+    QString why;
+    const bool firstCardWhole = bytes.startsWith("BEGIN:VCARD\nEND");
+    QCOMPARE(ImportVCard(r, Write(bytes), prompter, &why), firstCardWhole);
+    QCOMPARE(why, firstCardWhole ? QString() : reason);
+}
+
 void TestVCard::readResult_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -328,6 +467,7 @@ void TestVCard::readResult_data()
     QTest::newRow("lower case") << QByteArray("begin:vcard\nfn:A\nend:vcard") << true << "A";
     QTest::newRow("empty file") << QByteArray() << false << QString();
     QTest::newRow("END without colon is unknown") << QByteArray("FN:A\nEND") << false << QString();
+    QTest::newRow("second card cut: first one") << QByteArray("BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B") << true << "A";
     QTest::newRow("two cards: first one") << QByteArray("BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\nEND:VCARD\n") << true << "A";
     QTest::newRow("property before BEGIN counts") << QByteArray("FN:Z\nBEGIN:VCARD\nEND:VCARD\nFN:B\nEND:VCARD\n") << true << "Z";
     QTest::newRow("byte-order mark skipped") << QByteArray("\xEF\xBB\xBF" "FN:A\nEND:VCARD") << true << "A";
@@ -377,6 +517,11 @@ void TestVCard::geoClearsNavigation()
     r.nav.poiLabel = QStringLiteral("POI");
     r.nav.cdYear = 2012;
     ScriptedPrompter prompter;
+    // A GEO value that gives no position leaves the navigation data as it was.
+    const NavData before = r.nav;
+    QVERIFY(ImportVCard(r, Write("VERSION:3.0\nGEO:41.9;east\nEND:VCARD"), prompter));
+    QVERIFY(ImportVCard(r, Write("GEO:\nEND:VCARD"), prompter));
+    QVERIFY(r.nav == before);
     QVERIFY(ImportVCard(r, Write("GEO:12.5,41.9\nEND:VCARD"), prompter));
     NavData expected;
     expected.navFlags = kNavGps;
