@@ -161,7 +161,7 @@ void MainWindow::InsertVcfFiles(const QStringList &paths)
     }
     if (readable.empty())
         return;
-    ImportReview review(agenda, std::move(readable), user);
+    ImportReview review(agenda, std::move(readable), user, DefaultPhoneRegion());
     if (!ReviewImport(review))
         return;
     // Records chosen for another user are shown in that user's list, the cursor on the last.
