@@ -21,7 +21,7 @@ int RunCheck(const CliArgs &args, Prompter &)
 {
     KeepLongPrompter prompter;
     auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter))
+    if (!CliLoad(*agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     const QList<CheckFinding> findings = CheckPhonebook(*agenda);
     for (const CheckFinding &f : findings) {

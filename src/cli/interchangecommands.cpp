@@ -72,7 +72,7 @@ int LoadForRecord(const CliArgs &args, Agenda &agenda, int &slot, Prompter &prom
 {
     if (!ParseRecord(args.positional.at(1), slot, prompter))
         return kCliUsage;
-    if (!CliLoad(agenda, args.positional.at(0), prompter))
+    if (!CliLoad(agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     return CheckRecord(agenda, slot, prompter) ? kCliOk : kCliUsage;
 }
@@ -82,7 +82,7 @@ int LoadForUser(const CliArgs &args, Agenda &agenda, uint32_t &user, Prompter &p
 {
     if (!ParseUser(args.positional.at(1), user, prompter))
         return kCliUsage;
-    if (!CliLoad(agenda, args.positional.at(0), prompter))
+    if (!CliLoad(agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     return CheckUser(agenda, user, prompter) ? kCliOk : kCliUsage;
 }
@@ -98,7 +98,7 @@ int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bo
             return kCliUsage;
         slotList.append(slot);
     }
-    if (!CliLoad(agenda, args.positional.at(0), prompter))
+    if (!CliLoad(agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     if (args.positional.size() == 2) {
         for (int slot = withUsers ? 0 : agenda.userCount; slot < agenda.slotCount; ++slot)
