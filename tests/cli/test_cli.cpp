@@ -244,10 +244,10 @@ void TestCli::conventions_data()
     QTest::newRow("cli -h") << kCli << QStringList{"-h"} << 0 << QByteArray("usage: kestravon-cli COMMAND") << QByteArray();
     QTest::newRow("cli --version") << kCli << QStringList{"--version"} << 0 << QByteArray("kestravon-cli ") << QByteArray();
     QTest::newRow("command --help") << kCli << QStringList{"export-csv", "--help"} << 0
-                                    << QByteArray("usage: kestravon-cli export-csv [--keep-long] FILE OUT.csv [RECORD...]\n")
+                                    << QByteArray("usage: kestravon-cli export-csv [--keep-long] [--any-version] FILE OUT.csv [RECORD...]\n")
                                     << QByteArray();
     QTest::newRow("--help after an argument") << kCli << QStringList{"info", "a.dat", "-h"} << 0
-                                              << QByteArray("usage: kestravon-cli info [--keep-long] FILE\n") << QByteArray();
+                                              << QByteArray("usage: kestravon-cli info [--keep-long] [--any-version] FILE\n") << QByteArray();
     QTest::newRow("--help after -- is an argument") << kCli << QStringList{"info", "--", "--help"} << 1 << QByteArray()
                                                     << QByteArray("Error loading file : --help");
     QTest::newRow("unknown single-dash option") << kCli << QStringList{"info", "-x", "a.dat"} << 2 << QByteArray()
