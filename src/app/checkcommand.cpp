@@ -1,7 +1,8 @@
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/checkreport.h"
 #include "store/phonebookcheck.h"
+#include "store/phonenumber.h"
 #include "ui_KESTRAVONLayout.h"
 
 #include "app/recordlist.h"
@@ -12,7 +13,7 @@
 
 // The phonebook check command: its report window and the selection of a reported record.
 
-void KESTRAVON::CheckPhonebook()
+void MainWindow::CheckPhonebook()
 {
     // A typed cell counts: the check reports the phonebook as it will be saved.
     if (!CommitCellEdit())
@@ -26,16 +27,16 @@ void KESTRAVON::CheckPhonebook()
         // that was deleted or fixed since, or a slot that a new record has taken.
         connect(&UndoStack(), &QUndoStack::indexChanged, checkReport_, [this] {
             if (checkReport_ && checkReport_->isVisible())
-                checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda));
+                checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda, DefaultPhoneRegion()));
         });
     }
-    checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda));
+    checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda, DefaultPhoneRegion()));
     checkReport_->show();
     checkReport_->raise();
     checkReport_->activateWindow();
 }
 
-bool KESTRAVON::SelectSlot(int slot)
+bool MainWindow::SelectSlot(int slot)
 {
     for (int k = 0; k < kListCount; ++k) {
         const int row = FindRow(k, slot);

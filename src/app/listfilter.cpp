@@ -1,30 +1,30 @@
 // The filter field of the main window: rows of every list that do not match its text are
 // hidden; commands then act on the rows that stay visible.
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/recordlist.h"
-#include "store/duplicates.h"
+#include "store/phonenumber.h"
 #include "ui_KESTRAVONLayout.h"
 
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTabWidget>
 
-QString KESTRAVON::FilterText() const
+QString MainWindow::FilterText() const
 {
     return ui_->esFilter->text();
 }
 
-void KESTRAVON::SetFilterText(const QString &text)
+void MainWindow::SetFilterText(const QString &text)
 {
     ui_->esFilter->setText(text);  // textChanged applies it
 }
 
-void KESTRAVON::ApplyFilter()
+void MainWindow::ApplyFilter()
 {
     const QString text = FilterText().trimmed();
     const QString folded = RecordListModel::Fold(text);
-    const QString digits = PhoneDigits(text);
+    const QString region = DefaultPhoneRegion();
     for (int k = 0; k < kListCount; ++k) {
         RecordListView *list = List(k);
         std::bitset<RecordListModel::kColumns> columns;
@@ -32,7 +32,7 @@ void KESTRAVON::ApplyFilter()
             columns.set(size_t(c), ColumnWidth(k, c) > 0);
         const RecordListModel *model = list->Model();
         for (int row = 0; row < model->rowCount(); ++row) {
-            const bool hide = !text.isEmpty() && !model->Matches(row, folded, digits, columns);
+            const bool hide = !text.isEmpty() && !model->Matches(row, folded, text, region, columns);
             if (list->isRowHidden(row) != hide)
                 list->setRowHidden(row, hide);
         }
@@ -43,7 +43,7 @@ void KESTRAVON::ApplyFilter()
     UpdateButtons();
 }
 
-void KESTRAVON::KeepCursorInSight(RecordListView *list)
+void MainWindow::KeepCursorInSight(RecordListView *list)
 {
     const QModelIndex current = list->currentIndex();
     if (!current.isValid() || !list->isRowHidden(current.row()))
@@ -57,7 +57,7 @@ void KESTRAVON::KeepCursorInSight(RecordListView *list)
     list->selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
 }
 
-QString KESTRAVON::TabCaption(int slot) const
+QString MainWindow::TabCaption(int slot) const
 {
     const QString name = agenda.UserName(slot);
     if (FilterText().trimmed().isEmpty() || slot < 0 || slot >= kListCount)

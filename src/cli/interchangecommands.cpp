@@ -8,6 +8,7 @@
 #include "formats/interchange.h"
 #include "formats/vcardimport.h"
 #include "store/agenda.h"
+#include "store/phonetidy.h"
 
 #include <cstdio>
 #include <memory>
@@ -19,6 +20,7 @@ constexpr char kBadRecord[] = "Not a record number : ";
 constexpr char kBadUser[] = "Not a user number (1-4) : ";
 constexpr char kNoRecord[] = "No record in use with number ";
 constexpr char kNoUser[] = "The phonebook has no user ";
+constexpr char kBadPhones[] = "Not a form of phone numbers (international, e164, national, as-is) : ";
 
 // A positive decimal number, or 0.
 int ParseNumber(const QString &text)
@@ -87,12 +89,13 @@ int LoadForUser(const CliArgs &args, Agenda &agenda, uint32_t &user, Prompter &p
     return CheckUser(agenda, user, prompter) ? kCliOk : kCliUsage;
 }
 
-// The phonebook (first argument) and the records (third argument on) of an export: kCliOk,
-// or the status the command ends with. Without records, every used slot in slot order
-// (the users' own slots only `withUsers`).
-int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bool withUsers, Prompter &prompter)
+// The phonebook (first argument) and the records (argument `first` on) of a command on
+// several records: kCliOk, or the status the command ends with. Without records, every
+// used slot in slot order (the users' own slots only `withUsers`).
+int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bool withUsers, Prompter &prompter,
+                   int first = 2)
 {
-    for (int i = 2; i < args.positional.size(); ++i) {
+    for (int i = first; i < args.positional.size(); ++i) {
         int slot = 0;
         if (!ParseRecord(args.positional.at(i), slot, prompter))
             return kCliUsage;
@@ -100,7 +103,7 @@ int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bo
     }
     if (!CliLoad(agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
-    if (args.positional.size() == 2) {
+    if (args.positional.size() == first) {
         for (int slot = withUsers ? 0 : agenda.userCount; slot < agenda.slotCount; ++slot)
             if (agenda.RecordAt(slot))
                 slotList.append(slot);
@@ -109,6 +112,19 @@ int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bo
         if (!CheckRecord(agenda, slot, prompter))
             return kCliUsage;
     return kCliOk;
+}
+
+// The form of phone numbers a command writes: `name`, or `fallback` when it is empty.
+bool ParsePhones(const QString &name, PhoneFormat fallback, PhoneFormat &format, Prompter &prompter)
+{
+    if (name.isEmpty()) {
+        format = fallback;
+        return true;
+    }
+    if (PhoneFormatFromName(name, &format))
+        return true;
+    prompter.Information(QLatin1String(kBadPhones) + MarkupEscape(name));
+    return false;
 }
 
 // Saves when the command changed the phonebook; a failed save fails the command.
@@ -149,6 +165,11 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
     const QString path = args.positional.at(0);
     auto agenda = std::make_unique<Agenda>();
     uint32_t user = 0;
+    CardInsertOptions options;
+    options.shorten = args.shorten;
+    if (!ParsePhones(args.phones, PhoneFormat::AsIs, options.phones, prompter)
+        || !CliPhoneRegion(args, options.region, prompter))
+        return kCliUsage;
     if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
         return status;
     std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
@@ -158,12 +179,10 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
     int skipped = 0;
     if (args.skipDuplicates) {
         // The cards the import review would start unchecked.
-        ImportReview review(*agenda, std::move(cards), user);
+        ImportReview review(*agenda, std::move(cards), user, options.region);
         skipped = review.Count() - review.CheckedCount();
         cards = review.ChosenCards();
     }
-    CardInsertOptions options;
-    options.shorten = args.shorten;
     const CardInsertResult r = InsertCards(*agenda, user, cards, options, prompter);
     QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + " cards";
     if (r.failed > 0)
@@ -213,8 +232,43 @@ int RunInsertCsv(const CliArgs &args, Prompter &prompter)
     const QString path = args.positional.at(0);
     auto agenda = std::make_unique<Agenda>();
     uint32_t user = 0;
+    PhoneFormat phones = PhoneFormat::AsIs;
+    QString region;
+    if (!ParsePhones(args.phones, PhoneFormat::AsIs, phones, prompter) || !CliPhoneRegion(args, region, prompter))
+        return kCliUsage;
     if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
         return status;
-    const CsvResult r = InsertCsvRecords(*agenda, user, args.positional.at(2), prompter);
+    // Each inserted record's numbers take the asked form.
+    const auto tidy = [&](int slot) { TidyRecordPhones(agenda->slots[size_t(slot)], region, phones); };
+    const CsvResult r = InsertCsvRecords(*agenda, user, args.positional.at(2), prompter, tidy);
     return Finish(*agenda, path, !r.fileOk || r.failed > 0, prompter);
+}
+
+int RunTidyPhones(const CliArgs &args, Prompter &prompter)
+{
+    const QString path = args.positional.at(0);
+    PhoneFormat format = PhoneFormat::International;
+    QString region;
+    if (!ParsePhones(args.format, PhoneFormat::International, format, prompter) || !CliPhoneRegion(args, region, prompter))
+        return kCliUsage;
+    auto agenda = std::make_unique<Agenda>();
+    QList<int> slotList;
+    if (const int status = LoadForRecords(args, *agenda, slotList, false, prompter, 1); status != kCliOk)
+        return status;
+    const QList<PhoneTidyRow> rows = PlanPhoneTidy(*agenda, slotList, region, format);
+    int changes = 0;
+    for (const PhoneTidyRow &row : rows) {
+        const QByteArray line = PhoneTidyLine(row).toUtf8();
+        std::printf("%s\n", line.constData());
+        changes += row.Changes() ? 1 : 0;
+    }
+    const int kept = int(rows.size()) - changes;
+    if (args.dryRun)
+        std::printf("%d numbers would change, %d kept\n", changes, kept);
+    else
+        std::printf("%d numbers changed, %d kept\n", ApplyPhoneTidy(*agenda, rows), kept);
+    std::fflush(stdout);
+    if (args.dryRun)
+        return kCliOk;
+    return Finish(*agenda, path, false, prompter);
 }

@@ -2,12 +2,14 @@
 #include "app/windowfixture.h"
 
 #include "app/checkreport.h"
+#include "store/phonenumber.h"
 #include "support/craftedcheck.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 
@@ -15,10 +17,18 @@ class TestCheckReport : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void reportListsFindingsAndSelectsTheRecord();
     void contextMenuEntryRefreshesTheReport();
     void openReportFollowsEdits();
 };
+
+void TestCheckReport::initTestCase()
+{
+    // The crafted phonebooks hold Italian numbers written without the country code.
+    QStandardPaths::setTestModeEnabled(true);
+    StorePhoneRegion(QStringLiteral("IT"));
+}
 
 void TestCheckReport::reportListsFindingsAndSelectsTheRecord()
 {
@@ -128,7 +138,7 @@ void TestCheckReport::openReportFollowsEdits()
     CheckReportDlg *report = ReportOnLetters(w);
     QCOMPARE(report->RowCount(), 1);
     const int k = int(w.agenda.RecordAt(5)->owner) - 1;
-    QVERIFY(w.EditCell(k, w.FindRow(k, 5), KESTRAVON::colPhone1 + 1, QStringLiteral("0800 356937")));
+    QVERIFY(w.EditCell(k, w.FindRow(k, 5), MainWindow::colPhone1 + 1, QStringLiteral("0800 356937")));
     QCOMPARE(report->RowCount(), 0);
     w.Undo();
     QCOMPARE(report->RowCount(), 1);

@@ -21,7 +21,7 @@ void FillUntilFree(Agenda &agenda, int free)
 }
 
 // The context menu's entries as "text+" / "text-" (enabled or greyed); separators as "|".
-QStringList MenuStates(KESTRAVON &w)
+QStringList MenuStates(MainWindow &w)
 {
     QMenu menu;
     w.ContextMenu(menu);
@@ -39,7 +39,7 @@ QAction *MenuEntry(QMenu &menu, const QString &text)
     return nullptr;
 }
 
-QList<int> SlotsOf(const KESTRAVON &w, int k)
+QList<int> SlotsOf(const MainWindow &w, int k)
 {
     QList<int> out;
     for (int r = 0; r < w.List(k)->rowCount(); ++r)
@@ -79,17 +79,17 @@ void TestListCommands::contextMenu_data()
     const QString tail = " | Export to vCard%1 Export to one vCard file%1 Import from vCard%1 Insert from vCard%2 |"
                          " Export to Excel CSV%1 Import from Excel CSV%1 Insert from Excel CSV%2 |";
     QTest::newRow("nothing selected") << -1 << QList<int>{} << -1
-        << "Select all+ | Edit- Duplicate- Insert+ Delete-" + tail.arg("-", "+") + " Move to user- Copy to user- | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit- Duplicate- Insert+ Delete-" + tail.arg("-", "+") + " Move to user- Copy to user- | Check phonebook+ Tidy phone numbers- Phone region...+ | Undo- Redo-";
     QTest::newRow("one contact") << -1 << QList<int>{1} << 1
-        << "Select all+ | Edit+ Duplicate+ Insert+ Delete+" + tail.arg("+", "+") + " Move to user+ Copy to user+ | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit+ Duplicate+ Insert+ Delete+" + tail.arg("+", "+") + " Move to user+ Copy to user+ | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
     QTest::newRow("cursor on user row") << -1 << QList<int>{0, 1} << 0
-        << "Select all+ | Edit- Duplicate+ Insert- Delete-" + tail.arg("+", "-") + " Move to user- Copy to user+ | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit- Duplicate+ Insert- Delete-" + tail.arg("+", "-") + " Move to user- Copy to user+ | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
     QTest::newRow("phonebook full") << 0 << QList<int>{1} << 1
-        << "Select all+ | Edit+ Duplicate- Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user- | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit+ Duplicate- Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user- | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
     QTest::newRow("three free, five selected") << 3 << QList<int>{1, 2, 3, 4, 5} << 1
-        << "Select all+ | Edit- Duplicate- Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user- | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit- Duplicate- Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user- | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
     QTest::newRow("five free, five selected") << 5 << QList<int>{1, 2, 3, 4, 5} << 1
-        << "Select all+ | Edit- Duplicate+ Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user+ | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit- Duplicate+ Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user+ | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
 }
 
 void TestListCommands::contextMenu()
@@ -273,7 +273,7 @@ void TestListCommands::moveToUser()
     QCOMPARE(w.agenda.slots[size_t(before0[4])].owner, 2u);
     QCOMPARE(w.agenda.slots[0].owner, 1u);
     const int moved = w.List(1)->rowCount() - 1;
-    QCOMPARE(w.RowFields(1, moved), KESTRAVON::FieldsOf(*w.agenda.RecordAt(before0[4])));
+    QCOMPARE(w.RowFields(1, moved), MainWindow::FieldsOf(*w.agenda.RecordAt(before0[4])));
 
     // The move is a change: exit asks to save.
     QVERIFY(w.agenda.modified);
