@@ -80,9 +80,8 @@ void ImportReview::MarkRepeated()
     for (size_t i = 0; i < cards_.size(); ++i) {
         if (remarks_[i] & (kRemarkGroup | kRemarkEmpty | kRemarkUnreadable))
             continue;
-        if (earlier.Matches(cards_[i].record))
+        if (earlier.FindThenAdd(cards_[i].record).first >= 0)
             remarks_[i] |= kRemarkRepeated;
-        earlier.Add(cards_[i].record);
     }
 }
 
