@@ -42,8 +42,8 @@ const std::vector<CliCommand> &CliCommands()
 const std::vector<CliOption> &CliOptions()
 {
     static const std::vector<CliOption> options = {
-        {"--keep-long", "keep texts longer than a field allows", nullptr, &CliArgs::keepLong},
-        {"--shorten", "cut texts longer than the unit allows to its limits", "insert-vcf", &CliArgs::shorten},
+        {"--keep-long", "keep texts longer than a field allows (insert-vcf, import-vcf: and name them)", nullptr, &CliArgs::keepLong},
+        {"--shorten", "cut texts longer than the unit allows to its limits (the default)", "insert-vcf", &CliArgs::shorten},
         {"--skip-duplicates", "leave out cards that look like a record of the user", "insert-vcf", &CliArgs::skipDuplicates},
         {"--region", "read numbers without a country code as numbers of region XX", "check insert-vcf insert-csv tidy-phones",
          nullptr, &CliArgs::region, "XX"},
