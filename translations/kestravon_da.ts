@@ -5,674 +5,674 @@
     <name>CheckReport</name>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller telefonbog</translation>
     </message>
     <message>
         <source>Double-click a finding to select its record</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobbeltklik på et problem for at vælge dets post</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Post</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruger</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Felt</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk</translation>
     </message>
 </context>
 <context>
     <name>EditRecord</name>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger post</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Post</translation>
     </message>
     <message>
         <source>type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>record type</source>
-        <translation type="unfinished"></translation>
+        <translation>Postens type</translation>
     </message>
     <message>
         <source>record :</source>
-        <translation type="unfinished"></translation>
+        <translation>Post :</translation>
     </message>
     <message>
         <source>record number</source>
-        <translation type="unfinished"></translation>
+        <translation>Postens nummer</translation>
     </message>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Forrige</translation>
     </message>
     <message>
         <source>select previous record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg den forrige post for den aktuelle bruger</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Næste</translation>
     </message>
     <message>
         <source>select next record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg den næste post for den aktuelle bruger</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generelt</translation>
     </message>
     <message>
         <source>owner :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejer :</translation>
     </message>
     <message>
         <source>record owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Brugeren, som posten tilhører</translation>
     </message>
     <message>
         <source>label :</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiket :</translation>
     </message>
     <message>
         <source>label as appear on RTx phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten, som den vises i telefonbogen på RTx</translation>
     </message>
     <message>
         <source>note :</source>
-        <translation type="unfinished"></translation>
+        <translation>Note :</translation>
     </message>
     <message>
         <source>enter some comment for this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv en kommentar til denne post</translation>
     </message>
     <message>
         <source>voice record index :</source>
-        <translation type="unfinished"></translation>
+        <translation>Indeks for stemmeoptagelse :</translation>
     </message>
     <message>
         <source>index of voice recorded label, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Indeks for den indtalte etiket, hvis der er en</translation>
     </message>
     <message>
         <source>sim position :</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM-position :</translation>
     </message>
     <message>
         <source>position in phone sim, if type=SIM</source>
-        <translation type="unfinished"></translation>
+        <translation>Position på telefonens SIM-kort, hvis type=SIM</translation>
     </message>
     <message>
         <source>Export vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter vCard</translation>
     </message>
     <message>
         <source>export this record to vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter denne post til en vCard-fil</translation>
     </message>
     <message>
         <source>Import vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer vCard</translation>
     </message>
     <message>
         <source>import this record from vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer denne post fra en vCard-fil</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>street :</source>
-        <translation type="unfinished"></translation>
+        <translation>Vej :</translation>
     </message>
     <message>
         <source>street of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressens vejnavn</translation>
     </message>
     <message>
         <source>n° :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. :</translation>
     </message>
     <message>
         <source>huose number of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressens husnummer</translation>
     </message>
     <message>
         <source>zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>Postnr. :</translation>
     </message>
     <message>
         <source>post office code of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressens postnummer</translation>
     </message>
     <message>
         <source>town :</source>
-        <translation type="unfinished"></translation>
+        <translation>By :</translation>
     </message>
     <message>
         <source>town of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressens by</translation>
     </message>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>Land :</translation>
     </message>
     <message>
         <source>country of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressens land</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>1 :</translation>
     </message>
     <message>
         <source>phone number type</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummerets type</translation>
     </message>
     <message>
         <source>phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer</translation>
     </message>
     <message>
         <source>2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>2 :</translation>
     </message>
     <message>
         <source>3 :</source>
-        <translation type="unfinished"></translation>
+        <translation>3 :</translation>
     </message>
     <message>
         <source>4 :</source>
-        <translation type="unfinished"></translation>
+        <translation>4 :</translation>
     </message>
     <message>
         <source>5 :</source>
-        <translation type="unfinished"></translation>
+        <translation>5 :</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>email type</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadressens type</translation>
     </message>
     <message>
         <source>email address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadresse</translation>
     </message>
     <message>
         <source>InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>InfoBel-database</translation>
     </message>
     <message>
         <source>retrieve address and phone information from InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent adresse- og telefonoplysninger fra InfoBel-databasen</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>signed if GPS data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Markeret, hvis der er GPS-data</translation>
     </message>
     <message>
         <source>latitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Breddegrad :</translation>
     </message>
     <message>
         <source>GPS coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-koordinat</translation>
     </message>
     <message>
         <source>longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Længdegrad :</translation>
     </message>
     <message>
         <source>postal</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressedata</translation>
     </message>
     <message>
         <source>signed if Postal data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Markeret, hvis der er adressedata</translation>
     </message>
     <message>
         <source>type of Postal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Type af adressedata</translation>
     </message>
     <message>
         <source>code :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kode :</translation>
     </message>
     <message>
         <source>house n°:</source>
-        <translation type="unfinished"></translation>
+        <translation>Husnr.:</translation>
     </message>
     <message>
         <source>road 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Vej 1 :</translation>
     </message>
     <message>
         <source>road 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Vej 2 :</translation>
     </message>
     <message>
         <source>PoI</source>
-        <translation type="unfinished"></translation>
+        <translation>PoI</translation>
     </message>
     <message>
         <source>signed if Poi data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Markeret, hvis der er PoI-data</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategori :</translation>
     </message>
     <message>
         <source>facility :</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilitet :</translation>
     </message>
     <message>
         <source>ref.CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Ref. CD</translation>
     </message>
     <message>
         <source>quarter :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvartal :</translation>
     </message>
     <message>
         <source>informatin about map CD used for Navigation data</source>
-        <translation type="unfinished"></translation>
+        <translation>Oplysninger om den kort-cd, som navigationsdataene stammer fra</translation>
     </message>
     <message>
         <source>year :</source>
-        <translation type="unfinished"></translation>
+        <translation>År :</translation>
     </message>
     <message>
         <source>cid :</source>
-        <translation type="unfinished"></translation>
+        <translation>cid :</translation>
     </message>
     <message>
         <source>Geocode address</source>
-        <translation type="unfinished"></translation>
+        <translation>Geokod adresse</translation>
     </message>
     <message>
         <source>retrieve GPS coordinate for record postal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent GPS-koordinat til postens adresse</translation>
     </message>
     <message>
         <source>ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>ACP</translation>
     </message>
     <message>
         <source>ACP data, if type=ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>ACP-data, hvis type=ACP</translation>
     </message>
     <message>
         <source>date 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato 1 :</translation>
     </message>
     <message>
         <source>date 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato 2 :</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Accept all data and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Godkend alle data og luk dialogen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk denne dialog</translation>
     </message>
 </context>
 <context>
     <name>Geocode</name>
     <message>
         <source>Actual values</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle værdier</translation>
     </message>
     <message>
         <source>A&amp;ddress :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse :</translation>
     </message>
     <message>
         <source>Insert here &quot;street,number&quot; to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv »vej,nummer« her for at søge</translation>
     </message>
     <message>
         <source>Cit&amp;y :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;By :</translation>
     </message>
     <message>
         <source>city  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>By, der skal søges efter</translation>
     </message>
     <message>
         <source>&amp;Zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Postnr. :</translation>
     </message>
     <message>
         <source>post office code  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Postnummer, der skal søges efter</translation>
     </message>
     <message>
         <source>&amp;State :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Region :</translation>
     </message>
     <message>
         <source>state or country  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Region eller land, der skal søges efter</translation>
     </message>
     <message>
         <source>Coun&amp;try :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Land :</translation>
     </message>
     <message>
         <source>country abreviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Forkortelse for landet</translation>
     </message>
     <message>
         <source>&amp;Latitude,Longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Br&amp;eddegrad, længdegrad :</translation>
     </message>
     <message>
         <source>original longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprindelige koordinater</translation>
     </message>
     <message>
         <source>Result from : Yahoo! - Geocoding API</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat fra : Yahoo! - Geocoding API</translation>
     </message>
     <message>
         <source>value result from query</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat af forespørgslen</translation>
     </message>
     <message>
         <source>&amp;Query</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Søg</translation>
     </message>
     <message>
         <source>Query actual value to Yahoo! geocondig API</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå de aktuelle værdier op i Yahoo!s geokodnings-API</translation>
     </message>
     <message>
         <source>Google Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Maps</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>Accept latitude and longitude result, and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Godkend den fundne bredde- og længdegrad og luk dialogen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuller</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk denne dialog</translation>
     </message>
 </context>
 <context>
     <name>ImportReview</name>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj fra vCard</translation>
     </message>
     <message>
         <source>Insert for user:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj for bruger:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis:</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg alle</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Fravælg alle</translation>
     </message>
     <message>
         <source>Shorten texts to the unit&apos;s limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Forkort tekster til enhedens grænser</translation>
     </message>
     <message>
         <source>Write phone numbers in international form</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv telefonnumre i internationalt format</translation>
     </message>
 </context>
 <context>
     <name>InfoBel</name>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>Land :</translation>
     </message>
     <message>
         <source>Use only country supported by InfoBel</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug kun lande, som InfoBel understøtter</translation>
     </message>
     <message>
         <source>firstname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fornavn :</translation>
     </message>
     <message>
         <source>Specify first name to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv fornavn for at indsnævre søgningen</translation>
     </message>
     <message>
         <source>lastname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Efternavn :</translation>
     </message>
     <message>
         <source>Lastname is mandatory for private query</source>
-        <translation type="unfinished"></translation>
+        <translation>Efternavn er påkrævet ved søgning efter privatpersoner</translation>
     </message>
     <message>
         <source>city :</source>
-        <translation type="unfinished"></translation>
+        <translation>By :</translation>
     </message>
     <message>
         <source>Specify city to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv by for at indsnævre søgningen</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privat</translation>
     </message>
     <message>
         <source>Search in private database</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg i databasen over privatpersoner</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategori :</translation>
     </message>
     <message>
         <source>Specify business category to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv virksomhedskategori for at indsnævre søgningen</translation>
     </message>
     <message>
         <source>Business</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmaer</translation>
     </message>
     <message>
         <source>Search in business database</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg i databasen over firmaer</translation>
     </message>
     <message>
         <source>phone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon :</translation>
     </message>
     <message>
         <source>Phone number is mandatory for Inverse search</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer er påkrævet ved omvendt søgning</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Omvendt</translation>
     </message>
     <message>
         <source>Search name and address from phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg navn og adresse ud fra telefonnummer</translation>
     </message>
     <message>
         <source>result : </source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat : </translation>
     </message>
     <message>
         <source>found : 100  - read 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundet : 100  - læst 20</translation>
     </message>
     <message>
         <source>+20</source>
-        <translation type="unfinished"></translation>
+        <translation>+20</translation>
     </message>
     <message>
         <source>read other 20 result, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Læs 20 resultater mere, hvis der er flere</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close and accept selected result</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk og godkend det valgte resultat</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk denne dialog</translation>
     </message>
 </context>
 <context>
     <name>KESTRAVONLayout</name>
     <message>
         <source>Load new agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Indlæs en Agenda.dat-fil</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Ind&amp;læs</translation>
     </message>
     <message>
         <source>Current Agenda.dat file loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Den indlæste Agenda.dat-fil</translation>
     </message>
     <message>
         <source>Save current agenda.dat to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem den aktuelle Agenda.dat i filen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gem</translation>
     </message>
     <message>
         <source>Export selected record to vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter den valgte post til en vCard- eller CSV-fil</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksporter</translation>
     </message>
     <message>
         <source>Import selected record from vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer den valgte post fra en vCard- eller CSV-fil</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Add a new record</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj en ny post</translation>
     </message>
     <message>
         <source>I&amp;nsert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tilføj</translation>
     </message>
     <message>
         <source>Delete selected records</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet de valgte poster</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Slet</translation>
     </message>
     <message>
         <source>Edit current record</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger den aktuelle post</translation>
     </message>
     <message>
         <source>Edi&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rediger</translation>
     </message>
     <message>
         <source>Show only the records holding this text (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis kun poster, der indeholder denne tekst (Ctrl+F)</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>List what the unit would refuse or show oddly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis, hvad enheden ville afvise eller vise forkert</translation>
     </message>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroller telefonbog</translation>
     </message>
     <message>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk programmet</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afslut</translation>
     </message>
 </context>
 </TS>

@@ -5,674 +5,674 @@
     <name>CheckReport</name>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch prüfen</translation>
     </message>
     <message>
         <source>Double-click a finding to select its record</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklick auf einen Befund wählt seinen Datensatz aus</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>EditRecord</name>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz bearbeiten</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ :</translation>
     </message>
     <message>
         <source>record type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ des Datensatzes</translation>
     </message>
     <message>
         <source>record :</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz :</translation>
     </message>
     <message>
         <source>record number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer des Datensatzes</translation>
     </message>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>select previous record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorigen Datensatz des aktuellen Benutzers auswählen</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>select next record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächsten Datensatz des aktuellen Benutzers auswählen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>owner :</source>
-        <translation type="unfinished"></translation>
+        <translation>Besitzer :</translation>
     </message>
     <message>
         <source>record owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer, dem der Datensatz gehört</translation>
     </message>
     <message>
         <source>label :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung :</translation>
     </message>
     <message>
         <source>label as appear on RTx phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung, wie sie im Telefonbuch des RTx erscheint</translation>
     </message>
     <message>
         <source>note :</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz :</translation>
     </message>
     <message>
         <source>enter some comment for this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Kommentar zu diesem Datensatz eingeben</translation>
     </message>
     <message>
         <source>voice record index :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachaufnahme-Index :</translation>
     </message>
     <message>
         <source>index of voice recorded label, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Index der als Sprachaufnahme gespeicherten Bezeichnung, falls vorhanden</translation>
     </message>
     <message>
         <source>sim position :</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM-Position :</translation>
     </message>
     <message>
         <source>position in phone sim, if type=SIM</source>
-        <translation type="unfinished"></translation>
+        <translation>Position auf der SIM-Karte des Telefons, wenn Typ=SIM</translation>
     </message>
     <message>
         <source>Export vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard exportieren</translation>
     </message>
     <message>
         <source>export this record to vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Datensatz in eine vCard-Datei exportieren</translation>
     </message>
     <message>
         <source>Import vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard importieren</translation>
     </message>
     <message>
         <source>import this record from vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Datensatz aus einer vCard-Datei importieren</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>street :</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße :</translation>
     </message>
     <message>
         <source>street of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße der Adresse</translation>
     </message>
     <message>
         <source>n° :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. :</translation>
     </message>
     <message>
         <source>huose number of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausnummer der Adresse</translation>
     </message>
     <message>
         <source>zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ :</translation>
     </message>
     <message>
         <source>post office code of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl der Adresse</translation>
     </message>
     <message>
         <source>town :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort :</translation>
     </message>
     <message>
         <source>town of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort der Adresse</translation>
     </message>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>Land :</translation>
     </message>
     <message>
         <source>country of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Land der Adresse</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>1 :</translation>
     </message>
     <message>
         <source>phone number type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ der Telefonnummer</translation>
     </message>
     <message>
         <source>phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer</translation>
     </message>
     <message>
         <source>2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>2 :</translation>
     </message>
     <message>
         <source>3 :</source>
-        <translation type="unfinished"></translation>
+        <translation>3 :</translation>
     </message>
     <message>
         <source>4 :</source>
-        <translation type="unfinished"></translation>
+        <translation>4 :</translation>
     </message>
     <message>
         <source>5 :</source>
-        <translation type="unfinished"></translation>
+        <translation>5 :</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>email type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ der E-Mail-Adresse</translation>
     </message>
     <message>
         <source>email address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>InfoBel-Datenbank</translation>
     </message>
     <message>
         <source>retrieve address and phone information from InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse und Telefonnummer aus der InfoBel-Datenbank abrufen</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>signed if GPS data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert, wenn GPS-Daten vorhanden sind</translation>
     </message>
     <message>
         <source>latitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite :</translation>
     </message>
     <message>
         <source>GPS coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Koordinate</translation>
     </message>
     <message>
         <source>longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge :</translation>
     </message>
     <message>
         <source>postal</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressdaten</translation>
     </message>
     <message>
         <source>signed if Postal data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert, wenn Adressdaten vorhanden sind</translation>
     </message>
     <message>
         <source>type of Postal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ der Adressdaten</translation>
     </message>
     <message>
         <source>code :</source>
-        <translation type="unfinished"></translation>
+        <translation>Code :</translation>
     </message>
     <message>
         <source>house n°:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausnr.:</translation>
     </message>
     <message>
         <source>road 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße 1 :</translation>
     </message>
     <message>
         <source>road 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße 2 :</translation>
     </message>
     <message>
         <source>PoI</source>
-        <translation type="unfinished"></translation>
+        <translation>PoI</translation>
     </message>
     <message>
         <source>signed if Poi data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert, wenn PoI-Daten vorhanden sind</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie :</translation>
     </message>
     <message>
         <source>facility :</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtung :</translation>
     </message>
     <message>
         <source>ref.CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten-CD</translation>
     </message>
     <message>
         <source>quarter :</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartal :</translation>
     </message>
     <message>
         <source>informatin about map CD used for Navigation data</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zur Karten-CD, aus der die Navigationsdaten stammen</translation>
     </message>
     <message>
         <source>year :</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr :</translation>
     </message>
     <message>
         <source>cid :</source>
-        <translation type="unfinished"></translation>
+        <translation>cid :</translation>
     </message>
     <message>
         <source>Geocode address</source>
-        <translation type="unfinished"></translation>
+        <translation>Geokodieren</translation>
     </message>
     <message>
         <source>retrieve GPS coordinate for record postal address</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Koordinate zur Adresse des Datensatzes abrufen</translation>
     </message>
     <message>
         <source>ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>ACP</translation>
     </message>
     <message>
         <source>ACP data, if type=ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>ACP-Daten, wenn Typ=ACP</translation>
     </message>
     <message>
         <source>date 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum 1 :</translation>
     </message>
     <message>
         <source>date 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum 2 :</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Accept all data and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Angaben übernehmen und Dialog schließen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Dialog schließen</translation>
     </message>
 </context>
 <context>
     <name>Geocode</name>
     <message>
         <source>Actual values</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Werte</translation>
     </message>
     <message>
         <source>A&amp;ddress :</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dresse :</translation>
     </message>
     <message>
         <source>Insert here &quot;street,number&quot; to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier „Straße,Hausnummer“ für die Suche eingeben</translation>
     </message>
     <message>
         <source>Cit&amp;y :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ort :</translation>
     </message>
     <message>
         <source>city  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort für die Suche</translation>
     </message>
     <message>
         <source>&amp;Zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PLZ :</translation>
     </message>
     <message>
         <source>post office code  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl für die Suche</translation>
     </message>
     <message>
         <source>&amp;State :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Region :</translation>
     </message>
     <message>
         <source>state or country  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Region oder Land für die Suche</translation>
     </message>
     <message>
         <source>Coun&amp;try :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Land :</translation>
     </message>
     <message>
         <source>country abreviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Länderkürzel</translation>
     </message>
     <message>
         <source>&amp;Latitude,Longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite, Länge :</translation>
     </message>
     <message>
         <source>original longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliche Koordinaten</translation>
     </message>
     <message>
         <source>Result from : Yahoo! - Geocoding API</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis von : Yahoo! - Geocoding API</translation>
     </message>
     <message>
         <source>value result from query</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis der Abfrage</translation>
     </message>
     <message>
         <source>&amp;Query</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>Query actual value to Yahoo! geocondig API</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Werte bei der Geocoding API von Yahoo! abfragen</translation>
     </message>
     <message>
         <source>Google Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Maps</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>Accept latitude and longitude result, and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Breite und Länge übernehmen und Dialog schließen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Dialog schließen</translation>
     </message>
 </context>
 <context>
     <name>ImportReview</name>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus vCard einfügen</translation>
     </message>
     <message>
         <source>Insert for user:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen für Benutzer:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen:</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine auswählen</translation>
     </message>
     <message>
         <source>Shorten texts to the unit&apos;s limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte auf die Grenzen des Geräts kürzen</translation>
     </message>
     <message>
         <source>Write phone numbers in international form</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummern im internationalen Format schreiben</translation>
     </message>
 </context>
 <context>
     <name>InfoBel</name>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>Land :</translation>
     </message>
     <message>
         <source>Use only country supported by InfoBel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur von InfoBel unterstützte Länder verwenden</translation>
     </message>
     <message>
         <source>firstname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorname :</translation>
     </message>
     <message>
         <source>Specify first name to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Vornamen an, um die Suche einzugrenzen</translation>
     </message>
     <message>
         <source>lastname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachname :</translation>
     </message>
     <message>
         <source>Lastname is mandatory for private query</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Suche nach Privatpersonen ist der Nachname Pflicht</translation>
     </message>
     <message>
         <source>city :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort :</translation>
     </message>
     <message>
         <source>Specify city to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Ort an, um die Suche einzugrenzen</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privat</translation>
     </message>
     <message>
         <source>Search in private database</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Einträgen von Privatpersonen suchen</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Branche :</translation>
     </message>
     <message>
         <source>Specify business category to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Branche an, um die Suche einzugrenzen</translation>
     </message>
     <message>
         <source>Business</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmen</translation>
     </message>
     <message>
         <source>Search in business database</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Einträgen von Firmen suchen</translation>
     </message>
     <message>
         <source>phone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon :</translation>
     </message>
     <message>
         <source>Phone number is mandatory for Inverse search</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Rückwärtssuche ist die Telefonnummer Pflicht</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts</translation>
     </message>
     <message>
         <source>Search name and address from phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Name und Adresse zur Telefonnummer suchen</translation>
     </message>
     <message>
         <source>result : </source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis : </translation>
     </message>
     <message>
         <source>found : 100  - read 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefunden : 100  - gelesen 20</translation>
     </message>
     <message>
         <source>+20</source>
-        <translation type="unfinished"></translation>
+        <translation>+20</translation>
     </message>
     <message>
         <source>read other 20 result, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere 20 Ergebnisse lesen, falls vorhanden</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close and accept selected result</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen und ausgewähltes Ergebnis übernehmen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Dialog schließen</translation>
     </message>
 </context>
 <context>
     <name>KESTRAVONLayout</name>
     <message>
         <source>Load new agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Agenda.dat-Datei laden</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Current Agenda.dat file loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell geladene Agenda.dat-Datei</translation>
     </message>
     <message>
         <source>Save current agenda.dat to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Agenda.dat in die Datei speichern</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Export selected record to vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Datensatz in eine vCard- oder CSV-Datei exportieren</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>Import selected record from vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Datensatz aus einer vCard- oder CSV-Datei importieren</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>Add a new record</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Datensatz hinzufügen</translation>
     </message>
     <message>
         <source>I&amp;nsert</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei&amp;nfügen</translation>
     </message>
     <message>
         <source>Delete selected records</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Datensätze löschen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Lös&amp;chen</translation>
     </message>
     <message>
         <source>Edit current record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuellen Datensatz bearbeiten</translation>
     </message>
     <message>
         <source>Edi&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Show only the records holding this text (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Datensätze anzeigen, die diesen Text enthalten (Ctrl+F)</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>List what the unit would refuse or show oddly</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflisten, was das Gerät ablehnen oder falsch anzeigen würde</translation>
     </message>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch prüfen</translation>
     </message>
     <message>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beenden</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Been&amp;den</translation>
     </message>
 </context>
 </TS>

@@ -5,674 +5,674 @@
     <name>CheckReport</name>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar agenda</translation>
     </message>
     <message>
         <source>Double-click a finding to select its record</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en una incidencia para seleccionar su registro</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Incidencia</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>EditRecord</name>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar registro</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo :</translation>
     </message>
     <message>
         <source>record type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de registro</translation>
     </message>
     <message>
         <source>record :</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro :</translation>
     </message>
     <message>
         <source>record number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de registro</translation>
     </message>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>select previous record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el registro anterior del usuario actual</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>select next record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el registro siguiente del usuario actual</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>owner :</source>
-        <translation type="unfinished"></translation>
+        <translation>Propietario :</translation>
     </message>
     <message>
         <source>record owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario al que pertenece el registro</translation>
     </message>
     <message>
         <source>label :</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta :</translation>
     </message>
     <message>
         <source>label as appear on RTx phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta tal como aparece en la agenda del RTx</translation>
     </message>
     <message>
         <source>note :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota :</translation>
     </message>
     <message>
         <source>enter some comment for this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un comentario para este registro</translation>
     </message>
     <message>
         <source>voice record index :</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de grabación de voz :</translation>
     </message>
     <message>
         <source>index of voice recorded label, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de la etiqueta grabada por voz, si existe</translation>
     </message>
     <message>
         <source>sim position :</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición SIM :</translation>
     </message>
     <message>
         <source>position in phone sim, if type=SIM</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición en la SIM del teléfono, si tipo=SIM</translation>
     </message>
     <message>
         <source>Export vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar vCard</translation>
     </message>
     <message>
         <source>export this record to vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar este registro a un archivo vCard</translation>
     </message>
     <message>
         <source>Import vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar vCard</translation>
     </message>
     <message>
         <source>import this record from vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar este registro desde un archivo vCard</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>street :</source>
-        <translation type="unfinished"></translation>
+        <translation>Calle :</translation>
     </message>
     <message>
         <source>street of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Calle de la dirección</translation>
     </message>
     <message>
         <source>n° :</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º :</translation>
     </message>
     <message>
         <source>huose number of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de portal de la dirección</translation>
     </message>
     <message>
         <source>zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>C.P. :</translation>
     </message>
     <message>
         <source>post office code of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Código postal de la dirección</translation>
     </message>
     <message>
         <source>town :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad :</translation>
     </message>
     <message>
         <source>town of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad de la dirección</translation>
     </message>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>País :</translation>
     </message>
     <message>
         <source>country of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>País de la dirección</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <source>1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>1 :</translation>
     </message>
     <message>
         <source>phone number type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de número de teléfono</translation>
     </message>
     <message>
         <source>phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de teléfono</translation>
     </message>
     <message>
         <source>2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>2 :</translation>
     </message>
     <message>
         <source>3 :</source>
-        <translation type="unfinished"></translation>
+        <translation>3 :</translation>
     </message>
     <message>
         <source>4 :</source>
-        <translation type="unfinished"></translation>
+        <translation>4 :</translation>
     </message>
     <message>
         <source>5 :</source>
-        <translation type="unfinished"></translation>
+        <translation>5 :</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico</translation>
     </message>
     <message>
         <source>email type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de correo electrónico</translation>
     </message>
     <message>
         <source>email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de correo electrónico</translation>
     </message>
     <message>
         <source>InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en InfoBel</translation>
     </message>
     <message>
         <source>retrieve address and phone information from InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtener la dirección y el teléfono de la base de datos de InfoBel</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegación</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>signed if GPS data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado si hay datos GPS</translation>
     </message>
     <message>
         <source>latitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud :</translation>
     </message>
     <message>
         <source>GPS coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordenada GPS</translation>
     </message>
     <message>
         <source>longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud :</translation>
     </message>
     <message>
         <source>postal</source>
-        <translation type="unfinished"></translation>
+        <translation>Postal</translation>
     </message>
     <message>
         <source>signed if Postal data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado si hay datos postales</translation>
     </message>
     <message>
         <source>type of Postal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de los datos postales</translation>
     </message>
     <message>
         <source>code :</source>
-        <translation type="unfinished"></translation>
+        <translation>Código :</translation>
     </message>
     <message>
         <source>house n°:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número:</translation>
     </message>
     <message>
         <source>road 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Calle 1 :</translation>
     </message>
     <message>
         <source>road 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Calle 2 :</translation>
     </message>
     <message>
         <source>PoI</source>
-        <translation type="unfinished"></translation>
+        <translation>PoI</translation>
     </message>
     <message>
         <source>signed if Poi data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado si hay datos de PoI</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría :</translation>
     </message>
     <message>
         <source>facility :</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación :</translation>
     </message>
     <message>
         <source>ref.CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Ref. CD</translation>
     </message>
     <message>
         <source>quarter :</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre :</translation>
     </message>
     <message>
         <source>informatin about map CD used for Navigation data</source>
-        <translation type="unfinished"></translation>
+        <translation>Información sobre el CD de mapas usado para los datos de navegación</translation>
     </message>
     <message>
         <source>year :</source>
-        <translation type="unfinished"></translation>
+        <translation>Año :</translation>
     </message>
     <message>
         <source>cid :</source>
-        <translation type="unfinished"></translation>
+        <translation>cid :</translation>
     </message>
     <message>
         <source>Geocode address</source>
-        <translation type="unfinished"></translation>
+        <translation>Geocodificar</translation>
     </message>
     <message>
         <source>retrieve GPS coordinate for record postal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtener la coordenada GPS de la dirección del registro</translation>
     </message>
     <message>
         <source>ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>ACP</translation>
     </message>
     <message>
         <source>ACP data, if type=ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos ACP, si tipo=ACP</translation>
     </message>
     <message>
         <source>date 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha 1 :</translation>
     </message>
     <message>
         <source>date 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha 2 :</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Accept all data and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar todos los datos y cerrar el diálogo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar este diálogo</translation>
     </message>
 </context>
 <context>
     <name>Geocode</name>
     <message>
         <source>Actual values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores actuales</translation>
     </message>
     <message>
         <source>A&amp;ddress :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dirección :</translation>
     </message>
     <message>
         <source>Insert here &quot;street,number&quot; to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba aquí «calle,número» para buscar</translation>
     </message>
     <message>
         <source>Cit&amp;y :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ciudad :</translation>
     </message>
     <message>
         <source>city  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad para la búsqueda</translation>
     </message>
     <message>
         <source>&amp;Zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>C.&amp;P. :</translation>
     </message>
     <message>
         <source>post office code  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Código postal para la búsqueda</translation>
     </message>
     <message>
         <source>&amp;State :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Región :</translation>
     </message>
     <message>
         <source>state or country  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Región o país para la búsqueda</translation>
     </message>
     <message>
         <source>Coun&amp;try :</source>
-        <translation type="unfinished"></translation>
+        <translation>Paí&amp;s :</translation>
     </message>
     <message>
         <source>country abreviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreviatura del país</translation>
     </message>
     <message>
         <source>&amp;Latitude,Longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Latitud, longitud :</translation>
     </message>
     <message>
         <source>original longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordenadas originales</translation>
     </message>
     <message>
         <source>Result from : Yahoo! - Geocoding API</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de : Yahoo! - Geocoding API</translation>
     </message>
     <message>
         <source>value result from query</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de la consulta</translation>
     </message>
     <message>
         <source>&amp;Query</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>Query actual value to Yahoo! geocondig API</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultar los valores actuales en la API de geocodificación de Yahoo!</translation>
     </message>
     <message>
         <source>Google Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Maps</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Accept latitude and longitude result, and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar la latitud y la longitud obtenidas y cerrar el diálogo</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;ncelar</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar este diálogo</translation>
     </message>
 </context>
 <context>
     <name>ImportReview</name>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar desde vCard</translation>
     </message>
     <message>
         <source>Insert for user:</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar para el usuario:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar:</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleccionar todo</translation>
     </message>
     <message>
         <source>Shorten texts to the unit&apos;s limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Acortar los textos a los límites del dispositivo</translation>
     </message>
     <message>
         <source>Write phone numbers in international form</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir los números de teléfono en formato internacional</translation>
     </message>
 </context>
 <context>
     <name>InfoBel</name>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>País :</translation>
     </message>
     <message>
         <source>Use only country supported by InfoBel</source>
-        <translation type="unfinished"></translation>
+        <translation>Use solo países admitidos por InfoBel</translation>
     </message>
     <message>
         <source>firstname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre :</translation>
     </message>
     <message>
         <source>Specify first name to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique el nombre para afinar la búsqueda</translation>
     </message>
     <message>
         <source>lastname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellidos :</translation>
     </message>
     <message>
         <source>Lastname is mandatory for private query</source>
-        <translation type="unfinished"></translation>
+        <translation>Los apellidos son obligatorios para buscar particulares</translation>
     </message>
     <message>
         <source>city :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad :</translation>
     </message>
     <message>
         <source>Specify city to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique la ciudad para afinar la búsqueda</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Particulares</translation>
     </message>
     <message>
         <source>Search in private database</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en la base de datos de particulares</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría :</translation>
     </message>
     <message>
         <source>Specify business category to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique la categoría de actividad para afinar la búsqueda</translation>
     </message>
     <message>
         <source>Business</source>
-        <translation type="unfinished"></translation>
+        <translation>Empresas</translation>
     </message>
     <message>
         <source>Search in business database</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en la base de datos de empresas</translation>
     </message>
     <message>
         <source>phone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono :</translation>
     </message>
     <message>
         <source>Phone number is mandatory for Inverse search</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de teléfono es obligatorio para la búsqueda inversa</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversa</translation>
     </message>
     <message>
         <source>Search name and address from phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar nombre y dirección a partir del número de teléfono</translation>
     </message>
     <message>
         <source>result : </source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado : </translation>
     </message>
     <message>
         <source>found : 100  - read 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrados : 100  - leídos 20</translation>
     </message>
     <message>
         <source>+20</source>
-        <translation type="unfinished"></translation>
+        <translation>+20</translation>
     </message>
     <message>
         <source>read other 20 result, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer otros 20 resultados, si los hay</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Close and accept selected result</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar y aceptar el resultado seleccionado</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar este diálogo</translation>
     </message>
 </context>
 <context>
     <name>KESTRAVONLayout</name>
     <message>
         <source>Load new agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo Agenda.dat</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Current Agenda.dat file loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo Agenda.dat abierto</translation>
     </message>
     <message>
         <source>Save current agenda.dat to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el Agenda.dat actual en el archivo</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Export selected record to vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar el registro seleccionado a un archivo vCard o CSV</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar</translation>
     </message>
     <message>
         <source>Import selected record from vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar el registro seleccionado desde un archivo vCard o CSV</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Add a new record</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un registro nuevo</translation>
     </message>
     <message>
         <source>I&amp;nsert</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nsertar</translation>
     </message>
     <message>
         <source>Delete selected records</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar los registros seleccionados</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>Edit current record</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el registro actual</translation>
     </message>
     <message>
         <source>Edi&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar</translation>
     </message>
     <message>
         <source>Show only the records holding this text (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo los registros que contienen este texto (Ctrl+F)</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>List what the unit would refuse or show oddly</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar lo que el dispositivo rechazaría o mostraría mal</translation>
     </message>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar agenda</translation>
     </message>
     <message>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el programa</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 </TS>

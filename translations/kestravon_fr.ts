@@ -5,674 +5,674 @@
     <name>CheckReport</name>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier le répertoire</translation>
     </message>
     <message>
         <source>Double-click a finding to select its record</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur un problème pour sélectionner sa fiche</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>EditRecord</name>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la fiche</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche</translation>
     </message>
     <message>
         <source>type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>record type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fiche</translation>
     </message>
     <message>
         <source>record :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche :</translation>
     </message>
     <message>
         <source>record number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de la fiche</translation>
     </message>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>select previous record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner la fiche précédente de l&apos;utilisateur actuel</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>select next record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner la fiche suivante de l&apos;utilisateur actuel</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>owner :</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétaire :</translation>
     </message>
     <message>
         <source>record owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur auquel appartient la fiche</translation>
     </message>
     <message>
         <source>label :</source>
-        <translation type="unfinished"></translation>
+        <translation>Libellé :</translation>
     </message>
     <message>
         <source>label as appear on RTx phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Libellé tel qu&apos;il apparaît dans le répertoire du RTx</translation>
     </message>
     <message>
         <source>note :</source>
-        <translation type="unfinished"></translation>
+        <translation>Note :</translation>
     </message>
     <message>
         <source>enter some comment for this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un commentaire pour cette fiche</translation>
     </message>
     <message>
         <source>voice record index :</source>
-        <translation type="unfinished"></translation>
+        <translation>Index d&apos;enregistrement vocal :</translation>
     </message>
     <message>
         <source>index of voice recorded label, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Index du libellé enregistré vocalement, le cas échéant</translation>
     </message>
     <message>
         <source>sim position :</source>
-        <translation type="unfinished"></translation>
+        <translation>Position SIM :</translation>
     </message>
     <message>
         <source>position in phone sim, if type=SIM</source>
-        <translation type="unfinished"></translation>
+        <translation>Position sur la carte SIM du téléphone, si type=SIM</translation>
     </message>
     <message>
         <source>Export vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en vCard</translation>
     </message>
     <message>
         <source>export this record to vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter cette fiche dans un fichier vCard</translation>
     </message>
     <message>
         <source>Import vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une vCard</translation>
     </message>
     <message>
         <source>import this record from vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer cette fiche depuis un fichier vCard</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>street :</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue :</translation>
     </message>
     <message>
         <source>street of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue de l&apos;adresse</translation>
     </message>
     <message>
         <source>n° :</source>
-        <translation type="unfinished"></translation>
+        <translation>N° :</translation>
     </message>
     <message>
         <source>huose number of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de rue de l&apos;adresse</translation>
     </message>
     <message>
         <source>zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal :</translation>
     </message>
     <message>
         <source>post office code of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal de l&apos;adresse</translation>
     </message>
     <message>
         <source>town :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville :</translation>
     </message>
     <message>
         <source>town of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville de l&apos;adresse</translation>
     </message>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays :</translation>
     </message>
     <message>
         <source>country of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays de l&apos;adresse</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>1 :</translation>
     </message>
     <message>
         <source>phone number type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de numéro de téléphone</translation>
     </message>
     <message>
         <source>phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de téléphone</translation>
     </message>
     <message>
         <source>2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>2 :</translation>
     </message>
     <message>
         <source>3 :</source>
-        <translation type="unfinished"></translation>
+        <translation>3 :</translation>
     </message>
     <message>
         <source>4 :</source>
-        <translation type="unfinished"></translation>
+        <translation>4 :</translation>
     </message>
     <message>
         <source>5 :</source>
-        <translation type="unfinished"></translation>
+        <translation>5 :</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>email type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;adresse e-mail</translation>
     </message>
     <message>
         <source>email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail</translation>
     </message>
     <message>
         <source>InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>Base InfoBel</translation>
     </message>
     <message>
         <source>retrieve address and phone information from InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer l&apos;adresse et le téléphone dans la base InfoBel</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>signed if GPS data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Coché si des données GPS sont présentes</translation>
     </message>
     <message>
         <source>latitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude :</translation>
     </message>
     <message>
         <source>GPS coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnée GPS</translation>
     </message>
     <message>
         <source>longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude :</translation>
     </message>
     <message>
         <source>postal</source>
-        <translation type="unfinished"></translation>
+        <translation>Postal</translation>
     </message>
     <message>
         <source>signed if Postal data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Coché si des données postales sont présentes</translation>
     </message>
     <message>
         <source>type of Postal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Type des données postales</translation>
     </message>
     <message>
         <source>code :</source>
-        <translation type="unfinished"></translation>
+        <translation>Code :</translation>
     </message>
     <message>
         <source>house n°:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro :</translation>
     </message>
     <message>
         <source>road 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue 1 :</translation>
     </message>
     <message>
         <source>road 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue 2 :</translation>
     </message>
     <message>
         <source>PoI</source>
-        <translation type="unfinished"></translation>
+        <translation>PoI</translation>
     </message>
     <message>
         <source>signed if Poi data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Coché si des données PoI sont présentes</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>facility :</source>
-        <translation type="unfinished"></translation>
+        <translation>Équipement :</translation>
     </message>
     <message>
         <source>ref.CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Réf. CD</translation>
     </message>
     <message>
         <source>quarter :</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre :</translation>
     </message>
     <message>
         <source>informatin about map CD used for Navigation data</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le CD de cartes utilisé pour les données de navigation</translation>
     </message>
     <message>
         <source>year :</source>
-        <translation type="unfinished"></translation>
+        <translation>Année :</translation>
     </message>
     <message>
         <source>cid :</source>
-        <translation type="unfinished"></translation>
+        <translation>cid :</translation>
     </message>
     <message>
         <source>Geocode address</source>
-        <translation type="unfinished"></translation>
+        <translation>Géocoder</translation>
     </message>
     <message>
         <source>retrieve GPS coordinate for record postal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenir la coordonnée GPS de l&apos;adresse de la fiche</translation>
     </message>
     <message>
         <source>ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>ACP</translation>
     </message>
     <message>
         <source>ACP data, if type=ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>Données ACP, si type=ACP</translation>
     </message>
     <message>
         <source>date 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Date 1 :</translation>
     </message>
     <message>
         <source>date 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Date 2 :</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Accept all data and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider toutes les données et fermer la boîte de dialogue</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer cette boîte de dialogue</translation>
     </message>
 </context>
 <context>
     <name>Geocode</name>
     <message>
         <source>Actual values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs actuelles</translation>
     </message>
     <message>
         <source>A&amp;ddress :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse :</translation>
     </message>
     <message>
         <source>Insert here &quot;street,number&quot; to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez ici « rue,numéro » à rechercher</translation>
     </message>
     <message>
         <source>Cit&amp;y :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ville :</translation>
     </message>
     <message>
         <source>city  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville à rechercher</translation>
     </message>
     <message>
         <source>&amp;Zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>Code &amp;postal :</translation>
     </message>
     <message>
         <source>post office code  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal à rechercher</translation>
     </message>
     <message>
         <source>&amp;State :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Région :</translation>
     </message>
     <message>
         <source>state or country  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Région ou pays à rechercher</translation>
     </message>
     <message>
         <source>Coun&amp;try :</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;ys :</translation>
     </message>
     <message>
         <source>country abreviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abréviation du pays</translation>
     </message>
     <message>
         <source>&amp;Latitude,Longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Latitude, longitude :</translation>
     </message>
     <message>
         <source>original longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées d&apos;origine</translation>
     </message>
     <message>
         <source>Result from : Yahoo! - Geocoding API</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de : Yahoo! - Geocoding API</translation>
     </message>
     <message>
         <source>value result from query</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de la requête</translation>
     </message>
     <message>
         <source>&amp;Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;chercher</translation>
     </message>
     <message>
         <source>Query actual value to Yahoo! geocondig API</source>
-        <translation type="unfinished"></translation>
+        <translation>Interroger l&apos;API de géocodage de Yahoo! avec les valeurs actuelles</translation>
     </message>
     <message>
         <source>Google Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Maps</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>Accept latitude and longitude result, and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider la latitude et la longitude trouvées et fermer la boîte de dialogue</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer cette boîte de dialogue</translation>
     </message>
 </context>
 <context>
     <name>ImportReview</name>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer depuis une vCard</translation>
     </message>
     <message>
         <source>Insert for user:</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer pour l&apos;utilisateur :</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher :</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout désélectionner</translation>
     </message>
     <message>
         <source>Shorten texts to the unit&apos;s limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcir les textes aux limites de l&apos;appareil</translation>
     </message>
     <message>
         <source>Write phone numbers in international form</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les numéros de téléphone au format international</translation>
     </message>
 </context>
 <context>
     <name>InfoBel</name>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays :</translation>
     </message>
     <message>
         <source>Use only country supported by InfoBel</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;utilisez que des pays pris en charge par InfoBel</translation>
     </message>
     <message>
         <source>firstname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom :</translation>
     </message>
     <message>
         <source>Specify first name to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez le prénom pour affiner la recherche</translation>
     </message>
     <message>
         <source>lastname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Lastname is mandatory for private query</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom est obligatoire pour une recherche de particuliers</translation>
     </message>
     <message>
         <source>city :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville :</translation>
     </message>
     <message>
         <source>Specify city to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la ville pour affiner la recherche</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Particuliers</translation>
     </message>
     <message>
         <source>Search in private database</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher parmi les particuliers</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Specify business category to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la catégorie d&apos;activité pour affiner la recherche</translation>
     </message>
     <message>
         <source>Business</source>
-        <translation type="unfinished"></translation>
+        <translation>Professionnels</translation>
     </message>
     <message>
         <source>Search in business database</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher parmi les professionnels</translation>
     </message>
     <message>
         <source>phone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone :</translation>
     </message>
     <message>
         <source>Phone number is mandatory for Inverse search</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de téléphone est obligatoire pour la recherche inversée</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversée</translation>
     </message>
     <message>
         <source>Search name and address from phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le nom et l&apos;adresse à partir du numéro de téléphone</translation>
     </message>
     <message>
         <source>result : </source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat : </translation>
     </message>
     <message>
         <source>found : 100  - read 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvés : 100  - lus 20</translation>
     </message>
     <message>
         <source>+20</source>
-        <translation type="unfinished"></translation>
+        <translation>+20</translation>
     </message>
     <message>
         <source>read other 20 result, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les 20 résultats suivants, s&apos;il y en a</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close and accept selected result</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer et valider le résultat sélectionné</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer cette boîte de dialogue</translation>
     </message>
 </context>
 <context>
     <name>KESTRAVONLayout</name>
     <message>
         <source>Load new agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier Agenda.dat</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Current Agenda.dat file loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Agenda.dat ouvert</translation>
     </message>
     <message>
         <source>Save current agenda.dat to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;Agenda.dat actuel dans le fichier</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Export selected record to vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la fiche sélectionnée dans un fichier vCard ou CSV</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter</translation>
     </message>
     <message>
         <source>Import selected record from vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer la fiche sélectionnée depuis un fichier vCard ou CSV</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Add a new record</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une nouvelle fiche</translation>
     </message>
     <message>
         <source>I&amp;nsert</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nsérer</translation>
     </message>
     <message>
         <source>Delete selected records</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les fiches sélectionnées</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Edit current record</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la fiche courante</translation>
     </message>
     <message>
         <source>Edi&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>Show only the records holding this text (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher uniquement les fiches contenant ce texte (Ctrl+F)</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer</translation>
     </message>
     <message>
         <source>List what the unit would refuse or show oddly</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister ce que l&apos;appareil refuserait ou afficherait mal</translation>
     </message>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier le répertoire</translation>
     </message>
     <message>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 </TS>

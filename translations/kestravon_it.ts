@@ -5,674 +5,674 @@
     <name>CheckReport</name>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla rubrica</translation>
     </message>
     <message>
         <source>Double-click a finding to select its record</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai doppio clic su una segnalazione per selezionarne la scheda</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Utente</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnalazione</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>EditRecord</name>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica scheda</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda</translation>
     </message>
     <message>
         <source>type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo :</translation>
     </message>
     <message>
         <source>record type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di scheda</translation>
     </message>
     <message>
         <source>record :</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda :</translation>
     </message>
     <message>
         <source>record number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero della scheda</translation>
     </message>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Precedente</translation>
     </message>
     <message>
         <source>select previous record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la scheda precedente dell&apos;utente corrente</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Successiva</translation>
     </message>
     <message>
         <source>select next record for current user</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la scheda successiva dell&apos;utente corrente</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <source>owner :</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietario :</translation>
     </message>
     <message>
         <source>record owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Utente a cui appartiene la scheda</translation>
     </message>
     <message>
         <source>label :</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichetta :</translation>
     </message>
     <message>
         <source>label as appear on RTx phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichetta come appare nella rubrica dell&apos;RTx</translation>
     </message>
     <message>
         <source>note :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota :</translation>
     </message>
     <message>
         <source>enter some comment for this record</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un commento per questa scheda</translation>
     </message>
     <message>
         <source>voice record index :</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice registrazione vocale :</translation>
     </message>
     <message>
         <source>index of voice recorded label, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice dell&apos;etichetta registrata a voce, se presente</translation>
     </message>
     <message>
         <source>sim position :</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione SIM :</translation>
     </message>
     <message>
         <source>position in phone sim, if type=SIM</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione nella SIM del telefono, se tipo=SIM</translation>
     </message>
     <message>
         <source>Export vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta vCard</translation>
     </message>
     <message>
         <source>export this record to vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta questa scheda in un file vCard</translation>
     </message>
     <message>
         <source>Import vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa vCard</translation>
     </message>
     <message>
         <source>import this record from vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa questa scheda da un file vCard</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>street :</source>
-        <translation type="unfinished"></translation>
+        <translation>Via :</translation>
     </message>
     <message>
         <source>street of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Via dell&apos;indirizzo</translation>
     </message>
     <message>
         <source>n° :</source>
-        <translation type="unfinished"></translation>
+        <translation>N. :</translation>
     </message>
     <message>
         <source>huose number of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero civico dell&apos;indirizzo</translation>
     </message>
     <message>
         <source>zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP :</translation>
     </message>
     <message>
         <source>post office code of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di avviamento postale dell&apos;indirizzo</translation>
     </message>
     <message>
         <source>town :</source>
-        <translation type="unfinished"></translation>
+        <translation>Città :</translation>
     </message>
     <message>
         <source>town of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Città dell&apos;indirizzo</translation>
     </message>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>Paese :</translation>
     </message>
     <message>
         <source>country of address information</source>
-        <translation type="unfinished"></translation>
+        <translation>Paese dell&apos;indirizzo</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono</translation>
     </message>
     <message>
         <source>1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>1 :</translation>
     </message>
     <message>
         <source>phone number type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di numero di telefono</translation>
     </message>
     <message>
         <source>phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di telefono</translation>
     </message>
     <message>
         <source>2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>2 :</translation>
     </message>
     <message>
         <source>3 :</source>
-        <translation type="unfinished"></translation>
+        <translation>3 :</translation>
     </message>
     <message>
         <source>4 :</source>
-        <translation type="unfinished"></translation>
+        <translation>4 :</translation>
     </message>
     <message>
         <source>5 :</source>
-        <translation type="unfinished"></translation>
+        <translation>5 :</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>email type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di indirizzo e-mail</translation>
     </message>
     <message>
         <source>email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo e-mail</translation>
     </message>
     <message>
         <source>InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>Database InfoBel</translation>
     </message>
     <message>
         <source>retrieve address and phone information from InfoBel database</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera indirizzo e telefono dal database InfoBel</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigazione</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>signed if GPS data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionato se sono presenti dati GPS</translation>
     </message>
     <message>
         <source>latitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine :</translation>
     </message>
     <message>
         <source>GPS coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinata GPS</translation>
     </message>
     <message>
         <source>longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine :</translation>
     </message>
     <message>
         <source>postal</source>
-        <translation type="unfinished"></translation>
+        <translation>Postale</translation>
     </message>
     <message>
         <source>signed if Postal data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionato se sono presenti dati postali</translation>
     </message>
     <message>
         <source>type of Postal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo dei dati postali</translation>
     </message>
     <message>
         <source>code :</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice :</translation>
     </message>
     <message>
         <source>house n°:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. civico:</translation>
     </message>
     <message>
         <source>road 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Via 1 :</translation>
     </message>
     <message>
         <source>road 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Via 2 :</translation>
     </message>
     <message>
         <source>PoI</source>
-        <translation type="unfinished"></translation>
+        <translation>PoI</translation>
     </message>
     <message>
         <source>signed if Poi data present</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionato se sono presenti dati PoI</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria :</translation>
     </message>
     <message>
         <source>facility :</source>
-        <translation type="unfinished"></translation>
+        <translation>Struttura :</translation>
     </message>
     <message>
         <source>ref.CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Rif. CD</translation>
     </message>
     <message>
         <source>quarter :</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre :</translation>
     </message>
     <message>
         <source>informatin about map CD used for Navigation data</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni sul CD delle mappe usato per i dati di navigazione</translation>
     </message>
     <message>
         <source>year :</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno :</translation>
     </message>
     <message>
         <source>cid :</source>
-        <translation type="unfinished"></translation>
+        <translation>cid :</translation>
     </message>
     <message>
         <source>Geocode address</source>
-        <translation type="unfinished"></translation>
+        <translation>Geocodifica</translation>
     </message>
     <message>
         <source>retrieve GPS coordinate for record postal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottieni la coordinata GPS dell&apos;indirizzo della scheda</translation>
     </message>
     <message>
         <source>ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>ACP</translation>
     </message>
     <message>
         <source>ACP data, if type=ACP</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati ACP, se tipo=ACP</translation>
     </message>
     <message>
         <source>date 1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Data 1 :</translation>
     </message>
     <message>
         <source>date 2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Data 2 :</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Accept all data and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Accetta tutti i dati e chiudi la finestra</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi questa finestra</translation>
     </message>
 </context>
 <context>
     <name>Geocode</name>
     <message>
         <source>Actual values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori attuali</translation>
     </message>
     <message>
         <source>A&amp;ddress :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indirizzo :</translation>
     </message>
     <message>
         <source>Insert here &quot;street,number&quot; to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci qui &quot;via,numero&quot; da cercare</translation>
     </message>
     <message>
         <source>Cit&amp;y :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci&amp;ttà :</translation>
     </message>
     <message>
         <source>city  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Città da cercare</translation>
     </message>
     <message>
         <source>&amp;Zip :</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;AP :</translation>
     </message>
     <message>
         <source>post office code  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP da cercare</translation>
     </message>
     <message>
         <source>&amp;State :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regione :</translation>
     </message>
     <message>
         <source>state or country  to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Regione o paese da cercare</translation>
     </message>
     <message>
         <source>Coun&amp;try :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paese :</translation>
     </message>
     <message>
         <source>country abreviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigla del paese</translation>
     </message>
     <message>
         <source>&amp;Latitude,Longitude :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Latitudine, longitudine :</translation>
     </message>
     <message>
         <source>original longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinate originali</translation>
     </message>
     <message>
         <source>Result from : Yahoo! - Geocoding API</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato da : Yahoo! - Geocoding API</translation>
     </message>
     <message>
         <source>value result from query</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato della ricerca</translation>
     </message>
     <message>
         <source>&amp;Query</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca</translation>
     </message>
     <message>
         <source>Query actual value to Yahoo! geocondig API</source>
-        <translation type="unfinished"></translation>
+        <translation>Interroga l&apos;API di geocodifica di Yahoo! con i valori attuali</translation>
     </message>
     <message>
         <source>Google Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Maps</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>Accept latitude and longitude result, and close dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Accetta latitudine e longitudine trovate e chiudi la finestra</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnulla</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi questa finestra</translation>
     </message>
 </context>
 <context>
     <name>ImportReview</name>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci da vCard</translation>
     </message>
     <message>
         <source>Insert for user:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci per l&apos;utente:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra:</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <source>Shorten texts to the unit&apos;s limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Accorcia i testi entro i limiti del dispositivo</translation>
     </message>
     <message>
         <source>Write phone numbers in international form</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi i numeri di telefono in formato internazionale</translation>
     </message>
 </context>
 <context>
     <name>InfoBel</name>
     <message>
         <source>country :</source>
-        <translation type="unfinished"></translation>
+        <translation>Paese :</translation>
     </message>
     <message>
         <source>Use only country supported by InfoBel</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa solo paesi supportati da InfoBel</translation>
     </message>
     <message>
         <source>firstname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome :</translation>
     </message>
     <message>
         <source>Specify first name to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica il nome per affinare la ricerca</translation>
     </message>
     <message>
         <source>lastname :</source>
-        <translation type="unfinished"></translation>
+        <translation>Cognome :</translation>
     </message>
     <message>
         <source>Lastname is mandatory for private query</source>
-        <translation type="unfinished"></translation>
+        <translation>Il cognome è obbligatorio per la ricerca di privati</translation>
     </message>
     <message>
         <source>city :</source>
-        <translation type="unfinished"></translation>
+        <translation>Città :</translation>
     </message>
     <message>
         <source>Specify city to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica la città per affinare la ricerca</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privati</translation>
     </message>
     <message>
         <source>Search in private database</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nel database dei privati</translation>
     </message>
     <message>
         <source>category :</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria :</translation>
     </message>
     <message>
         <source>Specify business category to refine your search</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica la categoria merceologica per affinare la ricerca</translation>
     </message>
     <message>
         <source>Business</source>
-        <translation type="unfinished"></translation>
+        <translation>Aziende</translation>
     </message>
     <message>
         <source>Search in business database</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nel database delle aziende</translation>
     </message>
     <message>
         <source>phone :</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono :</translation>
     </message>
     <message>
         <source>Phone number is mandatory for Inverse search</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di telefono è obbligatorio per la ricerca inversa</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversa</translation>
     </message>
     <message>
         <source>Search name and address from phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nome e indirizzo dal numero di telefono</translation>
     </message>
     <message>
         <source>result : </source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato : </translation>
     </message>
     <message>
         <source>found : 100  - read 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Trovati : 100  - letti 20</translation>
     </message>
     <message>
         <source>+20</source>
-        <translation type="unfinished"></translation>
+        <translation>+20</translation>
     </message>
     <message>
         <source>read other 20 result, if any</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi altri 20 risultati, se presenti</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close and accept selected result</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi e accetta il risultato selezionato</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi questa finestra</translation>
     </message>
 </context>
 <context>
     <name>KESTRAVONLayout</name>
     <message>
         <source>Load new agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un file Agenda.dat</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri</translation>
     </message>
     <message>
         <source>Current Agenda.dat file loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>File Agenda.dat aperto</translation>
     </message>
     <message>
         <source>Save current agenda.dat to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva l&apos;Agenda.dat corrente su file</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Export selected record to vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta la scheda selezionata in un file vCard o CSV</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta</translation>
     </message>
     <message>
         <source>Import selected record from vCard or CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa la scheda selezionata da un file vCard o CSV</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa</translation>
     </message>
     <message>
         <source>Add a new record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi una nuova scheda</translation>
     </message>
     <message>
         <source>I&amp;nsert</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nserisci</translation>
     </message>
     <message>
         <source>Delete selected records</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina le schede selezionate</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;limina</translation>
     </message>
     <message>
         <source>Edit current record</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica la scheda corrente</translation>
     </message>
     <message>
         <source>Edi&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>Show only the records holding this text (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra solo le schede che contengono questo testo (Ctrl+F)</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>List what the unit would refuse or show oddly</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca ciò che il dispositivo rifiuterebbe o mostrerebbe in modo errato</translation>
     </message>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla rubrica</translation>
     </message>
     <message>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi il programma</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;ci</translation>
     </message>
 </context>
 </TS>
