@@ -73,6 +73,9 @@ def main():
     for line in failures:
         print("FAIL:", line)
     print(f"{len(ts_files)} translation files, {len(wanted)} source texts, {len(failures)} failures")
+    if failures:
+        print("A new or changed text: run '/usr/lib/qt6/bin/lupdate -locations none src -ts translations/*.ts'"
+              " in the source folder, then write the translation of every entry marked unfinished.")
     return 1 if failures else 0
 
 
