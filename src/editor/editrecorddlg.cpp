@@ -238,12 +238,13 @@ void EditRecordDlg::SizeFromFont()
     for (QComboBox *box : findChildren<QComboBox *>())
         box->setSizePolicy(QSizePolicy::Minimum, box->sizePolicy().verticalPolicy());
 
-    // The three check boxes that begin rows line up: as wide as the widest of them.
+    // The three check boxes that begin rows line up, and the ref.CD caption with them.
     int boxes = 0;
     for (QCheckBox *c : {ui->oGPS, ui->oPostal, ui->oPoi})
         boxes = qMax(boxes, c->sizeHint().width());
     for (QCheckBox *c : {ui->oGPS, ui->oPostal, ui->oPoi})
         c->setMinimumWidth(boxes);
+    ui->lblCD->setMinimumWidth(qMax(boxes, ui->lblCD->sizeHint().width()));
 }
 
 void EditRecordDlg::showEvent(QShowEvent *event)
