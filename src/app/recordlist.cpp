@@ -1,235 +1,230 @@
 #include "app/recordlist.h"
 
-#include "store/agenda.h"
 #include "store/duplicates.h"
+#include "store/phonebook.h"
 
 #include <QHeaderView>
+#include <QLocale>
 
-#include <algorithm>
+// ---- RecordTableModel ------------------------------------------------------------------
 
-namespace {
-
-const char *const kTitles[RecordListModel::kColumns] = {
-    "#", "Label", "Note", "fld51", "Street", "Numb", "Zip", "City", "Country", "GPS",
-    "Phone-1", "Phone-2", "Phone-3", "Phone-4", "Phone-5",
-    "Email-1", "Email-2", "Email-3", "Email-4", "Email-5",
-};
-
-// Column indexes, as MainWindow names them.
-enum { cRecord, cLabel, cNote, cFld51, cStreet, cNumb, cZip, cCity, cCountry, cNav, cPhone1,
-       cEmail1 = cPhone1 + kPhoneCount };
-
-} // namespace
-
-RecordListModel::RecordListModel(const Agenda &agenda, int list, QObject *parent)
-    : QAbstractTableModel(parent), agenda_(agenda), list_(list), collator_(QLocale())
+RecordTableModel::RecordTableModel(const Phonebook &book, QObject *parent)
+    : QAbstractTableModel(parent), book_(book)
 {
-    collator_.setNumericMode(true);
-    collator_.setCaseSensitivity(Qt::CaseInsensitive);
+    connect(&book, &Phonebook::SlotsChanged, this, &RecordTableModel::SlotsChanged);
+    connect(&book, &Phonebook::AboutToReset, this, [this] { beginResetModel(); });
+    connect(&book, &Phonebook::Reset, this, [this] {
+        foldedValid_.assign(size_t(book_.SlotCount()), false);
+        endResetModel();
+    });
+    foldedValid_.assign(size_t(book_.SlotCount()), false);
 }
 
-int RecordListModel::ListOf(uint32_t owner)
+QString RecordTableModel::Title(int column)
 {
-    return owner >= 1 && owner <= uint32_t(Agenda::kMaxUsers) ? int(owner) - 1 : 0;
+    const RecordField *f = ColumnField(column);
+    return f ? QString::fromLatin1(f->title) : QString();
 }
 
-QString RecordListModel::Title(int column)
+int RecordTableModel::rowCount(const QModelIndex &parent) const
 {
-    return column >= 0 && column < kColumns ? QString::fromLatin1(kTitles[column]) : QString();
+    return parent.isValid() ? 0 : book_.SlotCount();
 }
 
-QString RecordListModel::CellText(const AgendaRecord &r, int slot, int column)
-{
-    switch (column) {
-    case cRecord: return QString::number(slot + 1);
-    case cLabel: return r.label;
-    case cNote: return r.note;
-    case cFld51: return r.fld51;
-    case cStreet: return r.street;
-    case cNumb: return r.numb;
-    case cZip: return r.zip;
-    case cCity: return r.city;
-    case cCountry: return r.country;
-    case cNav: return r.nav.GpsText();
-    default: break;
-    }
-    if (column >= cPhone1 && column < cPhone1 + kPhoneCount)
-        return r.phone[size_t(column - cPhone1)];
-    if (column >= cEmail1 && column < cEmail1 + kEmailCount)
-        return r.email[size_t(column - cEmail1)];
-    return QString();
-}
-
-int RecordListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(rows_.size());
-}
-
-int RecordListModel::columnCount(const QModelIndex &parent) const
+int RecordTableModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : kColumns;
 }
 
-QVariant RecordListModel::data(const QModelIndex &index, int role) const
+QVariant RecordTableModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
-    const int slot = Slot(index.row());
-    const AgendaRecord *r = agenda_.RecordAt(slot);
+    const int slot = index.row();
+    const AgendaRecord *r = book_.RecordAt(slot);
     if (!r)
         return QVariant();
-    if (index.column() == cRecord)
+    if (index.column() == int(FieldId::Record))
         return slot + 1;  // a number, so that it sorts and reads as one
-    return CellText(*r, slot, index.column());
+    const RecordField *f = ColumnField(index.column());
+    return f ? f->read(*r) : QVariant();
 }
 
-QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return Title(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-Qt::ItemFlags RecordListModel::flags(const QModelIndex &index) const
+Qt::ItemFlags RecordTableModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    // The record number is the row's link to its slot; fld51 cannot be saved.
-    if (index.column() != cRecord && index.column() != cFld51)
+    if (const RecordField *field = ColumnField(index.column()); field && field->editable)
         f |= Qt::ItemIsEditable;
     return f;
 }
 
-int RecordListModel::Slot(int row) const
+void RecordTableModel::SlotsChanged(const QList<int> &slots)
 {
-    return row >= 0 && row < rows_.size() ? rows_[row] : -1;
+    for (int slot : slots) {
+        if (slot < 0 || slot >= rowCount())
+            continue;
+        if (size_t(slot) < foldedValid_.size())
+            foldedValid_[size_t(slot)] = false;
+        Q_EMIT dataChanged(index(slot, 0), index(slot, kColumns - 1));
+    }
 }
 
-int RecordListModel::RowOf(int slot) const
+const QString &RecordTableModel::FoldedText(int slot, int column) const
 {
-    return int(rows_.indexOf(slot));
+    if (folded_.size() < size_t(book_.SlotCount()))
+        folded_.resize(size_t(book_.SlotCount()));
+    if (foldedValid_.size() < folded_.size())
+        foldedValid_.resize(folded_.size(), false);
+    std::array<QString, kColumns> &cells = folded_[size_t(slot)];
+    if (!foldedValid_[size_t(slot)]) {
+        const AgendaRecord *r = book_.RecordAt(slot);
+        for (int c = 0; c < kColumns; ++c)
+            cells[size_t(c)] = r ? Fold(FieldText(*r, slot, FieldId(c))) : QString();
+        foldedValid_[size_t(slot)] = true;
+    }
+    return cells[size_t(column)];
 }
 
-QString RecordListModel::Text(int row, int column) const
-{
-    const int slot = Slot(row);
-    const AgendaRecord *r = agenda_.RecordAt(slot);
-    return r ? CellText(*r, slot, column) : QString();
-}
-
-void RecordListModel::Reset()
-{
-    beginResetModel();
-    rows_.clear();
-    for (int i = 0; i < agenda_.slotCount; ++i)
-        if (const AgendaRecord *r = agenda_.RecordAt(i); r && ListOf(r->owner) == list_)
-            rows_.append(i);
-    foldedValid_.reset();
-    endResetModel();
-}
-
-int RecordListModel::Append(int slot)
-{
-    const int row = int(rows_.size());
-    beginInsertRows(QModelIndex(), row, row);
-    rows_.append(slot);
-    if (slot >= 0 && slot < int(foldedValid_.size()))
-        foldedValid_.reset(size_t(slot));
-    endInsertRows();
-    return row;
-}
-
-void RecordListModel::Remove(int row)
-{
-    if (row < 0 || row >= rows_.size())
-        return;
-    beginRemoveRows(QModelIndex(), row, row);
-    rows_.remove(row);
-    endRemoveRows();
-}
-
-void RecordListModel::Refresh(int row)
-{
-    const int slot = Slot(row);
-    if (slot < 0)
-        return;
-    if (slot < int(foldedValid_.size()))
-        foldedValid_.reset(size_t(slot));
-    Q_EMIT dataChanged(index(row, 0), index(row, kColumns - 1));
-}
-
-void RecordListModel::Sort(int column, Qt::SortOrder order)
-{
-    if (column < 0 || column >= kColumns)
-        return;
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QVector<int> before = rows_;
-    QVector<QString> keys(agenda_.slotCount);
-    if (column != cRecord)
-        for (int slot : rows_)
-            if (const AgendaRecord *r = agenda_.RecordAt(slot))
-                keys[slot] = CellText(*r, slot, column);
-    auto less = [&](int a, int b) {
-        if (column == cRecord)
-            return a < b;
-        return collator_.compare(keys[a], keys[b]) < 0;
-    };
-    if (order == Qt::AscendingOrder)
-        std::stable_sort(rows_.begin(), rows_.end(), less);
-    else
-        std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) { return less(b, a); });
-    // Selection and cursor follow their records to the new rows.
-    QVector<int> rowOfSlot(agenda_.slotCount, -1);
-    for (int r = 0; r < rows_.size(); ++r)
-        rowOfSlot[rows_[r]] = r;
-    const QModelIndexList from = persistentIndexList();
-    QModelIndexList to;
-    to.reserve(from.size());
-    for (const QModelIndex &i : from)
-        to.append(index(rowOfSlot[before[i.row()]], i.column()));
-    changePersistentIndexList(from, to);
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
-
-QString RecordListModel::Fold(const QString &text)
+QString RecordTableModel::Fold(const QString &text)
 {
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString out;
     out.reserve(decomposed.size());
-    for (QChar c : decomposed)
-        if (!c.isMark())
-            out.append(c);
+    for (QChar c : decomposed) {
+        if (c.isMark())
+            continue;
+        // Letters that fold to two, or that have no decomposition of their own.
+        switch (c.unicode()) {
+        case u'ß': case u'ẞ': out += QLatin1String("ss"); break;
+        case u'æ': case u'Æ': out += QLatin1String("ae"); break;
+        case u'œ': case u'Œ': out += QLatin1String("oe"); break;
+        case u'ø': case u'Ø': out += QLatin1Char('o'); break;
+        case u'ł': case u'Ł': out += QLatin1Char('l'); break;
+        case u'đ': case u'Đ': out += QLatin1Char('d'); break;
+        case u'ı': out += QLatin1Char('i'); break;
+        default: out.append(c); break;
+        }
+    }
     return out.toCaseFolded();
 }
 
-bool RecordListModel::Matches(int row, const QString &folded, const QString &digits,
-                              const std::bitset<kColumns> &columns) const
+// ---- UserListProxy ---------------------------------------------------------------------
+
+QCollator ListCollator()
 {
-    const int slot = Slot(row);
-    const AgendaRecord *r = agenda_.RecordAt(slot);
-    if (!r)
-        return false;
-    if (!folded.isEmpty()) {
-        std::array<QString, kColumns> &cells = folded_[size_t(slot)];
-        if (!foldedValid_.test(size_t(slot))) {
-            for (int c = 0; c < kColumns; ++c)
-                cells[size_t(c)] = Fold(CellText(*r, slot, c));
-            foldedValid_.set(size_t(slot));
-        }
-        for (int c = 0; c < kColumns; ++c)
-            if (columns.test(size_t(c)) && cells[size_t(c)].contains(folded))
+    QLocale locale;
+    // The C locale's collation compares code points; the root collation is English's.
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+UserListProxy::UserListProxy(RecordTableModel *source, int list, QObject *parent)
+    : QSortFilterProxyModel(parent), source_(source), list_(list), collator_(ListCollator())
+{
+    setSourceModel(source);
+    // Rows follow their records: an edited, restored or new record takes its sorted place.
+    setDynamicSortFilter(true);
+}
+
+int UserListProxy::ListOf(uint32_t owner)
+{
+    return owner >= 1 && owner <= uint32_t(Agenda::kMaxUsers) ? int(owner) - 1 : 0;
+}
+
+void UserListProxy::SetFilter(const QString &text, const std::bitset<RecordTableModel::kColumns> &columns)
+{
+    const QString folded = RecordTableModel::Fold(text);
+    const QString digits = PhoneDigits(text);
+    if (folded == folded_ && digits == digits_ && columns == columns_)
+        return;
+    folded_ = folded;
+    digits_ = digits;
+    columns_ = columns;
+    // The locale may have changed since the list was made.
+    collator_ = ListCollator();
+    invalidateFilter();
+}
+
+bool UserListProxy::Owns(int slot) const
+{
+    const AgendaRecord *r = source_->Book().RecordAt(slot);
+    return r && ListOf(r->owner) == list_;
+}
+
+int UserListProxy::Slot(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return -1;
+    return mapToSource(index(row, 0)).row();
+}
+
+int UserListProxy::RowOf(int slot) const
+{
+    if (slot < 0 || slot >= source_->rowCount())
+        return -1;
+    return mapFromSource(source_->index(slot, 0)).row();
+}
+
+int UserListProxy::TotalCount() const
+{
+    int n = 0;
+    for (int slot = 0; slot < source_->rowCount(); ++slot)
+        n += Owns(slot) ? 1 : 0;
+    return n;
+}
+
+bool UserListProxy::Matches(int slot) const
+{
+    if (!folded_.isEmpty())
+        for (int c = 0; c < RecordTableModel::kColumns; ++c)
+            if (columns_.test(size_t(c)) && source_->FoldedText(slot, c).contains(folded_))
                 return true;
-    }
-    if (digits.size() >= 3)
-        for (const QString &phone : r->phone)
-            if (PhoneDigits(phone).contains(digits))
-                return true;
+    if (digits_.size() >= 3)
+        if (const AgendaRecord *r = source_->Book().RecordAt(slot))
+            for (const QString &phone : r->phone)
+                if (PhoneDigits(phone).contains(digits_))
+                    return true;
     return false;
 }
 
-RecordListView::RecordListView(RecordListModel *model, QWidget *parent)
-    : QTableView(parent), model_(model)
+bool UserListProxy::filterAcceptsRow(int sourceRow, const QModelIndex &) const
+{
+    if (!Owns(sourceRow))
+        return false;
+    return (folded_.isEmpty() && digits_.isEmpty()) || Matches(sourceRow);
+}
+
+bool UserListProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
+{
+    const int column = left.column();
+    if (column == int(FieldId::Record))
+        return left.row() < right.row();
+    const AgendaRecord *a = source_->Book().RecordAt(left.row());
+    const AgendaRecord *b = source_->Book().RecordAt(right.row());
+    if (!a || !b)
+        return left.row() < right.row();
+    const RecordField *f = ColumnField(column);
+    const int order = collator_.compare(f->read(*a), f->read(*b));
+    // Equal texts keep slot order, so that the order never depends on earlier sorts.
+    return order != 0 ? order < 0 : left.row() < right.row();
+}
+
+// ---- RecordListView --------------------------------------------------------------------
+
+RecordListView::RecordListView(UserListProxy *model, QWidget *parent) : QTableView(parent), model_(model)
 {
     setModel(model);
 }
@@ -239,17 +234,17 @@ void RecordListView::setCurrentCell(int row, int column)
     setCurrentIndex(model_->index(row, column));
 }
 
-void RecordListView::sortItems(int column, Qt::SortOrder order)
+QString RecordListView::CellText(int row, int column) const
 {
-    model_->Sort(column, order);
-    horizontalHeader()->setSortIndicatorShown(true);
-    horizontalHeader()->setSortIndicator(column, order);
+    const int slot = model_->Slot(row);
+    const AgendaRecord *r = model_->sourceModel() ? static_cast<RecordTableModel *>(model_->sourceModel())->Book().RecordAt(slot)
+                                                  : nullptr;
+    return r ? FieldText(*r, slot, FieldId(column)) : QString();
 }
 
-int RecordListView::VisibleRowCount() const
+void RecordListView::sortItems(int column, Qt::SortOrder order)
 {
-    int n = 0;
-    for (int r = 0; r < model_->rowCount(); ++r)
-        n += isRowHidden(r) ? 0 : 1;
-    return n;
+    model_->sort(column, order);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(column, order);
 }

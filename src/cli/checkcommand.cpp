@@ -1,6 +1,7 @@
 #include "cli/cliprompter.h"
 #include "cli/commands.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
 #include "store/phonebookcheck.h"
 
 #include <cstdio>
@@ -20,10 +21,10 @@ public:
 int RunCheck(const CliArgs &args, Prompter &)
 {
     KeepLongPrompter prompter;
-    auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter))
+    Phonebook book;
+    if (!CliLoad(book, args.positional.at(0), prompter))
         return kCliFailed;
-    const QList<CheckFinding> findings = CheckPhonebook(*agenda);
+    const QList<CheckFinding> findings = CheckPhonebook(book.Data());
     for (const CheckFinding &f : findings) {
         const QByteArray line = FindingLine(f).toUtf8();
         std::fwrite(line.constData(), 1, size_t(line.size()), stdout);

@@ -5,6 +5,7 @@
 #include "cli/recordjson.h"
 #include "common/markup.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
 
 #include <QJsonDocument>
 
@@ -48,18 +49,18 @@ const std::vector<CliOption> &CliOptions()
     return options;
 }
 
-bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter)
+bool CliLoad(Phonebook &book, const QString &path, Prompter &prompter)
 {
-    const LoadResult loaded = agenda.Load(path, prompter);
+    const LoadResult loaded = book.Load(path, prompter);
     if (loaded)
         return true;
     prompter.InformationDetail(QStringLiteral("Error loading file : ") + MarkupEscape(MessagePath(path)), loaded.reason);
     return false;
 }
 
-bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter)
+bool CliSave(Phonebook &book, const QString &path, Prompter &prompter)
 {
-    const WriteResult saved = agenda.Save(path, prompter);
+    const WriteResult saved = book.Save(path, prompter);
     if (!saved)
         prompter.InformationDetail(QStringLiteral("Error saving file : ") + MarkupEscape(MessagePath(path)),
                                    saved.reason);
@@ -68,32 +69,34 @@ bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter)
 
 int RunInfo(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter))
+    Phonebook book;
+    const Agenda &agenda = book.Data();
+    if (!CliLoad(book, args.positional.at(0), prompter))
         return kCliFailed;
-    Out("slots: " + QByteArray::number(agenda->slotCount));
-    Out("used: " + QByteArray::number(agenda->usedCount));
-    Out("users: " + QByteArray::number(agenda->userCount));
-    Out(QByteArray("compressed: ") + (agenda->compressed ? "yes" : "no"));
+    Out("slots: " + QByteArray::number(agenda.slotCount));
+    Out("used: " + QByteArray::number(agenda.usedCount));
+    Out("users: " + QByteArray::number(agenda.userCount));
+    Out(QByteArray("compressed: ") + (agenda.compressed ? "yes" : "no"));
     return kCliOk;
 }
 
 int RunDump(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter))
+    Phonebook book;
+    const Agenda &agenda = book.Data();
+    if (!CliLoad(book, args.positional.at(0), prompter))
         return kCliFailed;
-    for (int i = 0; i < agenda->slotCount; ++i)
-        if (const AgendaRecord *r = agenda->RecordAt(i))
+    for (int i = 0; i < agenda.slotCount; ++i)
+        if (const AgendaRecord *r = agenda.RecordAt(i))
             Out(QJsonDocument(RecordToJson(i, *r)).toJson(QJsonDocument::Compact));
     return kCliOk;
 }
 
 int RunResave(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
     const QString path = args.positional.at(0);
-    if (!CliLoad(*agenda, path, prompter))
+    if (!CliLoad(book, path, prompter))
         return kCliFailed;
-    return CliSave(*agenda, path, prompter) ? kCliOk : kCliFailed;
+    return CliSave(book, path, prompter) ? kCliOk : kCliFailed;
 }

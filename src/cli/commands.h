@@ -5,7 +5,7 @@
 
 #include <vector>
 
-class Agenda;
+class Phonebook;
 class Prompter;
 
 // Exit status of the command-line companion.
@@ -49,10 +49,10 @@ const std::vector<CliOption> &CliOptions();
 
 // Loads a phonebook; on failure prints "Error loading file : " + path, the reason on the
 // next line, and returns false.
-bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter);
+bool CliLoad(Phonebook &book, const QString &path, Prompter &prompter);
 // Saves a phonebook as the editor's Save does; on failure prints "Error saving file : " +
 // path, and the reason on the next line.
-bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter);
+bool CliSave(Phonebook &book, const QString &path, Prompter &prompter);
 
 int RunInfo(const CliArgs &args, Prompter &prompter);
 int RunDump(const CliArgs &args, Prompter &prompter);

@@ -8,6 +8,7 @@
 #include "formats/interchange.h"
 #include "formats/vcardimport.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
 
 #include <cstdio>
 #include <memory>
@@ -68,29 +69,29 @@ bool CheckUser(const Agenda &agenda, uint32_t user, Prompter &prompter)
 
 // The phonebook (first argument) of a command on one record (second argument, the record
 // number): kCliOk, or the status the command ends with.
-int LoadForRecord(const CliArgs &args, Agenda &agenda, int &slot, Prompter &prompter)
+int LoadForRecord(const CliArgs &args, Phonebook &book, int &slot, Prompter &prompter)
 {
     if (!ParseRecord(args.positional.at(1), slot, prompter))
         return kCliUsage;
-    if (!CliLoad(agenda, args.positional.at(0), prompter))
+    if (!CliLoad(book, args.positional.at(0), prompter))
         return kCliFailed;
-    return CheckRecord(agenda, slot, prompter) ? kCliOk : kCliUsage;
+    return CheckRecord(book.Data(), slot, prompter) ? kCliOk : kCliUsage;
 }
 
 // The same for a command on one user (second argument, the user number).
-int LoadForUser(const CliArgs &args, Agenda &agenda, uint32_t &user, Prompter &prompter)
+int LoadForUser(const CliArgs &args, Phonebook &book, uint32_t &user, Prompter &prompter)
 {
     if (!ParseUser(args.positional.at(1), user, prompter))
         return kCliUsage;
-    if (!CliLoad(agenda, args.positional.at(0), prompter))
+    if (!CliLoad(book, args.positional.at(0), prompter))
         return kCliFailed;
-    return CheckUser(agenda, user, prompter) ? kCliOk : kCliUsage;
+    return CheckUser(book.Data(), user, prompter) ? kCliOk : kCliUsage;
 }
 
 // The phonebook (first argument) and the records (third argument on) of an export: kCliOk,
 // or the status the command ends with. Without records, every used slot in slot order
 // (the users' own slots only `withUsers`).
-int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bool withUsers, Prompter &prompter)
+int LoadForRecords(const CliArgs &args, Phonebook &book, QList<int> &slotList, bool withUsers, Prompter &prompter)
 {
     for (int i = 2; i < args.positional.size(); ++i) {
         int slot = 0;
@@ -98,23 +99,23 @@ int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bo
             return kCliUsage;
         slotList.append(slot);
     }
-    if (!CliLoad(agenda, args.positional.at(0), prompter))
+    if (!CliLoad(book, args.positional.at(0), prompter))
         return kCliFailed;
     if (args.positional.size() == 2) {
-        for (int slot = withUsers ? 0 : agenda.userCount; slot < agenda.slotCount; ++slot)
-            if (agenda.RecordAt(slot))
+        for (int slot = withUsers ? 0 : book.UserCount(); slot < book.SlotCount(); ++slot)
+            if (book.RecordAt(slot))
                 slotList.append(slot);
     }
     for (int slot : slotList)
-        if (!CheckRecord(agenda, slot, prompter))
+        if (!CheckRecord(book.Data(), slot, prompter))
             return kCliUsage;
     return kCliOk;
 }
 
 // Saves when the command changed the phonebook; a failed save fails the command.
-int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompter)
+int Finish(Phonebook &book, const QString &path, bool anyFailed, Prompter &prompter)
 {
-    if (agenda.modified && !CliSave(agenda, path, prompter))
+    if (book.Modified() && !CliSave(book, path, prompter))
         return kCliFailed;
     return anyFailed ? kCliFailed : kCliOk;
 }
@@ -123,33 +124,35 @@ int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompt
 
 int RunExportVcf(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
     int slot = 0;
-    if (const int status = LoadForRecord(args, *agenda, slot, prompter); status != kCliOk)
+    if (const int status = LoadForRecord(args, book, slot, prompter); status != kCliOk)
         return status;
-    const auto write = [&](const QString &out) { return ExportVcfRecord(*agenda, slot, out, prompter); };
+    const auto write = [&](const QString &out) { return ExportVcfRecord(book.Data(), slot, out, prompter); };
     return CliWriteOutput(args.positional.at(2), write, prompter) ? kCliOk : kCliFailed;
 }
 
 int RunImportVcf(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
     int slot = 0;
-    if (const int status = LoadForRecord(args, *agenda, slot, prompter); status != kCliOk)
+    if (const int status = LoadForRecord(args, book, slot, prompter); status != kCliOk)
         return status;
     // The record stays with its owner.
-    const uint32_t user = agenda->slots[size_t(slot)].owner;
-    const bool ok = ImportVcfRecord(*agenda, slot, user, args.positional.at(2), prompter);
-    return Finish(*agenda, path, !ok, prompter);
+    const uint32_t user = book.RecordAt(slot)->owner;
+    const bool ok = book.Apply([&](Agenda &agenda) {
+        return ImportVcfRecord(agenda, slot, user, args.positional.at(2), prompter);
+    });
+    return Finish(book, path, !ok, prompter);
 }
 
 int RunInsertVcf(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
     uint32_t user = 0;
-    if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
+    if (const int status = LoadForUser(args, book, user, prompter); status != kCliOk)
         return status;
     std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
     const int total = int(cards.size());
@@ -158,13 +161,13 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
     int skipped = 0;
     if (args.skipDuplicates) {
         // The cards the import review would start unchecked.
-        ImportReview review(*agenda, std::move(cards), user);
+        ImportReview review(book.Data(), std::move(cards), user);
         skipped = review.Count() - review.CheckedCount();
         cards = review.ChosenCards();
     }
     CardInsertOptions options;
     options.shorten = args.shorten;
-    const CardInsertResult r = InsertCards(*agenda, user, cards, options, prompter);
+    const CardInsertResult r = InsertCards(book, user, cards, options, prompter);
     QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + " cards";
     if (r.failed > 0)
         summary += ", " + QByteArray::number(r.failed) + " failed";
@@ -180,18 +183,18 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
         summary += ", " + QByteArray::number(notContacts) + " skipped (contact groups or empty)";
     std::printf("%s\n", summary.constData());
     std::fflush(stdout);
-    return Finish(*agenda, path, r.failed > 0 || r.noRoom > 0, prompter);
+    return Finish(book, path, r.failed > 0 || r.noRoom > 0, prompter);
 }
 
 int RunExportCsv(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
     QList<int> slotList;
-    if (const int status = LoadForRecords(args, *agenda, slotList, true, prompter); status != kCliOk)
+    if (const int status = LoadForRecords(args, book, slotList, true, prompter); status != kCliOk)
         return status;
     CsvResult r;
     const auto write = [&](const QString &out) {
-        r = ExportCsvRecords(*agenda, slotList, out, prompter);
+        r = ExportCsvRecords(book.Data(), slotList, out, prompter);
         return r.fileOk;
     };
     const bool written = CliWriteOutput(args.positional.at(1), write, prompter);
@@ -200,21 +203,22 @@ int RunExportCsv(const CliArgs &args, Prompter &prompter)
 
 int RunExportVcards(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
     QList<int> slotList;
-    if (const int status = LoadForRecords(args, *agenda, slotList, false, prompter); status != kCliOk)
+    if (const int status = LoadForRecords(args, book, slotList, false, prompter); status != kCliOk)
         return status;
-    const auto write = [&](const QString &out) { return ExportVcfRecords(*agenda, slotList, out, prompter); };
+    const auto write = [&](const QString &out) { return ExportVcfRecords(book.Data(), slotList, out, prompter); };
     return CliWriteOutput(args.positional.at(1), write, prompter) ? kCliOk : kCliFailed;
 }
 
 int RunInsertCsv(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
     uint32_t user = 0;
-    if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
+    if (const int status = LoadForUser(args, book, user, prompter); status != kCliOk)
         return status;
-    const CsvResult r = InsertCsvRecords(*agenda, user, args.positional.at(2), prompter);
-    return Finish(*agenda, path, !r.fileOk || r.failed > 0, prompter);
+    const CsvResult r = book.Apply(
+        [&](Agenda &agenda) { return InsertCsvRecords(agenda, user, args.positional.at(2), prompter); });
+    return Finish(book, path, !r.fileOk || r.failed > 0, prompter);
 }

@@ -85,7 +85,7 @@ QString VcfFileName(const QString &label, int slot);
 // Writes a used slot as a vCard file; shows "Error exporting file : <path>" on failure.
 bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompter &prompter);
 // Reads a vCard file onto a slot of user `user`; shows "Error importing file : <path>" on
-// failure (the slot keeps its contents, but its owner has been set).
+// failure (the slot, owner included, keeps its contents).
 bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter);
 
 // Writes used slots, in the given order, as the cards of one vCard file, replacing it

@@ -124,8 +124,9 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record);
 
 // Fills a record from the first card of a vCard file. On false the record is unchanged.
 bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompter);
-// Imports into the slot `index`, first setting its owner (the user slot's own number, or
-// `user` for a contact slot). Marks the phonebook modified on success.
+// Imports into the slot `index` with its owner set (the user slot's own number, or `user`
+// for a contact slot). Marks the phonebook modified on success; on failure the slot,
+// owner included, is as it was.
 bool ImportVCardAt(Agenda &agenda, int index, uint32_t user, const QString &fileName, Prompter &prompter);
 
 // Writes a record as a vCard file.
