@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 static void InitAgendaImages()
 {
@@ -145,6 +146,14 @@ MainWindow::~MainWindow()
     // An editor still open would hand its text over while the lists are torn down.
     for (RowEditDelegate *delegate : delegates_)
         delegate->Abandon();
+    // The lists read the phonebook, a member that goes before the widgets would; nothing
+    // may react to the tabs that go with them.
+    ui_->tcUser->blockSignals(true);
+    for (RecordListView *&list : lists_)
+        delete std::exchange(list, nullptr);
+    for (UserListProxy *proxy : proxies_)
+        delete proxy;
+    delete table_;
     delete ui_;
 }
 

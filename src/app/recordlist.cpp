@@ -135,8 +135,50 @@ UserListProxy::UserListProxy(RecordTableModel *source, int list, QObject *parent
     : QSortFilterProxyModel(parent), source_(source), list_(list), collator_(ListCollator())
 {
     setSourceModel(source);
-    // Rows follow their records: an edited, restored or new record takes its sorted place.
+    // Rows follow their records: records that come and go are placed and removed at once.
     setDynamicSortFilter(true);
+    Restart();
+}
+
+void UserListProxy::Restart()
+{
+    const size_t n = size_t(Agenda::kCapacity);
+    textKeys_.assign(n, QString());
+    hasTextKey_.assign(n, false);
+    arrival_.assign(n, -1);
+    for (int slot = 0; slot < int(n); ++slot)
+        if (Owns(slot))
+            arrival_[size_t(slot)] = slot;
+    nextArrival_ = qint64(n);
+    SortBy(-1, Qt::AscendingOrder);
+}
+
+void UserListProxy::SortBy(int column, Qt::SortOrder order)
+{
+    hasTextKey_.assign(hasTextKey_.size(), false);
+    sortedBy_ = column;
+    // Column 0 is the record number, or arrival order while no column is chosen; setting the
+    // same sort again would not sort, so the order is dropped first.
+    sort(-1);
+    sort(column < 0 ? int(FieldId::Record) : column, order);
+}
+
+const QString &UserListProxy::TextKey(int slot) const
+{
+    if (!hasTextKey_[size_t(slot)]) {
+        const AgendaRecord *r = source_->Book().RecordAt(slot);
+        const RecordField *f = ColumnField(sortedBy_);
+        textKeys_[size_t(slot)] = r && f ? f->read(*r) : QString();
+        hasTextKey_[size_t(slot)] = true;
+    }
+    return textKeys_[size_t(slot)];
+}
+
+qint64 UserListProxy::ArrivalKey(int slot) const
+{
+    if (arrival_[size_t(slot)] < 0)
+        arrival_[size_t(slot)] = nextArrival_++;
+    return arrival_[size_t(slot)];
 }
 
 int UserListProxy::ListOf(uint32_t owner)
@@ -202,24 +244,31 @@ bool UserListProxy::Matches(int slot) const
 
 bool UserListProxy::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
-    if (!Owns(sourceRow))
+    if (!Owns(sourceRow)) {
+        // A record that is not (or no longer) here forgets its place: when it comes (back),
+        // it is a new arrival and takes its sorted place by its value then.
+        if (sourceRow >= 0 && sourceRow < Agenda::kCapacity) {
+            arrival_[size_t(sourceRow)] = -1;
+            hasTextKey_[size_t(sourceRow)] = false;
+        }
         return false;
+    }
     return (folded_.isEmpty() && digits_.isEmpty()) || Matches(sourceRow);
 }
 
 bool UserListProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
-    const int column = left.column();
-    if (column == int(FieldId::Record))
-        return left.row() < right.row();
-    const AgendaRecord *a = source_->Book().RecordAt(left.row());
-    const AgendaRecord *b = source_->Book().RecordAt(right.row());
-    if (!a || !b)
-        return left.row() < right.row();
-    const RecordField *f = ColumnField(column);
-    const int order = collator_.compare(f->read(*a), f->read(*b));
+    const int a = left.row();
+    const int b = right.row();
+    if (a < 0 || b < 0 || a >= Agenda::kCapacity || b >= Agenda::kCapacity)
+        return a < b;
+    if (sortedBy_ < 0)
+        return ArrivalKey(a) < ArrivalKey(b);
+    if (sortedBy_ == int(FieldId::Record))
+        return a < b;
+    const int order = collator_.compare(TextKey(a), TextKey(b));
     // Equal texts keep slot order, so that the order never depends on earlier sorts.
-    return order != 0 ? order < 0 : left.row() < right.row();
+    return order != 0 ? order < 0 : a < b;
 }
 
 // ---- RecordListView --------------------------------------------------------------------
@@ -244,7 +293,7 @@ QString RecordListView::CellText(int row, int column) const
 
 void RecordListView::sortItems(int column, Qt::SortOrder order)
 {
-    model_->sort(column, order);
+    model_->SortBy(column, order);
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(column, order);
 }

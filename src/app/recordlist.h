@@ -48,8 +48,14 @@ private:
 };
 
 // One user's list: the records of that owner, filtered by the filter text over the visible
-// columns and sorted by a column. Records whose owner is no user are shown in the first
-// list, so that no record is ever out of sight.
+// columns and ordered. Records whose owner is no user are shown in the first list, so that
+// no record is ever out of sight.
+//
+// Order: until a column is chosen, records stand in the order they came (slot order after
+// a load, later ones after them). A chosen column orders the rows by the value each record
+// had when it took its place: a record that comes into the list (inserted, moved or copied
+// here, brought back by undo, shown again by the filter) goes to its sorted place, while an
+// edit leaves its row where it is, so that a row never jumps away under the user's cursor.
 class UserListProxy : public QSortFilterProxyModel
 {
 public:
@@ -71,6 +77,13 @@ public:
     int RowOf(int slot) const;
     // The number of the list's records, filter aside.
     int TotalCount() const;
+    // Orders by a column (RecordTableModel's), or by arrival for -1; every record takes its
+    // place by its present value.
+    void SortBy(int column, Qt::SortOrder order);
+    // The column chosen, or -1 for arrival order.
+    int SortedBy() const { return sortedBy_; }
+    // Forgets every record's place: after a new phonebook, arrival is slot order.
+    void Restart();
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
@@ -78,6 +91,9 @@ protected:
 
 private:
     bool Matches(int slot) const;
+    // The value a slot's record is ordered by, taken when it is first needed.
+    const QString &TextKey(int slot) const;
+    qint64 ArrivalKey(int slot) const;
 
     RecordTableModel *source_;
     int list_;
@@ -85,6 +101,11 @@ private:
     QString digits_;
     std::bitset<RecordTableModel::kColumns> columns_;
     QCollator collator_;
+    int sortedBy_ = -1;
+    mutable std::vector<QString> textKeys_;
+    mutable std::vector<bool> hasTextKey_;
+    mutable std::vector<qint64> arrival_;  // -1: none yet
+    mutable qint64 nextArrival_ = 0;
 };
 
 // A record list: the view of one UserListProxy, with the row-and-cell calls the window's

@@ -53,6 +53,13 @@ void MainWindow::BuildLists()
 void MainWindow::BuildList(int k)
 {
     auto *proxy = new UserListProxy(table_, k, this);
+    // The row the cursor stood on when its record left the list, for the editor's steps;
+    // connected before the view's selection, which moves the cursor away at this signal.
+    connect(proxy, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this, k](const QModelIndex &, int first, int last) {
+        const int row = lists_[size_t(k)] ? lists_[size_t(k)]->currentRow() : -1;
+        if (row >= first && row <= last)
+            leftRow_ = row;
+    });
     auto *list = new RecordListView(proxy, this);
     proxies_[size_t(k)] = proxy;
     list->setObjectName(QStringLiteral("acUser%1").arg(k + 1));
@@ -89,6 +96,7 @@ void MainWindow::BuildList(int k)
     list->setContextMenuPolicy(Qt::CustomContextMenu);
 
     connect(list, &QAbstractItemView::doubleClicked, this, [this] { EditCurrent(); });
+
     connect(list, &QWidget::customContextMenuRequested, this,
             [this, k](const QPoint &pos) { ShowContextMenu(k, pos); });
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::UpdateButtons);
@@ -124,7 +132,7 @@ void MainWindow::SetupLists()
         }
         sortColumn_[size_t(k)] = -1;
         sortAscending_[size_t(k)] = true;
-        proxies_[size_t(k)]->sort(-1);
+        proxies_[size_t(k)]->Restart();
         list->horizontalHeader()->setSortIndicatorShown(false);
         ui_->tcUser->setTabEnabled(k, k < agenda.userCount);
     }
@@ -194,15 +202,12 @@ int MainWindow::FreeSlots() const
 void MainWindow::RefreshSlot(int slot)
 {
     const int k = CurrentTab();
-    const int was = FindRow(k, slot);
-    leftRow_ = -1;
-    if (was < 0 || !agenda.RecordAt(slot))
-        return;
     const int row = FindRow(k, slot);
-    if (row >= 0)
-        List(k)->setCurrentCell(row, colRecord);
-    else
-        leftRow_ = was;  // a new owner took the record to another list
+    // A record a new owner took to another list keeps the row it left (leftRow_).
+    if (row < 0 || !agenda.RecordAt(slot))
+        return;
+    leftRow_ = -1;
+    List(k)->setCurrentCell(row, colRecord);
     UpdateButtons();
 }
 
