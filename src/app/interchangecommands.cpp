@@ -135,7 +135,12 @@ void MainWindow::InsertVcfFiles(const QStringList &paths)
     std::vector<CardOfFile> cards = ReadCardFiles(paths, prompter_);
     const auto show = [this](int slot) { ShowInserted(slot); };
     if (cards.size() <= 1) {
-        InsertCards(book, user, cards, CardInsertOptions(), prompter_, show);
+        // As the review proposes: texts cut to the unit's limits, a card without a name
+        // labelled with its first phone.
+        CardInsertOptions options;
+        options.shorten = true;
+        options.labelFromPhone = true;
+        InsertCards(book, user, cards, options, prompter_, show);
         UpdateButtons();
         return;
     }
@@ -155,7 +160,7 @@ void MainWindow::InsertVcfFiles(const QStringList &paths)
     }
     if (readable.empty())
         return;
-    ImportReview review(agenda, std::move(readable), user);
+    ImportReview review(agenda, std::move(readable), user, DefaultPhoneRegion());
     if (!ReviewImport(review))
         return;
     // Records chosen for another user are shown in that user's list, the cursor on the last.

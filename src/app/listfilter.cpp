@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/recordlist.h"
+#include "store/phonenumber.h"
 #include "ui_KESTRAVONLayout.h"
 
 #include <QItemSelectionModel>
@@ -24,13 +25,14 @@ void MainWindow::SetFilterText(const QString &text)
 void MainWindow::ApplyFilter()
 {
     const QString text = FilterText().trimmed();
+    const QString region = DefaultPhoneRegion();
     for (int k = 0; k < kListCount; ++k) {
         std::bitset<RecordTableModel::kColumns> columns;
         for (int c = 0; c < kColumnCount; ++c)
             columns.set(size_t(c), ColumnWidth(k, c) > 0);
         RecordListView *list = List(k);
         const int cursorSlot = RowSlot(k, list->currentRow());
-        proxies_[size_t(k)]->SetFilter(text, columns);
+        proxies_[size_t(k)]->SetFilter(text, region, columns);
         // A cursor that the filter hid goes to the first selected row still shown, so that
         // commands taking the cursor row (Edit) work on a row the user sees; none is left
         // when no selected row is shown.

@@ -1,10 +1,12 @@
 #include "app/recordlist.h"
 
-#include "store/duplicates.h"
+#include "store/phonenumber.h"
 #include "store/phonebook.h"
 
 #include <QHeaderView>
 #include <QLocale>
+
+#include <algorithm>
 
 // ---- RecordTableModel ------------------------------------------------------------------
 
@@ -15,6 +17,7 @@ RecordTableModel::RecordTableModel(const Phonebook &book, QObject *parent)
     connect(&book, &Phonebook::AboutToReset, this, [this] { beginResetModel(); });
     connect(&book, &Phonebook::Reset, this, [this] {
         foldedValid_.assign(size_t(book_.SlotCount()), false);
+        phoneKeysValid_.assign(phoneKeysValid_.size(), false);
         endResetModel();
     });
     foldedValid_.assign(size_t(book_.SlotCount()), false);
@@ -74,6 +77,8 @@ void RecordTableModel::SlotsChanged(const QList<int> &slots)
             continue;
         if (size_t(slot) < foldedValid_.size())
             foldedValid_[size_t(slot)] = false;
+        if (size_t(slot) < phoneKeysValid_.size())
+            phoneKeysValid_[size_t(slot)] = false;
         Q_EMIT dataChanged(index(slot, 0), index(slot, kColumns - 1));
     }
 }
@@ -92,6 +97,26 @@ const QString &RecordTableModel::FoldedText(int slot, int column) const
         foldedValid_[size_t(slot)] = true;
     }
     return cells[size_t(column)];
+}
+
+const QString &RecordTableModel::PhoneKey(int slot, int phone, const QString &region) const
+{
+    const size_t n = size_t(book_.SlotCount());
+    if (phoneKeys_.size() < n || region != phoneKeysRegion_) {
+        phoneKeys_.resize(std::max(n, phoneKeys_.size()));
+        phoneKeysValid_.assign(phoneKeys_.size(), false);
+        phoneKeysRegion_ = region;
+    }
+    std::array<QString, kPhoneCount> &keys = phoneKeys_[size_t(slot)];
+    if (!phoneKeysValid_[size_t(slot)]) {
+        const AgendaRecord *r = book_.RecordAt(slot);
+        for (int p = 0; p < kPhoneCount; ++p) {
+            const QString phone = r ? r->phone[size_t(p)] : QString();
+            keys[size_t(p)] = phone.isEmpty() ? QString() : PhoneFilterKey(phone, region);
+        }
+        phoneKeysValid_[size_t(slot)] = true;
+    }
+    return keys[size_t(phone)];
 }
 
 QString RecordTableModel::Fold(const QString &text)
@@ -186,14 +211,14 @@ int UserListProxy::ListOf(uint32_t owner)
     return owner >= 1 && owner <= uint32_t(Agenda::kMaxUsers) ? int(owner) - 1 : 0;
 }
 
-void UserListProxy::SetFilter(const QString &text, const std::bitset<RecordTableModel::kColumns> &columns)
+void UserListProxy::SetFilter(const QString &text, const QString &region,
+                              const std::bitset<RecordTableModel::kColumns> &columns)
 {
-    const QString folded = RecordTableModel::Fold(text);
-    const QString digits = PhoneDigits(text);
-    if (folded == folded_ && digits == digits_ && columns == columns_)
+    if (text == typed_ && region == region_ && columns == columns_)
         return;
-    folded_ = folded;
-    digits_ = digits;
+    typed_ = text;
+    folded_ = RecordTableModel::Fold(text);
+    region_ = region;
     columns_ = columns;
     // The locale may have changed since the list was made.
     collator_ = ListCollator();
@@ -234,11 +259,14 @@ bool UserListProxy::Matches(int slot) const
         for (int c = 0; c < RecordTableModel::kColumns; ++c)
             if (columns_.test(size_t(c)) && source_->FoldedText(slot, c).contains(folded_))
                 return true;
-    if (digits_.size() >= 3)
-        if (const AgendaRecord *r = source_->Book().RecordAt(slot))
-            for (const QString &phone : r->phone)
-                if (PhoneDigits(phone).contains(digits_))
-                    return true;
+    // A number needs three typed digits or more (PhoneFilterMatches).
+    if (PhoneDigits(typed_).size() < 3)
+        return false;
+    for (int p = 0; p < kPhoneCount; ++p) {
+        const QString &key = source_->PhoneKey(slot, p, region_);
+        if (!key.isEmpty() && PhoneFilterKeyMatches(key, typed_))
+            return true;
+    }
     return false;
 }
 
@@ -253,7 +281,7 @@ bool UserListProxy::filterAcceptsRow(int sourceRow, const QModelIndex &) const
         }
         return false;
     }
-    return (folded_.isEmpty() && digits_.isEmpty()) || Matches(sourceRow);
+    return typed_.isEmpty() || Matches(sourceRow);
 }
 
 bool UserListProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const

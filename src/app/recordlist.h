@@ -35,6 +35,9 @@ public:
     // A cell's text with case, accents and ligatures folded away (Fold), kept until the
     // slot changes.
     const QString &FoldedText(int slot, int column) const;
+    // The digit strings a record's phone number is found in by the filter
+    // (PhoneFilterKey), kept until the slot changes or the region does.
+    const QString &PhoneKey(int slot, int phone, const QString &region) const;
     // Text as the filter compares it: case and accents dropped, "ß" as "ss", "æ" as "ae"
     // and the like, so that "strasse" finds "STRAßE".
     static QString Fold(const QString &text);
@@ -45,6 +48,9 @@ private:
     const Phonebook &book_;
     mutable std::vector<std::array<QString, kColumns>> folded_;
     mutable std::vector<bool> foldedValid_;
+    mutable std::vector<std::array<QString, kPhoneCount>> phoneKeys_;
+    mutable std::vector<bool> phoneKeysValid_;
+    mutable QString phoneKeysRegion_;
 };
 
 // One user's list: the records of that owner, filtered by the filter text over the visible
@@ -65,10 +71,11 @@ public:
     // other owner list 0.
     static int ListOf(uint32_t owner);
 
-    // The filter: rows whose visible columns hold the folded text, or whose phone numbers
-    // hold `text`'s digits (three or more). Empty text shows every row.
-    void SetFilter(const QString &text, const std::bitset<RecordTableModel::kColumns> &columns);
-    bool Filtering() const { return !folded_.isEmpty() || digits_.size() >= 3; }
+    // The filter: rows whose visible columns hold the folded text, or one of whose phone
+    // numbers the text finds as a number read with `region` (PhoneFilterMatches). Empty
+    // text shows every row.
+    void SetFilter(const QString &text, const QString &region, const std::bitset<RecordTableModel::kColumns> &columns);
+    bool Filtering() const { return !typed_.isEmpty(); }
     // Whether a slot's record belongs to this list, filter aside.
     bool Owns(int slot) const;
 
@@ -97,8 +104,9 @@ private:
 
     RecordTableModel *source_;
     int list_;
+    QString typed_;
     QString folded_;
-    QString digits_;
+    QString region_;
     std::bitset<RecordTableModel::kColumns> columns_;
     QCollator collator_;
     int sortedBy_ = -1;

@@ -6,13 +6,19 @@ namespace {
 
 constexpr char kProgram[] = "kestravon-cli";
 
+// "--keep-long", "--region XX".
+QByteArray OptionText(const CliOption &option)
+{
+    return option.valueName ? QByteArray(option.name) + ' ' + option.valueName : QByteArray(option.name);
+}
+
 // "[--keep-long] " for a command that takes options, "" for one that takes none.
 QByteArray OptionSynopsis(const CliCommand &command)
 {
     QByteArray text;
     for (const CliOption &o : CliOptions())
         if (CliOptionApplies(o, command))
-            text += QByteArray("[") + o.name + "] ";
+            text += QByteArray("[") + OptionText(o) + "] ";
     return text;
 }
 
@@ -36,8 +42,14 @@ const CliCommand *FindCommand(const QString &name)
     return nullptr;
 }
 
-const CliOption *FindOption(const QString &name, const CliCommand &command)
+// The option named by an argument ("--region" or "--region=DE"); `value` receives the part
+// after "=".
+const CliOption *FindOption(const QString &arg, const CliCommand &command, QString *value, bool *hasValue)
 {
+    const int eq = arg.indexOf(QLatin1Char('='));
+    const QString name = eq < 0 ? arg : arg.left(eq);
+    *hasValue = eq >= 0;
+    *value = eq < 0 ? QString() : arg.mid(eq + 1);
     for (const CliOption &o : CliOptions())
         if (name == QLatin1String(o.name) && CliOptionApplies(o, command))
             return &o;
@@ -85,6 +97,7 @@ CliRequest ParseCliArguments(const QStringList &argsIn)
     CliRequest r;
     r.command = command;
     bool optionsDone = false;
+    bool hasValue = false;
     for (int i = 1; i < argsIn.size(); ++i) {
         const QString &a = argsIn.at(i);
         if (optionsDone || a == QLatin1String("-") || !a.startsWith(QLatin1Char('-'))) {
@@ -94,8 +107,19 @@ CliRequest ParseCliArguments(const QStringList &argsIn)
         } else if (IsHelp(a)) {
             r.action = CliRequest::CommandHelp;
             return r;
-        } else if (const CliOption *o = FindOption(a, *command)) {
-            r.args.*(o->flag) = true;
+        } else if (QString value; const CliOption *o = FindOption(a, *command, &value, &hasValue)) {
+            if (!o->value) {
+                if (hasValue)
+                    return UsageError("option " + QByteArray(o->name) + " takes no value", command);
+                r.args.*(o->flag) = true;
+                continue;
+            }
+            if (!hasValue) {
+                if (i + 1 >= argsIn.size())
+                    return UsageError("option " + QByteArray(o->name) + " needs a value", command);
+                value = argsIn.at(++i);
+            }
+            r.args.*(o->value) = value;
         } else {
             return UsageError("unknown option for " + QByteArray(command->name) + ": " + a.toUtf8(), command);
         }
@@ -124,7 +148,7 @@ QByteArray CliHelpText()
         text += Row(QByteArray(c.name) + ' ' + c.usage, c.summary);
     text += "\nOptions:\n";
     for (const CliOption &o : CliOptions())
-        text += Row(o.name, o.help);
+        text += Row(OptionText(o), o.help);
     text += Row("-h, --help", "show this help");
     text += Row("--version", "show the version");
     text += "\nExit status: 0 success, 1 failure (the reason on standard error), 2 usage error.\n"
@@ -141,7 +165,7 @@ QByteArray CliCommandHelpText(const CliCommand &command)
     text += "\nOptions:\n";
     for (const CliOption &o : CliOptions())
         if (CliOptionApplies(o, command))
-            text += Row(o.name, o.help);
+            text += Row(OptionText(o), o.help);
     text += Row("-h, --help", "show this help");
     return text;
 }

@@ -35,6 +35,7 @@ const std::vector<CliCommand> &CliCommands()
         {"export-vcards", "FILE OUT.vcf [RECORD...]", 2, -1, RunExportVcards, "write records (default: all contacts) as the cards of one vCard file"},
         {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv, "write records (default: all) as CSV"},
         {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv, "add CSV lines as new records of a user"},
+        {"tidy-phones", "FILE [RECORD...]", 1, -1, RunTidyPhones, "write phone numbers (default: of all contacts) in one form"},
     };
     return commands;
 }
@@ -42,9 +43,15 @@ const std::vector<CliCommand> &CliCommands()
 const std::vector<CliOption> &CliOptions()
 {
     static const std::vector<CliOption> options = {
-        {"--keep-long", "keep texts longer than a field allows", nullptr, &CliArgs::keepLong},
-        {"--shorten", "cut texts longer than the unit allows to its limits", "insert-vcf", &CliArgs::shorten},
+        {"--keep-long", "keep texts longer than a field allows (insert-vcf, import-vcf: and name them)", nullptr, &CliArgs::keepLong},
+        {"--shorten", "cut texts longer than the unit allows to its limits (the default)", "insert-vcf", &CliArgs::shorten},
         {"--skip-duplicates", "leave out cards that look like a record of the user", "insert-vcf", &CliArgs::skipDuplicates},
+        {"--region", "read numbers without a country code as numbers of region XX", "check insert-vcf insert-csv tidy-phones",
+         nullptr, &CliArgs::region, "XX"},
+        {"--phones", "write inserted phone numbers international, e164, national or as-is", "insert-vcf insert-csv",
+         nullptr, &CliArgs::phones, "FORM"},
+        {"--format", "the form: international (default), e164 or national", "tidy-phones", nullptr, &CliArgs::format, "FORM"},
+        {"--dry-run", "print what would change, change nothing", "tidy-phones", &CliArgs::dryRun},
     };
     return options;
 }

@@ -17,8 +17,12 @@ struct CliArgs
 {
     QStringList positional;
     bool keepLong = false;  // answer "&Yes" to the text length question
-    bool shorten = false;         // insert-vcf: cut texts to the unit's limits
+    bool shorten = false;         // insert-vcf: cut texts to the unit's limits (as it does anyway)
     bool skipDuplicates = false;  // insert-vcf: leave out cards that look like a record of the user
+    bool dryRun = false;          // tidy-phones: print the changes, write nothing
+    QString region;               // the default region of phone numbers ("" = the setting's)
+    QString phones;               // insert-vcf, insert-csv: the form of the inserted numbers
+    QString format;               // tidy-phones: the form the numbers are written in
 };
 
 struct CliCommand
@@ -34,13 +38,16 @@ struct CliCommand
 // Every command, in the order the usage text lists them.
 const std::vector<CliCommand> &CliCommands();
 
-// An option given after the command name; it sets one flag of CliArgs.
+// An option given after the command name; it sets one flag of CliArgs, or, followed by a
+// value ("--region DE" or "--region=DE"), one text.
 struct CliOption
 {
     const char *name;      // "--keep-long"
     const char *help;      // one line for --help
     const char *commands;  // the commands that take it, separated by spaces; nullptr: every command
     bool CliArgs::*flag;
+    QString CliArgs::*value = nullptr;
+    const char *valueName = nullptr;  // "XX" in the help: "--region XX"
 };
 
 // Every option, in the order the usage text lists them. The help texts, the manual page
@@ -60,3 +67,9 @@ int RunResave(const CliArgs &args, Prompter &prompter);
 // Lists what the unit would refuse or show oddly, one finding a line; 0 when clean, 1 when
 // something was found (or the file did not load). Long texts are kept, never asked about.
 int RunCheck(const CliArgs &args, Prompter &prompter);
+
+// The default region of phone numbers: --region when given (a code libphonenumber does not
+// know prints "Not a region code : " and gives false), else DefaultPhoneRegion().
+bool CliPhoneRegion(const CliArgs &args, QString &region, Prompter &prompter);
+// Rewrites the phone numbers of a record in the form --phones asks for (none without it).
+int RunTidyPhones(const CliArgs &args, Prompter &prompter);

@@ -9,7 +9,10 @@
 #include "formats/vcardimport.h"
 #include "store/agenda.h"
 #include "store/phonebook.h"
+#include "store/phonebookcheck.h"
+#include "store/phonetidy.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -20,6 +23,7 @@ constexpr char kBadRecord[] = "Not a record number : ";
 constexpr char kBadUser[] = "Not a user number (1-4) : ";
 constexpr char kNoRecord[] = "No record in use with number ";
 constexpr char kNoUser[] = "The phonebook has no user ";
+constexpr char kBadPhones[] = "Not a form of phone numbers (international, e164, national, as-is) : ";
 
 // A positive decimal number, or 0.
 int ParseNumber(const QString &text)
@@ -88,12 +92,13 @@ int LoadForUser(const CliArgs &args, Phonebook &book, uint32_t &user, Prompter &
     return CheckUser(book.Data(), user, prompter) ? kCliOk : kCliUsage;
 }
 
-// The phonebook (first argument) and the records (third argument on) of an export: kCliOk,
-// or the status the command ends with. Without records, every used slot in slot order
-// (the users' own slots only `withUsers`).
-int LoadForRecords(const CliArgs &args, Phonebook &book, QList<int> &slotList, bool withUsers, Prompter &prompter)
+// The phonebook (first argument) and the records (argument `first` on) of a command on
+// several records: kCliOk, or the status the command ends with. Without records, every
+// used slot in slot order (the users' own slots only `withUsers`).
+int LoadForRecords(const CliArgs &args, Phonebook &book, QList<int> &slotList, bool withUsers, Prompter &prompter,
+                   int first = 2)
 {
-    for (int i = 2; i < args.positional.size(); ++i) {
+    for (int i = first; i < args.positional.size(); ++i) {
         int slot = 0;
         if (!ParseRecord(args.positional.at(i), slot, prompter))
             return kCliUsage;
@@ -101,7 +106,7 @@ int LoadForRecords(const CliArgs &args, Phonebook &book, QList<int> &slotList, b
     }
     if (!CliLoad(book, args.positional.at(0), prompter))
         return kCliFailed;
-    if (args.positional.size() == 2) {
+    if (args.positional.size() == first) {
         for (int slot = withUsers ? 0 : book.UserCount(); slot < book.SlotCount(); ++slot)
             if (book.RecordAt(slot))
                 slotList.append(slot);
@@ -110,6 +115,28 @@ int LoadForRecords(const CliArgs &args, Phonebook &book, QList<int> &slotList, b
         if (!CheckRecord(book.Data(), slot, prompter))
             return kCliUsage;
     return kCliOk;
+}
+
+// With --keep-long, names every text of the given slots that is longer than the unit
+// accepts, one "record N: <field> is X characters, the unit allows Y" line each.
+void ReportLongTexts(const Agenda &agenda, const QList<int> &slots, Prompter &prompter)
+{
+    for (const CheckFinding &f : CheckPhonebook(agenda, QString()))  // lengths need no phone region
+        if (f.kind == CheckFinding::Kind::TooLong && slots.contains(f.slot))
+            prompter.Information(MarkupEscape(FindingLine(f)));
+}
+
+// The form of phone numbers a command writes: `name`, or `fallback` when it is empty.
+bool ParsePhones(const QString &name, PhoneFormat fallback, PhoneFormat &format, Prompter &prompter)
+{
+    if (name.isEmpty()) {
+        format = fallback;
+        return true;
+    }
+    if (PhoneFormatFromName(name, &format))
+        return true;
+    prompter.Information(QLatin1String(kBadPhones) + MarkupEscape(name));
+    return false;
 }
 
 // Saves when the command changed the phonebook; a failed save fails the command.
@@ -125,10 +152,11 @@ int Finish(Phonebook &book, const QString &path, bool anyFailed, Prompter &promp
 int RunExportVcf(const CliArgs &args, Prompter &prompter)
 {
     Phonebook book;
+    const Agenda *agenda = &book.Data();
     int slot = 0;
     if (const int status = LoadForRecord(args, book, slot, prompter); status != kCliOk)
         return status;
-    const auto write = [&](const QString &out) { return ExportVcfRecord(book.Data(), slot, out, prompter); };
+    const auto write = [&](const QString &out) { return ExportVcfRecord(*agenda, slot, out, prompter); };
     return CliWriteOutput(args.positional.at(2), write, prompter) ? kCliOk : kCliFailed;
 }
 
@@ -136,14 +164,18 @@ int RunImportVcf(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
     Phonebook book;
+    const Agenda *agenda = &book.Data();
     int slot = 0;
     if (const int status = LoadForRecord(args, book, slot, prompter); status != kCliOk)
         return status;
-    // The record stays with its owner.
-    const uint32_t user = book.RecordAt(slot)->owner;
-    const bool ok = book.Apply([&](Agenda &agenda) {
-        return ImportVcfRecord(agenda, slot, user, args.positional.at(2), prompter);
+    // The record stays with its owner. Texts are cut to the unit's limits unless
+    // --keep-long keeps them.
+    const uint32_t user = agenda->slots[size_t(slot)].owner;
+    const bool ok = book.Apply([&](Agenda &a) {
+        return ImportVcfRecord(a, slot, user, args.positional.at(2), prompter, !args.keepLong);
     });
+    if (ok && args.keepLong)
+        ReportLongTexts(*agenda, {slot}, prompter);
     return Finish(book, path, !ok, prompter);
 }
 
@@ -151,50 +183,67 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
     Phonebook book;
+    const Agenda *agenda = &book.Data();
     uint32_t user = 0;
+    // As the window's review proposes: texts cut to the unit's limits (unless --keep-long),
+    // a card without a name labelled with its first phone.
+    CardInsertOptions options;
+    options.shorten = !args.keepLong;
+    options.labelFromPhone = true;
+    if (!ParsePhones(args.phones, PhoneFormat::AsIs, options.phones, prompter)
+        || !CliPhoneRegion(args, options.region, prompter))
+        return kCliUsage;
     if (const int status = LoadForUser(args, book, user, prompter); status != kCliOk)
         return status;
     std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
     const int total = int(cards.size());
+    // A card or file that cannot be read is named with its reason, and the others are
+    // inserted all the same; the command fails at the end.
+    int failed = 0;
+    for (CardOfFile &card : cards) {
+        if (card.failed) {
+            ++failed;
+            prompter.InformationDetail(FailedCardMessage(card), card.reason);
+        }
+    }
+    cards.erase(std::remove_if(cards.begin(), cards.end(), [](const CardOfFile &c) { return c.failed; }), cards.end());
     // An export's contact groups and empty cards are no records to add.
     const int notContacts = RemoveNotContacts(cards);
     int skipped = 0;
     if (args.skipDuplicates) {
         // The cards the import review would start unchecked.
-        ImportReview review(book.Data(), std::move(cards), user);
+        ImportReview review(*agenda, std::move(cards), user, options.region);
         skipped = review.Count() - review.CheckedCount();
         cards = review.ChosenCards();
     }
-    CardInsertOptions options;
-    options.shorten = args.shorten;
-    const CardInsertResult r = InsertCards(book, user, cards, options, prompter);
+    QList<int> added;
+    const CardInsertResult r = InsertCards(book, user, cards, options, prompter, [&added](int slot) { added << slot; });
+    if (args.keepLong)
+        ReportLongTexts(*agenda, added, prompter);
     QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + " cards";
-    if (r.failed > 0)
-        summary += ", " + QByteArray::number(r.failed) + " failed";
+    if (failed > 0)
+        summary += ", " + QByteArray::number(failed) + " failed";
     if (r.noRoom > 0)
         summary += ", " + QByteArray::number(r.noRoom) + " did not fit";
-    // A failure is answered with Cancel here: the cards after it are not inserted.
-    const int notTried = r.cancelled ? int(cards.size()) - r.inserted - r.failed : 0;
-    if (notTried > 0)
-        summary += ", " + QByteArray::number(notTried) + " not tried";
     if (skipped > 0)
         summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
     if (notContacts > 0)
         summary += ", " + QByteArray::number(notContacts) + " skipped (contact groups or empty)";
     std::printf("%s\n", summary.constData());
     std::fflush(stdout);
-    return Finish(book, path, r.failed > 0 || r.noRoom > 0, prompter);
+    return Finish(book, path, failed > 0 || r.noRoom > 0, prompter);
 }
 
 int RunExportCsv(const CliArgs &args, Prompter &prompter)
 {
     Phonebook book;
+    const Agenda *agenda = &book.Data();
     QList<int> slotList;
     if (const int status = LoadForRecords(args, book, slotList, true, prompter); status != kCliOk)
         return status;
     CsvResult r;
     const auto write = [&](const QString &out) {
-        r = ExportCsvRecords(book.Data(), slotList, out, prompter);
+        r = ExportCsvRecords(*agenda, slotList, out, prompter);
         return r.fileOk;
     };
     const bool written = CliWriteOutput(args.positional.at(1), write, prompter);
@@ -204,10 +253,11 @@ int RunExportCsv(const CliArgs &args, Prompter &prompter)
 int RunExportVcards(const CliArgs &args, Prompter &prompter)
 {
     Phonebook book;
+    const Agenda *agenda = &book.Data();
     QList<int> slotList;
     if (const int status = LoadForRecords(args, book, slotList, false, prompter); status != kCliOk)
         return status;
-    const auto write = [&](const QString &out) { return ExportVcfRecords(book.Data(), slotList, out, prompter); };
+    const auto write = [&](const QString &out) { return ExportVcfRecords(*agenda, slotList, out, prompter); };
     return CliWriteOutput(args.positional.at(1), write, prompter) ? kCliOk : kCliFailed;
 }
 
@@ -215,10 +265,48 @@ int RunInsertCsv(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
     Phonebook book;
+    const Agenda *agenda = &book.Data();
     uint32_t user = 0;
+    PhoneFormat phones = PhoneFormat::AsIs;
+    QString region;
+    if (!ParsePhones(args.phones, PhoneFormat::AsIs, phones, prompter) || !CliPhoneRegion(args, region, prompter))
+        return kCliUsage;
     if (const int status = LoadForUser(args, book, user, prompter); status != kCliOk)
         return status;
-    const CsvResult r = book.Apply(
-        [&](Agenda &agenda) { return InsertCsvRecords(agenda, user, args.positional.at(2), prompter); });
+    // Each inserted record's numbers take the asked form.
+    const CsvResult r = book.Apply([&](Agenda &a) {
+        const auto tidy = [&](int slot) { TidyRecordPhones(a.slots[size_t(slot)], region, phones); };
+        return InsertCsvRecords(a, user, args.positional.at(2), prompter, tidy);
+    });
     return Finish(book, path, !r.fileOk || r.failed > 0, prompter);
+}
+
+int RunTidyPhones(const CliArgs &args, Prompter &prompter)
+{
+    const QString path = args.positional.at(0);
+    PhoneFormat format = PhoneFormat::International;
+    QString region;
+    if (!ParsePhones(args.format, PhoneFormat::International, format, prompter) || !CliPhoneRegion(args, region, prompter))
+        return kCliUsage;
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
+    QList<int> slotList;
+    if (const int status = LoadForRecords(args, book, slotList, false, prompter, 1); status != kCliOk)
+        return status;
+    const QList<PhoneTidyRow> rows = PlanPhoneTidy(*agenda, slotList, region, format);
+    int changes = 0;
+    for (const PhoneTidyRow &row : rows) {
+        const QByteArray line = PhoneTidyLine(row).toUtf8();
+        std::printf("%s\n", line.constData());
+        changes += row.Changes() ? 1 : 0;
+    }
+    const int kept = int(rows.size()) - changes;
+    if (args.dryRun)
+        std::printf("%d numbers would change, %d kept\n", changes, kept);
+    else
+        std::printf("%d numbers changed, %d kept\n", book.Apply([&](Agenda &a) { return ApplyPhoneTidy(a, rows); }), kept);
+    std::fflush(stdout);
+    if (args.dryRun)
+        return kCliOk;
+    return Finish(book, path, false, prompter);
 }

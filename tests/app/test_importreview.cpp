@@ -17,9 +17,9 @@
 
 namespace {
 
-// ROSSI MARIO is a record of user 1 in the sample; the second card is too long for the
-// unit, the third has no name.
-const QByteArray kCards = "BEGIN:VCARD\r\nFN:Rossi Mario\r\nTEL:06 555\r\nEMAIL:r@x.it\r\nEND:VCARD\r\n"
+// ROSSI MARIO is a record of user 1 in the sample (the card has no phone, so the same name
+// makes it a duplicate); the second card is too long for the unit, the third has no name.
+const QByteArray kCards = "BEGIN:VCARD\r\nFN:Rossi Mario\r\nEMAIL:r@x.it\r\nEND:VCARD\r\n"
                           "BEGIN:VCARD\r\nFN:Bartolomeo Giovanni Maria Rinaldi\r\nADR:;;Via Po 1;Torino;;;\r\nEND:VCARD\r\n"
                           "BEGIN:VCARD\r\nTEL:+39 333 7654321\r\nEND:VCARD\r\n"
                           "BEGIN:VCARD\r\nFN:Nuova Persona\r\nTEL:0123\r\nEND:VCARD\r\n";
@@ -53,6 +53,8 @@ class TestImportReview : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The remembered choices of the review are this test's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void dialog();
     void windowInsertsTheCheckedCards();
     void windowCancelInsertsNothing();
@@ -89,10 +91,23 @@ void TestImportReview::dialog()
     QCOMPARE(user.count(), 2);
     QCOMPARE(user.currentText(), QStringLiteral("MARCO:1"));
     QVERIFY(shorten.isChecked());
-    QCOMPARE(Rows(table), (QStringList{" |Rossi Mario|06 555|r@x.it||already in this user's list",
+    QCOMPARE(Rows(table), (QStringList{" |Rossi Mario||r@x.it||already in this user's list",
                                        "x|Bartolomeo Giovanni Maria Rina|||Torino|too long for the unit",
-                                       "x|+39 333 7654321|+39 333 7654321|||no name",
+                                       "x|+39 333 7654321|+39 333 765 4321|||no name",
                                        "x|Nuova Persona|0123|||"}));
+    // The phone column shows the number as it will be written: internationally unless the
+    // user turns it off, which the next review remembers.
+    QCheckBox &phones = *Child<QCheckBox>(dlg, "chPhones");
+    QVERIFY(phones.isChecked());
+    QCOMPARE(review.Record(2).phone[0], QStringLiteral("+39 333 765 4321"));
+    phones.setChecked(false);
+    QCOMPARE(Rows(table).at(2), QStringLiteral("x|+39 333 7654321|+39 333 7654321|||no name"));
+    QCOMPARE(review.Record(2).phone[0], QStringLiteral("+39 333 7654321"));
+    {
+        ImportReviewDlg again(review);
+        QVERIFY(!Child<QCheckBox>(again, "chPhones")->isChecked());
+    }
+    phones.setChecked(true);
     QCOMPARE(counts.text(), QStringLiteral("4 cards, 3 selected, 358 free places"));
 
     // Shortening off shows the whole label.
