@@ -29,9 +29,10 @@ int RunCheck(const CliArgs &args, Prompter &)
     if (region.isEmpty())
         CliPrompter::PrintPlain(QStringLiteral("No region is set for phone numbers (--region, or the setting phone/region)"));
     Phonebook book;
-    if (!CliLoad(book, args.positional.at(0), prompter))
+    const Agenda *agenda = &book.Data();
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
-    const QList<CheckFinding> findings = CheckPhonebook(book.Data(), region);
+    const QList<CheckFinding> findings = CheckPhonebook(*agenda, region);
     for (const CheckFinding &f : findings) {
         const QByteArray line = FindingLine(f).toUtf8();
         std::fwrite(line.constData(), 1, size_t(line.size()), stdout);

@@ -25,7 +25,7 @@ void Out(const QByteArray &line)
 const std::vector<CliCommand> &CliCommands()
 {
     static const std::vector<CliCommand> commands = {
-        {"info", "FILE", 1, 1, RunInfo, "slots, used slots, users, compressed or not"},
+        {"info", "FILE", 1, 1, RunInfo, "slots, used slots, users, compressed or not, format version"},
         {"dump", "FILE", 1, 1, RunDump, "one JSON object per used slot"},
         {"resave", "FILE", 1, 1, RunResave, "load and save back as the editor's Save does"},
         {"check", "FILE", 1, 1, RunCheck, "list what the head unit may not accept, record by record"},
@@ -46,6 +46,7 @@ const std::vector<CliOption> &CliOptions()
         {"--keep-long", "keep texts longer than a field allows (insert-vcf, import-vcf: and name them)", nullptr, &CliArgs::keepLong},
         {"--shorten", "cut texts longer than the unit allows to its limits (the default)", "insert-vcf", &CliArgs::shorten},
         {"--skip-duplicates", "leave out cards that look like a record of the user", "insert-vcf", &CliArgs::skipDuplicates},
+        {"--any-version", "open a phonebook of a format version this program does not know (it is saved as version 80)", nullptr, &CliArgs::anyVersion},
         {"--region", "read numbers without a country code as numbers of region XX", "check insert-vcf insert-csv tidy-phones",
          nullptr, &CliArgs::region, "XX"},
         {"--phones", "write inserted phone numbers international, e164, national or as-is", "insert-vcf insert-csv",
@@ -56,9 +57,10 @@ const std::vector<CliOption> &CliOptions()
     return options;
 }
 
-bool CliLoad(Phonebook &book, const QString &path, Prompter &prompter)
+bool CliLoad(Phonebook &book, const QString &path, Prompter &prompter, const CliArgs &args)
 {
-    const LoadResult loaded = book.Load(path, prompter);
+    const LoadResult loaded =
+        book.Load(path, prompter, args.anyVersion ? Agenda::UnknownVersion::Accept : Agenda::UnknownVersion::Refuse);
     if (loaded)
         return true;
     prompter.InformationDetail(QStringLiteral("Error loading file : ") + MarkupEscape(MessagePath(path)), loaded.reason);
@@ -77,24 +79,25 @@ bool CliSave(Phonebook &book, const QString &path, Prompter &prompter)
 int RunInfo(const CliArgs &args, Prompter &prompter)
 {
     Phonebook book;
-    const Agenda &agenda = book.Data();
-    if (!CliLoad(book, args.positional.at(0), prompter))
+    const Agenda *agenda = &book.Data();
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
-    Out("slots: " + QByteArray::number(agenda.slotCount));
-    Out("used: " + QByteArray::number(agenda.usedCount));
-    Out("users: " + QByteArray::number(agenda.userCount));
-    Out(QByteArray("compressed: ") + (agenda.compressed ? "yes" : "no"));
+    Out("slots: " + QByteArray::number(agenda->slotCount));
+    Out("used: " + QByteArray::number(agenda->usedCount));
+    Out("users: " + QByteArray::number(agenda->userCount));
+    Out(QByteArray("compressed: ") + (agenda->compressed ? "yes" : "no"));
+    Out("version: " + QByteArray::number(agenda->version));
     return kCliOk;
 }
 
 int RunDump(const CliArgs &args, Prompter &prompter)
 {
     Phonebook book;
-    const Agenda &agenda = book.Data();
-    if (!CliLoad(book, args.positional.at(0), prompter))
+    const Agenda *agenda = &book.Data();
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
-    for (int i = 0; i < agenda.slotCount; ++i)
-        if (const AgendaRecord *r = agenda.RecordAt(i))
+    for (int i = 0; i < agenda->slotCount; ++i)
+        if (const AgendaRecord *r = agenda->RecordAt(i))
             Out(QJsonDocument(RecordToJson(i, *r)).toJson(QJsonDocument::Compact));
     return kCliOk;
 }
@@ -102,8 +105,9 @@ int RunDump(const CliArgs &args, Prompter &prompter)
 int RunResave(const CliArgs &args, Prompter &prompter)
 {
     Phonebook book;
+    const Agenda *agenda = &book.Data();
     const QString path = args.positional.at(0);
-    if (!CliLoad(book, path, prompter))
+    if (!CliLoad(book, path, prompter, args))
         return kCliFailed;
     return CliSave(book, path, prompter) ? kCliOk : kCliFailed;
 }

@@ -77,7 +77,7 @@ int LoadForRecord(const CliArgs &args, Phonebook &book, int &slot, Prompter &pro
 {
     if (!ParseRecord(args.positional.at(1), slot, prompter))
         return kCliUsage;
-    if (!CliLoad(book, args.positional.at(0), prompter))
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
     return CheckRecord(book.Data(), slot, prompter) ? kCliOk : kCliUsage;
 }
@@ -87,7 +87,7 @@ int LoadForUser(const CliArgs &args, Phonebook &book, uint32_t &user, Prompter &
 {
     if (!ParseUser(args.positional.at(1), user, prompter))
         return kCliUsage;
-    if (!CliLoad(book, args.positional.at(0), prompter))
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
     return CheckUser(book.Data(), user, prompter) ? kCliOk : kCliUsage;
 }
@@ -104,7 +104,7 @@ int LoadForRecords(const CliArgs &args, Phonebook &book, QList<int> &slotList, b
             return kCliUsage;
         slotList.append(slot);
     }
-    if (!CliLoad(book, args.positional.at(0), prompter))
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
     if (args.positional.size() == first) {
         for (int slot = withUsers ? 0 : book.UserCount(); slot < book.SlotCount(); ++slot)

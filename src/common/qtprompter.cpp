@@ -19,8 +19,16 @@ struct ButtonSpec
     QMessageBox::ButtonRole role;
 };
 
+// The standard buttons' texts, in Qt's own translation (the system's qtbase translation
+// holds them under this context); the English texts unchanged otherwise.
+QString StandardText(const char *english)
+{
+    return QCoreApplication::translate("QPlatformTheme", english);
+}
+
 Prompter::Answer Ask(QWidget *parent, const QString &markup, QMessageBox::Icon icon,
-                     const QList<ButtonSpec> &buttons, Prompter::Answer escape, const QString &detail = QString())
+                     const QList<ButtonSpec> &buttons, Prompter::Answer escape, const QString &detail = QString(),
+                     int defaultIndex = 0)
 {
     QMessageBox box(parent);
     box.setIcon(icon);
@@ -33,7 +41,7 @@ Prompter::Answer Ask(QWidget *parent, const QString &markup, QMessageBox::Icon i
     for (const ButtonSpec &b : buttons) {
         QPushButton *button = box.addButton(b.text, b.role);
         map.append({button, b.answer});
-        if (map.size() == 1)
+        if (map.size() == defaultIndex + 1)
             box.setDefaultButton(button);
         if (b.answer == escape)
             box.setEscapeButton(button);
@@ -67,7 +75,7 @@ void QtPrompter::Information(const QString &markup)
 void QtPrompter::InformationDetail(const QString &markup, const QString &detail)
 {
     Ask(Parent(), markup, QMessageBox::Information,
-        {{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole}}, Answer::Ok, detail);
+        {{StandardText("OK"), Answer::Ok, QMessageBox::AcceptRole}}, Answer::Ok, detail);
 }
 
 bool QtPrompter::OkCancel(const QString &markup)
@@ -78,8 +86,8 @@ bool QtPrompter::OkCancel(const QString &markup)
 bool QtPrompter::OkCancelDetail(const QString &markup, const QString &detail)
 {
     return Ask(Parent(), markup, QMessageBox::Question,
-               {{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole},
-                {QStringLiteral("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
+               {{StandardText("OK"), Answer::Ok, QMessageBox::AcceptRole},
+                {StandardText("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
                Answer::Cancel, detail)
         == Answer::Ok;
 }
@@ -87,18 +95,27 @@ bool QtPrompter::OkCancelDetail(const QString &markup, const QString &detail)
 bool QtPrompter::YesNo(const QString &markup)
 {
     return Ask(Parent(), markup, QMessageBox::Question,
-               {{QStringLiteral("&Yes"), Answer::Yes, QMessageBox::YesRole},
-                {QStringLiteral("&No"), Answer::No, QMessageBox::NoRole}},
+               {{StandardText("&Yes"), Answer::Yes, QMessageBox::YesRole},
+                {StandardText("&No"), Answer::No, QMessageBox::NoRole}},
                Answer::No)
+        == Answer::Yes;
+}
+
+bool QtPrompter::YesNoDefaultNo(const QString &markup)
+{
+    return Ask(Parent(), markup, QMessageBox::Question,
+               {{StandardText("&Yes"), Answer::Yes, QMessageBox::YesRole},
+                {StandardText("&No"), Answer::No, QMessageBox::NoRole}},
+               Answer::No, QString(), 1)
         == Answer::Yes;
 }
 
 Prompter::Answer QtPrompter::YesNoCancel(const QString &markup)
 {
     return Ask(Parent(), markup, QMessageBox::Question,
-               {{QStringLiteral("&Yes"), Answer::Yes, QMessageBox::YesRole},
-                {QStringLiteral("&No"), Answer::No, QMessageBox::NoRole},
-                {QStringLiteral("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
+               {{StandardText("&Yes"), Answer::Yes, QMessageBox::YesRole},
+                {StandardText("&No"), Answer::No, QMessageBox::NoRole},
+                {StandardText("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
                Answer::Cancel);
 }
 
@@ -133,7 +150,7 @@ void QtPrompter::ProgressOpen(const QString &text, int maximum)
 {
     delete progress_;
     cancelled_ = false;
-    progress_ = new QProgressDialog(text, QStringLiteral("Cancel"), 0, maximum, Parent());
+    progress_ = new QProgressDialog(text, StandardText("Cancel"), 0, maximum, Parent());
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(0);
     progress_->setAutoClose(false);

@@ -6,10 +6,10 @@ Phonebook::Phonebook(QObject *parent) : QObject(parent), agenda_(std::make_uniqu
 
 Phonebook::~Phonebook() = default;
 
-LoadResult Phonebook::Load(const QString &path, Prompter &prompter)
+LoadResult Phonebook::Load(const QString &path, Prompter &prompter, Agenda::UnknownVersion unknown)
 {
     auto fresh = std::make_unique<Agenda>();
-    LoadResult loaded = fresh->Load(path, prompter);
+    LoadResult loaded = fresh->Load(path, prompter, unknown);
     if (loaded) {
         ReplaceData(std::move(*fresh));
         path_ = path;

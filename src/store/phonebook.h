@@ -83,7 +83,9 @@ public:
 
     // Replaces the records from a file, read into a fresh phonebook taken over only on
     // success (Reset); on failure nothing changed and the result says why.
-    LoadResult Load(const QString &path, Prompter &prompter);
+    // A file of an unknown format version is asked about, refused or accepted (Agenda::Load).
+    LoadResult Load(const QString &path, Prompter &prompter,
+                    Agenda::UnknownVersion unknown = Agenda::UnknownVersion::Ask);
     // Writes the records to a file in the form they were loaded in (Agenda::Save).
     WriteResult Save(const QString &path, Prompter &prompter);
     // Takes over a phonebook built in memory (Reset), as if it had been loaded.
