@@ -28,6 +28,7 @@ enum class PhoneKind {
     Valid,           // a valid number
     DialCharacters,  // holds pause or tone characters: , ; p w # *
     Letters,         // holds letters (an extension, a vanity number)
+    OtherCharacters, // holds characters other than digits, spaces and + - . / ( )
     NoRegion,        // a national number and no default region to read it with
     NotANumber,      // does not read as a phone number
     NotValid,        // reads as a number but is not a valid one (short numbers such as 112)
@@ -36,9 +37,9 @@ enum class PhoneKind {
 struct PhoneReading
 {
     PhoneKind kind = PhoneKind::Empty;
-    QString region;  // the number's region ("IT"), else the default region; may be empty
+    QString region;  // NotValid: the region of the number's country code ("IT"), else the
+                     // default region; otherwise the default region. May be empty.
     bool possible = false;  // the length is possible for the region (NotValid only)
-    QString e164;    // Valid only
 };
 
 PhoneReading ReadPhone(const QString &text, const QString &region);
