@@ -7,6 +7,7 @@
 #include "editor/editrecorddlg.h"
 #include "formats/importreview.h"
 #include "formats/vcardimport.h"
+#include "store/phonebook.h"
 #include "store/phonebookcheck.h"
 #include "support/testfiles.h"
 
@@ -141,10 +142,11 @@ void TestDialogFonts::nothingCut()
     QApplication::setFont(font);
 
     ScriptedPrompter prompter;
-    auto agenda = std::make_unique<Agenda>();
-    QVERIFY(agenda->Load(SampleAgenda(), prompter));
+    auto book = std::make_unique<Phonebook>();
+    QVERIFY(book->Load(SampleAgenda(), prompter));
+    const Agenda *agenda = &book->Data();
 
-    EditRecordDlg editor(*agenda, 0, prompter);
+    EditRecordDlg editor(*book, 0, prompter);
     Show(editor, QStringLiteral("editor"), points);
     QCOMPARE(CutCaptions(editor).join("\n"), QString());
 
@@ -170,9 +172,9 @@ void TestDialogFonts::editorFitsScreenAt12Points()
     font.setPointSize(12);
     QApplication::setFont(font);
     ScriptedPrompter prompter;
-    Agenda agenda;
-    QVERIFY(agenda.Load(SampleAgenda(), prompter));
-    EditRecordDlg editor(agenda, 0, prompter);
+    Phonebook book;
+    QVERIFY(book.Load(SampleAgenda(), prompter));
+    EditRecordDlg editor(book, 0, prompter);
     const QSize needs = editor.findChild<QScrollArea *>()->widget()->sizeHint();
     QVERIFY2(needs.width() <= 1366 - 16 && needs.height() <= 768 - 40,
              qPrintable(QStringLiteral("%1 x %2").arg(needs.width()).arg(needs.height())));
