@@ -1,5 +1,5 @@
-// The main window's vCard and CSV commands. They pick the rows and the files and keep the
-// lists in step; reading and writing each record, and the messages about it, belong to
+// The main window's vCard and CSV commands. They pick the rows and the files and run the
+// exchange operations through the phonebook document; reading and writing each record, and the messages about it, belong to
 // the exchange operations of formats/interchange.h, shared with kestravon-cli.
 #include "app/mainwindow.h"
 
@@ -9,6 +9,7 @@
 #include "app/importreviewdlg.h"
 #include "formats/importreview.h"
 #include "app/recordlist.h"
+#include "store/phonebook.h"
 #include "formats/interchange.h"
 #include "formats/vcardimport.h"
 #include "ui_KESTRAVONLayout.h"
@@ -34,18 +35,17 @@ QList<MainWindow::SelectedRow> MainWindow::SelectedRows() const
     return rows;
 }
 
-void MainWindow::RewriteRow(int k, int slot)
-{
-    Q_UNUSED(k);
-    SyncSlot(slot);
-}
-
 void MainWindow::ShowInserted(int slot)
 {
-    SyncSlot(slot);
-    const int row = FindRow(CurrentTab(), slot);
-    if (row >= 0)
+    const int k = CurrentTab();
+    // A new record the filter hides is shown by clearing the filter.
+    if (FindRow(k, slot) < 0 && proxies_[size_t(k)]->Owns(slot))
+        SetFilterText(QString());
+    const int row = FindRow(k, slot);
+    if (row >= 0) {
         CurrentList()->setCurrentCell(row, colRecord);
+        CurrentList()->scrollTo(CurrentList()->currentIndex());
+    }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -111,8 +111,7 @@ void MainWindow::ImportVcf()
         if (path.isEmpty())
             break;
         fsVcf.Remember(path);
-        if (ImportVcfRecord(agenda, r.slot, uint32_t(t + 1), path, prompter_))
-            RewriteRow(t, r.slot);
+        book.Apply([&](Agenda &a) { return ImportVcfRecord(a, r.slot, uint32_t(t + 1), path, prompter_); });
     }
     UpdateButtons();
 }
@@ -141,7 +140,7 @@ void MainWindow::InsertVcfFiles(const QStringList &paths)
         CardInsertOptions options;
         options.shorten = true;
         options.labelFromPhone = true;
-        InsertCards(agenda, user, cards, options, prompter_, show);
+        InsertCards(book, user, cards, options, prompter_, show);
         UpdateButtons();
         return;
     }
@@ -167,7 +166,7 @@ void MainWindow::InsertVcfFiles(const QStringList &paths)
     // Records chosen for another user are shown in that user's list, the cursor on the last.
     if (review.User() != user)
         ui_->tcUser->setCurrentIndex(int(review.User()) - 1);
-    InsertCards(agenda, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
+    InsertCards(book, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
     UpdateButtons();
 }
 
@@ -228,11 +227,10 @@ void MainWindow::ImportCsv()
     if (path.isEmpty())
         return;
     fsCsv.Remember(path);
-    const int t = CurrentTab();
     QList<int> slotList;
     for (const SelectedRow &r : SelectedRows())
         slotList.append(r.slot);
-    ImportCsvRecords(agenda, slotList, path, prompter_, [this, t](int slot) { RewriteRow(t, slot); });
+    book.Apply([&](Agenda &a) { return ImportCsvRecords(a, slotList, path, prompter_); });
     UpdateButtons();
 }
 
@@ -252,6 +250,12 @@ void MainWindow::InsertCsvFile(const QString &path)
 {
     ChangeScope change(*this, AppText::menuInsertCsv);
     const int t = CurrentTab();
-    InsertCsvRecords(agenda, uint32_t(t + 1), path, prompter_, [this](int slot) { ShowInserted(slot); });
+    // The cursor goes to the last record inserted, once the document announced them all.
+    int last = -1;
+    book.Apply([&](Agenda &a) {
+        return InsertCsvRecords(a, uint32_t(t + 1), path, prompter_, [&last](int slot) { last = slot; });
+    });
+    if (last >= 0)
+        ShowInserted(last);
     UpdateButtons();
 }
