@@ -154,16 +154,7 @@ void KESTRAVON::InsertVcfFiles(const QStringList &paths)
         }
         readable.push_back(std::move(card));
     }
-    if (readable.empty())
-        return;
-    ImportReview review(agenda, std::move(readable), user);
-    if (!ReviewImport(review))
-        return;
-    // Records chosen for another user are shown in that user's list, the cursor on the last.
-    if (review.User() != user)
-        ui_->tcUser->setCurrentIndex(int(review.User()) - 1);
-    InsertCards(agenda, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
-    UpdateButtons();
+    InsertReviewedCards(std::move(readable));
 }
 
 bool KESTRAVON::ReviewImport(ImportReview &review)
@@ -246,7 +237,34 @@ void KESTRAVON::InsertCsv()
 void KESTRAVON::InsertCsvFile(const QString &path)
 {
     ChangeScope change(*this, AppText::menuInsertCsv);
-    const int t = CurrentTab();
-    InsertCsvRecords(agenda, uint32_t(t + 1), path, prompter_, [this](int slot) { ShowInserted(slot); });
+    CsvInsertFile file = ReadCsvInsertFile(path);
+    if (!file.ok) {
+        ReportCsvRefused(path, file.reason, prompter_);
+        return;
+    }
+    if (!file.Own()) {
+        if (!PlacesNameOrPhone(file.mapping)) {
+            ReportCsvRefused(path, NoNameOrPhoneReason(file), prompter_);
+            return;
+        }
+        file.MapCards();
+    }
+    ReportShortCsvLines(file.shortLines, prompter_);
+    InsertReviewedCards(std::move(file.cards));
+}
+
+void KESTRAVON::InsertReviewedCards(std::vector<CardOfFile> cards)
+{
+    if (cards.empty())
+        return;
+    const uint32_t user = uint32_t(CurrentTab() + 1);
+    ImportReview review(agenda, std::move(cards), user);
+    if (!ReviewImport(review))
+        return;
+    // Records chosen for another user are shown in that user's list, the cursor on the last.
+    if (review.User() != user)
+        ui_->tcUser->setCurrentIndex(int(review.User()) - 1);
+    const auto show = [this](int slot) { ShowInserted(slot); };
+    InsertCards(agenda, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
     UpdateButtons();
 }

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "common/prompter.h"
+#include "formats/vcardimport.h"
 
 class ImportReview;
 class CheckReportDlg;
@@ -169,6 +170,8 @@ public:
     void InsertCsv();
     // Inserts records from a CSV file already chosen.
     void InsertCsvFile(const QString &path);
+    // Opens the import review over the cards and inserts those chosen (nothing for none).
+    void InsertReviewedCards(std::vector<CardOfFile> cards);
 
     // Filter: hides the rows of every list that do not match the text of `esFilter`.
     QString FilterText() const;

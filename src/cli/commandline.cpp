@@ -6,13 +6,19 @@ namespace {
 
 constexpr char kProgram[] = "kestravon-cli";
 
+// "--keep-long", "--map MAPPING".
+QByteArray OptionText(const CliOption &option)
+{
+    return option.valueName ? QByteArray(option.name) + ' ' + option.valueName : QByteArray(option.name);
+}
+
 // "[--keep-long] " for a command that takes options, "" for one that takes none.
 QByteArray OptionSynopsis(const CliCommand &command)
 {
     QByteArray text;
     for (const CliOption &o : CliOptions())
         if (CliOptionApplies(o, command))
-            text += QByteArray("[") + o.name + "] ";
+            text += QByteArray("[") + OptionText(o) + "] ";
     return text;
 }
 
@@ -36,11 +42,15 @@ const CliCommand *FindCommand(const QString &name)
     return nullptr;
 }
 
-const CliOption *FindOption(const QString &name, const CliCommand &command)
+// The option named by `arg` ("--map" or "--map=VALUE" for one with a value).
+const CliOption *FindOption(const QString &arg, const CliCommand &command)
 {
-    for (const CliOption &o : CliOptions())
-        if (name == QLatin1String(o.name) && CliOptionApplies(o, command))
+    for (const CliOption &o : CliOptions()) {
+        if (!CliOptionApplies(o, command))
+            continue;
+        if (arg == QLatin1String(o.name) || (o.value && arg.startsWith(QLatin1String(o.name) + QLatin1Char('='))))
             return &o;
+    }
     return nullptr;
 }
 
@@ -95,7 +105,15 @@ CliRequest ParseCliArguments(const QStringList &argsIn)
             r.action = CliRequest::CommandHelp;
             return r;
         } else if (const CliOption *o = FindOption(a, *command)) {
-            r.args.*(o->flag) = true;
+            if (!o->value) {
+                r.args.*(o->flag) = true;
+            } else if (a.size() > qsizetype(qstrlen(o->name))) {
+                r.args.*(o->value) = a.mid(qsizetype(qstrlen(o->name)) + 1);
+            } else if (i + 1 < argsIn.size()) {
+                r.args.*(o->value) = argsIn.at(++i);
+            } else {
+                return UsageError(QByteArray(o->name) + " needs a value", command);
+            }
         } else {
             return UsageError("unknown option for " + QByteArray(command->name) + ": " + a.toUtf8(), command);
         }
@@ -124,7 +142,7 @@ QByteArray CliHelpText()
         text += Row(QByteArray(c.name) + ' ' + c.usage, c.summary);
     text += "\nOptions:\n";
     for (const CliOption &o : CliOptions())
-        text += Row(o.name, o.help);
+        text += Row(OptionText(o), o.help);
     text += Row("-h, --help", "show this help");
     text += Row("--version", "show the version");
     text += "\nExit status: 0 success, 1 failure (the reason on standard error), 2 usage error.\n"
@@ -141,7 +159,7 @@ QByteArray CliCommandHelpText(const CliCommand &command)
     text += "\nOptions:\n";
     for (const CliOption &o : CliOptions())
         if (CliOptionApplies(o, command))
-            text += Row(o.name, o.help);
+            text += Row(OptionText(o), o.help);
     text += Row("-h, --help", "show this help");
     return text;
 }

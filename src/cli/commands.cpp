@@ -32,8 +32,8 @@ const std::vector<CliCommand> &CliCommands()
         {"import-vcf", "FILE RECORD IN.vcf", 3, 3, RunImportVcf, "read a vCard onto a record"},
         {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf, "add every card of vCard files as new records of a user"},
         {"export-vcards", "FILE OUT.vcf [RECORD...]", 2, -1, RunExportVcards, "write records (default: all contacts) as the cards of one vCard file"},
-        {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv, "write records (default: all) as CSV"},
-        {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv, "add CSV lines as new records of a user"},
+        {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv, "write records (default: all) as CSV (this program's, or --format google)"},
+        {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv, "add the rows of a CSV file (this program's, Google, Outlook, Thunderbird...) as new records of a user"},
     };
     return commands;
 }
@@ -42,8 +42,13 @@ const std::vector<CliOption> &CliOptions()
 {
     static const std::vector<CliOption> options = {
         {"--keep-long", "keep texts longer than a field allows", nullptr, &CliArgs::keepLong},
-        {"--shorten", "cut texts longer than the unit allows to its limits", "insert-vcf", &CliArgs::shorten},
-        {"--skip-duplicates", "leave out cards that look like a record of the user", "insert-vcf", &CliArgs::skipDuplicates},
+        {"--shorten", "cut texts longer than the unit allows to its limits", "insert-vcf insert-csv", &CliArgs::shorten},
+        {"--skip-duplicates", "leave out cards that look like a record of the user", "insert-vcf insert-csv", &CliArgs::skipDuplicates},
+        {"--map", "place columns by name: \"COLUMN=FIELD,...\"; FIELD is label, given, middle, family, organisation, note, "
+                  "street, number, zip, city, country, gps, phone, phone:cell, phone:home, phone:work, phone:fax, email, "
+                  "email:home, email:work or ignore", "insert-csv", nullptr, &CliArgs::map, "MAPPING"},
+        {"--format", "the layout written: \"google\" for Google Contacts (default: this program's)", "export-csv",
+         nullptr, &CliArgs::format, "FORMAT"},
     };
     return options;
 }

@@ -19,6 +19,8 @@ struct CliArgs
     bool keepLong = false;  // answer "&Yes" to the text length question
     bool shorten = false;         // insert-vcf: cut texts to the unit's limits
     bool skipDuplicates = false;  // insert-vcf: leave out cards that look like a record of the user
+    QString map;                  // insert-csv: "COLUMN=FIELD,..." for columns not recognised
+    QString format;               // export-csv: "google" for the Google Contacts layout
 };
 
 struct CliCommand
@@ -40,7 +42,9 @@ struct CliOption
     const char *name;      // "--keep-long"
     const char *help;      // one line for --help
     const char *commands;  // the commands that take it, separated by spaces; nullptr: every command
-    bool CliArgs::*flag;
+    bool CliArgs::*flag;   // a flag option sets this
+    QString CliArgs::*value = nullptr;  // an option with a value ("--map SPEC" or "--map=SPEC") sets this
+    const char *valueName = nullptr;    // the value in the help ("MAPPING")
 };
 
 // Every option, in the order the usage text lists them. The help texts, the manual page

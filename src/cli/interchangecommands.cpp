@@ -119,6 +119,44 @@ int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompt
     return anyFailed ? kCliFailed : kCliOk;
 }
 
+// Inserts the cards of an insert-vcf or insert-csv as the import review would start them
+// (--skip-duplicates leaves out those it starts unchecked) and prints the summary
+// "inserted N of M <noun>[, ...]". `failed` cards of the file were already reported.
+int InsertReviewedCards(const CliArgs &args, Agenda &agenda, uint32_t user, std::vector<CardOfFile> cards,
+                        const char *noun, int failed, Prompter &prompter)
+{
+    const int total = int(cards.size()) + failed;
+    // An export's contact groups and empty cards are no records to add.
+    const int notContacts = RemoveNotContacts(cards);
+    int skipped = 0;
+    if (args.skipDuplicates) {
+        // The cards the import review would start unchecked.
+        ImportReview review(agenda, std::move(cards), user);
+        skipped = review.Count() - review.CheckedCount();
+        cards = review.ChosenCards();
+    }
+    CardInsertOptions options;
+    options.shorten = args.shorten;
+    const CardInsertResult r = InsertCards(agenda, user, cards, options, prompter);
+    failed += r.failed;
+    QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + ' ' + noun;
+    if (failed > 0)
+        summary += ", " + QByteArray::number(failed) + " failed";
+    if (r.noRoom > 0)
+        summary += ", " + QByteArray::number(r.noRoom) + " did not fit";
+    // A failure is answered with Cancel here: the cards after it are not inserted.
+    const int notTried = r.cancelled ? int(cards.size()) - r.inserted - r.failed : 0;
+    if (notTried > 0)
+        summary += ", " + QByteArray::number(notTried) + " not tried";
+    if (skipped > 0)
+        summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
+    if (notContacts > 0)
+        summary += ", " + QByteArray::number(notContacts) + " skipped (contact groups or empty)";
+    std::printf("%s\n", summary.constData());
+    std::fflush(stdout);
+    return Finish(agenda, args.positional.at(0), failed > 0 || r.noRoom > 0, prompter);
+}
+
 } // namespace
 
 int RunExportVcf(const CliArgs &args, Prompter &prompter)
@@ -144,53 +182,32 @@ int RunImportVcf(const CliArgs &args, Prompter &prompter)
     return Finish(*agenda, path, !ok, prompter);
 }
 
+
 int RunInsertVcf(const CliArgs &args, Prompter &prompter)
 {
-    const QString path = args.positional.at(0);
     auto agenda = std::make_unique<Agenda>();
     uint32_t user = 0;
     if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
         return status;
     std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
-    const int total = int(cards.size());
-    // An export's contact groups and empty cards are no records to add.
-    const int notContacts = RemoveNotContacts(cards);
-    int skipped = 0;
-    if (args.skipDuplicates) {
-        // The cards the import review would start unchecked.
-        ImportReview review(*agenda, std::move(cards), user);
-        skipped = review.Count() - review.CheckedCount();
-        cards = review.ChosenCards();
-    }
-    CardInsertOptions options;
-    options.shorten = args.shorten;
-    const CardInsertResult r = InsertCards(*agenda, user, cards, options, prompter);
-    QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + " cards";
-    if (r.failed > 0)
-        summary += ", " + QByteArray::number(r.failed) + " failed";
-    if (r.noRoom > 0)
-        summary += ", " + QByteArray::number(r.noRoom) + " did not fit";
-    // A failure is answered with Cancel here: the cards after it are not inserted.
-    const int notTried = r.cancelled ? int(cards.size()) - r.inserted - r.failed : 0;
-    if (notTried > 0)
-        summary += ", " + QByteArray::number(notTried) + " not tried";
-    if (skipped > 0)
-        summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
-    if (notContacts > 0)
-        summary += ", " + QByteArray::number(notContacts) + " skipped (contact groups or empty)";
-    std::printf("%s\n", summary.constData());
-    std::fflush(stdout);
-    return Finish(*agenda, path, r.failed > 0 || r.noRoom > 0, prompter);
+    return InsertReviewedCards(args, *agenda, user, std::move(cards), "cards", 0, prompter);
 }
 
 int RunExportCsv(const CliArgs &args, Prompter &prompter)
 {
+    if (!args.format.isEmpty() && args.format.compare(QLatin1String("google"), Qt::CaseInsensitive) != 0) {
+        prompter.Information(QStringLiteral("Not a CSV format (google) : ") + MarkupEscape(args.format));
+        return kCliUsage;
+    }
     auto agenda = std::make_unique<Agenda>();
     QList<int> slotList;
     if (const int status = LoadForRecords(args, *agenda, slotList, true, prompter); status != kCliOk)
         return status;
     CsvResult r;
+    const bool google = args.format.compare(QLatin1String("google"), Qt::CaseInsensitive) == 0;
     const auto write = [&](const QString &out) {
+        if (google)
+            return ExportGoogleCsvRecords(*agenda, slotList, out, prompter);
         r = ExportCsvRecords(*agenda, slotList, out, prompter);
         return r.fileOk;
     };
@@ -210,11 +227,29 @@ int RunExportVcards(const CliArgs &args, Prompter &prompter)
 
 int RunInsertCsv(const CliArgs &args, Prompter &prompter)
 {
-    const QString path = args.positional.at(0);
     auto agenda = std::make_unique<Agenda>();
     uint32_t user = 0;
     if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
         return status;
-    const CsvResult r = InsertCsvRecords(*agenda, user, args.positional.at(2), prompter);
-    return Finish(*agenda, path, !r.fileOk || r.failed > 0, prompter);
+    const QString in = args.positional.at(2);
+    CsvInsertFile file = ReadCsvInsertFile(in);
+    if (!file.ok) {
+        ReportCsvRefused(in, file.reason, prompter);
+        return kCliFailed;
+    }
+    if (!file.Own()) {
+        QString reason;
+        if (!args.map.isEmpty() && !ApplyCsvMap(args.map, file.table.header, file.mapping, reason)) {
+            prompter.Information(MarkupEscape(reason));
+            return kCliUsage;
+        }
+        if (!PlacesNameOrPhone(file.mapping)) {
+            ReportCsvRefused(in, NoNameOrPhoneReason(file), prompter);
+            return kCliFailed;
+        }
+        file.MapCards();
+    }
+    ReportShortCsvLines(file.shortLines, prompter);
+    return InsertReviewedCards(args, *agenda, user, std::move(file.cards), "rows", int(file.shortLines.size()),
+                               prompter);
 }
