@@ -300,6 +300,9 @@ CardOfFile MapCsvRow(const QStringList &fields, const CsvMapping &mapping)
     r.note = notes.join(QLatin1Char('\n'));
     card.droppedPhones = Place(phones, phoneLabels, [&r](int k, const QString &v, uint32_t params) {
         r.phone[size_t(k)] = v;
+        // The unit has fax codes for home and work only: a fax of neither is a home fax.
+        if ((params & VcParam::Fax) && !(params & (VcParam::Home | VcParam::Work)))
+            params |= VcParam::Home;
         r.phoneType[size_t(k)] = params ? ParamsToPhoneType(params) : 0;
     });
     card.droppedEmails = Place(emails, emailLabels, [&r](int k, const QString &v, uint32_t params) {

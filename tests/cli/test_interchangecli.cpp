@@ -295,36 +295,34 @@ void TestInterchangeCli::exportCsv()
     const QString out = dir_->filePath(QStringLiteral("out.csv"));
     Run r = Cli({QStringLiteral("export-csv"), agendaPath_, out, QStringLiteral("51"), QStringLiteral("3")});
     QCOMPARE(r.code, 0);
-    QFile f(out);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(CheckCsvHeader(f));
+    OwnCsvReader reader(Bytes(out));
+    QVERIFY(reader.IsOwnFile());
     AgendaRecord rec;
-    QVERIFY(ReadCsvLine(rec, f));
+    QVERIFY(reader.ReadLine(rec));
     QCOMPARE(rec.label, QStringLiteral("CAFF\uEEE8 CENTRALE"));
-    QVERIFY(ReadCsvLine(rec, f));
+    QVERIFY(reader.ReadLine(rec));
     QCOMPARE(rec.label, QStringLiteral("ROSSI MARIO"));
     QCOMPARE(rec.nav.GpsText(), QStringLiteral("N41.902800,E12.496400"));
-    QVERIFY(!ReadCsvLine(rec, f));
-    QVERIFY(f.atEnd());
-    f.close();
+    QVERIFY(!reader.ReadLine(rec));
+    QVERIFY(reader.AtEnd());
 
     // Without records: every used slot, in slot order.
     r = Cli({QStringLiteral("export-csv"), agendaPath_, out});
     QCOMPARE(r.code, 0);
     Agenda agenda;
     QVERIFY(LoadAgenda(agenda));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(CheckCsvHeader(f));
+    OwnCsvReader all(Bytes(out));
+    QVERIFY(all.IsOwnFile());
     int lines = 0;
     for (int slot = 0; slot < agenda.slotCount; ++slot) {
         if (!agenda.RecordAt(slot))
             continue;
-        QVERIFY(ReadCsvLine(rec, f));
+        QVERIFY(all.ReadLine(rec));
         QCOMPARE(rec.label, agenda.slots[size_t(slot)].label);
         ++lines;
     }
     QCOMPARE(lines, agenda.usedCount);
-    QVERIFY(f.atEnd());
+    QVERIFY(all.AtEnd());
 }
 
 void TestInterchangeCli::insertCsv()
@@ -333,11 +331,12 @@ void TestInterchangeCli::insertCsv()
     QVERIFY(LoadAgenda(before));
     const QString full = QString(18, QLatin1Char(';')) + "\r\n";
     const QString in = Put(QStringLiteral("in.csv"),
-                           QByteArray("\xFF\xFE") + Utf16(QStringLiteral("h") + QString(18, QLatin1Char(';')) + "\r\n"
+                           QByteArray("\xFF\xFE") + Utf16(OwnCsvHeader().join(QLatin1Char(';')) + "\r\n"
                                                           + "ONE TWO" + full + "SHORT;;\r\n" + "TRE" + full));
     const Run r = Cli({QStringLiteral("insert-csv"), agendaPath_, QStringLiteral("2"), in});
     QCOMPARE(r.code, 1);
     QCOMPARE(r.err, QStringLiteral("Error importing line 3: SHORT\n"));
+    QCOMPARE(r.out, QStringLiteral("inserted 2 of 3 rows, 1 failed\n"));
     Agenda after;
     QVERIFY(LoadAgenda(after));
     QCOMPARE(after.usedCount, before.usedCount + 2);
@@ -354,7 +353,7 @@ void TestInterchangeCli::insertCsvRefused()
     const QString in = Put(QStringLiteral("utf8.csv"), QString(18, QLatin1Char(';')).toUtf8() + "\r\n");
     const Run r = Cli({QStringLiteral("insert-csv"), agendaPath_, QStringLiteral("1"), in});
     QCOMPARE(r.code, 1);
-    QCOMPARE(r.err, QStringLiteral("Error reading file : ") + in + QLatin1Char('\n'));
+    QCOMPARE(r.err, QStringLiteral("Error reading file : ") + in + QStringLiteral("\nno header row\n"));
     QCOMPARE(Bytes(agendaPath_), before);
 }
 
