@@ -174,6 +174,21 @@ QString TypeLabel(uint32_t params)
     return (params & Pref) ? QStringLiteral("* ") + text : text;
 }
 
+// Street and house number in the one street cell, in the order that the reader splits
+// back into the same two ("Via Roma 12", "221B Baker Street").
+QString StreetLine(const QString &street, const QString &number)
+{
+    if (number.isEmpty())
+        return street;
+    QString s, n;
+    for (const QString &line : {street + QLatin1Char(' ') + number, number + QLatin1Char(' ') + street}) {
+        SplitHouseNumber(line, s, n);
+        if (s == street && n == number)
+            return line;
+    }
+    return street + QLatin1Char(' ') + number;
+}
+
 } // namespace
 
 CsvTable ReadCsvTable(const QByteArray &bytes)
@@ -425,7 +440,7 @@ QByteArray GoogleCsvBytes(const QList<const AgendaRecord *> &records)
         for (; used < phones; ++used)
             row << QString() << QString();
         if (r->HasAddress()) {
-            const QString street = (r->street + QLatin1Char(' ') + r->numb).trimmed();
+            const QString street = StreetLine(r->street, r->numb);
             QStringList lines;
             for (const QString &line : {street, (r->zip + QLatin1Char(' ') + r->city).trimmed(), r->country})
                 if (!line.isEmpty())
