@@ -6,7 +6,7 @@
 #include "support/phoneexport.h"
 
 #include "app/importreviewdlg.h"
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 #include "common/scriptedprompter.h"
 #include "editor/editrecorddlg.h"
 #include "formats/importreview.h"
@@ -41,7 +41,7 @@ void FillAgenda(Agenda &a)
 struct FullWindow
 {
     ScriptedPrompter prompter;
-    KESTRAVON window{prompter};
+    MainWindow window{prompter};
     FullWindow()
     {
         FillAgenda(window.agenda);

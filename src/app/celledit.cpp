@@ -1,6 +1,6 @@
 #include "app/celledit.h"
 
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 #include <QTimerEvent>
 
-RowEditDelegate::RowEditDelegate(KESTRAVON *window, int list)
+RowEditDelegate::RowEditDelegate(MainWindow *window, int list)
     : QStyledItemDelegate(window), window_(window), list_(list)
 {
 }
@@ -17,7 +17,7 @@ RowEditDelegate::RowEditDelegate(KESTRAVON *window, int list)
 QWidget *RowEditDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                        const QModelIndex &index) const
 {
-    if (!KESTRAVON::IsEditableColumn(index.column()))
+    if (!MainWindow::IsEditableColumn(index.column()))
         return nullptr;
     auto *edit = new QLineEdit(parent);
     edit->setFrame(false);
@@ -46,7 +46,7 @@ void RowEditDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, c
     const QString text = edit->text();
     if (text == index.data(Qt::DisplayRole).toString())
         return;
-    const int slot = model->index(index.row(), KESTRAVON::colRecord).data().toInt() - 1;
+    const int slot = model->index(index.row(), MainWindow::colRecord).data().toInt() - 1;
     // Questions and messages must not open while the editor is still closing: the window
     // applies the edit as soon as control returns to the event loop, or at once when a
     // command starts before that.

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 
-class KESTRAVON;
+class MainWindow;
 class QAbstractItemView;
 class QLineEdit;
 
@@ -16,7 +16,7 @@ class QLineEdit;
 class RowEditDelegate : public QStyledItemDelegate
 {
 public:
-    RowEditDelegate(KESTRAVON *window, int list);
+    RowEditDelegate(MainWindow *window, int list);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
@@ -31,7 +31,7 @@ public:
     void Abandon();
 
 private:
-    KESTRAVON *window_;
+    MainWindow *window_;
     int list_;
     mutable QPointer<QLineEdit> open_;
 };

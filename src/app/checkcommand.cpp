@@ -1,4 +1,4 @@
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/checkreport.h"
 #include "store/phonebookcheck.h"
@@ -12,7 +12,7 @@
 
 // The phonebook check command: its report window and the selection of a reported record.
 
-void KESTRAVON::CheckPhonebook()
+void MainWindow::CheckPhonebook()
 {
     // A typed cell counts: the check reports the phonebook as it will be saved.
     if (!CommitCellEdit())
@@ -35,7 +35,7 @@ void KESTRAVON::CheckPhonebook()
     checkReport_->activateWindow();
 }
 
-bool KESTRAVON::SelectSlot(int slot)
+bool MainWindow::SelectSlot(int slot)
 {
     for (int k = 0; k < kListCount; ++k) {
         const int row = FindRow(k, slot);

@@ -1,7 +1,7 @@
 // The main window's vCard and CSV commands. They pick the rows and the files and keep the
 // lists in step; reading and writing each record, and the messages about it, belong to
 // the exchange operations of formats/interchange.h, shared with kestravon-cli.
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/undo.h"
 
@@ -23,7 +23,7 @@ using Mode = Prompter::FileRequest::Mode;
 
 } // namespace
 
-QList<KESTRAVON::SelectedRow> KESTRAVON::SelectedRows() const
+QList<MainWindow::SelectedRow> MainWindow::SelectedRows() const
 {
     const int k = CurrentTab();
     RecordListView *list = List(k);
@@ -34,13 +34,13 @@ QList<KESTRAVON::SelectedRow> KESTRAVON::SelectedRows() const
     return rows;
 }
 
-void KESTRAVON::RewriteRow(int k, int slot)
+void MainWindow::RewriteRow(int k, int slot)
 {
     Q_UNUSED(k);
     SyncSlot(slot);
 }
 
-void KESTRAVON::ShowInserted(int slot)
+void MainWindow::ShowInserted(int slot)
 {
     SyncSlot(slot);
     const int row = FindRow(CurrentTab(), slot);
@@ -51,20 +51,20 @@ void KESTRAVON::ShowInserted(int slot)
 // ---------------------------------------------------------------------------------------
 // The export and import buttons
 
-void KESTRAVON::BuildExportMenu(QMenu &menu)
+void MainWindow::BuildExportMenu(QMenu &menu)
 {
-    connect(menu.addAction(AppText::exportToVcf), &QAction::triggered, this, &KESTRAVON::ExportVcf);
-    connect(menu.addAction(AppText::exportToOneVcf), &QAction::triggered, this, &KESTRAVON::ExportOneVcf);
-    connect(menu.addAction(AppText::exportToCsv), &QAction::triggered, this, &KESTRAVON::ExportCsv);
+    connect(menu.addAction(AppText::exportToVcf), &QAction::triggered, this, &MainWindow::ExportVcf);
+    connect(menu.addAction(AppText::exportToOneVcf), &QAction::triggered, this, &MainWindow::ExportOneVcf);
+    connect(menu.addAction(AppText::exportToCsv), &QAction::triggered, this, &MainWindow::ExportCsv);
 }
 
-void KESTRAVON::BuildImportMenu(QMenu &menu)
+void MainWindow::BuildImportMenu(QMenu &menu)
 {
-    connect(menu.addAction(AppText::importFromVcf), &QAction::triggered, this, &KESTRAVON::ImportVcf);
-    connect(menu.addAction(AppText::importFromCsv), &QAction::triggered, this, &KESTRAVON::ImportCsv);
+    connect(menu.addAction(AppText::importFromVcf), &QAction::triggered, this, &MainWindow::ImportVcf);
+    connect(menu.addAction(AppText::importFromCsv), &QAction::triggered, this, &MainWindow::ImportCsv);
 }
 
-void KESTRAVON::ExportMenu()
+void MainWindow::ExportMenu()
 {
     if (!CommitCellEdit())
         return;
@@ -73,7 +73,7 @@ void KESTRAVON::ExportMenu()
     menu.exec(ExportMenuPosition());
 }
 
-void KESTRAVON::ImportMenu()
+void MainWindow::ImportMenu()
 {
     if (!CommitCellEdit())
         return;
@@ -85,7 +85,7 @@ void KESTRAVON::ImportMenu()
 // ---------------------------------------------------------------------------------------
 // vCard: one file per record
 
-void KESTRAVON::ExportVcf()
+void MainWindow::ExportVcf()
 {
     if (!CommitCellEdit())
         return;
@@ -99,7 +99,7 @@ void KESTRAVON::ExportVcf()
     }
 }
 
-void KESTRAVON::ImportVcf()
+void MainWindow::ImportVcf()
 {
     if (!CommitCellEdit())
         return;
@@ -117,7 +117,7 @@ void KESTRAVON::ImportVcf()
     UpdateButtons();
 }
 
-void KESTRAVON::InsertVcf()
+void MainWindow::InsertVcf()
 {
     if (!CommitCellEdit())
         return;
@@ -129,7 +129,7 @@ void KESTRAVON::InsertVcf()
     InsertVcfFiles(files);
 }
 
-void KESTRAVON::InsertVcfFiles(const QStringList &paths)
+void MainWindow::InsertVcfFiles(const QStringList &paths)
 {
     ChangeScope change(*this, AppText::menuInsertVcf);
     const uint32_t user = uint32_t(CurrentTab() + 1);
@@ -157,13 +157,13 @@ void KESTRAVON::InsertVcfFiles(const QStringList &paths)
     InsertReviewedCards(std::move(readable));
 }
 
-bool KESTRAVON::ReviewImport(ImportReview &review)
+bool MainWindow::ReviewImport(ImportReview &review)
 {
     ImportReviewDlg dialog(review, this);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void KESTRAVON::ExportOneVcf()
+void MainWindow::ExportOneVcf()
 {
     if (!CommitCellEdit())
         return;
@@ -189,7 +189,7 @@ void KESTRAVON::ExportOneVcf()
 // ---------------------------------------------------------------------------------------
 // CSV: many records per file
 
-void KESTRAVON::ExportCsv()
+void MainWindow::ExportCsv()
 {
     if (!CommitCellEdit())
         return;
@@ -204,7 +204,7 @@ void KESTRAVON::ExportCsv()
     ExportCsvRecords(agenda, slotList, path, prompter_);
 }
 
-void KESTRAVON::ImportCsv()
+void MainWindow::ImportCsv()
 {
     if (!CommitCellEdit())
         return;
@@ -222,7 +222,7 @@ void KESTRAVON::ImportCsv()
     UpdateButtons();
 }
 
-void KESTRAVON::InsertCsv()
+void MainWindow::InsertCsv()
 {
     if (!CommitCellEdit())
         return;
@@ -234,7 +234,7 @@ void KESTRAVON::InsertCsv()
     InsertCsvFile(path);
 }
 
-void KESTRAVON::InsertCsvFile(const QString &path)
+void MainWindow::InsertCsvFile(const QString &path)
 {
     ChangeScope change(*this, AppText::menuInsertCsv);
     CsvInsertFile file = ReadCsvInsertFile(path);

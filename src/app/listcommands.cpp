@@ -1,4 +1,4 @@
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/undo.h"
 
@@ -27,7 +27,7 @@ QString MenuText(const QString &text)
 
 } // namespace
 
-void KESTRAVON::ContextMenu(QMenu &menu)
+void MainWindow::ContextMenu(QMenu &menu)
 {
     const int t = CurrentTab();
     const int n = SelectedCount();
@@ -37,28 +37,28 @@ void KESTRAVON::ContextMenu(QMenu &menu)
     const bool roomForSelection = n > 0 && FreeSlots() >= n;
     const bool contactCursor = n > 0 && s >= agenda.userCount;
 
-    auto add = [&](const QString &text, bool enabled, void (KESTRAVON::*command)()) {
+    auto add = [&](const QString &text, bool enabled, void (MainWindow::*command)()) {
         QAction *a = menu.addAction(text);
         a->setEnabled(enabled);
         connect(a, &QAction::triggered, this, command);
     };
-    add(AppText::menuSelectAll, n < rows, &KESTRAVON::SelectAll);
+    add(AppText::menuSelectAll, n < rows, &MainWindow::SelectAll);
     menu.addSeparator();
-    add(AppText::menuEdit, n == 1, &KESTRAVON::EditCurrent);
+    add(AppText::menuEdit, n == 1, &MainWindow::EditCurrent);
     QAction *dup = menu.addAction(AppText::menuDuplicate);
     dup->setEnabled(roomForSelection);
     connect(dup, &QAction::triggered, this, [this, t] { CopyToUser(t + 1); });
-    add(AppText::menuInsert, n <= 1 && freeSlot, &KESTRAVON::InsertMenu);
-    add(AppText::menuDelete, contactCursor, &KESTRAVON::DeleteSelected);
+    add(AppText::menuInsert, n <= 1 && freeSlot, &MainWindow::InsertMenu);
+    add(AppText::menuDelete, contactCursor, &MainWindow::DeleteSelected);
     menu.addSeparator();
-    add(AppText::menuExportVcf, n > 0, &KESTRAVON::ExportVcf);
-    add(AppText::menuExportOneVcf, n > 0, &KESTRAVON::ExportOneVcf);
-    add(AppText::menuImportVcf, n > 0, &KESTRAVON::ImportVcf);
-    add(AppText::menuInsertVcf, n <= 1 && freeSlot, &KESTRAVON::InsertVcf);
+    add(AppText::menuExportVcf, n > 0, &MainWindow::ExportVcf);
+    add(AppText::menuExportOneVcf, n > 0, &MainWindow::ExportOneVcf);
+    add(AppText::menuImportVcf, n > 0, &MainWindow::ImportVcf);
+    add(AppText::menuInsertVcf, n <= 1 && freeSlot, &MainWindow::InsertVcf);
     menu.addSeparator();
-    add(AppText::menuExportCsv, n > 0, &KESTRAVON::ExportCsv);
-    add(AppText::menuImportCsv, n > 0, &KESTRAVON::ImportCsv);
-    add(AppText::menuInsertCsv, n <= 1 && freeSlot, &KESTRAVON::InsertCsv);
+    add(AppText::menuExportCsv, n > 0, &MainWindow::ExportCsv);
+    add(AppText::menuImportCsv, n > 0, &MainWindow::ImportCsv);
+    add(AppText::menuInsertCsv, n <= 1 && freeSlot, &MainWindow::InsertCsv);
     menu.addSeparator();
     QMenu *move = menu.addMenu(AppText::menuMoveTo);
     MoveMenu(*move);
@@ -67,13 +67,13 @@ void KESTRAVON::ContextMenu(QMenu &menu)
     CopyMenu(*copy);
     copy->menuAction()->setEnabled(roomForSelection);
     menu.addSeparator();
-    add(AppText::menuCheck, true, &KESTRAVON::CheckPhonebook);
+    add(AppText::menuCheck, true, &MainWindow::CheckPhonebook);
     menu.addSeparator();
     menu.addAction(undoAction_);
     menu.addAction(redoAction_);
 }
 
-void KESTRAVON::ShowContextMenu(int k, const QPoint &pos)
+void MainWindow::ShowContextMenu(int k, const QPoint &pos)
 {
     if (!CommitCellEdit())
         return;
@@ -84,7 +84,7 @@ void KESTRAVON::ShowContextMenu(int k, const QPoint &pos)
     menu.exec(List(k)->viewport()->mapToGlobal(pos));
 }
 
-void KESTRAVON::MoveMenu(QMenu &menu)
+void MainWindow::MoveMenu(QMenu &menu)
 {
     const int t = CurrentTab();
     for (int i = 0; i < agenda.userCount; ++i) {
@@ -94,7 +94,7 @@ void KESTRAVON::MoveMenu(QMenu &menu)
     }
 }
 
-void KESTRAVON::CopyMenu(QMenu &menu)
+void MainWindow::CopyMenu(QMenu &menu)
 {
     const int t = CurrentTab();
     for (int i = 0; i < agenda.userCount; ++i) {
@@ -104,14 +104,14 @@ void KESTRAVON::CopyMenu(QMenu &menu)
     }
 }
 
-void KESTRAVON::BuildInsertMenu(QMenu &menu)
+void MainWindow::BuildInsertMenu(QMenu &menu)
 {
-    connect(menu.addAction(AppText::insertNewEmpty), &QAction::triggered, this, &KESTRAVON::InsertNew);
-    connect(menu.addAction(AppText::insertFromVcf), &QAction::triggered, this, &KESTRAVON::InsertVcf);
-    connect(menu.addAction(AppText::insertFromCsv), &QAction::triggered, this, &KESTRAVON::InsertCsv);
+    connect(menu.addAction(AppText::insertNewEmpty), &QAction::triggered, this, &MainWindow::InsertNew);
+    connect(menu.addAction(AppText::insertFromVcf), &QAction::triggered, this, &MainWindow::InsertVcf);
+    connect(menu.addAction(AppText::insertFromCsv), &QAction::triggered, this, &MainWindow::InsertCsv);
 }
 
-void KESTRAVON::InsertMenu()
+void MainWindow::InsertMenu()
 {
     if (!CommitCellEdit())
         return;
@@ -120,7 +120,7 @@ void KESTRAVON::InsertMenu()
     menu.exec(InsertMenuPosition());
 }
 
-void KESTRAVON::InsertNew()
+void MainWindow::InsertNew()
 {
     if (!CommitCellEdit())
         return;
@@ -138,7 +138,7 @@ void KESTRAVON::InsertNew()
     EditCurrent();
 }
 
-void KESTRAVON::SelectAll()
+void MainWindow::SelectAll()
 {
     if (!CommitCellEdit())
         return;
@@ -153,7 +153,7 @@ void KESTRAVON::SelectAll()
     UpdateButtons();
 }
 
-void KESTRAVON::DeleteSelected()
+void MainWindow::DeleteSelected()
 {
     if (!CommitCellEdit())
         return;
@@ -167,7 +167,7 @@ void KESTRAVON::DeleteSelected()
     UpdateButtons();
 }
 
-int KESTRAVON::SelectionForUser(int user, const QString &question)
+int MainWindow::SelectionForUser(int user, const QString &question)
 {
     if (user < 1 || user > agenda.userCount || user > kListCount)
         return 0;
@@ -177,7 +177,7 @@ int KESTRAVON::SelectionForUser(int user, const QString &question)
     return n;
 }
 
-void KESTRAVON::MoveToUser(int user)
+void MainWindow::MoveToUser(int user)
 {
     if (!CommitCellEdit())
         return;
@@ -196,7 +196,7 @@ void KESTRAVON::MoveToUser(int user)
     UpdateButtons();
 }
 
-void KESTRAVON::CopyToUser(int user)
+void MainWindow::CopyToUser(int user)
 {
     if (!CommitCellEdit())
         return;

@@ -1,6 +1,6 @@
 // The filter field of the main window: rows of every list that do not match its text are
 // hidden; commands then act on the rows that stay visible.
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/recordlist.h"
 #include "store/duplicates.h"
@@ -10,17 +10,17 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-QString KESTRAVON::FilterText() const
+QString MainWindow::FilterText() const
 {
     return ui_->esFilter->text();
 }
 
-void KESTRAVON::SetFilterText(const QString &text)
+void MainWindow::SetFilterText(const QString &text)
 {
     ui_->esFilter->setText(text);  // textChanged applies it
 }
 
-void KESTRAVON::ApplyFilter()
+void MainWindow::ApplyFilter()
 {
     const QString text = FilterText().trimmed();
     const QString folded = RecordListModel::Fold(text);
@@ -43,7 +43,7 @@ void KESTRAVON::ApplyFilter()
     UpdateButtons();
 }
 
-void KESTRAVON::KeepCursorInSight(RecordListView *list)
+void MainWindow::KeepCursorInSight(RecordListView *list)
 {
     const QModelIndex current = list->currentIndex();
     if (!current.isValid() || !list->isRowHidden(current.row()))
@@ -57,7 +57,7 @@ void KESTRAVON::KeepCursorInSight(RecordListView *list)
     list->selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
 }
 
-QString KESTRAVON::TabCaption(int slot) const
+QString MainWindow::TabCaption(int slot) const
 {
     const QString name = agenda.UserName(slot);
     if (FilterText().trimmed().isEmpty() || slot < 0 || slot >= kListCount)

@@ -1,6 +1,6 @@
 // KESTRAVON: editor for the phonebook file of the RTx car head unit.
 #include "app/apptexts.h"
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 #include "app/startup.h"
 #include "common/qtprompter.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(AppText::programName);  // settings: ~/.config/KESTRAVON/
 
     QtPrompter prompter;
-    KESTRAVON window(prompter);
+    MainWindow window(prompter);
     prompter.SetParent(&window);
 
     QStringList args = QApplication::arguments();

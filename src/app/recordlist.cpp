@@ -15,7 +15,7 @@ const char *const kTitles[RecordListModel::kColumns] = {
     "Email-1", "Email-2", "Email-3", "Email-4", "Email-5",
 };
 
-// Column indexes, as KESTRAVON names them.
+// Column indexes, as MainWindow names them.
 enum { cRecord, cLabel, cNote, cFld51, cStreet, cNumb, cZip, cCity, cCountry, cNav, cPhone1,
        cEmail1 = cPhone1 + kPhoneCount };
 

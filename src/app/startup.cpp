@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 #include "formats/vcard.h"
 #include "update/install.h"
 #include "update/update.h"
@@ -56,7 +56,7 @@ StartOptions ParseCommandLine(const QStringList &args)
     return options;
 }
 
-bool StartUp(KESTRAVON &window, const StartOptions &options, const QString &programDir)
+bool StartUp(MainWindow &window, const StartOptions &options, const QString &programDir)
 {
     if (options.vcfDebug)
         vcfDebug = true;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class KESTRAVON;
+class MainWindow;
 
 // What the command line asked for.
 struct StartOptions
@@ -31,4 +31,4 @@ int EarlyCommandLine(int argc, const char *const *argv);
 // it was turned off or the program cannot replace its own files: when `programDir` (empty:
 // the running executable's folder) is not writable, updates are the job of whoever
 // installed the program. False when the program must end without running the window.
-bool StartUp(KESTRAVON &window, const StartOptions &options, const QString &programDir = QString());
+bool StartUp(MainWindow &window, const StartOptions &options, const QString &programDir = QString());

@@ -1,10 +1,10 @@
 #include "app/undo.h"
 
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include <QUndoStack>
 
-SlotChange::SlotChange(KESTRAVON &window, const QString &text, std::vector<Slot> slots, int usedBefore,
+SlotChange::SlotChange(MainWindow &window, const QString &text, std::vector<Slot> slots, int usedBefore,
                        int usedAfter)
     : QUndoCommand(text), window_(window), slots_(std::move(slots)), usedBefore_(usedBefore),
       usedAfter_(usedAfter)
@@ -46,7 +46,7 @@ void SlotChange::Apply(bool after)
     }
 }
 
-ChangeScope::ChangeScope(KESTRAVON &window, const QString &text) : window_(window), text_(text)
+ChangeScope::ChangeScope(MainWindow &window, const QString &text) : window_(window), text_(text)
 {
     if (window_.changeDepth_++ > 0)
         return;
@@ -69,21 +69,21 @@ ChangeScope::~ChangeScope()
     window_.UndoStack().push(new SlotChange(window_, text_, std::move(changed), usedBefore_, agenda.usedCount));
 }
 
-void KESTRAVON::Undo()
+void MainWindow::Undo()
 {
     if (!CommitCellEdit())
         return;
     undo_->undo();
 }
 
-void KESTRAVON::Redo()
+void MainWindow::Redo()
 {
     if (!CommitCellEdit())
         return;
     undo_->redo();
 }
 
-void KESTRAVON::ChangesUndone()
+void MainWindow::ChangesUndone()
 {
     agenda.modified = !undo_->isClean();
     ApplyFilter();  // re-captions the tabs and updates the buttons

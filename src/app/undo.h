@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-class KESTRAVON;
+class MainWindow;
 
 // One undo step: the slots a command changed, as they were before and after it.
 class SlotChange : public QUndoCommand
@@ -21,7 +21,7 @@ public:
         AgendaRecord after;
     };
 
-    SlotChange(KESTRAVON &window, const QString &text, std::vector<Slot> slots, int usedBefore,
+    SlotChange(MainWindow &window, const QString &text, std::vector<Slot> slots, int usedBefore,
                int usedAfter);
 
     void undo() override;
@@ -30,7 +30,7 @@ public:
 private:
     void Apply(bool after);
 
-    KESTRAVON &window_;
+    MainWindow &window_;
     std::vector<Slot> slots_;
     int usedBefore_;
     int usedAfter_;
@@ -44,13 +44,13 @@ private:
 class ChangeScope
 {
 public:
-    ChangeScope(KESTRAVON &window, const QString &text);
+    ChangeScope(MainWindow &window, const QString &text);
     ~ChangeScope();
     ChangeScope(const ChangeScope &) = delete;
     ChangeScope &operator=(const ChangeScope &) = delete;
 
 private:
-    KESTRAVON &window_;
+    MainWindow &window_;
     QString text_;
     std::unique_ptr<std::array<AgendaRecord, Agenda::kCapacity>> before_;
     int usedBefore_ = 0;

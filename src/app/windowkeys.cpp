@@ -1,6 +1,6 @@
 // Keyboard shortcuts of the main window, where its pop-up menus appear, and files dropped on
 // the window.
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/recordlist.h"
 #include "ui_KESTRAVONLayout.h"
@@ -40,7 +40,7 @@ bool AllHaveSuffix(const QStringList &files, const char *suffix)
 
 } // namespace
 
-void KESTRAVON::SetupKeys()
+void MainWindow::SetupKeys()
 {
     auto add = [this](const QKeySequence &keys, auto slot) {
         auto *action = new QAction(this);
@@ -62,7 +62,7 @@ void KESTRAVON::SetupKeys()
     setAcceptDrops(true);
 }
 
-QPoint KESTRAVON::MenuPosition(const QWidget *button) const
+QPoint MainWindow::MenuPosition(const QWidget *button) const
 {
     // Opened with the mouse, the menu appears at the pointer; opened from the keyboard, at
     // the button, wherever the pointer happens to be.
@@ -71,22 +71,22 @@ QPoint KESTRAVON::MenuPosition(const QWidget *button) const
     return button->mapToGlobal(QPoint(0, button->height()));
 }
 
-QPoint KESTRAVON::InsertMenuPosition() const
+QPoint MainWindow::InsertMenuPosition() const
 {
     return MenuPosition(ui_->btInsert);
 }
 
-QPoint KESTRAVON::ExportMenuPosition() const
+QPoint MainWindow::ExportMenuPosition() const
 {
     return MenuPosition(ui_->btExport);
 }
 
-QPoint KESTRAVON::ImportMenuPosition() const
+QPoint MainWindow::ImportMenuPosition() const
 {
     return MenuPosition(ui_->btImport);
 }
 
-void KESTRAVON::ContextMenuAtCursor()
+void MainWindow::ContextMenuAtCursor()
 {
     RecordListView *list = CurrentList();
     const QModelIndex current = list->currentIndex();
@@ -98,14 +98,14 @@ void KESTRAVON::ContextMenuAtCursor()
     ShowContextMenu(CurrentTab(), at);
 }
 
-void KESTRAVON::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     const QStringList files = DroppedFiles(event->mimeData());
     if (AllHaveSuffix(files, "vcf") || AllHaveSuffix(files, "csv") || files.size() == 1)
         event->acceptProposedAction();
 }
 
-void KESTRAVON::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const QStringList files = DroppedFiles(event->mimeData());
     if (files.isEmpty())

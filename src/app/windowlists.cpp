@@ -1,6 +1,6 @@
 // The main window's record lists: one view per user over a model that reads the Agenda,
 // their columns, sorting, cursor and selection, and keeping them in step with the slots.
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/undo.h"
 
@@ -29,16 +29,16 @@ constexpr std::array<int, 30> kInitialWidths = {
 // Columns that start hidden: note, fld51, phones 2-5, e-mails 2-5.
 bool StartsHidden(int c)
 {
-    return c == KESTRAVON::colNote || c == KESTRAVON::colFld51
-        || (c > KESTRAVON::colPhone1 && c < KESTRAVON::colPhone1 + kPhoneCount)
-        || (c > KESTRAVON::colEmail1 && c < KESTRAVON::colEmail1 + kEmailCount);
+    return c == MainWindow::colNote || c == MainWindow::colFld51
+        || (c > MainWindow::colPhone1 && c < MainWindow::colPhone1 + kPhoneCount)
+        || (c > MainWindow::colEmail1 && c < MainWindow::colEmail1 + kEmailCount);
 }
 
 const QColor kPaper(235, 235, 255);
 
 } // namespace
 
-void KESTRAVON::BuildLists()
+void MainWindow::BuildLists()
 {
     for (auto &row : savedWidth)
         row = kInitialWidths;
@@ -48,7 +48,7 @@ void KESTRAVON::BuildLists()
         BuildList(k);
 }
 
-void KESTRAVON::BuildList(int k)
+void MainWindow::BuildList(int k)
 {
     auto *model = new RecordListModel(agenda, k, this);
     auto *list = new RecordListView(model, this);
@@ -89,25 +89,25 @@ void KESTRAVON::BuildList(int k)
     connect(list, &QAbstractItemView::doubleClicked, this, [this] { EditCurrent(); });
     connect(list, &QWidget::customContextMenuRequested, this,
             [this, k](const QPoint &pos) { ShowContextMenu(k, pos); });
-    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &KESTRAVON::UpdateButtons);
-    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, &KESTRAVON::UpdateButtons);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::UpdateButtons);
+    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::UpdateButtons);
     connect(header, &QHeaderView::sectionClicked, this, [this, k](int c) { SortColumn(k, c); });
     connect(header, &QHeaderView::customContextMenuRequested, this,
             [this, k](const QPoint &pos) { ShowColumnMenu(k, pos); });
 }
 
-int KESTRAVON::CurrentTab() const
+int MainWindow::CurrentTab() const
 {
     const int t = ui_->tcUser->currentIndex();
     return t < 0 ? 0 : t;
 }
 
-RecordListView *KESTRAVON::CurrentList() const
+RecordListView *MainWindow::CurrentList() const
 {
     return List(CurrentTab());
 }
 
-void KESTRAVON::SetupLists()
+void MainWindow::SetupLists()
 {
     FillLists();
     for (int k = 0; k < kListCount; ++k) {
@@ -131,7 +131,7 @@ void KESTRAVON::SetupLists()
     ApplyFilter();
 }
 
-void KESTRAVON::FillLists()
+void MainWindow::FillLists()
 {
     filling_ = true;
     for (RecordListModel *model : models_)
@@ -141,7 +141,7 @@ void KESTRAVON::FillLists()
     filling_ = false;
 }
 
-KESTRAVON::EditFields KESTRAVON::FieldsOf(const AgendaRecord &r)
+MainWindow::EditFields MainWindow::FieldsOf(const AgendaRecord &r)
 {
     EditFields f;
     for (int c = 1; c < kColumnCount; ++c)
@@ -149,14 +149,14 @@ KESTRAVON::EditFields KESTRAVON::FieldsOf(const AgendaRecord &r)
     return f;
 }
 
-void KESTRAVON::SetRow(int row, int slot, const AgendaRecord &record)
+void MainWindow::SetRow(int row, int slot, const AgendaRecord &record)
 {
     RecordListModel *model = models_[size_t(RecordListModel::ListOf(record.owner))];
     if (model->Slot(row) == slot)
         model->Refresh(row);
 }
 
-void KESTRAVON::SyncSlot(int slot)
+void MainWindow::SyncSlot(int slot)
 {
     int shownIn = -1;
     int row = -1;
@@ -180,7 +180,7 @@ void KESTRAVON::SyncSlot(int slot)
     CaptionUserTab(slot);
 }
 
-void KESTRAVON::CaptionUserTab(int slot)
+void MainWindow::CaptionUserTab(int slot)
 {
     if (slot < 0 || slot >= agenda.userCount || slot >= kListCount)
         return;
@@ -190,23 +190,23 @@ void KESTRAVON::CaptionUserTab(int slot)
         ui_->tcUser->setTabText(slot, caption);
 }
 
-int KESTRAVON::RowSlot(int k, int row) const
+int MainWindow::RowSlot(int k, int row) const
 {
     return models_[size_t(k)]->Slot(row);
 }
 
-int KESTRAVON::FindRow(int k, int slot) const
+int MainWindow::FindRow(int k, int slot) const
 {
     return models_[size_t(k)]->RowOf(slot);
 }
 
-bool KESTRAVON::IsRowSelected(RecordListView *list, int row) const
+bool MainWindow::IsRowSelected(RecordListView *list, int row) const
 {
     // A row hidden by the filter counts as not selected: commands act on what is shown.
     return !list->isRowHidden(row) && list->selectionModel()->isRowSelected(row, QModelIndex());
 }
 
-int KESTRAVON::SelectedCount() const
+int MainWindow::SelectedCount() const
 {
     RecordListView *list = CurrentList();
     int n = 0;
@@ -215,7 +215,7 @@ int KESTRAVON::SelectedCount() const
     return n;
 }
 
-int KESTRAVON::CursorSlot() const
+int MainWindow::CursorSlot() const
 {
     const int row = CurrentList()->currentRow();
     if (row < 0)
@@ -224,12 +224,12 @@ int KESTRAVON::CursorSlot() const
     return slot < 0 ? 0 : slot;
 }
 
-int KESTRAVON::FreeSlots() const
+int MainWindow::FreeSlots() const
 {
     return agenda.slotCount - agenda.usedCount;
 }
 
-void KESTRAVON::RefreshSlot(int slot)
+void MainWindow::RefreshSlot(int slot)
 {
     const int k = CurrentTab();
     const int was = FindRow(k, slot);
@@ -245,7 +245,7 @@ void KESTRAVON::RefreshSlot(int slot)
     UpdateButtons();
 }
 
-void KESTRAVON::StepCursor(bool next, int &slot)
+void MainWindow::StepCursor(bool next, int &slot)
 {
     RecordListView *list = CurrentList();
     const int left = std::exchange(leftRow_, -1);
@@ -266,7 +266,7 @@ void KESTRAVON::StepCursor(bool next, int &slot)
     slot = RowSlot(CurrentTab(), row);
 }
 
-void KESTRAVON::EditCurrent()
+void MainWindow::EditCurrent()
 {
     if (!CommitCellEdit())
         return;
@@ -280,14 +280,14 @@ void KESTRAVON::EditCurrent()
     OpenEditor(slot);
 }
 
-int KESTRAVON::ColumnWidth(int k, int column) const
+int MainWindow::ColumnWidth(int k, int column) const
 {
     // In layout units, as savedWidth holds them.
     const RecordListView *list = List(k);
     return list->isColumnHidden(column) ? 0 : int(std::lround(list->columnWidth(column) / zoom_));
 }
 
-void KESTRAVON::ToggleColumn(int column)
+void MainWindow::ToggleColumn(int column)
 {
     if (column < 0 || column >= kColumnCount)
         return;
@@ -309,7 +309,7 @@ void KESTRAVON::ToggleColumn(int column)
     ApplyFilter();  // the filter looks at the visible columns
 }
 
-void KESTRAVON::ColumnMenu(QMenu &menu)
+void MainWindow::ColumnMenu(QMenu &menu)
 {
     const int k = CurrentTab();
     const QIcon checked(QStringLiteral(":/AgendaImg/Checked"));
@@ -321,7 +321,7 @@ void KESTRAVON::ColumnMenu(QMenu &menu)
     }
 }
 
-void KESTRAVON::ShowColumnMenu(int k, const QPoint &pos)
+void MainWindow::ShowColumnMenu(int k, const QPoint &pos)
 {
     if (k != CurrentTab())
         return;
@@ -330,7 +330,7 @@ void KESTRAVON::ShowColumnMenu(int k, const QPoint &pos)
     menu.exec(List(k)->horizontalHeader()->mapToGlobal(pos));
 }
 
-void KESTRAVON::SortColumn(int k, int column)
+void MainWindow::SortColumn(int k, int column)
 {
     if (!CommitCellEdit())
         return;
@@ -342,7 +342,7 @@ void KESTRAVON::SortColumn(int k, int column)
     List(k)->sortItems(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
-KESTRAVON::EditFields KESTRAVON::RowFields(int k, int row) const
+MainWindow::EditFields MainWindow::RowFields(int k, int row) const
 {
     EditFields f;
     for (int c = 1; c < kColumnCount; ++c)
@@ -350,7 +350,7 @@ KESTRAVON::EditFields KESTRAVON::RowFields(int k, int row) const
     return f;
 }
 
-void KESTRAVON::UpdateButtons()
+void MainWindow::UpdateButtons()
 {
     if (filling_)
         return;

@@ -1,7 +1,7 @@
 // Sizes that follow the application font: the window, its buttons and fields, the list
 // columns and the row height are given in layout units, which are pixels at a 9-point font
 // on a 96 dpi screen and grow with a larger font or font DPI, so that a caption is never cut.
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/recordlist.h"
 #include "ui_KESTRAVONLayout.h"
@@ -24,7 +24,7 @@ constexpr int kBasePixelSize = 12;
 
 } // namespace
 
-double KESTRAVON::LayoutZoom(const QFont &font)
+double MainWindow::LayoutZoom(const QFont &font)
 {
     QFont base = font;
     base.setPixelSize(kBasePixelSize);
@@ -33,12 +33,12 @@ double KESTRAVON::LayoutZoom(const QFont &font)
     return baseHeight > 0 && height > baseHeight ? height / baseHeight : 1.0;
 }
 
-int KESTRAVON::Z(int units) const
+int MainWindow::Z(int units) const
 {
     return int(std::lround(units * zoom_));
 }
 
-void KESTRAVON::ApplyZoom()
+void MainWindow::ApplyZoom()
 {
     zoom_ = LayoutZoom(font());
     for (QPushButton *b : {ui_->btLoad, ui_->btSave}) {

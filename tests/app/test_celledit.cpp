@@ -39,7 +39,7 @@ struct Shown
 };
 
 // The visible cell editor of a list, or nullptr.
-QLineEdit *OpenEditor(const KESTRAVON &w, int k)
+QLineEdit *OpenEditor(const MainWindow &w, int k)
 {
     for (QLineEdit *edit : w.List(k)->viewport()->findChildren<QLineEdit *>())
         if (edit->isVisible())
@@ -48,7 +48,7 @@ QLineEdit *OpenEditor(const KESTRAVON &w, int k)
 }
 
 // Opens the editor of a cell as F2 does and types a text over its content.
-QLineEdit *TypeInto(KESTRAVON &w, int row, int column, const QString &text)
+QLineEdit *TypeInto(MainWindow &w, int row, int column, const QString &text)
 {
     auto *list = w.List(0);
     list->setFocus();
@@ -62,7 +62,7 @@ QLineEdit *TypeInto(KESTRAVON &w, int row, int column, const QString &text)
     return edit;
 }
 
-QPoint CellCenter(const KESTRAVON &w, int row, int column)
+QPoint CellCenter(const MainWindow &w, int row, int column)
 {
     return w.List(0)->visualRect(w.List(0)->model()->index(row, column)).center();
 }
@@ -84,7 +84,7 @@ void TestCellEdit::openEditorCommittedBeforeCommand()
     Shown s;
     const int row = RowOfLabel(s.w.List(0), QStringLiteral("ROSSI MARIO"));
     const int slot = s.w.RowSlot(0, row);
-    QLineEdit *edit = TypeInto(s.w, row, KESTRAVON::colCity, QStringLiteral("firenze"));
+    QLineEdit *edit = TypeInto(s.w, row, MainWindow::colCity, QStringLiteral("firenze"));
     QVERIFY(edit);
     s.p.answers = {Prompter::Answer::Ok, Prompter::Answer::Cancel};
     if (how == QLatin1String("alt-l"))
@@ -104,9 +104,9 @@ void TestCellEdit::refusedTextStaysInEditor_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("too long") << int(KESTRAVON::colNumb) << "1234567" << "Please enter no more than 5 characters.";
-    QTest::newRow("empty label") << int(KESTRAVON::colLabel) << "" << "Null value not allowed.";
-    QTest::newRow("GPS without digits") << int(KESTRAVON::colNav) << "Munich" << "Invalid GPS position.";
+    QTest::newRow("too long") << int(MainWindow::colNumb) << "1234567" << "Please enter no more than 5 characters.";
+    QTest::newRow("empty label") << int(MainWindow::colLabel) << "" << "Null value not allowed.";
+    QTest::newRow("GPS without digits") << int(MainWindow::colNav) << "Munich" << "Invalid GPS position.";
 }
 
 void TestCellEdit::refusedTextStaysInEditor()
@@ -138,13 +138,13 @@ void TestCellEdit::fld51IsReadOnly()
 {
     Shown s;
     auto *list = s.w.List(0);
-    list->showColumn(KESTRAVON::colFld51);
-    list->setColumnWidth(KESTRAVON::colFld51, 100);
-    list->setCurrentIndex(list->model()->index(1, KESTRAVON::colFld51));
+    list->showColumn(MainWindow::colFld51);
+    list->setColumnWidth(MainWindow::colFld51, 100);
+    list->setCurrentIndex(list->model()->index(1, MainWindow::colFld51));
     list->setFocus();
     QTest::keyClick(list, Qt::Key_F2);
     QVERIFY(!OpenEditor(s.w, 0));
-    QVERIFY(!s.w.EditCell(0, 1, KESTRAVON::colFld51, QStringLiteral("x")));
+    QVERIFY(!s.w.EditCell(0, 1, MainWindow::colFld51, QStringLiteral("x")));
     QVERIFY(!s.w.agenda.modified);
 }
 
@@ -153,7 +153,7 @@ void TestCellEdit::doubleClickOpensNoCellEditor()
     Shown s;
     auto *list = s.w.List(0);
     const int row = RowOfLabel(list, QStringLiteral("ROSSI MARIO"));
-    const QPoint at = CellCenter(s.w, row, KESTRAVON::colLabel);
+    const QPoint at = CellCenter(s.w, row, MainWindow::colLabel);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     // A click on the selected row, then a double-click: only the record editor opens, also
@@ -177,10 +177,10 @@ void TestCellEdit::tabLeavesListButNotEditing()
     QApplication::setActiveWindow(&s.w);
     QVERIFY(QTest::qWaitForWindowActive(&s.w));
     const int row = RowOfLabel(s.w.List(0), QStringLiteral("ROSSI MARIO"));
-    QLineEdit *edit = TypeInto(s.w, row, KESTRAVON::colLabel, QStringLiteral("ROSSI MARIA"));
+    QLineEdit *edit = TypeInto(s.w, row, MainWindow::colLabel, QStringLiteral("ROSSI MARIA"));
     QVERIFY(edit);
     QTest::keyClick(edit, Qt::Key_Tab);
-    QTRY_COMPARE(s.w.List(0)->currentIndex().column(), int(KESTRAVON::colStreet));
+    QTRY_COMPARE(s.w.List(0)->currentIndex().column(), int(MainWindow::colStreet));
     QTRY_VERIFY(OpenEditor(s.w, 0));
     QTest::keyClick(OpenEditor(s.w, 0), Qt::Key_Escape);
     QTRY_COMPARE(s.w.agenda.RecordAt(s.w.RowSlot(0, row))->label, QStringLiteral("ROSSI MARIA"));
@@ -198,7 +198,7 @@ void TestCellEdit::cursorMovedAwayStaysWhereMoved()
     Shown s;
     const int row = RowOfLabel(s.w.List(0), QStringLiteral("ROSSI MARIO"));
     const int slot = s.w.RowSlot(0, row);
-    QLineEdit *edit = TypeInto(s.w, row, KESTRAVON::colCity, QStringLiteral("firenze"));
+    QLineEdit *edit = TypeInto(s.w, row, MainWindow::colCity, QStringLiteral("firenze"));
     QVERIFY(edit);
     QTest::keyClick(edit, Qt::Key_Down);
     QTRY_COMPARE(s.w.agenda.RecordAt(slot)->city, QStringLiteral("FIRENZE"));

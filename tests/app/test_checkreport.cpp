@@ -128,7 +128,7 @@ void TestCheckReport::openReportFollowsEdits()
     CheckReportDlg *report = ReportOnLetters(w);
     QCOMPARE(report->RowCount(), 1);
     const int k = int(w.agenda.RecordAt(5)->owner) - 1;
-    QVERIFY(w.EditCell(k, w.FindRow(k, 5), KESTRAVON::colPhone1 + 1, QStringLiteral("0800 356937")));
+    QVERIFY(w.EditCell(k, w.FindRow(k, 5), MainWindow::colPhone1 + 1, QStringLiteral("0800 356937")));
     QCOMPARE(report->RowCount(), 0);
     w.Undo();
     QCOMPARE(report->RowCount(), 1);

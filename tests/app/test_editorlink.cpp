@@ -22,11 +22,11 @@ private Q_SLOTS:
 void TestEditorLink::editorStoresAndSteps()
 {
     ScriptedPrompter p;
-    KESTRAVON w(p);
+    MainWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     RecordListView *list = w.List(0);
     // Sorted by label, the editor's Next follows the sorted order.
-    list->sortItems(KESTRAVON::colLabel, Qt::AscendingOrder);
+    list->sortItems(MainWindow::colLabel, Qt::AscendingOrder);
     list->setCurrentCell(1, 0);
     const int first = w.RowSlot(0, 1);
     const int second = w.RowSlot(0, 2);
@@ -54,8 +54,8 @@ void TestEditorLink::editorStoresAndSteps()
     QCOMPARE(w.agenda.RecordAt(first)->label, QStringLiteral("AAA FIRST"));
     QCOMPARE(w.agenda.RecordAt(second)->label, QStringLiteral("AAA SECOND"));
     // Both rows were rewritten in place; the list was not sorted again.
-    QCOMPARE(list->CellText(1, KESTRAVON::colLabel), QStringLiteral("AAA FIRST"));
-    QCOMPARE(list->CellText(2, KESTRAVON::colLabel), QStringLiteral("AAA SECOND"));
+    QCOMPARE(list->CellText(1, MainWindow::colLabel), QStringLiteral("AAA FIRST"));
+    QCOMPARE(list->CellText(2, MainWindow::colLabel), QStringLiteral("AAA SECOND"));
     QCOMPARE(list->currentRow(), 2);
     QVERIFY(w.agenda.modified);
     QVERIFY(Button(w, "btSave")->isEnabled());
@@ -79,7 +79,7 @@ void TestEditorLink::nextAfterOwnerChange()
     QFETCH(int, startRow);
     QFETCH(int, expectedRow);
     ScriptedPrompter p;
-    KESTRAVON w(p);
+    MainWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     RecordListView *list = w.List(0);
     const int rows = list->rowCount();

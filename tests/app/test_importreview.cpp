@@ -148,7 +148,7 @@ void TestImportReview::windowInsertsTheCheckedCards()
     QCOMPARE(w.List(0)->rowCount(), rows0);
     QStringList added;
     for (int r = rows1; r < w.List(1)->rowCount(); ++r)
-        added << w.List(1)->CellText(r, KESTRAVON::colLabel);
+        added << w.List(1)->CellText(r, MainWindow::colLabel);
     QCOMPARE(added, (QStringList{"Rossi Mario", "Bartolomeo Giovanni Maria Rinaldi", "Nuova Persona"}));
     QCOMPARE(w.agenda.RecordAt(w.RowSlot(1, rows1))->owner, 2u);
     // The window shows the list the cards went to, the cursor on the last of them.
@@ -179,7 +179,7 @@ void TestImportReview::dialogCancelInsertsNothing()
         many += "BEGIN:VCARD\r\nFN:Card " + QByteArray::number(i) + "\r\nTEL:" + QByteArray::number(100000 + i) + "\r\nEND:VCARD\r\n";
     const QString path = Put(many);
     ScriptedPrompter p;
-    KESTRAVON w(p);
+    MainWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     const int used = w.agenda.usedCount;
     int rowsShown = -1;

@@ -33,26 +33,26 @@ void FillUntilFree(Agenda &agenda, int free)
     }
 }
 
-QStringList Labels(const KESTRAVON &w, int k, int from)
+QStringList Labels(const MainWindow &w, int k, int from)
 {
     QStringList out;
     for (int r = from; r < w.List(k)->rowCount(); ++r)
-        out.append(w.List(k)->CellText(r, KESTRAVON::colLabel));
+        out.append(w.List(k)->CellText(r, MainWindow::colLabel));
     return out;
 }
 
 // Sorts list 0 by "#" descending: BARBIERI STEFANO (REC.395), GRECO MARTA (REC.392),
 // BRUNO FRANCESCA (REC.381), ...
-void SortByRecordDescending(KESTRAVON &w)
+void SortByRecordDescending(MainWindow &w)
 {
     QHeaderView *header = w.List(0)->horizontalHeader();
-    Q_EMIT header->sectionClicked(KESTRAVON::colRecord);
-    Q_EMIT header->sectionClicked(KESTRAVON::colRecord);
+    Q_EMIT header->sectionClicked(MainWindow::colRecord);
+    Q_EMIT header->sectionClicked(MainWindow::colRecord);
 }
 
 // The sample loaded, list 0 sorted by "#" descending and its first three rows selected:
 // BARBIERI STEFANO, GRECO MARTA, BRUNO FRANCESCA in display order.
-bool SelectThreeNewest(KESTRAVON &w)
+bool SelectThreeNewest(MainWindow &w)
 {
     if (!w.LoadFile(SampleAgenda()))
         return false;
@@ -251,11 +251,11 @@ void TestInterchange::vcfRoundTrip()
     // The texts, types and coordinate come back; the same row shows the imported record.
     const AgendaRecord &from = *w.agenda.RecordAt(2);
     const AgendaRecord &to = *w.agenda.RecordAt(35);
-    QCOMPARE(KESTRAVON::FieldsOf(to), KESTRAVON::FieldsOf(from));
+    QCOMPARE(MainWindow::FieldsOf(to), MainWindow::FieldsOf(from));
     QCOMPARE(to.phoneType, from.phoneType);
     QCOMPARE(to.owner, 1u);
     QCOMPARE(RecordCell(w.List(0), row), 36);
-    QCOMPARE(w.RowFields(0, row), KESTRAVON::FieldsOf(from));
+    QCOMPARE(w.RowFields(0, row), MainWindow::FieldsOf(from));
     QVERIFY(Button(w, "btSave")->isEnabled());
 }
 
@@ -322,7 +322,7 @@ void TestInterchange::importVcfOntoUserRow()
     w.ImportVcf();
     QCOMPARE(p.fileRequests.first().title, QStringLiteral("Import from vCard : REC.2 - GIULIA"));
     QCOMPARE(Tabs(w)->tabText(1), QStringLiteral("John Doe III:2"));
-    QCOMPARE(w.List(1)->CellText(0, KESTRAVON::colLabel), QStringLiteral("John Doe III"));
+    QCOMPARE(w.List(1)->CellText(0, MainWindow::colLabel), QStringLiteral("John Doe III"));
     QCOMPARE(w.agenda.RecordAt(1)->owner, 2u);
     QCOMPARE(w.agenda.RecordAt(1)->city, QStringLiteral("Austin"));
 }
@@ -478,9 +478,9 @@ void TestInterchange::csvRoundTripOntoMoreRows()
     QCOMPARE(Labels(w, 1, 1).mid(0, 3),
              (QStringList{"ROSSI MARIO", "BIANCHI ANNA", "GARCÍA LUCÍA"}));
     // Every CSV column comes back (fld51 is not one of them); types are not in the file.
-    KESTRAVON::EditFields expected = KESTRAVON::FieldsOf(*w.agenda.RecordAt(2));
-    expected[KESTRAVON::colFld51 - 1] = w.agenda.RecordAt(86)->fld51;
-    QCOMPARE(KESTRAVON::FieldsOf(*w.agenda.RecordAt(86)), expected);
+    MainWindow::EditFields expected = MainWindow::FieldsOf(*w.agenda.RecordAt(2));
+    expected[MainWindow::colFld51 - 1] = w.agenda.RecordAt(86)->fld51;
+    QCOMPARE(MainWindow::FieldsOf(*w.agenda.RecordAt(86)), expected);
     QCOMPARE(w.RowFields(1, 1), expected);
     QCOMPARE(w.agenda.RecordAt(86)->owner, 2u);
     QCOMPARE(w.agenda.RecordAt(96)->phoneType[0], smithPhoneType);
@@ -522,7 +522,7 @@ void TestInterchange::csvFileRefused()
     QCOMPARE(p.Messages(), QStringList{"Error reading file : " + PathText(path)});
     QVERIFY(!w.agenda.modified);
     QCOMPARE(w.List(0)->rowCount(), rows);
-    QCOMPARE(w.List(0)->CellText(1, KESTRAVON::colLabel), QStringLiteral("ROSSI MARIO"));
+    QCOMPARE(w.List(0)->CellText(1, MainWindow::colLabel), QStringLiteral("ROSSI MARIO"));
 }
 
 void TestInterchange::insertCsv_data()
@@ -577,7 +577,7 @@ void TestInterchange::insertCsv()
     QCOMPARE(first->street, QStringLiteral("via roma"));
     QCOMPARE(first->nav.GpsText(), QStringLiteral("N45.500000,E9.250000"));
     QCOMPARE(first->phone[0], QStringLiteral("0123"));
-    QCOMPARE(w.List(1)->CellText(rowsBefore, KESTRAVON::colNav), QStringLiteral("N45.500000,E9.250000"));
+    QCOMPARE(w.List(1)->CellText(rowsBefore, MainWindow::colNav), QStringLiteral("N45.500000,E9.250000"));
     QVERIFY(Button(w, "btSave")->isEnabled());
 }
 

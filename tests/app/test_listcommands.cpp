@@ -21,7 +21,7 @@ void FillUntilFree(Agenda &agenda, int free)
 }
 
 // The context menu's entries as "text+" / "text-" (enabled or greyed); separators as "|".
-QStringList MenuStates(KESTRAVON &w)
+QStringList MenuStates(MainWindow &w)
 {
     QMenu menu;
     w.ContextMenu(menu);
@@ -39,7 +39,7 @@ QAction *MenuEntry(QMenu &menu, const QString &text)
     return nullptr;
 }
 
-QList<int> SlotsOf(const KESTRAVON &w, int k)
+QList<int> SlotsOf(const MainWindow &w, int k)
 {
     QList<int> out;
     for (int r = 0; r < w.List(k)->rowCount(); ++r)
@@ -273,7 +273,7 @@ void TestListCommands::moveToUser()
     QCOMPARE(w.agenda.slots[size_t(before0[4])].owner, 2u);
     QCOMPARE(w.agenda.slots[0].owner, 1u);
     const int moved = w.List(1)->rowCount() - 1;
-    QCOMPARE(w.RowFields(1, moved), KESTRAVON::FieldsOf(*w.agenda.RecordAt(before0[4])));
+    QCOMPARE(w.RowFields(1, moved), MainWindow::FieldsOf(*w.agenda.RecordAt(before0[4])));
 
     // The move is a change: exit asks to save.
     QVERIFY(w.agenda.modified);

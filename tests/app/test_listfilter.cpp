@@ -24,7 +24,7 @@ namespace {
 
 // A phonebook of four users whose first user has the given contacts (label, phone, city,
 // note).
-void Fill(KESTRAVON &w, const QList<QStringList> &contacts)
+void Fill(MainWindow &w, const QList<QStringList> &contacts)
 {
     w.agenda = Agenda();
     w.agenda.slots[0].label = QStringLiteral("MARCO");
@@ -41,12 +41,12 @@ void Fill(KESTRAVON &w, const QList<QStringList> &contacts)
     w.SetupLists();
 }
 
-QStringList Labels(const KESTRAVON &w, bool visibleOnly)
+QStringList Labels(const MainWindow &w, bool visibleOnly)
 {
     QStringList out;
     for (int r = 0; r < w.List(0)->rowCount(); ++r)
         if (!visibleOnly || !w.List(0)->isRowHidden(r))
-            out.append(w.List(0)->CellText(r, KESTRAVON::colLabel));
+            out.append(w.List(0)->CellText(r, MainWindow::colLabel));
     return out;
 }
 
@@ -66,7 +66,7 @@ void TestListFilter::sortIsLanguageAware()
     ScriptedPrompter p;
     TestWindow w(p);
     Fill(w, {{"Zeller"}, {"Item 10"}, {"éCOLE"}, {"Ärger"}, {"EDITH"}, {"Item 9"}});
-    w.List(0)->sortItems(KESTRAVON::colLabel, Qt::AscendingOrder);
+    w.List(0)->sortItems(MainWindow::colLabel, Qt::AscendingOrder);
     QLocale::setDefault(QLocale::c());
     // Accented letters sort with their base letter, numbers inside text by value.
     QCOMPARE(Labels(w, false), (QStringList{"Ärger", "éCOLE", "EDITH", "Item 9", "Item 10", "MARCO", "Zeller"}));

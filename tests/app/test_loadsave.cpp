@@ -37,7 +37,7 @@ QStringList Snapshot(const QString &dir)
     return out;
 }
 
-QList<int> SlotsOf(const KESTRAVON &w, int k)
+QList<int> SlotsOf(const MainWindow &w, int k)
 {
     QList<int> out;
     for (int r = 0; r < w.List(k)->rowCount(); ++r)
@@ -49,7 +49,7 @@ QList<int> SlotsOf(const KESTRAVON &w, int k)
 void LoadAndChange(TestWindow &w, const QString &path)
 {
     QVERIFY(w.LoadFile(path));
-    QVERIFY(w.EditCell(0, 1, KESTRAVON::colLabel, QStringLiteral("CHANGED")));
+    QVERIFY(w.EditCell(0, 1, MainWindow::colLabel, QStringLiteral("CHANGED")));
     QVERIFY(w.agenda.modified);
 }
 
@@ -163,7 +163,7 @@ void TestLoadSave::runEndsWithExitCode()
         QVERIFY(w.isVisible());
         Button(w, "btExit")->click();
     });
-    QCOMPARE(w.Run(), KESTRAVON::kExitCode);
+    QCOMPARE(w.Run(), MainWindow::kExitCode);
     QVERIFY(!w.isVisible());
     QCOMPARE(p.Messages(), (QStringList{kExitQuestion, kExitQuestion}));
 }
@@ -187,7 +187,7 @@ void TestLoadSave::loadWithChangesSaveFails()
     QCOMPARE(w.Filename(), target);
     QVERIFY(w.agenda.modified);
     QVERIFY(Button(w, "btSave")->isEnabled());
-    QCOMPARE(w.List(0)->CellText(1, KESTRAVON::colLabel), QStringLiteral("CHANGED"));
+    QCOMPARE(w.List(0)->CellText(1, MainWindow::colLabel), QStringLiteral("CHANGED"));
 }
 
 void TestLoadSave::loadFailureKeepsLists()
@@ -244,7 +244,7 @@ void TestLoadSave::loadShowsNothingOfTheLastFile()
     int rows = 0;
     for (int k = 0; k < Tabs(w)->count(); ++k)
         for (int r = 0; r < w.List(k)->rowCount(); ++r, ++rows)
-            QCOMPARE(w.List(k)->CellText(r, KESTRAVON::colFld51), QString());
+            QCOMPARE(w.List(k)->CellText(r, MainWindow::colFld51), QString());
     QCOMPARE(rows, 45);
 }
 

@@ -51,9 +51,9 @@ void TestMainWindow::startupState()
         QCOMPARE(list->rowCount(), 1);
         QCOMPARE(list->columnCount(), 20);
         QCOMPARE(RecordCell(list, 0), k + 1);
-        QCOMPARE(list->CellText(0, KESTRAVON::colLabel), QStringLiteral("User"));
-        QCOMPARE(list->CellText(0, KESTRAVON::colPhone1), QString(4, QChar(u'1' + k)));
-        QCOMPARE(list->model()->headerData(KESTRAVON::colNav, Qt::Horizontal).toString(), QStringLiteral("GPS"));
+        QCOMPARE(list->CellText(0, MainWindow::colLabel), QStringLiteral("User"));
+        QCOMPARE(list->CellText(0, MainWindow::colPhone1), QString(4, QChar(u'1' + k)));
+        QCOMPARE(list->model()->headerData(MainWindow::colNav, Qt::Horizontal).toString(), QStringLiteral("GPS"));
         QCOMPARE(list->rowHeight(0), 20);
     }
     QCOMPARE(ButtonStates(w), QStringLiteral("Save- Export- Import- Insert+ Delete- Edit-"));
@@ -112,11 +112,11 @@ void TestMainWindow::twoUserFile()
         previous = record;
         const AgendaRecord *rec = w.agenda.RecordAt(record - 1);
         QVERIFY(rec && rec->owner == 1);
-        QCOMPARE(w.RowFields(0, r), KESTRAVON::FieldsOf(*rec));
+        QCOMPARE(w.RowFields(0, r), MainWindow::FieldsOf(*rec));
     }
     // A held byte in a label reaches the list unchanged.
     QVERIFY(RowOfLabel(w.List(0), QStringLiteral("CAFF") + QChar(0xEEE8) + QStringLiteral(" CENTRALE")) >= 0);
-    QVERIFY(!w.List(0)->CellText(RowOfLabel(w.List(0), QStringLiteral("ROSSI MARIO")), KESTRAVON::colNav).isEmpty());
+    QVERIFY(!w.List(0)->CellText(RowOfLabel(w.List(0), QStringLiteral("ROSSI MARIO")), MainWindow::colNav).isEmpty());
     QCOMPARE(w.Filename(), SampleAgenda());
 }
 
@@ -167,34 +167,34 @@ void TestMainWindow::columnMenuAndToggle()
 
     // Hiding Label remembers its width; showing it again restores it.
     actions[1]->trigger();
-    QCOMPARE(w.ColumnWidth(0, KESTRAVON::colLabel), 0);
+    QCOMPARE(w.ColumnWidth(0, MainWindow::colLabel), 0);
     QCOMPARE(w.savedWidth[0][1], 120);
-    w.ToggleColumn(KESTRAVON::colLabel);
-    QCOMPARE(w.ColumnWidth(0, KESTRAVON::colLabel), 120);
+    w.ToggleColumn(MainWindow::colLabel);
+    QCOMPARE(w.ColumnWidth(0, MainWindow::colLabel), 120);
     QCOMPARE(w.savedWidth[0][1], 0);
 
     // Showing Note the first time gives it its remembered 160.
-    w.ToggleColumn(KESTRAVON::colNote);
-    QCOMPARE(w.ColumnWidth(0, KESTRAVON::colNote), 160);
+    w.ToggleColumn(MainWindow::colNote);
+    QCOMPARE(w.ColumnWidth(0, MainWindow::colNote), 160);
     QMenu again;
     w.ColumnMenu(again);
     QVERIFY(!again.actions()[2]->icon().isNull());
     // Only the current list changed.
-    QCOMPARE(w.ColumnWidth(1, KESTRAVON::colNote), 0);
+    QCOMPARE(w.ColumnWidth(1, MainWindow::colNote), 0);
 }
 
 void TestMainWindow::columnShownBeforeLoadCanBeShownAgain()
 {
     ScriptedPrompter p;
     TestWindow w(p);
-    w.ToggleColumn(KESTRAVON::colLabel);  // hide: remembers 120
-    w.ToggleColumn(KESTRAVON::colLabel);  // show: remembers 0
+    w.ToggleColumn(MainWindow::colLabel);  // hide: remembers 120
+    w.ToggleColumn(MainWindow::colLabel);  // show: remembers 0
     QVERIFY(w.LoadFile(SampleAgenda()));
     // The rebuilt list reads the remembered 0, so Label is hidden now...
-    QCOMPARE(w.ColumnWidth(0, KESTRAVON::colLabel), 0);
+    QCOMPARE(w.ColumnWidth(0, MainWindow::colLabel), 0);
     // ...and switching it on brings it back with a real width.
-    w.ToggleColumn(KESTRAVON::colLabel);
-    QCOMPARE(w.ColumnWidth(0, KESTRAVON::colLabel), 120);
+    w.ToggleColumn(MainWindow::colLabel);
+    QCOMPARE(w.ColumnWidth(0, MainWindow::colLabel), 120);
 }
 
 void TestMainWindow::sortOnceThenAppend()
@@ -210,8 +210,8 @@ void TestMainWindow::sortOnceThenAppend()
                           QPoint(header->sectionViewportPosition(c) + 5, header->height() / 2));
     };
     // "#" twice: descending by number ("157" comes before "36", unlike text order).
-    clickTitle(KESTRAVON::colRecord);
-    clickTitle(KESTRAVON::colRecord);
+    clickTitle(MainWindow::colRecord);
+    clickTitle(MainWindow::colRecord);
     for (int r = 1; r < list->rowCount(); ++r)
         QVERIFY(RecordCell(list, r - 1) > RecordCell(list, r));
 
@@ -234,7 +234,7 @@ void TestMainWindow::stepCursorFollowsSortedOrder()
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     RecordListView *list = w.List(0);
-    list->sortItems(KESTRAVON::colCity, Qt::AscendingOrder);
+    list->sortItems(MainWindow::colCity, Qt::AscendingOrder);
     list->setCurrentCell(0, 0);
     QStringList cities;
     int slot = w.RowSlot(0, 0);
@@ -275,23 +275,23 @@ void TestMainWindow::editCell_data()
 
     const QString address = AppText::addressModified;
     const QString label = AppText::labelModified;
-    QTest::newRow("street of postal record, No") << "OFFICINA AUTO" << int(KESTRAVON::colStreet)
+    QTest::newRow("street of postal record, No") << "OFFICINA AUTO" << int(MainWindow::colStreet)
         << "via tuscolana" << QList<int>{0} << QStringList{address} << uint(kNavPostal) << 0xFFFF << "VIA TUSCOLANA";
-    QTest::newRow("street of postal record, Yes") << "OFFICINA AUTO" << int(KESTRAVON::colStreet)
+    QTest::newRow("street of postal record, Yes") << "OFFICINA AUTO" << int(MainWindow::colStreet)
         << "via tuscolana" << QList<int>{1} << QStringList{address} << 0u << 0xFFFF << "VIA TUSCOLANA";
-    QTest::newRow("city of POI record, Yes keeps GPS") << "DISTRIBUTORE" << int(KESTRAVON::colCity) << "roma"
+    QTest::newRow("city of POI record, Yes keeps GPS") << "DISTRIBUTORE" << int(MainWindow::colCity) << "roma"
         << QList<int>{1} << QStringList{address} << uint(kNavGps) << 0xFFFF << "ROMA";
-    QTest::newRow("upper case keeps length") << "ROSSI MARIO" << int(KESTRAVON::colStreet) << "straße"
+    QTest::newRow("upper case keeps length") << "ROSSI MARIO" << int(MainWindow::colStreet) << "straße"
         << QList<int>{} << QStringList{} << uint(kNavGps) << 0xFFFF << QStringLiteral("STRAßE");
-    QTest::newRow("note of postal record asks nothing") << "OFFICINA AUTO" << int(KESTRAVON::colNote) << "open"
+    QTest::newRow("note of postal record asks nothing") << "OFFICINA AUTO" << int(MainWindow::colNote) << "open"
         << QList<int>{} << QStringList{} << uint(kNavPostal) << 0xFFFF << "open";
-    QTest::newRow("label with voice index, Yes") << "BIANCHI ANNA" << int(KESTRAVON::colLabel) << "Bianchi A."
+    QTest::newRow("label with voice index, Yes") << "BIANCHI ANNA" << int(MainWindow::colLabel) << "Bianchi A."
         << QList<int>{1} << QStringList{label} << uint(kNavGps) << 0xFFFF << "Bianchi A.";
-    QTest::newRow("label with voice index, No") << "BIANCHI ANNA" << int(KESTRAVON::colLabel) << "Bianchi A."
+    QTest::newRow("label with voice index, No") << "BIANCHI ANNA" << int(MainWindow::colLabel) << "Bianchi A."
         << QList<int>{0} << QStringList{label} << uint(kNavGps) << 3 << "Bianchi A.";
-    QTest::newRow("clear GPS") << "ROSSI MARIO" << int(KESTRAVON::colNav) << ""
+    QTest::newRow("clear GPS") << "ROSSI MARIO" << int(MainWindow::colNav) << ""
         << QList<int>{} << QStringList{} << 0u << 0xFFFF << "";
-    QTest::newRow("set GPS, west first") << "CAFF\xEE\xBB\xA8 CENTRALE" << int(KESTRAVON::colNav) << "W1.5,N50.25"
+    QTest::newRow("set GPS, west first") << "CAFF\xEE\xBB\xA8 CENTRALE" << int(MainWindow::colNav) << "W1.5,N50.25"
         << QList<int>{} << QStringList{} << uint(kNavGps) << 0xFFFF << "N50.250000,W1.500000";
 }
 
@@ -324,23 +324,23 @@ void TestMainWindow::editCell()
     QCOMPARE(after.nav.navFlags, navFlags);
     QCOMPARE(int(after.voiceIndex), voiceIndex);
     QCOMPARE(list->CellText(row, column), cell);
-    QCOMPARE(w.RowFields(0, row), KESTRAVON::FieldsOf(after));
+    QCOMPARE(w.RowFields(0, row), MainWindow::FieldsOf(after));
     QVERIFY(w.agenda.modified);
     QVERIFY(Button(w, "btSave")->isEnabled());
     // Only the edited text (and the flags asked about) changed.
     AgendaRecord expected = before;
     expected.nav.navFlags = after.nav.navFlags;
     expected.voiceIndex = after.voiceIndex;
-    if (column == KESTRAVON::colNav) {
+    if (column == MainWindow::colNav) {
         expected.nav.lat = after.nav.lat;
         expected.nav.lon = after.nav.lon;
     }
-    KESTRAVON::EditFields fields = KESTRAVON::FieldsOf(expected);
+    MainWindow::EditFields fields = MainWindow::FieldsOf(expected);
     fields[size_t(column - 1)] = cell;
-    QCOMPARE(KESTRAVON::FieldsOf(after), fields);
+    QCOMPARE(MainWindow::FieldsOf(after), fields);
     QCOMPARE(after.phoneType, before.phoneType);
     QCOMPARE(after.owner, before.owner);
-    if (column != KESTRAVON::colNav)
+    if (column != MainWindow::colNav)
         QVERIFY(after.nav.lat == before.nav.lat && after.nav.lon == before.nav.lon);
 }
 
@@ -349,11 +349,11 @@ void TestMainWindow::editCellRefusesLimits_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("number") << int(KESTRAVON::colNumb) << "123456" << "Please enter no more than 5 characters.";
-    QTest::newRow("label") << int(KESTRAVON::colLabel) << QString(31, u'x') << "Please enter no more than 30 characters.";
-    QTest::newRow("empty label") << int(KESTRAVON::colLabel) << "" << "Null value not allowed.";
-    QTest::newRow("gps") << int(KESTRAVON::colNav) << QString(26, u'1') << "Please enter no more than 25 characters.";
-    QTest::newRow("e-mail") << int(KESTRAVON::colEmail1 + 2) << QString(61, u'a')
+    QTest::newRow("number") << int(MainWindow::colNumb) << "123456" << "Please enter no more than 5 characters.";
+    QTest::newRow("label") << int(MainWindow::colLabel) << QString(31, u'x') << "Please enter no more than 30 characters.";
+    QTest::newRow("empty label") << int(MainWindow::colLabel) << "" << "Null value not allowed.";
+    QTest::newRow("gps") << int(MainWindow::colNav) << QString(26, u'1') << "Please enter no more than 25 characters.";
+    QTest::newRow("e-mail") << int(MainWindow::colEmail1 + 2) << QString(61, u'a')
                             << "Please enter no more than 60 characters.";
 }
 
@@ -385,7 +385,7 @@ void TestMainWindow::editUserLabelRecaptionsTab()
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     Tabs(w)->setCurrentIndex(1);
-    QVERIFY(w.EditCell(1, 0, KESTRAVON::colLabel, QStringLiteral("Giulia R")));
+    QVERIFY(w.EditCell(1, 0, MainWindow::colLabel, QStringLiteral("Giulia R")));
     QCOMPARE(Tabs(w)->tabText(1), QStringLiteral("Giulia R:2"));
     QCOMPARE(w.agenda.slots[1].label, QStringLiteral("Giulia R"));
     QCOMPARE(w.agenda.slots[1].owner, 2u);
@@ -401,28 +401,28 @@ void TestMainWindow::editThroughCellEditor()
     RecordListView *list = w.List(0);
     const int row = RowOfLabel(list, QStringLiteral("ROSSI MARIO"));
     const int slot = w.RowSlot(0, row);
-    list->setCurrentCell(row, KESTRAVON::colCity);
-    list->edit(list->model()->index(row, KESTRAVON::colCity));
+    list->setCurrentCell(row, MainWindow::colCity);
+    list->edit(list->model()->index(row, MainWindow::colCity));
     auto *editor = list->viewport()->findChild<QLineEdit *>();
     QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("firenze"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(w.agenda.slots[size_t(slot)].city, QStringLiteral("FIRENZE"));
-    QCOMPARE(list->CellText(row, KESTRAVON::colCity), QStringLiteral("FIRENZE"));
+    QCOMPARE(list->CellText(row, MainWindow::colCity), QStringLiteral("FIRENZE"));
     QVERIFY(p.shown.isEmpty());
 
     // Too long a text is refused with the limit message; the record keeps its number.
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    list->setCurrentCell(row, KESTRAVON::colNumb);
-    list->edit(list->model()->index(row, KESTRAVON::colNumb));
+    list->setCurrentCell(row, MainWindow::colNumb);
+    list->edit(list->model()->index(row, MainWindow::colNumb));
     editor = list->viewport()->findChild<QLineEdit *>();
     QVERIFY(editor);
     editor->setText(QStringLiteral("1234567"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(p.LastMessage(), QStringLiteral("Please enter no more than 5 characters."));
     QCOMPARE(w.agenda.slots[size_t(slot)].numb, QStringLiteral("12"));
-    QCOMPARE(list->CellText(row, KESTRAVON::colNumb), QStringLiteral("12"));
+    QCOMPARE(list->CellText(row, MainWindow::colNumb), QStringLiteral("12"));
 }
 
 void TestMainWindow::refreshSlot()
@@ -437,7 +437,7 @@ void TestMainWindow::refreshSlot()
     r.label = QStringLiteral("DUPONT E.");
     w.agenda.StoreRecord(slot, r);
     w.RefreshSlot(slot);
-    QCOMPARE(list->CellText(row, KESTRAVON::colLabel), QStringLiteral("DUPONT E."));
+    QCOMPARE(list->CellText(row, MainWindow::colLabel), QStringLiteral("DUPONT E."));
     QCOMPARE(list->currentRow(), row);
     QCOMPARE(ButtonStates(w), QStringLiteral("Save+ Export+ Import+ Insert+ Delete+ Edit+"));
 

@@ -31,10 +31,10 @@ QByteArray Saved(const Agenda &agenda, const QString &path)
 }
 
 // Every used slot is shown once, in the list of its owner.
-bool ListsMatch(const KESTRAVON &w)
+bool ListsMatch(const MainWindow &w)
 {
     int rows = 0;
-    for (int k = 0; k < KESTRAVON::kListCount; ++k)
+    for (int k = 0; k < MainWindow::kListCount; ++k)
         for (int r = 0; r < w.List(k)->rowCount(); ++r, ++rows) {
             const AgendaRecord *rec = w.agenda.RecordAt(w.RowSlot(k, r));
             if (!rec || rec->owner != uint32_t(k + 1))
@@ -69,7 +69,7 @@ void TestUndo::undoRedo()
     SelectRows(list, {contact, contact + 1}, contact);
 
     if (command == QLatin1String("in-place edit")) {
-        QVERIFY(w.EditCell(0, contact, KESTRAVON::colCity, QStringLiteral("firenze")));
+        QVERIFY(w.EditCell(0, contact, MainWindow::colCity, QStringLiteral("firenze")));
     } else if (command == QLatin1String("editor store")) {
         SelectRows(list, {contact}, contact);
         w.whileEditorOpen = [&w](int slot) {
@@ -122,7 +122,7 @@ void TestUndo::loadClearsSteps()
     TestWindow w(p);
     const QString path = CopySample(dir);
     QVERIFY(w.LoadFile(path));
-    QVERIFY(w.EditCell(0, 1, KESTRAVON::colCity, QStringLiteral("x")));
+    QVERIFY(w.EditCell(0, 1, MainWindow::colCity, QStringLiteral("x")));
     // Saved: undoing now makes the phonebook differ from the file again.
     p.files = {{path}};
     QVERIFY(w.SaveAs());

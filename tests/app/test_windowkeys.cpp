@@ -146,12 +146,12 @@ void TestWindowKeys::sizesFollowFont()
     const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
     ScriptedPrompter p;
     TestWindow w(p);
-    const double zoom = KESTRAVON::LayoutZoom(large);
+    const double zoom = MainWindow::LayoutZoom(large);
     QVERIFY(zoom > 1.4);
     // A font drawn larger by a higher font DPI counts as a larger font.
     QFont dense = before;
     dense.setPixelSize(18);  // 9 points at 144 dpi
-    QVERIFY(qAbs(KESTRAVON::LayoutZoom(dense) - 1.5) < 0.15);
+    QVERIFY(qAbs(MainWindow::LayoutZoom(dense) - 1.5) < 0.15);
     QCOMPARE(w.Zoom(), zoom);
     // Laid out at the smallest size the window allows.
     w.resize(w.minimumSize());
@@ -166,8 +166,8 @@ void TestWindowKeys::sizesFollowFont()
     }
     QCOMPARE(w.List(0)->verticalHeader()->defaultSectionSize(), w.Z(20));
     QVERIFY(w.List(0)->verticalHeader()->defaultSectionSize() >= fm.height());
-    QCOMPARE(w.List(0)->columnWidth(KESTRAVON::colLabel), w.Z(120));
-    QCOMPARE(w.ColumnWidth(0, KESTRAVON::colLabel), 120);  // layout units, as remembered
+    QCOMPARE(w.List(0)->columnWidth(MainWindow::colLabel), w.Z(120));
+    QCOMPARE(w.ColumnWidth(0, MainWindow::colLabel), 120);  // layout units, as remembered
     // As wide as the layout units ask, but never wider than the screen.
     QCOMPARE(w.minimumSize().width(), qMin(w.Z(800), w.screen()->availableGeometry().width()));
 }

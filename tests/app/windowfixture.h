@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 #include "common/scriptedprompter.h"
 #include "formats/importreview.h"
 
@@ -18,10 +18,10 @@
 #include <functional>
 
 // The main window with the record editor and the update check replaced by recorders.
-class TestWindow : public KESTRAVON
+class TestWindow : public MainWindow
 {
 public:
-    explicit TestWindow(Prompter &prompter) : KESTRAVON(prompter) {}
+    explicit TestWindow(Prompter &prompter) : MainWindow(prompter) {}
 
     QList<int> editorSlots;
     // How long the recorded editor stays "open", running events as a modal dialog would.
@@ -98,19 +98,19 @@ inline void SelectRows(RecordListView *list, const QList<int> &rows, int cursor)
 inline int RowOfLabel(const RecordListView *list, const QString &label)
 {
     for (int r = 0; r < list->rowCount(); ++r)
-        if (list->CellText(r, KESTRAVON::colLabel) == label)
+        if (list->CellText(r, MainWindow::colLabel) == label)
             return r;
     return -1;
 }
 
 inline int RecordCell(const RecordListView *list, int row)
 {
-    return list->model()->index(row, KESTRAVON::colRecord).data().toInt();
+    return list->model()->index(row, MainWindow::colRecord).data().toInt();
 }
 
 // The first contact slot (not a user) of a list whose record has a field set, or -1.
 template <typename Pred>
-int FindContactRow(const KESTRAVON &w, int k, Pred pred)
+int FindContactRow(const MainWindow &w, int k, Pred pred)
 {
     for (int r = 0; r < w.List(k)->rowCount(); ++r) {
         const int slot = w.RowSlot(k, r);

@@ -1,4 +1,4 @@
-#include "app/kestravon.h"
+#include "app/mainwindow.h"
 
 #include "app/undo.h"
 
@@ -41,7 +41,7 @@ static void InitAgendaImages()
 }
 
 
-KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
+MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     : QMainWindow(parent), prompter_(prompter), ui_(new Ui::KESTRAVONLayout)
 {
     InitAgendaImages();
@@ -63,15 +63,15 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     undoAction_ = new QAction(AppText::menuUndo, this);
     undoAction_->setShortcut(QKeySequence::Undo);
     undoAction_->setEnabled(false);
-    connect(undoAction_, &QAction::triggered, this, &KESTRAVON::Undo);
+    connect(undoAction_, &QAction::triggered, this, &MainWindow::Undo);
     connect(undo_, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
     redoAction_ = new QAction(AppText::menuRedo, this);
     redoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     redoAction_->setEnabled(false);
-    connect(redoAction_, &QAction::triggered, this, &KESTRAVON::Redo);
+    connect(redoAction_, &QAction::triggered, this, &MainWindow::Redo);
     connect(undo_, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
     addActions({undoAction_, redoAction_});
-    connect(undo_, &QUndoStack::indexChanged, this, &KESTRAVON::ChangesUndone);
+    connect(undo_, &QUndoStack::indexChanged, this, &MainWindow::ChangesUndone);
 
     BuildLists();
     SetupKeys();
@@ -82,19 +82,19 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     SetupLists();
     UpdateButtons();
 
-    connect(ui_->btExit, &QPushButton::clicked, this, &KESTRAVON::Exit);
-    connect(ui_->btLoad, &QPushButton::clicked, this, &KESTRAVON::OnLoad);
+    connect(ui_->btExit, &QPushButton::clicked, this, &MainWindow::Exit);
+    connect(ui_->btLoad, &QPushButton::clicked, this, &MainWindow::OnLoad);
     connect(ui_->btSave, &QPushButton::clicked, this, [this] { SaveAs(); });
-    connect(ui_->btExport, &QPushButton::clicked, this, &KESTRAVON::ExportMenu);
-    connect(ui_->btImport, &QPushButton::clicked, this, &KESTRAVON::ImportMenu);
-    connect(ui_->btInsert, &QPushButton::clicked, this, &KESTRAVON::InsertMenu);
-    connect(ui_->btDelete, &QPushButton::clicked, this, &KESTRAVON::DeleteSelected);
-    connect(ui_->btEdit, &QPushButton::clicked, this, &KESTRAVON::EditCurrent);
-    connect(ui_->btCheck, &QPushButton::clicked, this, &KESTRAVON::CheckPhonebook);
-    connect(ui_->tcUser, &QTabWidget::currentChanged, this, &KESTRAVON::UpdateButtons);
+    connect(ui_->btExport, &QPushButton::clicked, this, &MainWindow::ExportMenu);
+    connect(ui_->btImport, &QPushButton::clicked, this, &MainWindow::ImportMenu);
+    connect(ui_->btInsert, &QPushButton::clicked, this, &MainWindow::InsertMenu);
+    connect(ui_->btDelete, &QPushButton::clicked, this, &MainWindow::DeleteSelected);
+    connect(ui_->btEdit, &QPushButton::clicked, this, &MainWindow::EditCurrent);
+    connect(ui_->btCheck, &QPushButton::clicked, this, &MainWindow::CheckPhonebook);
+    connect(ui_->tcUser, &QTabWidget::currentChanged, this, &MainWindow::UpdateButtons);
 
     // The filter: Ctrl+F goes to it, Escape in it clears it (and does not exit).
-    connect(ui_->esFilter, &QLineEdit::textChanged, this, &KESTRAVON::ApplyFilter);
+    connect(ui_->esFilter, &QLineEdit::textChanged, this, &MainWindow::ApplyFilter);
     auto *findAction = new QAction(this);
     findAction->setShortcut(QKeySequence::Find);
     connect(findAction, &QAction::triggered, this, [this] {
@@ -109,7 +109,7 @@ KESTRAVON::KESTRAVON(Prompter &prompter, QWidget *parent)
     ui_->esFilter->addAction(clearAction);
 }
 
-void KESTRAVON::OpenEditor(int slot)
+void MainWindow::OpenEditor(int slot)
 {
     // The editor stores accepted data itself; the window rewrites the row it reports and
     // moves its cursor for the editor's Previous/Next buttons.
@@ -119,12 +119,12 @@ void KESTRAVON::OpenEditor(int slot)
     editor.exec();
 }
 
-QString KESTRAVON::Filename() const
+QString MainWindow::Filename() const
 {
     return ui_->esFilename->text();
 }
 
-KESTRAVON::~KESTRAVON()
+MainWindow::~MainWindow()
 {
     // The stack clears itself when it goes, which must reach neither the half-destroyed
     // window nor the check report that reads its phonebook.
@@ -147,31 +147,31 @@ constexpr int kGpsTextMax = 25;
 std::optional<TextField> ColumnField(int column)
 {
     switch (column) {
-    case KESTRAVON::colLabel: return TextField::Label;
-    case KESTRAVON::colNote: return TextField::Note;
-    case KESTRAVON::colFld51: return TextField::Fld51;
-    case KESTRAVON::colStreet: return TextField::Street;
-    case KESTRAVON::colNumb: return TextField::Numb;
-    case KESTRAVON::colZip: return TextField::Zip;
-    case KESTRAVON::colCity: return TextField::City;
-    case KESTRAVON::colCountry: return TextField::Country;
+    case MainWindow::colLabel: return TextField::Label;
+    case MainWindow::colNote: return TextField::Note;
+    case MainWindow::colFld51: return TextField::Fld51;
+    case MainWindow::colStreet: return TextField::Street;
+    case MainWindow::colNumb: return TextField::Numb;
+    case MainWindow::colZip: return TextField::Zip;
+    case MainWindow::colCity: return TextField::City;
+    case MainWindow::colCountry: return TextField::Country;
     default: break;
     }
-    if (column >= KESTRAVON::colPhone1 && column < KESTRAVON::colPhone1 + kPhoneCount)
+    if (column >= MainWindow::colPhone1 && column < MainWindow::colPhone1 + kPhoneCount)
         return TextField::Phone;
-    if (column >= KESTRAVON::colEmail1 && column < KESTRAVON::colEmail1 + kEmailCount)
+    if (column >= MainWindow::colEmail1 && column < MainWindow::colEmail1 + kEmailCount)
         return TextField::Email;
     return std::nullopt;
 }
 
 } // namespace
 
-bool KESTRAVON::IsEditableColumn(int column)
+bool MainWindow::IsEditableColumn(int column)
 {
     return column > colRecord && column < kColumnCount && column != colFld51;
 }
 
-QString KESTRAVON::CellRefusal(int column, const QString &text)
+QString MainWindow::CellRefusal(int column, const QString &text)
 {
     if (const std::optional<TextField> field = ColumnField(column))
         return TextRefusal(*field, text);
@@ -186,13 +186,13 @@ QString KESTRAVON::CellRefusal(int column, const QString &text)
     return QString();
 }
 
-void KESTRAVON::QueueCellEdit(int k, int slot, int column, const QString &text)
+void MainWindow::QueueCellEdit(int k, int slot, int column, const QString &text)
 {
     typed_.append({k, slot, column, text});
     QMetaObject::invokeMethod(this, [this] { ApplyCellEdits(); }, Qt::QueuedConnection);
 }
 
-bool KESTRAVON::ApplyCellEdits()
+bool MainWindow::ApplyCellEdits()
 {
     bool accepted = true;
     while (!typed_.isEmpty()) {
@@ -209,7 +209,7 @@ bool KESTRAVON::ApplyCellEdits()
     return accepted;
 }
 
-void KESTRAVON::ReopenCellEditor(const TypedCell &cell)
+void MainWindow::ReopenCellEditor(const TypedCell &cell)
 {
     const int row = FindRow(cell.list, cell.slot);
     if (row < 0)
@@ -227,7 +227,7 @@ void KESTRAVON::ReopenCellEditor(const TypedCell &cell)
     }
 }
 
-bool KESTRAVON::CommitCellEdit()
+bool MainWindow::CommitCellEdit()
 {
     for (RowEditDelegate *delegate : delegates_)
         if (delegate)
@@ -235,7 +235,7 @@ bool KESTRAVON::CommitCellEdit()
     return ApplyCellEdits();
 }
 
-bool KESTRAVON::EditCell(int k, int row, int column, const QString &text)
+bool MainWindow::EditCell(int k, int row, int column, const QString &text)
 {
     if (column <= colRecord || column >= kColumnCount)
         return false;
@@ -267,7 +267,7 @@ bool KESTRAVON::EditCell(int k, int row, int column, const QString &text)
     return true;
 }
 
-void KESTRAVON::AcceptEdit(int k, const EditFields &f)
+void MainWindow::AcceptEdit(int k, const EditFields &f)
 {
     ChangeScope change(*this, AppText::menuEdit);
     RecordListView *list = List(k);
@@ -317,7 +317,7 @@ void KESTRAVON::AcceptEdit(int k, const EditFields &f)
 // ---------------------------------------------------------------------------------------
 // Load, save and exit
 
-bool KESTRAVON::LoadFile(const QString &path)
+bool MainWindow::LoadFile(const QString &path)
 {
     const LoadResult loaded = agenda.Load(path, prompter_);
     if (loaded) {
@@ -353,7 +353,7 @@ void FileSelector::Remember(const QString &path)
         directory = QFileInfo(path).absolutePath();
 }
 
-void KESTRAVON::OnLoad()
+void MainWindow::OnLoad()
 {
     if (!CommitCellEdit())
         return;
@@ -367,7 +367,7 @@ void KESTRAVON::OnLoad()
     LoadFile(path);
 }
 
-bool KESTRAVON::SaveAs()
+bool MainWindow::SaveAs()
 {
     if (!CommitCellEdit())
         return false;
@@ -386,7 +386,7 @@ bool KESTRAVON::SaveAs()
     return saved.ok;
 }
 
-bool KESTRAVON::AskSave()
+bool MainWindow::AskSave()
 {
     if (!agenda.modified)
         return true;
@@ -400,7 +400,7 @@ bool KESTRAVON::AskSave()
     }
 }
 
-void KESTRAVON::Exit()
+void MainWindow::Exit()
 {
     if (!CommitCellEdit())
         return;
@@ -413,7 +413,7 @@ void KESTRAVON::Exit()
         loop_.exit(kExitCode);
 }
 
-void KESTRAVON::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Closing the window asks the same questions as the Exit button; the window
     // closes only when the run ends.
@@ -422,7 +422,7 @@ void KESTRAVON::closeEvent(QCloseEvent *event)
         Exit();
 }
 
-void KESTRAVON::changeEvent(QEvent *event)
+void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     // A new application font rescales everything measured in layout units.
@@ -436,7 +436,7 @@ void KESTRAVON::changeEvent(QEvent *event)
     }
 }
 
-void KESTRAVON::keyPressEvent(QKeyEvent *event)
+void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     // Escape works as the Exit button, unless a control used it already.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -449,19 +449,19 @@ void KESTRAVON::keyPressEvent(QKeyEvent *event)
 // ---------------------------------------------------------------------------------------
 // Start-up
 
-bool KESTRAVON::CheckUpdates()
+bool MainWindow::CheckUpdates()
 {
     if (!prompter_.YesNo(AppText::checkUpdates))
         return false;
     return RunUpdateCheck();
 }
 
-bool KESTRAVON::RunUpdateCheck()
+bool MainWindow::RunUpdateCheck()
 {
     return CheckForUpdate(AppText::programName, AppText::version, true, prompter_);
 }
 
-int KESTRAVON::Run()
+int MainWindow::Run()
 {
     finished_ = false;
     show();

@@ -48,7 +48,7 @@ struct FileSelector
 // `tcUser`, with the commands that change it and the load/save/exit workflow. Every
 // question goes through the Prompter given at construction, so each workflow runs the
 // same way with message boxes or with scripted answers.
-class KESTRAVON : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -68,8 +68,8 @@ public:
     // The texts of one row's edit fields, columns 1..19 (index = column - 1).
     using EditFields = std::array<QString, kEditCount>;
 
-    explicit KESTRAVON(Prompter &prompter, QWidget *parent = nullptr);
-    ~KESTRAVON() override;
+    explicit MainWindow(Prompter &prompter, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The phonebook, owned for the whole run.
     Agenda agenda;
