@@ -253,7 +253,7 @@ void MainWindow::InsertCsvFile(const QString &path)
     InsertReviewedCards(std::move(file.cards));
 }
 
-void KESTRAVON::InsertReviewedCards(std::vector<CardOfFile> cards)
+void MainWindow::InsertReviewedCards(std::vector<CardOfFile> cards)
 {
     if (cards.empty())
         return;
