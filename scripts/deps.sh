@@ -5,9 +5,9 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6network6 libqt6test6 libgl-dev
-  zlib1g-dev libzip-dev
+  zlib1g-dev libzip-dev libphonenumber-dev
   libssl-dev openssl ca-certificates
-  xvfb xauth locales python3
+  xvfb xauth locales python3 python3-phonenumbers
   clang libclang-rt-14-dev libbenchmark-dev
   fonts-dejavu-core desktop-file-utils time
   dpkg-dev file lintian appstream man-db bash-completion

@@ -2,6 +2,7 @@
 
 #include "app/checkreport.h"
 #include "store/phonebookcheck.h"
+#include "store/phonenumber.h"
 #include "ui_KESTRAVONLayout.h"
 
 #include "app/recordlist.h"
@@ -26,10 +27,10 @@ void MainWindow::CheckPhonebook()
         // that was deleted or fixed since, or a slot that a new record has taken.
         connect(&UndoStack(), &QUndoStack::indexChanged, checkReport_, [this] {
             if (checkReport_ && checkReport_->isVisible())
-                checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda));
+                checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda, DefaultPhoneRegion()));
         });
     }
-    checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda));
+    checkReport_->ShowFindings(agenda, ::CheckPhonebook(agenda, DefaultPhoneRegion()));
     checkReport_->show();
     checkReport_->raise();
     checkReport_->activateWindow();

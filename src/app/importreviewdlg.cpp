@@ -6,8 +6,12 @@
 
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSettings>
 
 namespace {
+
+// Whether the user wants the numbers of an insert written internationally (remembered).
+const char kPhonesKey[] = "import/internationalPhones";
 
 const char *const kColumnTitles[ImportReviewModel::kColumns] = {"Label", "Phone", "E-mail", "City", "Remarks"};
 
@@ -53,7 +57,11 @@ QVariant ImportReviewModel::data(const QModelIndex &index, int role) const
     const AgendaRecord &r = review_.Card(row).record;
     switch (index.column()) {
     case colLabel: return review_.Label(row);
-    case colPhone: return First(r.phone);
+    case colPhone:
+        // The number as it will be written; the tip tells what the card held.
+        if (role == Qt::ToolTipRole && review_.Phone(row) != review_.CardPhone(row))
+            return review_.CardPhone(row) + QStringLiteral(" \u2192 ") + review_.Phone(row);
+        return review_.Phone(row);
     case colEmail: return First(r.email);
     case colCity: return r.city;
     case colRemarks: return review_.RemarksText(row);
@@ -150,6 +158,15 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
     ui_->chShorten->setChecked(review.Shorten());
     connect(ui_->chShorten, &QCheckBox::toggled, this, [this](bool on) {
         review_.SetShorten(on);
+        model_.RowsChanged();
+    });
+    // Writing the numbers internationally is on unless the user turned it off before.
+    const bool international = QSettings().value(QLatin1String(kPhonesKey), true).toBool();
+    review_.SetPhones(international ? PhoneFormat::International : PhoneFormat::AsIs);
+    ui_->chPhones->setChecked(international);
+    connect(ui_->chPhones, &QCheckBox::toggled, this, [this](bool on) {
+        review_.SetPhones(on ? PhoneFormat::International : PhoneFormat::AsIs);
+        QSettings().setValue(QLatin1String(kPhonesKey), on);
         model_.RowsChanged();
     });
     connect(ui_->btSelectAll, &QPushButton::clicked, this, [this] { SetChecked(true); });

@@ -258,7 +258,7 @@ void MainWindow::InsertReviewedCards(std::vector<CardOfFile> cards)
     if (cards.empty())
         return;
     const uint32_t user = uint32_t(CurrentTab() + 1);
-    ImportReview review(agenda, std::move(cards), user);
+    ImportReview review(agenda, std::move(cards), user, DefaultPhoneRegion());
     if (!ReviewImport(review))
         return;
     // Records chosen for another user are shown in that user's list, the cursor on the last.

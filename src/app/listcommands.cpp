@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/phonetexts.h"
 
 #include "app/undo.h"
 
@@ -68,6 +69,8 @@ void MainWindow::ContextMenu(QMenu &menu)
     copy->menuAction()->setEnabled(roomForSelection);
     menu.addSeparator();
     add(AppText::menuCheck, true, &MainWindow::CheckPhonebook);
+    add(PhoneText::menuTidy, n > 0, &MainWindow::TidyPhones);
+    add(PhoneText::menuRegion, true, &MainWindow::ChoosePhoneRegion);
     menu.addSeparator();
     menu.addAction(undoAction_);
     menu.addAction(redoAction_);

@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/recordlist.h"
-#include "store/duplicates.h"
+#include "store/phonenumber.h"
 #include "ui_KESTRAVONLayout.h"
 
 #include <QItemSelectionModel>
@@ -24,7 +24,7 @@ void MainWindow::ApplyFilter()
 {
     const QString text = FilterText().trimmed();
     const QString folded = RecordListModel::Fold(text);
-    const QString digits = PhoneDigits(text);
+    const QString region = DefaultPhoneRegion();
     for (int k = 0; k < kListCount; ++k) {
         RecordListView *list = List(k);
         std::bitset<RecordListModel::kColumns> columns;
@@ -32,7 +32,7 @@ void MainWindow::ApplyFilter()
             columns.set(size_t(c), ColumnWidth(k, c) > 0);
         const RecordListModel *model = list->Model();
         for (int row = 0; row < model->rowCount(); ++row) {
-            const bool hide = !text.isEmpty() && !model->Matches(row, folded, digits, columns);
+            const bool hide = !text.isEmpty() && !model->Matches(row, folded, text, region, columns);
             if (list->isRowHidden(row) != hide)
                 list->setRowHidden(row, hide);
         }

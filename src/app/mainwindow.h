@@ -14,6 +14,8 @@
 #include "formats/vcardimport.h"
 
 class ImportReview;
+class PhoneRegionDlg;
+class PhoneTidyDlg;
 class CheckReportDlg;
 class QMenu;
 class RecordListModel;
@@ -147,6 +149,11 @@ public:
     // The phonebook check: runs it and shows its report window (non-modal, reused), whose
     // double-click selects the record.
     void CheckPhonebook();
+    // "Tidy phone numbers" on the selected records: the preview, then the ticked numbers
+    // written as one undo step.
+    void TidyPhones();
+    // The phone region dialog; OK stores the region (phone/region).
+    void ChoosePhoneRegion();
     // Puts the cursor on the row of a slot, alone selected, on its list's tab; false when
     // no list shows the slot.
     bool SelectSlot(int slot);
@@ -218,6 +225,10 @@ protected:
     // Shows the import review over `review` (which it changes: checks, user, shortening);
     // true for OK.
     virtual bool ReviewImport(ImportReview &review);
+    // Shows the tidy preview (which the user may change: the form, the ticks); true for OK.
+    virtual bool ReviewPhoneTidy(PhoneTidyDlg &dialog);
+    // Shows the phone region dialog; true for OK.
+    virtual bool AskPhoneRegion(PhoneRegionDlg &dialog);
 
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -1,7 +1,7 @@
 #include "app/recordlist.h"
 
 #include "store/agenda.h"
-#include "store/duplicates.h"
+#include "store/phonenumber.h"
 
 #include <QHeaderView>
 
@@ -203,7 +203,7 @@ QString RecordListModel::Fold(const QString &text)
     return out.toCaseFolded();
 }
 
-bool RecordListModel::Matches(int row, const QString &folded, const QString &digits,
+bool RecordListModel::Matches(int row, const QString &folded, const QString &typed, const QString &region,
                               const std::bitset<kColumns> &columns) const
 {
     const int slot = Slot(row);
@@ -221,10 +221,9 @@ bool RecordListModel::Matches(int row, const QString &folded, const QString &dig
             if (columns.test(size_t(c)) && cells[size_t(c)].contains(folded))
                 return true;
     }
-    if (digits.size() >= 3)
-        for (const QString &phone : r->phone)
-            if (PhoneDigits(phone).contains(digits))
-                return true;
+    for (const QString &phone : r->phone)
+        if (!phone.isEmpty() && PhoneFilterMatches(phone, typed, region))
+            return true;
     return false;
 }
 

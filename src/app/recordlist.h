@@ -54,9 +54,9 @@ public:
     void Sort(int column, Qt::SortOrder order);
 
     // Whether a row matches a filter: the folded text (case and accents dropped) occurs in
-    // one of the columns marked in `columns`, or `digits` (three or more) occur in one of
-    // the record's phone numbers reduced to digits.
-    bool Matches(int row, const QString &folded, const QString &digits,
+    // one of the columns marked in `columns`, or the typed text finds one of the record's
+    // phone numbers as a number read with `region` (PhoneFilterMatches).
+    bool Matches(int row, const QString &folded, const QString &typed, const QString &region,
                  const std::bitset<kColumns> &columns) const;
     // Text with case and accents dropped, as the filter compares it.
     static QString Fold(const QString &text);

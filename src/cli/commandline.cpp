@@ -6,7 +6,7 @@ namespace {
 
 constexpr char kProgram[] = "kestravon-cli";
 
-// "--keep-long", "--map MAPPING".
+// "--keep-long", "--region XX".
 QByteArray OptionText(const CliOption &option)
 {
     return option.valueName ? QByteArray(option.name) + ' ' + option.valueName : QByteArray(option.name);
@@ -42,15 +42,17 @@ const CliCommand *FindCommand(const QString &name)
     return nullptr;
 }
 
-// The option named by `arg` ("--map" or "--map=VALUE" for one with a value).
-const CliOption *FindOption(const QString &arg, const CliCommand &command)
+// The option named by an argument ("--region" or "--region=DE"); `value` receives the part
+// after "=".
+const CliOption *FindOption(const QString &arg, const CliCommand &command, QString *value, bool *hasValue)
 {
-    for (const CliOption &o : CliOptions()) {
-        if (!CliOptionApplies(o, command))
-            continue;
-        if (arg == QLatin1String(o.name) || (o.value && arg.startsWith(QLatin1String(o.name) + QLatin1Char('='))))
+    const int eq = arg.indexOf(QLatin1Char('='));
+    const QString name = eq < 0 ? arg : arg.left(eq);
+    *hasValue = eq >= 0;
+    *value = eq < 0 ? QString() : arg.mid(eq + 1);
+    for (const CliOption &o : CliOptions())
+        if (name == QLatin1String(o.name) && CliOptionApplies(o, command))
             return &o;
-    }
     return nullptr;
 }
 
@@ -95,6 +97,7 @@ CliRequest ParseCliArguments(const QStringList &argsIn)
     CliRequest r;
     r.command = command;
     bool optionsDone = false;
+    bool hasValue = false;
     for (int i = 1; i < argsIn.size(); ++i) {
         const QString &a = argsIn.at(i);
         if (optionsDone || a == QLatin1String("-") || !a.startsWith(QLatin1Char('-'))) {
@@ -104,16 +107,19 @@ CliRequest ParseCliArguments(const QStringList &argsIn)
         } else if (IsHelp(a)) {
             r.action = CliRequest::CommandHelp;
             return r;
-        } else if (const CliOption *o = FindOption(a, *command)) {
+        } else if (QString value; const CliOption *o = FindOption(a, *command, &value, &hasValue)) {
             if (!o->value) {
+                if (hasValue)
+                    return UsageError("option " + QByteArray(o->name) + " takes no value", command);
                 r.args.*(o->flag) = true;
-            } else if (a.size() > qsizetype(qstrlen(o->name))) {
-                r.args.*(o->value) = a.mid(qsizetype(qstrlen(o->name)) + 1);
-            } else if (i + 1 < argsIn.size()) {
-                r.args.*(o->value) = argsIn.at(++i);
-            } else {
-                return UsageError(QByteArray(o->name) + " needs a value", command);
+                continue;
             }
+            if (!hasValue) {
+                if (i + 1 >= argsIn.size())
+                    return UsageError("option " + QByteArray(o->name) + " needs a value", command);
+                value = argsIn.at(++i);
+            }
+            r.args.*(o->value) = value;
         } else {
             return UsageError("unknown option for " + QByteArray(command->name) + ": " + a.toUtf8(), command);
         }

@@ -34,6 +34,7 @@ const std::vector<CliCommand> &CliCommands()
         {"export-vcards", "FILE OUT.vcf [RECORD...]", 2, -1, RunExportVcards, "write records (default: all contacts) as the cards of one vCard file"},
         {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv, "write records (default: all) as CSV (this program's, or --format google)"},
         {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv, "add the rows of a CSV file (this program's, Google, Outlook, Thunderbird...) as new records of a user"},
+        {"tidy-phones", "FILE [RECORD...]", 1, -1, RunTidyPhones, "write phone numbers (default: of all contacts) in one form"},
     };
     return commands;
 }
@@ -47,8 +48,14 @@ const std::vector<CliOption> &CliOptions()
         {"--map", "place columns by name: \"COLUMN=FIELD,...\"; FIELD is label, given, middle, family, organisation, note, "
                   "street, number, zip, city, country, gps, phone, phone:cell, phone:home, phone:work, phone:fax, email, "
                   "email:home, email:work or ignore", "insert-csv", nullptr, &CliArgs::map, "MAPPING"},
-        {"--format", "the layout written: \"google\" for Google Contacts (default: this program's)", "export-csv",
-         nullptr, &CliArgs::format, "FORMAT"},
+        {"--region", "read numbers without a country code as numbers of region XX", "check insert-vcf insert-csv tidy-phones",
+         nullptr, &CliArgs::region, "XX"},
+        {"--phones", "write inserted phone numbers international, e164, national or as-is", "insert-vcf insert-csv",
+         nullptr, &CliArgs::phones, "FORM"},
+        {"--format", "tidy-phones: the form, international (default), e164 or national; export-csv: google for the "
+                     "layout of Google Contacts (default: this program's)", "tidy-phones export-csv", nullptr,
+         &CliArgs::format, "FORM"},
+        {"--dry-run", "print what would change, change nothing", "tidy-phones", &CliArgs::dryRun},
     };
     return options;
 }

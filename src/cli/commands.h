@@ -19,8 +19,11 @@ struct CliArgs
     bool keepLong = false;  // answer "&Yes" to the text length question
     bool shorten = false;         // insert-vcf: cut texts to the unit's limits
     bool skipDuplicates = false;  // insert-vcf: leave out cards that look like a record of the user
+    bool dryRun = false;          // tidy-phones: print the changes, write nothing
+    QString region;               // the default region of phone numbers ("" = the setting's)
+    QString phones;               // insert-vcf, insert-csv: the form of the inserted numbers
+    QString format;               // tidy-phones: the form the numbers are written in; export-csv: "google"
     QString map;                  // insert-csv: "COLUMN=FIELD,..." for columns not recognised
-    QString format;               // export-csv: "google" for the Google Contacts layout
 };
 
 struct CliCommand
@@ -36,15 +39,16 @@ struct CliCommand
 // Every command, in the order the usage text lists them.
 const std::vector<CliCommand> &CliCommands();
 
-// An option given after the command name; it sets one flag of CliArgs.
+// An option given after the command name; it sets one flag of CliArgs, or, followed by a
+// value ("--region DE" or "--region=DE"), one text.
 struct CliOption
 {
     const char *name;      // "--keep-long"
     const char *help;      // one line for --help
     const char *commands;  // the commands that take it, separated by spaces; nullptr: every command
-    bool CliArgs::*flag;   // a flag option sets this
-    QString CliArgs::*value = nullptr;  // an option with a value ("--map SPEC" or "--map=SPEC") sets this
-    const char *valueName = nullptr;    // the value in the help ("MAPPING")
+    bool CliArgs::*flag;
+    QString CliArgs::*value = nullptr;
+    const char *valueName = nullptr;  // "XX" in the help: "--region XX"
 };
 
 // Every option, in the order the usage text lists them. The help texts, the manual page
@@ -64,3 +68,9 @@ int RunResave(const CliArgs &args, Prompter &prompter);
 // Lists what the unit would refuse or show oddly, one finding a line; 0 when clean, 1 when
 // something was found (or the file did not load). Long texts are kept, never asked about.
 int RunCheck(const CliArgs &args, Prompter &prompter);
+
+// The default region of phone numbers: --region when given (a code libphonenumber does not
+// know prints "Not a region code : " and gives false), else DefaultPhoneRegion().
+bool CliPhoneRegion(const CliArgs &args, QString &region, Prompter &prompter);
+// Rewrites the phone numbers of a record in the form --phones asks for (none without it).
+int RunTidyPhones(const CliArgs &args, Prompter &prompter);

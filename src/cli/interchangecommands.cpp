@@ -8,6 +8,7 @@
 #include "formats/interchange.h"
 #include "formats/vcardimport.h"
 #include "store/agenda.h"
+#include "store/phonetidy.h"
 
 #include <cstdio>
 #include <memory>
@@ -19,6 +20,7 @@ constexpr char kBadRecord[] = "Not a record number : ";
 constexpr char kBadUser[] = "Not a user number (1-4) : ";
 constexpr char kNoRecord[] = "No record in use with number ";
 constexpr char kNoUser[] = "The phonebook has no user ";
+constexpr char kBadPhones[] = "Not a form of phone numbers (international, e164, national, as-is) : ";
 
 // A positive decimal number, or 0.
 int ParseNumber(const QString &text)
@@ -111,6 +113,19 @@ int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bo
     return kCliOk;
 }
 
+// The form of phone numbers a command writes: `name`, or `fallback` when it is empty.
+bool ParsePhones(const QString &name, PhoneFormat fallback, PhoneFormat &format, Prompter &prompter)
+{
+    if (name.isEmpty()) {
+        format = fallback;
+        return true;
+    }
+    if (PhoneFormatFromName(name, &format))
+        return true;
+    prompter.Information(QLatin1String(kBadPhones) + MarkupEscape(name));
+    return false;
+}
+
 // Saves when the command changed the phonebook; a failed save fails the command.
 int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompter)
 {
@@ -123,7 +138,7 @@ int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompt
 // (--skip-duplicates leaves out those it starts unchecked) and prints the summary
 // "inserted N of M <noun>[, ...]". `failed` cards of the file were already reported.
 int InsertReviewedCards(const CliArgs &args, Agenda &agenda, uint32_t user, std::vector<CardOfFile> cards,
-                        const char *noun, int failed, Prompter &prompter)
+                        const CardInsertOptions &options, const char *noun, int failed, Prompter &prompter)
 {
     const int total = int(cards.size()) + failed;
     // An export's contact groups and empty cards are no records to add.
@@ -131,12 +146,10 @@ int InsertReviewedCards(const CliArgs &args, Agenda &agenda, uint32_t user, std:
     int skipped = 0;
     if (args.skipDuplicates) {
         // The cards the import review would start unchecked.
-        ImportReview review(agenda, std::move(cards), user);
+        ImportReview review(agenda, std::move(cards), user, options.region);
         skipped = review.Count() - review.CheckedCount();
         cards = review.ChosenCards();
     }
-    CardInsertOptions options;
-    options.shorten = args.shorten;
     const CardInsertResult r = InsertCards(agenda, user, cards, options, prompter);
     failed += r.failed;
     QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + ' ' + noun;
@@ -182,15 +195,25 @@ int RunImportVcf(const CliArgs &args, Prompter &prompter)
     return Finish(*agenda, path, !ok, prompter);
 }
 
+// The options of insert-vcf and insert-csv: false (the reason shown) for a bad --phones or --region.
+static bool InsertOptions(const CliArgs &args, CardInsertOptions &options, Prompter &prompter)
+{
+    options.shorten = args.shorten;
+    return ParsePhones(args.phones, PhoneFormat::AsIs, options.phones, prompter)
+           && CliPhoneRegion(args, options.region, prompter);
+}
 
 int RunInsertVcf(const CliArgs &args, Prompter &prompter)
 {
     auto agenda = std::make_unique<Agenda>();
     uint32_t user = 0;
+    CardInsertOptions options;
+    if (!InsertOptions(args, options, prompter))
+        return kCliUsage;
     if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
         return status;
     std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
-    return InsertReviewedCards(args, *agenda, user, std::move(cards), "cards", 0, prompter);
+    return InsertReviewedCards(args, *agenda, user, std::move(cards), options, "cards", 0, prompter);
 }
 
 int RunExportCsv(const CliArgs &args, Prompter &prompter)
@@ -229,6 +252,9 @@ int RunInsertCsv(const CliArgs &args, Prompter &prompter)
 {
     auto agenda = std::make_unique<Agenda>();
     uint32_t user = 0;
+    CardInsertOptions options;
+    if (!InsertOptions(args, options, prompter))
+        return kCliUsage;
     if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
         return status;
     const QString in = args.positional.at(2);
@@ -250,6 +276,35 @@ int RunInsertCsv(const CliArgs &args, Prompter &prompter)
         file.MapCards();
     }
     ReportShortCsvLines(file.shortLines, prompter);
-    return InsertReviewedCards(args, *agenda, user, std::move(file.cards), "rows", int(file.shortLines.size()),
-                               prompter);
+    return InsertReviewedCards(args, *agenda, user, std::move(file.cards), options, "rows",
+                               int(file.shortLines.size()), prompter);
+}
+
+int RunTidyPhones(const CliArgs &args, Prompter &prompter)
+{
+    const QString path = args.positional.at(0);
+    PhoneFormat format = PhoneFormat::International;
+    QString region;
+    if (!ParsePhones(args.format, PhoneFormat::International, format, prompter) || !CliPhoneRegion(args, region, prompter))
+        return kCliUsage;
+    auto agenda = std::make_unique<Agenda>();
+    QList<int> slotList;
+    if (const int status = LoadForRecords(args, *agenda, slotList, false, prompter, 1); status != kCliOk)
+        return status;
+    const QList<PhoneTidyRow> rows = PlanPhoneTidy(*agenda, slotList, region, format);
+    int changes = 0;
+    for (const PhoneTidyRow &row : rows) {
+        const QByteArray line = PhoneTidyLine(row).toUtf8();
+        std::printf("%s\n", line.constData());
+        changes += row.Changes() ? 1 : 0;
+    }
+    const int kept = int(rows.size()) - changes;
+    if (args.dryRun)
+        std::printf("%d numbers would change, %d kept\n", changes, kept);
+    else
+        std::printf("%d numbers changed, %d kept\n", ApplyPhoneTidy(*agenda, rows), kept);
+    std::fflush(stdout);
+    if (args.dryRun)
+        return kCliOk;
+    return Finish(*agenda, path, false, prompter);
 }

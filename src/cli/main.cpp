@@ -1,6 +1,7 @@
 // kestravon-cli: the phonebook editor's command-line companion.
 #include "cli/cliprompter.h"
 #include "cli/commandline.h"
+#include "update/version.h"
 
 #include <QCoreApplication>
 
@@ -19,6 +20,9 @@ int Print(FILE *stream, const QByteArray &text, int status)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // The window's settings (~/.config/KESTRAVON/), e.g. the region of phone numbers.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kProgramName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     const CliRequest request = ParseCliArguments(args);

@@ -39,11 +39,14 @@ QString Counted(int n, const char *one, const char *many)
 
 } // namespace
 
-ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, uint32_t user)
+ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, uint32_t user,
+                           const QString &region)
     : agenda_(agenda), cards_(std::move(cards)), user_(user)
 {
     options_.shorten = true;
     options_.labelFromPhone = true;
+    options_.phones = PhoneFormat::International;
+    options_.region = region;
     remarks_.resize(cards_.size());
     checked_.resize(cards_.size());
     for (size_t i = 0; i < cards_.size(); ++i)
@@ -57,7 +60,7 @@ ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, 
 
 void ImportReview::MarkDuplicates()
 {
-    DuplicateIndex index;
+    DuplicateIndex index(options_.region);
     for (int slot = 0; slot < agenda_.slotCount; ++slot) {
         const AgendaRecord *r = agenda_.RecordAt(slot);
         if (r && r->owner == user_)
@@ -73,7 +76,7 @@ void ImportReview::MarkRepeated()
 {
     // A phone's export often holds one person twice (merged accounts, a SIM copy): only
     // the first of them starts checked.
-    DuplicateIndex earlier;
+    DuplicateIndex earlier(options_.region);
     for (size_t i = 0; i < cards_.size(); ++i) {
         if (remarks_[i] & (kRemarkGroup | kRemarkEmpty | kRemarkUnreadable))
             continue;
@@ -93,6 +96,19 @@ void ImportReview::SetUser(uint32_t user)
     for (size_t i = 0; i < cards_.size(); ++i)
         if ((before[i] ^ remarks_[i]) & kRemarkDuplicate)
             SetChecked(int(i), !(remarks_[i] & kRemarksUnchecked));
+}
+
+QString ImportReview::CardPhone(int row) const
+{
+    for (const QString &phone : Card(row).record.phone)
+        if (!phone.isEmpty())
+            return phone;
+    return QString();
+}
+
+QString ImportReview::Phone(int row) const
+{
+    return TidyPhone(CardPhone(row), options_.region, options_.phones).text;
 }
 
 void ImportReview::SetChecked(int row, bool on)

@@ -30,8 +30,11 @@ class ImportReview
 {
 public:
     // `cards` hold no failed card other than those that KeepsEmptyRecord; `user` is the
-    // preselected target user (1-based).
-    ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, uint32_t user);
+    // preselected target user (1-based). Phone numbers are read with the default region
+    // `region` (duplicates, their new form); they are written in international form
+    // unless SetPhones says otherwise.
+    ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, uint32_t user,
+                 const QString &region = QString());
 
     int Count() const { return int(cards_.size()); }
     const CardOfFile &Card(int row) const { return cards_[size_t(row)]; }
@@ -43,6 +46,8 @@ public:
     void SetUser(uint32_t user);
     bool Shorten() const { return options_.shorten; }
     void SetShorten(bool on) { options_.shorten = on; }
+    PhoneFormat Phones() const { return options_.phones; }
+    void SetPhones(PhoneFormat format) { options_.phones = format; }
     CardInsertOptions Options() const { return options_; }
 
     bool Checked(int row) const { return checked_[size_t(row)] != 0; }
@@ -62,6 +67,10 @@ public:
     QList<int> RowsWith(uint32_t remark) const;
     // The label that the row's record gets on insert (a proposed or a cut one).
     QString Label(int row) const { return CardLabel(Card(row), options_); }
+    // The first phone number of the row as it is inserted (in the form of Phones()), and
+    // as the card holds it.
+    QString Phone(int row) const;
+    QString CardPhone(int row) const;
     // The record that the row inserts.
     AgendaRecord Record(int row) const { return CardRecord(Card(row), user_, options_); }
     // The checked cards, in order.

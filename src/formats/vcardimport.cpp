@@ -1,5 +1,7 @@
 #include "formats/vcardimport.h"
 
+#include "store/phonetidy.h"
+
 #include "common/markup.h"
 #include "common/prompter.h"
 #include "common/safefile.h"
@@ -96,6 +98,7 @@ AgendaRecord CardRecord(const CardOfFile &card, uint32_t user, const CardInsertO
     AgendaRecord r = card.record;
     r.owner = user;
     r.label = CardLabel(card, options);
+    TidyRecordPhones(r, options.region, options.phones);
     if (options.shorten)
         ShortenTexts(r);
     return r;

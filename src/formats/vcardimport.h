@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/phonenumber.h"
+
 #include "store/agenda.h"
 
 #include <QString>
@@ -50,6 +52,8 @@ struct CardInsertOptions
 {
     bool shorten = false;         // cut texts to the unit's limits
     bool labelFromPhone = false;  // a card without a name takes its first phone as label
+    PhoneFormat phones = PhoneFormat::AsIs;  // the form the phone numbers are written in
+    QString region;               // the default region the numbers are read with
 };
 
 // The record a card gives for user `user`.

@@ -3,28 +3,6 @@
 #include "store/agenda.h"
 #include "store/fieldlimits.h"
 
-QString PhoneDigits(const QString &phone)
-{
-    QString digits;
-    digits.reserve(phone.size());
-    for (QChar c : phone)
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits.append(c);
-    return digits;
-}
-
-QString PhoneKey(const QString &phone)
-{
-    const QString digits = PhoneDigits(phone);
-    return digits.size() >= 9 ? digits.right(9) : digits;
-}
-
-bool SamePhoneNumber(const QString &a, const QString &b)
-{
-    const QString ka = PhoneKey(a);
-    return !ka.isEmpty() && ka == PhoneKey(b);
-}
-
 QString LabelKey(const QString &label)
 {
     return label.toCaseFolded();
@@ -46,13 +24,13 @@ bool SameLabel(const QString &a, const QString &b)
     return ka == kb || CutLabelKey(a) == kb || ka == CutLabelKey(b);
 }
 
-bool LooksLikeDuplicate(const AgendaRecord &a, const AgendaRecord &b)
+bool LooksLikeDuplicate(const AgendaRecord &a, const AgendaRecord &b, const QString &region)
 {
     if (SameLabel(a.label, b.label))
         return true;
     for (const QString &pa : a.phone)
         for (const QString &pb : b.phone)
-            if (SamePhoneNumber(pa, pb))
+            if (ComparePhones(pa, pb, region) == PhoneMatch::Same)
                 return true;
     return false;
 }
@@ -74,7 +52,7 @@ void DuplicateIndex::Add(const AgendaRecord &record, int id)
         KeepFirst(cutLabels_, CutLabelKey(record.label), id);
     }
     for (const QString &phone : record.phone)
-        KeepFirst(phones_, PhoneKey(phone), id);
+        KeepFirst(phones_, PhoneMatchKey(phone, region_), id);
 }
 
 DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record) const
@@ -97,6 +75,6 @@ DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record) const
         consider(cutLabels_, key, -1);
     }
     for (int k = 0; k < kPhoneCount; ++k)
-        consider(phones_, PhoneKey(record.phone[size_t(k)]), k);
+        consider(phones_, PhoneMatchKey(record.phone[size_t(k)], region_), k);
     return match;
 }

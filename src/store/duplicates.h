@@ -3,22 +3,12 @@
 #include <QHash>
 #include <QString>
 
+#include "store/phonenumber.h"
+
 struct AgendaRecord;
 
 // The rule by which two contacts of one user look like the same person; used by the
 // import review (and so by kestravon-cli's --skip-duplicates) and by the phonebook check.
-
-// The digits of a phone number, everything else dropped.
-QString PhoneDigits(const QString &phone);
-
-// A key under which two phone numbers compare equal exactly when they are the same number:
-// the last nine digits when there are at least nine (so a country prefix that one number
-// carries and the other lacks does not matter), all digits otherwise. Empty when the
-// number holds no digit; an empty key matches nothing.
-QString PhoneKey(const QString &phone);
-
-// Whether two phone numbers are the same by the rule above.
-bool SamePhoneNumber(const QString &a, const QString &b);
 
 // The label as compared for duplicates: case folded; empty for an empty label.
 QString LabelKey(const QString &label);
@@ -32,8 +22,9 @@ QString CutLabelKey(const QString &label);
 bool SameLabel(const QString &a, const QString &b);
 
 // Whether two records look like duplicates: the same label, or a phone number of one that
-// is the same number as a phone number of the other.
-bool LooksLikeDuplicate(const AgendaRecord &a, const AgendaRecord &b);
+// is the same number as a phone number of the other (ComparePhones gives Same, both read
+// with the default region `region`).
+bool LooksLikeDuplicate(const AgendaRecord &a, const AgendaRecord &b, const QString &region);
 
 // What a record matched among those added to a DuplicateIndex.
 struct DuplicateMatch
@@ -47,6 +38,8 @@ struct DuplicateMatch
 class DuplicateIndex
 {
 public:
+    // Phone numbers are read with the default region `region` (may be empty).
+    explicit DuplicateIndex(const QString &region = QString()) : region_(region) {}
     // Adds a record under an id (e.g. its slot); a key keeps the first id added with it.
     void Add(const AgendaRecord &record, int id = 0);
     // The earliest record added that the record looks like a duplicate of; on a tie the
@@ -57,5 +50,6 @@ public:
 private:
     QHash<QString, int> labels_;     // LabelKey of every label
     QHash<QString, int> cutLabels_;  // CutLabelKey of the labels too long for the unit
-    QHash<QString, int> phones_;
+    QHash<QString, int> phones_;     // PhoneMatchKey of every phone
+    QString region_;
 };

@@ -2,6 +2,7 @@
 
 #include "store/agenda.h"
 #include "store/duplicates.h"
+#include "store/phonenumber.h"
 #include "store/recordrules.h"
 
 #include <QHash>
@@ -33,7 +34,7 @@ QString Quoted(const QString &text)
 class Checker
 {
 public:
-    explicit Checker(const Agenda &agenda) : agenda_(agenda) {}
+    Checker(const Agenda &agenda, const QString &region) : agenda_(agenda), region_(region) {}
 
     QList<CheckFinding> Run()
     {
@@ -64,6 +65,10 @@ private:
                 Add(Kind::Undialable, NameOf(TextField::Phone, k + 1),
                     NameOf(TextField::Phone, k + 1) + QStringLiteral(" ") + Quoted(r.phone[size_t(k)])
                         + QStringLiteral(" holds characters a phone cannot dial"));
+        // The numbers of contacts are what the unit dials; a user's own slot is no contact.
+        if (slot >= agenda_.userCount)
+            for (int k = 0; k < kPhoneCount; ++k)
+                CheckNumber(NameOf(TextField::Phone, k + 1), r.phone[size_t(k)]);
         CheckGps(r.nav);
         if (r.label.isEmpty()) {
             bool reachable = false;
@@ -103,10 +108,32 @@ private:
             CheckLength(TextField::Email, r.email[size_t(k)], k + 1);
     }
 
+    // A number that reads but is no valid number, and one that only dials at home.
+    void CheckNumber(const QString &field, const QString &phone)
+    {
+        const PhoneReading reading = ReadPhone(phone, region_);
+        switch (reading.kind) {
+        case PhoneKind::NotValid:
+        case PhoneKind::NotANumber:
+            Add(Kind::InvalidNumber, field, field + QLatin1Char(' ') + Quoted(phone) + QLatin1Char(' ') + PhoneKeptReason(reading));
+            break;
+        case PhoneKind::NoRegion:
+            Add(Kind::NoRegion, field,
+                field + QLatin1Char(' ') + Quoted(phone)
+                    + QStringLiteral(" has no country code and no region is set: it will not dial abroad"));
+            break;
+        default:
+            break;
+        }
+    }
+
     // A record that looks like an earlier record of the same owner names the first of them.
     void CheckDuplicate(const AgendaRecord &r)
     {
-        DuplicateIndex &index = byOwner_[r.owner];
+        auto it = byOwner_.find(r.owner);
+        if (it == byOwner_.end())
+            it = byOwner_.insert(r.owner, DuplicateIndex(region_));
+        DuplicateIndex &index = it.value();
         const DuplicateMatch match = index.Find(r);
         if (match.first >= 0) {
             const QString field = match.phone < 0 ? NameOf(TextField::Label) : NameOf(TextField::Phone, match.phone + 1);
@@ -133,6 +160,7 @@ private:
     }
 
     const Agenda &agenda_;
+    const QString region_;
     QList<CheckFinding> findings_;
     int slot_ = 0;
     uint32_t owner_ = 0;
@@ -142,9 +170,9 @@ private:
 
 } // namespace
 
-QList<CheckFinding> CheckPhonebook(const Agenda &agenda)
+QList<CheckFinding> CheckPhonebook(const Agenda &agenda, const QString &region)
 {
-    return Checker(agenda).Run();
+    return Checker(agenda, region).Run();
 }
 
 QString FindingLine(const CheckFinding &finding)

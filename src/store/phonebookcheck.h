@@ -18,6 +18,8 @@ struct CheckFinding
         ForeignOwner,    // the owner is not one of the phonebook's users
         Duplicate,       // looks like an earlier record of the same user
         Undialable,      // a phone number holds characters a phone cannot dial
+        InvalidNumber,   // a phone number that is no valid number of its region
+        NoRegion,        // a number in national form while no region is known: will not dial abroad
         GpsOutOfRange,   // GPS bit set, latitude beyond ±90 or longitude beyond ±180
         NoLabel,         // no label (but a phone or an e-mail)
         Empty,           // no label, no phone and no e-mail at all
@@ -34,8 +36,11 @@ struct CheckFinding
 // kinds above. Texts are checked against the same limits as the load's length question
 // (FieldLimit). Duplicates follow the import review's rule (LooksLikeDuplicate) among the
 // contacts of one user (user slots are not contacts); each record names the first earlier
-// record it matches, so a group of n look-alikes gives n - 1 findings. Runs in linear time.
-QList<CheckFinding> CheckPhonebook(const Agenda &agenda);
+// record it matches, so a group of n look-alikes gives n - 1 findings. Phone numbers are
+// read with the default region `region` (empty: none known); the numbers of contacts
+// that are no valid number, or that have no country code while no region is known, are
+// findings. Runs in linear time.
+QList<CheckFinding> CheckPhonebook(const Agenda &agenda, const QString &region);
 
 // The finding as one line: "record 37: " + what.
 QString FindingLine(const CheckFinding &finding);

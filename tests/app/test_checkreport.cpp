@@ -2,12 +2,14 @@
 #include "app/windowfixture.h"
 
 #include "app/checkreport.h"
+#include "store/phonenumber.h"
 #include "support/craftedcheck.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 
@@ -15,10 +17,18 @@ class TestCheckReport : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void reportListsFindingsAndSelectsTheRecord();
     void contextMenuEntryRefreshesTheReport();
     void openReportFollowsEdits();
 };
+
+void TestCheckReport::initTestCase()
+{
+    // The crafted phonebooks hold Italian numbers written without the country code.
+    QStandardPaths::setTestModeEnabled(true);
+    StorePhoneRegion(QStringLiteral("IT"));
+}
 
 void TestCheckReport::reportListsFindingsAndSelectsTheRecord()
 {

@@ -53,6 +53,8 @@ class TestImportReview : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The remembered choices of the review are this test's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void dialog();
     void windowInsertsTheCheckedCards();
     void windowCancelInsertsNothing();
@@ -91,8 +93,21 @@ void TestImportReview::dialog()
     QVERIFY(shorten.isChecked());
     QCOMPARE(Rows(table), (QStringList{" |Rossi Mario|06 555|r@x.it||already in this user's list",
                                        "x|Bartolomeo Giovanni Maria Rina|||Torino|too long for the unit",
-                                       "x|+39 333 7654321|+39 333 7654321|||no name",
+                                       "x|+39 333 7654321|+39 333 765 4321|||no name",
                                        "x|Nuova Persona|0123|||"}));
+    // The phone column shows the number as it will be written: internationally unless the
+    // user turns it off, which the next review remembers.
+    QCheckBox &phones = *Child<QCheckBox>(dlg, "chPhones");
+    QVERIFY(phones.isChecked());
+    QCOMPARE(review.Record(2).phone[0], QStringLiteral("+39 333 765 4321"));
+    phones.setChecked(false);
+    QCOMPARE(Rows(table).at(2), QStringLiteral("x|+39 333 7654321|+39 333 7654321|||no name"));
+    QCOMPARE(review.Record(2).phone[0], QStringLiteral("+39 333 7654321"));
+    {
+        ImportReviewDlg again(review);
+        QVERIFY(!Child<QCheckBox>(again, "chPhones")->isChecked());
+    }
+    phones.setChecked(true);
     QCOMPARE(counts.text(), QStringLiteral("4 cards, 3 selected, 358 free places"));
 
     // Shortening off shows the whole label.

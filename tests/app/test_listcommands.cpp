@@ -79,17 +79,17 @@ void TestListCommands::contextMenu_data()
     const QString tail = " | Export to vCard%1 Export to one vCard file%1 Import from vCard%1 Insert from vCard%2 |"
                          " Export to Excel CSV%1 Import from Excel CSV%1 Insert from Excel CSV%2 |";
     QTest::newRow("nothing selected") << -1 << QList<int>{} << -1
-        << "Select all+ | Edit- Duplicate- Insert+ Delete-" + tail.arg("-", "+") + " Move to user- Copy to user- | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit- Duplicate- Insert+ Delete-" + tail.arg("-", "+") + " Move to user- Copy to user- | Check phonebook+ Tidy phone numbers- Phone region...+ | Undo- Redo-";
     QTest::newRow("one contact") << -1 << QList<int>{1} << 1
-        << "Select all+ | Edit+ Duplicate+ Insert+ Delete+" + tail.arg("+", "+") + " Move to user+ Copy to user+ | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit+ Duplicate+ Insert+ Delete+" + tail.arg("+", "+") + " Move to user+ Copy to user+ | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
     QTest::newRow("cursor on user row") << -1 << QList<int>{0, 1} << 0
-        << "Select all+ | Edit- Duplicate+ Insert- Delete-" + tail.arg("+", "-") + " Move to user- Copy to user+ | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit- Duplicate+ Insert- Delete-" + tail.arg("+", "-") + " Move to user- Copy to user+ | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
     QTest::newRow("phonebook full") << 0 << QList<int>{1} << 1
-        << "Select all+ | Edit+ Duplicate- Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user- | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit+ Duplicate- Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user- | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
     QTest::newRow("three free, five selected") << 3 << QList<int>{1, 2, 3, 4, 5} << 1
-        << "Select all+ | Edit- Duplicate- Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user- | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit- Duplicate- Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user- | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
     QTest::newRow("five free, five selected") << 5 << QList<int>{1, 2, 3, 4, 5} << 1
-        << "Select all+ | Edit- Duplicate+ Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user+ | Check phonebook+ | Undo- Redo-";
+        << "Select all+ | Edit- Duplicate+ Insert- Delete+" + tail.arg("+", "-") + " Move to user+ Copy to user+ | Check phonebook+ Tidy phone numbers+ Phone region...+ | Undo- Redo-";
 }
 
 void TestListCommands::contextMenu()

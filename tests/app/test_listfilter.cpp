@@ -82,6 +82,10 @@ void TestListFilter::filterRows_data()
     QTest::newRow("visible columns only") << "roma" << QStringList{"ROSSI MARIO"};
     QTest::newRow("phone digits") << "061234" << QStringList{"ROSSI MARIO"};
     QTest::newRow("phone digits, other separators") << "1-45" << QStringList{"DUPONT ÉLODIE"};
+    QTest::newRow("phone with 00 and country code") << "0039061234" << QStringList{"ROSSI MARIO"};
+    QTest::newRow("phone with + and country code") << "+39 06 12" << QStringList{"ROSSI MARIO"};
+    QTest::newRow("phone, national form of a stored +33") << "01 45 67" << QStringList{"DUPONT ÉLODIE"};
+    QTest::newRow("phone, other country code") << "0049 0612" << QStringList{};
     QTest::newRow("two digits are only text") << "4 5" << QStringList{};
     QTest::newRow("nothing") << "zzz" << QStringList{};
     QTest::newRow("empty") << "" << QStringList{"MARCO", "ROSSI MARIO", "DUPONT ÉLODIE", "Müller"};

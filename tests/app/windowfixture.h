@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "common/scriptedprompter.h"
 #include "formats/importreview.h"
+#include "app/phonetidydlg.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -33,6 +34,10 @@ public:
     // Answers the import review (changing it as a user would); unset: OK as shown.
     std::function<bool(ImportReview &)> review;
     int reviews = 0;
+    // Answers the tidy preview of phone numbers (unset: OK as shown) and the region dialog.
+    std::function<bool(PhoneTidyDlg &)> tidyReview;
+    int tidyReviews = 0;
+    std::function<bool(PhoneRegionDlg &)> regionAnswer;
 
 protected:
     void OpenEditor(int slot) override
@@ -55,6 +60,15 @@ protected:
     {
         ++reviews;
         return review ? review(r) : true;
+    }
+    bool ReviewPhoneTidy(PhoneTidyDlg &d) override
+    {
+        ++tidyReviews;
+        return tidyReview ? tidyReview(d) : true;
+    }
+    bool AskPhoneRegion(PhoneRegionDlg &d) override
+    {
+        return regionAnswer ? regionAnswer(d) : false;
     }
 };
 

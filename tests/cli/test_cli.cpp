@@ -320,7 +320,7 @@ void TestCli::check()
         ScriptedPrompter prompter;
         QVERIFY(agenda.Save(file, prompter));
     }
-    const Run r = Cli({QStringLiteral("check"), file});
+    const Run r = Cli({QStringLiteral("check"), QStringLiteral("--region"), QStringLiteral("IT"), file});
     QTEST(r.status, "status");
     QTEST(r.out, "out");
     QCOMPARE(r.err, QByteArray());  // long texts are kept without a question

@@ -31,6 +31,10 @@ private Q_SLOTS:
     void insertCsvOtherLayouts_data();
     void insertCsvOtherLayouts();
     void exportGoogleCsv();
+    void tidyPhones_data();
+    void tidyPhones();
+    void insertPhones_data();
+    void insertPhones();
 
 private:
     struct Run
@@ -118,6 +122,13 @@ void TestInterchangeCli::usageErrors_data()
                                                        << "usage: kestravon-cli";
     QTest::newRow("user 5") << QStringList{"insert-vcf", "@", "5", "i.vcf"} << "Not a user number (1-4) : 5\n";
     QTest::newRow("user the file lacks") << QStringList{"insert-csv", "@", "3", "i.csv"} << "The phonebook has no user 3\n";
+    QTest::newRow("unknown region") << QStringList{"tidy-phones", "@", "--region", "QQ"} << "Not a region code : QQ\n";
+    QTest::newRow("region without value") << QStringList{"tidy-phones", "@", "--region"} << "usage: kestravon-cli";
+    QTest::newRow("flag with a value") << QStringList{"tidy-phones", "@", "--dry-run=yes"} << "usage: kestravon-cli";
+    QTest::newRow("unknown form") << QStringList{"insert-csv", "@", "1", "i.csv", "--phones=wide"}
+                                  << "Not a form of phone numbers (international, e164, national, as-is) : wide\n";
+    QTest::newRow("as-is is no tidy form") << QStringList{"tidy-phones", "@", "--format", "none"}
+                                           << "Not a form of phone numbers";
 }
 
 void TestInterchangeCli::usageErrors()
@@ -450,6 +461,105 @@ void TestInterchangeCli::exportGoogleCsv()
     r = Cli({QStringLiteral("export-csv"), QStringLiteral("--format=xml"), agendaPath_, out});
     QCOMPARE(r.code, 2);
     QCOMPARE(r.err, QStringLiteral("Not a CSV format (google) : xml\n"));
+}
+
+void TestInterchangeCli::tidyPhones_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("table");
+    // Record 3 holds two Italian numbers, record 18 two German ones, record 36 two Roman
+    // numbers without a country code; the expected forms are python3-phonenumbers' own.
+    QTest::newRow("national, IT")
+        << QStringList{"3", "18", "36", "--region", "IT", "--format", "national"}
+        << "record 3: phone 1 \"+39 06 1234567\" -> \"06 123 4567\"\n"
+           "record 3: phone 2 \"+39 333 1234567\" -> \"333 123 4567\"\n"
+           "record 36: phone 1 \"06 9988776\" -> \"06 998 8776\"\n"
+           "record 36: phone 2 \"06 9988777\" -> \"06 998 8777\"\n";
+    QTest::newRow("international, IT")
+        << QStringList{"36", "--region=IT"}
+        << "record 36: phone 1 \"06 9988776\" -> \"+39 06 998 8776\"\n"
+           "record 36: phone 2 \"06 9988777\" -> \"+39 06 998 8777\"\n";
+    QTest::newRow("user slot, e164")
+        << QStringList{"1", "3", "--region", "IT", "--format", "e164"}
+        << "record 1: phone 1 \"1111\" kept: is not a valid number for IT\n"
+           "record 3: phone 1 \"+39 06 1234567\" -> \"+39061234567\"\n"
+           "record 3: phone 2 \"+39 333 1234567\" -> \"+393331234567\"\n";
+}
+
+void TestInterchangeCli::tidyPhones()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, table);
+    const int changes = int(table.count(QStringLiteral(" -> ")));
+    const int kept = int(table.count(QStringLiteral(" kept: ")));
+    args.prepend(agendaPath_);
+    args.prepend(QStringLiteral("tidy-phones"));
+    // The dry run prints the table and leaves the file as it was, byte for byte.
+    const QByteArray before = Bytes(agendaPath_);
+    Run r = Cli(args + QStringList{QStringLiteral("--dry-run")});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, table + QStringLiteral("%1 numbers would change, %2 kept\n").arg(changes).arg(kept));
+    QCOMPARE(Bytes(agendaPath_), before);
+    // Without it the same table, and the numbers are written.
+    r = Cli(args);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, table + QStringLiteral("%1 numbers changed, %2 kept\n").arg(changes).arg(kept));
+    Agenda agenda;
+    QVERIFY(LoadAgenda(agenda));
+    for (const QString &line : table.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList w = line.split(QLatin1Char(' '));
+        const int slot = w[1].chopped(1).toInt() - 1;
+        const int phone = w[3].toInt() - 1;
+        const QString stored = agenda.slots[size_t(slot)].phone[size_t(phone)];
+        const QString expected = line.section(QLatin1Char('"'), line.contains(QLatin1String(" -> ")) ? 3 : 1, -1)
+                                     .section(QLatin1Char('"'), 0, 0);
+        QCOMPARE(stored, expected);
+    }
+    // Done once, nothing is left to change.
+    r = Cli(args + QStringList{QStringLiteral("--dry-run")});
+    QVERIFY2(r.out.endsWith(QStringLiteral("0 numbers would change, %1 kept\n").arg(kept)), qPrintable(r.out));
+}
+
+void TestInterchangeCli::insertPhones_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("phone1");
+    QTest::addColumn<QString>("phone2");
+    const QStringList de{"--region", "DE"};
+    QTest::newRow("vCard, as-is by default") << "vcf" << de << "0049 (0)89 1234567" << "112";
+    QTest::newRow("vCard, international") << "vcf" << de + QStringList{"--phones", "international"}
+                                          << "+49 89 1234567" << "112";
+    QTest::newRow("vCard, national") << "vcf" << de + QStringList{"--phones", "national"} << "089 1234567" << "112";
+    QTest::newRow("CSV, e164") << "csv" << de + QStringList{"--phones", "e164"} << "+49891234567" << "112";
+    QTest::newRow("CSV, region AT") << "csv" << QStringList{"--region", "AT", "--phones", "international"}
+                                    << "+49 89 1234567" << "112";
+}
+
+void TestInterchangeCli::insertPhones()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, options);
+    QString in;
+    if (kind == QLatin1String("vcf")) {
+        in = Put(QStringLiteral("in.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Neu\r\nTEL;CELL:0049 (0)89 1234567\r\n"
+                                             "TEL;HOME:112\r\nEND:VCARD\r\n");
+    } else {
+        const QString header = QStringLiteral("last;first;note;street;numb;zip;city;country;coord;phone1;phone2;phone3;"
+                                              "phone4;phone5;email1;email2;email3;email4;email5\r\n");
+        in = Put(QStringLiteral("in.csv"), QByteArray("\xFF\xFE") + Utf16(header + QStringLiteral("Neu;;;;;;;;;0049 (0)89 1234567;112;;;;;;;;\r\n")));
+    }
+    const Run r = Cli(QStringList{QStringLiteral("insert-") + kind, agendaPath_, QStringLiteral("1"), in} + options);
+    QCOMPARE(r.code, 0);
+    Agenda agenda;
+    QVERIFY(LoadAgenda(agenda));
+    const AgendaRecord *neu = nullptr;
+    for (int i = 0; i < agenda.slotCount && !neu; ++i)
+        if (agenda.RecordAt(i) && agenda.RecordAt(i)->label.startsWith(QLatin1String("Neu"), Qt::CaseInsensitive))
+            neu = agenda.RecordAt(i);
+    QVERIFY(neu);
+    QTEST(neu->phone[0], "phone1");
+    QTEST(neu->phone[1], "phone2");
 }
 
 QTEST_GUILESS_MAIN(TestInterchangeCli)

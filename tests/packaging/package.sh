@@ -57,6 +57,10 @@ case $depends in
     *libqt6widgets6*libzip*|*libzip*libqt6widgets6*) ;;
     *) fail "Depends from dpkg-shlibdeps lacks Qt Widgets or libzip: $depends" ;;
 esac
+case $depends in
+    *libphonenumber8*) ;;
+    *) fail "Depends from dpkg-shlibdeps lacks libphonenumber: $depends" ;;
+esac
 
 # lintian: errors fail, warnings are shown.
 lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian" 2>&1 || fail "lintian reports errors"

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void noFinding_data();
     void noFinding();
     void lookAlikeGroupNamesTheFirst();
+    void numbers_data();
+    void numbers();
 };
 
 void TestPhonebookCheck::oneFindingPerKind_data()
@@ -48,7 +50,7 @@ void TestPhonebookCheck::oneFindingPerKind()
     QFETCH(QString, how);
     Agenda agenda = CraftedCheck::WithFirstContact();
     QCOMPARE(agenda.InsertRecord(CraftedCheck::Spoilt(how)), 5);
-    const QList<CheckFinding> findings = CheckPhonebook(agenda);
+    const QList<CheckFinding> findings = CheckPhonebook(agenda, QStringLiteral("IT"));
     QCOMPARE(findings.size(), 1);
     QTEST(findings[0].kind, "kind");
     QCOMPARE(findings[0].slot, 5);
@@ -81,7 +83,7 @@ void TestPhonebookCheck::noFinding()
     r.nav.lat.FromDegrees(navFlags ? 89.5 : 123);
     r.nav.lon.FromDegrees(navFlags ? -179.5 : 555);
     agenda.InsertRecord(r);
-    const QList<CheckFinding> findings = CheckPhonebook(agenda);
+    const QList<CheckFinding> findings = CheckPhonebook(agenda, QStringLiteral("IT"));
     QVERIFY2(findings.isEmpty(), qPrintable(findings.isEmpty() ? QString() : FindingLine(findings[0])));
 }
 
@@ -97,12 +99,54 @@ void TestPhonebookCheck::lookAlikeGroupNamesTheFirst()
     agenda.InsertRecord(CraftedCheck::Contact(QStringLiteral("Bartolomeo Giovanni Maria Rina"), QString()));
     agenda.InsertRecord(CraftedCheck::Contact(QStringLiteral("BARTOLOMEO GIOVANNI MARIA RINALDI"), QString()));
     QStringList lines;
-    for (const CheckFinding &f : CheckPhonebook(agenda))
+    for (const CheckFinding &f : CheckPhonebook(agenda, QStringLiteral("IT")))
         lines.append(FindingLine(f));
     QCOMPARE(lines, (QStringList{QStringLiteral("record 7: looks like a duplicate of record 5 (same number as phone 1)"),
                                  QStringLiteral("record 8: looks like a duplicate of record 5 (same label)"),
                                  QStringLiteral("record 10: label is 33 characters, the unit allows 30"),
                                  QStringLiteral("record 10: looks like a duplicate of record 9 (same label)")}));
+}
+
+void TestPhonebookCheck::numbers_data()
+{
+    QTest::addColumn<QString>("phone");
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("too short") << "0171 12" << "DE"
+                               << QStringList{"record 6: phone 2 \"0171 12\" is not a valid number for DE"};
+    QTest::newRow("Austrian read as German") << "06603 123456" << "DE"
+                                             << QStringList{"record 6: phone 2 \"06603 123456\" is not a valid number for DE"};
+    QTest::newRow("Austrian read as Austrian") << "06603 123456" << "AT" << QStringList();
+    QTest::newRow("foreign number names its region") << "+43 660" << "DE"
+                                                      << QStringList{"record 6: phone 2 \"+43 660\" is not a valid number for AT"};
+    QTest::newRow("no number") << "()" << "DE" << QStringList{"record 6: phone 2 \"()\" is not a phone number"};
+    QTest::newRow("service code is meant") << "*31#089 1234567" << "DE" << QStringList();
+    QTest::newRow("national, no region")
+        << "089 1234567" << ""
+        << QStringList{"record 6: phone 2 \"089 1234567\" has no country code and no region is set: it will not dial abroad"};
+    QTest::newRow("international, no region") << "0049 89 1234567" << "" << QStringList();
+    // Same number as the first contact's "+39 347 123 4567" once it is read as Italian.
+    QTest::newRow("same number, another spelling")
+        << "0039 347/1234567" << "DE"
+        << QStringList{"record 6: looks like a duplicate of record 5 (same number as phone 2)"};
+    QTest::newRow("national of IT read as DE") << "347 1234567" << "DE" << QStringList();
+    QTest::newRow("national of IT read as IT")
+        << "347 1234567" << "IT"
+        << QStringList{"record 6: looks like a duplicate of record 5 (same number as phone 2)"};
+}
+
+void TestPhonebookCheck::numbers()
+{
+    QFETCH(QString, phone);
+    QFETCH(QString, region);
+    Agenda agenda = CraftedCheck::WithFirstContact();
+    AgendaRecord r = CraftedCheck::Contact(QStringLiteral("Bruno Verdi"), QStringLiteral("+39 02 7654321"));
+    r.phone[1] = phone;
+    agenda.InsertRecord(r);
+    QStringList lines;
+    for (const CheckFinding &f : CheckPhonebook(agenda, region))
+        lines.append(FindingLine(f));
+    QTEST(lines, "lines");
 }
 
 QTEST_GUILESS_MAIN(TestPhonebookCheck)

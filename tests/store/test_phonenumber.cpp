@@ -1,0 +1,154 @@
+#include "store/phonenumber.h"
+
+#include <QFile>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(PhoneMatch)
+
+class TestPhoneNumber : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void tidy_data();
+    void tidy();
+    void compare_data();
+    void compare();
+    void filter_data();
+    void filter();
+    void regions();
+};
+
+// The rows of tests/data/phones/tidy.tsv, whose values phonecases.py checks against
+// python3-phonenumbers.
+void TestPhoneNumber::tidy_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("reason");
+    QFile table(QStringLiteral(KESTRAVON_TESTDATA "/phones/tidy.tsv"));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    int rows = 0;
+    while (!table.atEnd()) {
+        const QString line = QString::fromUtf8(table.readLine()).chopped(1);
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList f = line.split(QLatin1Char('\t'));
+        QCOMPARE(f.size(), 5);
+        const auto none = [](const QString &s) { return s == QLatin1String("-") ? QString() : s; };
+        QTest::addRow("%s %s %s", qPrintable(f[0]), qPrintable(f[1]), qPrintable(f[2]))
+            << f[0] << none(f[1]) << f[2] << f[3] << none(f[4]);
+        ++rows;
+    }
+    QVERIFY(rows >= 40);
+}
+
+void TestPhoneNumber::tidy()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, region);
+    QFETCH(QString, format);
+    QFETCH(QString, expected);
+    QFETCH(QString, reason);
+    PhoneFormat f;
+    QVERIFY(PhoneFormatFromName(format, &f));
+    const PhoneTidy tidy = TidyPhone(input, region, f);
+    QCOMPARE(tidy.text, expected);
+    QCOMPARE(tidy.reason, reason);
+    QCOMPARE(tidy.changed, expected != input);
+    // A kept number is never Valid, a rewritten one always is.
+    QCOMPARE(tidy.kind == PhoneKind::Valid, reason.isEmpty());
+    // The new form is stable: written again in the same form it stays as it is.
+    if (reason.isEmpty())
+        QCOMPARE(TidyPhone(tidy.text, region, f).text, tidy.text);
+}
+
+void TestPhoneNumber::compare_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<PhoneMatch>("match");
+    QTest::newRow("country code or trunk zero") << "+49 89 1234567" << "089 1234567" << "DE" << PhoneMatch::Same;
+    QTest::newRow("00 and +") << "0049 89 1234567" << "+49 (0)89 123-4567" << "DE" << PhoneMatch::Same;
+    QTest::newRow("other country") << "+49 89 1234567" << "+43 89 1234567" << "DE" << PhoneMatch::Different;
+    QTest::newRow("national read as AT") << "089 1234567" << "+43 89 1234567" << "AT" << PhoneMatch::Same;
+    QTest::newRow("spurious trunk zero") << "+490171 1234567" << "0171/1234567" << "DE" << PhoneMatch::Same;
+    QTest::newRow("Italian leading zero") << "+39 06 1234 5678" << "06 12345678" << "IT" << PhoneMatch::Same;
+    QTest::newRow("without area code") << "1234567" << "089 1234567" << "DE" << PhoneMatch::Possibly;
+    QTest::newRow("with an extension") << "089 1234567,12" << "089 1234567" << "DE" << PhoneMatch::Different;
+    QTest::newRow("one digit apart") << "+49 89 1234567" << "+49 89 1234568" << "DE" << PhoneMatch::Different;
+    QTest::newRow("short numbers") << "112" << "1-1-2" << "DE" << PhoneMatch::Same;
+    QTest::newRow("no region, spaces only") << "089 1234567" << "0891234567" << "" << PhoneMatch::Same;
+    QTest::newRow("no region, + and 00") << "+39 06 1234 5678" << "0039 0612345678" << "" << PhoneMatch::Same;
+    QTest::newRow("no region, national and +") << "089 1234567" << "+49 89 1234567" << "" << PhoneMatch::Different;
+    QTest::newRow("service codes") << "*31#089 1234567" << "*31# 0891234567" << "DE" << PhoneMatch::Same;
+    QTest::newRow("no digits") << "HOME" << "HOME" << "DE" << PhoneMatch::Different;
+    QTest::newRow("empty") << "" << "" << "DE" << PhoneMatch::Different;
+}
+
+void TestPhoneNumber::compare()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, region);
+    QFETCH(PhoneMatch, match);
+    QCOMPARE(ComparePhones(a, b, region), match);
+    QCOMPARE(ComparePhones(b, a, region), match);
+    // The duplicate index's key is the same rule.
+    const QString ka = PhoneMatchKey(a, region);
+    QCOMPARE(!ka.isEmpty() && ka == PhoneMatchKey(b, region), match == PhoneMatch::Same);
+}
+
+void TestPhoneNumber::filter_data()
+{
+    QTest::addColumn<QString>("phone");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("00 and country code") << "+39 06 1234 5678" << "0039061234" << true;
+    QTest::newRow("+ and country code") << "+39 06 1234 5678" << "+39 061" << true;
+    QTest::newRow("national digits") << "+39 06 1234 5678" << "06 1234" << true;
+    QTest::newRow("national digits of a stored +49") << "+49 89 1234567" << "089 12" << true;
+    QTest::newRow("international digits of a stored national") << "089 1234567" << "+49 891" << true;
+    QTest::newRow("other country code") << "+39 06 1234 5678" << "0049 06" << false;
+    QTest::newRow("own digits") << "*31#089 1234567" << "0891" << true;
+    QTest::newRow("two digits are too few") << "+39 06 1234 5678" << "39" << false;
+    QTest::newRow("not in the number") << "+39 06 1234 5678" << "999" << false;
+}
+
+void TestPhoneNumber::filter()
+{
+    QFETCH(QString, phone);
+    QFETCH(QString, typed);
+    QFETCH(bool, found);
+    QCOMPARE(PhoneFilterMatches(phone, typed, QStringLiteral("DE")), found);
+}
+
+void TestPhoneNumber::regions()
+{
+    QCOMPARE(KnownPhoneRegion(QStringLiteral(" de ")), QStringLiteral("DE"));
+    QCOMPARE(KnownPhoneRegion(QStringLiteral("XX")), QString());
+    QCOMPARE(KnownPhoneRegion(QStringLiteral("DEU")), QString());
+    QVERIFY(PhoneRegions().contains(QStringLiteral("AT")));
+    QCOMPARE(PhoneCountryCode(QStringLiteral("IT")), 39);
+    // The setting wins over the locale; an unknown code in it does not count.
+    QSettings().remove(QStringLiteral("phone/region"));
+    QCOMPARE(DefaultPhoneRegion(), KnownPhoneRegion(QLocale::territoryToCode(QLocale::system().territory())));
+    StorePhoneRegion(QStringLiteral("AT"));
+    QCOMPARE(DefaultPhoneRegion(), QStringLiteral("AT"));
+    StorePhoneRegion(QStringLiteral("QQ"));
+    QCOMPARE(DefaultPhoneRegion(), KnownPhoneRegion(QLocale::territoryToCode(QLocale::system().territory())));
+    StorePhoneRegion(QString());
+    QCOMPARE(StoredPhoneRegion(), QString());
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // the settings of this test only
+    QCoreApplication::setOrganizationName(QStringLiteral("kestravon-test"));
+    TestPhoneNumber test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_phonenumber.moc"
