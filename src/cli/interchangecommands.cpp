@@ -89,12 +89,13 @@ int LoadForUser(const CliArgs &args, Agenda &agenda, uint32_t &user, Prompter &p
     return CheckUser(agenda, user, prompter) ? kCliOk : kCliUsage;
 }
 
-// The phonebook (first argument) and the records (third argument on) of an export: kCliOk,
-// or the status the command ends with. Without records, every used slot in slot order
-// (the users' own slots only `withUsers`).
-int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bool withUsers, Prompter &prompter)
+// The phonebook (first argument) and the records (argument `first` on) of a command on
+// several records: kCliOk, or the status the command ends with. Without records, every
+// used slot in slot order (the users' own slots only `withUsers`).
+int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bool withUsers, Prompter &prompter,
+                   int first = 2)
 {
-    for (int i = 2; i < args.positional.size(); ++i) {
+    for (int i = first; i < args.positional.size(); ++i) {
         int slot = 0;
         if (!ParseRecord(args.positional.at(i), slot, prompter))
             return kCliUsage;
@@ -102,7 +103,7 @@ int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bo
     }
     if (!CliLoad(agenda, args.positional.at(0), prompter))
         return kCliFailed;
-    if (args.positional.size() == 2) {
+    if (args.positional.size() == first) {
         for (int slot = withUsers ? 0 : agenda.userCount; slot < agenda.slotCount; ++slot)
             if (agenda.RecordAt(slot))
                 slotList.append(slot);
