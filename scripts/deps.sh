@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6network6 libqt6test6 libgl-dev
   zlib1g-dev libzip-dev libphonenumber-dev
   libssl-dev openssl ca-certificates
-  xvfb xauth locales python3 python3-phonenumbers
+  xvfb xauth locales python3 python3-phonenumbers python3-vobject
   clang libclang-rt-14-dev libbenchmark-dev
   fonts-dejavu-core desktop-file-utils time
   dpkg-dev file lintian appstream man-db bash-completion

@@ -136,7 +136,12 @@ void MainWindow::InsertVcfFiles(const QStringList &paths)
     std::vector<CardOfFile> cards = ReadCardFiles(paths, prompter_);
     const auto show = [this](int slot) { ShowInserted(slot); };
     if (cards.size() <= 1) {
-        InsertCards(agenda, user, cards, CardInsertOptions(), prompter_, show);
+        // As the review proposes: texts cut to the unit's limits, a card without a name
+        // labelled with its first phone.
+        CardInsertOptions options;
+        options.shorten = true;
+        options.labelFromPhone = true;
+        InsertCards(agenda, user, cards, options, prompter_, show);
         UpdateButtons();
         return;
     }

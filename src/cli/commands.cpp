@@ -42,8 +42,8 @@ const std::vector<CliCommand> &CliCommands()
 const std::vector<CliOption> &CliOptions()
 {
     static const std::vector<CliOption> options = {
-        {"--keep-long", "keep texts longer than a field allows", nullptr, &CliArgs::keepLong},
-        {"--shorten", "cut texts longer than the unit allows to its limits", "insert-vcf insert-csv", &CliArgs::shorten},
+        {"--keep-long", "keep texts longer than a field allows (insert-vcf, import-vcf: and name them)", nullptr, &CliArgs::keepLong},
+        {"--shorten", "cut texts longer than the unit allows to its limits (the default)", "insert-vcf insert-csv", &CliArgs::shorten},
         {"--skip-duplicates", "leave out cards that look like a record of the user", "insert-vcf insert-csv", &CliArgs::skipDuplicates},
         {"--map", "place columns by name: \"COLUMN=FIELD,...\"; FIELD is label, given, middle, family, organisation, note, "
                   "street, number, zip, city, country, gps, phone, phone:cell, phone:home, phone:work, phone:fax, email, "

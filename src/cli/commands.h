@@ -17,7 +17,7 @@ struct CliArgs
 {
     QStringList positional;
     bool keepLong = false;  // answer "&Yes" to the text length question
-    bool shorten = false;         // insert-vcf: cut texts to the unit's limits
+    bool shorten = false;         // insert-vcf: cut texts to the unit's limits (as it does anyway)
     bool skipDuplicates = false;  // insert-vcf: leave out cards that look like a record of the user
     bool dryRun = false;          // tidy-phones: print the changes, write nothing
     QString region;               // the default region of phone numbers ("" = the setting's)

@@ -8,8 +8,10 @@
 #include "formats/interchange.h"
 #include "formats/vcardimport.h"
 #include "store/agenda.h"
+#include "store/phonebookcheck.h"
 #include "store/phonetidy.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -114,6 +116,15 @@ int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bo
     return kCliOk;
 }
 
+// With --keep-long, names every text of the given slots that is longer than the unit
+// accepts, one "record N: <field> is X characters, the unit allows Y" line each.
+void ReportLongTexts(const Agenda &agenda, const QList<int> &slots, Prompter &prompter)
+{
+    for (const CheckFinding &f : CheckPhonebook(agenda, QString()))  // lengths need no phone region
+        if (f.kind == CheckFinding::Kind::TooLong && slots.contains(f.slot))
+            prompter.Information(MarkupEscape(FindingLine(f)));
+}
+
 // The form of phone numbers a command writes: `name`, or `fallback` when it is empty.
 bool ParsePhones(const QString &name, PhoneFormat fallback, PhoneFormat &format, Prompter &prompter)
 {
@@ -135,13 +146,32 @@ int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompt
     return anyFailed ? kCliFailed : kCliOk;
 }
 
-// Inserts the cards of an insert-vcf or insert-csv as the import review would start them
+// The options of insert-vcf and insert-csv, as the window's review proposes: texts cut to
+// the unit's limits (unless --keep-long), a card without a name labelled with its first
+// phone. False (the reason shown) for a bad --phones or --region.
+bool InsertOptions(const CliArgs &args, CardInsertOptions &options, Prompter &prompter)
+{
+    options.shorten = !args.keepLong;
+    options.labelFromPhone = true;
+    return ParsePhones(args.phones, PhoneFormat::AsIs, options.phones, prompter)
+           && CliPhoneRegion(args, options.region, prompter);
+}
+
+// Inserts the cards of insert-vcf or insert-csv as the import review would start them
 // (--skip-duplicates leaves out those it starts unchecked) and prints the summary
-// "inserted N of M <noun>[, ...]". `failed` cards of the file were already reported.
+// "inserted N of M <noun>[, ...]". A card that cannot be read is named with its reason and
+// the others are inserted all the same; `failed` more of the file were reported already.
 int InsertReviewedCards(const CliArgs &args, Agenda &agenda, uint32_t user, std::vector<CardOfFile> cards,
                         const CardInsertOptions &options, const char *noun, int failed, Prompter &prompter)
 {
     const int total = int(cards.size()) + failed;
+    for (CardOfFile &card : cards) {
+        if (card.failed) {
+            ++failed;
+            prompter.InformationDetail(FailedCardMessage(card), card.reason);
+        }
+    }
+    cards.erase(std::remove_if(cards.begin(), cards.end(), [](const CardOfFile &c) { return c.failed; }), cards.end());
     // An export's contact groups and empty cards are no records to add.
     const int notContacts = RemoveNotContacts(cards);
     int skipped = 0;
@@ -151,17 +181,15 @@ int InsertReviewedCards(const CliArgs &args, Agenda &agenda, uint32_t user, std:
         skipped = review.Count() - review.CheckedCount();
         cards = review.ChosenCards();
     }
-    const CardInsertResult r = InsertCards(agenda, user, cards, options, prompter);
-    failed += r.failed;
+    QList<int> added;
+    const CardInsertResult r = InsertCards(agenda, user, cards, options, prompter, [&added](int slot) { added << slot; });
+    if (args.keepLong)
+        ReportLongTexts(agenda, added, prompter);
     QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + ' ' + noun;
     if (failed > 0)
         summary += ", " + QByteArray::number(failed) + " failed";
     if (r.noRoom > 0)
         summary += ", " + QByteArray::number(r.noRoom) + " did not fit";
-    // A failure is answered with Cancel here: the cards after it are not inserted.
-    const int notTried = r.cancelled ? int(cards.size()) - r.inserted - r.failed : 0;
-    if (notTried > 0)
-        summary += ", " + QByteArray::number(notTried) + " not tried";
     if (skipped > 0)
         summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
     if (notContacts > 0)
@@ -190,18 +218,13 @@ int RunImportVcf(const CliArgs &args, Prompter &prompter)
     int slot = 0;
     if (const int status = LoadForRecord(args, *agenda, slot, prompter); status != kCliOk)
         return status;
-    // The record stays with its owner.
+    // The record stays with its owner. Texts are cut to the unit's limits unless
+    // --keep-long keeps them.
     const uint32_t user = agenda->slots[size_t(slot)].owner;
-    const bool ok = ImportVcfRecord(*agenda, slot, user, args.positional.at(2), prompter);
+    const bool ok = ImportVcfRecord(*agenda, slot, user, args.positional.at(2), prompter, !args.keepLong);
+    if (ok && args.keepLong)
+        ReportLongTexts(*agenda, {slot}, prompter);
     return Finish(*agenda, path, !ok, prompter);
-}
-
-// The options of insert-vcf and insert-csv: false (the reason shown) for a bad --phones or --region.
-static bool InsertOptions(const CliArgs &args, CardInsertOptions &options, Prompter &prompter)
-{
-    options.shorten = args.shorten;
-    return ParsePhones(args.phones, PhoneFormat::AsIs, options.phones, prompter)
-           && CliPhoneRegion(args, options.region, prompter);
 }
 
 int RunInsertVcf(const CliArgs &args, Prompter &prompter)

@@ -575,8 +575,10 @@ void EditRecordDlg::OnImport()
 
     AgendaRecord record;
     record.owner = U32Of(ui->eiOwner);
-    if (!ImportVCard(record, path, prompter_)) {
-        prompter_.Information(QString::fromLatin1(EditorText::kImportError) + MarkupEscape(MessagePath(path)));
+    QString reason;
+    if (!ImportVCard(record, path, prompter_, &reason)) {
+        prompter_.InformationDetail(QString::fromLatin1(EditorText::kImportError) + MarkupEscape(MessagePath(path)),
+                                    reason);
         return;
     }
     LoadRecord(record);

@@ -28,8 +28,66 @@ uint32_t OwnRemarks(const CardOfFile &card)
         remarks |= kRemarkNoName;
     if (card.failed)
         remarks |= kRemarkUnreadable;
+    if (!card.badGeo.isEmpty())
+        remarks |= kRemarkBadGeo;
     return remarks;
 }
+
+bool HasPhone(const AgendaRecord &r)
+{
+    for (const QString &phone : r.phone)
+        if (!phone.trimmed().isEmpty())
+            return true;
+    return false;
+}
+
+AgendaRecord WithoutLabel(const AgendaRecord &r)
+{
+    AgendaRecord copy = r;
+    copy.label.clear();
+    return copy;
+}
+
+AgendaRecord WithoutPhones(const AgendaRecord &r)
+{
+    AgendaRecord copy = r;
+    for (QString &phone : copy.phone)
+        phone.clear();
+    return copy;
+}
+
+// The records a card is compared with, by the shared duplicate rule: a phone number
+// that is the same number makes a duplicate; the same label makes one only where one of
+// the two has no phone, and otherwise is a namesake (three people called alike are three
+// contacts).
+class ReviewIndex
+{
+public:
+    explicit ReviewIndex(const QString &region) : phones_(region), labels_(region), labelsWithoutPhone_(region) {}
+    void Add(const AgendaRecord &r)
+    {
+        phones_.Add(WithoutLabel(r));
+        const AgendaRecord label = WithoutPhones(r);
+        labels_.Add(label);
+        if (!HasPhone(r))
+            labelsWithoutPhone_.Add(label);
+    }
+    // kRemarkDuplicate, kRemarkSameName or 0.
+    uint32_t Compare(const AgendaRecord &card) const
+    {
+        if (phones_.Matches(WithoutLabel(card)))
+            return kRemarkDuplicate;
+        const AgendaRecord label = WithoutPhones(card);
+        if ((HasPhone(card) ? labelsWithoutPhone_ : labels_).Matches(label))
+            return kRemarkDuplicate;
+        return labels_.Matches(label) ? uint32_t(kRemarkSameName) : 0u;
+    }
+
+private:
+    DuplicateIndex phones_;
+    DuplicateIndex labels_;
+    DuplicateIndex labelsWithoutPhone_;
+};
 
 // "2 phones", "1 e-mail".
 QString Counted(int n, const char *one, const char *many)
@@ -49,6 +107,8 @@ ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, 
     options_.region = region;
     remarks_.resize(cards_.size());
     checked_.resize(cards_.size());
+    sameNameInList_.resize(cards_.size());
+    sameNameEarlier_.resize(cards_.size());
     for (size_t i = 0; i < cards_.size(); ++i)
         remarks_[i] = OwnRemarks(cards_[i]);
     MarkRepeated();
@@ -60,29 +120,44 @@ ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, 
 
 void ImportReview::MarkDuplicates()
 {
-    DuplicateIndex index(options_.region);
+    ReviewIndex index(options_.region);
     for (int slot = 0; slot < agenda_.slotCount; ++slot) {
         const AgendaRecord *r = agenda_.RecordAt(slot);
         if (r && r->owner == user_)
             index.Add(*r);
     }
     for (size_t i = 0; i < cards_.size(); ++i) {
-        const bool duplicate = index.Matches(cards_[i].record);
-        remarks_[i] = duplicate ? remarks_[i] | kRemarkDuplicate : remarks_[i] & ~uint32_t(kRemarkDuplicate);
+        sameNameInList_[i] = 0;
+        remarks_[i] &= ~uint32_t(kRemarkDuplicate);
+        const uint32_t found = index.Compare(cards_[i].record);
+        if (found == kRemarkDuplicate)
+            remarks_[i] |= kRemarkDuplicate;
+        sameNameInList_[i] = found == kRemarkSameName;
     }
+    UpdateSameName();
 }
 
 void ImportReview::MarkRepeated()
 {
     // A phone's export often holds one person twice (merged accounts, a SIM copy): only
     // the first of them starts checked.
-    DuplicateIndex earlier(options_.region);
+    ReviewIndex earlier(options_.region);
     for (size_t i = 0; i < cards_.size(); ++i) {
         if (remarks_[i] & (kRemarkGroup | kRemarkEmpty | kRemarkUnreadable))
             continue;
-        if (earlier.Matches(cards_[i].record))
+        const uint32_t found = earlier.Compare(cards_[i].record);
+        if (found == kRemarkDuplicate)
             remarks_[i] |= kRemarkRepeated;
+        sameNameEarlier_[i] = found == kRemarkSameName;
         earlier.Add(cards_[i].record);
+    }
+}
+
+void ImportReview::UpdateSameName()
+{
+    for (size_t i = 0; i < cards_.size(); ++i) {
+        const bool same = (sameNameInList_[i] || sameNameEarlier_[i]) && !(remarks_[i] & (kRemarkDuplicate | kRemarkRepeated));
+        remarks_[i] = same ? remarks_[i] | kRemarkSameName : remarks_[i] & ~uint32_t(kRemarkSameName);
     }
 }
 
@@ -148,6 +223,8 @@ QString ImportReview::RemarkName(ImportRemark remark)
     case kRemarkGroup: return QLatin1String(InterchangeText::kRemarkGroup);
     case kRemarkEmpty: return QLatin1String(InterchangeText::kRemarkEmpty);
     case kRemarkRepeated: return QLatin1String(InterchangeText::kRemarkRepeated);
+    case kRemarkBadGeo: return QLatin1String(InterchangeText::kRemarkBadGeo);
+    case kRemarkSameName: return QLatin1String(InterchangeText::kRemarkSameName);
     }
     return QString();
 }
@@ -170,6 +247,8 @@ QString ImportReview::RemarksText(int row) const
                 dropped << Counted(c.droppedEmails, "e-mail", "e-mails");
             text += QStringLiteral(": ") + dropped.join(QStringLiteral(" and ")) + QStringLiteral(" dropped");
         }
+        if (remark == kRemarkBadGeo)
+            text += QStringLiteral(" (GEO:") + Card(row).badGeo + QLatin1Char(')');
         parts << text;
     }
     return parts.join(QStringLiteral("; "));

@@ -10,16 +10,19 @@
 
 // What the import review says about a card; each is also a filter of its rows.
 enum ImportRemark : uint32_t {
-    kRemarkDuplicate = 1,   // a record of the target user has its label or a phone number
+    kRemarkDuplicate = 1,   // a record of the target user has a phone number of it, or its label
+                            // where one of the two has no phone
     kRemarkTooLong = 2,     // a text is longer than the unit's limit for its field
     kRemarkTooMany = 4,     // more than five phones or e-mails: the extra ones are dropped
     kRemarkNoName = 8,      // no name: the first phone becomes the label
     kRemarkUnreadable = 16, // the file could not be read: an empty record stands for it
     kRemarkGroup = 32,      // a contact group of the export, no person
     kRemarkEmpty = 64,      // nothing a record holds
-    kRemarkRepeated = 128,  // an earlier card of the same insert has its label or a phone number
+    kRemarkRepeated = 128,  // the same as kRemarkDuplicate for an earlier card of the same insert
+    kRemarkBadGeo = 256,    // a GEO value that gave no position: the record gets none
+    kRemarkSameName = 512,  // a record or an earlier card has its label but other phone numbers
 };
-constexpr int kRemarkCount = 8;
+constexpr int kRemarkCount = 10;
 // The remarks of a card that leave it out unless the user checks it.
 constexpr uint32_t kRemarksUnchecked = kRemarkDuplicate | kRemarkGroup | kRemarkEmpty | kRemarkRepeated;
 
@@ -82,11 +85,14 @@ public:
 private:
     void MarkDuplicates();
     void MarkRepeated();
+    void UpdateSameName();
 
     const Agenda &agenda_;
     std::vector<CardOfFile> cards_;
     std::vector<uint32_t> remarks_;
     std::vector<char> checked_;
+    std::vector<char> sameNameInList_;   // a record of the user has the card's label, other phones
+    std::vector<char> sameNameEarlier_;  // so has an earlier card
     int checkedCount_ = 0;
     uint32_t user_;
     CardInsertOptions options_;

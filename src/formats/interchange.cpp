@@ -56,10 +56,10 @@ bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompt
     return written.ok;
 }
 
-bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter)
+bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter, bool shorten)
 {
     QString reason;
-    if (CheckInputFile(path, reason) && ImportVCardAt(agenda, slot, user, path, prompter))
+    if (CheckInputFile(path, reason) && ImportVCardAt(agenda, slot, user, path, prompter, &reason, shorten))
         return true;
     prompter.InformationDetail(PathMessage(InterchangeText::kErrorImportingFile, path), reason);
     return false;
@@ -69,11 +69,8 @@ bool ExportVcfRecords(const Agenda &agenda, const QList<int> &slotList, const QS
 {
     QByteArray bytes;
     for (int slot : slotList) {
-        if (const AgendaRecord *record = agenda.RecordAt(slot)) {
-            VCard card;
-            BuildVCard(*record, card);
-            bytes += card.WriteVcfBytes();
-        }
+        if (const AgendaRecord *record = agenda.RecordAt(slot))
+            bytes += StandardVCardBytes(*record);
     }
     const WriteResult written = WriteFileAtomic(path, bytes);
     if (!written)

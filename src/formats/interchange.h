@@ -30,6 +30,11 @@ constexpr char kErrorImportingLine[] = "Error importing line ";
 // Follows "Error importing : <path>" for a card of a file that holds several.
 constexpr char kCardNumber[] = " (card %1)";
 
+// Why a vCard file, or its last card, cannot be read (the message's detail).
+constexpr char kNoBegin[] = "no BEGIN:VCARD line";
+constexpr char kNoEnd[] = "card %1 has no END:VCARD line";
+constexpr char kNotAProperty[] = "line %1 is not a vCard property";
+
 // File selector titles; the per-record ones are followed by the record number, " - " and
 // the label (RecordTitle).
 constexpr char kExportVcfTitle[] = "Export to vCard : REC.";
@@ -63,6 +68,8 @@ constexpr char kRemarkUnreadable[] = "cannot be read";
 constexpr char kRemarkGroup[] = "contact group, not a contact";
 constexpr char kRemarkEmpty[] = "empty card";
 constexpr char kRemarkRepeated[] = "same as an earlier card";
+constexpr char kRemarkBadGeo[] = "position not understood";
+constexpr char kRemarkSameName[] = "same name, other number";
 constexpr char kReviewAllCards[] = "all cards";
 
 // File selector types.
@@ -86,12 +93,15 @@ QString VcfFileName(const QString &label, int slot);
 
 // Writes a used slot as a vCard file; shows "Error exporting file : <path>" on failure.
 bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompter &prompter);
-// Reads a vCard file onto a slot of user `user`; shows "Error importing file : <path>" on
-// failure (the slot keeps its contents, but its owner has been set).
-bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter);
+// Reads the first card of a vCard file onto a slot of user `user`, its texts cut to the
+// unit's limits unless `shorten` is false; shows "Error importing file : <path>" with the
+// reason as detail on failure (the slot keeps its contents, but its owner has been set).
+bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter,
+                     bool shorten = true);
 
-// Writes used slots, in the given order, as the cards of one vCard file, replacing it
-// only once complete; shows "Error exporting file : <path>" on failure.
+// Writes used slots, in the given order, as the cards of one vCard 3.0 file that phones
+// and address books import (StandardVCardBytes), replacing it only once complete; shows
+// "Error exporting file : <path>" on failure.
 bool ExportVcfRecords(const Agenda &agenda, const QList<int> &slotList, const QString &path, Prompter &prompter);
 
 struct CsvResult

@@ -48,6 +48,8 @@ enum VCardCode : int32_t {
     kVcAdr = 7,
     kVcNote = 8,
     kVcGeo = 9,
+    kVcAgent = 19,
+    kVcOrg = 20,
     // What the card stands for: vCard 4.0 and Google write KIND, iCloud its own name.
     kVcKind = 30,
     kVcAddressBookKind = 31,
@@ -76,7 +78,8 @@ struct VCardItem
 {
     int32_t property = 0;   // index into VCardPropertyTable
     uint32_t params = 0;    // parameter bits, reduced to those the property admits
-    QString value;          // Quoted-Printable already decoded where the line asked for it
+    QString value;          // Quoted-Printable decoded and read in its charset where the line asked for it
+    bool pref = false;      // marked preferred (PREF, TYPE=pref, PREF=1), whatever the property admits
 };
 
 // The items of a vCard file in file order; appended at the end, consumed from the front.
@@ -85,10 +88,15 @@ class VCard
 public:
     // Appends one item per recognised property line of the file. False when the file
     // cannot be opened (nothing appended); otherwise true exactly when the last recognised
-    // property line was END.
+    // property line was END. Reason() then says why a file or its last card cannot be read.
     bool ReadVcf(const QString &fileName, Prompter &prompter);
     // The same on bytes already in memory; `fileName` is only used in messages.
+    // The bytes may be UTF-8, UTF-16 (with or without a byte-order mark) or any code page a
+    // line names with CHARSET; every value comes out as valid Unicode.
     bool ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Prompter &prompter);
+    // Why the last read gave false: "not a text file", "no BEGIN:VCARD line", "line 3 is
+    // not a vCard property", "card 2 has no END:VCARD line", or the file's own reason.
+    QString Reason() const { return reason_; }
     // Moves the first item into `item`; false when there is none.
     bool TakeFirst(VCardItem &item);
     // Moves the items of the next card into `card` (appended): those up to and including
@@ -108,6 +116,7 @@ public:
 
 private:
     std::deque<VCardItem> items_;
+    QString reason_;
 };
 
 // What mapping a card onto a record did.
@@ -117,16 +126,25 @@ struct VCardMapResult
     int droppedPhones = 0;  // TEL items beyond the record's five phones
     int droppedEmails = 0;  // EMAIL items beyond the record's five e-mails
     bool group = false;     // the card is a contact group (KIND "group"), not a person
+    QString badGeo;         // a GEO value that gave no position in range (navigation data kept)
 };
 // Fills a record from the items of a card, taken from the front up to the first END. On
 // failure (no END) the record is unchanged.
 VCardMapResult MapCard(VCard &card, AgendaRecord &record);
 
-// Fills a record from the first card of a vCard file. On false the record is unchanged.
-bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompter);
+// Fills a record from the first card of a vCard file, also when later cards of the file
+// cannot be read. On false the record is unchanged and `reason` (when given) says why.
+bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompter, QString *reason = nullptr);
 // Imports into the slot `index`, first setting its owner (the user slot's own number, or
-// `user` for a contact slot). Marks the phonebook modified on success.
-bool ImportVCardAt(Agenda &agenda, int index, uint32_t user, const QString &fileName, Prompter &prompter);
+// `user` for a contact slot). Marks the phonebook modified on success. With `shorten`,
+// texts longer than the unit accepts are cut to their field's limit.
+bool ImportVCardAt(Agenda &agenda, int index, uint32_t user, const QString &fileName, Prompter &prompter,
+                   QString *reason = nullptr, bool shorten = false);
+
+// A record as one card of a vCard 3.0 file (RFC 2426), as phones and address
+// books import it: VERSION, N and FN, typed TEL and EMAIL, ADR, NOTE, GEO latitude first,
+// escaped values, all UTF-8 with CR LF, lines folded at 75 bytes.
+QByteArray StandardVCardBytes(const AgendaRecord &record);
 
 // Writes a record as a vCard file.
 WriteResult ExportVCard(const AgendaRecord &record, const QString &fileName);
@@ -147,6 +165,9 @@ QString UnescapeVCardText(const QString &value, QChar lineBreak);
 // Splits "Via Roma 12" or "12 Via Roma" into street and house number.
 void SplitHouseNumber(const QString &text, QString &street, QString &number);
 
+// Phone and e-mail type codes and the parameter bits they stand for, one table each way
+// (vcardtables.cpp): reading takes the first row whose bits the line has, writing the first
+// row of the code.
 uint32_t ParamsToPhoneType(uint32_t params);
 uint32_t ParamsToEmailType(uint32_t params);
 uint32_t PhoneTypeToParams(uint32_t phoneType);

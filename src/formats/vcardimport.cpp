@@ -33,8 +33,8 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
         VCard items;
         QByteArray bytes;
         QString reason;
-        if (ReadInputFile(path, bytes, &reason))
-            items.ReadVcfBytes(bytes, path, prompter);  // false also for a last card without END: mapped below
+        if (ReadInputFile(path, bytes, &reason) && !items.ReadVcfBytes(bytes, path, prompter))
+            reason = items.Reason();  // also for a last card without END: mapped below
         const size_t first = cards.size();
         VCard card;
         while (items.TakeCard(card)) {
@@ -46,6 +46,9 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
             c.droppedPhones = mapped.droppedPhones;
             c.droppedEmails = mapped.droppedEmails;
             c.group = mapped.group;
+            c.badGeo = mapped.badGeo;
+            if (c.failed)
+                c.reason = reason;
             cards.push_back(std::move(c));
         }
         if (cards.size() == first) {
@@ -104,12 +107,17 @@ AgendaRecord CardRecord(const CardOfFile &card, uint32_t user, const CardInsertO
     return r;
 }
 
-bool ReportFailedCard(const CardOfFile &card, Prompter &prompter)
+QString FailedCardMessage(const CardOfFile &card)
 {
     QString text = QLatin1String(InterchangeText::kErrorImporting) + MarkupEscape(MessagePath(card.path));
     if (card.fileCards > 1)
         text += QString::fromLatin1(InterchangeText::kCardNumber).arg(card.number);
-    return prompter.OkCancelDetail(text, card.reason);
+    return text;
+}
+
+bool ReportFailedCard(const CardOfFile &card, Prompter &prompter)
+{
+    return prompter.OkCancelDetail(FailedCardMessage(card), card.reason);
 }
 
 CardInsertResult InsertCards(Agenda &agenda, uint32_t user, const std::vector<CardOfFile> &cards,

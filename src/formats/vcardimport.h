@@ -23,11 +23,12 @@ struct CardOfFile
     int fileCards = 1;  // the cards of its file; a file without any card counts one that fails
     bool failed = false;    // the card could not be read (no END, or the file not at all)
     bool reported = false;  // ... and the failure has already been shown
-    QString reason;         // why the file could not be read at all (shown as the detail)
+    QString reason;         // why the card or its file could not be read (shown as the detail)
     AgendaRecord record;    // the card on a default record; the default record when it failed
     int droppedPhones = 0;  // phones and e-mails beyond the record's five
     int droppedEmails = 0;
     bool group = false;     // a contact group (its members listed), not a person
+    QString badGeo;         // a GEO value that gave no position (the record has none from it)
 };
 
 // Reads every card of the files, in order. A file that cannot be read, or that holds no
@@ -62,8 +63,9 @@ AgendaRecord CardRecord(const CardOfFile &card, uint32_t user, const CardInsertO
 // no name; cut to the unit's limit with `shorten`.
 QString CardLabel(const CardOfFile &card, const CardInsertOptions &options);
 
-// Asks "Error importing : <path>" (followed by " (card N)" when the file holds several
-// cards) with OK/Cancel; true for OK.
+// "Error importing : <path>", followed by " (card N)" when the file holds several cards.
+QString FailedCardMessage(const CardOfFile &card);
+// Asks FailedCardMessage with OK/Cancel, the card's reason as detail; true for OK.
 bool ReportFailedCard(const CardOfFile &card, Prompter &prompter);
 // Whether a failed card still stands for a record: the empty record that the insert of
 // a one-card file adds after OK.

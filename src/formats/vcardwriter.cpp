@@ -2,42 +2,8 @@
 
 #include "common/safefile.h"
 #include "common/textcodec.h"
+#include "formats/vcarddecoding.h"
 #include "store/agenda.h"
-
-uint32_t PhoneTypeToParams(uint32_t phoneType)
-{
-    using namespace VcParam;
-    switch (phoneType) {
-    case 3: return Home | Fax;
-    case 4: return Home | Cell;
-    case 5: return Pref | Home;
-    case 6: return Pref | Work | Voice;
-    case 7: return Home;
-    case 8: return Pref | Home | Fax;
-    case 9: return Pref | Home | Cell;
-    case 10: return Work | Fax;
-    case 11: return Work | Cell;
-    case 12: return Pref | Work;
-    case 15: return Pref | Work | Fax;
-    case 16: return Pref | Work | Cell;
-    case 19: return Cell;
-    case 20: return Pref | Cell;
-    default: return 0;
-    }
-}
-
-uint32_t EmailTypeToParams(uint32_t emailType)
-{
-    using namespace VcParam;
-    switch (emailType) {
-    case 1: return Home;
-    case 2: return Work;
-    case 5: return Pref;
-    case 6: return Pref | Home;
-    case 7: return Pref | Work;
-    default: return 0;
-    }
-}
 
 namespace {
 
@@ -132,4 +98,121 @@ WriteResult ExportVCardAt(const Agenda &agenda, int index, const QString &fileNa
     if (!record)
         return WriteResult::Failed(QString());
     return ExportVCard(*record, fileName);
+}
+
+// ---------------------------------------------------------------------------------------
+// vCard 3.0 for phones and address books
+
+namespace {
+
+// The text a held byte stands for: runs of bytes that are not UTF-8 in the phonebook are
+// read as Windows-1252, the code page such bytes mostly come from; a character the
+// phonebook keeps as its UTF-8 bytes (four-byte ones) is that character again.
+QString HeldToUnicode(const QString &text)
+{
+    bool held = false;
+    for (const QChar c : text)
+        held = held || IsHeldByte(c);
+    if (!held)
+        return text;
+    return DecodeUtf8OrWindows1252(EncodeHeldUtf8(text));
+}
+
+// A text value as RFC 2426 escapes it.
+QByteArray Escaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    const QString unicode = HeldToUnicode(text);
+    for (qsizetype i = 0; i < unicode.size(); ++i) {
+        const QChar c = unicode.at(i);
+        if (c == QLatin1Char('\\') || c == QLatin1Char(',') || c == QLatin1Char(';')) {
+            out += QLatin1Char('\\');
+            out += c;
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < unicode.size() && unicode.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            out += QStringLiteral("\\n");
+        } else {
+            out += c;
+        }
+    }
+    return out.toUtf8();
+}
+
+// TYPE=a,b,c of the parameter bits, in the table's order; empty without any.
+QByteArray TypeParam(uint32_t params, const char *first = nullptr)
+{
+    QByteArray names = first ? QByteArray(first) : QByteArray();
+    for (size_t i = 1; i < VCardParamTable.size(); ++i) {
+        if (params & VCardParamTable[i].value) {
+            if (!names.isEmpty())
+                names += ',';
+            names += VCardParamTable[i].name;
+        }
+    }
+    return names.isEmpty() ? QByteArray() : ";TYPE=" + names;
+}
+
+// One content line, folded after 75 bytes (never inside a UTF-8 sequence) with CR LF
+// and a blank.
+void AppendFolded(QByteArray &out, const QByteArray &line)
+{
+    constexpr qsizetype kWidth = 75;
+    qsizetype pos = 0;
+    qsizetype width = kWidth;
+    while (line.size() - pos > width) {
+        qsizetype cut = pos + width;
+        while (cut > pos + 1 && (uchar(line.at(cut)) & 0xC0) == 0x80)
+            --cut;
+        out.append(line.constData() + pos, cut - pos);
+        out += "\r\n ";
+        pos = cut;
+        width = kWidth - 1;  // the blank counts
+    }
+    out.append(line.constData() + pos, line.size() - pos);
+    out += "\r\n";
+}
+
+// The street component: street and house number, the number where the reader finds it
+// again ("Via Roma 12", "12b Via Roma").
+QString StreetWithNumber(const AgendaRecord &r)
+{
+    if (r.numb.isEmpty() || r.street.isEmpty())
+        return r.street + r.numb;
+    const QChar last = r.numb.back();
+    const QChar first = r.numb.front();
+    const bool numberFirst = !(last >= QLatin1Char('0') && last <= QLatin1Char('9')) && first >= QLatin1Char('0')
+        && first <= QLatin1Char('9');
+    return numberFirst ? r.numb + QLatin1Char(' ') + r.street : r.street + QLatin1Char(' ') + r.numb;
+}
+
+} // namespace
+
+QByteArray StandardVCardBytes(const AgendaRecord &record)
+{
+    QByteArray out = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
+    const QByteArray label = Escaped(record.label);
+    AppendFolded(out, "N:" + label + ";;;;");
+    AppendFolded(out, "FN:" + label);
+    for (size_t k = 0; k < record.phone.size(); ++k)
+        if (!record.phone[k].isEmpty())
+            AppendFolded(out, "TEL" + TypeParam(PhoneTypeToParams(record.phoneType[k])) + ':' + Escaped(record.phone[k]));
+    for (size_t k = 0; k < record.email.size(); ++k)
+        if (!record.email[k].isEmpty())
+            AppendFolded(out, "EMAIL" + TypeParam(EmailTypeToParams(record.emailType[k]), "INTERNET") + ':'
+                                  + Escaped(record.email[k]));
+    if (record.HasAddress())
+        AppendFolded(out, "ADR;TYPE=HOME:;;" + Escaped(StreetWithNumber(record)) + ';' + Escaped(record.city) + ";;"
+                              + Escaped(record.zip) + ';' + Escaped(record.country));
+    if (!record.note.isEmpty())
+        AppendFolded(out, "NOTE:" + Escaped(record.note));
+    if (record.nav.navFlags & kNavGps) {
+        // Latitude first, as RFC 2426 has it; adding 0.0 turns -0 into 0.
+        const double lat = record.nav.lat.ToDegrees() + 0.0;
+        const double lon = -record.nav.lon.ToDegrees() + 0.0;
+        out += QByteArray("GEO:") + QString::asprintf("%f;%f", lat, lon).toLatin1() + "\r\n";
+    }
+    out += "END:VCARD\r\n";
+    return out;
 }

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void shortenKeepsCharactersWhole_data();
     void shortenKeepsCharactersWhole();
     void reviewUserAndChecks();
+    void reviewDuplicates_data();
+    void reviewDuplicates();
     void notContactsStartUnchecked_data();
     void notContactsStartUnchecked();
     void shortenedNameFoundAgain_data();
@@ -230,14 +232,15 @@ void TestVCardImport::reviewRemarks()
     QStringList rows;
     for (int i = 0; i < review.Count(); ++i)
         rows << QStringLiteral("%1|%2|%3").arg(review.Checked(i) ? "x" : " ", review.Label(i), review.RemarksText(i));
-    QCOMPARE(rows, (QStringList{" |ROSSI MARIO|already in this user's list",
+    QCOMPARE(rows, (QStringList{"x|ROSSI MARIO|same name, other number",
                                 " |Nuovo|already in this user's list",
                                 "x|" + longName.left(30) + "|too long for the unit",
                                 "x|+39 333 1|more than five phones / e-mails: 1 phone and 2 e-mails dropped; no name",
                                 "x|Fine|",
                                 " |Fine Again|same as an earlier card"}));
-    QCOMPARE(review.CountsText(), QStringLiteral("6 cards, 3 selected, 398 free places"));
-    QCOMPARE(review.RowsWith(kRemarkDuplicate), (QList<int>{0, 1}));
+    QCOMPARE(review.CountsText(), QStringLiteral("6 cards, 4 selected, 398 free places"));
+    QCOMPARE(review.RowsWith(kRemarkDuplicate), (QList<int>{1}));
+    QCOMPARE(review.RowsWith(kRemarkSameName), (QList<int>{0}));
     QCOMPARE(review.RowsWith(kRemarkNoName), QList<int>{3});
     QCOMPARE(review.RowsWith(kRemarkRepeated), QList<int>{5});
     QCOMPARE(review.RowsWith(0).size(), 6);
@@ -249,9 +252,9 @@ void TestVCardImport::reviewRemarks()
     QCOMPARE(review.Record(2).label, longName);
     // The proposed label is inserted; the chosen cards come in order.
     const std::vector<CardOfFile> chosen = review.ChosenCards();
-    QCOMPARE(chosen.size(), size_t(3));
-    QCOMPARE(CardRecord(chosen[1], 1, review.Options()).label, QStringLiteral("+39 333 1"));
-    QCOMPARE(chosen[2].record.label, QStringLiteral("Fine"));
+    QCOMPARE(chosen.size(), size_t(4));
+    QCOMPARE(CardRecord(chosen[2], 1, review.Options()).label, QStringLiteral("+39 333 1"));
+    QCOMPARE(chosen[3].record.label, QStringLiteral("Fine"));
 }
 
 void TestVCardImport::shortenKeepsCharactersWhole_data()
@@ -267,7 +270,7 @@ void TestVCardImport::shortenKeepsCharactersWhole_data()
         << "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:" + QByteArray(27, 'A') + "=F0=9F=98=80=\r\nxyz"
         << QByteArray(27, 'A');
     QTest::newRow("accent at the limit") << "FN:" + a29 + "\xC3\xA9xyz" << a29 + "\xC3\xA9";
-    QTest::newRow("invalid bytes cut as they come") << "FN:" + a29 + "\x80\x80\x80" << a29 + "\x80";
+    QTest::newRow("bytes not UTF-8 read as Windows-1252") << "FN:" + a29 + "\x80\x80\x80" << a29 + "\xE2\x82\xAC";
 }
 
 void TestVCardImport::shortenKeepsCharactersWhole()
@@ -301,6 +304,53 @@ void TestVCardImport::reviewUserAndChecks()
     review.SetChecked(QList<int>{0, 1, 2}, false);
     QCOMPARE(review.CountsText(), QStringLiteral("3 cards, 0 selected, 400 free places"));
     QVERIFY(review.ChosenCards().empty());
+}
+
+void TestVCardImport::reviewDuplicates_data()
+{
+    // Records of user 1 ("label/phone"), the cards inserted, and the review's rows as
+    // "check|label|remarks".
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<QByteArray>("cards");
+    QTest::addColumn<QStringList>("rows");
+    const QStringList rossi{"Mario Rossi/+39 06 1234 5678"};
+    QTest::newRow("same name, other number") << rossi << QByteArray("FN:mario rossi\nTEL:06 222\nEND:VCARD\n")
+                                             << QStringList{"x|mario rossi|same name, other number"};
+    QTest::newRow("same number, other name") << rossi << QByteArray("FN:Papà\nTEL:0039 06 1234 5678\nEND:VCARD\n")
+                                             << QStringList{" |Papà|already in this user's list"};
+    QTest::newRow("same name, the card has no phone") << rossi << QByteArray("FN:Mario Rossi\nEMAIL:m@r\nEND:VCARD\n")
+                                                      << QStringList{" |Mario Rossi|already in this user's list"};
+    QTest::newRow("same name, the record has no phone") << QStringList{"Mario Rossi/"}
+                                                        << QByteArray("FN:Mario Rossi\nTEL:1\nEND:VCARD\n")
+                                                        << QStringList{" |Mario Rossi|already in this user's list"};
+    QTest::newRow("namesakes among the cards")
+        << QStringList{} << QByteArray("FN:Anna\nTEL:1\nEND:VCARD\nFN:Anna\nTEL:2\nEND:VCARD\nFN:anna\nEND:VCARD\n")
+        << QStringList{"x|Anna|", "x|Anna|same name, other number", " |anna|same as an earlier card"};
+    QTest::newRow("own export inserted back") << QStringList{"Anna/1", "Anna/2", "Anna/3"}
+        << QByteArray("FN:Anna\nTEL:1\nEND:VCARD\nFN:Anna\nTEL:2\nEND:VCARD\nFN:Anna\nTEL:3\nEND:VCARD\nFN:Anna\nTEL:4\nEND:VCARD\n")
+        << QStringList{" |Anna|already in this user's list", " |Anna|already in this user's list",
+                       " |Anna|already in this user's list", "x|Anna|same name, other number"};
+    QTest::newRow("GEO not understood") << QStringList{} << QByteArray("VERSION:3.0\nFN:G\nGEO:north;east\nEND:VCARD\n")
+                                        << QStringList{"x|G|position not understood (GEO:north;east)"};
+    QTest::newRow("no name: first phone, also from N or ORG")
+        << QStringList{} << QByteArray("TEL:+39 2\nEND:VCARD\nN:Doe;Jo\nEND:VCARD\nORG:ACME\nEND:VCARD\n")
+        << QStringList{"x|+39 2|no name", "x|Jo Doe|", "x|ACME|"};
+}
+
+void TestVCardImport::reviewDuplicates()
+{
+    QFETCH(QStringList, records);
+    QFETCH(QByteArray, cards);
+    QFETCH(QStringList, rows);
+    auto agenda = EmptyPhonebook(2);
+    for (const QString &r : records)
+        agenda->InsertRecord(Contact(1, r.section(QLatin1Char('/'), 0, 0), r.section(QLatin1Char('/'), 1)));
+    ScriptedPrompter prompter;
+    ImportReview review(*agenda, ReadCardFiles({Put(cards)}, prompter), 1);
+    QStringList got;
+    for (int i = 0; i < review.Count(); ++i)
+        got << QStringLiteral("%1|%2|%3").arg(review.Checked(i) ? "x" : " ", review.Label(i), review.RemarksText(i));
+    QCOMPARE(got, rows);
 }
 
 void TestVCardImport::notContactsStartUnchecked_data()
