@@ -5,9 +5,8 @@
 QString ContactLabel(const QString &display, const QString &given, const QString &middle, const QString &family,
                      const QString &organisation)
 {
-    const QString shown = display.simplified();
-    if (!shown.isEmpty())
-        return shown;
+    if (!display.trimmed().isEmpty())
+        return display;
     QStringList parts;
     for (const QString *part : {&given, &middle, &family}) {
         const QString p = part->simplified();

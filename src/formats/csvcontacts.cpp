@@ -174,6 +174,14 @@ QString TypeLabel(uint32_t params)
     return (params & Pref) ? QStringLiteral("* ") + text : text;
 }
 
+// The type bits of an e-mail's label. vCards write HOME as no parameter at all; the
+// label says "Home", so that the type reads back.
+uint32_t EmailLabelParams(uint32_t emailType)
+{
+    const uint32_t params = EmailTypeToParams(emailType);
+    return emailType != 0 && params == 0 ? uint32_t(VcParam::Home) : params;
+}
+
 // Street and house number in the one street cell, in the order that the reader splits
 // back into the same two ("Via Roma 12", "221B Baker Street").
 QString StreetLine(const QString &street, const QString &number)
@@ -311,13 +319,10 @@ CardOfFile MapCsvRow(const QStringList &fields, const CsvMapping &mapping)
     }
     r.recType = 1;
     r.owner = 1;
-    r.label = ContactLabel(label, given, middle, family, organisation);
+    r.label = ContactLabel(label.simplified(), given, middle, family, organisation);
     r.note = notes.join(QLatin1Char('\n'));
     card.droppedPhones = Place(phones, phoneLabels, [&r](int k, const QString &v, uint32_t params) {
         r.phone[size_t(k)] = v;
-        // The unit has fax codes for home and work only: a fax of neither is a home fax.
-        if ((params & VcParam::Fax) && !(params & (VcParam::Home | VcParam::Work)))
-            params |= VcParam::Home;
         r.phoneType[size_t(k)] = params ? ParamsToPhoneType(params) : 0;
     });
     card.droppedEmails = Place(emails, emailLabels, [&r](int k, const QString &v, uint32_t params) {
@@ -426,7 +431,7 @@ QByteArray GoogleCsvBytes(const QList<const AgendaRecord *> &records)
         int used = 0;
         for (size_t k = 0; k < r->email.size(); ++k)
             if (!r->email[k].isEmpty()) {
-                row << TypeLabel(EmailTypeToParams(r->emailType[k])) << r->email[k];
+                row << TypeLabel(EmailLabelParams(r->emailType[k])) << r->email[k];
                 ++used;
             }
         for (; used < emails; ++used)
