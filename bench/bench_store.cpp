@@ -1,8 +1,9 @@
 // Loading and saving a full 403-slot phonebook against the I/O floor: reading and writing
-// the same bytes with plain file calls (and zlib alone for the compressed form). A second
-// floor does the file work that a save must do besides: the backup copy, the sidecar read
-// and rewritten (and, compressed, the temporary plain file and the three key lines), with
-// plain file calls and no format work, so that like is compared with like.
+// the same bytes with plain file calls (and zlib alone for the compressed form), written as
+// durably as a save writes them (beside the target, both files synced, renamed, the folder
+// synced). A second floor does the file work that a save must do besides: the sidecar read
+// twice and the previous file linked as the backup, with no format work, so that like is
+// compared with like.
 #include "benchsupport.h"
 
 #include "common/scriptedprompter.h"
@@ -15,7 +16,13 @@
 
 #include <zlib.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -91,52 +98,92 @@ void BM_LoadSavePlain(benchmark::State &state)
     state.SetBytesProcessed(int64_t(state.iterations()) * f.plainBytes.size());
 }
 
-void BM_FloorPlain(benchmark::State &state)
-{
-    Fixture &f = Files();
-    const QString copy = f.dir.filePath(QStringLiteral("floor.dat"));
-    for (auto _ : state) {
-        QFile in(f.plain);
-        in.open(QIODevice::ReadOnly);
-        const QByteArray bytes = in.readAll();
-        QFile out(copy);
-        out.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        out.write(bytes);
-        out.close();
-        benchmark::DoNotOptimize(bytes.data());
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * f.plainBytes.size());
-}
-
 QByteArray ReadAll(const QString &path)
 {
     QFile in(path);
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
-void WriteAll(const QString &path, const QByteArray &bytes)
+// Writes a file as a save does: beside its target, synced, renamed over it.
+struct Staged
 {
-    QFile out(path);
-    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        out.write(bytes);
+    QByteArray target;
+    QByteArray temp;
+    int fd = -1;
+
+    Staged(const QString &path, const QByteArray &bytes)
+        : target(QFile::encodeName(path)), temp(target + ".tmp")
+    {
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) != bytes.size())
+            std::perror("write");
+    }
+    void Sync() const { ::fdatasync(fd); }
+    void Replace()
+    {
+        ::close(fd);
+        ::rename(temp.constData(), target.constData());
+    }
+};
+
+// The durable part of every save: the phonebook and its sidecar written beside their
+// targets, both synced at the same time (as the save does), renamed, and the folder synced.
+void WriteDurably(const QString &folder, const QString &file, const QByteArray &bytes, const QString &sidecar,
+                  const QByteArray &sidecarBytes, const std::function<void()> &beforeReplacing = nullptr)
+{
+    Staged a(file, bytes);
+    Staged b(sidecar, sidecarBytes);
+    std::thread helper([&b] { b.Sync(); });
+    a.Sync();
+    helper.join();
+    if (beforeReplacing)
+        beforeReplacing();
+    a.Replace();
+    b.Replace();
+    const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::fsync(dir);
+    ::close(dir);
 }
 
-// Load + save of a plain phonebook as bare file calls: the sidecar looked up, the file
-// read, the backup copied, the file written, the sidecar read and written.
+// The backup a save keeps: the previous file linked under the backup name.
+void LinkBackup(const QString &file, const QString &backup)
+{
+    const QByteArray temp = QFile::encodeName(backup) + ".tmp";
+    ::link(QFile::encodeName(file).constData(), temp.constData());
+    ::rename(temp.constData(), QFile::encodeName(backup).constData());
+}
+
+// Reading and writing the same bytes with the same durability as a save, and no format
+// work: the file and its sidecar read, both written back, synced and renamed.
+void BM_FloorPlain(benchmark::State &state)
+{
+    Fixture &f = Files();
+    const QString copy = f.dir.filePath(QStringLiteral("floor.dat"));
+    const QString inf = copy + QStringLiteral(".inf");
+    const QByteArray sidecar = ReadAll(f.plain + QStringLiteral(".inf"));
+    WriteDurably(f.dir.path(), copy, f.plainBytes, inf, sidecar);
+    for (auto _ : state) {
+        const QByteArray bytes = ReadAll(copy);
+        const QByteArray side = ReadAll(inf);
+        WriteDurably(f.dir.path(), copy, bytes, inf, side);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * f.plainBytes.size());
+}
+
+// Load + save of a plain phonebook as bare file calls: the sidecar read, the file read,
+// the sidecar read again, both written durably with the previous file linked as the backup.
 void BM_FloorPlainFileWork(benchmark::State &state)
 {
     Fixture &f = Files();
     const QString copy = f.dir.filePath(QStringLiteral("floorwork.dat"));
     const QString bak = f.dir.filePath(QStringLiteral("floorwork.BAK"));
     const QString inf = copy + QStringLiteral(".inf");
-    WriteAll(copy, f.plainBytes);
-    WriteAll(inf, QByteArray("00000000\r\n"));
+    WriteDurably(f.dir.path(), copy, f.plainBytes, inf, QByteArray("00000000\r\n"));
     for (auto _ : state) {
         benchmark::DoNotOptimize(ReadAll(inf));
         const QByteArray bytes = ReadAll(copy);
-        WriteAll(bak, ReadAll(copy));
-        WriteAll(copy, bytes);
-        WriteAll(inf, ReadAll(inf));
+        const QByteArray side = ReadAll(inf);
+        WriteDurably(f.dir.path(), copy, bytes, inf, side, [&] { LinkBackup(copy, bak); });
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * f.plainBytes.size());
 }
@@ -153,66 +200,56 @@ void BM_LoadSaveCompressed(benchmark::State &state)
     state.SetBytesProcessed(int64_t(state.iterations()) * f.plainBytes.size());
 }
 
+QByteArray Inflate(const QByteArray &z, qsizetype size)
+{
+    uLongf plainLen = uLongf(size);
+    QByteArray plain(size, Qt::Uninitialized);
+    uncompress(reinterpret_cast<Bytef *>(plain.data()), &plainLen, reinterpret_cast<const Bytef *>(z.constData()),
+               uLong(z.size()));
+    return plain;
+}
+
+QByteArray Deflate(const QByteArray &plain)
+{
+    uLongf zLen = compressBound(uLong(plain.size()));
+    QByteArray packed(int(zLen), Qt::Uninitialized);
+    compress2(reinterpret_cast<Bytef *>(packed.data()), &zLen, reinterpret_cast<const Bytef *>(plain.constData()),
+              uLong(plain.size()), Z_DEFAULT_COMPRESSION);
+    packed.truncate(int(zLen));
+    return packed;
+}
+
+// Read the packed bytes, inflate, deflate, write them back with the sidecar as durably as
+// a save: zlib and file I/O alone.
 void BM_FloorCompressed(benchmark::State &state)
 {
-    // Read the packed bytes, inflate, deflate, write them back: zlib and file I/O alone.
     Fixture &f = Files();
     const QString copy = f.dir.filePath(QStringLiteral("floor.z"));
+    const QString inf = copy + QStringLiteral(".inf");
+    WriteDurably(f.dir.path(), copy, f.packedBytes, inf, ReadAll(f.packed + QStringLiteral(".inf")));
     for (auto _ : state) {
-        QFile in(f.packed);
-        in.open(QIODevice::ReadOnly);
-        const QByteArray z = in.readAll();
-        uLongf plainLen = uLongf(f.plainBytes.size());
-        QByteArray plain(int(plainLen), Qt::Uninitialized);
-        uncompress(reinterpret_cast<Bytef *>(plain.data()), &plainLen, reinterpret_cast<const Bytef *>(z.constData()),
-                   uLong(z.size()));
-        uLongf zLen = compressBound(plainLen);
-        QByteArray again(int(zLen), Qt::Uninitialized);
-        compress2(reinterpret_cast<Bytef *>(again.data()), &zLen, reinterpret_cast<const Bytef *>(plain.constData()),
-                  plainLen, Z_DEFAULT_COMPRESSION);
-        QFile out(copy);
-        out.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        out.write(again.constData(), qint64(zLen));
-        out.close();
+        const QByteArray plain = Inflate(ReadAll(copy), f.plainBytes.size());
+        const QByteArray side = ReadAll(inf);
+        WriteDurably(f.dir.path(), copy, Deflate(plain), inf, side);
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * f.plainBytes.size());
 }
 
 // Load + save of a compressed phonebook as bare file calls and zlib: the sidecar read, the
-// packed file inflated into the temporary file, that read and removed; the backup copied,
-// the temporary file written, read, deflated into the file and removed, the sidecar read
-// and written four times (three key lines and the CRC line).
+// packed file read and inflated in memory, the sidecar read again, the bytes deflated, and
+// both files written durably with the previous file linked as the backup.
 void BM_FloorCompressedFileWork(benchmark::State &state)
 {
     Fixture &f = Files();
     const QString copy = f.dir.filePath(QStringLiteral("floorwork.z"));
     const QString bak = f.dir.filePath(QStringLiteral("floorwork.zbak"));
-    const QString unc = copy + QStringLiteral(".unc");
     const QString inf = copy + QStringLiteral(".inf");
-    WriteAll(copy, f.packedBytes);
-    WriteAll(inf, ReadAll(f.packed + QStringLiteral(".inf")));
+    WriteDurably(f.dir.path(), copy, f.packedBytes, inf, ReadAll(f.packed + QStringLiteral(".inf")));
     for (auto _ : state) {
         benchmark::DoNotOptimize(ReadAll(inf));
-        const QByteArray z = ReadAll(copy);
-        uLongf plainLen = uLongf(f.plainBytes.size());
-        QByteArray plain(int(plainLen), Qt::Uninitialized);
-        uncompress(reinterpret_cast<Bytef *>(plain.data()), &plainLen, reinterpret_cast<const Bytef *>(z.constData()),
-                   uLong(z.size()));
-        WriteAll(unc, plain);
-        benchmark::DoNotOptimize(ReadAll(unc));
-        QFile::remove(unc);
-        WriteAll(bak, ReadAll(copy));
-        WriteAll(unc, plain);
-        const QByteArray again = ReadAll(unc);
-        uLongf zLen = compressBound(uLong(again.size()));
-        QByteArray packed(int(zLen), Qt::Uninitialized);
-        compress2(reinterpret_cast<Bytef *>(packed.data()), &zLen, reinterpret_cast<const Bytef *>(again.constData()),
-                  uLong(again.size()), Z_DEFAULT_COMPRESSION);
-        packed.truncate(int(zLen));
-        WriteAll(copy, packed);
-        QFile::remove(unc);
-        for (int k = 0; k < 4; ++k)
-            WriteAll(inf, ReadAll(inf));
+        const QByteArray plain = Inflate(ReadAll(copy), f.plainBytes.size());
+        const QByteArray side = ReadAll(inf);
+        WriteDurably(f.dir.path(), copy, Deflate(plain), inf, side, [&] { LinkBackup(copy, bak); });
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * f.plainBytes.size());
 }

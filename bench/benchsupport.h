@@ -76,7 +76,7 @@ public:
                 continue;
             }
             const double ratio = subject / floor;
-            std::printf("RATIO %s: %.2fx floor (%s %.1f us / %s %.1f us), target <= %.0fx: %s; cpu %.2fx\n",
+            std::printf("RATIO %s: %.2fx floor (%s %.1f us / %s %.1f us), target <= %gx: %s; cpu %.2fx\n",
                         r.label.c_str(), ratio, r.subject.c_str(), subject * 1e6, r.floor.c_str(), floor * 1e6,
                         r.target, ratio <= r.target ? "met" : "MISSED", cpuRatio);
         }

@@ -9,6 +9,7 @@
 #include "formats/decode.h"
 #include "formats/vcard.h"
 #include "formats/vcarddecoding.h"
+#include "store/agenda.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/recordrules.h"
-#include "update/version.h"
+#include "common/version.h"
 
 #include <QString>
 

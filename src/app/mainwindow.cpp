@@ -330,7 +330,9 @@ bool MainWindow::LoadFile(const QString &path)
         UpdateButtons();
         return true;
     }
-    prompter_.InformationDetail(AppText::errorLoading + MarkupEscape(MessagePath(path)), loaded.reason);
+    // A file the user chose not to open (an unknown format version) needs no error message.
+    if (!loaded.declined)
+        prompter_.InformationDetail(AppText::errorLoading + MarkupEscape(MessagePath(path)), loaded.reason);
     return false;
 }
 

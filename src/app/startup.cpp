@@ -4,7 +4,7 @@
 #include "formats/vcard.h"
 #include "update/install.h"
 #include "update/update.h"
-#include "update/version.h"
+#include "common/version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -80,7 +80,7 @@ int EarlyCommandLine(int argc, const char *const *argv)
         if (std::strcmp(arg, "--help") == 0)
             return Print(stdout, kUsage) && Print(stdout, kHelp) ? 0 : 1;
         if (std::strcmp(arg, "--version") == 0) {
-            const QByteArray text = QByteArray("kestravon ") + KESTRAVON_RELEASE + " (" + kProgramName + ' '
+            const QByteArray text = QByteArray("kestravon ") + kProgramRelease + " (" + kProgramName + ' '
                 + kProgramVersion + " - " + kProgramDate + ")\n";
             return Print(stdout, text.constData()) ? 0 : 1;
         }

@@ -28,7 +28,7 @@ int RunCheck(const CliArgs &args, Prompter &)
     if (region.isEmpty())
         CliPrompter::PrintPlain(QStringLiteral("No region is set for phone numbers (--region, or the setting phone/region)"));
     auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter))
+    if (!CliLoad(*agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     const QList<CheckFinding> findings = CheckPhonebook(*agenda, region);
     for (const CheckFinding &f : findings) {

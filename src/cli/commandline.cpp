@@ -1,6 +1,6 @@
 #include "cli/commandline.h"
 
-#include "update/version.h"
+#include "common/version.h"
 
 namespace {
 
@@ -172,5 +172,5 @@ QByteArray CliCommandHelpText(const CliCommand &command)
 
 QByteArray CliVersionText()
 {
-    return QByteArray(kProgram) + ' ' + KESTRAVON_RELEASE + " (" + kProgramName + ' ' + kProgramVersion + ")\n";
+    return QByteArray(kProgram) + ' ' + kProgramRelease + " (" + kProgramName + ' ' + kProgramVersion + ")\n";
 }

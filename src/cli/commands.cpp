@@ -24,7 +24,7 @@ void Out(const QByteArray &line)
 const std::vector<CliCommand> &CliCommands()
 {
     static const std::vector<CliCommand> commands = {
-        {"info", "FILE", 1, 1, RunInfo, "slots, used slots, users, compressed or not"},
+        {"info", "FILE", 1, 1, RunInfo, "slots, used slots, users, compressed or not, format version"},
         {"dump", "FILE", 1, 1, RunDump, "one JSON object per used slot"},
         {"resave", "FILE", 1, 1, RunResave, "load and save back as the editor's Save does"},
         {"check", "FILE", 1, 1, RunCheck, "list what the head unit may not accept, record by record"},
@@ -48,6 +48,7 @@ const std::vector<CliOption> &CliOptions()
         {"--map", "place columns by name: \"COLUMN=FIELD,...\"; FIELD is label, given, middle, family, organisation, note, "
                   "street, number, zip, city, country, gps, phone, phone:cell, phone:home, phone:work, phone:fax, email, "
                   "email:home, email:work or ignore", "insert-csv", nullptr, &CliArgs::map, "MAPPING"},
+        {"--any-version", "open a phonebook of a format version this program does not know (it is saved as version 80)", nullptr, &CliArgs::anyVersion},
         {"--region", "read numbers without a country code as numbers of region XX", "check insert-vcf insert-csv tidy-phones",
          nullptr, &CliArgs::region, "XX"},
         {"--phones", "write inserted phone numbers international, e164, national or as-is", "insert-vcf insert-csv",
@@ -60,9 +61,10 @@ const std::vector<CliOption> &CliOptions()
     return options;
 }
 
-bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter)
+bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter, const CliArgs &args)
 {
-    const LoadResult loaded = agenda.Load(path, prompter);
+    const LoadResult loaded =
+        agenda.Load(path, prompter, args.anyVersion ? Agenda::UnknownVersion::Accept : Agenda::UnknownVersion::Refuse);
     if (loaded)
         return true;
     prompter.InformationDetail(QStringLiteral("Error loading file : ") + MarkupEscape(MessagePath(path)), loaded.reason);
@@ -81,19 +83,20 @@ bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter)
 int RunInfo(const CliArgs &args, Prompter &prompter)
 {
     auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter))
+    if (!CliLoad(*agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     Out("slots: " + QByteArray::number(agenda->slotCount));
     Out("used: " + QByteArray::number(agenda->usedCount));
     Out("users: " + QByteArray::number(agenda->userCount));
     Out(QByteArray("compressed: ") + (agenda->compressed ? "yes" : "no"));
+    Out("version: " + QByteArray::number(agenda->version));
     return kCliOk;
 }
 
 int RunDump(const CliArgs &args, Prompter &prompter)
 {
     auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter))
+    if (!CliLoad(*agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     for (int i = 0; i < agenda->slotCount; ++i)
         if (const AgendaRecord *r = agenda->RecordAt(i))
@@ -105,7 +108,7 @@ int RunResave(const CliArgs &args, Prompter &prompter)
 {
     auto agenda = std::make_unique<Agenda>();
     const QString path = args.positional.at(0);
-    if (!CliLoad(*agenda, path, prompter))
+    if (!CliLoad(*agenda, path, prompter, args))
         return kCliFailed;
     return CliSave(*agenda, path, prompter) ? kCliOk : kCliFailed;
 }

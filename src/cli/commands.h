@@ -19,6 +19,7 @@ struct CliArgs
     bool keepLong = false;  // answer "&Yes" to the text length question
     bool shorten = false;         // insert-vcf: cut texts to the unit's limits (as it does anyway)
     bool skipDuplicates = false;  // insert-vcf: leave out cards that look like a record of the user
+    bool anyVersion = false;      // open a phonebook of an unknown format version as version 80
     bool dryRun = false;          // tidy-phones: print the changes, write nothing
     QString region;               // the default region of phone numbers ("" = the setting's)
     QString phones;               // insert-vcf, insert-csv: the form of the inserted numbers
@@ -57,7 +58,9 @@ const std::vector<CliOption> &CliOptions();
 
 // Loads a phonebook; on failure prints "Error loading file : " + path, the reason on the
 // next line, and returns false.
-bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter);
+// A file of a format version this program does not know is refused unless --any-version
+// was given.
+bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter, const CliArgs &args);
 // Saves a phonebook as the editor's Save does; on failure prints "Error saving file : " +
 // path, and the reason on the next line.
 bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter);

@@ -76,7 +76,7 @@ int LoadForRecord(const CliArgs &args, Agenda &agenda, int &slot, Prompter &prom
 {
     if (!ParseRecord(args.positional.at(1), slot, prompter))
         return kCliUsage;
-    if (!CliLoad(agenda, args.positional.at(0), prompter))
+    if (!CliLoad(agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     return CheckRecord(agenda, slot, prompter) ? kCliOk : kCliUsage;
 }
@@ -86,7 +86,7 @@ int LoadForUser(const CliArgs &args, Agenda &agenda, uint32_t &user, Prompter &p
 {
     if (!ParseUser(args.positional.at(1), user, prompter))
         return kCliUsage;
-    if (!CliLoad(agenda, args.positional.at(0), prompter))
+    if (!CliLoad(agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     return CheckUser(agenda, user, prompter) ? kCliOk : kCliUsage;
 }
@@ -103,7 +103,7 @@ int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bo
             return kCliUsage;
         slotList.append(slot);
     }
-    if (!CliLoad(agenda, args.positional.at(0), prompter))
+    if (!CliLoad(agenda, args.positional.at(0), prompter, args))
         return kCliFailed;
     if (args.positional.size() == first) {
         for (int slot = withUsers ? 0 : agenda.userCount; slot < agenda.slotCount; ++slot)

@@ -1,7 +1,7 @@
 // kestravon-cli: the phonebook editor's command-line companion.
 #include "cli/cliprompter.h"
 #include "cli/commandline.h"
-#include "update/version.h"
+#include "common/version.h"
 
 #include <QCoreApplication>
 

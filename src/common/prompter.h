@@ -37,6 +37,8 @@ public:
     virtual bool OkCancel(const QString &markup) = 0;
     // "&Yes"/"&No": true for Yes.
     virtual bool YesNo(const QString &markup) = 0;
+    // The same question with "&No" as the default button, for answers that risk data.
+    virtual bool YesNoDefaultNo(const QString &markup) { return YesNo(markup); }
     // "&Yes"/"&No"/"Cancel": Answer::Yes, Answer::No or Answer::Cancel.
     virtual Answer YesNoCancel(const QString &markup) = 0;
 

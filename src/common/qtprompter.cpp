@@ -20,7 +20,8 @@ struct ButtonSpec
 };
 
 Prompter::Answer Ask(QWidget *parent, const QString &markup, QMessageBox::Icon icon,
-                     const QList<ButtonSpec> &buttons, Prompter::Answer escape, const QString &detail = QString())
+                     const QList<ButtonSpec> &buttons, Prompter::Answer escape, const QString &detail = QString(),
+                     int defaultIndex = 0)
 {
     QMessageBox box(parent);
     box.setIcon(icon);
@@ -33,7 +34,7 @@ Prompter::Answer Ask(QWidget *parent, const QString &markup, QMessageBox::Icon i
     for (const ButtonSpec &b : buttons) {
         QPushButton *button = box.addButton(b.text, b.role);
         map.append({button, b.answer});
-        if (map.size() == 1)
+        if (map.size() == defaultIndex + 1)
             box.setDefaultButton(button);
         if (b.answer == escape)
             box.setEscapeButton(button);
@@ -90,6 +91,15 @@ bool QtPrompter::YesNo(const QString &markup)
                {{QStringLiteral("&Yes"), Answer::Yes, QMessageBox::YesRole},
                 {QStringLiteral("&No"), Answer::No, QMessageBox::NoRole}},
                Answer::No)
+        == Answer::Yes;
+}
+
+bool QtPrompter::YesNoDefaultNo(const QString &markup)
+{
+    return Ask(Parent(), markup, QMessageBox::Question,
+               {{QStringLiteral("&Yes"), Answer::Yes, QMessageBox::YesRole},
+                {QStringLiteral("&No"), Answer::No, QMessageBox::NoRole}},
+               Answer::No, QString(), 1)
         == Answer::Yes;
 }
 

@@ -22,6 +22,7 @@ public:
     void InformationDetail(const QString &markup, const QString &detail) override;
     bool OkCancelDetail(const QString &markup, const QString &detail) override;
     bool YesNo(const QString &markup) override;
+    bool YesNoDefaultNo(const QString &markup) override;
     Answer YesNoCancel(const QString &markup) override;
     QStringList ChooseFiles(const FileRequest &request) override;
     void ProgressOpen(const QString &text, int maximum) override;

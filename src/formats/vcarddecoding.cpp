@@ -3,6 +3,12 @@
 #include "common/textcodec.h"
 #include "formats/decode.h"
 
+#include <QHash>
+
+#include <array>
+#include <functional>
+#include <memory>
+
 namespace {
 
 int HexValue(char c)
@@ -39,6 +45,80 @@ QString WithoutHeldRange(QString text)
     return beyondBmp ? DecodeHeldUtf8(text.toUtf8()) : text;
 }
 
+// A single-byte code page as a table of its 256 characters, filled once from the
+// converter: short values are read without a call into iconv each. A byte that is no
+// character on its own (the first byte of a multi-byte character, a shift byte) is
+// marked, and a value holding one is left to the converter.
+constexpr char16_t kNotAlone = 0xFFFF;
+using ByteTable = std::array<char16_t, 256>;
+
+// Encodings whose shift sequences are made of bytes that are characters on their own.
+bool IsStateful(const QByteArray &upper)
+{
+    return upper.contains("2022") || upper.contains("UTF-7") || upper.contains("UTF7") || upper.startsWith("HZ");
+}
+
+std::shared_ptr<const ByteTable> BuildTable(const std::function<std::optional<QString>(const QByteArray &)> &decode)
+{
+    auto table = std::make_shared<ByteTable>();
+    for (int b = 0; b < 256; ++b) {
+        const std::optional<QString> c = decode(QByteArray(1, char(b)));
+        (*table)[size_t(b)] = c && c->size() == 1 && !c->at(0).isSurrogate() ? c->at(0).unicode() : kNotAlone;
+    }
+    return table;
+}
+
+// The table of a charset as a line names it; nullptr for a stateful one.
+const ByteTable *TableOf(const QByteArray &charset)
+{
+    thread_local QHash<QByteArray, std::shared_ptr<const ByteTable>> tables;
+    const auto it = tables.constFind(charset);
+    if (it != tables.constEnd())
+        return it->get();
+    if (tables.size() > 64)
+        tables.clear();  // a file naming many made-up charsets does not grow this without end
+    std::shared_ptr<const ByteTable> table;
+    if (!IsStateful(charset.trimmed().toUpper()))
+        table = BuildTable([&charset](const QByteArray &byte) { return DecodeCharset(byte, charset); });
+    tables.insert(charset, table);
+    return table.get();
+}
+
+const ByteTable &Windows1252Table()
+{
+    static const std::shared_ptr<const ByteTable> table =
+        BuildTable([](const QByteArray &byte) { return std::optional<QString>(DecodeWindows1252(byte)); });
+    return *table;
+}
+
+// The bytes through a table; nullopt when one of them is no character on its own.
+std::optional<QString> ThroughTable(const QByteArray &bytes, const ByteTable &table)
+{
+    for (const char c : bytes)
+        if (table[uchar(c)] == kNotAlone)
+            return std::nullopt;
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t *dst = reinterpret_cast<char16_t *>(out.data());
+    for (const char c : bytes) {
+        const char16_t u = table[uchar(c)];
+        if (u == kNotAlone)
+            return std::nullopt;
+        *dst++ = u;
+    }
+    return out;
+}
+
+// The bytes in the charset a line names: through its table where each byte is one
+// character, otherwise through the converter.
+std::optional<QString> InCharset(const QByteArray &bytes, const QByteArray &charset)
+{
+    if (const ByteTable *table = TableOf(charset)) {
+        if (std::optional<QString> text = ThroughTable(bytes, *table))
+            return text;
+    }
+    return DecodeCharset(bytes, charset);
+}
+
 } // namespace
 
 QByteArray DecodeQuotedPrintable(const QByteArray &value)
@@ -68,9 +148,10 @@ QString DecodeUtf8OrWindows1252(const QByteArray &bytes)
     QString out;
     out.reserve(bytes.size());
     qsizetype run = 0;  // start of the bytes not yet added
+    const ByteTable &table = Windows1252Table();
     const auto flush1252 = [&](qsizetype end) {
-        if (end > run)
-            out += DecodeWindows1252(bytes.mid(run, end - run));
+        for (qsizetype k = run; k < end; ++k)
+            out += QChar(table[uchar(bytes.at(k))]);
     };
     for (qsizetype i = 0; i < bytes.size();) {
         const uchar b = uchar(bytes.at(i));
@@ -101,13 +182,13 @@ QString DecodeVCardValue(const QByteArray &bytes, const QByteArray &charset, con
     if (!ownCharset && IsAscii(bytes))
         return QString::fromLatin1(bytes);
     if (ownCharset) {
-        if (std::optional<QString> text = DecodeCharset(bytes, charset))
+        if (std::optional<QString> text = InCharset(bytes, charset))
             return WithoutHeldRange(std::move(*text));
     }
     if (IsValidUtf8(bytes))
         return WithoutHeldRange(QString::fromUtf8(bytes));
     if (!cardCharset.isEmpty()) {
-        if (std::optional<QString> text = DecodeCharset(bytes, cardCharset))
+        if (std::optional<QString> text = InCharset(bytes, cardCharset))
             return WithoutHeldRange(std::move(*text));
     }
     return WithoutHeldRange(DecodeUtf8OrWindows1252(bytes));

@@ -138,15 +138,6 @@ extern const std::array<CodeText, 7> recordTypes;
 extern const std::array<CodeText, 3> postalTypes;
 extern const std::array<CodeText, 15> phoneTypes;
 extern const std::array<CodeText, 6> emailTypes;
-// The text of a code in a table, or empty text when the code is not in it.
-template <size_t N>
-QString TextOf(const std::array<CodeText, N> &table, uint32_t code)
-{
-    for (const CodeText &ct : table)
-        if (ct.code == code)
-            return QString::fromLatin1(ct.text);
-    return QString();
-}
 } // namespace Codes
 
 // The outcome of Agenda::Load: success, or why the file was not taken, as a sentence for
@@ -156,6 +147,7 @@ struct LoadResult
     bool ok = false;
     QString reason;
     int slot = -1;
+    bool declined = false;  // the user chose not to open a file of an unknown version
 
     explicit operator bool() const { return ok; }
 };
@@ -177,6 +169,7 @@ public:
     bool compressed = false;
     int slotCount = kCapacity;
     int userCount = kMaxUsers;
+    uint32_t version = 80;  // the header version of the file it was loaded from
 
     // The record in a used slot, or nothing for a free slot or an index out of range.
     std::optional<AgendaRecord> GetRecord(int index) const;
@@ -204,7 +197,11 @@ public:
     // Replaces the phonebook from a file (plain or compressed). The file is read into a
     // fresh phonebook in its default state that is taken over only on success: nothing of
     // an earlier file survives a load, and a failed load leaves this Agenda as it was.
-    LoadResult Load(const QString &path, Prompter &prompter);
+    // A header version this program does not know is read as version 80 only when the
+    // policy allows it: the window asks (default No), the command-line tool refuses unless
+    // told otherwise.
+    enum class UnknownVersion { Ask, Refuse, Accept };
+    LoadResult Load(const QString &path, Prompter &prompter, UnknownVersion unknown = UnknownVersion::Ask);
     // Writes the phonebook to a file in the form it was loaded in, keeping a ".BAK" backup.
     // The file and its sidecar are replaced only when both were written completely; on
     // failure they are as they were and the result says why (a backup that could not be

@@ -193,7 +193,8 @@ bool ReadSlot(AgendaRecord &r, SlotReader &in, uint32_t version, Prompter &p)
         return true;
     if (!in.ReadU32(r.owner) || !ReadText(in, FieldMax::label, r.label, p) || !ReadText(in, FieldMax::note, r.note, p))
         return false;
-    if (version == kAgendaVersionFld51 && !ReadText(in, FieldMax::fld51, r.fld51, p))
+    const FormatVersion *format = FindFormatVersion(version);
+    if (format && format->hasFld51 && !ReadText(in, FieldMax::fld51, r.fld51, p))
         return false;
     if (!in.ReadU16(r.simPos) || !in.ReadU16(r.voiceIndex) || !ReadText(in, FieldMax::street, r.street, p)
         || !ReadText(in, FieldMax::numb, r.numb, p) || !ReadText(in, FieldMax::zip, r.zip, p)
@@ -239,7 +240,7 @@ bool WriteSlot(const AgendaRecord &r, SlotWriter &out, uint32_t version)
     out.WriteU32(r.owner);
     WriteText(out, r.label);
     WriteText(out, r.note);
-    if (version == kAgendaVersionFld51)
+    if (const FormatVersion *format = FindFormatVersion(version); format && format->hasFld51)
         WriteText(out, r.fld51);
     out.WriteU16(r.simPos);
     out.WriteU16(r.voiceIndex);
@@ -288,6 +289,14 @@ bool WriteSlot(const AgendaRecord &r, SlotWriter &out, uint32_t version)
     return true;
 }
 
+const FormatVersion *FindFormatVersion(uint32_t number)
+{
+    for (const FormatVersion &v : kFormatVersions)
+        if (v.number == number)
+            return &v;
+    return nullptr;
+}
+
 // ---- Load / Save --------------------------------------------------------------------
 
 QString BackupPath(const QString &path)
@@ -308,8 +317,22 @@ LoadResult Refused(const QString &reason, int slot = -1)
     return LoadResult{false, reason, slot};
 }
 
+// Whether a file of this header version may be read, asking the user where the policy says so.
+LoadResult AcceptVersion(uint32_t version, Agenda::UnknownVersion policy, Prompter &prompter)
+{
+    if (FindFormatVersion(version) || policy == Agenda::UnknownVersion::Accept)
+        return LoadResult{true, QString(), -1};
+    const QString number = QString::number(version);
+    if (policy == Agenda::UnknownVersion::Ask
+        && prompter.YesNoDefaultNo(QString::fromLatin1(LoadText::kOpenUnknownVersion).arg(number)))
+        return LoadResult{true, QString(), -1};
+    LoadResult refused = Refused(QString::fromLatin1(LoadText::kUnknownVersion).arg(number));
+    refused.declined = policy == Agenda::UnknownVersion::Ask;
+    return refused;
+}
+
 // Reads the slots of a plain phonebook file into `into`, a phonebook in its default state.
-LoadResult ReadAgenda(const QByteArray &bytes, Agenda &into, Prompter &prompter)
+LoadResult ReadAgenda(const QByteArray &bytes, Agenda &into, Agenda::UnknownVersion unknown, Prompter &prompter)
 {
     SlotReader in(bytes);
     char header[kAgendaHeaderSize];
@@ -317,7 +340,10 @@ LoadResult ReadAgenda(const QByteArray &bytes, Agenda &into, Prompter &prompter)
         return Refused(QString::fromLatin1(LoadText::kNotPhonebook));
     const auto *h = reinterpret_cast<const unsigned char *>(header);
     const uint32_t version = (uint32_t(h[12]) << 24) | (uint32_t(h[13]) << 16) | (uint32_t(h[14]) << 8) | h[15];
+    if (LoadResult accepted = AcceptVersion(version, unknown, prompter); !accepted)
+        return accepted;
 
+    into.version = version;
     into.modified = false;
     into.usedCount = 0;
     into.slotCount = 0;
@@ -356,7 +382,7 @@ QString FileName(const QString &path)
 
 } // namespace
 
-LoadResult Agenda::Load(const QString &path, Prompter &prompter)
+LoadResult Agenda::Load(const QString &path, Prompter &prompter, UnknownVersion unknown)
 {
     QByteArray sidecar;
     if (!ReadSidecar(path, sidecar))
@@ -378,7 +404,7 @@ LoadResult Agenda::Load(const QString &path, Prompter &prompter)
         bytes = std::move(plain);
     }
     auto fresh = std::make_unique<Agenda>();
-    LoadResult result = ReadAgenda(bytes, *fresh, prompter);
+    LoadResult result = ReadAgenda(bytes, *fresh, unknown, prompter);
     if (result) {
         fresh->compressed = isCompressed;
         *this = std::move(*fresh);

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
+
 class QIODevice;
 class Prompter;
 
@@ -53,6 +55,16 @@ constexpr uint32_t kAgendaVersion = 80;
 constexpr uint32_t kAgendaVersionFld51 = 81;
 constexpr int kAgendaHeaderSize = 20;
 
+// The header versions this program knows, and what their slots carry beyond version 80's.
+struct FormatVersion
+{
+    uint32_t number;
+    bool hasFld51;
+};
+inline constexpr std::array<FormatVersion, 2> kFormatVersions{{{kAgendaVersion, false}, {kAgendaVersionFld51, true}}};
+// The table entry of a version, or nullptr for a version this program does not know.
+const FormatVersion *FindFormatVersion(uint32_t number);
+
 // Reads one length-prefixed text into `text`. When the text is longer than `max` code
 // units, the prompter asks whether to go on; "&No" makes the read fail. The decoded text
 // is in `text` even when the read fails after decoding.
@@ -74,6 +86,9 @@ inline const char *const kStopped = "Loading was stopped at record %1, whose tex
 inline const char *const kDamaged = "The compressed data is damaged.";
 inline const char *const kUnpackedTooLarge = "The unpacked phonebook is larger than 64 MiB.";
 inline const char *const kSidecarUnreadable = "The sidecar file %1 cannot be read.";
+inline const char *const kUnknownVersion = "This phonebook has format version %1, which this program does not know.";
+inline const char *const kOpenUnknownVersion =
+    "This phonebook has format version %1, which this program does not know. Open it anyway? It will be saved as version 80.";
 } // namespace LoadText
 
 // The backup path: the extension of the file-name part replaced by ".BAK", or ".BAK"

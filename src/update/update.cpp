@@ -4,7 +4,7 @@
 #include "common/prompter.h"
 #include "common/textcodec.h"
 #include "update/install.h"
-#include "update/version.h"
+#include "common/version.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "web/fetch.h"
 
 #include "common/prompter.h"
-#include "update/version.h"
+#include "common/version.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>

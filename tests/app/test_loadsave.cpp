@@ -1,5 +1,6 @@
 // Load, save and exit workflow, and start-up from the command line.
 #include "app/windowfixture.h"
+#include "support/testfiles.h"
 
 #include "app/startup.h"
 #include "common/markup.h"
@@ -69,6 +70,7 @@ private Q_SLOTS:
     void loadErrorShowsPathLiterally();
     void loadShowsNothingOfTheLastFile();
     void loadCancelled();
+    void unknownVersionIsAsked();
     void saveAsNewName();
     void commandLine_data();
     void commandLine();
@@ -268,6 +270,29 @@ void TestLoadSave::loadCancelled()
     w.OnLoad();
     QCOMPARE(p.Messages(), QStringList{kSaveQuestion});
     QVERIFY(p.fileRequests.isEmpty());
+}
+
+void TestLoadSave::unknownVersionIsAsked()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Agenda.dat"));
+    QByteArray bytes = FileBytes(SampleAgenda());
+    bytes[15] = char(82);
+    QVERIFY(WriteAll(path, bytes));
+    const QString question = QStringLiteral("This phonebook has format version 82, which this program does not know. "
+                                            "Open it anyway? It will be saved as version 80.");
+    ScriptedPrompter p;
+    TestWindow w(p);
+    // No (the default) opens nothing and needs no error message.
+    QVERIFY(!w.LoadFile(path));
+    QCOMPARE(p.Messages(), QStringList{question});
+    QCOMPARE(w.Filename(), QStringLiteral("Agenda.dat"));
+    p.ClearShown();
+    p.answers = {A::Yes};
+    QVERIFY(w.LoadFile(path));
+    QCOMPARE(p.Messages(), QStringList{question});
+    QCOMPARE(w.Filename(), path);
+    QCOMPARE(Tabs(w)->tabText(0), QStringLiteral("MARCO:1"));
 }
 
 void TestLoadSave::saveAsNewName()

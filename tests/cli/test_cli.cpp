@@ -71,16 +71,32 @@ private Q_SLOTS:
 void TestCli::info_data()
 {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("patchVersion");  // header version written over the copy; 0 = as it is
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("out");
-    QTest::newRow("plain") << Sample(QStringLiteral("Agenda.dat"))
-                           << QByteArray("slots: 403\nused: 45\nusers: 2\ncompressed: no\n");
-    QTest::newRow("compressed") << Sample(QStringLiteral("compressed/Agenda.dat"))
-                                << QByteArray("slots: 403\nused: 45\nusers: 2\ncompressed: yes\n");
+    QTest::addColumn<QByteArray>("err");
+    const QString plain = Sample(QStringLiteral("Agenda.dat"));
+    QTest::newRow("plain") << plain << 0 << QStringList() << 0
+                           << QByteArray("slots: 403\nused: 45\nusers: 2\ncompressed: no\nversion: 80\n") << QByteArray();
+    QTest::newRow("compressed") << Sample(QStringLiteral("compressed/Agenda.dat")) << 0 << QStringList() << 0
+                                << QByteArray("slots: 403\nused: 45\nusers: 2\ncompressed: yes\nversion: 80\n") << QByteArray();
+    QTest::newRow("version 81") << Sample(QStringLiteral("version81/Agenda.dat")) << 0 << QStringList() << 0
+                                << QByteArray("slots: 403\nused: 45\nusers: 2\ncompressed: no\nversion: 81\n") << QByteArray();
+    QTest::newRow("unknown version refused") << plain << 82 << QStringList() << 1 << QByteArray()
+                                             << QByteArray("\nThis phonebook has format version 82, which this program does not know.\n");
+    QTest::newRow("unknown version, --any-version") << plain << 82 << QStringList{QStringLiteral("--any-version")} << 0
+                                                    << QByteArray("slots: 403\nused: 45\nusers: 2\ncompressed: no\nversion: 82\n")
+                                                    << QByteArray();
 }
 
 void TestCli::info()
 {
     QFETCH(QString, file);
+    QFETCH(int, patchVersion);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
     QTemporaryDir dir;
     // Copy the compressed sample with its sidecar, so that no temporary file lands in the
     // test data.
@@ -88,10 +104,15 @@ void TestCli::info()
     QVERIFY(CopyWritable(file, copy));
     if (QFile::exists(file + QStringLiteral(".inf")))
         QVERIFY(CopyWritable(file + QStringLiteral(".inf"), copy + QStringLiteral(".inf")));
-    const Run r = Cli({QStringLiteral("info"), copy});
-    QCOMPARE(r.status, 0);
+    if (patchVersion) {
+        QFile f(copy);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(15));
+        QVERIFY(f.putChar(char(patchVersion)));
+    }
+    const Run r = Cli(QStringList{QStringLiteral("info")} + options + QStringList{copy});
+    QCOMPARE(r.status, status);
     QTEST(r.out, "out");
-    QCOMPARE(r.err, QByteArray());
+    QVERIFY2(r.err.endsWith(err), r.err.constData());
 }
 
 void TestCli::dumpIsJsonLines()
@@ -223,10 +244,10 @@ void TestCli::conventions_data()
     QTest::newRow("cli -h") << kCli << QStringList{"-h"} << 0 << QByteArray("usage: kestravon-cli COMMAND") << QByteArray();
     QTest::newRow("cli --version") << kCli << QStringList{"--version"} << 0 << QByteArray("kestravon-cli ") << QByteArray();
     QTest::newRow("command --help") << kCli << QStringList{"export-csv", "--help"} << 0
-                                    << QByteArray("usage: kestravon-cli export-csv [--keep-long] [--format FORM] FILE OUT.csv [RECORD...]\n")
+                                    << QByteArray("usage: kestravon-cli export-csv [--keep-long] [--any-version] [--format FORM] FILE OUT.csv [RECORD...]\n")
                                     << QByteArray();
     QTest::newRow("--help after an argument") << kCli << QStringList{"info", "a.dat", "-h"} << 0
-                                              << QByteArray("usage: kestravon-cli info [--keep-long] FILE\n") << QByteArray();
+                                              << QByteArray("usage: kestravon-cli info [--keep-long] [--any-version] FILE\n") << QByteArray();
     QTest::newRow("--help after -- is an argument") << kCli << QStringList{"info", "--", "--help"} << 1 << QByteArray()
                                                     << QByteArray("Error loading file : --help");
     QTest::newRow("unknown single-dash option") << kCli << QStringList{"info", "-x", "a.dat"} << 2 << QByteArray()

@@ -109,7 +109,6 @@ private Q_SLOTS:
     void vcardTitlesAndErrors();
     void importShowsOnlyTheCard();
     void exportWritesTheDialog();
-    void countryChoices();
     void layoutAtDefaultSize();
 };
 
@@ -836,18 +835,6 @@ void TestEditRecordDlg::exportWritesTheDialog()
     QCOMPARE(back.label, QString(40, 'x'));
     QCOMPARE(back.city, QStringLiteral("FRASCATI"));
     QCOMPARE(back.phone[0], before.phone[0]);
-}
-
-void TestEditRecordDlg::countryChoices()
-{
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
-    QComboBox *country = Find<QComboBox>(dlg, "esCountry");
-    QCOMPARE(country->count(), 10);
-    QCOMPARE(country->itemText(0), QStringLiteral("AUSTRIA"));
-    QCOMPARE(country->itemText(9), QStringLiteral("UK"));
-    QCOMPARE(Find<QComboBox>(dlg, "dlP0Type")->count(), 15);
-    QCOMPARE(Find<QComboBox>(dlg, "dlE4Type")->count(), 6);
-    QCOMPARE(Find<QComboBox>(dlg, "dlE4Type")->itemData(3).toUInt(), 5u);
 }
 
 // At its default size every control is inside its box, visible and clear of the others.

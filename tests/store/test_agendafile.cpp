@@ -76,6 +76,8 @@ private Q_SLOTS:
     void roundTripSlotCounts();
     void anyTextBytesSurvive();
     void version81WrittenAs80();
+    void formatVersions_data();
+    void formatVersions();
     void allFreeSlots();
     void userCounting_data();
     void userCounting();
@@ -294,6 +296,57 @@ void TestAgendaFile::version81WrittenAs80()
     QVERIFY(!saved.contains("third text"));
     // Apart from the version and the dropped texts, the file is the plain sample.
     QCOMPARE(saved, ReadAll(Sample(QStringLiteral("Agenda.dat"))));
+}
+
+void TestAgendaFile::formatVersions_data()
+{
+    QTest::addColumn<uint32_t>("version");
+    QTest::addColumn<int>("policy");
+    QTest::addColumn<int>("answer");  // queued answer, -1 = none
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<bool>("asked");
+    const int ask = int(Agenda::UnknownVersion::Ask), refuse = int(Agenda::UnknownVersion::Refuse),
+              accept = int(Agenda::UnknownVersion::Accept), yes = int(Prompter::Answer::Yes), none = -1;
+    QTest::newRow("80") << 80u << refuse << none << true << false;
+    QTest::newRow("81") << 81u << refuse << none << true << false;
+    QTest::newRow("82 asked, yes") << 82u << ask << yes << true << true;
+    QTest::newRow("82 asked, no") << 82u << ask << none << false << true;
+    QTest::newRow("82 refused") << 82u << refuse << none << false << false;
+    QTest::newRow("82 accepted") << 82u << accept << none << true << false;
+    QTest::newRow("0 refused") << 0u << refuse << none << false << false;
+}
+
+// A version this program does not know is never read silently: the window asks (No by
+// default), the command-line tool refuses unless told; what is opened is saved as 80.
+void TestAgendaFile::formatVersions()
+{
+    QFETCH(uint32_t, version);
+    QFETCH(int, policy);
+    QFETCH(int, answer);
+    QFETCH(bool, loads);
+    QFETCH(bool, asked);
+    const QString path = Path(QStringLiteral("Agenda.dat"));
+    QVERIFY(WriteAll(path, MakeFile({Record(1, QStringLiteral("ME")), Record(1, QStringLiteral("ANNA"))}, 401, version)));
+    ScriptedPrompter p;
+    if (answer >= 0)
+        p.answers.append(Prompter::Answer(answer));
+    auto a = std::make_unique<Agenda>();
+    a->slots[5].label = QStringLiteral("kept");
+    const LoadResult loaded = a->Load(path, p, Agenda::UnknownVersion(policy));
+    QCOMPARE(bool(loaded), loads);
+    const QString question = QStringLiteral("This phonebook has format version %1, which this program does not know. "
+                                            "Open it anyway? It will be saved as version 80.").arg(version);
+    QCOMPARE(p.Messages(), asked ? QStringList{question} : QStringList());
+    if (!loads) {
+        QCOMPARE(loaded.reason, QStringLiteral("This phonebook has format version %1, which this program does not know.").arg(version));
+        QCOMPARE(loaded.declined, asked);
+        QCOMPARE(a->slots[5].label, QStringLiteral("kept"));
+        return;
+    }
+    QCOMPARE(a->version, version);
+    QCOMPARE(a->RecordAt(1)->label, QStringLiteral("ANNA"));
+    QVERIFY(a->Save(path, p));
+    QCOMPARE(ReadAll(path).mid(12, 4), QByteArray("\0\0\0\x50", 4));
 }
 
 void TestAgendaFile::allFreeSlots()
