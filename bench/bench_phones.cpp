@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -71,10 +72,8 @@ void BM_DuplicateIndex2000Numbers(benchmark::State &state)
     for (auto _ : state) {
         DuplicateIndex index(kRegion);
         int found = 0;
-        for (size_t i = 0; i < records.size(); ++i) {
-            found += index.Matches(records[i]) ? 1 : 0;
-            index.Add(records[i], int(i));
-        }
+        for (size_t i = 0; i < records.size(); ++i)
+            found += index.FindThenAdd(records[i], int(i)).first >= 0 ? 1 : 0;
         benchmark::DoNotOptimize(found);
     }
 }
@@ -99,9 +98,12 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     // The first use loads the library's region data; everything after it reuses it.
     QElapsedTimer timer;
+    const std::clock_t cpu = std::clock();
     timer.start();
     const PhoneReading first = ReadPhone(QStringLiteral("+49 89 1234567"), kRegion);
-    std::printf("library start (first number read): %.2f ms%s\n", double(timer.nsecsElapsed()) / 1e6,
+    const double realMs = double(timer.nsecsElapsed()) / 1e6;
+    const double cpuMs = double(std::clock() - cpu) * 1e3 / CLOCKS_PER_SEC;
+    std::printf("library start (first number read): %.2f ms (cpu %.2f ms)%s\n", realMs, cpuMs,
                 first.kind == PhoneKind::Valid ? "" : " (the number did not read!)");
     std::fflush(stdout);
     return RunBenchmarksWithRatios(argc, argv,

@@ -50,7 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString direct = DecodeVCardValue(value, charset, QByteArray());
     FUZZ_CHECK(StoresAsUtf8(direct));
     FUZZ_CHECK(StoresAsUtf8(DecodeVCardValue(value, QByteArray(), charset)));
-    FUZZ_CHECK(StoresAsUtf8(DecodeUtf8OrWindows1252(value)));
+    // Bytes that are not UTF-8 read as Windows-1252, the UTF-8 among them as UTF-8.
+    const QString mixed = DecodeUtf8OrWindows1252(value);
+    FUZZ_CHECK(QStringView(mixed).isValidUtf16());
+    FUZZ_CHECK(!IsValidUtf8(value) || mixed == QString::fromUtf8(value));
     if (IsValidUtf8(value) && !value.contains('\0')) {
         const QString utf8 = DecodeVCardValue(value, QByteArray(), charset);
         FUZZ_CHECK(utf8.size() >= QString::fromUtf8(value).size() || utf8.contains(QChar(QChar::ReplacementCharacter)));

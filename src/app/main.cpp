@@ -1,10 +1,13 @@
 // KESTRAVON: editor for the phonebook file of the RTx car head unit.
 #include "app/apptexts.h"
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "common/qtprompter.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QSettings>
 
 int main(int argc, char **argv)
 {
@@ -17,13 +20,16 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTRAVON_DESKTOP_ID));
     QApplication::setOrganizationName(AppText::programName);  // settings: ~/.config/KESTRAVON/
 
-    QtPrompter prompter;
-    MainWindow window(prompter);
-    prompter.SetParent(&window);
-
     QStringList args = QApplication::arguments();
     args.removeFirst();
     const StartOptions options = ParseCommandLine(args);
+    // The translators must be in place before the first text is built.
+    const QString setting = QSettings().value(QStringLiteral("ui/language")).toString();
+    Language::Install(app, Language::Choose(options.language, setting, QLocale().uiLanguages(), Language::Available()));
+
+    QtPrompter prompter;
+    MainWindow window(prompter);
+    prompter.SetParent(&window);
     if (!StartUp(window, options))
         return 0;
     window.Run();

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr char kUsage[] = "usage: kestravon [-nocheck] [-vcfdebug] [--] [FILE...]\n"
+constexpr char kUsage[] = "usage: kestravon [-nocheck] [-vcfdebug] [--lang CODE] [--] [FILE...]\n"
                           "       kestravon --help | --version\n";
 
 constexpr char kHelp[] =
@@ -21,6 +21,8 @@ constexpr char kHelp[] =
     "              that loads stays loaded. Any argument that is not an option is a FILE.\n"
     "  -nocheck    do not offer the update check at start-up (also off when a FILE is given)\n"
     "  -vcfdebug   vCard imports report the tokens they do not know\n"
+    "  --lang CODE the language of the window: en, da, de, es, fr, it or nl (default: the\n"
+    "              setting ui/language, else the system's language, else English)\n"
     "  --          every argument after it is a FILE\n"
     "  --help      show this help\n"
     "  --version   show the version\n"
@@ -38,8 +40,12 @@ StartOptions ParseCommandLine(const QStringList &args)
 {
     StartOptions options;
     bool pathsOnly = false;
+    bool takeLanguage = false;
     for (const QString &arg : args) {
-        if (pathsOnly) {
+        if (takeLanguage) {
+            options.language = arg;
+            takeLanguage = false;
+        } else if (pathsOnly) {
             options.nocheck = true;
             options.paths.append(arg);
         } else if (arg == QLatin1String("--")) {
@@ -48,6 +54,10 @@ StartOptions ParseCommandLine(const QStringList &args)
             options.nocheck = true;
         } else if (arg == QLatin1String("-vcfdebug")) {
             options.vcfDebug = true;
+        } else if (arg == QLatin1String("--lang")) {
+            takeLanguage = true;
+        } else if (arg.startsWith(QLatin1String("--lang="))) {
+            options.language = arg.mid(7);
         } else {
             options.nocheck = true;
             options.paths.append(arg);
@@ -84,6 +94,17 @@ int EarlyCommandLine(int argc, const char *const *argv)
                 + kProgramVersion + " - " + kProgramDate + ")\n";
             return Print(stdout, text.constData()) ? 0 : 1;
         }
+        if (std::strcmp(arg, "--lang") == 0) {
+            if (i + 1 < argc) {
+                ++i;  // its value is no option, whatever it looks like
+                continue;
+            }
+            Print(stderr, kUsage);
+            std::fprintf(stderr, "kestravon: --lang needs a language code\n");
+            return 2;
+        }
+        if (std::strncmp(arg, "--lang=", 7) == 0)
+            continue;
         if (std::strncmp(arg, "--", 2) == 0) {
             Print(stderr, kUsage);
             std::fprintf(stderr, "kestravon: unknown option %s\nTry 'kestravon --help' for more information.\n", arg);

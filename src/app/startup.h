@@ -11,11 +11,12 @@ struct StartOptions
     bool nocheck = false;   // do not offer the update check
     bool vcfDebug = false;  // vCard imports report the tokens they do not know
     QStringList paths;      // phonebook files, loaded in this order
+    QString language;       // --lang CODE: the language of the window ("" = the setting's or the system's)
 };
 
-// Reads the arguments after the program path. "-nocheck" and "-vcfdebug" are options;
-// every other argument is a phonebook path and also turns the update question off. After
-// "--" every argument is a path.
+// Reads the arguments after the program path. "-nocheck", "-vcfdebug" and "--lang CODE"
+// (or "--lang=CODE") are options; every other argument is a phonebook path and also turns
+// the update question off. After "--" every argument is a path.
 StartOptions ParseCommandLine(const QStringList &args);
 
 // The conventional options, looked at before the application object exists, so that they

@@ -143,7 +143,9 @@ QByteArray CliHelpText()
     QByteArray text = CliUsageText();
     text += "\nWorks on the phonebook file Agenda.dat of the RTx car head unit without a window.\n"
             "RECORD is a record number as the editor's \"#\" column shows it, USER a user number 1-4.\n"
-            "An output file named - is standard output.\n\nCommands:\n";
+            "An output file named - is standard output.\n"
+            "Messages are in English whatever the system's language, so that scripts can read them.\n"
+            "\nCommands:\n";
     for (const CliCommand &c : CliCommands())
         text += Row(QByteArray(c.name) + ' ' + c.usage, c.summary);
     text += "\nOptions:\n";

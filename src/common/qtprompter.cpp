@@ -19,6 +19,13 @@ struct ButtonSpec
     QMessageBox::ButtonRole role;
 };
 
+// The standard buttons' texts, in Qt's own translation (the system's qtbase translation
+// holds them under this context); the English texts unchanged otherwise.
+QString StandardText(const char *english)
+{
+    return QCoreApplication::translate("QPlatformTheme", english);
+}
+
 Prompter::Answer Ask(QWidget *parent, const QString &markup, QMessageBox::Icon icon,
                      const QList<ButtonSpec> &buttons, Prompter::Answer escape, const QString &detail = QString(),
                      int defaultIndex = 0)
@@ -68,7 +75,7 @@ void QtPrompter::Information(const QString &markup)
 void QtPrompter::InformationDetail(const QString &markup, const QString &detail)
 {
     Ask(Parent(), markup, QMessageBox::Information,
-        {{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole}}, Answer::Ok, detail);
+        {{StandardText("OK"), Answer::Ok, QMessageBox::AcceptRole}}, Answer::Ok, detail);
 }
 
 bool QtPrompter::OkCancel(const QString &markup)
@@ -79,8 +86,8 @@ bool QtPrompter::OkCancel(const QString &markup)
 bool QtPrompter::OkCancelDetail(const QString &markup, const QString &detail)
 {
     return Ask(Parent(), markup, QMessageBox::Question,
-               {{QStringLiteral("OK"), Answer::Ok, QMessageBox::AcceptRole},
-                {QStringLiteral("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
+               {{StandardText("OK"), Answer::Ok, QMessageBox::AcceptRole},
+                {StandardText("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
                Answer::Cancel, detail)
         == Answer::Ok;
 }
@@ -88,8 +95,8 @@ bool QtPrompter::OkCancelDetail(const QString &markup, const QString &detail)
 bool QtPrompter::YesNo(const QString &markup)
 {
     return Ask(Parent(), markup, QMessageBox::Question,
-               {{QStringLiteral("&Yes"), Answer::Yes, QMessageBox::YesRole},
-                {QStringLiteral("&No"), Answer::No, QMessageBox::NoRole}},
+               {{StandardText("&Yes"), Answer::Yes, QMessageBox::YesRole},
+                {StandardText("&No"), Answer::No, QMessageBox::NoRole}},
                Answer::No)
         == Answer::Yes;
 }
@@ -97,8 +104,8 @@ bool QtPrompter::YesNo(const QString &markup)
 bool QtPrompter::YesNoDefaultNo(const QString &markup)
 {
     return Ask(Parent(), markup, QMessageBox::Question,
-               {{QStringLiteral("&Yes"), Answer::Yes, QMessageBox::YesRole},
-                {QStringLiteral("&No"), Answer::No, QMessageBox::NoRole}},
+               {{StandardText("&Yes"), Answer::Yes, QMessageBox::YesRole},
+                {StandardText("&No"), Answer::No, QMessageBox::NoRole}},
                Answer::No, QString(), 1)
         == Answer::Yes;
 }
@@ -106,9 +113,9 @@ bool QtPrompter::YesNoDefaultNo(const QString &markup)
 Prompter::Answer QtPrompter::YesNoCancel(const QString &markup)
 {
     return Ask(Parent(), markup, QMessageBox::Question,
-               {{QStringLiteral("&Yes"), Answer::Yes, QMessageBox::YesRole},
-                {QStringLiteral("&No"), Answer::No, QMessageBox::NoRole},
-                {QStringLiteral("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
+               {{StandardText("&Yes"), Answer::Yes, QMessageBox::YesRole},
+                {StandardText("&No"), Answer::No, QMessageBox::NoRole},
+                {StandardText("Cancel"), Answer::Cancel, QMessageBox::RejectRole}},
                Answer::Cancel);
 }
 
@@ -143,7 +150,7 @@ void QtPrompter::ProgressOpen(const QString &text, int maximum)
 {
     delete progress_;
     cancelled_ = false;
-    progress_ = new QProgressDialog(text, QStringLiteral("Cancel"), 0, maximum, Parent());
+    progress_ = new QProgressDialog(text, StandardText("Cancel"), 0, maximum, Parent());
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(0);
     progress_->setAutoClose(false);

@@ -143,8 +143,33 @@ QByteArray DecodeQuotedPrintable(const QByteArray &value)
     return out;
 }
 
+namespace {
+
+// The character of a valid UTF-8 sequence of `len` bytes, appended as one or two units
+// (QString::fromUtf8 would drop a byte-order mark standing alone).
+void AppendUtf8Sequence(QString &out, const uchar *p, qsizetype len)
+{
+    char32_t c = 0;
+    if (len == 2)
+        c = char32_t(p[0] & 0x1F) << 6 | (p[1] & 0x3F);
+    else if (len == 3)
+        c = char32_t(p[0] & 0x0F) << 12 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+    else
+        c = char32_t(p[0] & 0x07) << 18 | char32_t(p[1] & 0x3F) << 12 | char32_t(p[2] & 0x3F) << 6 | (p[3] & 0x3F);
+    if (QChar::requiresSurrogates(c)) {
+        out += QChar(QChar::highSurrogate(c));
+        out += QChar(QChar::lowSurrogate(c));
+    } else {
+        out += QChar(char16_t(c));
+    }
+}
+
+} // namespace
+
 QString DecodeUtf8OrWindows1252(const QByteArray &bytes)
 {
+    if (IsValidUtf8(bytes))
+        return QString::fromUtf8(bytes);
     QString out;
     out.reserve(bytes.size());
     qsizetype run = 0;  // start of the bytes not yet added
@@ -158,7 +183,7 @@ QString DecodeUtf8OrWindows1252(const QByteArray &bytes)
         const qsizetype len = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 0;
         if (len > 1 && i + len <= bytes.size() && IsValidUtf8(bytes.constData() + i, len)) {
             flush1252(i);
-            out += QString::fromUtf8(bytes.constData() + i, len);
+            AppendUtf8Sequence(out, reinterpret_cast<const uchar *>(bytes.constData()) + i, len);
             i += len;
             run = i;
         } else {

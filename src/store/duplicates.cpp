@@ -45,17 +45,44 @@ void KeepFirst(QHash<QString, int> &keys, const QString &key, int id)
 
 } // namespace
 
+DuplicateIndex::PhoneKeys DuplicateIndex::KeysOf(const AgendaRecord &record) const
+{
+    PhoneKeys keys;
+    for (int k = 0; k < kPhoneCount; ++k)
+        keys[size_t(k)] = PhoneMatchKey(record.phone[size_t(k)], region_);
+    return keys;
+}
+
 void DuplicateIndex::Add(const AgendaRecord &record, int id)
+{
+    Add(record, KeysOf(record), id);
+}
+
+DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record) const
+{
+    return Find(record, KeysOf(record));
+}
+
+DuplicateMatch DuplicateIndex::FindThenAdd(const AgendaRecord &record, int id)
+{
+    // Reading a number is the dear part: each is read once for both steps.
+    const PhoneKeys keys = KeysOf(record);
+    const DuplicateMatch match = Find(record, keys);
+    Add(record, keys, id);
+    return match;
+}
+
+void DuplicateIndex::Add(const AgendaRecord &record, const PhoneKeys &phoneKeys, int id)
 {
     if (!record.label.isEmpty()) {
         KeepFirst(labels_, LabelKey(record.label), id);
         KeepFirst(cutLabels_, CutLabelKey(record.label), id);
     }
-    for (const QString &phone : record.phone)
-        KeepFirst(phones_, PhoneMatchKey(phone, region_), id);
+    for (const QString &key : phoneKeys)
+        KeepFirst(phones_, key, id);
 }
 
-DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record) const
+DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record, const PhoneKeys &phoneKeys) const
 {
     DuplicateMatch match;
     const auto consider = [&match](const QHash<QString, int> &keys, const QString &key, int phone) {
@@ -75,6 +102,6 @@ DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record) const
         consider(cutLabels_, key, -1);
     }
     for (int k = 0; k < kPhoneCount; ++k)
-        consider(phones_, PhoneMatchKey(record.phone[size_t(k)], region_), k);
+        consider(phones_, phoneKeys[size_t(k)], k);
     return match;
 }

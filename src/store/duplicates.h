@@ -3,9 +3,8 @@
 #include <QHash>
 #include <QString>
 
+#include "store/agenda.h"
 #include "store/phonenumber.h"
-
-struct AgendaRecord;
 
 // The rule by which two contacts of one user look like the same person; used by the
 // import review (and so by kestravon-cli's --skip-duplicates) and by the phonebook check.
@@ -46,8 +45,15 @@ public:
     // label is named rather than a phone.
     DuplicateMatch Find(const AgendaRecord &record) const;
     bool Matches(const AgendaRecord &record) const { return Find(record).first >= 0; }
+    // Find, then Add: what a single pass over records in order does.
+    DuplicateMatch FindThenAdd(const AgendaRecord &record, int id = 0);
 
 private:
+    using PhoneKeys = std::array<QString, kPhoneCount>;
+    PhoneKeys KeysOf(const AgendaRecord &record) const;
+    void Add(const AgendaRecord &record, const PhoneKeys &phoneKeys, int id);
+    DuplicateMatch Find(const AgendaRecord &record, const PhoneKeys &phoneKeys) const;
+
     QHash<QString, int> labels_;     // LabelKey of every label
     QHash<QString, int> cutLabels_;  // CutLabelKey of the labels too long for the unit
     QHash<QString, int> phones_;     // PhoneMatchKey of every phone

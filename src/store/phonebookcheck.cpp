@@ -134,14 +134,13 @@ private:
         if (it == byOwner_.end())
             it = byOwner_.insert(r.owner, DuplicateIndex(region_));
         DuplicateIndex &index = it.value();
-        const DuplicateMatch match = index.Find(r);
+        const DuplicateMatch match = index.FindThenAdd(r, slot_);
         if (match.first >= 0) {
             const QString field = match.phone < 0 ? NameOf(TextField::Label) : NameOf(TextField::Phone, match.phone + 1);
             const QString reason = match.phone < 0 ? QStringLiteral("same label") : QStringLiteral("same number as ") + field;
             Add(Kind::Duplicate, field,
                 QStringLiteral("looks like a duplicate of record %1 (%2)").arg(match.first + 1).arg(reason));
         }
-        index.Add(r, slot_);
     }
 
     void CheckGps(const NavData &nav)

@@ -51,7 +51,9 @@ bool IsDialCharacter(QChar c)
 }
 
 // Reads a text; `number` receives the parsed number when the kind is Valid or NotValid.
-PhoneReading Read(const QString &input, const QString &region, PhoneNumber *number)
+// Without `validate` a number that parses counts as Valid: comparing needs no more, and
+// the validity test is the dearest step.
+PhoneReading Read(const QString &input, const QString &region, PhoneNumber *number, bool validate = true)
 {
     PhoneReading reading;
     reading.region = region;
@@ -94,19 +96,19 @@ PhoneReading Read(const QString &input, const QString &region, PhoneNumber *numb
         reading.kind = PhoneKind::NotANumber;
         return reading;
     }
+    if (!validate || Util().IsValidNumber(*number)) {
+        reading.kind = PhoneKind::Valid;
+        return reading;
+    }
+    reading.kind = PhoneKind::NotValid;
+    reading.possible = Util().IsPossibleNumber(*number);
+    // The reason names the region the number claims (its country code), if any.
     std::string numberRegion;
     Util().GetRegionCodeForNumber(*number, &numberRegion);
+    if (numberRegion.empty() || numberRegion == "ZZ" || numberRegion == "001")
+        Util().GetRegionCodeForCountryCode(int(number->country_code()), &numberRegion);
     if (!numberRegion.empty() && numberRegion != "ZZ" && numberRegion != "001")
         reading.region = FromStd(numberRegion);
-    if (Util().IsValidNumber(*number)) {
-        reading.kind = PhoneKind::Valid;
-        std::string e164;
-        Util().Format(*number, PhoneNumberUtil::E164, &e164);
-        reading.e164 = FromStd(e164);
-    } else {
-        reading.kind = PhoneKind::NotValid;
-        reading.possible = Util().IsPossibleNumber(*number);
-    }
     return reading;
 }
 
@@ -207,8 +209,8 @@ PhoneTidy TidyPhone(const QString &text, const QString &region, PhoneFormat form
 PhoneMatch ComparePhones(const QString &a, const QString &b, const QString &region)
 {
     PhoneNumber na, nb;
-    const PhoneReading ra = Read(a, region, &na);
-    const PhoneReading rb = Read(b, region, &nb);
+    const PhoneReading ra = Read(a, region, &na, false);
+    const PhoneReading rb = Read(b, region, &nb, false);
     if (Parsed(ra.kind) && Parsed(rb.kind)) {
         switch (Util().IsNumberMatch(na, nb)) {
         case PhoneNumberUtil::EXACT_MATCH:
@@ -229,7 +231,7 @@ PhoneMatch ComparePhones(const QString &a, const QString &b, const QString &regi
 QString PhoneMatchKey(const QString &text, const QString &region)
 {
     PhoneNumber number;
-    const PhoneReading reading = Read(text, region, &number);
+    const PhoneReading reading = Read(text, region, &number, false);
     if (Parsed(reading.kind)) {
         std::string e164;
         Util().Format(number, PhoneNumberUtil::E164, &e164);
@@ -247,7 +249,7 @@ QString PhoneFilterKey(const QString &phone, const QString &region)
     // "<international digits> <own digits> <national digits>": the typed digits never
     // hold a space, so a match never runs across two of them.
     PhoneNumber number;
-    const PhoneReading reading = Read(phone, region, &number);
+    const PhoneReading reading = Read(phone, region, &number, false);
     const QString own = PhoneDigits(phone);
     if (!Parsed(reading.kind))
         return QLatin1Char(' ') + own;

@@ -36,9 +36,9 @@ enum class PhoneKind {
 struct PhoneReading
 {
     PhoneKind kind = PhoneKind::Empty;
-    QString region;  // the number's region ("IT"), else the default region; may be empty
+    QString region;  // NotValid: the region of the number's country code ("IT"), else the
+                     // default region; otherwise the default region. May be empty.
     bool possible = false;  // the length is possible for the region (NotValid only)
-    QString e164;    // Valid only
 };
 
 PhoneReading ReadPhone(const QString &text, const QString &region);

@@ -304,6 +304,11 @@ void TestInterchange::importVcfGoesOnAfterErrors()
 
     QCOMPARE(p.fileRequests.size(), answers.size());
     QCOMPARE(p.Messages(), expectedMessages);
+    // The reason is the message's detail.
+    for (const ScriptedPrompter::Shown &shown : p.shown)
+        if (shown.text.startsWith(QLatin1String("Error importing file : ")))
+            QCOMPARE(shown.detail, QLatin1String(shown.text.endsWith(QLatin1String("missing.vcf"))
+                                                     ? "The file does not exist." : "card 1 has no END:VCARD line"));
     QTEST(Labels(w, 0, 1).mid(0, 3), "labels");
     QCOMPARE(RecordCell(w.List(0), 2), 9);
     QVERIFY(*w.agenda.RecordAt(8) == bianchi);  // the failed record is untouched
@@ -401,6 +406,10 @@ void TestInterchange::insertVcf()
     QCOMPARE(p.fileRequests[0].mode, Prompter::FileRequest::Mode::OpenMany);
     QCOMPARE(p.fileRequests[0].proposed, QString());
     QCOMPARE(p.Messages(), messages);
+    // The message about the file says why, as its detail.
+    for (const ScriptedPrompter::Shown &shown : p.shown)
+        if (shown.text.startsWith(QLatin1String("Error importing : ")))
+            QCOMPARE(shown.detail, QStringLiteral("not a text file"));
     QVERIFY(p.unanswered.isEmpty());
     QCOMPARE(Labels(w, 1, rowsBefore), added);
     for (int r = rowsBefore; r < w.List(1)->rowCount(); ++r) {

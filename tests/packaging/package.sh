@@ -58,6 +58,10 @@ case $depends in
     *) fail "Depends from dpkg-shlibdeps lacks Qt Widgets or libzip: $depends" ;;
 esac
 case $depends in
+    *qt6-translations-l10n*) ;;
+    *) fail "Depends lacks Qt's translations: $depends" ;;
+esac
+case $depends in
     *libphonenumber8*) ;;
     *) fail "Depends from dpkg-shlibdeps lacks libphonenumber: $depends" ;;
 esac
