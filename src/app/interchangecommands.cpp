@@ -6,6 +6,7 @@
 #include "app/undo.h"
 
 #include "app/apptexts.h"
+#include "app/csvcolumnsdlg.h"
 #include "app/importreviewdlg.h"
 #include "formats/importreview.h"
 #include "app/recordlist.h"
@@ -56,6 +57,7 @@ void MainWindow::BuildExportMenu(QMenu &menu)
     connect(menu.addAction(AppText::exportToVcf), &QAction::triggered, this, &MainWindow::ExportVcf);
     connect(menu.addAction(AppText::exportToOneVcf), &QAction::triggered, this, &MainWindow::ExportOneVcf);
     connect(menu.addAction(AppText::exportToCsv), &QAction::triggered, this, &MainWindow::ExportCsv);
+    connect(menu.addAction(AppText::exportToGoogleCsv), &QAction::triggered, this, &MainWindow::ExportGoogleCsv);
 }
 
 void MainWindow::BuildImportMenu(QMenu &menu)
@@ -248,14 +250,40 @@ void MainWindow::InsertCsvFile(const QString &path)
         return;
     }
     if (!file.Own()) {
-        if (!PlacesNameOrPhone(file.mapping)) {
-            ReportCsvRefused(path, NoNameOrPhoneReason(file), prompter_);
+        if (!PlacesNameOrPhone(file.mapping) && !ChooseCsvColumns(file))
             return;
-        }
         file.MapCards();
     }
     ReportShortCsvLines(file.shortLines, prompter_);
     InsertReviewedCards(std::move(file.cards));
+}
+
+bool MainWindow::ChooseCsvColumns(CsvInsertFile &file)
+{
+    // The columns as chosen for a file with the same header before, if they were.
+    RememberedCsvMapping(file.table.header, file.mapping);
+    CsvColumnsDlg dialog(file.table.header, file.table.rows, file.mapping, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    file.mapping = dialog.Mapping();
+    RememberCsvMapping(file.table.header, file.mapping);
+    return true;
+}
+
+void MainWindow::ExportGoogleCsv()
+{
+    if (!CommitCellEdit())
+        return;
+    const QList<SelectedRow> rows = SelectedRows();
+    const QString path = prompter_.ChooseFile(
+        fsCsv.Request(Mode::Save, QLatin1String(InterchangeText::kExportGoogleCsvTitle), QStringLiteral("contacts.csv")));
+    if (path.isEmpty())
+        return;
+    fsCsv.Remember(path);
+    QList<int> slotList;
+    for (const SelectedRow &r : rows)
+        slotList.append(r.slot);
+    ExportGoogleCsvRecords(agenda, slotList, path, prompter_);
 }
 
 void MainWindow::InsertReviewedCards(std::vector<CardOfFile> cards)

@@ -42,6 +42,7 @@ constexpr char kImportVcfTitle[] = "Import from vCard : REC.";
 constexpr char kInsertVcfTitle[] = "Insert from vCard";
 constexpr char kExportOneVcfTitle[] = "Export to one vCard file";
 constexpr char kExportCsvTitle[] = "Export to Excel CSV file";
+constexpr char kExportGoogleCsvTitle[] = "Export to Google CSV";
 constexpr char kImportCsvTitle[] = "Import from Excel CSV file";
 constexpr char kInsertCsvTitle[] = "Insert from Excel CSV file";
 

@@ -135,8 +135,8 @@ void TestInterchange::menus()
         entries.append(a->text());
         a->trigger();
     }
-    QCOMPARE(entries, (QStringList{"to Vcf file", "to one Vcf file", "to Excel CSV file", "from Vcf file",
-                                   "from Excel CSV file"}));
+    QCOMPARE(entries, (QStringList{"to Vcf file", "to one Vcf file", "to Excel CSV file", "to Google CSV",
+                                   "from Vcf file", "from Excel CSV file"}));
     QStringList titles;
     for (const Prompter::FileRequest &r : p.fileRequests)
         titles.append(r.title + " | " + r.proposed + " | " + r.filter + " | " + r.defaultSuffix
@@ -145,6 +145,7 @@ void TestInterchange::menus()
         "Export to vCard : REC.3 - ROSSI MARIO | ROSSI MARIO.vcf | vCard file (*.vcf);;All files (*) | vcf | save",
         "Export to one vCard file | MARCO.vcf | vCard file (*.vcf);;All files (*) | vcf | save",
         "Export to Excel CSV file |  | Excel CSV file (*.csv);;All files (*) | csv | save",
+        "Export to Google CSV | contacts.csv | Excel CSV file (*.csv);;All files (*) | csv | save",
         "Import from vCard : REC.3 - ROSSI MARIO | ROSSI MARIO.vcf | vCard file (*.vcf);;All files (*) | vcf | open",
         "Import from Excel CSV file |  | Excel CSV file (*.csv);;All files (*) | csv | open"}));
     QVERIFY(p.Messages().isEmpty());
