@@ -126,6 +126,7 @@ void RecordListModel::Reset()
         if (const AgendaRecord *r = agenda_.RecordAt(i); r && ListOf(r->owner) == list_)
             rows_.append(i);
     foldedValid_.reset();
+    phoneKeysValid_.reset();
     endResetModel();
 }
 
@@ -134,8 +135,10 @@ int RecordListModel::Append(int slot)
     const int row = int(rows_.size());
     beginInsertRows(QModelIndex(), row, row);
     rows_.append(slot);
-    if (slot >= 0 && slot < int(foldedValid_.size()))
+    if (slot >= 0 && slot < int(foldedValid_.size())) {
         foldedValid_.reset(size_t(slot));
+        phoneKeysValid_.reset(size_t(slot));
+    }
     endInsertRows();
     return row;
 }
@@ -154,8 +157,10 @@ void RecordListModel::Refresh(int row)
     const int slot = Slot(row);
     if (slot < 0)
         return;
-    if (slot < int(foldedValid_.size()))
+    if (slot < int(foldedValid_.size())) {
         foldedValid_.reset(size_t(slot));
+        phoneKeysValid_.reset(size_t(slot));
+    }
     Q_EMIT dataChanged(index(row, 0), index(row, kColumns - 1));
 }
 
@@ -221,8 +226,21 @@ bool RecordListModel::Matches(int row, const QString &folded, const QString &typ
             if (columns.test(size_t(c)) && cells[size_t(c)].contains(folded))
                 return true;
     }
-    for (const QString &phone : r->phone)
-        if (!phone.isEmpty() && PhoneFilterMatches(phone, typed, region))
+    if (PhoneDigits(typed).size() < 3)
+        return false;
+    // Reading a number is dear; its keys are kept until the record or the region changes.
+    if (region != phoneRegion_) {
+        phoneKeysValid_.reset();
+        phoneRegion_ = region;
+    }
+    std::array<QString, kPhoneCount> &keys = phoneKeys_[size_t(slot)];
+    if (!phoneKeysValid_.test(size_t(slot))) {
+        for (int k = 0; k < kPhoneCount; ++k)
+            keys[size_t(k)] = r->phone[size_t(k)].isEmpty() ? QString() : PhoneFilterKey(r->phone[size_t(k)], region);
+        phoneKeysValid_.set(size_t(slot));
+    }
+    for (const QString &key : keys)
+        if (!key.isEmpty() && PhoneFilterKeyMatches(key, typed))
             return true;
     return false;
 }

@@ -69,6 +69,11 @@ private:
     // Folded cell texts per slot, made when the filter first reads them.
     mutable std::array<std::array<QString, kColumns>, Agenda::kCapacity> folded_;
     mutable std::bitset<Agenda::kCapacity> foldedValid_;
+    // The phone numbers' filter keys per slot (PhoneFilterKey), made with `phoneRegion_`
+    // when the filter first reads them; invalid whenever the folded texts are.
+    mutable std::array<std::array<QString, kPhoneCount>, Agenda::kCapacity> phoneKeys_;
+    mutable std::bitset<Agenda::kCapacity> phoneKeysValid_;
+    mutable QString phoneRegion_;
 };
 
 // A record list: the view of one RecordListModel, with the row-and-cell calls the window's

@@ -63,6 +63,7 @@ PhoneReading Read(const QString &input, const QString &region, PhoneNumber *numb
     const QString body = WithoutScheme(text);
     bool letters = false;
     bool digits = false;
+    bool others = false;
     for (QChar c : body) {
         if (IsDialCharacter(c)) {
             reading.kind = PhoneKind::DialCharacters;
@@ -70,9 +71,16 @@ PhoneReading Read(const QString &input, const QString &region, PhoneNumber *numb
         }
         letters = letters || c.isLetter();
         digits = digits || c.isDigit();
+        // The library skips what it does not know; a number is only rewritten when every
+        // character is part of it, so nothing (a byte held from the file, a mark) is lost.
+        others = others || !(c.isDigit() || c.isLetter() || c.isSpace() || QStringView(u"+-./()").contains(c));
     }
     if (letters) {
         reading.kind = PhoneKind::Letters;
+        return reading;
+    }
+    if (others) {
+        reading.kind = PhoneKind::OtherCharacters;
         return reading;
     }
     if (!digits) {
@@ -156,6 +164,8 @@ QString PhoneKeptReason(const PhoneReading &reading)
         return QStringLiteral("holds pause or tone characters");
     case PhoneKind::Letters:
         return QStringLiteral("holds letters");
+    case PhoneKind::OtherCharacters:
+        return QStringLiteral("holds characters that are no part of a number");
     case PhoneKind::NoRegion:
         return QStringLiteral("has no country code and no region is set");
     case PhoneKind::NotANumber:

@@ -28,6 +28,7 @@ enum class PhoneKind {
     Valid,           // a valid number
     DialCharacters,  // holds pause or tone characters: , ; p w # *
     Letters,         // holds letters (an extension, a vanity number)
+    OtherCharacters, // holds characters other than digits, spaces and + - . / ( )
     NoRegion,        // a national number and no default region to read it with
     NotANumber,      // does not read as a phone number
     NotValid,        // reads as a number but is not a valid one (short numbers such as 112)

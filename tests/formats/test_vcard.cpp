@@ -42,6 +42,8 @@ private Q_SLOTS:
     void typeTablesAreInverse();
     void roundTrip_data();
     void roundTrip();
+    void standardExample();
+    void standardRoundTrip();
 
 private:
     QString Write(const QByteArray &bytes);
@@ -846,6 +848,64 @@ void TestVCard::roundTrip()
     QVERIFY(prompter.shown.isEmpty());
 }
 
+void TestVCard::standardExample()
+{
+    AgendaRecord r;
+    r.label = QStringLiteral("Anna Rossi");
+    r.phone[0] = QStringLiteral("+39 06 12 34 56");
+    r.phoneType[0] = 5;
+    r.phone[2] = QStringLiteral("333 12 34");
+    r.phoneType[2] = 19;
+    r.email[1] = QStringLiteral("anna@example.it");
+    r.emailType[1] = 7;
+    r.street = QStringLiteral("Via Roma");
+    r.numb = QStringLiteral("12");
+    r.city = QStringLiteral("Roma");
+    r.zip = QStringLiteral("00100");
+    r.country = QStringLiteral("IT");
+    r.nav.navFlags = kNavGps;
+    r.nav.lat.FromDegrees(41.9);
+    r.nav.lon.FromDegrees(-12.5);
+    QCOMPARE(StandardVCardBytes(r), QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Anna Rossi;;;;\r\nFN:Anna Rossi\r\n"
+                                               "TEL;TYPE=PREF,HOME:+39 06 12 34 56\r\nTEL;TYPE=CELL:333 12 34\r\n"
+                                               "EMAIL;TYPE=INTERNET,PREF,WORK:anna@example.it\r\n"
+                                               "ADR;TYPE=HOME:;;Via Roma 12;Roma;;00100;IT\r\nGEO:41.900000;12.500000\r\n"
+                                               "END:VCARD\r\n"));
+}
+
+void TestVCard::standardRoundTrip()
+{
+    // Escapes, a line break, a held byte, a house number with a letter, a long note that
+    // is folded: read back as the same record (the held byte as its Windows-1252 letter).
+    AgendaRecord r;
+    r.label = QStringLiteral("Rossi, Mario; Jr\\ CAFF") + QChar(0xEEE8);
+    r.note = QStringLiteral("riga uno\r\nriga due, \u20AC; ") + QString(100, QChar(0x00E9));
+    r.street = QStringLiteral("Via Po");
+    r.numb = QStringLiteral("12b");
+    r.city = QStringLiteral("Torino");
+    r.phone[0] = QStringLiteral("011 1");
+    r.phoneType[0] = 8;
+    r.phone[1] = QStringLiteral("011 2");
+    r.phoneType[1] = 13;  // no parameters: reads back as CELL
+    r.nav.SetGpsText(QStringLiteral("S33.448890,W70.669265"));
+    const QByteArray bytes = StandardVCardBytes(r);
+    for (const QByteArray &line : bytes.split('\n'))
+        QVERIFY2(line.size() <= 76, line.constData());  // 75 bytes and the CR
+    VCard card;
+    ScriptedPrompter prompter;
+    QVERIFY(card.ReadVcfBytes(bytes, QStringLiteral("x.vcf"), prompter));
+    AgendaRecord back;
+    QVERIFY(MapCard(card, back).ok);
+    QCOMPARE(back.label, QStringLiteral("Rossi, Mario; Jr\\ CAFF\u00E8"));
+    QCOMPARE(back.note, QString(r.note).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(back.street, r.street);
+    QCOMPARE(back.numb, r.numb);
+    QCOMPARE(back.city, r.city);
+    QCOMPARE(back.phone[0] + back.phone[1], QStringLiteral("011 1011 2"));
+    QCOMPARE(back.phoneType[0], 8u);
+    QCOMPARE(back.phoneType[1], 19u);
+    QCOMPARE(back.nav.GpsText(), r.nav.GpsText());
+}
 
 QTEST_GUILESS_MAIN(TestVCard)
 #include "test_vcard.moc"

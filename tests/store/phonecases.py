@@ -38,6 +38,8 @@ def expected(text, region, form):
         return text, "holds pause or tone characters"
     if any(c.isalpha() for c in body):
         return text, "holds letters"
+    if any(not (c.isdigit() or c.isspace() or c in "+-./()") for c in body):
+        return text, "holds characters that are no part of a number"
     if not any(c.isdigit() for c in body):
         return text, "is not a phone number"
     to_parse = text.strip()
