@@ -39,19 +39,24 @@ void MainWindow::CheckPhonebook()
 bool MainWindow::SelectSlot(int slot)
 {
     for (int k = 0; k < kListCount; ++k) {
-        const int row = FindRow(k, slot);
-        if (row < 0)
+        if (!proxies_[size_t(k)]->Owns(slot))
             continue;
-        RecordListView *list = List(k);
         // A record the filter hides is shown again: the filter is cleared rather than
         // selecting a row the user cannot see.
-        if (list->isRowHidden(row))
+        if (FindRow(k, slot) < 0)
             SetFilterText(QString());
+        const int row = FindRow(k, slot);
+        if (row < 0)
+            return false;
+        RecordListView *list = List(k);
         ui_->tcUser->setCurrentIndex(k);
         const QModelIndex index = list->model()->index(row, colRecord);
         list->selectionModel()->setCurrentIndex(
             index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        list->scrollTo(index);
+        // The tab may just have been shown: lay it out first, or the scroll goes nowhere.
+        list->updateGeometry();
+        list->doItemsLayout();
+        list->scrollTo(index, QAbstractItemView::PositionAtCenter);
         activateWindow();
         list->setFocus();
         return true;

@@ -1,5 +1,5 @@
-// The main window's vCard and CSV commands. They pick the rows and the files and keep the
-// lists in step; reading and writing each record, and the messages about it, belong to
+// The main window's vCard and CSV commands. They pick the rows and the files and run the
+// exchange operations through the phonebook document; reading and writing each record, and the messages about it, belong to
 // the exchange operations of formats/interchange.h, shared with kestravon-cli.
 #include "app/mainwindow.h"
 
@@ -10,6 +10,7 @@
 #include "app/importreviewdlg.h"
 #include "formats/importreview.h"
 #include "app/recordlist.h"
+#include "store/phonebook.h"
 #include "formats/interchange.h"
 #include "formats/vcardimport.h"
 #include "ui_KESTRAVONLayout.h"
@@ -35,18 +36,17 @@ QList<MainWindow::SelectedRow> MainWindow::SelectedRows() const
     return rows;
 }
 
-void MainWindow::RewriteRow(int k, int slot)
-{
-    Q_UNUSED(k);
-    SyncSlot(slot);
-}
-
 void MainWindow::ShowInserted(int slot)
 {
-    SyncSlot(slot);
-    const int row = FindRow(CurrentTab(), slot);
-    if (row >= 0)
+    const int k = CurrentTab();
+    // A new record the filter hides is shown by clearing the filter.
+    if (FindRow(k, slot) < 0 && proxies_[size_t(k)]->Owns(slot))
+        SetFilterText(QString());
+    const int row = FindRow(k, slot);
+    if (row >= 0) {
         CurrentList()->setCurrentCell(row, colRecord);
+        CurrentList()->scrollTo(CurrentList()->currentIndex());
+    }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -113,8 +113,7 @@ void MainWindow::ImportVcf()
         if (path.isEmpty())
             break;
         fsVcf.Remember(path);
-        if (ImportVcfRecord(agenda, r.slot, uint32_t(t + 1), path, prompter_))
-            RewriteRow(t, r.slot);
+        book.Apply([&](Agenda &a) { return ImportVcfRecord(a, r.slot, uint32_t(t + 1), path, prompter_); });
     }
     UpdateButtons();
 }
@@ -143,7 +142,7 @@ void MainWindow::InsertVcfFiles(const QStringList &paths)
         CardInsertOptions options;
         options.shorten = true;
         options.labelFromPhone = true;
-        InsertCards(agenda, user, cards, options, prompter_, show);
+        InsertCards(book, user, cards, options, prompter_, show);
         UpdateButtons();
         return;
     }
@@ -221,11 +220,10 @@ void MainWindow::ImportCsv()
     if (path.isEmpty())
         return;
     fsCsv.Remember(path);
-    const int t = CurrentTab();
     QList<int> slotList;
     for (const SelectedRow &r : SelectedRows())
         slotList.append(r.slot);
-    ImportCsvRecords(agenda, slotList, path, prompter_, [this, t](int slot) { RewriteRow(t, slot); });
+    book.Apply([&](Agenda &a) { return ImportCsvRecords(a, slotList, path, prompter_); });
     UpdateButtons();
 }
 
@@ -298,6 +296,6 @@ void MainWindow::InsertReviewedCards(std::vector<CardOfFile> cards)
     if (review.User() != user)
         ui_->tcUser->setCurrentIndex(int(review.User()) - 1);
     const auto show = [this](int slot) { ShowInserted(slot); };
-    InsertCards(agenda, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
+    InsertCards(book, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
     UpdateButtons();
 }

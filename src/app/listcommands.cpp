@@ -34,7 +34,7 @@ void MainWindow::ContextMenu(QMenu &menu)
     const int n = SelectedCount();
     const int s = CursorSlot();
     const int rows = CurrentList()->VisibleRowCount();
-    const bool freeSlot = agenda.usedCount != agenda.slotCount;
+    const bool freeSlot = book.FreeSlots() > 0;
     const bool roomForSelection = n > 0 && FreeSlots() >= n;
     const bool contactCursor = n > 0 && s >= agenda.userCount;
 
@@ -132,12 +132,12 @@ void MainWindow::InsertNew()
     const int t = CurrentTab();
     AgendaRecord record;
     record.owner = uint32_t(t + 1);
-    const int slot = agenda.InsertRecord(record);
-    if (slot == 0) {
+    const BookResult inserted = book.InsertRecord(record);
+    if (!inserted) {
         prompter_.Information(AppText::noMoreSpace);
         return;
     }
-    ShowInserted(slot);
+    ShowInserted(inserted.slot);
     UpdateButtons();
     EditCurrent();
 }
@@ -146,13 +146,11 @@ void MainWindow::SelectAll()
 {
     if (!CommitCellEdit())
         return;
-    // Every row the filter shows, and none that it hides.
+    // Every row the filter shows; the rows it hides are not in the list.
     RecordListView *list = CurrentList();
     QItemSelection all;
-    const int last = list->columnCount() - 1;
-    for (int row = 0; row < list->rowCount(); ++row)
-        if (!list->isRowHidden(row))
-            all.select(list->model()->index(row, 0), list->model()->index(row, last));
+    if (list->rowCount() > 0)
+        all.select(list->model()->index(0, 0), list->model()->index(list->rowCount() - 1, list->columnCount() - 1));
     list->selectionModel()->select(all, QItemSelectionModel::ClearAndSelect);
     UpdateButtons();
 }
@@ -166,8 +164,7 @@ void MainWindow::DeleteSelected()
         return;
     // A user's own row is refused by DeleteRecord and stays.
     for (const SelectedRow &r : SelectedRows())
-        if (agenda.DeleteRecord(r.slot))
-            SyncSlot(r.slot);
+        book.DeleteRecord(r.slot);
     UpdateButtons();
 }
 
@@ -188,15 +185,10 @@ void MainWindow::MoveToUser(int user)
     ChangeScope change(*this, AppText::menuMoveTo);
     if (SelectionForUser(user, AppText::moveSelected) == 0)
         return;
-    for (const SelectedRow &r : SelectedRows()) {
-        if (r.slot < agenda.userCount || !agenda.RecordAt(r.slot))
-            continue;  // users never change owner
-        AgendaRecord moved = *agenda.RecordAt(r.slot);
-        moved.owner = uint32_t(user);
-        agenda.StoreRecord(r.slot, moved);
-        SyncSlot(r.slot);
-    }
-    agenda.modified = true;
+    // Users never change owner: the document refuses them.
+    for (const SelectedRow &r : SelectedRows())
+        book.MoveToUser(r.slot, uint32_t(user));
+    book.SetModified(true);
     UpdateButtons();
 }
 
@@ -207,17 +199,8 @@ void MainWindow::CopyToUser(int user)
     ChangeScope change(*this, AppText::menuCopyTo);
     if (SelectionForUser(user, AppText::copySelected) == 0)
         return;
-    for (const SelectedRow &r : SelectedRows()) {
-        const AgendaRecord *source = agenda.RecordAt(r.slot);
-        if (!source)
-            continue;
-        AgendaRecord copy = *source;
-        copy.owner = uint32_t(user);
-        const int slot = agenda.InsertRecord(copy);
-        if (slot == 0)
+    for (const SelectedRow &r : SelectedRows())
+        if (const BookResult copied = book.CopyToUser(r.slot, uint32_t(user)); !copied && copied.reason == BookText::noMoreSpace)
             prompter_.Information(AppText::noMoreSpace);
-        else
-            SyncSlot(slot);
-    }
     UpdateButtons();
 }

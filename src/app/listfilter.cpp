@@ -1,5 +1,5 @@
-// The filter field of the main window: rows of every list that do not match its text are
-// hidden; commands then act on the rows that stay visible.
+// The filter field of the main window: every list shows only the rows that match its text;
+// commands then act on the rows that are shown.
 #include "app/mainwindow.h"
 
 #include "app/recordlist.h"
@@ -9,6 +9,8 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTabWidget>
+
+#include <algorithm>
 
 QString MainWindow::FilterText() const
 {
@@ -23,38 +25,29 @@ void MainWindow::SetFilterText(const QString &text)
 void MainWindow::ApplyFilter()
 {
     const QString text = FilterText().trimmed();
-    const QString folded = RecordListModel::Fold(text);
     const QString region = DefaultPhoneRegion();
     for (int k = 0; k < kListCount; ++k) {
-        RecordListView *list = List(k);
-        std::bitset<RecordListModel::kColumns> columns;
+        std::bitset<RecordTableModel::kColumns> columns;
         for (int c = 0; c < kColumnCount; ++c)
             columns.set(size_t(c), ColumnWidth(k, c) > 0);
-        const RecordListModel *model = list->Model();
-        for (int row = 0; row < model->rowCount(); ++row) {
-            const bool hide = !text.isEmpty() && !model->Matches(row, folded, text, region, columns);
-            if (list->isRowHidden(row) != hide)
-                list->setRowHidden(row, hide);
+        RecordListView *list = List(k);
+        const int cursorSlot = RowSlot(k, list->currentRow());
+        proxies_[size_t(k)]->SetFilter(text, region, columns);
+        // A cursor that the filter hid goes to the first selected row still shown, so that
+        // commands taking the cursor row (Edit) work on a row the user sees; none is left
+        // when no selected row is shown.
+        if (cursorSlot >= 0 && FindRow(k, cursorSlot) < 0) {
+            const QModelIndexList selected = list->selectionModel()->selectedRows();
+            int to = -1;
+            for (const QModelIndex &i : selected)
+                to = to < 0 ? i.row() : std::min(to, i.row());
+            list->selectionModel()->setCurrentIndex(to < 0 ? QModelIndex() : list->model()->index(to, 0),
+                                                    QItemSelectionModel::NoUpdate);
         }
-        KeepCursorInSight(list);
     }
     for (int i = 0; i < agenda.userCount; ++i)
         CaptionUserTab(i);
     UpdateButtons();
-}
-
-void MainWindow::KeepCursorInSight(RecordListView *list)
-{
-    const QModelIndex current = list->currentIndex();
-    if (!current.isValid() || !list->isRowHidden(current.row()))
-        return;
-    // Commands that take the cursor row (Edit) then work on a selected row still shown;
-    // the selection itself stays as it is.
-    QModelIndex to;
-    for (int row = 0; row < list->rowCount() && !to.isValid(); ++row)
-        if (IsRowSelected(list, row))
-            to = list->model()->index(row, current.column());
-    list->selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
 }
 
 QString MainWindow::TabCaption(int slot) const
@@ -62,6 +55,6 @@ QString MainWindow::TabCaption(int slot) const
     const QString name = agenda.UserName(slot);
     if (FilterText().trimmed().isEmpty() || slot < 0 || slot >= kListCount)
         return name;
-    const RecordListView *list = List(slot);
-    return QStringLiteral("%1 (%2/%3)").arg(name).arg(list->VisibleRowCount()).arg(list->rowCount());
+    const UserListProxy *proxy = proxies_[size_t(slot)];
+    return QStringLiteral("%1 (%2/%3)").arg(name).arg(proxy->rowCount()).arg(proxy->TotalCount());
 }

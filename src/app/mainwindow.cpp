@@ -10,6 +10,7 @@
 #include "common/prompter.h"
 #include "common/textcodec.h"
 #include "editor/editrecorddlg.h"
+#include "store/edit.h"
 #include "store/recordrules.h"
 #include "update/update.h"
 #include "ui_KESTRAVONLayout.h"
@@ -33,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 static void InitAgendaImages()
 {
@@ -74,6 +76,7 @@ MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     connect(undo_, &QUndoStack::indexChanged, this, &MainWindow::ChangesUndone);
 
     BuildLists();
+    ConnectBook();
     SetupKeys();
     ui_->tcUser->setFocusPolicy(Qt::StrongFocus);
 
@@ -113,10 +116,21 @@ void MainWindow::OpenEditor(int slot)
 {
     // The editor stores accepted data itself; the window rewrites the row it reports and
     // moves its cursor for the editor's Previous/Next buttons.
-    EditRecordDlg editor(agenda, slot, prompter_, this);
+    EditRecordDlg editor(book, slot, prompter_, this);
     editor.WhenStored = [this](int stored) { RefreshSlot(stored); };
     editor.WhenStep = [this](bool next, int &at) { StepCursor(next, at); };
     editor.exec();
+}
+
+void MainWindow::ConnectBook()
+{
+    // Counts in the captions and the enabled buttons follow every change of the phonebook;
+    // the rows follow by themselves (the lists are views of the document).
+    connect(&book, &Phonebook::SlotsChanged, this, [this] {
+        for (int i = 0; i < agenda.userCount; ++i)
+            CaptionUserTab(i);
+        UpdateButtons();
+    });
 }
 
 QString MainWindow::Filename() const
@@ -132,58 +146,24 @@ MainWindow::~MainWindow()
     // An editor still open would hand its text over while the lists are torn down.
     for (RowEditDelegate *delegate : delegates_)
         delegate->Abandon();
+    // The lists read the phonebook, a member that goes before the widgets would; nothing
+    // may react to the tabs that go with them.
+    ui_->tcUser->blockSignals(true);
+    for (RecordListView *&list : lists_)
+        delete std::exchange(list, nullptr);
+    for (UserListProxy *proxy : proxies_)
+        delete proxy;
+    delete table_;
     delete ui_;
 }
 
 // ---------------------------------------------------------------------------------------
 // In-place editing
 
-namespace {
-
-// The GPS cell holds a position text ("N45.500000,E9.250000"), not a record field.
-constexpr int kGpsTextMax = 25;
-
-// The record field that a column edits; nothing for the record number and the GPS text.
-std::optional<TextField> ColumnField(int column)
-{
-    switch (column) {
-    case MainWindow::colLabel: return TextField::Label;
-    case MainWindow::colNote: return TextField::Note;
-    case MainWindow::colFld51: return TextField::Fld51;
-    case MainWindow::colStreet: return TextField::Street;
-    case MainWindow::colNumb: return TextField::Numb;
-    case MainWindow::colZip: return TextField::Zip;
-    case MainWindow::colCity: return TextField::City;
-    case MainWindow::colCountry: return TextField::Country;
-    default: break;
-    }
-    if (column >= MainWindow::colPhone1 && column < MainWindow::colPhone1 + kPhoneCount)
-        return TextField::Phone;
-    if (column >= MainWindow::colEmail1 && column < MainWindow::colEmail1 + kEmailCount)
-        return TextField::Email;
-    return std::nullopt;
-}
-
-} // namespace
-
 bool MainWindow::IsEditableColumn(int column)
 {
-    return column > colRecord && column < kColumnCount && column != colFld51;
-}
-
-QString MainWindow::CellRefusal(int column, const QString &text)
-{
-    if (const std::optional<TextField> field = ColumnField(column))
-        return TextRefusal(*field, text);
-    if (column != colNav)
-        return QString();
-    if (text.size() > kGpsTextMax)
-        return RecordText::tooLong.arg(kGpsTextMax);
-    // A text without any digit holds no coordinate; reading it would store N0,W0.
-    if (!text.isEmpty()
-        && std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }))
-        return AppText::invalidGps;
-    return QString();
+    const RecordField *field = ColumnField(column);
+    return field && field->editable;
 }
 
 void MainWindow::QueueCellEdit(int k, int slot, int column, const QString &text)
@@ -237,81 +217,17 @@ bool MainWindow::CommitCellEdit()
 
 bool MainWindow::EditCell(int k, int row, int column, const QString &text)
 {
-    if (column <= colRecord || column >= kColumnCount)
-        return false;
     const int slot = RowSlot(k, row);
-    const AgendaRecord *r = agenda.RecordAt(slot);
-    if (!r)
+    if (!agenda.RecordAt(slot) || !IsEditableColumn(column))
         return false;
-    if (!IsEditableColumn(column))
+    ChangeScope change(*this, AppText::menuEdit);
+    const EditResult stored = AcceptCellEdit(book, slot, column, text, prompter_);
+    if (!stored) {
+        if (!stored.refusal.isEmpty())
+            prompter_.Information(stored.refusal);
         return false;
-    const QString refusal = CellRefusal(column, text);
-    if (!refusal.isEmpty()) {
-        prompter_.Information(refusal);
-        return false;
-    }
-    RecordListView *list = List(k);
-    // The text may be applied after the user moved on (Down, a click on another row): the
-    // edit goes to its own row, and the cursor and selection go back to where the user is.
-    const QPersistentModelIndex movedTo = list->currentIndex();
-    const QItemSelection selection = list->selectionModel()->selection();
-    if (list->currentRow() != row)
-        list->setCurrentCell(row, column);
-    EditFields fields = FieldsOf(*r);
-    fields[size_t(column - 1)] = text;
-    AcceptEdit(k, fields);
-    if (movedTo.isValid() && movedTo.row() != row) {
-        list->selectionModel()->setCurrentIndex(movedTo, QItemSelectionModel::NoUpdate);
-        list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
     return true;
-}
-
-void MainWindow::AcceptEdit(int k, const EditFields &f)
-{
-    ChangeScope change(*this, AppText::menuEdit);
-    RecordListView *list = List(k);
-    const int row = list->currentRow();
-    if (row < 0)
-        return;
-    const int slot = RowSlot(k, row);
-    const AgendaRecord *stored = agenda.RecordAt(slot);
-    if (!stored)
-        return;
-    AgendaRecord r = *stored;
-
-    AgendaRecord typed = r;
-    typed.street = f[colStreet - 1];
-    typed.numb = f[colNumb - 1];
-    typed.zip = f[colZip - 1];
-    typed.city = f[colCity - 1];
-    typed.country = f[colCountry - 1];
-    AskClearPostal(AddressDiffers(r, typed), r.nav.navFlags, prompter_);
-    AskClearVoice(f[colLabel - 1] != r.label, r.voiceIndex, prompter_);
-
-    r.label = f[colLabel - 1];
-    r.note = f[colNote - 1];
-    r.fld51 = f[colFld51 - 1];
-    // The unit expects the address in upper case.
-    r.street = UpperPerUnit(typed.street);
-    r.numb = UpperPerUnit(typed.numb);
-    r.zip = UpperPerUnit(typed.zip);
-    r.city = UpperPerUnit(typed.city);
-    r.country = UpperPerUnit(typed.country);
-    // The coordinate is read back only when its text was changed, so that editing
-    // another cell never rounds a stored coordinate.
-    if (f[colNav - 1] != r.nav.GpsText())
-        r.nav.SetGpsText(f[colNav - 1]);
-    for (int p = 0; p < kPhoneCount; ++p)
-        r.phone[size_t(p)] = f[size_t(colPhone1 - 1 + p)];
-    for (int e = 0; e < kEmailCount; ++e)
-        r.email[size_t(e)] = f[size_t(colEmail1 - 1 + e)];
-
-    agenda.StoreRecord(slot, r);
-    CaptionUserTab(slot);
-    if (const AgendaRecord *now = agenda.RecordAt(slot))
-        SetRow(row, slot, *now);
-    UpdateButtons();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -319,7 +235,7 @@ void MainWindow::AcceptEdit(int k, const EditFields &f)
 
 bool MainWindow::LoadFile(const QString &path)
 {
-    const LoadResult loaded = agenda.Load(path, prompter_);
+    const LoadResult loaded = book.Load(path, prompter_);
     if (loaded) {
         // A check report names records of the phonebook that was replaced.
         if (checkReport_)
@@ -379,7 +295,7 @@ bool MainWindow::SaveAs()
         return false;
     fsAgenda.Remember(path);
     ui_->esFilename->setText(path);
-    const WriteResult saved = agenda.Save(path, prompter_);
+    const WriteResult saved = book.Save(path, prompter_);
     if (saved)
         undo_->setClean();
     else
@@ -390,7 +306,7 @@ bool MainWindow::SaveAs()
 
 bool MainWindow::AskSave()
 {
-    if (!agenda.modified)
+    if (!book.Modified())
         return true;
     switch (prompter_.YesNoCancel(AppText::saveModified)) {
     case Prompter::Answer::Yes:

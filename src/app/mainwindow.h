@@ -1,6 +1,8 @@
 #pragma once
 
 #include "store/agenda.h"
+#include "store/fields.h"
+#include "store/phonebook.h"
 
 #include <QEventLoop>
 #include <QList>
@@ -20,7 +22,8 @@ class PhoneRegionDlg;
 class PhoneTidyDlg;
 class CheckReportDlg;
 class QMenu;
-class RecordListModel;
+class RecordTableModel;
+class UserListProxy;
 class RecordListView;
 class RowEditDelegate;
 class QUndoStack;
@@ -58,15 +61,17 @@ class MainWindow : public QMainWindow
 
 public:
     static constexpr int kListCount = 4;
-    static constexpr int kColumnCount = 20;
+    static constexpr int kColumnCount = kListColumnCount;
     static constexpr int kEditCount = kColumnCount - 1;  // every column but `record`
     static constexpr int kRowHeight = 20;
     static constexpr int kExitCode = 9999;
 
-    // Column indexes.
+    // Column indexes: the list fields of the field table.
     enum Column {
-        colRecord = 0, colLabel, colNote, colFld51, colStreet, colNumb, colZip, colCity,
-        colCountry, colNav, colPhone1, colEmail1 = colPhone1 + kPhoneCount
+        colRecord = int(FieldId::Record), colLabel = int(FieldId::Label), colNote = int(FieldId::Note),
+        colFld51 = int(FieldId::Fld51), colStreet = int(FieldId::Street), colNumb = int(FieldId::Numb),
+        colZip = int(FieldId::Zip), colCity = int(FieldId::City), colCountry = int(FieldId::Country),
+        colNav = int(FieldId::Gps), colPhone1 = int(FieldId::Phone1), colEmail1 = int(FieldId::Email1)
     };
 
     // The texts of one row's edit fields, columns 1..19 (index = column - 1).
@@ -75,8 +80,11 @@ public:
     explicit MainWindow(Prompter &prompter, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The phonebook, owned for the whole run.
-    Agenda agenda;
+    // The phonebook, owned for the whole run; every change goes through it, and the lists
+    // follow its announcements.
+    Phonebook book;
+    // Its records, read-only.
+    const Agenda &agenda = book.Data();
 
     // Remembered column widths, one row per list (entries 20..29 are unused).
     std::array<std::array<int, 30>, kListCount> savedWidth;
@@ -91,16 +99,12 @@ public:
     RecordListView *CurrentList() const;
     QString Filename() const;
 
-    // Lists.
+    // Lists: columns and sort order as after a load, the list at its top.
     void SetupLists();
-    void FillLists();
-    void SetRow(int row, int slot, const AgendaRecord &record);
     void UpdateButtons();
+    // After the record editor stored a slot: the cursor goes to its row (or remembers the
+    // row it left when a new owner took the record to another list).
     void RefreshSlot(int slot);
-    // Brings the lists in step with a slot after the Agenda changed it: its row is redrawn,
-    // moved to the list of its owner, appended when the slot became used, or removed when
-    // it became free. Every command reports the slots it changed through this.
-    void SyncSlot(int slot);
     void StepCursor(bool next, int &slot);
     void EditCurrent();
     void ToggleColumn(int column);
@@ -115,10 +119,8 @@ public:
     int CursorSlot() const;
     int FreeSlots() const;
 
-    // In-place editing. AcceptEdit takes the edit fields of the cursor row of list k.
-    void AcceptEdit(int k, const EditFields &fields);
-    // One cell typed in place: checks the column's limit, then accepts the row's fields
-    // with that cell replaced. False when the text was refused.
+    // One cell typed in place: stored through the one edit path (AcceptCellEdit); a
+    // refusal is shown. False when the text was refused.
     bool EditCell(int k, int row, int column, const QString &text);
     // The current texts of a row as edit fields.
     EditFields RowFields(int k, int row) const;
@@ -127,8 +129,6 @@ public:
     // Whether a column can be edited in place: not the record number, and not `fld51`,
     // which the file form written by Save cannot hold.
     static bool IsEditableColumn(int column);
-    // The message refusing a text typed into a column, or empty text when it is accepted.
-    static QString CellRefusal(int column, const QString &text);
     // A text typed into a cell editor that has closed; applied when control returns to the
     // event loop or when a command commits it first.
     void QueueCellEdit(int k, int slot, int column, const QString &text);
@@ -187,7 +187,7 @@ public:
     // with the columns chosen for the same header before; false when cancelled.
     bool ChooseCsvColumns(CsvInsertFile &file);
 
-    // Filter: hides the rows of every list that do not match the text of `esFilter`.
+    // Filter: every list shows only the rows that match the text of `esFilter`.
     QString FilterText() const;
     void SetFilterText(const QString &text);
     void ApplyFilter();
@@ -247,6 +247,8 @@ protected:
 
 private:
     friend class ChangeScope;
+    // Makes the lists follow the document: the tab captions and buttons after changes.
+    void ConnectBook();
     // The number of selected rows to move or copy to `user`, after the question asked for
     // two or more; 0 when there is nothing to do (no such user, no selection, Cancel).
     int SelectionForUser(int user, const QString &question);
@@ -259,9 +261,8 @@ private:
     };
     // The selected rows of the current list from the top, in display order.
     QList<SelectedRow> SelectedRows() const;
-    // Rewrites the row of list k showing a slot after the slot was stored.
-    void RewriteRow(int k, int slot);
-    // Appends a row for a newly inserted slot and puts the cursor on it.
+    // Puts the cursor on a newly inserted slot's row of the current list; a filter that
+    // hides it is cleared first.
     void ShowInserted(int slot);
 
     void BuildLists();
@@ -278,9 +279,6 @@ private:
     void BuildList(int k);
     void CaptionUserTab(int slot);
     bool IsRowSelected(RecordListView *list, int row) const;
-    // Moves a cursor that the filter hid to the first selected row still shown, or
-    // removes it when there is none.
-    void KeepCursorInSight(RecordListView *list);
     void SortColumn(int k, int column);
     void ShowColumnMenu(int k, const QPoint &pos);
     void ShowContextMenu(int k, const QPoint &pos);
@@ -303,17 +301,16 @@ private:
     QUndoStack *undo_ = nullptr;
     QAction *undoAction_ = nullptr;
     QAction *redoAction_ = nullptr;
-    int changeDepth_ = 0;
     double zoom_ = 1.0;
-    std::array<RecordListModel *, kListCount> models_{};
+    RecordTableModel *table_ = nullptr;
+    std::array<UserListProxy *, kListCount> proxies_{};
     std::array<RecordListView *, kListCount> lists_{};
     // Sort state per list: last column clicked and its order.
-    std::array<int, kListCount> sortColumn_{};
+    std::array<int, kListCount> sortColumn_{};  // -1: slot order
     std::array<bool, kListCount> sortAscending_{};
     QEventLoop loop_;
     QPointer<CheckReportDlg> checkReport_;
     bool finished_ = false;
-    bool filling_ = false;
     // The row a record had in the current list before the record editor gave it to
     // another user, for the editor's Previous and Next; -1 otherwise.
     int leftRow_ = -1;

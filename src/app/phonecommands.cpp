@@ -31,10 +31,7 @@ void MainWindow::TidyPhones()
     if (chosen.isEmpty())
         return;
     ChangeScope change(*this, PhoneText::menuTidy);
-    ApplyPhoneTidy(agenda, chosen);
-    for (const PhoneTidyRow &row : chosen)
-        SyncSlot(row.slot);
-    UpdateButtons();
+    book.Apply([&](Agenda &a) { return ApplyPhoneTidy(a, chosen); });
 }
 
 bool MainWindow::ReviewPhoneTidy(PhoneTidyDlg &dialog)

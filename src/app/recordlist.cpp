@@ -1,252 +1,307 @@
 #include "app/recordlist.h"
 
-#include "store/agenda.h"
 #include "store/phonenumber.h"
+#include "store/phonebook.h"
 
 #include <QHeaderView>
+#include <QLocale>
 
 #include <algorithm>
 
-namespace {
+// ---- RecordTableModel ------------------------------------------------------------------
 
-const char *const kTitles[RecordListModel::kColumns] = {
-    "#", "Label", "Note", "fld51", "Street", "Numb", "Zip", "City", "Country", "GPS",
-    "Phone-1", "Phone-2", "Phone-3", "Phone-4", "Phone-5",
-    "Email-1", "Email-2", "Email-3", "Email-4", "Email-5",
-};
-
-// Column indexes, as MainWindow names them.
-enum { cRecord, cLabel, cNote, cFld51, cStreet, cNumb, cZip, cCity, cCountry, cNav, cPhone1,
-       cEmail1 = cPhone1 + kPhoneCount };
-
-} // namespace
-
-RecordListModel::RecordListModel(const Agenda &agenda, int list, QObject *parent)
-    : QAbstractTableModel(parent), agenda_(agenda), list_(list), collator_(QLocale())
+RecordTableModel::RecordTableModel(const Phonebook &book, QObject *parent)
+    : QAbstractTableModel(parent), book_(book)
 {
-    collator_.setNumericMode(true);
-    collator_.setCaseSensitivity(Qt::CaseInsensitive);
+    connect(&book, &Phonebook::SlotsChanged, this, &RecordTableModel::SlotsChanged);
+    connect(&book, &Phonebook::AboutToReset, this, [this] { beginResetModel(); });
+    connect(&book, &Phonebook::Reset, this, [this] {
+        foldedValid_.assign(size_t(book_.SlotCount()), false);
+        phoneKeysValid_.assign(phoneKeysValid_.size(), false);
+        endResetModel();
+    });
+    foldedValid_.assign(size_t(book_.SlotCount()), false);
 }
 
-int RecordListModel::ListOf(uint32_t owner)
+QString RecordTableModel::Title(int column)
 {
-    return owner >= 1 && owner <= uint32_t(Agenda::kMaxUsers) ? int(owner) - 1 : 0;
+    const RecordField *f = ColumnField(column);
+    return f ? QString::fromLatin1(f->title) : QString();
 }
 
-QString RecordListModel::Title(int column)
+int RecordTableModel::rowCount(const QModelIndex &parent) const
 {
-    return column >= 0 && column < kColumns ? QString::fromLatin1(kTitles[column]) : QString();
+    return parent.isValid() ? 0 : book_.SlotCount();
 }
 
-QString RecordListModel::CellText(const AgendaRecord &r, int slot, int column)
-{
-    switch (column) {
-    case cRecord: return QString::number(slot + 1);
-    case cLabel: return r.label;
-    case cNote: return r.note;
-    case cFld51: return r.fld51;
-    case cStreet: return r.street;
-    case cNumb: return r.numb;
-    case cZip: return r.zip;
-    case cCity: return r.city;
-    case cCountry: return r.country;
-    case cNav: return r.nav.GpsText();
-    default: break;
-    }
-    if (column >= cPhone1 && column < cPhone1 + kPhoneCount)
-        return r.phone[size_t(column - cPhone1)];
-    if (column >= cEmail1 && column < cEmail1 + kEmailCount)
-        return r.email[size_t(column - cEmail1)];
-    return QString();
-}
-
-int RecordListModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(rows_.size());
-}
-
-int RecordListModel::columnCount(const QModelIndex &parent) const
+int RecordTableModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : kColumns;
 }
 
-QVariant RecordListModel::data(const QModelIndex &index, int role) const
+QVariant RecordTableModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
-    const int slot = Slot(index.row());
-    const AgendaRecord *r = agenda_.RecordAt(slot);
+    const int slot = index.row();
+    const AgendaRecord *r = book_.RecordAt(slot);
     if (!r)
         return QVariant();
-    if (index.column() == cRecord)
+    if (index.column() == int(FieldId::Record))
         return slot + 1;  // a number, so that it sorts and reads as one
-    return CellText(*r, slot, index.column());
+    const RecordField *f = ColumnField(index.column());
+    return f ? f->read(*r) : QVariant();
 }
 
-QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return Title(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-Qt::ItemFlags RecordListModel::flags(const QModelIndex &index) const
+Qt::ItemFlags RecordTableModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    // The record number is the row's link to its slot; fld51 cannot be saved.
-    if (index.column() != cRecord && index.column() != cFld51)
+    if (const RecordField *field = ColumnField(index.column()); field && field->editable)
         f |= Qt::ItemIsEditable;
     return f;
 }
 
-int RecordListModel::Slot(int row) const
+void RecordTableModel::SlotsChanged(const QList<int> &slots)
 {
-    return row >= 0 && row < rows_.size() ? rows_[row] : -1;
-}
-
-int RecordListModel::RowOf(int slot) const
-{
-    return int(rows_.indexOf(slot));
-}
-
-QString RecordListModel::Text(int row, int column) const
-{
-    const int slot = Slot(row);
-    const AgendaRecord *r = agenda_.RecordAt(slot);
-    return r ? CellText(*r, slot, column) : QString();
-}
-
-void RecordListModel::Reset()
-{
-    beginResetModel();
-    rows_.clear();
-    for (int i = 0; i < agenda_.slotCount; ++i)
-        if (const AgendaRecord *r = agenda_.RecordAt(i); r && ListOf(r->owner) == list_)
-            rows_.append(i);
-    foldedValid_.reset();
-    phoneKeysValid_.reset();
-    endResetModel();
-}
-
-int RecordListModel::Append(int slot)
-{
-    const int row = int(rows_.size());
-    beginInsertRows(QModelIndex(), row, row);
-    rows_.append(slot);
-    if (slot >= 0 && slot < int(foldedValid_.size())) {
-        foldedValid_.reset(size_t(slot));
-        phoneKeysValid_.reset(size_t(slot));
+    for (int slot : slots) {
+        if (slot < 0 || slot >= rowCount())
+            continue;
+        if (size_t(slot) < foldedValid_.size())
+            foldedValid_[size_t(slot)] = false;
+        if (size_t(slot) < phoneKeysValid_.size())
+            phoneKeysValid_[size_t(slot)] = false;
+        Q_EMIT dataChanged(index(slot, 0), index(slot, kColumns - 1));
     }
-    endInsertRows();
-    return row;
 }
 
-void RecordListModel::Remove(int row)
+const QString &RecordTableModel::FoldedText(int slot, int column) const
 {
-    if (row < 0 || row >= rows_.size())
-        return;
-    beginRemoveRows(QModelIndex(), row, row);
-    rows_.remove(row);
-    endRemoveRows();
-}
-
-void RecordListModel::Refresh(int row)
-{
-    const int slot = Slot(row);
-    if (slot < 0)
-        return;
-    if (slot < int(foldedValid_.size())) {
-        foldedValid_.reset(size_t(slot));
-        phoneKeysValid_.reset(size_t(slot));
+    if (folded_.size() < size_t(book_.SlotCount()))
+        folded_.resize(size_t(book_.SlotCount()));
+    if (foldedValid_.size() < folded_.size())
+        foldedValid_.resize(folded_.size(), false);
+    std::array<QString, kColumns> &cells = folded_[size_t(slot)];
+    if (!foldedValid_[size_t(slot)]) {
+        const AgendaRecord *r = book_.RecordAt(slot);
+        for (int c = 0; c < kColumns; ++c)
+            cells[size_t(c)] = r ? Fold(FieldText(*r, slot, FieldId(c))) : QString();
+        foldedValid_[size_t(slot)] = true;
     }
-    Q_EMIT dataChanged(index(row, 0), index(row, kColumns - 1));
+    return cells[size_t(column)];
 }
 
-void RecordListModel::Sort(int column, Qt::SortOrder order)
+const QString &RecordTableModel::PhoneKey(int slot, int phone, const QString &region) const
 {
-    if (column < 0 || column >= kColumns)
-        return;
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QVector<int> before = rows_;
-    QVector<QString> keys(agenda_.slotCount);
-    if (column != cRecord)
-        for (int slot : rows_)
-            if (const AgendaRecord *r = agenda_.RecordAt(slot))
-                keys[slot] = CellText(*r, slot, column);
-    auto less = [&](int a, int b) {
-        if (column == cRecord)
-            return a < b;
-        return collator_.compare(keys[a], keys[b]) < 0;
-    };
-    if (order == Qt::AscendingOrder)
-        std::stable_sort(rows_.begin(), rows_.end(), less);
-    else
-        std::stable_sort(rows_.begin(), rows_.end(), [&](int a, int b) { return less(b, a); });
-    // Selection and cursor follow their records to the new rows.
-    QVector<int> rowOfSlot(agenda_.slotCount, -1);
-    for (int r = 0; r < rows_.size(); ++r)
-        rowOfSlot[rows_[r]] = r;
-    const QModelIndexList from = persistentIndexList();
-    QModelIndexList to;
-    to.reserve(from.size());
-    for (const QModelIndex &i : from)
-        to.append(index(rowOfSlot[before[i.row()]], i.column()));
-    changePersistentIndexList(from, to);
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    const size_t n = size_t(book_.SlotCount());
+    if (phoneKeys_.size() < n || region != phoneKeysRegion_) {
+        phoneKeys_.resize(std::max(n, phoneKeys_.size()));
+        phoneKeysValid_.assign(phoneKeys_.size(), false);
+        phoneKeysRegion_ = region;
+    }
+    std::array<QString, kPhoneCount> &keys = phoneKeys_[size_t(slot)];
+    if (!phoneKeysValid_[size_t(slot)]) {
+        const AgendaRecord *r = book_.RecordAt(slot);
+        for (int p = 0; p < kPhoneCount; ++p) {
+            const QString phone = r ? r->phone[size_t(p)] : QString();
+            keys[size_t(p)] = phone.isEmpty() ? QString() : PhoneFilterKey(phone, region);
+        }
+        phoneKeysValid_[size_t(slot)] = true;
+    }
+    return keys[size_t(phone)];
 }
 
-QString RecordListModel::Fold(const QString &text)
+QString RecordTableModel::Fold(const QString &text)
 {
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString out;
     out.reserve(decomposed.size());
-    for (QChar c : decomposed)
-        if (!c.isMark())
-            out.append(c);
+    for (QChar c : decomposed) {
+        if (c.isMark())
+            continue;
+        // Letters that fold to two, or that have no decomposition of their own.
+        switch (c.unicode()) {
+        case u'ß': case u'ẞ': out += QLatin1String("ss"); break;
+        case u'æ': case u'Æ': out += QLatin1String("ae"); break;
+        case u'œ': case u'Œ': out += QLatin1String("oe"); break;
+        case u'ø': case u'Ø': out += QLatin1Char('o'); break;
+        case u'ł': case u'Ł': out += QLatin1Char('l'); break;
+        case u'đ': case u'Đ': out += QLatin1Char('d'); break;
+        case u'ı': out += QLatin1Char('i'); break;
+        default: out.append(c); break;
+        }
+    }
     return out.toCaseFolded();
 }
 
-bool RecordListModel::Matches(int row, const QString &folded, const QString &typed, const QString &region,
-                              const std::bitset<kColumns> &columns) const
+// ---- UserListProxy ---------------------------------------------------------------------
+
+QCollator ListCollator()
 {
-    const int slot = Slot(row);
-    const AgendaRecord *r = agenda_.RecordAt(slot);
-    if (!r)
-        return false;
-    if (!folded.isEmpty()) {
-        std::array<QString, kColumns> &cells = folded_[size_t(slot)];
-        if (!foldedValid_.test(size_t(slot))) {
-            for (int c = 0; c < kColumns; ++c)
-                cells[size_t(c)] = Fold(CellText(*r, slot, c));
-            foldedValid_.set(size_t(slot));
-        }
-        for (int c = 0; c < kColumns; ++c)
-            if (columns.test(size_t(c)) && cells[size_t(c)].contains(folded))
+    QLocale locale;
+    // The C locale's collation compares code points; the root collation is English's.
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+UserListProxy::UserListProxy(RecordTableModel *source, int list, QObject *parent)
+    : QSortFilterProxyModel(parent), source_(source), list_(list), collator_(ListCollator())
+{
+    setSourceModel(source);
+    // Rows follow their records: records that come and go are placed and removed at once.
+    setDynamicSortFilter(true);
+    Restart();
+}
+
+void UserListProxy::Restart()
+{
+    const size_t n = size_t(Agenda::kCapacity);
+    textKeys_.assign(n, QString());
+    hasTextKey_.assign(n, false);
+    arrival_.assign(n, -1);
+    for (int slot = 0; slot < int(n); ++slot)
+        if (Owns(slot))
+            arrival_[size_t(slot)] = slot;
+    nextArrival_ = qint64(n);
+    SortBy(-1, Qt::AscendingOrder);
+}
+
+void UserListProxy::SortBy(int column, Qt::SortOrder order)
+{
+    hasTextKey_.assign(hasTextKey_.size(), false);
+    sortedBy_ = column;
+    // Column 0 is the record number, or arrival order while no column is chosen; setting the
+    // same sort again would not sort, so the order is dropped first.
+    sort(-1);
+    sort(column < 0 ? int(FieldId::Record) : column, order);
+}
+
+const QString &UserListProxy::TextKey(int slot) const
+{
+    if (!hasTextKey_[size_t(slot)]) {
+        const AgendaRecord *r = source_->Book().RecordAt(slot);
+        const RecordField *f = ColumnField(sortedBy_);
+        textKeys_[size_t(slot)] = r && f ? f->read(*r) : QString();
+        hasTextKey_[size_t(slot)] = true;
+    }
+    return textKeys_[size_t(slot)];
+}
+
+qint64 UserListProxy::ArrivalKey(int slot) const
+{
+    if (arrival_[size_t(slot)] < 0)
+        arrival_[size_t(slot)] = nextArrival_++;
+    return arrival_[size_t(slot)];
+}
+
+int UserListProxy::ListOf(uint32_t owner)
+{
+    return owner >= 1 && owner <= uint32_t(Agenda::kMaxUsers) ? int(owner) - 1 : 0;
+}
+
+void UserListProxy::SetFilter(const QString &text, const QString &region,
+                              const std::bitset<RecordTableModel::kColumns> &columns)
+{
+    if (text == typed_ && region == region_ && columns == columns_)
+        return;
+    typed_ = text;
+    folded_ = RecordTableModel::Fold(text);
+    region_ = region;
+    columns_ = columns;
+    // The locale may have changed since the list was made.
+    collator_ = ListCollator();
+    invalidateFilter();
+}
+
+bool UserListProxy::Owns(int slot) const
+{
+    const AgendaRecord *r = source_->Book().RecordAt(slot);
+    return r && ListOf(r->owner) == list_;
+}
+
+int UserListProxy::Slot(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return -1;
+    return mapToSource(index(row, 0)).row();
+}
+
+int UserListProxy::RowOf(int slot) const
+{
+    if (slot < 0 || slot >= source_->rowCount())
+        return -1;
+    return mapFromSource(source_->index(slot, 0)).row();
+}
+
+int UserListProxy::TotalCount() const
+{
+    int n = 0;
+    for (int slot = 0; slot < source_->rowCount(); ++slot)
+        n += Owns(slot) ? 1 : 0;
+    return n;
+}
+
+bool UserListProxy::Matches(int slot) const
+{
+    if (!folded_.isEmpty())
+        for (int c = 0; c < RecordTableModel::kColumns; ++c)
+            if (columns_.test(size_t(c)) && source_->FoldedText(slot, c).contains(folded_))
                 return true;
-    }
-    if (PhoneDigits(typed).size() < 3)
+    // A number needs three typed digits or more (PhoneFilterMatches).
+    if (PhoneDigits(typed_).size() < 3)
         return false;
-    // Reading a number is dear; its keys are kept until the record or the region changes.
-    if (region != phoneRegion_) {
-        phoneKeysValid_.reset();
-        phoneRegion_ = region;
-    }
-    std::array<QString, kPhoneCount> &keys = phoneKeys_[size_t(slot)];
-    if (!phoneKeysValid_.test(size_t(slot))) {
-        for (int k = 0; k < kPhoneCount; ++k)
-            keys[size_t(k)] = r->phone[size_t(k)].isEmpty() ? QString() : PhoneFilterKey(r->phone[size_t(k)], region);
-        phoneKeysValid_.set(size_t(slot));
-    }
-    for (const QString &key : keys)
-        if (!key.isEmpty() && PhoneFilterKeyMatches(key, typed))
+    for (int p = 0; p < kPhoneCount; ++p) {
+        const QString &key = source_->PhoneKey(slot, p, region_);
+        if (!key.isEmpty() && PhoneFilterKeyMatches(key, typed_))
             return true;
+    }
     return false;
 }
 
-RecordListView::RecordListView(RecordListModel *model, QWidget *parent)
-    : QTableView(parent), model_(model)
+bool UserListProxy::filterAcceptsRow(int sourceRow, const QModelIndex &) const
+{
+    if (!Owns(sourceRow)) {
+        // A record that is not (or no longer) here forgets its place: when it comes (back),
+        // it is a new arrival and takes its sorted place by its value then.
+        if (sourceRow >= 0 && sourceRow < Agenda::kCapacity) {
+            arrival_[size_t(sourceRow)] = -1;
+            hasTextKey_[size_t(sourceRow)] = false;
+        }
+        return false;
+    }
+    return typed_.isEmpty() || Matches(sourceRow);
+}
+
+bool UserListProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
+{
+    const int a = left.row();
+    const int b = right.row();
+    if (a < 0 || b < 0 || a >= Agenda::kCapacity || b >= Agenda::kCapacity)
+        return a < b;
+    if (sortedBy_ < 0)
+        return ArrivalKey(a) < ArrivalKey(b);
+    if (sortedBy_ == int(FieldId::Record))
+        return a < b;
+    const int order = collator_.compare(TextKey(a), TextKey(b));
+    // Equal texts keep slot order, so that the order never depends on earlier sorts.
+    return order != 0 ? order < 0 : a < b;
+}
+
+// ---- RecordListView --------------------------------------------------------------------
+
+RecordListView::RecordListView(UserListProxy *model, QWidget *parent) : QTableView(parent), model_(model)
 {
     setModel(model);
 }
@@ -256,17 +311,17 @@ void RecordListView::setCurrentCell(int row, int column)
     setCurrentIndex(model_->index(row, column));
 }
 
-void RecordListView::sortItems(int column, Qt::SortOrder order)
+QString RecordListView::CellText(int row, int column) const
 {
-    model_->Sort(column, order);
-    horizontalHeader()->setSortIndicatorShown(true);
-    horizontalHeader()->setSortIndicator(column, order);
+    const int slot = model_->Slot(row);
+    const AgendaRecord *r = model_->sourceModel() ? static_cast<RecordTableModel *>(model_->sourceModel())->Book().RecordAt(slot)
+                                                  : nullptr;
+    return r ? FieldText(*r, slot, FieldId(column)) : QString();
 }
 
-int RecordListView::VisibleRowCount() const
+void RecordListView::sortItems(int column, Qt::SortOrder order)
 {
-    int n = 0;
-    for (int r = 0; r < model_->rowCount(); ++r)
-        n += isRowHidden(r) ? 0 : 1;
-    return n;
+    model_->SortBy(column, order);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(column, order);
 }

@@ -4,10 +4,8 @@
 
 #include <QUndoStack>
 
-SlotChange::SlotChange(MainWindow &window, const QString &text, std::vector<Slot> slots, int usedBefore,
-                       int usedAfter)
-    : QUndoCommand(text), window_(window), slots_(std::move(slots)), usedBefore_(usedBefore),
-      usedAfter_(usedAfter)
+SlotChange::SlotChange(MainWindow &window, const QString &text, Phonebook::Change change)
+    : QUndoCommand(text), window_(window), change_(std::move(change))
 {
 }
 
@@ -27,19 +25,11 @@ void SlotChange::redo()
 
 void SlotChange::Apply(bool after)
 {
-    Agenda &agenda = window_.agenda;
-    for (const Slot &s : slots_)
-        agenda.slots[size_t(s.index)] = after ? s.after : s.before;
-    agenda.usedCount = after ? usedAfter_ : usedBefore_;
-    for (const Slot &s : slots_)
-        window_.SyncSlot(s.index);
-    // Filtered before the cursor is placed, so that a record the filter hides is shown by
-    // clearing the filter rather than being selected out of sight.
-    window_.ApplyFilter();
+    window_.book.Restore(change_, after);
     // The cursor goes to the first record the step brought back or changed, so that the
-    // user sees what happened (a restored record is appended at the end of its list).
-    for (const Slot &s : slots_) {
-        if (agenda.RecordAt(s.index)) {
+    // user sees what happened; a filter that hides it is cleared.
+    for (const Phonebook::SlotState &s : change_.slots) {
+        if (window_.agenda.RecordAt(s.index)) {
             window_.SelectSlot(s.index);
             break;
         }
@@ -48,25 +38,14 @@ void SlotChange::Apply(bool after)
 
 ChangeScope::ChangeScope(MainWindow &window, const QString &text) : window_(window), text_(text)
 {
-    if (window_.changeDepth_++ > 0)
-        return;
-    before_ = std::make_unique<std::array<AgendaRecord, Agenda::kCapacity>>(window_.agenda.slots);
-    usedBefore_ = window_.agenda.usedCount;
+    window_.book.BeginChange();
 }
 
 ChangeScope::~ChangeScope()
 {
-    --window_.changeDepth_;
-    if (!before_)
-        return;
-    const Agenda &agenda = window_.agenda;
-    std::vector<SlotChange::Slot> changed;
-    for (int i = 0; i < Agenda::kCapacity; ++i)
-        if ((*before_)[size_t(i)] != agenda.slots[size_t(i)])
-            changed.push_back({i, (*before_)[size_t(i)], agenda.slots[size_t(i)]});
-    if (changed.empty())
-        return;
-    window_.UndoStack().push(new SlotChange(window_, text_, std::move(changed), usedBefore_, agenda.usedCount));
+    Phonebook::Change change = window_.book.EndChange();
+    if (!change.IsEmpty())
+        window_.UndoStack().push(new SlotChange(window_, text_, std::move(change)));
 }
 
 void MainWindow::Undo()
@@ -85,6 +64,6 @@ void MainWindow::Redo()
 
 void MainWindow::ChangesUndone()
 {
-    agenda.modified = !undo_->isClean();
+    book.SetModified(!undo_->isClean());
     ApplyFilter();  // re-captions the tabs and updates the buttons
 }

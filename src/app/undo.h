@@ -1,28 +1,19 @@
 #pragma once
 
-#include "store/agenda.h"
+#include "store/phonebook.h"
 
 #include <QString>
 #include <QUndoCommand>
 
-#include <memory>
-#include <vector>
-
 class MainWindow;
 
-// One undo step: the slots a command changed, as they were before and after it.
+// One undo step: what the phonebook document recorded for one command, the slots it
+// changed as they were before and after. Undo and redo hand it back to the document, which
+// announces the slots, so the lists follow by themselves.
 class SlotChange : public QUndoCommand
 {
 public:
-    struct Slot
-    {
-        int index;
-        AgendaRecord before;
-        AgendaRecord after;
-    };
-
-    SlotChange(MainWindow &window, const QString &text, std::vector<Slot> slots, int usedBefore,
-               int usedAfter);
+    SlotChange(MainWindow &window, const QString &text, Phonebook::Change change);
 
     void undo() override;
     void redo() override;
@@ -31,16 +22,14 @@ private:
     void Apply(bool after);
 
     MainWindow &window_;
-    std::vector<Slot> slots_;
-    int usedBefore_;
-    int usedAfter_;
+    Phonebook::Change change_;
     bool done_ = true;  // the command has already run when the step is pushed
 };
 
-// Makes whatever a command changes in the Agenda one undo step. Created at the start of a
-// command, it keeps a copy of every slot (records share their texts, so this is cheap);
-// when it ends, the slots that differ become one SlotChange on the window's undo stack.
-// Scopes nest: only the outermost one records, so a command that runs another is one step.
+// Makes whatever a command changes in the phonebook one undo step: it opens a change group
+// of the document and, when it ends, pushes the slots that differ as one SlotChange on the
+// window's undo stack. Scopes nest: only the outermost one records, so a command that runs
+// another is one step.
 class ChangeScope
 {
 public:
@@ -52,6 +41,4 @@ public:
 private:
     MainWindow &window_;
     QString text_;
-    std::unique_ptr<std::array<AgendaRecord, Agenda::kCapacity>> before_;
-    int usedBefore_ = 0;
 };

@@ -1,5 +1,5 @@
-// The main window's record lists: one view per user over a model that reads the Agenda,
-// their columns, sorting, cursor and selection, and keeping them in step with the slots.
+// The main window's record lists: one table model over the phonebook document and one
+// sorting, filtering proxy per user tab, their columns, sorting, cursor and selection.
 #include "app/mainwindow.h"
 
 #include "app/undo.h"
@@ -10,6 +10,7 @@
 #include "ui_KESTRAVONLayout.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QMenu>
@@ -40,6 +41,7 @@ const QColor kPaper(235, 235, 255);
 
 void MainWindow::BuildLists()
 {
+    table_ = new RecordTableModel(book, this);
     for (auto &row : savedWidth)
         row = kInitialWidths;
     sortColumn_.fill(-1);
@@ -50,9 +52,16 @@ void MainWindow::BuildLists()
 
 void MainWindow::BuildList(int k)
 {
-    auto *model = new RecordListModel(agenda, k, this);
-    auto *list = new RecordListView(model, this);
-    models_[size_t(k)] = model;
+    auto *proxy = new UserListProxy(table_, k, this);
+    // The row the cursor stood on when its record left the list, for the editor's steps;
+    // connected before the view's selection, which moves the cursor away at this signal.
+    connect(proxy, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this, k](const QModelIndex &, int first, int last) {
+        const int row = lists_[size_t(k)] ? lists_[size_t(k)]->currentRow() : -1;
+        if (row >= first && row <= last)
+            leftRow_ = row;
+    });
+    auto *list = new RecordListView(proxy, this);
+    proxies_[size_t(k)] = proxy;
     list->setObjectName(QStringLiteral("acUser%1").arg(k + 1));
     lists_[size_t(k)] = list;
     ui_->tcUser->addTab(list, QString::number(k + 1));
@@ -68,7 +77,7 @@ void MainWindow::BuildList(int k)
     delegates_[size_t(k)] = new RowEditDelegate(this, k);
     list->setItemDelegate(delegates_[size_t(k)]);
     new ClickToEdit(list);
-    list->setSortingEnabled(false);  // sorting happens once per title click
+    list->setSortingEnabled(false);  // a title click sorts through SortColumn
     list->setWordWrap(false);
     list->verticalHeader()->hide();
     list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -87,6 +96,7 @@ void MainWindow::BuildList(int k)
     list->setContextMenuPolicy(Qt::CustomContextMenu);
 
     connect(list, &QAbstractItemView::doubleClicked, this, [this] { EditCurrent(); });
+
     connect(list, &QWidget::customContextMenuRequested, this,
             [this, k](const QPoint &pos) { ShowContextMenu(k, pos); });
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::UpdateButtons);
@@ -109,7 +119,6 @@ RecordListView *MainWindow::CurrentList() const
 
 void MainWindow::SetupLists()
 {
-    FillLists();
     for (int k = 0; k < kListCount; ++k) {
         RecordListView *list = List(k);
         for (int c = 0; c < kColumnCount; ++c) {
@@ -123,61 +132,26 @@ void MainWindow::SetupLists()
         }
         sortColumn_[size_t(k)] = -1;
         sortAscending_[size_t(k)] = true;
+        proxies_[size_t(k)]->Restart();
         list->horizontalHeader()->setSortIndicatorShown(false);
         ui_->tcUser->setTabEnabled(k, k < agenda.userCount);
     }
     if (CurrentTab() >= agenda.userCount)
         ui_->tcUser->setCurrentIndex(0);
     ApplyFilter();
-}
-
-void MainWindow::FillLists()
-{
-    filling_ = true;
-    for (RecordListModel *model : models_)
-        model->Reset();
-    for (int i = 0; i < agenda.userCount; ++i)
-        CaptionUserTab(i);
-    filling_ = false;
+    // A new phonebook is shown from its top.
+    for (RecordListView *list : lists_) {
+        list->scrollToTop();
+        list->horizontalScrollBar()->setValue(0);
+    }
 }
 
 MainWindow::EditFields MainWindow::FieldsOf(const AgendaRecord &r)
 {
     EditFields f;
     for (int c = 1; c < kColumnCount; ++c)
-        f[size_t(c - 1)] = RecordListModel::CellText(r, 0, c);
+        f[size_t(c - 1)] = FieldText(r, 0, FieldId(c));
     return f;
-}
-
-void MainWindow::SetRow(int row, int slot, const AgendaRecord &record)
-{
-    RecordListModel *model = models_[size_t(RecordListModel::ListOf(record.owner))];
-    if (model->Slot(row) == slot)
-        model->Refresh(row);
-}
-
-void MainWindow::SyncSlot(int slot)
-{
-    int shownIn = -1;
-    int row = -1;
-    for (int k = 0; k < kListCount && row < 0; ++k)
-        if ((row = models_[size_t(k)]->RowOf(slot)) >= 0)
-            shownIn = k;
-    const AgendaRecord *r = agenda.RecordAt(slot);
-    if (!r) {
-        if (row >= 0)
-            models_[size_t(shownIn)]->Remove(row);
-        return;
-    }
-    const int target = RecordListModel::ListOf(r->owner);
-    if (shownIn == target) {
-        models_[size_t(target)]->Refresh(row);
-    } else {
-        if (row >= 0)
-            models_[size_t(shownIn)]->Remove(row);
-        models_[size_t(target)]->Append(slot);
-    }
-    CaptionUserTab(slot);
 }
 
 void MainWindow::CaptionUserTab(int slot)
@@ -192,27 +166,23 @@ void MainWindow::CaptionUserTab(int slot)
 
 int MainWindow::RowSlot(int k, int row) const
 {
-    return models_[size_t(k)]->Slot(row);
+    return proxies_[size_t(k)]->Slot(row);
 }
 
 int MainWindow::FindRow(int k, int slot) const
 {
-    return models_[size_t(k)]->RowOf(slot);
+    return proxies_[size_t(k)]->RowOf(slot);
 }
 
 bool MainWindow::IsRowSelected(RecordListView *list, int row) const
 {
-    // A row hidden by the filter counts as not selected: commands act on what is shown.
-    return !list->isRowHidden(row) && list->selectionModel()->isRowSelected(row, QModelIndex());
+    // Rows the filter hides are not in the list: commands act on what is shown.
+    return list->selectionModel()->isRowSelected(row, QModelIndex());
 }
 
 int MainWindow::SelectedCount() const
 {
-    RecordListView *list = CurrentList();
-    int n = 0;
-    for (const QModelIndex &i : list->selectionModel()->selectedRows())
-        n += list->isRowHidden(i.row()) ? 0 : 1;
-    return n;
+    return int(CurrentList()->selectionModel()->selectedRows().size());
 }
 
 int MainWindow::CursorSlot() const
@@ -226,22 +196,18 @@ int MainWindow::CursorSlot() const
 
 int MainWindow::FreeSlots() const
 {
-    return agenda.slotCount - agenda.usedCount;
+    return book.FreeSlots();
 }
 
 void MainWindow::RefreshSlot(int slot)
 {
     const int k = CurrentTab();
-    const int was = FindRow(k, slot);
-    leftRow_ = -1;
-    if (was < 0 || !agenda.RecordAt(slot))
-        return;
-    SyncSlot(slot);
     const int row = FindRow(k, slot);
-    if (row >= 0)
-        List(k)->setCurrentCell(row, colRecord);
-    else
-        leftRow_ = was;  // a new owner took the record to another list
+    // A record a new owner took to another list keeps the row it left (leftRow_).
+    if (row < 0 || !agenda.RecordAt(slot))
+        return;
+    leftRow_ = -1;
+    List(k)->setCurrentCell(row, colRecord);
     UpdateButtons();
 }
 
@@ -256,10 +222,7 @@ void MainWindow::StepCursor(bool next, int &slot)
         row = next ? left - 1 : left;
     else if (row < 0)
         return;
-    // Rows hidden by the filter are stepped over.
-    do
-        row += next ? 1 : -1;
-    while (row >= 0 && row < list->rowCount() && list->isRowHidden(row));
+    row += next ? 1 : -1;
     if (row < 0 || row >= list->rowCount())
         return;
     list->setCurrentCell(row, colRecord);
@@ -272,7 +235,7 @@ void MainWindow::EditCurrent()
         return;
     ChangeScope change(*this, AppText::menuEdit);
     const int row = CurrentList()->currentRow();
-    if (row < 0 || CurrentList()->isRowHidden(row))
+    if (row < 0)
         return;
     const int slot = RowSlot(CurrentTab(), row);
     if (slot < 0)
@@ -314,7 +277,7 @@ void MainWindow::ColumnMenu(QMenu &menu)
     const int k = CurrentTab();
     const QIcon checked(QStringLiteral(":/AgendaImg/Checked"));
     for (int c = 0; c < kColumnCount; ++c) {
-        QAction *action = menu.addAction(RecordListModel::Title(c));
+        QAction *action = menu.addAction(RecordTableModel::Title(c));
         if (ColumnWidth(k, c) > 0)
             action->setIcon(checked);
         connect(action, &QAction::triggered, this, [this, c] { ToggleColumn(c); });
@@ -346,17 +309,15 @@ MainWindow::EditFields MainWindow::RowFields(int k, int row) const
 {
     EditFields f;
     for (int c = 1; c < kColumnCount; ++c)
-        f[size_t(c - 1)] = models_[size_t(k)]->Text(row, c);
+        f[size_t(c - 1)] = List(k)->CellText(row, c);
     return f;
 }
 
 void MainWindow::UpdateButtons()
 {
-    if (filling_)
-        return;
     const int n = SelectedCount();
     const int s = CursorSlot();
-    ui_->btSave->setEnabled(agenda.modified);
+    ui_->btSave->setEnabled(book.Modified());
     ui_->btExport->setEnabled(n > 0);
     ui_->btImport->setEnabled(n > 0);
     ui_->btInsert->setEnabled(n <= 1 && agenda.usedCount != agenda.slotCount);

@@ -2,6 +2,7 @@
 #include "common/markup.h"
 #include "cli/commands.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
 #include "store/phonebookcheck.h"
 #include "store/phonenumber.h"
 
@@ -27,8 +28,9 @@ int RunCheck(const CliArgs &args, Prompter &)
         return kCliUsage;
     if (region.isEmpty())
         CliPrompter::PrintPlain(QStringLiteral("No region is set for phone numbers (--region, or the setting phone/region)"));
-    auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter, args))
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
     const QList<CheckFinding> findings = CheckPhonebook(*agenda, region);
     for (const CheckFinding &f : findings) {

@@ -5,6 +5,7 @@
 #include "cli/recordjson.h"
 #include "common/markup.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
 
 #include <QJsonDocument>
 
@@ -61,19 +62,19 @@ const std::vector<CliOption> &CliOptions()
     return options;
 }
 
-bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter, const CliArgs &args)
+bool CliLoad(Phonebook &book, const QString &path, Prompter &prompter, const CliArgs &args)
 {
     const LoadResult loaded =
-        agenda.Load(path, prompter, args.anyVersion ? Agenda::UnknownVersion::Accept : Agenda::UnknownVersion::Refuse);
+        book.Load(path, prompter, args.anyVersion ? Agenda::UnknownVersion::Accept : Agenda::UnknownVersion::Refuse);
     if (loaded)
         return true;
     prompter.InformationDetail(QStringLiteral("Error loading file : ") + MarkupEscape(MessagePath(path)), loaded.reason);
     return false;
 }
 
-bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter)
+bool CliSave(Phonebook &book, const QString &path, Prompter &prompter)
 {
-    const WriteResult saved = agenda.Save(path, prompter);
+    const WriteResult saved = book.Save(path, prompter);
     if (!saved)
         prompter.InformationDetail(QStringLiteral("Error saving file : ") + MarkupEscape(MessagePath(path)),
                                    saved.reason);
@@ -82,8 +83,9 @@ bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter)
 
 int RunInfo(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter, args))
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
     Out("slots: " + QByteArray::number(agenda->slotCount));
     Out("used: " + QByteArray::number(agenda->usedCount));
@@ -95,8 +97,9 @@ int RunInfo(const CliArgs &args, Prompter &prompter)
 
 int RunDump(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
-    if (!CliLoad(*agenda, args.positional.at(0), prompter, args))
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
     for (int i = 0; i < agenda->slotCount; ++i)
         if (const AgendaRecord *r = agenda->RecordAt(i))
@@ -106,9 +109,10 @@ int RunDump(const CliArgs &args, Prompter &prompter)
 
 int RunResave(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
     const QString path = args.positional.at(0);
-    if (!CliLoad(*agenda, path, prompter, args))
+    if (!CliLoad(book, path, prompter, args))
         return kCliFailed;
-    return CliSave(*agenda, path, prompter) ? kCliOk : kCliFailed;
+    return CliSave(book, path, prompter) ? kCliOk : kCliFailed;
 }

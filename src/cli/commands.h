@@ -5,7 +5,7 @@
 
 #include <vector>
 
-class Agenda;
+class Phonebook;
 class Prompter;
 
 // Exit status of the command-line companion.
@@ -60,10 +60,10 @@ const std::vector<CliOption> &CliOptions();
 // next line, and returns false.
 // A file of a format version this program does not know is refused unless --any-version
 // was given.
-bool CliLoad(Agenda &agenda, const QString &path, Prompter &prompter, const CliArgs &args);
+bool CliLoad(Phonebook &book, const QString &path, Prompter &prompter, const CliArgs &args);
 // Saves a phonebook as the editor's Save does; on failure prints "Error saving file : " +
 // path, and the reason on the next line.
-bool CliSave(Agenda &agenda, const QString &path, Prompter &prompter);
+bool CliSave(Phonebook &book, const QString &path, Prompter &prompter);
 
 int RunInfo(const CliArgs &args, Prompter &prompter);
 int RunDump(const CliArgs &args, Prompter &prompter);

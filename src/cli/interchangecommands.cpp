@@ -8,6 +8,7 @@
 #include "formats/interchange.h"
 #include "formats/vcardimport.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
 #include "store/phonebookcheck.h"
 #include "store/phonetidy.h"
 
@@ -72,29 +73,29 @@ bool CheckUser(const Agenda &agenda, uint32_t user, Prompter &prompter)
 
 // The phonebook (first argument) of a command on one record (second argument, the record
 // number): kCliOk, or the status the command ends with.
-int LoadForRecord(const CliArgs &args, Agenda &agenda, int &slot, Prompter &prompter)
+int LoadForRecord(const CliArgs &args, Phonebook &book, int &slot, Prompter &prompter)
 {
     if (!ParseRecord(args.positional.at(1), slot, prompter))
         return kCliUsage;
-    if (!CliLoad(agenda, args.positional.at(0), prompter, args))
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
-    return CheckRecord(agenda, slot, prompter) ? kCliOk : kCliUsage;
+    return CheckRecord(book.Data(), slot, prompter) ? kCliOk : kCliUsage;
 }
 
 // The same for a command on one user (second argument, the user number).
-int LoadForUser(const CliArgs &args, Agenda &agenda, uint32_t &user, Prompter &prompter)
+int LoadForUser(const CliArgs &args, Phonebook &book, uint32_t &user, Prompter &prompter)
 {
     if (!ParseUser(args.positional.at(1), user, prompter))
         return kCliUsage;
-    if (!CliLoad(agenda, args.positional.at(0), prompter, args))
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
-    return CheckUser(agenda, user, prompter) ? kCliOk : kCliUsage;
+    return CheckUser(book.Data(), user, prompter) ? kCliOk : kCliUsage;
 }
 
 // The phonebook (first argument) and the records (argument `first` on) of a command on
 // several records: kCliOk, or the status the command ends with. Without records, every
 // used slot in slot order (the users' own slots only `withUsers`).
-int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bool withUsers, Prompter &prompter,
+int LoadForRecords(const CliArgs &args, Phonebook &book, QList<int> &slotList, bool withUsers, Prompter &prompter,
                    int first = 2)
 {
     for (int i = first; i < args.positional.size(); ++i) {
@@ -103,15 +104,15 @@ int LoadForRecords(const CliArgs &args, Agenda &agenda, QList<int> &slotList, bo
             return kCliUsage;
         slotList.append(slot);
     }
-    if (!CliLoad(agenda, args.positional.at(0), prompter, args))
+    if (!CliLoad(book, args.positional.at(0), prompter, args))
         return kCliFailed;
     if (args.positional.size() == first) {
-        for (int slot = withUsers ? 0 : agenda.userCount; slot < agenda.slotCount; ++slot)
-            if (agenda.RecordAt(slot))
+        for (int slot = withUsers ? 0 : book.UserCount(); slot < book.SlotCount(); ++slot)
+            if (book.RecordAt(slot))
                 slotList.append(slot);
     }
     for (int slot : slotList)
-        if (!CheckRecord(agenda, slot, prompter))
+        if (!CheckRecord(book.Data(), slot, prompter))
             return kCliUsage;
     return kCliOk;
 }
@@ -139,9 +140,9 @@ bool ParsePhones(const QString &name, PhoneFormat fallback, PhoneFormat &format,
 }
 
 // Saves when the command changed the phonebook; a failed save fails the command.
-int Finish(Agenda &agenda, const QString &path, bool anyFailed, Prompter &prompter)
+int Finish(Phonebook &book, const QString &path, bool anyFailed, Prompter &prompter)
 {
-    if (agenda.modified && !CliSave(agenda, path, prompter))
+    if (book.Modified() && !CliSave(book, path, prompter))
         return kCliFailed;
     return anyFailed ? kCliFailed : kCliOk;
 }
@@ -161,7 +162,7 @@ bool InsertOptions(const CliArgs &args, CardInsertOptions &options, Prompter &pr
 // (--skip-duplicates leaves out those it starts unchecked) and prints the summary
 // "inserted N of M <noun>[, ...]". A card that cannot be read is named with its reason and
 // the others are inserted all the same; `failed` more of the file were reported already.
-int InsertReviewedCards(const CliArgs &args, Agenda &agenda, uint32_t user, std::vector<CardOfFile> cards,
+int InsertReviewedCards(const CliArgs &args, Phonebook &book, uint32_t user, std::vector<CardOfFile> cards,
                         const CardInsertOptions &options, const char *noun, int failed, Prompter &prompter)
 {
     const int total = int(cards.size()) + failed;
@@ -177,14 +178,14 @@ int InsertReviewedCards(const CliArgs &args, Agenda &agenda, uint32_t user, std:
     int skipped = 0;
     if (args.skipDuplicates) {
         // The cards the import review would start unchecked.
-        ImportReview review(agenda, std::move(cards), user, options.region);
+        ImportReview review(book.Data(), std::move(cards), user, options.region);
         skipped = review.Count() - review.CheckedCount();
         cards = review.ChosenCards();
     }
     QList<int> added;
-    const CardInsertResult r = InsertCards(agenda, user, cards, options, prompter, [&added](int slot) { added << slot; });
+    const CardInsertResult r = InsertCards(book, user, cards, options, prompter, [&added](int slot) { added << slot; });
     if (args.keepLong)
-        ReportLongTexts(agenda, added, prompter);
+        ReportLongTexts(book.Data(), added, prompter);
     QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + ' ' + noun;
     if (failed > 0)
         summary += ", " + QByteArray::number(failed) + " failed";
@@ -196,16 +197,17 @@ int InsertReviewedCards(const CliArgs &args, Agenda &agenda, uint32_t user, std:
         summary += ", " + QByteArray::number(notContacts) + " skipped (contact groups or empty)";
     std::printf("%s\n", summary.constData());
     std::fflush(stdout);
-    return Finish(agenda, args.positional.at(0), failed > 0 || r.noRoom > 0, prompter);
+    return Finish(book, args.positional.at(0), failed > 0 || r.noRoom > 0, prompter);
 }
 
 } // namespace
 
 int RunExportVcf(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
     int slot = 0;
-    if (const int status = LoadForRecord(args, *agenda, slot, prompter); status != kCliOk)
+    if (const int status = LoadForRecord(args, book, slot, prompter); status != kCliOk)
         return status;
     const auto write = [&](const QString &out) { return ExportVcfRecord(*agenda, slot, out, prompter); };
     return CliWriteOutput(args.positional.at(2), write, prompter) ? kCliOk : kCliFailed;
@@ -214,44 +216,48 @@ int RunExportVcf(const CliArgs &args, Prompter &prompter)
 int RunImportVcf(const CliArgs &args, Prompter &prompter)
 {
     const QString path = args.positional.at(0);
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
     int slot = 0;
-    if (const int status = LoadForRecord(args, *agenda, slot, prompter); status != kCliOk)
+    if (const int status = LoadForRecord(args, book, slot, prompter); status != kCliOk)
         return status;
     // The record stays with its owner. Texts are cut to the unit's limits unless
     // --keep-long keeps them.
     const uint32_t user = agenda->slots[size_t(slot)].owner;
-    const bool ok = ImportVcfRecord(*agenda, slot, user, args.positional.at(2), prompter, !args.keepLong);
+    const bool ok = book.Apply([&](Agenda &a) {
+        return ImportVcfRecord(a, slot, user, args.positional.at(2), prompter, !args.keepLong);
+    });
     if (ok && args.keepLong)
         ReportLongTexts(*agenda, {slot}, prompter);
-    return Finish(*agenda, path, !ok, prompter);
+    return Finish(book, path, !ok, prompter);
 }
 
 int RunInsertVcf(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
     uint32_t user = 0;
     CardInsertOptions options;
     if (!InsertOptions(args, options, prompter))
         return kCliUsage;
-    if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
+    if (const int status = LoadForUser(args, book, user, prompter); status != kCliOk)
         return status;
     std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
-    return InsertReviewedCards(args, *agenda, user, std::move(cards), options, "cards", 0, prompter);
+    return InsertReviewedCards(args, book, user, std::move(cards), options, "cards", 0, prompter);
 }
 
 int RunExportCsv(const CliArgs &args, Prompter &prompter)
 {
-    if (!args.format.isEmpty() && args.format.compare(QLatin1String("google"), Qt::CaseInsensitive) != 0) {
+    const bool google = args.format.compare(QLatin1String("google"), Qt::CaseInsensitive) == 0;
+    if (!args.format.isEmpty() && !google) {
         prompter.Information(QStringLiteral("Not a CSV format (google) : ") + MarkupEscape(args.format));
         return kCliUsage;
     }
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
     QList<int> slotList;
-    if (const int status = LoadForRecords(args, *agenda, slotList, true, prompter); status != kCliOk)
+    if (const int status = LoadForRecords(args, book, slotList, true, prompter); status != kCliOk)
         return status;
     CsvResult r;
-    const bool google = args.format.compare(QLatin1String("google"), Qt::CaseInsensitive) == 0;
     const auto write = [&](const QString &out) {
         if (google)
             return ExportGoogleCsvRecords(*agenda, slotList, out, prompter);
@@ -264,9 +270,10 @@ int RunExportCsv(const CliArgs &args, Prompter &prompter)
 
 int RunExportVcards(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
     QList<int> slotList;
-    if (const int status = LoadForRecords(args, *agenda, slotList, false, prompter); status != kCliOk)
+    if (const int status = LoadForRecords(args, book, slotList, false, prompter); status != kCliOk)
         return status;
     const auto write = [&](const QString &out) { return ExportVcfRecords(*agenda, slotList, out, prompter); };
     return CliWriteOutput(args.positional.at(1), write, prompter) ? kCliOk : kCliFailed;
@@ -274,12 +281,12 @@ int RunExportVcards(const CliArgs &args, Prompter &prompter)
 
 int RunInsertCsv(const CliArgs &args, Prompter &prompter)
 {
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
     uint32_t user = 0;
     CardInsertOptions options;
     if (!InsertOptions(args, options, prompter))
         return kCliUsage;
-    if (const int status = LoadForUser(args, *agenda, user, prompter); status != kCliOk)
+    if (const int status = LoadForUser(args, book, user, prompter); status != kCliOk)
         return status;
     const QString in = args.positional.at(2);
     CsvInsertFile file = ReadCsvInsertFile(in);
@@ -300,8 +307,8 @@ int RunInsertCsv(const CliArgs &args, Prompter &prompter)
         file.MapCards();
     }
     ReportShortCsvLines(file.shortLines, prompter);
-    return InsertReviewedCards(args, *agenda, user, std::move(file.cards), options, "rows",
-                               int(file.shortLines.size()), prompter);
+    return InsertReviewedCards(args, book, user, std::move(file.cards), options, "rows", int(file.shortLines.size()),
+                               prompter);
 }
 
 int RunTidyPhones(const CliArgs &args, Prompter &prompter)
@@ -311,9 +318,10 @@ int RunTidyPhones(const CliArgs &args, Prompter &prompter)
     QString region;
     if (!ParsePhones(args.format, PhoneFormat::International, format, prompter) || !CliPhoneRegion(args, region, prompter))
         return kCliUsage;
-    auto agenda = std::make_unique<Agenda>();
+    Phonebook book;
+    const Agenda *agenda = &book.Data();
     QList<int> slotList;
-    if (const int status = LoadForRecords(args, *agenda, slotList, false, prompter, 1); status != kCliOk)
+    if (const int status = LoadForRecords(args, book, slotList, false, prompter, 1); status != kCliOk)
         return status;
     const QList<PhoneTidyRow> rows = PlanPhoneTidy(*agenda, slotList, region, format);
     int changes = 0;
@@ -326,9 +334,9 @@ int RunTidyPhones(const CliArgs &args, Prompter &prompter)
     if (args.dryRun)
         std::printf("%d numbers would change, %d kept\n", changes, kept);
     else
-        std::printf("%d numbers changed, %d kept\n", ApplyPhoneTidy(*agenda, rows), kept);
+        std::printf("%d numbers changed, %d kept\n", book.Apply([&](Agenda &a) { return ApplyPhoneTidy(a, rows); }), kept);
     std::fflush(stdout);
     if (args.dryRun)
         return kCliOk;
-    return Finish(*agenda, path, false, prompter);
+    return Finish(book, path, false, prompter);
 }

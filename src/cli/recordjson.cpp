@@ -1,5 +1,7 @@
 #include "cli/recordjson.h"
 
+#include "store/fields.h"
+
 #include <QJsonArray>
 
 namespace {
@@ -42,20 +44,12 @@ QJsonArray Numbers(const std::array<uint32_t, N> &values)
 QJsonObject RecordToJson(int slot, const AgendaRecord &r)
 {
     const NavData &n = r.nav;
-    return QJsonObject{
+    QJsonObject object{
         {QStringLiteral("slot"), slot},
         {QStringLiteral("recType"), qint64(r.recType)},
         {QStringLiteral("owner"), qint64(r.owner)},
-        {QStringLiteral("label"), r.label},
-        {QStringLiteral("note"), r.note},
-        {QStringLiteral("fld51"), r.fld51},
         {QStringLiteral("simPos"), int(r.simPos)},
         {QStringLiteral("voiceIndex"), int(r.voiceIndex)},
-        {QStringLiteral("street"), r.street},
-        {QStringLiteral("numb"), r.numb},
-        {QStringLiteral("zip"), r.zip},
-        {QStringLiteral("city"), r.city},
-        {QStringLiteral("country"), r.country},
         {QStringLiteral("navFlags"), qint64(n.navFlags)},
         {QStringLiteral("lon"), CoordToJson(n.lon)},
         {QStringLiteral("lat"), CoordToJson(n.lat)},
@@ -67,7 +61,6 @@ QJsonObject RecordToJson(int slot, const AgendaRecord &r)
         {QStringLiteral("poiCat"), int(n.poiCat)},
         {QStringLiteral("poiFac0"), qint64(n.poiFac0)},
         {QStringLiteral("poiFac1"), qint64(n.poiFac1)},
-        {QStringLiteral("poiLabel"), n.poiLabel},
         {QStringLiteral("cdQuarter"), qint64(n.cdQuarter)},
         {QStringLiteral("cdYear"), qint64(n.cdYear)},
         {QStringLiteral("cdCid"), qint64(n.cdCid)},
@@ -81,4 +74,13 @@ QJsonObject RecordToJson(int slot, const AgendaRecord &r)
         {QStringLiteral("acpDate1"), Hex(r.acpDate1)},
         {QStringLiteral("acpDate2"), Hex(r.acpDate2)},
     };
+    // The single texts by their field-table keys; phones and e-mails are arrays above, the
+    // GPS position is the coordinates above.
+    for (const RecordField &f : Fields()) {
+        const bool single = f.id != FieldId::Record && f.id != FieldId::Gps
+                            && (f.id < FieldId::Phone1 || f.id > FieldId::Email5);
+        if (single)
+            object.insert(QLatin1String(f.key), f.read(r));
+    }
+    return object;
 }

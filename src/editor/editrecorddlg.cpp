@@ -3,6 +3,7 @@
 #include "common/markup.h"
 #include "editor/editortexts.h"
 #include "editor/recordtext.h"
+#include "store/edit.h"
 #include "store/recordrules.h"
 #include "web/lookupsettings.h"
 #include "formats/interchange.h"
@@ -139,9 +140,9 @@ uint16_t U16Of(const QLineEdit *e)
 
 } // namespace
 
-EditRecordDlg::EditRecordDlg(Agenda &agenda, int slot, Prompter &prompter, QWidget *parent)
+EditRecordDlg::EditRecordDlg(Phonebook &book, int slot, Prompter &prompter, QWidget *parent)
     : QDialog(parent), ui(new Ui::EditRecord),
-      agenda_(agenda), prompter_(prompter)
+      book_(book), prompter_(prompter)
 {
     const LookupSettings lookups = ReadLookupSettings();
     infoBelHost = lookups.infoBelHost;
@@ -280,8 +281,8 @@ int EditRecordDlg::Slot() const
 AgendaRecord EditRecordDlg::SlotRecord() const
 {
     const int index = Slot();
-    if (index >= 0 && index < agenda_.slotCount)
-        return agenda_.slots[size_t(index)];
+    if (index >= 0 && index < book_.SlotCount())
+        return book_.Data().slots[size_t(index)];
     return AgendaRecord();
 }
 
@@ -491,39 +492,61 @@ bool EditRecordDlg::ValidateFields()
     return true;
 }
 
-bool EditRecordDlg::AcceptRules()
+// ---- buttons --------------------------------------------------------------------------
+
+QWidget *EditRecordDlg::ControlOf(FieldId field) const
+{
+    const int phone = int(field) - int(FieldId::Phone1);
+    const int email = int(field) - int(FieldId::Email1);
+    const std::array<QLineEdit *, kPhoneCount> phones = {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb,
+                                                         ui->esP4Numb};
+    const std::array<QLineEdit *, kEmailCount> emails = {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr, ui->esE3Addr,
+                                                         ui->esE4Addr};
+    if (phone >= 0 && phone < kPhoneCount)
+        return phones[size_t(phone)];
+    if (email >= 0 && email < kEmailCount)
+        return emails[size_t(email)];
+    switch (field) {
+    case FieldId::Note: return ui->esNote;
+    case FieldId::Street: return ui->esStreet;
+    case FieldId::Numb: return ui->esNumb;
+    case FieldId::Zip: return ui->esZip;
+    case FieldId::City: return ui->esCity;
+    case FieldId::Country: return ui->esCountry->lineEdit();
+    default: return ui->esLabel;
+    }
+}
+
+bool EditRecordDlg::StoreDialog()
 {
     if (!ValidateFields())
         return false;
-    uint32_t derived = (ui->oPostal->isChecked() ? kNavPostal : 0u) | (ui->oPoi->isChecked() ? kNavPoi : 0u);
-    if (AskClearPostal(addressChanged, derived, prompter_)) {
-        ui->oPostal->setChecked(false);
-        ui->oPoi->setChecked(false);
+    RecordEdit edit;
+    edit.slot = Slot();
+    edit.record = SlotRecord();
+    FillRecord(edit.record);
+    // The texts the dialog lets the user type.
+    for (const RecordField &f : Fields())
+        edit.checked.set(size_t(f.id), f.editable && f.id != FieldId::Gps);
+    edit.addressChanged = addressChanged;
+    edit.labelChanged = labelChanged;
+    const EditResult stored = AcceptRecordEdit(book_, std::move(edit), prompter_);
+    if (!stored) {
+        if (!stored.refusal.isEmpty())
+            Refuse(ControlOf(stored.field), stored.refusal);
+        return false;
     }
-    uint16_t voice = U16Of(ui->eiReco);
-    if (AskClearVoice(labelChanged, voice, prompter_))
-        SetNumber(ui->eiReco, voice);
     addressChanged = false;
     labelChanged = false;
+    if (WhenStored)
+        WhenStored(Slot());
     return true;
-}
-
-// ---- buttons --------------------------------------------------------------------------
-
-void EditRecordDlg::StoreDialog()
-{
-    const int index = Slot();
-    AgendaRecord record = SlotRecord();
-    FillRecord(record);
-    if (agenda_.StoreRecord(index, record) && WhenStored)
-        WhenStored(index);
 }
 
 void EditRecordDlg::OnOk()
 {
-    if (!AcceptRules())
+    if (!StoreDialog())
         return;
-    StoreDialog();
     accept();
 }
 
@@ -534,15 +557,18 @@ void EditRecordDlg::OnCancel()
 
 void EditRecordDlg::Step(bool next)
 {
-    if (!AcceptRules())
+    if (!StoreDialog())
         return;
-    StoreDialog();
     int index = Slot();
     if (WhenStep)
         WhenStep(next, index);
-    const std::optional<AgendaRecord> record = agenda_.GetRecord(index);
-    if (!record)
-        return;  // no record there: stay on the one just stored
+    const std::optional<AgendaRecord> record = book_.Data().GetRecord(index);
+    if (!record) {
+        // No record there: stay on the one just stored, as it was stored (the answers to
+        // the questions may have cleared data).
+        LoadRecord(SlotRecord());
+        return;
+    }
     SetNumber(ui->eiRecN, index + 1);
     LoadRecord(*record);
 }

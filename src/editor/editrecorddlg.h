@@ -2,6 +2,8 @@
 
 #include "common/prompter.h"
 #include "store/agenda.h"
+#include "store/fields.h"
+#include "store/phonebook.h"
 
 #include <QDialog>
 #include <QString>
@@ -20,15 +22,15 @@ class EditRecord;
 
 // The dialog in which the user edits one record of the phonebook field by field.
 //
-// It shows a copy of the slot's record; the slot in the Agenda is written only by OK,
-// Prev and Next, each after the accept rules (field checks, then the address and label
-// questions). The slot being edited is the value of the read-only field eiRecN minus one.
+// It shows a copy of the slot's record; the slot is written only by OK, Prev and Next,
+// through the one edit path of the phonebook (AcceptRecordEdit: field checks, the address
+// and label questions, upper-casing, storing). The slot being edited is the value of the read-only field eiRecN minus one.
 class EditRecordDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    EditRecordDlg(Agenda &agenda, int slot, Prompter &prompter, QWidget *parent = nullptr);
+    EditRecordDlg(Phonebook &book, int slot, Prompter &prompter, QWidget *parent = nullptr);
     ~EditRecordDlg() override;
 
     // Called with the slot index after a record was stored into that slot.
@@ -49,9 +51,6 @@ public:
     // Writes the controls into `record`, which the caller has copied from the slot being
     // edited; fields the dialog does not show keep their values.
     void FillRecord(AgendaRecord &record) const;
-    // Field checks, then the address and label questions. False when a field was refused
-    // (its message has been shown); the change flags then stay as they were.
-    bool AcceptRules();
 
     // The slot being edited (eiRecN - 1).
     int Slot() const;
@@ -81,8 +80,12 @@ private:
     void SetCountry(const QString &country);
     // The record of the current slot as a base for FillRecord.
     AgendaRecord SlotRecord() const;
-    // Stores the controls into the current slot and notifies WhenStored.
-    void StoreDialog();
+    // Checks the controls and stores them into the current slot through the edit path,
+    // then notifies WhenStored. False when a field was refused (its message has been
+    // shown, its control has the focus); the change flags then stay as they were.
+    bool StoreDialog();
+    // The control of a text field.
+    QWidget *ControlOf(FieldId field) const;
     // Checks every field in layout order; shows the first refusal and focuses its control.
     bool ValidateFields();
     bool Refuse(QWidget *control, const QString &message);
@@ -93,7 +96,7 @@ private:
     Prompter::FileRequest VcfRequest() const;
 
     std::unique_ptr<Ui::EditRecord> ui;
-    Agenda &agenda_;
+    Phonebook &book_;
     Prompter &prompter_;
     bool addressChanged = false;
     bool labelChanged = false;

@@ -96,7 +96,7 @@ QString VcfFileName(const QString &label, int slot);
 bool ExportVcfRecord(const Agenda &agenda, int slot, const QString &path, Prompter &prompter);
 // Reads the first card of a vCard file onto a slot of user `user`, its texts cut to the
 // unit's limits unless `shorten` is false; shows "Error importing file : <path>" with the
-// reason as detail on failure (the slot keeps its contents, but its owner has been set).
+// reason as detail on failure (the slot, owner included, keeps its contents).
 bool ImportVcfRecord(Agenda &agenda, int slot, uint32_t user, const QString &path, Prompter &prompter,
                      bool shorten = true);
 

@@ -135,9 +135,10 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record);
 // Fills a record from the first card of a vCard file, also when later cards of the file
 // cannot be read. On false the record is unchanged and `reason` (when given) says why.
 bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompter, QString *reason = nullptr);
-// Imports into the slot `index`, first setting its owner (the user slot's own number, or
-// `user` for a contact slot). Marks the phonebook modified on success. With `shorten`,
-// texts longer than the unit accepts are cut to their field's limit.
+// Imports into the slot `index` with its owner set (the user slot's own number, or `user`
+// for a contact slot). Marks the phonebook modified on success; on failure the slot,
+// owner included, is as it was. With `shorten`, texts longer than the unit accepts are
+// cut to their field's limit.
 bool ImportVCardAt(Agenda &agenda, int index, uint32_t user, const QString &fileName, Prompter &prompter,
                    QString *reason = nullptr, bool shorten = false);
 

@@ -1,5 +1,6 @@
 #include "formats/vcardimport.h"
 
+#include "store/phonebook.h"
 #include "store/phonetidy.h"
 
 #include "common/markup.h"
@@ -120,7 +121,7 @@ bool ReportFailedCard(const CardOfFile &card, Prompter &prompter)
     return prompter.OkCancelDetail(FailedCardMessage(card), card.reason);
 }
 
-CardInsertResult InsertCards(Agenda &agenda, uint32_t user, const std::vector<CardOfFile> &cards,
+CardInsertResult InsertCards(Phonebook &book, uint32_t user, const std::vector<CardOfFile> &cards,
                              const CardInsertOptions &options, Prompter &prompter,
                              const std::function<void(int)> &inserted)
 {
@@ -136,8 +137,9 @@ CardInsertResult InsertCards(Agenda &agenda, uint32_t user, const std::vector<Ca
             if (!KeepsEmptyRecord(card))
                 continue;
         }
-        const int slot = agenda.InsertRecord(CardRecord(card, user, options));
-        if (slot == 0) {
+        const BookResult added = book.InsertRecord(CardRecord(card, user, options));
+        const int slot = added.slot;
+        if (!added) {
             prompter.Information(QLatin1String(InterchangeText::kNoMoreSpace));
             result.noRoom = int(cards.size() - i) - (card.failed ? 1 : 0);
             break;

@@ -1,5 +1,7 @@
 #pragma once
 
+class Phonebook;
+
 #include "store/phonenumber.h"
 
 #include "store/agenda.h"
@@ -84,7 +86,8 @@ struct CardInsertResult
 // Inserts the cards in order as new records of user `user`. A failed card not yet reported
 // asks as ReportFailedCard: Cancel stops; OK goes on, after adding the empty record when
 // KeepsEmptyRecord. A full phonebook shows "No more space to add contact to Agenda" once
-// and stops. `inserted` is called with the slot of every record added.
-CardInsertResult InsertCards(Agenda &agenda, uint32_t user, const std::vector<CardOfFile> &cards,
+// and stops. The records go through the phonebook document, which announces them.
+// `inserted` is called with the slot of every record added.
+CardInsertResult InsertCards(Phonebook &book, uint32_t user, const std::vector<CardOfFile> &cards,
                              const CardInsertOptions &options, Prompter &prompter,
                              const std::function<void(int)> &inserted = {});

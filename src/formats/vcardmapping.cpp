@@ -491,15 +491,13 @@ bool ImportVCardAt(Agenda &agenda, int index, uint32_t user, const QString &file
 {
     if (index < 0 || index >= agenda.slotCount)
         return false;
-    AgendaRecord &slot = agenda.slots[size_t(index)];
-    slot.owner = index < agenda.userCount ? uint32_t(index + 1) : user;
-    const bool wasFree = slot.recType == 0;
-    if (!ImportVCard(slot, fileName, prompter, reason))
+    // Read into a copy taken over only on success: a card that fails leaves the record,
+    // owner included, as it was.
+    AgendaRecord read = agenda.slots[size_t(index)];
+    read.owner = index < agenda.userCount ? uint32_t(index + 1) : user;
+    if (!ImportVCard(read, fileName, prompter, reason))
         return false;
     if (shorten)
-        ShortenTexts(slot);
-    if (wasFree)
-        ++agenda.usedCount;
-    agenda.modified = true;
-    return true;
+        ShortenTexts(read);
+    return agenda.StoreRecord(index, read);
 }

@@ -184,6 +184,61 @@ void NavData::SetGpsText(const QString &text)
     }
 }
 
+bool NavData::IsGpsText(const QString &text)
+{
+    QString t = text;
+    t.remove(QLatin1Char(' '));
+    if (t.isEmpty())
+        return true;
+    const int comma = int(t.indexOf(QLatin1Char(',')));
+    if (comma < 0)
+        return false;
+    // One coordinate: an optional letter from `letters` or a sign, then digits with an
+    // optional decimal point (at least one digit), at most `max` degrees.
+    const auto coordinate = [](QStringView part, QLatin1String letters, double max) {
+        if (!part.isEmpty() && (letters.contains(part.front().toUpper()) || part.front() == QLatin1Char('+')
+                                || part.front() == QLatin1Char('-')))
+            part = part.mid(1);
+        int digits = 0;
+        int points = 0;
+        for (QChar c : part) {
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                ++digits;
+            else if (c == QLatin1Char('.'))
+                ++points;
+            else
+                return false;
+        }
+        if (digits == 0 || points > 1)
+            return false;
+        bool ok = false;
+        const double value = part.toLatin1().toDouble(&ok);  // locale-independent
+        return ok && value <= max;
+    };
+    const QStringView first = QStringView(t).left(comma);
+    const QStringView second = QStringView(t).mid(comma + 1);
+    const QChar lead = first.isEmpty() ? QChar() : first.front().toUpper();
+    if (lead == QLatin1Char('E') || lead == QLatin1Char('W'))
+        return coordinate(first, QLatin1String("EW"), 180.0) && coordinate(second, QLatin1String("NS"), 90.0);
+    return coordinate(first, QLatin1String("NS"), 90.0) && coordinate(second, QLatin1String("EW"), 180.0);
+}
+
+bool NavData::ReadGpsText(const QString &text)
+{
+    if (!IsGpsText(text))
+        return false;
+    // A "+" is dropped: SetGpsText reads "+9" as a longitude as west, a plain "9" as east.
+    QString t = text;
+    t.remove(QLatin1Char(' '));
+    if (t.startsWith(QLatin1Char('+')))
+        t.remove(0, 1);
+    const int comma = int(t.indexOf(QLatin1Char(',')));
+    if (comma >= 0 && comma + 1 < t.size() && t.at(comma + 1) == QLatin1Char('+'))
+        t.remove(comma + 1, 1);
+    SetGpsText(t);
+    return true;
+}
+
 bool NavData::operator==(const NavData &o) const
 {
     return navFlags == o.navFlags && lon == o.lon && lat == o.lat && postalType == o.postalType

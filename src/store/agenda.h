@@ -69,7 +69,15 @@ struct NavData
     // GPS bit is clear.
     QString GpsText() const;
     // Sets the GPS bit and both coordinates from a text, or clears them for an empty text.
+    // Lenient, as files written by other programs need: whatever is no number reads as 0.
     void SetGpsText(const QString &text);
+    // Whether a text typed by a user is a position SetGpsText reads as meant: empty, or two
+    // numbers separated by ",", each with an optional hemisphere letter or sign, the
+    // latitude first (N/S) or the longitude first (E/W, then the latitude), within 90 and
+    // 180 degrees. Spaces are ignored. "Munich 80331" or "12 Via Roma" are not.
+    static bool IsGpsText(const QString &text);
+    // SetGpsText for a text that IsGpsText takes; false and nothing changed otherwise.
+    bool ReadGpsText(const QString &text);
 
     bool operator==(const NavData &o) const;
     bool operator!=(const NavData &o) const { return !(*this == o); }

@@ -2,49 +2,27 @@
 
 #include "common/textcodec.h"
 #include "store/agenda.h"
+#include "store/fields.h"
 
 #include <array>
 
 namespace {
 
-// The single texts of a record and their limits; phones and e-mails follow the table.
-struct TextLimit
+// The texts of a record that have a limit on the unit: every field of the table but the
+// record number and the GPS position (a text only in the lists).
+bool IsRecordText(const RecordField &f)
 {
-    QString AgendaRecord::*field;
-    int max;
-};
-
-const std::array<TextLimit, 8> kTextLimits = {{
-    {&AgendaRecord::label, FieldMax::label},
-    {&AgendaRecord::note, FieldMax::note},
-    {&AgendaRecord::fld51, FieldMax::fld51},
-    {&AgendaRecord::street, FieldMax::street},
-    {&AgendaRecord::numb, FieldMax::numb},
-    {&AgendaRecord::zip, FieldMax::zip},
-    {&AgendaRecord::city, FieldMax::city},
-    {&AgendaRecord::country, FieldMax::country},
-}};
-
-// Calls `visit(text, max)` for every text of the record that has a limit.
-template <typename Record, typename Visit>
-void ForEachText(Record &record, Visit visit)
-{
-    for (const TextLimit &t : kTextLimits)
-        visit(record.*t.field, t.max);
-    visit(record.nav.poiLabel, FieldMax::poiLabel);
-    for (auto &phone : record.phone)
-        visit(phone, FieldMax::phone);
-    for (auto &email : record.email)
-        visit(email, FieldMax::email);
+    return f.limit > 0 && f.id != FieldId::Gps;
 }
 
 } // namespace
 
 bool HasOverlongText(const AgendaRecord &record)
 {
-    bool overlong = false;
-    ForEachText(record, [&](const QString &text, int max) { overlong = overlong || text.size() > max; });
-    return overlong;
+    for (const RecordField &f : Fields())
+        if (IsRecordText(f) && f.read(record).size() > f.limit)
+            return true;
+    return false;
 }
 
 QString ShortenText(const QString &text, int max)
@@ -72,8 +50,7 @@ QString ShortenText(const QString &text, int max)
 
 void ShortenTexts(AgendaRecord &record)
 {
-    ForEachText(record, [](QString &text, int max) {
-        if (text.size() > max)
-            text = ShortenText(text, max);
-    });
+    for (const RecordField &f : Fields())
+        if (const QString text = f.read(record); IsRecordText(f) && text.size() > f.limit)
+            f.write(record, ShortenText(text, f.limit));
 }

@@ -2,61 +2,43 @@
 
 #include "common/prompter.h"
 #include "store/agenda.h"
+#include "store/fields.h"
 
 #include <array>
 
 static_assert(kLastOwner == Agenda::kMaxUsers, "owners are the phonebook's users");
 
-namespace {
-
-struct FieldRule
+FieldId FieldOf(TextField field)
 {
-    TextField field;
-    const char *name;
-    int limit;
-    bool required;
-};
-
-// One row per field, in the order of TextField.
-constexpr std::array<FieldRule, 11> kRules = {{
-    {TextField::Label, "label", FieldMax::label, true},
-    {TextField::Note, "note", FieldMax::note, false},
-    {TextField::Fld51, "fld51", FieldMax::fld51, false},
-    {TextField::Street, "street", FieldMax::street, false},
-    {TextField::Numb, "number", FieldMax::numb, false},
-    {TextField::Zip, "zip", FieldMax::zip, false},
-    {TextField::City, "city", FieldMax::city, false},
-    {TextField::Country, "country", FieldMax::country, false},
-    {TextField::PoiLabel, "POI label", FieldMax::poiLabel, false},
-    {TextField::Phone, "phone", FieldMax::phone, false},
-    {TextField::Email, "e-mail", FieldMax::email, false},
-}};
-
-const FieldRule &RuleOf(TextField field)
-{
-    return kRules[size_t(field)];
+    switch (field) {
+    case TextField::Label: return FieldId::Label;
+    case TextField::Note: return FieldId::Note;
+    case TextField::Fld51: return FieldId::Fld51;
+    case TextField::Street: return FieldId::Street;
+    case TextField::Numb: return FieldId::Numb;
+    case TextField::Zip: return FieldId::Zip;
+    case TextField::City: return FieldId::City;
+    case TextField::Country: return FieldId::Country;
+    case TextField::PoiLabel: return FieldId::PoiLabel;
+    case TextField::Phone: return FieldId::Phone1;
+    case TextField::Email: return FieldId::Email1;
+    }
+    return FieldId::Label;
 }
-
-} // namespace
 
 int FieldLimit(TextField field)
 {
-    return RuleOf(field).limit;
+    return Field(FieldOf(field)).limit;
 }
 
 QString FieldName(TextField field)
 {
-    return QString::fromLatin1(RuleOf(field).name);
+    return QString::fromLatin1(Field(FieldOf(field)).name);
 }
 
 QString TextRefusal(TextField field, const QString &text)
 {
-    const FieldRule &rule = RuleOf(field);
-    if (rule.required && text.isEmpty())
-        return RecordText::nullValue;
-    if (text.size() > rule.limit)
-        return RecordText::tooLong.arg(rule.limit);
-    return QString();
+    return FieldRefusal(FieldOf(field), text);
 }
 
 QString OwnerRefusal(std::optional<int64_t> owner)

@@ -23,10 +23,16 @@ inline const QString tooLong = QStringLiteral("Please enter no more than %1 char
 inline const QString nullValue = QStringLiteral("Null value not allowed.");
 // %1, %2: the lowest and highest value allowed.
 inline const QString outOfRange = QStringLiteral("Number must be between %1 and %2.");
+inline const QString invalidGps = QStringLiteral("Invalid GPS position.");
 } // namespace RecordText
 
 // The texts of a record that have a length limit on the unit.
 enum class TextField { Label, Note, Fld51, Street, Numb, Zip, City, Country, PoiLabel, Phone, Email };
+
+// The row of the field table (store/fields.h) that a TextField stands for; a phone or e-mail
+// stands for the first one.
+enum class FieldId;
+FieldId FieldOf(TextField field);
 
 // The unit's limit of a field in UTF-16 code units: the limit the load's length question,
 // the edits and the phonebook check all apply.

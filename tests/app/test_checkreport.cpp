@@ -34,10 +34,10 @@ void TestCheckReport::reportListsFindingsAndSelectsTheRecord()
 {
     ScriptedPrompter prompter;
     TestWindow w(prompter);
-    w.agenda = CraftedCheck::EveryKindOnce();
+    w.book.Replace(CraftedCheck::EveryKindOnce());
     AgendaRecord second = CraftedCheck::Contact(QStringLiteral("Dora"), QStringLiteral("0800 DORA"));
     second.owner = 2;
-    const int dora = w.agenda.InsertRecord(second);
+    const int dora = w.book.InsertRecord(second).slot;
     w.SetupLists();
     w.show();
 
@@ -93,8 +93,8 @@ namespace {
 // The report opened over a phonebook whose one finding is a phone with letters (slot 5).
 CheckReportDlg *ReportOnLetters(TestWindow &w)
 {
-    w.agenda = CraftedCheck::WithFirstContact();
-    w.agenda.InsertRecord(CraftedCheck::Spoilt(QStringLiteral("letters")));
+    w.book.Replace(CraftedCheck::WithFirstContact());
+    w.book.InsertRecord(CraftedCheck::Spoilt(QStringLiteral("letters")));
     w.SetupLists();
     w.CheckPhonebook();
     return w.findChild<CheckReportDlg *>(QStringLiteral("CheckReport"));
@@ -112,7 +112,7 @@ void TestCheckReport::contextMenuEntryRefreshesTheReport()
     // Fixed since: the entry checks again in the same window.
     AgendaRecord fixed = *w.agenda.RecordAt(5);
     fixed.phone[1] = QStringLiteral("0800 356937");
-    w.agenda.StoreRecord(5, fixed);
+    w.book.StoreRecord(5, fixed);
     QMenu menu;
     w.ContextMenu(menu);
     QAction *entry = nullptr;

@@ -23,13 +23,13 @@ QString PathText(const QString &path)
     return MarkupEscape(MessagePath(path));
 }
 
-void FillUntilFree(Agenda &agenda, int free)
+void FillUntilFree(Phonebook &book, int free)
 {
-    while (agenda.slotCount - agenda.usedCount > free) {
+    while (book.FreeSlots() > free) {
         AgendaRecord r;
         r.owner = 1;
         r.label = QStringLiteral("FILLER");
-        QVERIFY(agenda.InsertRecord(r) != 0);
+        QVERIFY(book.InsertRecord(r));
     }
 }
 
@@ -385,7 +385,7 @@ void TestInterchange::insertVcf()
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     if (free >= 0)
-        FillUntilFree(w.agenda, free);
+        FillUntilFree(w.book, free);
     Tabs(w)->setCurrentIndex(1);
     const int rowsBefore = w.List(1)->rowCount();
     const int usedBefore = w.agenda.usedCount;
@@ -570,7 +570,7 @@ void TestInterchange::insertCsv()
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     if (free >= 0)
-        FillUntilFree(w.agenda, free);
+        FillUntilFree(w.book, free);
     Tabs(w)->setCurrentIndex(1);
     const int rowsBefore = w.List(1)->rowCount();
     p.files.append(QStringList{path});

@@ -10,13 +10,13 @@
 namespace {
 
 // Fills the free slots of a phonebook until only `free` remain.
-void FillUntilFree(Agenda &agenda, int free)
+void FillUntilFree(Phonebook &book, int free)
 {
-    while (agenda.slotCount - agenda.usedCount > free) {
+    while (book.FreeSlots() > free) {
         AgendaRecord r;
         r.owner = 2;
         r.label = QStringLiteral("FILLER");
-        QVERIFY(agenda.InsertRecord(r) != 0);
+        QVERIFY(book.InsertRecord(r));
     }
 }
 
@@ -102,7 +102,7 @@ void TestListCommands::contextMenu()
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     if (free >= 0)
-        FillUntilFree(w.agenda, free);
+        FillUntilFree(w.book, free);
     SelectRows(w.List(0), rows, cursor);
     QCOMPARE(MenuStates(w).join(QLatin1Char(' ')), states);
     QCOMPARE(Button(w, "btInsert")->isEnabled(), states.contains(QStringLiteral("Insert+")));
@@ -140,7 +140,7 @@ void TestListCommands::moveMenuOfTwoUsers()
     // A user label holding "&" shows it literally in the submenu.
     AgendaRecord user = *w.agenda.RecordAt(0);
     user.label = QStringLiteral("A&B");
-    w.agenda.StoreRecord(0, user);
+    w.book.StoreRecord(0, user);
     QMenu sub;
     w.CopyMenu(sub);
     QCOMPARE(sub.actions()[0]->text(), QStringLiteral("A&&B:1"));
@@ -189,9 +189,9 @@ void TestListCommands::insertIntoFullPhonebook()
 {
     ScriptedPrompter p;
     TestWindow w(p);
-    FillUntilFree(w.agenda, 0);
+    FillUntilFree(w.book, 0);
     w.SetupLists();
-    w.agenda.modified = false;
+    w.book.SetModified(false);
     const int rows = w.List(0)->rowCount();
     w.InsertNew();
     QCOMPARE(p.Messages(), QStringList{QStringLiteral("No more space to add contact to Agenda")});
@@ -347,7 +347,7 @@ void TestListCommands::copyWithTooFewSlots()
     ScriptedPrompter p;
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
-    FillUntilFree(w.agenda, 2);
+    FillUntilFree(w.book, 2);
     w.SetupLists();
     const QList<int> before1 = SlotsOf(w, 1);
     SelectRows(w.List(0), {1, 2, 3, 4}, 1);

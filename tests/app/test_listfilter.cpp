@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 class TestListFilter : public QObject
@@ -18,6 +19,10 @@ private Q_SLOTS:
     void commandsSeeVisibleRowsOnly();
     void filterKeys();
     void cursorLeavesHiddenRow();
+    void filterFoldsLetters_data();
+    void filterFoldsLetters();
+    void insertedWhileFilteredIsShown();
+    void placesAfterCommands();
 };
 
 namespace {
@@ -26,8 +31,9 @@ namespace {
 // note).
 void Fill(MainWindow &w, const QList<QStringList> &contacts)
 {
-    w.agenda = Agenda();
-    w.agenda.slots[0].label = QStringLiteral("MARCO");
+    Agenda a;
+    a.slots[0].label = QStringLiteral("MARCO");
+    w.book.Replace(a);
     for (const QStringList &c : contacts) {
         AgendaRecord r;
         r.owner = 1;
@@ -35,9 +41,9 @@ void Fill(MainWindow &w, const QList<QStringList> &contacts)
         r.phone[0] = c.value(1);
         r.city = c.value(2);
         r.note = c.value(3);
-        w.agenda.InsertRecord(r);
+        w.book.InsertRecord(r);
     }
-    w.agenda.modified = false;
+    w.book.SetModified(false);
     w.SetupLists();
 }
 
@@ -57,6 +63,8 @@ void TestListFilter::sortIsLanguageAware_data()
     QTest::addColumn<QString>("locale");
     QTest::newRow("de_DE") << "de_DE";
     QTest::newRow("it_IT") << "it_IT";
+    // The C locale has no collation of its own: the root one, not code points.
+    QTest::newRow("C") << "C";
 }
 
 void TestListFilter::sortIsLanguageAware()
@@ -118,6 +126,7 @@ void TestListFilter::commandsSeeVisibleRowsOnly()
     QCOMPARE(w.SelectedCount(), 2);
     p.answers = {Prompter::Answer::Ok};
     w.DeleteSelected();
+    w.SetFilterText(QString());
     QCOMPARE(Labels(w, false), (QStringList{"MARCO", "BIANCHI LUCA"}));
     // Select all takes the visible rows only.
     w.SetFilterText(QStringLiteral("marco"));
@@ -139,7 +148,7 @@ void TestListFilter::cursorLeavesHiddenRow()
     QCOMPARE(w.SelectedCount(), 1);
     QVERIFY(Button(w, "btEdit")->isEnabled());
     Button(w, "btEdit")->click();
-    QCOMPARE(w.editorSlots, QList<int>{w.RowSlot(0, 2)});
+    QCOMPARE(w.editorSlots, QList<int>{w.RowSlot(0, 1)});  // ROSSI ANNA, second of the rows shown
     // No selected row left in sight: no cursor either.
     w.SetFilterText(QStringLiteral("mario"));
     QCOMPARE(list->currentRow(), -1);
@@ -166,6 +175,78 @@ void TestListFilter::filterKeys()
     QCOMPARE(filter->text(), QString());
     QCOMPARE(Labels(w, true).size(), 3);
     QVERIFY(p.shown.isEmpty());
+}
+
+void TestListFilter::filterFoldsLetters_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("sharp s") << "GROßE STRAßE" << "strasse";
+    QTest::newRow("capital sharp s") << "GROẞE" << "grosse";
+    QTest::newRow("typed sharp s") << "GROSSE STRASSE" << "große";
+    QTest::newRow("ae") << "Æblegade" << "aebleg";
+    QTest::newRow("o with stroke") << "Søren" << "soren";
+    QTest::newRow("l with stroke") << "Łódź" << "lodz";
+}
+
+void TestListFilter::filterFoldsLetters()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    ScriptedPrompter p;
+    TestWindow w(p);
+    Fill(w, {{stored}, {"OTHER"}});
+    w.SetFilterText(typed);
+    QCOMPARE(Labels(w, true), QStringList{stored});
+}
+
+// A new record that the filter would hide is shown: the filter is cleared, the cursor is on it.
+void TestListFilter::insertedWhileFilteredIsShown()
+{
+    ScriptedPrompter p;
+    TestWindow w(p);
+    Fill(w, {{"ROSSI MARIO"}, {"BIANCHI LUCA"}});
+    w.SetFilterText(QStringLiteral("rossi"));
+    w.InsertNew();
+    QCOMPARE(w.FilterText(), QString());
+    QCOMPARE(w.editorSlots.size(), 1);
+    QCOMPARE(w.CursorSlot(), w.editorSlots.first());
+}
+
+// Sorted by label: a copied record and an undone deletion take their sorted places; an
+// edit leaves its row where it is. A load starts at the top, unsorted.
+void TestListFilter::placesAfterCommands()
+{
+    ScriptedPrompter p;
+    TestWindow w(p);
+    QList<QStringList> contacts;
+    for (int i = 0; i < 60; ++i)
+        contacts.append({QStringLiteral("NAME %1").arg(i, 2, 10, QLatin1Char('0'))});
+    Fill(w, contacts);
+    w.show();
+    RecordListView *list = w.List(0);
+    list->sortItems(MainWindow::colLabel, Qt::AscendingOrder);
+    const int row = RowOfLabel(list, QStringLiteral("NAME 30"));
+    SelectRows(list, {row}, row);
+    p.answers = {Prompter::Answer::Ok};
+    w.DeleteSelected();
+    QCOMPARE(RowOfLabel(list, QStringLiteral("NAME 30")), -1);
+    w.Undo();
+    QCOMPARE(RowOfLabel(list, QStringLiteral("NAME 30")), row);
+    QVERIFY(w.EditCell(0, row, MainWindow::colLabel, QStringLiteral("AAA")));
+    QCOMPARE(list->CellText(row, MainWindow::colLabel), QStringLiteral("AAA"));
+    // The list at its end, then a load: the new phonebook shows from its top.
+    list->scrollToBottom();
+    QVERIFY(list->verticalScrollBar()->value() > 0);
+    QTemporaryDir dir;
+    QVERIFY(w.LoadFile(CopySample(dir)));
+    QCOMPARE(list->verticalScrollBar()->value(), 0);
+    QCOMPARE(list->Model()->SortedBy(), -1);
+    // A finding of the check selects its record and scrolls to it.
+    const int last = w.RowSlot(0, list->rowCount() - 1);
+    QVERIFY(w.SelectSlot(last));
+    QApplication::processEvents();
+    QVERIFY(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
 }
 
 QTEST_MAIN(TestListFilter)

@@ -146,7 +146,7 @@ void TestLoadSave::closeRequestAsksTheSame()
     QCOMPARE(p.Messages(), QStringList{kExitQuestion});
     QVERIFY(!w.Finished());
 
-    w.agenda.modified = true;
+    w.book.SetModified(true);
     p.ClearShown();
     p.answers = {A::Ok, A::No};
     w.close();
@@ -254,7 +254,7 @@ void TestLoadSave::loadCancelled()
 {
     ScriptedPrompter p;
     TestWindow w(p);
-    w.agenda.modified = true;
+    w.book.SetModified(true);
     p.answers = {A::No};
     p.files = {QStringList{}};
     w.OnLoad();

@@ -23,7 +23,7 @@ private Q_SLOTS:
     void buttons();
     void columnMenuAndToggle();
     void columnShownBeforeLoadCanBeShownAgain();
-    void sortOnceThenAppend();
+    void sortPlacesNewRows();
     void stepCursorFollowsSortedOrder();
     void editCell_data();
     void editCell();
@@ -147,7 +147,7 @@ void TestMainWindow::buttons()
     SelectRows(w.List(0), rows, cursor);
     QCOMPARE(ButtonStates(w), states);
     // A change makes Save available.
-    w.agenda.modified = true;
+    w.book.SetModified(true);
     w.UpdateButtons();
     QVERIFY(Button(w, "btSave")->isEnabled());
 }
@@ -197,7 +197,7 @@ void TestMainWindow::columnShownBeforeLoadCanBeShownAgain()
     QCOMPARE(w.ColumnWidth(0, MainWindow::colLabel), 120);
 }
 
-void TestMainWindow::sortOnceThenAppend()
+void TestMainWindow::sortPlacesNewRows()
 {
     ScriptedPrompter p;
     TestWindow w(p);
@@ -215,16 +215,17 @@ void TestMainWindow::sortOnceThenAppend()
     for (int r = 1; r < list->rowCount(); ++r)
         QVERIFY(RecordCell(list, r - 1) > RecordCell(list, r));
 
-    // A new row goes to the end whatever the order.
+    // A new row takes its place in the order chosen.
     QVERIFY(list->rowCount() > 2);
     SelectRows(list, {}, -1);
     w.InsertNew();
     const int last = list->rowCount() - 1;
     QCOMPARE(w.editorSlots, QList<int>{3});  // the lowest free slot
-    QCOMPARE(RecordCell(list, last), 4);
-    QCOMPARE(list->currentRow(), last);
-    // In descending order record 4 would stand before 3 and 1; it went to the end.
-    QCOMPARE(RecordCell(list, last - 1), 1);
+    QCOMPARE(RecordCell(list, last), 1);
+    QCOMPARE(RecordCell(list, list->currentRow()), 4);
+    // In descending order record 4 stands before the lower numbers.
+    QVERIFY(RecordCell(list, list->currentRow() + 1) < 4);
+    QVERIFY(RecordCell(list, list->currentRow() - 1) > 4);
     QVERIFY(w.agenda.modified);
 }
 
@@ -352,7 +353,9 @@ void TestMainWindow::editCellRefusesLimits_data()
     QTest::newRow("number") << int(MainWindow::colNumb) << "123456" << "Please enter no more than 5 characters.";
     QTest::newRow("label") << int(MainWindow::colLabel) << QString(31, u'x') << "Please enter no more than 30 characters.";
     QTest::newRow("empty label") << int(MainWindow::colLabel) << "" << "Null value not allowed.";
-    QTest::newRow("gps") << int(MainWindow::colNav) << QString(26, u'1') << "Please enter no more than 25 characters.";
+    // One character less is a position of 25 characters.
+    QTest::newRow("gps") << int(MainWindow::colNav) << QStringLiteral("N45.12345678901,E9.1234567")
+                         << "Please enter no more than 25 characters.";
     QTest::newRow("e-mail") << int(MainWindow::colEmail1 + 2) << QString(61, u'a')
                             << "Please enter no more than 60 characters.";
 }
@@ -435,7 +438,7 @@ void TestMainWindow::refreshSlot()
     const int slot = w.RowSlot(0, row);
     AgendaRecord r = *w.agenda.RecordAt(slot);
     r.label = QStringLiteral("DUPONT E.");
-    w.agenda.StoreRecord(slot, r);
+    w.book.StoreRecord(slot, r);
     w.RefreshSlot(slot);
     QCOMPARE(list->CellText(row, MainWindow::colLabel), QStringLiteral("DUPONT E."));
     QCOMPARE(list->currentRow(), row);
@@ -444,7 +447,7 @@ void TestMainWindow::refreshSlot()
     // A user slot re-captions its tab.
     AgendaRecord user = *w.agenda.RecordAt(0);
     user.label = QStringLiteral("MARCO B");
-    w.agenda.StoreRecord(0, user);
+    w.book.StoreRecord(0, user);
     w.RefreshSlot(0);
     QCOMPARE(Tabs(w)->tabText(0), QStringLiteral("MARCO B:1"));
 
@@ -453,7 +456,7 @@ void TestMainWindow::refreshSlot()
     const int other = w.RowSlot(1, giulia);
     AgendaRecord o = *w.agenda.RecordAt(other);
     o.label = QStringLiteral("CHANGED");
-    w.agenda.StoreRecord(other, o);
+    w.book.StoreRecord(other, o);
     const int rows = w.List(1)->rowCount();
     w.RefreshSlot(other);
     QCOMPARE(w.RowSlot(1, giulia), other);

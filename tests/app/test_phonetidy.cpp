@@ -22,7 +22,7 @@ private Q_SLOTS:
 
 namespace {
 
-Agenda Phonebook()
+Agenda TidyPhonebook()
 {
     Agenda agenda;
     AgendaRecord r;
@@ -61,7 +61,7 @@ void TestPhoneTidy::rows()
 {
     QFETCH(int, form);
     QFETCH(QStringList, rows);
-    Agenda agenda = Phonebook();
+    Agenda agenda = TidyPhonebook();
     PhoneTidyDlg dlg(agenda, {4, 5}, QStringLiteral("DE"));
     dlg.FormBox()->setCurrentIndex(form);
     const PhoneTidyModel &m = dlg.Model();
@@ -85,7 +85,7 @@ void TestPhoneTidy::rows()
 
 void TestPhoneTidy::untickedStayAsTheyWere()
 {
-    Agenda agenda = Phonebook();
+    Agenda agenda = TidyPhonebook();
     agenda.modified = false;
     PhoneTidyDlg dlg(agenda, {4, 5}, QStringLiteral("DE"));
     PhoneTidyModel &m = dlg.Model();
@@ -121,8 +121,8 @@ void TestPhoneTidy::windowAppliesOneUndoStep()
     StorePhoneRegion(QStringLiteral("DE"));
     ScriptedPrompter p;
     TestWindow w(p);
-    w.agenda = Phonebook();
-    w.agenda.modified = false;
+    w.book.Replace(TidyPhonebook());
+    w.book.SetModified(false);
     w.SetupLists();
     const Agenda before = w.agenda;
     RecordListView *list = w.List(0);
@@ -163,7 +163,7 @@ void TestPhoneTidy::windowNothingToTidy()
     AgendaRecord r;
     r.label = QStringLiteral("Mute");
     r.owner = 1;
-    w.agenda.InsertRecord(r);
+    w.book.InsertRecord(r);
     w.SetupLists();
     SelectRows(w.List(0), {RowOfLabel(w.List(0), QStringLiteral("Mute"))}, -1);
     w.TidyPhones();

@@ -75,7 +75,7 @@ void TestUndo::undoRedo()
         w.whileEditorOpen = [&w](int slot) {
             AgendaRecord r = *w.agenda.RecordAt(slot);
             r.label = QStringLiteral("STORED");
-            w.agenda.StoreRecord(slot, r);
+            w.book.StoreRecord(slot, r);
             w.RefreshSlot(slot);
         };
         w.EditCurrent();

@@ -71,7 +71,7 @@ void TestWindowKeys::shortcuts()
     ScriptedPrompter p;
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
-    w.agenda.modified = true;  // so that Load asks first
+    w.book.SetModified(true);  // so that Load asks first
     ShowActive(w);
     SelectRows(w.List(0), {2}, 2);
     w.List(0)->setFocus();
@@ -124,7 +124,7 @@ void TestWindowKeys::drops()
     ScriptedPrompter p;
     TestWindow w(p);
     const int used = w.agenda.usedCount;
-    w.agenda.modified = true;
+    w.book.SetModified(true);
     p.answers = {Prompter::Answer::No};  // drop the changes, load
     Drop(w, files);
     QCOMPARE(p.Messages(), asked);

@@ -55,7 +55,7 @@ void TestWriteFailures::reasonShown()
     TestWindow w(p);
     QVERIFY(w.LoadFile(CopySample(dir)));
     SelectRows(w.List(0), {1}, 1);
-    w.agenda.modified = true;
+    w.book.SetModified(true);
     p.files = {QStringList{path}};
 
     QString words = QStringLiteral("File too large");

@@ -1,5 +1,6 @@
 #include "common/scriptedprompter.h"
 #include "editor/editrecorddlg.h"
+#include "store/phonebook.h"
 #include "support/testhttpserver.h"
 #include "web/geocodeprovider.h"
 #include "../web/infobelpages.h"
@@ -58,7 +59,8 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<TestHttpServer> server_;
-    std::unique_ptr<Agenda> agenda_;
+    std::unique_ptr<Phonebook> book_;
+    const Agenda *agenda_ = nullptr;
     ScriptedPrompter prompter_;
 };
 
@@ -66,8 +68,9 @@ void TestEditorLookups::init()
 {
     server_ = std::make_unique<TestHttpServer>();
     QVERIFY(server_->Listen());
-    agenda_ = std::make_unique<Agenda>();
-    QVERIFY(agenda_->Load(QStringLiteral(KESTRAVON_TESTDATA "/agenda/Agenda.dat"), prompter_));
+    book_ = std::make_unique<Phonebook>();
+    agenda_ = &book_->Data();
+    QVERIFY(book_->Load(QStringLiteral(KESTRAVON_TESTDATA "/agenda/Agenda.dat"), prompter_));
     QVERIFY(agenda_->slots[kPostalSlot].nav.navFlags & kNavPostal);
     prompter_.ClearShown();
 }
@@ -80,7 +83,7 @@ void TestEditorLookups::cleanup()
 void TestEditorLookups::geocodeFillsAddressAndPosition()
 {
     server_->Route(kGeocodePath, TestHttpServer::Ok(GeocodeAnswer()));
-    EditRecordDlg dlg(*agenda_, kPostalSlot, prompter_);
+    EditRecordDlg dlg(*book_, kPostalSlot, prompter_);
     dlg.geocodeProvider = QString::fromLatin1(kPlacefinderName);
     dlg.geocodeBaseUrl = server_->BaseUrl();
     dlg.show();
@@ -125,7 +128,7 @@ void TestEditorLookups::geocodeCancelChangesNothing()
 {
     server_->Route(kGeocodePath, TestHttpServer::Ok(GeocodeAnswer()));
     const AgendaRecord before = *agenda_->GetRecord(kPostalSlot);
-    EditRecordDlg dlg(*agenda_, kPostalSlot, prompter_);
+    EditRecordDlg dlg(*book_, kPostalSlot, prompter_);
     dlg.geocodeProvider = QString::fromLatin1(kPlacefinderName);
     dlg.geocodeBaseUrl = server_->BaseUrl();
     dlg.show();
@@ -149,7 +152,7 @@ void TestEditorLookups::infoBelFillsNameAddressAndPhone()
     constexpr int kRossi = 2;  // ROSSI MARIO, Roma, Italy
     server_->SetFallback(TestHttpServer::Ok(
         Head(1) + Link("QName=DR.ROSSI MARIO&QStreet=VIA ROMA&QNum=12&QZip=00100&QCity=ROMA&qphone=061234")));
-    EditRecordDlg dlg(*agenda_, kRossi, prompter_);
+    EditRecordDlg dlg(*book_, kRossi, prompter_);
     dlg.infoBelHost = server_->HostPort();
     dlg.show();
     bool ran = false;

@@ -2,6 +2,7 @@
 #include "editor/editrecorddlg.h"
 #include "formats/vcard.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,14 +34,14 @@ class TestEditRecordDlg : public QObject
     Q_OBJECT
 
 private:
-    Agenda agenda;
+    Phonebook book;
+    const Agenda &agenda = book.Data();
     ScriptedPrompter prompter;
 
     void LoadSample(const char *file = "/agenda/Agenda.dat")
     {
-        agenda = Agenda();
         ScriptedPrompter loadPrompter;
-        QVERIFY(agenda.Load(QStringLiteral(KESTRAVON_TESTDATA) + QLatin1String(file), loadPrompter));
+        QVERIFY(book.Load(QStringLiteral(KESTRAVON_TESTDATA) + QLatin1String(file), loadPrompter));
         QVERIFY(!agenda.modified);
     }
 
@@ -114,7 +115,7 @@ private Q_SLOTS:
 
 void TestEditRecordDlg::showsEveryPartOfTheRecord()
 {
-    EditRecordDlg postal(agenda, kPostalSlot, prompter);
+    EditRecordDlg postal(book, kPostalSlot, prompter);
     QCOMPARE(postal.windowTitle(), QStringLiteral("Edit Record"));
     QCOMPARE(Edit(postal, "eiRecN")->text(), QStringLiteral("36"));
     QCOMPARE(postal.Slot(), kPostalSlot);
@@ -128,18 +129,18 @@ void TestEditRecordDlg::showsEveryPartOfTheRecord()
     QCOMPARE(Find<QComboBox>(postal, "dlP1Type")->currentText(), QStringLiteral("WORK.FAX"));
     QCOMPARE(Find<QComboBox>(postal, "dlP1Type")->currentData().toUInt(), 10u);
 
-    EditRecordDlg poi(agenda, kPoiSlot, prompter);
+    EditRecordDlg poi(book, kPoiSlot, prompter);
     QCOMPARE(Edit(poi, "eiPoiCat0")->text(), QStringLiteral("3"));  // poiCat 515 = 2 * 256 + 3
     QCOMPARE(Edit(poi, "eiPoiCat1")->text(), QStringLiteral("2"));
     QCOMPARE(Edit(poi, "esPoiLabel")->text(), QStringLiteral("STAZIONE DI SERVIZIO"));
     QCOMPARE(Edit(poi, "edLat")->text(), QStringLiteral("41.85"));
 
-    EditRecordDlg acp(agenda, kAcpSlot, prompter);
+    EditRecordDlg acp(book, kAcpSlot, prompter);
     QCOMPARE(Find<QComboBox>(acp, "dlRecType")->currentText(), QStringLiteral("ACP"));
     QCOMPARE(Edit(acp, "esACPdate1")->text(), QStringLiteral("31/12/24 23:59:58"));
     QCOMPARE(Edit(acp, "eiACPtype")->text(), QStringLiteral("1"));
 
-    EditRecordDlg sim(agenda, kSimSlot, prompter);
+    EditRecordDlg sim(book, kSimSlot, prompter);
     QCOMPARE(Edit(sim, "eiSimpos")->text(), QStringLiteral("12"));
     QCOMPARE(Edit(sim, "eiReco")->text(), QStringLiteral("65535"));
 
@@ -147,8 +148,8 @@ void TestEditRecordDlg::showsEveryPartOfTheRecord()
     AgendaRecord r = *agenda.GetRecord(kPlainSlot);
     r.nav.lat.FromDegrees(45.5);
     r.nav.lon.FromDegrees(-9.25);
-    agenda.StoreRecord(kPlainSlot, r);
-    EditRecordDlg gps(agenda, kPlainSlot, prompter);
+    book.StoreRecord(kPlainSlot, r);
+    EditRecordDlg gps(book, kPlainSlot, prompter);
     QCOMPARE(Edit(gps, "edLat")->text(), QStringLiteral("45.5"));
     QCOMPARE(Edit(gps, "edLon")->text(), QStringLiteral("9.25"));
     QVERIFY(prompter.shown.isEmpty());
@@ -166,7 +167,7 @@ void TestEditRecordDlg::unchangedRecordStoresSameBytes()
     QFETCH(int, slot);
     const AgendaRecord before = *agenda.GetRecord(slot);
     QList<int> stored;
-    EditRecordDlg dlg(agenda, slot, prompter);
+    EditRecordDlg dlg(book, slot, prompter);
     dlg.WhenStored = [&](int s) { stored.append(s); };
     dlg.show();
     Press(dlg, "btOK");
@@ -190,7 +191,7 @@ void TestEditRecordDlg::addressQuestionOnPostalRecord()
     QFETCH(bool, yes);
     QFETCH(uint, flags);
     const AgendaRecord before = *agenda.GetRecord(kPostalSlot);
-    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    EditRecordDlg dlg(book, kPostalSlot, prompter);
     dlg.show();
     Type(Edit(dlg, "esStreet"), QStringLiteral("Via Appia Antica"));
     QVERIFY(dlg.AddressChanged());
@@ -212,7 +213,7 @@ void TestEditRecordDlg::addressQuestionOnPostalRecord()
 
 void TestEditRecordDlg::noAddressQuestionWithoutPostalOrPoi()
 {
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
     dlg.show();
     Type(Edit(dlg, "esCity"), QStringLiteral("Milano"));
     Press(dlg, "btOK");
@@ -222,7 +223,7 @@ void TestEditRecordDlg::noAddressQuestionWithoutPostalOrPoi()
 
 void TestEditRecordDlg::addressTypedBackStillAsks()
 {
-    EditRecordDlg dlg(agenda, kPoiSlot, prompter);  // POI data, no Postal data
+    EditRecordDlg dlg(book, kPoiSlot, prompter);  // POI data, no Postal data
     dlg.show();
     QLineEdit *zip = Edit(dlg, "esZip");
     Type(zip, QStringLiteral("1"));
@@ -251,8 +252,8 @@ void TestEditRecordDlg::tabbingThroughCountryIsNoEdit()
     QFETCH(QString, country);
     AgendaRecord record = *agenda.GetRecord(kPostalSlot);
     record.country = country;
-    agenda.StoreRecord(kPostalSlot, record);
-    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    book.StoreRecord(kPostalSlot, record);
+    EditRecordDlg dlg(book, kPostalSlot, prompter);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     QComboBox *box = Find<QComboBox>(dlg, "esCountry");
@@ -285,7 +286,7 @@ void TestEditRecordDlg::labelQuestion()
     QFETCH(bool, asked);
     QFETCH(bool, yes);
     QFETCH(int, voiceIndex);
-    EditRecordDlg dlg(agenda, slot, prompter);
+    EditRecordDlg dlg(book, slot, prompter);
     dlg.show();
     QLineEdit *label = Edit(dlg, "esLabel");
     label->setFocus();
@@ -302,7 +303,7 @@ void TestEditRecordDlg::labelQuestion()
 
 void TestEditRecordDlg::addressStoredUpperCase()
 {
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
     dlg.show();
     Type(Edit(dlg, "esStreet"), QStringLiteral("Via Roma"));
     Type(Edit(dlg, "esCity"), QStringLiteral("Leopoldstraße"));
@@ -323,7 +324,7 @@ void TestEditRecordDlg::addressStoredUpperCase()
 
 void TestEditRecordDlg::coordinatesTypedAreStored()
 {
-    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    EditRecordDlg dlg(book, kPostalSlot, prompter);
     dlg.show();
     QTest::mouseClick(Find<QCheckBox>(dlg, "oGPS"), Qt::LeftButton);
     Type(Edit(dlg, "edLat"), QStringLiteral("-33.8568"));
@@ -346,7 +347,7 @@ void TestEditRecordDlg::typingCoordinatesTicksGps_data()
 void TestEditRecordDlg::typingCoordinatesTicksGps()
 {
     QFETCH(QByteArray, field);
-    EditRecordDlg dlg(agenda, kPostalSlot, prompter);  // no GPS data
+    EditRecordDlg dlg(book, kPostalSlot, prompter);  // no GPS data
     dlg.show();
     QCheckBox *gps = Find<QCheckBox>(dlg, "oGPS");
     QVERIFY(!gps->isChecked());
@@ -361,7 +362,7 @@ void TestEditRecordDlg::typingCoordinatesTicksGps()
 void TestEditRecordDlg::uncheckingGpsKeepsCoordinates()
 {
     const NavData before = agenda.GetRecord(kPlainSlot)->nav;
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
     dlg.show();
     QTest::mouseClick(Find<QCheckBox>(dlg, "oGPS"), Qt::LeftButton);
     QVERIFY(!Find<QCheckBox>(dlg, "oGPS")->isChecked());
@@ -376,8 +377,8 @@ void TestEditRecordDlg::unknownNavBitDropped()
 {
     AgendaRecord r = *agenda.GetRecord(kPoiSlot);
     r.nav.navFlags |= 0x10 | 0x80000000u;
-    agenda.StoreRecord(kPoiSlot, r);
-    EditRecordDlg dlg(agenda, kPoiSlot, prompter);
+    book.StoreRecord(kPoiSlot, r);
+    EditRecordDlg dlg(book, kPoiSlot, prompter);
     dlg.show();
     Press(dlg, "btOK");
     QCOMPARE(agenda.GetRecord(kPoiSlot)->nav.navFlags, uint32_t(kNavGps | kNavPoi));
@@ -394,10 +395,10 @@ void TestEditRecordDlg::hiddenFieldsKept()
     AgendaRecord r = *agenda.GetRecord(slot);
     r.phoneWord = 0x1234;
     r.emailWord = 0x0042;
-    agenda.StoreRecord(slot, r);
+    book.StoreRecord(slot, r);
     const QString fld51 = r.fld51;
 
-    EditRecordDlg dlg(agenda, slot, prompter);
+    EditRecordDlg dlg(book, slot, prompter);
     dlg.show();
     Type(Edit(dlg, "esNote"), QStringLiteral("edited"));
     Press(dlg, "btOK");
@@ -415,8 +416,8 @@ void TestEditRecordDlg::unknownCodesKept()
     r.phoneType[3] = 42;
     r.emailType[0] = 3;
     r.nav.postalType = 7;
-    agenda.StoreRecord(kPlainSlot, r);
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    book.StoreRecord(kPlainSlot, r);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
     QCOMPARE(Find<QComboBox>(dlg, "dlRecType")->currentIndex(), -1);
     QCOMPARE(Find<QComboBox>(dlg, "dlP3Type")->currentIndex(), -1);
     dlg.show();
@@ -438,7 +439,7 @@ void TestEditRecordDlg::emptiedNumberStoresZero_data()
 void TestEditRecordDlg::emptiedNumberStoresZero()
 {
     QFETCH(QString, control);
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
     dlg.show();
     Type(Edit(dlg, qPrintable(control)), QString());
     Press(dlg, "btOK");
@@ -484,7 +485,7 @@ void TestEditRecordDlg::refusedFieldStoresNothing()
     QFETCH(QString, message);
     const AgendaRecord before = *agenda.GetRecord(kVoiceSlot);
     int stored = 0;
-    EditRecordDlg dlg(agenda, kVoiceSlot, prompter);
+    EditRecordDlg dlg(book, kVoiceSlot, prompter);
     dlg.WhenStored = [&](int) { ++stored; };
     dlg.WhenStep = [](bool, int &slot) { slot = kPlainSlot; };
     dlg.show();
@@ -512,18 +513,20 @@ void TestEditRecordDlg::hiddenCoordinatesOutsideTheGlobeDoNotBlock()
 {
     // Without the GPS bit the coordinates are not used; odd values a file holds there are
     // kept and do not keep the record from being stored.
-    agenda.slots[kPlainSlot].nav.navFlags = 0;
-    agenda.slots[kPlainSlot].nav.lat.deg = 95;
-    agenda.slots[kPlainSlot].nav.lon.deg = 200;
-    agenda.modified = false;
+    AgendaRecord odd = agenda.slots[kPlainSlot];
+    odd.nav.navFlags = 0;
+    odd.nav.lat.deg = 95;
+    odd.nav.lon.deg = 200;
+    book.StoreRecord(kPlainSlot, odd);
+    book.SetModified(false);
     const AgendaRecord before = agenda.slots[kPlainSlot];
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
     dlg.show();
     Press(dlg, "btOK");
     QCOMPARE(prompter.Messages(), QStringList());
     QVERIFY(*agenda.GetRecord(kPlainSlot) == before);
     // With the GPS bit set, the same values are refused.
-    EditRecordDlg gps(agenda, kPlainSlot, prompter);
+    EditRecordDlg gps(book, kPlainSlot, prompter);
     gps.show();
     QTest::mouseClick(Find<QCheckBox>(gps, "oGPS"), Qt::LeftButton, {}, QPoint(5, 5));
     Press(gps, "btOK");
@@ -533,11 +536,13 @@ void TestEditRecordDlg::hiddenCoordinatesOutsideTheGlobeDoNotBlock()
 void TestEditRecordDlg::longLabelFromFileShownWholeAndRefused()
 {
     const QString longLabel = QStringLiteral("FRATELLI ROSSI RICAMBI AUTO SRL ROMA");  // 36 units
-    agenda.slots[kPlainSlot].label = longLabel;
-    agenda.modified = false;
+    AgendaRecord overlong = agenda.slots[kPlainSlot];
+    overlong.label = longLabel;
+    book.StoreRecord(kPlainSlot, overlong);
+    book.SetModified(false);
     const AgendaRecord before = agenda.slots[kPlainSlot];
 
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
     dlg.show();
     QCOMPARE(Edit(dlg, "esLabel")->text(), longLabel);
     Press(dlg, "btOK");
@@ -549,7 +554,7 @@ void TestEditRecordDlg::longLabelFromFileShownWholeAndRefused()
     QVERIFY(!agenda.modified);
 
     // Shortened to exactly 30 units it is accepted.
-    EditRecordDlg again(agenda, kPlainSlot, prompter);
+    EditRecordDlg again(book, kPlainSlot, prompter);
     again.show();
     prompter.ClearShown();
     Type(Edit(again, "esLabel"), longLabel.left(30));
@@ -562,7 +567,7 @@ void TestEditRecordDlg::cancelLeavesSlotUntouched()
 {
     const AgendaRecord before = *agenda.GetRecord(kPostalSlot);
     int stored = 0;
-    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    EditRecordDlg dlg(book, kPostalSlot, prompter);
     dlg.WhenStored = [&](int) { ++stored; };
     dlg.show();
     Type(Edit(dlg, "esLabel"), QStringLiteral("Somebody else"));
@@ -581,7 +586,7 @@ void TestEditRecordDlg::programValuesAreNotEdits()
 {
     // Loading, stepping and values set by the program (as the look-up dialogs do) never
     // count as edits: no question afterwards.
-    EditRecordDlg dlg(agenda, kVoiceSlot, prompter);
+    EditRecordDlg dlg(book, kVoiceSlot, prompter);
     dlg.WhenStep = [](bool, int &slot) { slot = kPostalSlot; };
     dlg.show();
     QVERIFY(!dlg.AddressChanged() && !dlg.LabelChanged());
@@ -596,7 +601,7 @@ void TestEditRecordDlg::programValuesAreNotEdits()
     QVERIFY(prompter.shown.isEmpty());
 
     // Picking a country from the list is a user edit.
-    EditRecordDlg pick(agenda, kPostalSlot, prompter);
+    EditRecordDlg pick(book, kPostalSlot, prompter);
     pick.show();
     QComboBox *country = Find<QComboBox>(pick, "esCountry");
     country->setFocus();
@@ -606,7 +611,7 @@ void TestEditRecordDlg::programValuesAreNotEdits()
 
 void TestEditRecordDlg::readOnlyFieldsRefuseTyping()
 {
-    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    EditRecordDlg dlg(book, kPostalSlot, prompter);
     dlg.show();
     for (const char *name : {"eiRecN", "eiOwner", "eiReco", "eiSimpos", "esPosCode", "esPosRoad1", "esPosRoad2",
                              "eiPosNumb", "eiPoiCat0", "eiPoiFac1", "esPoiLabel", "eiACPtype", "esACPdate1"}) {
@@ -627,7 +632,7 @@ void TestEditRecordDlg::tabChainSkipsReadOnlyFields()
 {
     // Tab from the label round the whole dialog: every stop is an editable control, and
     // the read-only fields show the window's background.
-    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    EditRecordDlg dlg(book, kPostalSlot, prompter);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     QWidget *start = Edit(dlg, "esLabel");
@@ -655,7 +660,7 @@ void TestEditRecordDlg::tabChainSkipsReadOnlyFields()
 
 void TestEditRecordDlg::wheelChangesOnlyFocusedDropList()
 {
-    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    EditRecordDlg dlg(book, kPostalSlot, prompter);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     Edit(dlg, "esLabel")->setFocus();
@@ -685,7 +690,7 @@ void TestEditRecordDlg::largeFontScrollsWithinScreen()
     QFont large = font;
     large.setPointSize(28);
     QApplication::setFont(large);
-    EditRecordDlg dlg(agenda, kPostalSlot, prompter);
+    EditRecordDlg dlg(book, kPostalSlot, prompter);
     QApplication::setFont(font);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -701,7 +706,7 @@ void TestEditRecordDlg::stepFollowsListOrder()
     // The list shows the slots in this order (a sorted list, say).
     const QList<int> order = {kPostalSlot, kVoiceSlot, kPlainSlot, 0};
     QList<int> stored;
-    EditRecordDlg dlg(agenda, kVoiceSlot, prompter);
+    EditRecordDlg dlg(book, kVoiceSlot, prompter);
     dlg.WhenStored = [&](int s) { stored.append(s); };
     dlg.WhenStep = [&](bool next, int &slot) {
         const int row = int(order.indexOf(slot)) + (next ? 1 : -1);
@@ -727,7 +732,7 @@ void TestEditRecordDlg::stepFollowsListOrder()
 void TestEditRecordDlg::stepAtEndShowsSameRecord()
 {
     const AgendaRecord before = *agenda.GetRecord(kPlainSlot);
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
     dlg.WhenStep = [](bool, int &) {};  // last row: nothing to move to
     dlg.show();
     Press(dlg, "btNext");
@@ -740,14 +745,15 @@ void TestEditRecordDlg::stepAtEndShowsSameRecord()
 
 void TestEditRecordDlg::vcardTitlesAndErrors()
 {
-    agenda.slots[11].label = QStringLiteral("Anna");
-    agenda.slots[11].recType = 71;
-    agenda.slots[11].simPos = 4;
-    agenda.slots[11].owner = 1;
-    ++agenda.usedCount;
-    agenda.modified = false;
+    AgendaRecord sim = agenda.slots[11];
+    sim.label = QStringLiteral("Anna");
+    sim.recType = 71;
+    sim.simPos = 4;
+    sim.owner = 1;
+    book.StoreRecord(11, sim);
+    book.SetModified(false);
     const AgendaRecord before = agenda.slots[11];
-    EditRecordDlg dlg(agenda, 11, prompter);
+    EditRecordDlg dlg(book, 11, prompter);
     dlg.show();
 
     // Cancelled selectors change nothing.
@@ -789,7 +795,7 @@ void TestEditRecordDlg::vcardTitlesAndErrors()
 void TestEditRecordDlg::importShowsOnlyTheCard()
 {
     const AgendaRecord before = *agenda.GetRecord(kSimSlot);
-    EditRecordDlg dlg(agenda, kSimSlot, prompter);
+    EditRecordDlg dlg(book, kSimSlot, prompter);
     dlg.show();
     prompter.files = {{QStringLiteral(KESTRAVON_TESTDATA "/vcards/John_Doe_GMAIL.vcf")}};
     Press(dlg, "btImport");
@@ -820,7 +826,7 @@ void TestEditRecordDlg::exportWritesTheDialog()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("card.vcf"));
     const AgendaRecord before = *agenda.GetRecord(kPlainSlot);
-    EditRecordDlg dlg(agenda, kPlainSlot, prompter);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
     dlg.show();
     Type(Edit(dlg, "esCity"), QStringLiteral("Frascati"));
     Type(Edit(dlg, "esLabel"), QString(40, 'x'));  // no checks run on export
@@ -840,7 +846,7 @@ void TestEditRecordDlg::exportWritesTheDialog()
 // At its default size every control is inside its box, visible and clear of the others.
 void TestEditRecordDlg::layoutAtDefaultSize()
 {
-    EditRecordDlg dlg(agenda, kPoiSlot, prompter);
+    EditRecordDlg dlg(book, kPoiSlot, prompter);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     QVERIFY(dlg.width() <= 760 && dlg.height() <= 700);

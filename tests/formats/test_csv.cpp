@@ -6,6 +6,9 @@
 #include "formats/vcardimport.h"
 #include "formats/vcard.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
+
+#include <functional>
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -41,6 +44,22 @@ private:
 };
 
 namespace {
+
+// InsertCards on a phonebook document over `agenda`, which follows every insert.
+CardInsertResult InsertInto(Agenda &agenda, uint32_t user, const std::vector<CardOfFile> &cards,
+                            const CardInsertOptions &options, Prompter &prompter,
+                            const std::function<void(int)> &inserted = {})
+{
+    Phonebook book;
+    book.Replace(agenda);
+    const CardInsertResult r = InsertCards(book, user, cards, options, prompter, [&](int slot) {
+        agenda = book.Data();
+        if (inserted)
+            inserted(slot);
+    });
+    agenda = book.Data();
+    return r;
+}
 
 QByteArray Utf16(const QString &text)
 {
@@ -393,14 +412,14 @@ void TestCsv::vcfOperations()
     prompter.answers = {Prompter::Answer::Ok, Prompter::Answer::Cancel};
     QList<int> added;
     const auto add = [&](int slot) { added << slot; };
-    CardInsertResult r = InsertCards(agenda, 3, ReadCardFiles({missing}, prompter), {}, prompter, add);
+    CardInsertResult r = InsertInto(agenda, 3, ReadCardFiles({missing}, prompter), {}, prompter, add);
     QVERIFY(r.failed == 1 && !r.cancelled);
     QCOMPARE(added, QList<int>{4});
     QCOMPARE(agenda.slots[4].owner, 3u);
     QCOMPARE(agenda.slots[4].recType, 1u);
     QCOMPARE(prompter.shown.last().kind, ScriptedPrompter::Shown::Kind::OkCancel);
     QCOMPARE(prompter.LastMessage(), QStringLiteral("Error importing : ") + missing);
-    r = InsertCards(agenda, 3, ReadCardFiles({missing}, prompter), {}, prompter, add);
+    r = InsertInto(agenda, 3, ReadCardFiles({missing}, prompter), {}, prompter, add);
     QVERIFY(r.cancelled);
     QCOMPARE(added.size(), 1);
     QCOMPARE(agenda.usedCount, 5);
@@ -408,7 +427,7 @@ void TestCsv::vcfOperations()
     AgendaRecord rec;
     rec.label = QStringLiteral("Card");
     QVERIFY(ExportVCard(rec, card));
-    r = InsertCards(agenda, 2, ReadCardFiles({card}, prompter), {}, prompter, add);
+    r = InsertInto(agenda, 2, ReadCardFiles({card}, prompter), {}, prompter, add);
     QCOMPARE(added.last(), 5);
     QCOMPARE(agenda.slots[5].label, QStringLiteral("Card"));
     QCOMPARE(agenda.slots[5].owner, 2u);

@@ -647,10 +647,10 @@ void TestVCard::importAt()
     QVERIFY(ImportVCardAt(agenda, 10, 3, card, prompter));
     QCOMPARE(agenda.slots[10].owner, 3u);
     QCOMPARE(agenda.usedCount, 5);
-    // A failed import leaves the record and modified, but sets the owner.
+    // A failed import leaves the record, its owner and modified as they were.
     agenda.modified = false;
     QVERIFY(!ImportVCardAt(agenda, 10, 2, dir_.filePath(QStringLiteral("none.vcf")), prompter));
-    QCOMPARE(agenda.slots[10].owner, 2u);
+    QCOMPARE(agenda.slots[10].owner, 3u);
     QCOMPARE(agenda.slots[10].label, QStringLiteral("New"));
     QVERIFY(!agenda.modified);
     QCOMPARE(agenda.usedCount, 5);

@@ -5,6 +5,9 @@
 #include "formats/vcardimport.h"
 #include "common/textcodec.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
+
+#include <functional>
 #include "support/phoneexport.h"
 #include "support/testfiles.h"
 
@@ -45,6 +48,22 @@ private:
 };
 
 namespace {
+
+// InsertCards on a phonebook document over `agenda`, which follows every insert.
+CardInsertResult InsertInto(Agenda &agenda, uint32_t user, const std::vector<CardOfFile> &cards,
+                            const CardInsertOptions &options, Prompter &prompter,
+                            const std::function<void(int)> &inserted = {})
+{
+    Phonebook book;
+    book.Replace(agenda);
+    const CardInsertResult r = InsertCards(book, user, cards, options, prompter, [&](int slot) {
+        agenda = book.Data();
+        if (inserted)
+            inserted(slot);
+    });
+    agenda = book.Data();
+    return r;
+}
 
 // "number/fileCards" of a card, "!" when it failed, and its label.
 QString Describe(const CardOfFile &c)
@@ -138,7 +157,7 @@ void TestVCardImport::androidExportInsertsEveryCard()
     QCOMPARE(cards.size(), size_t(300));
     auto agenda = std::make_unique<Agenda>();
     QList<int> slotList;
-    const CardInsertResult r = InsertCards(*agenda, 3, cards, CardInsertOptions(), prompter,
+    const CardInsertResult r = InsertInto(*agenda, 3, cards, CardInsertOptions(), prompter,
                                            [&](int slot) { slotList << slot; });
     QCOMPARE(r.inserted, 300);
     QCOMPARE(r.failed + r.noRoom, 0);
@@ -169,7 +188,7 @@ void TestVCardImport::insertStopsOnceFull()
     auto agenda = EmptyPhonebook(4);
     while (agenda->slotCount - agenda->usedCount > 2)
         agenda->InsertRecord(Contact(1, QStringLiteral("FILLER"), QString()));
-    const CardInsertResult r = InsertCards(*agenda, 1, cards, CardInsertOptions(), prompter);
+    const CardInsertResult r = InsertInto(*agenda, 1, cards, CardInsertOptions(), prompter);
     QCOMPARE(r.inserted, 2);
     QCOMPARE(r.noRoom, 3);
     QVERIFY(!r.cancelled);
@@ -204,7 +223,7 @@ void TestVCardImport::failedCardAsked()
     const std::vector<CardOfFile> cards = ReadCardFiles({path, Put("FN:next\nEND:VCARD\n")}, prompter);
     auto agenda = EmptyPhonebook(4);
     QStringList got;
-    const CardInsertResult r = InsertCards(*agenda, 2, cards, CardInsertOptions(), prompter,
+    const CardInsertResult r = InsertInto(*agenda, 2, cards, CardInsertOptions(), prompter,
                                            [&](int slot) { got << agenda->RecordAt(slot)->label; });
     QCOMPARE(got, labels);
     QCOMPARE(prompter.Messages(), QStringList{question.arg(path)});
@@ -421,7 +440,7 @@ void TestVCardImport::shortenedNameFoundAgain()
     CardInsertOptions options;
     options.shorten = shorten;
     std::vector<CardOfFile> cards = ReadCardFiles({path}, prompter);
-    QCOMPARE(InsertCards(*agenda, 1, cards, options, prompter).inserted, 1);
+    QCOMPARE(InsertInto(*agenda, 1, cards, options, prompter).inserted, 1);
     QTEST(agenda->RecordAt(1)->label, "stored");
     QFETCH(QString, again);
     cards[0].record.label = again;
@@ -462,7 +481,7 @@ void TestVCardImport::oneFileRoundTrip()
     QCOMPARE(prompter.Messages().size(), 1);
 
     auto target = EmptyPhonebook(2);
-    const CardInsertResult r = InsertCards(*target, 1, ReadCardFiles({path}, prompter), CardInsertOptions(), prompter);
+    const CardInsertResult r = InsertInto(*target, 1, ReadCardFiles({path}, prompter), CardInsertOptions(), prompter);
     QCOMPARE(r.inserted, 400);
     for (int i = 0; i < 400; ++i)
         QCOMPARE(CardFields(*target->RecordAt(2 + i)), CardFields(*source->RecordAt(slotList.at(i))));
