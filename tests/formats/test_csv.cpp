@@ -94,7 +94,7 @@ CsvResult InsertCsv(Agenda &agenda, uint32_t user, const QString &path, Prompter
     if (!file.Own())
         file.MapCards();
     ReportShortCsvLines(file.shortLines, prompter);
-    const CardInsertResult r = InsertCards(agenda, user, file.cards, CardInsertOptions(), prompter, inserted);
+    const CardInsertResult r = InsertInto(agenda, user, file.cards, CardInsertOptions(), prompter, inserted);
     result.done = r.inserted;
     result.failed = int(file.shortLines.size()) + r.noRoom;
     return result;
