@@ -25,14 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     query.country = QStringLiteral("ITALY");
     query.lastname = QStringLiteral("Rossi");
     TestHttpServer &server = FuzzServer();
-    const QByteArray base = InfoBelBaseUrl(query, server.HostPort());
+    const QByteArray base = InfoBelBaseUrl(query, server.BaseUrl());
     const QByteArray firstUrl = InfoBelPageUrl(base, first);
     server.Route(firstUrl.mid(firstUrl.indexOf('/')), TestHttpServer::Ok(page));
     server.SetFallback(TestHttpServer::Ok(next));
     server.requests.clear();
     FuzzPrompter prompter;
     QList<InfoBelResult> hits;
-    const int total = InfoBelSearch(query, hits, first, max, prompter, server.HostPort());
+    const int total = InfoBelSearch(query, hits, first, max, prompter, server.BaseUrl());
     FUZZ_CHECK(total >= -1);
     if (total > 0)
         FUZZ_CHECK(hits.size() >= max);

@@ -1,6 +1,7 @@
 #include "app/checkreport.h"
 
 #include "app/apptexts.h"
+#include "common/fontsizing.h"
 #include "store/agenda.h"
 
 #include "ui_CheckReport.h"
@@ -30,9 +31,13 @@ CheckReportDlg::CheckReportDlg(QWidget *parent) : QDialog(parent), ui(new Ui::Ch
     setModal(false);
     QHeaderView *header = ui->tbFindings->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    ui->tbFindings->setColumnWidth(colRecord, 60);
-    ui->tbFindings->setColumnWidth(colUser, 100);
-    ui->tbFindings->setColumnWidth(colField, 90);
+    // Widths in characters of the font, never narrower than the column titles.
+    const int chars[] = {6, 12, 11};
+    SizeColumns(header, chars, 3);
+    // Room for those columns and a good part of the findings' texts.
+    resize(size().expandedTo(QSize(header->sectionSize(colRecord) + header->sectionSize(colUser)
+                                       + header->sectionSize(colField) + CharsWidth(this, 40),
+                                   fontMetrics().height() * 18)));
     connect(ui->tbFindings, &QTableWidget::cellDoubleClicked, this, &CheckReportDlg::Choose);
     // Enter chooses the current finding; it must not reach the dialog, whose default
     // button would close the report.

@@ -1,10 +1,14 @@
 #include "app/importreviewdlg.h"
 
+#include "common/fontsizing.h"
 #include "formats/importreview.h"
 #include "formats/interchange.h"
 #include "ui_ImportReview.h"
 
 #include <QHeaderView>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSettings>
 
@@ -134,9 +138,18 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->verticalHeader()->hide();
-    const int widths[] = {230, 130, 180, 110};
+    // Widths in characters of the font, never narrower than the column titles.
+    const int chars[] = {30, 17, 24, 14};
+    SizeColumns(table->horizontalHeader(), chars, ImportReviewModel::colRemarks);
+    // Wide enough for those columns and the remarks, within the screen.
+    QHeaderView *header = table->horizontalHeader();
+    int columns = CharsWidth(table, 24) + table->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < ImportReviewModel::colRemarks; ++c)
-        table->setColumnWidth(c, widths[c]);
+        columns += header->sectionSize(c);
+    QSize want(qMax(width(), columns + 2 * layout()->contentsMargins().left() + 4), height());
+    if (const QScreen *s = screen())
+        want = want.boundedTo(s->availableGeometry().size() - QSize(16, 40));
+    resize(want);
     table->horizontalHeader()->setStretchLastSection(true);
 
     const Agenda &agenda = review.Phonebook();

@@ -4,10 +4,12 @@
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "common/qtprompter.h"
+#include "update/update.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QSettings>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
@@ -32,6 +34,8 @@ int main(int argc, char **argv)
     prompter.SetParent(&window);
     if (!StartUp(window, options))
         return 0;
+    // Once the window is up: a program that an update started tells the old one it runs.
+    QTimer::singleShot(0, &window, ConfirmStartUp);
     window.Run();
     return 0;
 }

@@ -20,3 +20,8 @@ bool Prompter::OkCancelDetail(const QString &markup, const QString &detail)
 {
     return OkCancel(WithDetail(markup, detail));
 }
+
+bool Prompter::ProgressBytes(qint64)
+{
+    return ProgressStep(0);
+}

@@ -58,6 +58,9 @@ public:
     // Progress window. ProgressStep returns false once the user has asked to cancel.
     virtual void ProgressOpen(const QString &text, int maximum) = 0;
     virtual bool ProgressStep(int value) = 0;
+    // For a transfer of unknown length: a busy indicator and the bytes received so far,
+    // instead of a position. By default the position stays 0.
+    virtual bool ProgressBytes(qint64 received);
     virtual void ProgressClose() = 0;
 
     // Open a URL in the default web browser; false when that failed.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -150,6 +151,9 @@ void QtPrompter::ProgressOpen(const QString &text, int maximum)
 {
     delete progress_;
     cancelled_ = false;
+    progressText_ = text;
+    progressMaximum_ = maximum;
+    busy_ = false;
     progress_ = new QProgressDialog(text, StandardText("Cancel"), 0, maximum, Parent());
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(0);
@@ -163,7 +167,28 @@ void QtPrompter::ProgressOpen(const QString &text, int maximum)
 bool QtPrompter::ProgressStep(int value)
 {
     if (progress_) {
+        if (busy_) {  // back from the busy indicator
+            busy_ = false;
+            progress_->setLabelText(progressText_);
+            progress_->setRange(0, progressMaximum_);
+        }
         progress_->setValue(value);
+        QApplication::processEvents();
+    }
+    return !cancelled_;
+}
+
+bool QtPrompter::ProgressBytes(qint64 received)
+{
+    if (progress_) {
+        // A range of 0 to 0 makes the bar a busy indicator.
+        busy_ = true;
+        progress_->setRange(0, 0);
+        progress_->setValue(0);
+        // Nothing yet: the text alone.
+        progress_->setLabelText(received <= 0 ? progressText_
+                                              : progressText_ + QLatin1Char('\n')
+                                    + QStringLiteral("%1 received").arg(QLocale().formattedDataSize(received)));
         QApplication::processEvents();
     }
     return !cancelled_;

@@ -27,6 +27,7 @@ public:
     QStringList ChooseFiles(const FileRequest &request) override;
     void ProgressOpen(const QString &text, int maximum) override;
     bool ProgressStep(int value) override;
+    bool ProgressBytes(qint64 received) override;
     void ProgressClose() override;
     bool OpenUrl(const QString &url) override;
 
@@ -36,4 +37,7 @@ private:
     QPointer<QWidget> parent_;
     QProgressDialog *progress_ = nullptr;
     bool cancelled_ = false;
+    QString progressText_;  // the window's text and range as opened
+    int progressMaximum_ = 0;
+    bool busy_ = false;     // showing the busy indicator (ProgressBytes)
 };

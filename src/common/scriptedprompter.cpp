@@ -92,6 +92,13 @@ bool ScriptedPrompter::ProgressStep(int value)
     return cancelProgressAt < 0 || steps_ < cancelProgressAt;
 }
 
+bool ScriptedPrompter::ProgressBytes(qint64 received)
+{
+    progressBytes.append(received);
+    ++steps_;
+    return cancelProgressAt < 0 || steps_ < cancelProgressAt;
+}
+
 void ScriptedPrompter::ProgressClose()
 {
     if (progressOpen > 0)

@@ -38,6 +38,7 @@ public:
     QList<FileRequest> fileRequests;
     QStringList progressTexts;
     QList<int> progressValues;
+    QList<qint64> progressBytes;  // ProgressBytes calls (each also counts as a step)
     QStringList openedUrls;
     int progressOpen = 0;  // open windows right now
 
@@ -57,6 +58,7 @@ public:
     QStringList ChooseFiles(const FileRequest &request) override;
     void ProgressOpen(const QString &text, int maximum) override;
     bool ProgressStep(int value) override;
+    bool ProgressBytes(qint64 received) override;
     void ProgressClose() override;
     bool OpenUrl(const QString &url) override;
 

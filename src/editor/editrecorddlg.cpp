@@ -1,5 +1,6 @@
 #include "editor/editrecorddlg.h"
 
+#include "common/fontsizing.h"
 #include "common/markup.h"
 #include "editor/editortexts.h"
 #include "editor/recordtext.h"
@@ -211,6 +212,40 @@ void EditRecordDlg::SetupControls()
     for (QPushButton *b : findChildren<QPushButton *>())
         b->setAutoDefault(b == ui->btOK);
     ui->btOK->setDefault(true);
+
+    SizeFromFont();
+}
+
+void EditRecordDlg::SizeFromFont()
+{
+    // Short fields are as wide as the characters they hold in the dialog's font; the
+    // layouts give every caption and button the room its text needs.
+    const struct { QLineEdit *edit; int chars; } fixed[] = {
+        {ui->eiRecN, 5}, {ui->eiOwner, 2}, {ui->eiReco, 5}, {ui->eiSimpos, 5}, {ui->esNumb, 6},
+        {ui->esZip, 8}, {ui->edLat, 11}, {ui->edLon, 11}, {ui->esPosCode, 20}, {ui->eiPosNumb, 6},
+        {ui->eiPoiCat0, 3}, {ui->eiPoiCat1, 3}, {ui->eiPoiFac0, 8}, {ui->eiPoiFac1, 8},
+        {ui->eiCDquarter, 5}, {ui->eiCDyear, 5}, {ui->eiCDcid, 10}, {ui->eiACPtype, 5},
+        {ui->esACPdate1, 14}, {ui->esACPdate2, 14}};
+    for (const auto &f : fixed)
+        f.edit->setFixedWidth(CharsWidth(f.edit, f.chars));
+    for (QLineEdit *e : {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb, ui->esP4Numb, ui->esE0Addr,
+                         ui->esE1Addr, ui->esE2Addr, ui->esE3Addr, ui->esE4Addr})
+        e->setMinimumWidth(CharsWidth(e, 14));
+    // The roads' codes: ten bytes in hex with blanks between them.
+    for (QLineEdit *e : {ui->esPosRoad1, ui->esPosRoad2})
+        e->setMinimumWidth(CharsWidth(e, 29));
+
+    // Drop lists keep the width of their longest choice: the dialog scrolls instead.
+    for (QComboBox *box : findChildren<QComboBox *>())
+        box->setSizePolicy(QSizePolicy::Minimum, box->sizePolicy().verticalPolicy());
+
+    // The three check boxes that begin rows line up, and the ref.CD caption with them.
+    int boxes = 0;
+    for (QCheckBox *c : {ui->oGPS, ui->oPostal, ui->oPoi})
+        boxes = qMax(boxes, c->sizeHint().width());
+    for (QCheckBox *c : {ui->oGPS, ui->oPostal, ui->oPoi})
+        c->setMinimumWidth(boxes);
+    ui->lblCD->setMinimumWidth(qMax(boxes, ui->lblCD->sizeHint().width()));
 }
 
 void EditRecordDlg::showEvent(QShowEvent *event)

@@ -73,6 +73,7 @@ private:
     void SetupControls();
     // Sizes the dialog to its layout, within the screen's free area.
     void FitScreen();
+    void SizeFromFont();
     void Connect();
     void SetChanged(bool &flag) { flag = true; }
     // Shows a country: the matching choice selected (none when there is no such choice)

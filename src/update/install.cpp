@@ -49,8 +49,7 @@ bool Present(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-// A plain rename: never a copy, and it does not replace an existing file (callers make
-// sure the new name is free).
+// A plain rename: never a copy. It replaces an existing file, but never a folder.
 bool Rename(const QString &from, const QString &to)
 {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
@@ -65,31 +64,33 @@ mode_t Umask()
 }
 #endif
 
-// Copies the entry's bytes into `out`; false for a damaged entry (libzip checks the CRC
-// at its end) or a failed write.
-bool CopyEntry(zip_t *archive, zip_uint64_t index, QFile &out)
+enum class Copied { Ok, Damaged, WriteFailed };
+
+// Copies the entry's bytes into `out`. Damaged: the entry cannot be unpacked or its bytes
+// do not match its CRC (libzip checks it at the end).
+Copied CopyEntry(zip_t *archive, zip_uint64_t index, QFile &out)
 {
     zip_file_t *file = zip_fopen_index(archive, index, 0);
     if (!file)
-        return false;
-    bool ok = true;
+        return Copied::Damaged;
+    Copied result = Copied::Ok;
     char chunk[65536];
     for (;;) {
         const zip_int64_t n = zip_fread(file, chunk, sizeof chunk);
         if (n < 0) {
-            ok = false;
+            result = Copied::Damaged;
             break;
         }
         if (n == 0)
             break;
         if (out.write(chunk, n) != n) {
-            ok = false;
+            result = Copied::WriteFailed;
             break;
         }
     }
-    if (zip_fclose(file) != 0)
-        ok = false;
-    return ok;
+    if (zip_fclose(file) != 0 && result == Copied::Ok)
+        result = Copied::Damaged;
+    return result;
 }
 
 } // namespace
@@ -113,17 +114,20 @@ void ArchiveInstall::RemoveTemporaries()
     }
 }
 
-bool ArchiveInstall::PrepareEntry(void *handle, quint64 index, Entry &entry)
+ArchiveInstall::Prepared ArchiveInstall::PrepareEntry(void *handle, quint64 index, Entry &entry)
 {
     auto *archive = static_cast<zip_t *>(handle);
     if (!EntryTarget(directory_, entry.name, entry.target) || QFileInfo(entry.target).isDir())
-        return false;
+        return Prepared::EntryFailed;
     QTemporaryFile out(QFileInfo(entry.target).absolutePath() + QStringLiteral("/.kestravon-update-XXXXXX"));
     out.setAutoRemove(false);
     if (!out.open())
-        return false;
+        return Prepared::EntryFailed;
     entry.temp = out.fileName();
-    bool copied = CopyEntry(archive, index, out);
+    const Copied copy = CopyEntry(archive, index, out);
+    if (copy == Copied::Damaged)
+        return Prepared::Damaged;
+    bool copied = copy == Copied::Ok;
 #ifdef Q_OS_UNIX
     // On the disk before it is renamed into place: a crash right after the update must
     // not leave an empty program.
@@ -131,7 +135,7 @@ bool ArchiveInstall::PrepareEntry(void *handle, quint64 index, Entry &entry)
 #endif
     out.close();
     if (!copied || out.error() != QFileDevice::NoError)
-        return false;
+        return Prepared::EntryFailed;
 #ifdef Q_OS_UNIX
     mode_t mode = 0;
     zip_uint8_t opsys = 0;
@@ -151,9 +155,9 @@ bool ArchiveInstall::PrepareEntry(void *handle, quint64 index, Entry &entry)
             mode = 0644 & ~Umask();
     }
     if (::chmod(QFile::encodeName(entry.temp).constData(), mode) != 0)
-        return false;
+        return Prepared::EntryFailed;
 #endif
-    return true;
+    return Prepared::Ok;
 }
 
 ArchiveInstall::Prepared ArchiveInstall::Prepare(const QByteArray &bytes)
@@ -180,14 +184,13 @@ ArchiveInstall::Prepared ArchiveInstall::Prepare(const QByteArray &bytes)
         // missing folder fail.
         if (!entry.name.isEmpty() && entry.name.endsWith(QLatin1Char('/')))
             continue;
-        const bool ok = PrepareEntry(archive, zip_uint64_t(i), entry);
-        const bool twice = ok && targets.contains(entry.target);  // one file, two contents
+        result = PrepareEntry(archive, zip_uint64_t(i), entry);
+        if (result == Prepared::Ok && targets.contains(entry.target))
+            result = Prepared::EntryFailed;  // one file, two contents
         entries_.append(entry);
         targets.insert(entry.target);
-        if (!ok || twice) {
+        if (result != Prepared::Ok)
             failedEntry = entry.name;
-            result = Prepared::EntryFailed;
-        }
     }
     zip_discard(archive);  // opened read-only: nothing to write back; frees the source too
     if (result == Prepared::Ok && entries_.isEmpty())
@@ -233,20 +236,31 @@ bool ArchiveInstall::Commit()
     return true;
 }
 
+QString ArchiveInstall::Staged(const QString &path) const
+{
+    for (const Entry &e : entries_)
+        if (e.target == path && !e.placed)
+            return e.temp;
+    return {};
+}
+
 void ArchiveInstall::Rollback()
 {
+    unrestored.clear();
     for (int i = committed_ - 1; i >= 0; --i) {
         Entry &e = entries_[i];
         const QString old = e.target + QLatin1String(kOldSuffix);
         if (e.placed) {
+            // A new file that cannot be removed is left for the rename below to replace;
+            // a new file without an old one to restore stays (it harms nothing).
             QFile::remove(e.target);
             e.placed = false;
             e.temp.clear();
         }
-        if (e.hadTarget)
-            Rename(old, e.target);
-        if (!e.aside.isEmpty())
-            Rename(e.aside, old);
+        if (e.hadTarget && !Rename(old, e.target))
+            unrestored.append({old, e.target});
+        if (!e.aside.isEmpty() && !Rename(e.aside, old))
+            unrestored.append({e.aside, old});
         e.hadTarget = false;
         e.aside.clear();
     }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 #include <QString>
 
 // Installs the files of an update archive into the program's folder so that a failure at
@@ -17,23 +18,32 @@
 class ArchiveInstall
 {
 public:
-    enum class Prepared { Ok, Unreadable, NoFiles, EntryFailed };
+    // Damaged: an entry's data does not match its checksum (or cannot be unpacked).
+    enum class Prepared { Ok, Unreadable, NoFiles, EntryFailed, Damaged };
 
     ArchiveInstall(const QString &directory, const QString &executable);
     ~ArchiveInstall();
     ArchiveInstall(const ArchiveInstall &) = delete;
     ArchiveInstall &operator=(const ArchiveInstall &) = delete;
 
-    // Writes the temporaries. On EntryFailed, `failedEntry` names the entry (as stored)
-    // and no temporary is left behind.
+    // Writes the temporaries. On EntryFailed and Damaged, `failedEntry` names the entry
+    // (as stored) and no temporary is left behind.
     Prepared Prepare(const QByteArray &archive);
+    // The prepared temporary file of the entry that lands at `path`, or empty text when
+    // the archive holds none (e.g. the program itself, to be tried out before Commit).
+    QString Staged(const QString &path) const;
     // True when every file is in place; otherwise everything is undone and
-    // `failedEntry` names the entry that could not be put in place.
+    // `failedEntry` names the entry that could not be put in place (`unrestored` as
+    // after Rollback).
     bool Commit();
+    // Puts the folder back as it was. A file that cannot be put back is listed in
+    // `unrestored` as the pair (where it is now, where it belongs), for the user to rename
+    // by hand.
     void Rollback();
     void Finish();
 
     QString failedEntry;
+    QList<QPair<QString, QString>> unrestored;
 
 private:
     struct Entry
@@ -45,7 +55,7 @@ private:
         bool hadTarget = false;
         bool placed = false;
     };
-    bool PrepareEntry(void *archive, quint64 index, Entry &entry);
+    Prepared PrepareEntry(void *archive, quint64 index, Entry &entry);
     void RemoveTemporaries();
 
     QString directory_;

@@ -5,14 +5,25 @@
 #include "common/textcodec.h"
 #include "update/install.h"
 #include "common/version.h"
+#include "web/fetchtexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstring>
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <signal.h>
+#endif
 
 namespace {
 
@@ -37,8 +48,30 @@ QString NewVersionText(const QString &program, const QString &version, const QSt
 }
 
 const char kUpToDateText[] = "Your program is up to date";
+const char kNotSignedText[] = "The update is not signed by the publisher";
+const char kDamagedText[] = "The update archive is damaged (%1)";
 const char kStartFailedText[] = "Error starting the new version";
+const char kProbeFailedText[] = "The new version does not start on this computer: %1";
+const char kStoppedText[] = "The new version stopped at start-up; the previous version was restored.";
+const char kNoWindowText[] =
+    "The new version did not open its window within %1 s; the previous version was restored.";
+const char kStoppedUnrestoredText[] = "The new version stopped at start-up.";
+const char kNoWindowUnrestoredText[] = "The new version did not open its window within %1 s.";
+const char kUnrestoredText[] = "The previous version could not be put back: rename %1 to %2 by hand.";
+// How often the updating program looks for the new one's confirmation.
+constexpr int kConfirmPollMs = 50;
 const char kNoUpdateText[] = "No update found";
+
+// Why a download gave nothing to work with.
+QString FailureText(const FetchResult &result)
+{
+    return result.Ok() ? QString::fromLatin1(FetchText::kEmpty) : result.Text();
+}
+
+QString DamagedText(const QString &name)
+{
+    return QString::fromLatin1(kDamagedText).arg(MarkupEscape(MessagePath(name)));
+}
 
 QString ErrorCreatingText(const QString &name)
 {
@@ -97,7 +130,7 @@ bool IsNewerVersion(const QByteArray &published, const QByteArray &current)
 }
 
 QString FindUpdate(const QByteArray &list, const QString &programName,
-                   const QString &currentVersion, Prompter &prompter)
+                   const QString &currentVersion, Prompter &prompter, QString *announced)
 {
     const QByteArray program = EncodeHeldUtf8(programName);
     const QByteArray current = EncodeHeldUtf8(currentVersion);
@@ -114,6 +147,8 @@ QString FindUpdate(const QByteArray &list, const QString &programName,
         }
         if (!prompter.OkCancel(NewVersionText(programName, DecodeHeldUtf8(version), DecodeHeldUtf8(date))))
             return {};
+        if (announced)
+            *announced = DecodeHeldUtf8(version);
         return DecodeHeldUtf8(file);
     }
     prompter.Information(QLatin1String(kNoUpdateText));
@@ -127,10 +162,157 @@ UpdateSite RunningUpdateSite()
     const int cut = int(path.lastIndexOf(QDir::separator())) + 1;
     site.directory = path.left(cut);
     site.executable = path.mid(cut);
-    site.launch = [](const QString &program, const QStringList &arguments) {
-        return QProcess::startDetached(program, arguments);
-    };
+    site.launch = LaunchDetached;
     return site;
+}
+
+qint64 LaunchDetached(const QString &program, const QStringList &arguments, const QString &confirm)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(kStartConfirmVariable), confirm);
+    process.setProcessEnvironment(environment);
+    qint64 pid = 0;
+    return process.startDetached(&pid) ? pid : 0;
+}
+
+void ConfirmStartUp()
+{
+    const QString path = qEnvironmentVariable(kStartConfirmVariable);
+    if (path.isEmpty())
+        return;
+    qunsetenv(kStartConfirmVariable);  // not for the programs this one starts
+    QFile marker(path);
+    if (marker.open(QIODevice::WriteOnly))
+        marker.write("up\n");
+}
+
+namespace {
+
+// The last lines of what a program wrote to standard error, on one line.
+QString ErrorOutput(const QByteArray &bytes)
+{
+    QString text = QString::fromLocal8Bit(bytes).trimmed();
+    constexpr int kMost = 400;
+    if (text.size() > kMost)
+        text = QStringLiteral("...") + text.right(kMost);
+    return text.simplified();
+}
+
+bool HasWord(const QString &text, const QString &word)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s()\\[\\],;]+"));
+    return text.split(separators, Qt::SkipEmptyParts).contains(word);
+}
+
+// Whether process `pid` still runs; a process that ended but was not yet reaped (a
+// zombie) counts as ended.
+bool ProcessRunning(qint64 pid)
+{
+#ifdef Q_OS_LINUX
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    const char state = close >= 0 && close + 2 < line.size() ? line.at(close + 2) : '?';
+    return state != 'Z' && state != 'X';
+#elif defined(Q_OS_UNIX)
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+#else
+    Q_UNUSED(pid);
+    return true;  // only the time limit tells
+#endif
+}
+
+void StopProcess(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    if (pid > 0 && pid != QCoreApplication::applicationPid())
+        ::kill(pid_t(pid), SIGKILL);
+#else
+    Q_UNUSED(pid);
+#endif
+}
+
+enum class Started { Confirmed, Stopped, NoWindow };
+
+// Waits, with the event loop running, until the program `pid` creates `marker`, ends, or
+// `limitMs` pass.
+Started AwaitConfirmation(qint64 pid, const QString &marker, int limitMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        if (QFileInfo::exists(marker))
+            return Started::Confirmed;
+        if (!ProcessRunning(pid))
+            return QFileInfo::exists(marker) ? Started::Confirmed : Started::Stopped;
+        if (clock.elapsed() >= limitMs)
+            return Started::NoWindow;
+        QEventLoop loop;
+        QTimer::singleShot(kConfirmPollMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+// After a rollback: `restored` when every file was put back; otherwise `headline` (when
+// not empty) and, for each file that was not, where it is and where it belongs.
+void ReportRollback(const ArchiveInstall &install, const QString &restored, const QString &headline,
+                    Prompter &prompter)
+{
+    if (install.unrestored.isEmpty()) {
+        if (!restored.isEmpty())
+            prompter.Information(restored);
+        return;
+    }
+    if (!headline.isEmpty())
+        prompter.Information(headline);
+    for (const auto &pair : install.unrestored)
+        prompter.Information(QString::fromLatin1(kUnrestoredText)
+                                 .arg(MarkupEscape(MessagePath(pair.first)), MarkupEscape(MessagePath(pair.second))));
+}
+
+} // namespace
+
+bool ProbeProgram(const QString &program, const QString &version, int timeoutMs, QString &reason)
+{
+    QProcess process;
+    process.start(program, {QStringLiteral("--version")});
+    if (!process.waitForStarted(timeoutMs)) {
+        reason = process.errorString();
+        return false;
+    }
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(1000);
+        reason = QStringLiteral("no answer within %1 s").arg(qMax(1, timeoutMs / 1000));
+        return false;
+    }
+    const QString errors = ErrorOutput(process.readAllStandardError());
+    const QString output = QString::fromLocal8Bit(process.readAllStandardOutput()).simplified();
+    QString how;
+    if (process.exitStatus() == QProcess::CrashExit) {
+        const int signal = process.exitCode();
+        how = QStringLiteral("ended by signal %1").arg(signal);
+#ifdef Q_OS_UNIX
+        if (const char *name = ::strsignal(signal))
+            how += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(name));
+#endif
+    } else if (process.exitCode() != 0) {
+        how = QStringLiteral("exit status %1").arg(process.exitCode());
+    } else if (!HasWord(output, version)) {
+        reason = QStringLiteral("it reports \"%1\" instead of version %2").arg(output.left(200), version);
+        return false;
+    } else {
+        return true;
+    }
+    // The loader's or the program's own words first, then how it ended. The temporary
+    // name the program was tried under means nothing to the user.
+    reason = errors.isEmpty() ? how : errors + QStringLiteral(" (") + how + QLatin1Char(')');
+    return false;
 }
 
 bool CheckForUpdate(const QString &programName, const QString &currentVersion, bool restart,
@@ -138,23 +320,35 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
 {
     const QByteArray base = site.scheme + "://" + site.host;
     const QByteArray listUrl = base + kListPath;
-    const QByteArray list = FetchUrl(listUrl, prompter, site.fetch);
-    if (list.isEmpty()) {
-        prompter.Information(DownloadFailedText(listUrl));
+    const FetchResult list = FetchUrl(listUrl, prompter, site.fetch);
+    if (!list.Ok() || list.body.isEmpty()) {
+        prompter.InformationDetail(DownloadFailedText(listUrl), FailureText(list));
         return false;
     }
-    const QString file = FindUpdate(list, programName, currentVersion, prompter);
+    QString version;
+    const QString file = FindUpdate(list.body, programName, currentVersion, prompter, &version);
     if (file.isEmpty())
         return false;
 
-    // An archive whose signature is missing or does not match the publisher's key is a
-    // failed download: nothing is written.
+    // An archive whose signature is missing or does not match the publisher's key is
+    // refused: nothing is written.
     const QByteArray archiveUrl = base + kArchivePath + EncodeHeldUtf8(file);
-    const QByteArray archive = FetchUrl(archiveUrl, prompter, site.fetch);
-    const QByteArray signature = archive.isEmpty()
-        ? QByteArray() : FetchUrl(archiveUrl + kSignatureSuffix, prompter, site.fetch);
-    if (archive.isEmpty() || !VerifySignature(archive, signature, site.publicKey)) {
-        prompter.Information(DownloadFailedText(archiveUrl));
+    const FetchResult fetched = FetchUrl(archiveUrl, prompter, site.fetch);
+    if (!fetched.Ok() || fetched.body.isEmpty()) {
+        prompter.InformationDetail(DownloadFailedText(archiveUrl), FailureText(fetched));
+        return false;
+    }
+    const QByteArray &archive = fetched.body;
+    const QByteArray signatureUrl = archiveUrl + kSignatureSuffix;
+    const FetchResult signature = FetchUrl(signatureUrl, prompter, site.fetch);
+    const bool noSignature = signature.outcome == FetchResult::Outcome::HttpStatus
+        && (signature.status == 404 || signature.status == 410);
+    if (!signature.Ok() && !noSignature) {
+        prompter.InformationDetail(DownloadFailedText(signatureUrl), signature.Text());
+        return false;
+    }
+    if (!VerifySignature(archive, signature.body, site.publicKey)) {
+        prompter.Information(QLatin1String(kNotSignedText));
         return false;
     }
 
@@ -164,28 +358,57 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
         break;
     case ArchiveInstall::Prepared::Unreadable:
     case ArchiveInstall::Prepared::NoFiles:
-        // Bytes that are no zip archive, or one without files, are a failed download.
-        prompter.Information(DownloadFailedText(archiveUrl));
+        // Signed bytes that are no zip archive, or one without files.
+        prompter.Information(DamagedText(file));
+        return false;
+    case ArchiveInstall::Prepared::Damaged:
+        prompter.Information(DamagedText(install.failedEntry));
         return false;
     case ArchiveInstall::Prepared::EntryFailed:
         prompter.Information(ErrorCreatingText(install.failedEntry));
         return false;
     }
+    // The new program must run here before anything is replaced.
+    const QString program = site.directory + site.executable;
+    if (const QString staged = install.Staged(program); !staged.isEmpty()) {
+        QString reason;
+        if (!ProbeProgram(staged, version, site.probeMs, reason)) {
+            reason.replace(staged, site.executable);  // not the temporary name it was tried under
+            prompter.Information(QString::fromLatin1(kProbeFailedText).arg(MarkupEscape(reason)));
+            return false;
+        }
+    }
     if (!install.Commit()) {
         prompter.Information(ErrorCreatingText(install.failedEntry));
+        ReportRollback(install, QString(), QString(), prompter);
         return false;
     }
-    if (restart && (!site.launch
-                    || !site.launch(site.directory + site.executable, {QLatin1String(kRestartOption)}))) {
-        install.Rollback();
-        prompter.Information(QLatin1String(kStartFailedText));
-        return false;
+    if (restart) {
+        // The new program confirms through a file in a folder of this user's only.
+        QTemporaryDir confirmDir;
+        const QString marker = confirmDir.filePath(QStringLiteral("started"));
+        const qint64 pid = site.launch && confirmDir.isValid()
+            ? site.launch(program, {QLatin1String(kRestartOption)}, marker) : 0;
+        if (pid <= 0) {
+            install.Rollback();
+            ReportRollback(install, QLatin1String(kStartFailedText), QLatin1String(kStartFailedText), prompter);
+            return false;
+        }
+        const Started started = AwaitConfirmation(pid, marker, site.confirmMs);
+        if (started != Started::Confirmed) {
+            if (started == Started::NoWindow)
+                StopProcess(pid);
+            install.Rollback();
+            const int seconds = qMax(1, site.confirmMs / 1000);
+            ReportRollback(install,
+                           started == Started::Stopped ? QString::fromLatin1(kStoppedText)
+                                                       : QString::fromLatin1(kNoWindowText).arg(seconds),
+                           started == Started::Stopped ? QString::fromLatin1(kStoppedUnrestoredText)
+                                                       : QString::fromLatin1(kNoWindowUnrestoredText).arg(seconds),
+                           prompter);
+            return false;
+        }
     }
     install.Finish();
     return true;
-}
-
-bool CheckForUpdate(Prompter &prompter)
-{
-    return CheckForUpdate(QLatin1String(kProgramName), QLatin1String(kProgramVersion), true, prompter);
 }

@@ -12,9 +12,11 @@
 class Prompter;
 
 // The update check: reads the version list from the update server, offers a newer
-// version of the program, checks the archive's signature, installs its files next to the
+// version of the program, checks the archive's signature, tries the new program out
+// (it must answer "--version" with the announced version), installs the files next to the
 // executable (keeping each replaced file as name + ".OLD"; all or nothing, see
-// ArchiveInstall) and starts the new executable with "-nocheck".
+// ArchiveInstall), starts the new executable with "-nocheck" and waits until it confirms
+// that its window is up; a new program that stops before that is taken back out again.
 // Everything the user sees goes through the Prompter.
 
 // The update server, over https. The list is "/software/lastversions.txt", an archive
@@ -32,16 +34,39 @@ struct UpdateSite
     // The executable's directory, ending with a separator, and its file name.
     QString directory;
     QString executable;
-    // Starts a program detached from this one; false when it could not be started.
-    std::function<bool(const QString &program, const QStringList &arguments)> launch;
+    // Starts a program detached from this one, with the environment variable
+    // kStartConfirmVariable set to `confirm`; returns its process id, 0 when it could not
+    // be started.
+    std::function<qint64(const QString &program, const QStringList &arguments, const QString &confirm)> launch;
+    // Longest time the new program may take to answer "--version", and to confirm that
+    // its window is up after the restart.
+    int probeMs = 10000;
+    int confirmMs = 20000;
     // Longest silence of the server, and the certificates trusted (empty: the system's).
     FetchOptions fetch;
 };
 
 // The running program's site: kUpdateHost, the directory and file name of
 // QCoreApplication::applicationFilePath() (split at the platform's separator), and
-// QProcess::startDetached.
+// LaunchDetached.
 UpdateSite RunningUpdateSite();
+
+// The environment variable through which a freshly updated program is asked to confirm
+// its start: it names a file to create once the main window is up.
+constexpr char kStartConfirmVariable[] = "KESTRAVON_UPDATE_CONFIRM";
+
+// Starts `program` detached with kStartConfirmVariable = `confirm`; its process id, or 0.
+qint64 LaunchDetached(const QString &program, const QStringList &arguments, const QString &confirm);
+
+// Called by the program once its main window is up: when it was started by an update,
+// creates the file the updating program waits for.
+void ConfirmStartUp();
+
+// Runs `program` with "--version" for at most `timeoutMs`: true when it ends normally with
+// status 0 and prints `version` as one of its words. Otherwise `reason` tells what it did
+// instead: the system's or loader's message, the exit status or signal, a time-out, or
+// the version it printed.
+bool ProbeProgram(const QString &program, const QString &version, int timeoutMs, QString &reason);
 
 // Looks for a newer version of `programName` than `currentVersion` and installs it.
 // True when an update was downloaded, its signature checked and every file put in place
@@ -52,14 +77,11 @@ UpdateSite RunningUpdateSite();
 bool CheckForUpdate(const QString &programName, const QString &currentVersion, bool restart,
                     Prompter &prompter, const UpdateSite &site = RunningUpdateSite());
 
-// The program's own check at start-up, once the user has agreed to it: this program's
-// name and version, restart on success. True means the program must end now.
-bool CheckForUpdate(Prompter &prompter);
-
 // Reads the version list and tells the user the outcome; returns the archive file name
-// to download (the user agreed), or empty text when there is nothing to do.
+// to download (the user agreed), or empty text when there is nothing to do. `version`
+// (when given) receives the version the list announces.
 QString FindUpdate(const QByteArray &list, const QString &programName,
-                   const QString &currentVersion, Prompter &prompter);
+                   const QString &currentVersion, Prompter &prompter, QString *version = nullptr);
 
 // True when the published version text is newer than the current one: the texts after
 // their first character are compared byte by byte (a proper prefix is smaller); when

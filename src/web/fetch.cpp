@@ -2,12 +2,16 @@
 
 #include "common/prompter.h"
 #include "common/version.h"
+#include "web/fetchtexts.h"
 
+#include <QDateTime>
 #include <QEventLoop>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSslConfiguration>
+#include <QSslError>
 #include <QString>
 #include <QTimer>
 #include <QUrl>
@@ -131,12 +135,82 @@ QByteArray FetchUserAgent()
     return QByteArray(kProgramName) + '/' + version;
 }
 
-QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
+FetchResult FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
 {
     FetchOptions options;
     options.stallMs = stallMs;
     return FetchUrl(url, prompter, options);
 }
+
+QString FetchResult::Text() const
+{
+    using O = Outcome;
+    switch (outcome) {
+    case O::Ok:
+        return {};
+    case O::Unreachable:
+        return QString::fromLatin1(FetchText::kUnreachable).arg(host, detail);
+    case O::Certificate:
+        return QString::fromLatin1(FetchText::kCertificate).arg(host);
+    case O::Tls:
+        return QString::fromLatin1(FetchText::kTls).arg(host, detail);
+    case O::HttpStatus:
+        if (status == 429 || status == 503)
+            return retryAfter >= 0 ? QString::fromLatin1(FetchText::kBusyRetry).arg(status).arg(retryAfter)
+                                   : QString::fromLatin1(FetchText::kBusy).arg(status);
+        if (status == 401 || status == 403)
+            return QString::fromLatin1(FetchText::kRefused).arg(status);
+        if (status == 404 || status == 410)
+            return QString::fromLatin1(FetchText::kNotFound).arg(status);
+        return QString::fromLatin1(FetchText::kHttpError).arg(status);
+    case O::Timeout:
+        return QString::fromLatin1(wholeTransfer ? FetchText::kTooSlow : FetchText::kStalled)
+            .arg(qMax(1, (limitMs + 999) / 1000));
+    case O::TooLarge:
+        return QString::fromLatin1(FetchText::kTooLarge).arg(QLocale::c().formattedDataSize(limitBytes));
+    case O::Redirect:
+        return host.isEmpty() ? QString::fromLatin1(FetchText::kDowngrade)
+                              : QString::fromLatin1(FetchText::kRedirect).arg(host);
+    case O::Cancelled:
+        return QString::fromLatin1(FetchText::kCancelled);
+    }
+    return {};
+}
+
+namespace {
+
+// Retry-After: a number of seconds or an HTTP date; -1 when absent or unreadable.
+int RetryAfterSeconds(const QByteArray &value)
+{
+    const QByteArray v = value.trimmed();
+    if (v.isEmpty())
+        return -1;
+    bool number = false;
+    const qint64 seconds = v.toLongLong(&number);
+    if (number)
+        return seconds < 0 ? -1 : int(qMin<qint64>(seconds, 24 * 3600));
+    const QDateTime at = QDateTime::fromString(QString::fromLatin1(v), Qt::RFC2822Date);
+    if (!at.isValid())
+        return -1;
+    return int(qBound(qint64(0), QDateTime::currentDateTimeUtc().secsTo(at), qint64(24 * 3600)));
+}
+
+// A redirect is followed only to the same host, and never from https to plain http: a
+// look-up's or an update's answer must come from the server it was asked of.
+bool RedirectAllowed(const QUrl &from, const QUrl &to, FetchResult &result)
+{
+    if (to.host().compare(from.host(), Qt::CaseInsensitive) != 0) {
+        result.host = to.host();
+        return false;
+    }
+    if (from.scheme() == QLatin1String("https") && to.scheme() != QLatin1String("https")) {
+        result.host.clear();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 // Runs the GET in a local event loop. Four things end the loop: the reply finishing,
 // no data for `stallMs` or no end after `totalMs` (the transfer is aborted), and the user pressing Cancel in the
@@ -145,15 +219,17 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs)
 //
 // The body is read as it arrives and the position follows the bytes read, so a body
 // that comes in one piece still moves the bar to 100 before the window closes.
-// Redirects follow Qt's default policy (NoLessSafeRedirectPolicy: followed unless they
-// go from https to http); the status that counts is the final one.
-QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOptions &options)
+FetchResult FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOptions &options)
 {
     prompter.ProgressOpen(QStringLiteral("read : ") + QString::fromLatin1(url), 100);
 
+    FetchResult result;
+    const QUrl requestUrl = RequestUrl(PercentEncode(url, " \t"));
+    result.host = requestUrl.host();
     QNetworkAccessManager manager;
-    QNetworkRequest request(RequestUrl(PercentEncode(url, " \t")));
+    QNetworkRequest request(requestUrl);
     request.setHeader(QNetworkRequest::UserAgentHeader, FetchUserAgent());
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     if (!options.trusted.isEmpty()) {
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
         tls.setCaCertificates(options.trusted);
@@ -167,16 +243,22 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
     QTimer poll;
     QTimer deadline;
     deadline.setSingleShot(true);
+    // Set when the fetch was given up: the outcome is then already in `result`.
     bool aborted = false;
+    bool certificateRefused = false;
     QByteArray body;
     int shown = -1;
+    QUrl at = requestUrl;  // where the request is now, after redirects
 
-    const auto position = [&]() -> int {
-        const QVariant header = reply->header(QNetworkRequest::ContentLengthHeader);
+    const auto declaredLength = [&]() -> qint64 {
         bool known = false;
-        const qint64 declared = header.toLongLong(&known);
-        if (!known || declared <= 0 || declared > kMaxDeclaredLength)
-            return 0;
+        const qint64 declared = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+        return known ? declared : -1;
+    };
+    const auto position = [&]() -> int {
+        const qint64 declared = declaredLength();
+        if (declared <= 0 || declared > kMaxDeclaredLength)
+            return -1;
         return int(qBound(qint64(0), qint64(body.size()) * 100 / declared, qint64(100)));
     };
     // Takes what has arrived, but never more than one byte past the limit. (read() with a
@@ -184,29 +266,31 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
     const auto readSome = [&] {
         body += reply->read(qMin(reply->bytesAvailable(), options.maxBytes + 1 - body.size()));
     };
-    const auto giveUp = [&] {
+    const auto giveUp = [&](FetchResult::Outcome why) {
+        if (aborted)
+            return;
         aborted = true;
+        result.outcome = why;
         reply->abort();
     };
     const auto tooLong = [&] {
-        bool known = false;
-        const qint64 declared = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-        return body.size() > options.maxBytes || (known && declared > options.maxBytes);
+        return body.size() > options.maxBytes || declaredLength() > options.maxBytes;
     };
+    // Without a usable length the window shows the bytes received instead of a position.
     const auto step = [&] {
         if (aborted)
             return;
-        const int at = position();
-        shown = at;
-        if (!prompter.ProgressStep(at))
-            giveUp();
+        const int pos = position();
+        shown = pos;
+        if (!(pos >= 0 ? prompter.ProgressStep(pos) : prompter.ProgressBytes(body.size())))
+            giveUp(FetchResult::Outcome::Cancelled);
     };
 
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
         stall.start(options.stallMs);
-        if (!aborted && tooLong())
-            giveUp();
+        if (tooLong())
+            giveUp(FetchResult::Outcome::TooLarge);
     });
     QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
         if (aborted)
@@ -214,12 +298,31 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
         stall.start(options.stallMs);
         readSome();
         if (tooLong())
-            giveUp();
+            giveUp(FetchResult::Outcome::TooLarge);
         else
             step();
     });
-    QObject::connect(&stall, &QTimer::timeout, &loop, giveUp);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, giveUp);
+    QObject::connect(reply, &QNetworkReply::redirected, &loop, [&](const QUrl &to) {
+        const QUrl next = at.resolved(to);
+        if (RedirectAllowed(at, next, result)) {
+            at = next;
+            Q_EMIT reply->redirectAllowed();
+        } else {
+            giveUp(FetchResult::Outcome::Redirect);
+        }
+    });
+    QObject::connect(reply, &QNetworkReply::sslErrors, &loop, [&](const QList<QSslError> &errors) {
+        certificateRefused = true;
+        if (!errors.isEmpty())
+            result.detail = errors.first().errorString();
+    });
+    const auto timedOut = [&](int limit, bool whole) {
+        result.limitMs = limit;
+        result.wholeTransfer = whole;
+        giveUp(FetchResult::Outcome::Timeout);
+    };
+    QObject::connect(&stall, &QTimer::timeout, &loop, [&] { timedOut(options.stallMs, false); });
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] { timedOut(options.totalMs, true); });
     QObject::connect(&poll, &QTimer::timeout, &loop, step);
 
     prompter.ProgressStep(0);
@@ -233,25 +336,42 @@ QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOption
     deadline.stop();
     poll.stop();
 
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool ok = !aborted && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
-    if (ok)
-        readSome();
-    if (ok && !tooLong()) {
-        if (position() != shown)
-            prompter.ProgressStep(position());  // the final position; too late to cancel
-    } else {
-        body.clear();
+    result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (!aborted) {
+        const QNetworkReply::NetworkError error = reply->error();
+        if (result.status != 0 && (result.status < 200 || result.status > 299)) {
+            result.outcome = FetchResult::Outcome::HttpStatus;
+            result.retryAfter = RetryAfterSeconds(reply->rawHeader("Retry-After"));
+        } else if (error == QNetworkReply::NoError && result.status != 0) {
+            readSome();
+            result.outcome = tooLong() ? FetchResult::Outcome::TooLarge : FetchResult::Outcome::Ok;
+        } else if (certificateRefused) {
+            result.outcome = FetchResult::Outcome::Certificate;
+        } else if (error == QNetworkReply::SslHandshakeFailedError) {
+            result.outcome = FetchResult::Outcome::Tls;
+            result.detail = reply->errorString();
+        } else {
+            result.outcome = FetchResult::Outcome::Unreachable;
+            result.detail = reply->errorString();
+        }
+    }
+    if (result.outcome == FetchResult::Outcome::TooLarge)
+        result.limitBytes = options.maxBytes;
+    if (result.Ok()) {
+        const int pos = position();
+        if (pos >= 0 && pos != shown)
+            prompter.ProgressStep(pos);  // the final position; too late to cancel
+        result.body = body;
     }
     delete reply;
     prompter.ProgressClose();
-    return body;
+    return result;
 }
 
 std::unique_ptr<char[]> FetchUrlBuffer(const QByteArray &url, int &length, Prompter &prompter,
                                        int stallMs)
 {
-    const QByteArray body = FetchUrl(url, prompter, stallMs);
+    const QByteArray body = FetchUrl(url, prompter, stallMs).body;
     length = int(body.size());
     if (length == 0)
         return nullptr;

@@ -3,27 +3,29 @@
 #include <QByteArray>
 #include <QList>
 #include <QSslCertificate>
+#include <QString>
 
 #include <memory>
 
 class Prompter;
 
 // The program's only network access: HTTP GET of a URL under a progress window
-// ("read : " + URL, 0-100 by bytes received against the declared length). URLs are byte
-// strings, with or without the "http://" scheme (without it, plain HTTP on port 80).
-// A failed fetch (connection or resolution failure, status outside 200-299, no data for
-// kFetchStallMs, no end after kFetchTotalMs, a body over kFetchMaxBytes, the user pressing
-// Cancel) gives an empty
-// result. The routines never show a message themselves.
+// ("read : " + URL, 0-100 by bytes received against the declared length; without a
+// declared length a busy indicator with the bytes received). URLs are byte strings, with
+// or without a scheme (without one, plain HTTP on port 80).
+// A fetch fails on a connection or resolution failure, a certificate that is not valid, a
+// status outside 200-299, no data for stallMs, no end after totalMs, a body over maxBytes,
+// a redirect to another host or from https to http, or the user pressing Cancel; the
+// result tells which. The routines never show a message themselves.
 //
 // What reaches the server: the URL with space and tab escaped ("%20", "%09"); escapes the
 // caller made ("%26", "%20", ...) pass unchanged. Bytes a request line cannot carry raw
 // (controls, bytes 0x80 and above such as code page 1252 letters, and " # < > \ ^ ` { | })
 // are sent as "%XX" of the byte, so a "#" in a query value stays in the query.
-// Redirects follow Qt's default policy (followed, except from https to http); the final
-// status counts. Every request identifies the program: User-Agent "KESTRAVON/<version>".
-// "https://" URLs are checked against the system's certificate authorities, or only
-// against the certificates a caller names.
+// Redirects are followed only on the same host (http to https included, https to http
+// never); the final status counts. Every request identifies the program: User-Agent
+// "KESTRAVON/<version>". "https://" URLs are checked against the system's certificate
+// authorities, or only against the certificates a caller names.
 
 constexpr int kFetchStallMs = 30000;
 // The longest a whole transfer may take, so that a server sending a byte now and then
@@ -46,16 +48,46 @@ struct FetchOptions
     QList<QSslCertificate> trusted;
 };
 
+// What came of a fetch: the body, or why there is none.
+struct FetchResult
+{
+    enum class Outcome {
+        Ok,           // status 200-299 and the whole body (which may be empty)
+        Unreachable,  // connection refused, host not found, connection dropped, ...
+        Certificate,  // the server's certificate is not valid for the host
+        Tls,          // the secure connection failed otherwise
+        HttpStatus,   // the server answered with a status outside 200-299
+        Timeout,      // no data for stallMs, or no end after totalMs
+        TooLarge,     // the body is longer than maxBytes (declared or received)
+        Redirect,     // redirected to another host, or from https to plain http
+        Cancelled,    // the user pressed Cancel
+    };
+    Outcome outcome = Outcome::Unreachable;
+    QByteArray body;       // only for Ok
+    int status = 0;        // the final HTTP status, 0 when none came
+    int retryAfter = -1;   // seconds the server asked to wait (Retry-After), -1 when not said
+    int limitMs = 0;       // Timeout: the limit that ran out
+    bool wholeTransfer = false;  // Timeout: it was totalMs (else stallMs)
+    qint64 limitBytes = 0; // TooLarge: the limit
+    QString host;          // the host concerned (Redirect: the one redirected to)
+    QString detail;        // the network layer's own words, when there are some
+
+    bool Ok() const { return outcome == Outcome::Ok; }
+    // One sentence naming the cause for the user, e.g. "The server is busy (HTTP 429); try
+    // again in 60 s"; empty for Ok.
+    QString Text() const;
+};
+
 // The User-Agent header of every request.
 QByteArray FetchUserAgent();
 
 // Replaces every character of `set` in `text` by "%" and two upper-case hex digits.
 QByteArray PercentEncode(const QByteArray &text, const QByteArray &set);
 
-// The body of a GET of `url`, or empty on failure. `stallMs` is the longest time without
-// any data before the transfer is given up.
-QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs = kFetchStallMs);
-QByteArray FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOptions &options);
+// A GET of `url`. `stallMs` is the longest time without any data before the transfer is
+// given up.
+FetchResult FetchUrl(const QByteArray &url, Prompter &prompter, int stallMs = kFetchStallMs);
+FetchResult FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOptions &options);
 
 // FetchUrl into a new buffer of exactly `length` bytes (no terminating zero); null, with
 // `length` 0, for an empty or failed fetch.

@@ -94,7 +94,7 @@ bool ReadPlacefinderAnswer(const QByteArray &answer, GeocodeData &data)
 bool GeocodeLookup(const QString &text, GeocodeData &data, Prompter &prompter,
                    const QByteArray &baseUrl)
 {
-    const QByteArray answer = FetchUrl(GeocodeUrl(text, baseUrl), prompter);
+    const QByteArray answer = FetchUrl(GeocodeUrl(text, baseUrl), prompter).body;
     if (answer.isEmpty())
         return false;
     if (ReadPlacefinderAnswer(answer, data))

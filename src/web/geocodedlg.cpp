@@ -2,12 +2,14 @@
 
 #include "common/prompter.h"
 #include "ui_Geocode.h"
+#include "web/fetchtexts.h"
 #include "web/geocodetexts.h"
 #include "web/lookupfields.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 GeocodeDlg::GeocodeDlg(GeocodeData &data, Prompter &prompter, QWidget *parent,
                        const QByteArray &geocodeBaseUrl, const QString &mapBaseUrl)
@@ -66,6 +68,11 @@ void GeocodeDlg::Init()
     connect(ui_->btGoogle, &QPushButton::clicked, this, &GeocodeDlg::WebMap);
     connect(ui_->btOK, &QPushButton::clicked, this, &GeocodeDlg::Accept);
     connect(ui_->btCancel, &QPushButton::clicked, this, &GeocodeDlg::reject);
+    queryCaption_ = ui_->btQuery->text();
+    turn_ = new QTimer(this);
+    turn_->setSingleShot(true);
+    turn_->setTimerType(Qt::PreciseTimer);
+    connect(turn_, &QTimer::timeout, this, &GeocodeDlg::RunQuery);
 
     ButtonRule();
 }
@@ -94,22 +101,80 @@ void GeocodeDlg::SetResultText(QLineEdit *edit, const QString &text)
     }
 }
 
-void GeocodeDlg::Query()
+GeocodeQuery GeocodeDlg::Input() const
 {
-    // The look-up may wait for its turn with the event loop running: no second query
-    // meanwhile.
-    if (querying_)
-        return;
-    querying_ = true;
     GeocodeQuery query;
     query.address = ui_->esActAddr->text();
     query.city = ui_->esActCity->text();
     query.state = ui_->esActState->text();
     query.zip = ui_->esActZip->text();
     query.country = ui_->esActCountry->text();
+    return query;
+}
+
+namespace {
+
+bool SameQuery(const GeocodeQuery &a, const GeocodeQuery &b)
+{
+    return a.address == b.address && a.city == b.city && a.state == b.state && a.zip == b.zip
+        && a.country == b.country;
+}
+
+} // namespace
+
+void GeocodeDlg::ShowWaiting(bool waiting)
+{
+    ui_->btQuery->setText(waiting ? QString::fromLatin1(GeocodeText::kWaiting) : queryCaption_);
+}
+
+void GeocodeDlg::Query()
+{
+    // The latest Query wins: a query still waiting for its turn is replaced, not sent.
+    waiting_ = Input();
+    NextTurn();
+}
+
+void GeocodeDlg::NextTurn()
+{
+    if (!waiting_)
+        return;
+    if (fetching_) {  // goes out when the answer in flight is in
+        ShowWaiting(true);
+        return;
+    }
+    const int wait = GeocodeCached(*waiting_, provider_, *session_)
+        ? 0 : session_->WaitMs(provider_.UsagePolicy().minIntervalMs);
+    if (wait > 0) {
+        ShowWaiting(true);
+        turn_->start(wait);
+        return;
+    }
+    RunQuery();
+}
+
+void GeocodeDlg::RunQuery()
+{
+    turn_->stop();
+    if (!waiting_ || closed_)
+        return;
+    const GeocodeQuery query = *waiting_;
+    waiting_.reset();
+    ShowWaiting(false);
     GeocodeData result;
-    const bool ok = GeocodeLookup(query, result, prompter_, provider_);
-    querying_ = false;
+    QString failure;
+    fetching_ = true;
+    const bool ok = GeocodeLookup(query, result, prompter_, provider_, *session_, &failure);
+    fetching_ = false;
+    // The answer is shown only if it still answers the input: not after the dialog was
+    // closed, not when a newer query replaced this one, not after the input was edited.
+    if (closed_)
+        return;
+    if (waiting_) {
+        NextTurn();
+        return;
+    }
+    if (!SameQuery(query, Input()))
+        return;
     if (ok) {
         attribution_->setText(provider_.Attribution());
         SetResultText(ui_->esGeoAddr, result.street);
@@ -120,8 +185,9 @@ void GeocodeDlg::Query()
         SetResultText(ui_->esGeoLL, CoordinateText(result.latitude, result.longitude));
         ui_->btQuery->setDefault(false);
         ui_->btOK->setDefault(true);
-    } else {
-        prompter_.Information(QString::fromLatin1(GeocodeText::kQueryFailed));
+    } else if (failure != QLatin1String(FetchText::kCancelled)) {
+        // The user's own Cancel needs no message.
+        prompter_.InformationDetail(QString::fromLatin1(GeocodeText::kQueryFailed), failure);
     }
     ui_->btOK->setEnabled(ok);
     ui_->btGoogle->setEnabled(ok);
@@ -152,11 +218,17 @@ void GeocodeDlg::Accept()
     data_.state = ui_->esActState->text();
     data_.zip = ui_->esActZip->text();
     ParseCoordinateText(ui_->esGeoLL->text(), data_.latitude, data_.longitude);
+    closed_ = true;
+    turn_->stop();
     done(1);
 }
 
 void GeocodeDlg::reject()
 {
+    // A query waiting for its turn is never sent.
+    closed_ = true;
+    waiting_.reset();
+    turn_->stop();
     done(2);
 }
 

@@ -7,10 +7,12 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 class Prompter;
 class QLabel;
 class QLineEdit;
+class QTimer;
 struct LookupFields;
 namespace Ui { class Geocode; }
 
@@ -33,12 +35,22 @@ public:
                const QString &mapBaseUrl = QString::fromLatin1(kWebMapBaseUrl));
     ~GeocodeDlg() override;
 
+    // The program's request clock and answer cache this dialog shares (by default the
+    // program's own).
+    void UseSession(GeocodeSession &session) { session_ = &session; }
+
     void reject() override;
 
 private:
     void Init();
     void ButtonRule();
+    // Query: the input as it is now becomes the query that waits for its turn (replacing
+    // one that waits already); it goes out as soon as the service's usage policy allows.
     void Query();
+    void NextTurn();
+    void RunQuery();
+    void ShowWaiting(bool waiting);
+    GeocodeQuery Input() const;
     void WebMap();
     void Accept();
     void SetResultText(QLineEdit *edit, const QString &text);
@@ -50,9 +62,17 @@ private:
     const GeocodeProvider &provider_;
     QString mapBaseUrl_;
     QLabel *attribution_ = nullptr;
+    GeocodeSession *session_ = &GeocodeSession::Shared();
     // Set once a query has written a coordinate into the result column.
     bool coordinateShown_ = false;
-    bool querying_ = false;
+    // A query is being fetched (the event loop runs meanwhile).
+    bool fetching_ = false;
+    // The dialog was closed; an answer still arriving is dropped.
+    bool closed_ = false;
+    // The query waiting for its turn, if any, and the timer of that turn.
+    std::optional<GeocodeQuery> waiting_;
+    QTimer *turn_ = nullptr;
+    QString queryCaption_;
 };
 
 // Runs the dialog on the record editor's values; on OK the address and the coordinate

@@ -79,12 +79,15 @@ QByteArray NominatimProvider::RequestUrl(const GeocodeQuery &query) const
     return url;
 }
 
-bool NominatimProvider::ReadAnswer(const QByteArray &answer, const GeocodeQuery &query,
-                                   GeocodeResult &out) const
+GeocodeProvider::Reading NominatimProvider::ReadAnswer(const QByteArray &answer, const GeocodeQuery &query,
+                                                       GeocodeResult &out) const
 {
     QString street, number;
     SplitStreetNumber(query.address, street, number);
-    return ReadNominatimAnswer(answer, !number.trimmed().isEmpty(), out);
+    if (ReadNominatimAnswer(answer, !number.trimmed().isEmpty(), out))
+        return Reading::Found;
+    const QJsonDocument doc = QJsonDocument::fromJson(answer);
+    return doc.isArray() && doc.array().isEmpty() ? Reading::NothingFound : Reading::Unreadable;
 }
 
 QString NominatimProvider::Name() const
@@ -145,11 +148,12 @@ QByteArray PlacefinderProvider::RequestUrl(const GeocodeQuery &query) const
                       baseUrl_);
 }
 
-bool PlacefinderProvider::ReadAnswer(const QByteArray &answer, const GeocodeQuery &, GeocodeResult &out) const
+GeocodeProvider::Reading PlacefinderProvider::ReadAnswer(const QByteArray &answer, const GeocodeQuery &,
+                                                         GeocodeResult &out) const
 {
     // Any answer counts; missing elements leave their fields cleared.
     out.approximate = ReadPlacefinderAnswer(answer, out.data);
-    return true;
+    return Reading::Found;
 }
 
 QString PlacefinderProvider::Name() const
@@ -187,21 +191,47 @@ void GeocodeSession::Pace(int intervalMs)
     }
 }
 
-bool GeocodeLookup(const GeocodeQuery &query, GeocodeData &data, Prompter &prompter,
-                   const GeocodeProvider &provider, GeocodeSession &session)
+int GeocodeSession::WaitMs(int intervalMs)
 {
+    if (!paced_)
+        return 0;
+    return int(qMax(qint64(0), last_ + intervalMs - clock_.elapsed()));
+}
+
+bool GeocodeCached(const GeocodeQuery &query, const GeocodeProvider &provider, const GeocodeSession &session)
+{
+    return provider.UsagePolicy().cache && session.answers.contains(provider.RequestUrl(query));
+}
+
+bool GeocodeLookup(const GeocodeQuery &query, GeocodeData &data, Prompter &prompter,
+                   const GeocodeProvider &provider, GeocodeSession &session, QString *failure)
+{
+    const auto fail = [failure](const QString &why) {
+        if (failure)
+            *failure = why;
+        return false;
+    };
     const GeocodeProvider::Policy policy = provider.UsagePolicy();
     const QByteArray url = provider.RequestUrl(query);
     QByteArray answer = policy.cache ? session.answers.value(url) : QByteArray();
     if (answer.isEmpty()) {
         session.Pace(policy.minIntervalMs);
-        answer = FetchUrl(url, prompter);
+        const FetchResult fetched = FetchUrl(url, prompter);
+        if (!fetched.Ok())
+            return fail(fetched.Text());
+        answer = fetched.body;
         if (answer.isEmpty())
-            return false;
+            return fail(QString::fromLatin1(GeocodeText::kUnreadable));
     }
     GeocodeResult result;
-    if (!provider.ReadAnswer(answer, query, result))
-        return false;
+    switch (provider.ReadAnswer(answer, query, result)) {
+    case GeocodeProvider::Reading::Found:
+        break;
+    case GeocodeProvider::Reading::NothingFound:
+        return fail(QString::fromLatin1(GeocodeText::kNothingFound));
+    case GeocodeProvider::Reading::Unreadable:
+        return fail(QString::fromLatin1(GeocodeText::kUnreadable));
+    }
     if (policy.cache)
         session.answers.insert(url, answer);
     if (result.approximate)

@@ -40,10 +40,13 @@ public:
         bool cache = false;      // answers of identical requests are reused for the session
     };
 
+    // What an answer held.
+    enum class Reading { Found, NothingFound, Unreadable };
+
     virtual ~GeocodeProvider() = default;
     virtual QByteArray RequestUrl(const GeocodeQuery &query) const = 0;
-    // False when the answer holds no usable result (nothing found, not an answer at all).
-    virtual bool ReadAnswer(const QByteArray &answer, const GeocodeQuery &query, GeocodeResult &out) const = 0;
+    // `out` is written only for Found.
+    virtual Reading ReadAnswer(const QByteArray &answer, const GeocodeQuery &query, GeocodeResult &out) const = 0;
     // Shown in the dialog: the service's name, and the attribution its terms require.
     virtual QString Name() const = 0;
     virtual QString Attribution() const { return {}; }
@@ -56,7 +59,7 @@ class NominatimProvider : public GeocodeProvider
 public:
     explicit NominatimProvider(const QByteArray &baseUrl = kNominatimBaseUrl) : baseUrl_(baseUrl) {}
     QByteArray RequestUrl(const GeocodeQuery &query) const override;
-    bool ReadAnswer(const QByteArray &answer, const GeocodeQuery &query, GeocodeResult &out) const override;
+    Reading ReadAnswer(const QByteArray &answer, const GeocodeQuery &query, GeocodeResult &out) const override;
     QString Name() const override;
     QString Attribution() const override;
     Policy UsagePolicy() const override { return {1000, true}; }
@@ -72,7 +75,7 @@ class PlacefinderProvider : public GeocodeProvider
 public:
     explicit PlacefinderProvider(const QByteArray &baseUrl = kGeocodeBaseUrl) : baseUrl_(baseUrl) {}
     QByteArray RequestUrl(const GeocodeQuery &query) const override;
-    bool ReadAnswer(const QByteArray &answer, const GeocodeQuery &query, GeocodeResult &out) const override;
+    Reading ReadAnswer(const QByteArray &answer, const GeocodeQuery &query, GeocodeResult &out) const override;
     QString Name() const override;
 
 private:
@@ -96,6 +99,9 @@ public:
     // Waits, running the event loop (the window stays responsive), until `intervalMs`
     // have passed since the previous request, then notes this one.
     void Pace(int intervalMs);
+    // How long a request must wait for its turn now (0: it may go at once), without
+    // taking the turn.
+    int WaitMs(int intervalMs);
     QHash<QByteArray, QByteArray> answers;
 
 private:
@@ -106,9 +112,14 @@ private:
 
 // Queries `provider`. On an answer with a result, `data` is cleared and filled from it and
 // the result is true (after telling the user when the match is only approximate);
-// otherwise false and `data` is untouched.
+// otherwise false, `data` is untouched and `failure` (when given) says why: the fetch's
+// reason (FetchResult::Text), "Nothing found for this address" or "The server's answer
+// could not be read".
 bool GeocodeLookup(const GeocodeQuery &query, GeocodeData &data, Prompter &prompter,
-                   const GeocodeProvider &provider, GeocodeSession &session = GeocodeSession::Shared());
+                   const GeocodeProvider &provider, GeocodeSession &session = GeocodeSession::Shared(),
+                   QString *failure = nullptr);
+// The request would be answered from the session's cache (no wait, nothing sent).
+bool GeocodeCached(const GeocodeQuery &query, const GeocodeProvider &provider, const GeocodeSession &session);
 
 // Reads the first result of a Nominatim jsonv2 answer; `askedNumber` tells whether the
 // query carried a house number. False for no result or an answer that is not one.

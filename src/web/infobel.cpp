@@ -2,6 +2,7 @@
 
 #include "web/cp1252.h"
 #include "web/fetch.h"
+#include "web/infobeltexts.h"
 #include "web/numscan.h"
 
 namespace {
@@ -21,9 +22,14 @@ QByteArray Enc(const QString &value)
 
 } // namespace
 
+QByteArray InfoBelSite(const QByteArray &host)
+{
+    return host.contains("://") ? host : "https://" + host;
+}
+
 QByteArray InfoBelBaseUrl(const InfoBelQuery &query, const QByteArray &host)
 {
-    QByteArray url = host + "/it/" + PercentEncode(EncodeCp1252(query.country), kPathEscapes);
+    QByteArray url = InfoBelSite(host) + "/it/" + PercentEncode(EncodeCp1252(query.country), kPathEscapes);
     switch (query.kind) {
     case Private:
         url += "/people.aspx?";
@@ -82,20 +88,35 @@ QString InfoBelParam(const QByteArray &params, const QByteArray &key)
 }
 
 int InfoBelSearch(const InfoBelQuery &query, QList<InfoBelResult> &hits, int first, int max,
-                  Prompter &prompter, const QByteArray &host)
+                  Prompter &prompter, const QByteArray &host, QString *failure)
 {
-    const QByteArray base = InfoBelBaseUrl(query, host);
-    if (base.isEmpty())
+    const auto fail = [failure](const QString &why) {
+        if (failure)
+            *failure = why;
         return -1;
+    };
+    const QString unreadable = QString::fromLatin1(InfoBelText::kUnreadable);
+    const QByteArray base = InfoBelBaseUrl(query, host);
+    // False, with the reason noted, when the page did not come or came empty.
+    const auto fetch = [&](int from, QByteArray &page) {
+        const FetchResult fetched = FetchUrl(InfoBelPageUrl(base, from), prompter);
+        page = fetched.body;
+        if (fetched.Ok() && !page.isEmpty())
+            return true;
+        fail(fetched.Ok() ? unreadable : fetched.Text());
+        return false;
+    };
+    if (base.isEmpty())
+        return fail(unreadable);
     if (first < 0)
         first = 0;
 
-    QByteArray page = FetchUrl(InfoBelPageUrl(base, first), prompter);
-    if (page.isEmpty())
+    QByteArray page;
+    if (!fetch(first, page))
         return -1;
     const int total = InfoBelTotal(page);
     if (total < 0)
-        return -1;
+        return fail(unreadable);
     if (max < 1)
         return total;
     if (hits.size() < max)
@@ -108,17 +129,16 @@ int InfoBelSearch(const InfoBelQuery &query, QList<InfoBelResult> &hits, int fir
         qsizetype at = page.indexOf(kLinkMarker, pos);
         if (at < 0) {
             // Page exhausted: the hits from `cur` on are on the next page.
-            page = FetchUrl(InfoBelPageUrl(base, cur), prompter);
-            if (page.isEmpty())
+            if (!fetch(cur, page))
                 return -1;
             at = page.indexOf(kLinkMarker);
             if (at < 0)
-                return -1;
+                return fail(unreadable);
         }
         const qsizetype from = at + kLinkMarker.size();
         const qsizetype quote = page.indexOf('"', from);
         if (quote <= from)
-            return -1;
+            return fail(unreadable);
         const QByteArray params = page.mid(from, quote - from);
 
         InfoBelResult &hit = hits[n];

@@ -41,7 +41,11 @@ struct InfoBelResult
     }
 };
 
-// The search URL of `query` without paging, in code page 1252 bytes: host, "/it/",
+// The directory's scheme and host: `host` as it is when it carries a scheme, else
+// "https://" + host.
+QByteArray InfoBelSite(const QByteArray &host);
+
+// The search URL of `query` without paging, in code page 1252 bytes: site, "/it/",
 // the country, the kind's path and its keys. Empty for an unknown kind.
 QByteArray InfoBelBaseUrl(const InfoBelQuery &query, const QByteArray &host = kInfoBelHost);
 
@@ -52,10 +56,11 @@ QByteArray InfoBelPageUrl(const QByteArray &baseUrl, int first);
 // (grown to `max` entries when shorter; entries past the stored ones are left alone)
 // and returns the total the directory reports, 0 for none, or -1 on failure (unknown
 // kind, a page that could not be fetched, a follow-up page without result links, a
-// broken result link, a nonsensical negative count). Fetches further pages while
-// fewer than `max` hits are stored and the total is not reached.
+// broken result link, a nonsensical negative count); `failure` (when given) then says
+// why (the fetch's reason, or "The server's answer could not be read"). Fetches further
+// pages while fewer than `max` hits are stored and the total is not reached.
 int InfoBelSearch(const InfoBelQuery &query, QList<InfoBelResult> &hits, int first, int max,
-                  Prompter &prompter, const QByteArray &host = kInfoBelHost);
+                  Prompter &prompter, const QByteArray &host = kInfoBelHost, QString *failure = nullptr);
 
 // The hit count printed on a page, 0 when the page has none.
 int InfoBelTotal(const QByteArray &page);

@@ -1,6 +1,7 @@
 #include "web/infobeldlg.h"
 
 #include "ui_InfoBel.h"
+#include "web/fetchtexts.h"
 #include "web/infobelcountry.h"
 #include "web/infobeltexts.h"
 #include "web/lookupfields.h"
@@ -23,7 +24,10 @@ InfoBelDlg::InfoBelDlg(const InfoBelQuery &query, InfoBelResult &target, Prompte
 {
     ui_->setupUi(this);
     hits_.resize(kPage);
-    setWindowTitle(QString::fromLatin1(host_) + QLatin1String(InfoBelText::kTitleSuffix));
+    QString site = QString::fromLatin1(host_);
+    if (const qsizetype scheme = site.indexOf(QLatin1String("://")); scheme >= 0)
+        site.remove(0, scheme + 3);
+    setWindowTitle(site + QLatin1String(InfoBelText::kTitleSuffix));
 
     QTableWidget *list = ui_->acResult;
     list->setColumnCount(ColCount);
@@ -128,21 +132,24 @@ void InfoBelDlg::Search(int kind)
     }
     query_.kind = kind;
 
-    total_ = InfoBelSearch(query_, hits_, first_, kPage, prompter_, host_);
+    total_ = InfoBelSearch(query_, hits_, first_, kPage, prompter_, host_, &failure_);
     ShowPage(qMin(total_ - first_, kPage));
 }
 
 void InfoBelDlg::More()
 {
     first_ += kPage;
-    total_ = InfoBelSearch(query_, hits_, first_, kPage, prompter_, host_);
+    total_ = InfoBelSearch(query_, hits_, first_, kPage, prompter_, host_, &failure_);
     ShowPage(int(qMin<qint64>(qint64(total_) - first_, kPage)));
 }
 
 void InfoBelDlg::ShowPage(int count)
 {
-    if (total_ < 0)
-        ui_->lResult->setText(QString::fromLatin1(InfoBelText::kError));
+    // A failure names its cause; the user's own Cancel is just that.
+    if (total_ < 0 && failure_ == QLatin1String(FetchText::kCancelled))
+        ui_->lResult->setText(failure_);
+    else if (total_ < 0)
+        ui_->lResult->setText(QString::fromLatin1(InfoBelText::kErrorBecause).arg(failure_));
     else if (total_ == 0)
         ui_->lResult->setText(QString::fromLatin1(InfoBelText::kNone));
     else

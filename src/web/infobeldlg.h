@@ -31,7 +31,6 @@ public:
     // The query used by the last search (or the one the dialog was opened with).
     const InfoBelQuery &Query() const { return query_; }
     int First() const { return first_; }
-    int Total() const { return total_; }
 
 private:
     void ButtonRule();
@@ -50,6 +49,7 @@ private:
     QList<InfoBelResult> hits_;
     int first_ = 0;
     int total_ = 0;
+    QString failure_;  // why the last search failed
 };
 
 // Runs the dialog on the record editor's values: the query is built from them and, when

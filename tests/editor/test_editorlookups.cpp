@@ -153,7 +153,7 @@ void TestEditorLookups::infoBelFillsNameAddressAndPhone()
     server_->SetFallback(TestHttpServer::Ok(
         Head(1) + Link("QName=DR.ROSSI MARIO&QStreet=VIA ROMA&QNum=12&QZip=00100&QCity=ROMA&qphone=061234")));
     EditRecordDlg dlg(*book_, kRossi, prompter_);
-    dlg.infoBelHost = server_->HostPort();
+    dlg.infoBelHost = server_->BaseUrl();
     dlg.show();
     bool ran = false;
     QTimer::singleShot(0, this, [&] {

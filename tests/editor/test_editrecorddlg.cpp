@@ -684,8 +684,8 @@ void TestEditRecordDlg::wheelChangesOnlyFocusedDropList()
 
 void TestEditRecordDlg::largeFontScrollsWithinScreen()
 {
-    // A layout taller than the screen: the dialog stays within the screen's free area and
-    // its fields scroll.
+    // A layout larger than the screen: the dialog stays within the screen's free area and
+    // its fields scroll, sideways too, rather than being squeezed until captions are cut.
     const QFont font = QApplication::font();
     QFont large = font;
     large.setPointSize(28);
@@ -698,7 +698,7 @@ void TestEditRecordDlg::largeFontScrollsWithinScreen()
     QVERIFY(dlg.height() < room.height() && dlg.width() < room.width());
     QVERIFY(Find<QWidget>(dlg, "scrollContents")->height() > dlg.height());
     QVERIFY(Find<QScrollArea>(dlg, "scrollArea")->verticalScrollBar()->maximum() > 0);
-    QCOMPARE(Find<QScrollArea>(dlg, "scrollArea")->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(Find<QScrollArea>(dlg, "scrollArea")->horizontalScrollBar()->maximum() > 0);
 }
 
 void TestEditRecordDlg::stepFollowsListOrder()
@@ -896,7 +896,6 @@ void TestEditRecordDlg::layoutAtDefaultSize()
     QVERIFY(inside("esP4Numb", "boxPhone"));
     QVERIFY(inside("esE0Addr", "boxEmail"));
     QVERIFY(inside("esPosRoad2", "boxNavigation"));
-    QVERIFY(inside("eiCDcid", "boxCD"));
     QVERIFY(inside("eiCDcid", "boxNavigation"));
     QVERIFY(inside("esACPdate2", "boxACP"));
 

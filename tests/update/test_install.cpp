@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSslSocket>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +33,9 @@ private Q_SLOTS:
     void failedEntryChangesNothing_data();
     void failedEntryChangesNothing();
     void failedRestartRollsBack();
+    void brokenNewProgramKeepsOld_data();
+    void brokenNewProgramKeepsOld();
+    void unrestorableFileReported();
     void nothingTouched_data();
     void nothingTouched();
 
@@ -62,8 +66,10 @@ private:
     TestHttpServer *server_ = nullptr;
     ScriptedPrompter prompter_;
     QStringList launches_;
-    std::function<bool(const QString &, const QStringList &)> launch_;
+    std::function<qint64(const QString &, const QStringList &, const QString &)> launch_;
     QList<QSslCertificate> trusted_;
+    int probeMs_ = 3000;
+    int confirmMs_ = 5000;
 };
 
 namespace {
@@ -74,8 +80,15 @@ const QString kQuestion = QStringLiteral(
     "&Release date     -|: 24/12/2013&&Would you download the new file ?");
 const QByteArray kArchivePath = "/software/kestravon110.zip";
 
-// A program that notes its arguments in the file "started" beside itself.
-const QByteArray kScript = "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/started\"\n";
+// New programs. Each answers "--version" as `version` says; started otherwise it does what
+// `start` says. kScript notes its arguments in the file "started" beside itself and
+// confirms that it runs.
+QByteArray Program(const QByteArray &start, const QByteArray &version = "echo 'kestravon 1.10.0 (KESTRAVON v01.10 - 24/12/2013)'")
+{
+    return "#!/bin/sh\nif [ \"$1\" = --version ]; then\n" + version + "\nexit 0\nfi\n" + start + '\n';
+}
+const QByteArray kConfirm = "echo up > \"$KESTRAVON_UPDATE_CONFIRM\"";
+const QByteArray kScript = Program("echo \"$@\" > \"$(dirname \"$0\")/started\"\n" + kConfirm);
 } // namespace
 
 void TestInstall::initTestCase()
@@ -103,11 +116,15 @@ void TestInstall::init()
     server_->Route("/software/lastversions.txt", TestHttpServer::Ok(kList));
     prompter_ = ScriptedPrompter();
     launches_.clear();
-    launch_ = [this](const QString &program, const QStringList &arguments) {
+    // Stands in for the restart: notes the command and confirms at once.
+    launch_ = [this](const QString &program, const QStringList &arguments, const QString &confirm) {
         launches_.append(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
-        return true;
+        QFile marker(confirm);
+        return marker.open(QIODevice::WriteOnly) ? QCoreApplication::applicationPid() : qint64(0);
     };
     trusted_ = {certificate_.certificate};
+    probeMs_ = 3000;
+    confirmMs_ = 5000;
 }
 
 void TestInstall::cleanup()
@@ -190,6 +207,8 @@ bool TestInstall::Check(bool restart)
     site.directory = app_;
     site.executable = QStringLiteral("kestravon");
     site.launch = launch_;
+    site.probeMs = probeMs_;
+    site.confirmMs = confirmMs_;
     site.fetch.stallMs = 5000;
     site.fetch.trusted = trusted_;
     return CheckForUpdate(QStringLiteral("KESTRAVON"), QStringLiteral("v01.09"), restart, prompter_, site);
@@ -234,14 +253,14 @@ void TestInstall::replacesFilesKeepingOldCopies()
     Write(QStringLiteral("Help.txt"), "old help");
     Write(QStringLiteral("kestravon.OLD"), "program of the update before");
     QVERIFY(QDir(app_).mkdir(QStringLiteral("docs")));
-    const Entries entries = {{"kestravon", "new program"}, {"Help.txt", "new help"}, {"docs/", "/"},
+    const Entries entries = {{"kestravon", kScript, 0755}, {"Help.txt", "new help"}, {"docs/", "/"},
                              {"docs/manual.txt", "manual"}, {"New.txt", QByteArray(70000, 'n')}};
     ServeSigned(Zip(entries));
     prompter_.answers = {Prompter::Answer::Ok};
 
     QVERIFY(Check(false));
 
-    QCOMPARE(Read(QStringLiteral("kestravon")), QByteArray("new program"));
+    QCOMPARE(Read(QStringLiteral("kestravon")), kScript);
     QCOMPARE(Read(QStringLiteral("kestravon.OLD")), QByteArray("old program"));
     QCOMPARE(Read(QStringLiteral("Help.txt")), QByteArray("new help"));
     QCOMPARE(Read(QStringLiteral("Help.txt.OLD")), QByteArray("old help"));
@@ -281,9 +300,7 @@ void TestInstall::permissionsKept()
     const Entries entries = {{"kestravon", kScript, entryMode}, {"readme.txt", "read me"}};
     ServeSigned(Zip(entries));
     prompter_.answers = {Prompter::Answer::Ok};
-    launch_ = [](const QString &program, const QStringList &arguments) {
-        return QProcess::startDetached(program, arguments);
-    };
+    launch_ = LaunchDetached;
     const mode_t mask = umask(022);
 
     const bool ok = Check(true);
@@ -291,7 +308,9 @@ void TestInstall::permissionsKept()
 
     QCOMPARE(ok, starts);
     if (starts) {
-        QTRY_COMPARE(Read(QStringLiteral("started")), QByteArray("-nocheck\n"));
+        // Started, and it confirmed before the check returned.
+        QCOMPARE(Read(QStringLiteral("started")), QByteArray("-nocheck\n"));
+        QCOMPARE(Read(QStringLiteral("kestravon.OLD")), QByteArray("#!/bin/sh\nexit 0\n"));
         const mode_t expected = mode_t(entryMode >= 0 ? entryMode : replacedMode);
         struct stat st;
         QCOMPARE(::stat(QFile::encodeName(app_ + "kestravon").constData(), &st), 0);
@@ -302,7 +321,9 @@ void TestInstall::permissionsKept()
     } else {
         QCOMPARE(Read(QStringLiteral("kestravon")), QByteArray("#!/bin/sh\nexit 0\n"));
         QVERIFY(!QFile::exists(app_ + QStringLiteral("readme.txt")));
-        QCOMPARE(prompter_.Messages(), (QStringList{kQuestion, QStringLiteral("Error starting the new version")}));
+        QCOMPARE(prompter_.Messages(),
+                 (QStringList{kQuestion, QStringLiteral("The new version does not start on this computer: "
+                                                        "execvp: Permission denied")}));
     }
 }
 
@@ -350,8 +371,10 @@ void TestInstall::failedEntryChangesNothing()
     QCOMPARE(Snapshot(), before);
     QVERIFY(!QFile::exists(QStringLiteral("/tmp/kestravon-evil.txt")));
     QVERIFY(launches_.isEmpty());
+    const QString name = QString::fromLatin1(bad).replace('\\', '/');
     QCOMPARE(prompter_.Messages(),
-             (QStringList{kQuestion, QStringLiteral("Error creating file : ") + QString::fromLatin1(bad).replace('\\', '/')}));
+             (QStringList{kQuestion, damaged ? QStringLiteral("The update archive is damaged (%1)").arg(name)
+                                             : QStringLiteral("Error creating file : ") + name}));
 }
 
 void TestInstall::failedRestartRollsBack()
@@ -359,21 +382,89 @@ void TestInstall::failedRestartRollsBack()
     Write(QStringLiteral("kestravon"), "old program", 0755);
     Write(QStringLiteral("kestravon.OLD"), "older program", 0755);
     Write(QStringLiteral("Help.txt"), "old help");
-    const Entries entries = {{"kestravon", "new program", 0755}, {"Help.txt", "new help"}, {"New.txt", "new"}};
+    const Entries entries = {{"kestravon", kScript, 0755}, {"Help.txt", "new help"}, {"New.txt", "new"}};
     ServeSigned(Zip(entries));
     prompter_.answers = {Prompter::Answer::Ok};
-    launch_ = [this](const QString &program, const QStringList &) {
+    launch_ = [this](const QString &, const QStringList &, const QString &) {
         // The new files are in place when the start is tried.
         launches_.append(QString::fromLatin1(Read(QStringLiteral("kestravon"))));
-        return program.isEmpty();
+        return qint64(0);
     };
     const auto before = Snapshot();
 
     QVERIFY(!Check(true));
 
-    QCOMPARE(launches_, QStringList{QStringLiteral("new program")});
+    QCOMPARE(launches_, QStringList{QString::fromLatin1(kScript)});
     QCOMPARE(Snapshot(), before);
     QCOMPARE(prompter_.Messages(), (QStringList{kQuestion, QStringLiteral("Error starting the new version")}));
+}
+
+// New programs that cannot run here: tried out before anything is replaced, or taken
+// back out when they stop before their window is up. Either way the folder is as it was
+// and the old program goes on (the check returns false).
+void TestInstall::brokenNewProgramKeepsOld_data()
+{
+    QTest::addColumn<QByteArray>("program");  // "needs gone": the program built against a missing library
+    QTest::addColumn<QString>("message");     // a pattern
+    const QString probe = QStringLiteral("^The new version does not start on this computer: ");
+    const QString restored = QStringLiteral("^The new version stopped at start-up; the previous version was restored\\.$");
+    QTest::newRow("missing library") << QByteArray("needs gone")
+        << probe + "kestravon: error while loading shared libraries: libkestravon_gone\\.so: .* \\(exit status 127\\)$";
+    QTest::newRow("crash at --version") << Program("", "kill -SEGV $$")
+                                        << probe + "ended by signal 11 \\(.+\\)$";  // the signal's name in the user's language
+    QTest::newRow("exit 1 at --version") << Program("", "echo 'kestravon: broken' >&2; exit 1")
+                                         << probe + "kestravon: broken \\(exit status 1\\)$";
+    QTest::newRow("wrong version") << Program("", "echo 'kestravon 1.9 (KESTRAVON v01.09)'")
+                                   << probe + "it reports \"kestravon 1\\.9 \\(KESTRAVON v01\\.09\\)\" instead of version v01\\.10$";
+    QTest::newRow("no answer") << Program("", "exec sleep 20") << probe + "no answer within 1 s$";
+    QTest::newRow("crash at start") << Program("kill -SEGV $$") << restored;
+    QTest::newRow("exit 1 at start") << Program("exit 1") << restored;
+    QTest::newRow("no window") << Program("exec sleep 20")
+        << "^The new version did not open its window within 1 s; the previous version was restored\\.$";
+}
+
+void TestInstall::brokenNewProgramKeepsOld()
+{
+    QFETCH(QByteArray, program);
+    QFETCH(QString, message);
+    if (program == "needs gone") {
+        QFile elf(QStringLiteral(KESTRAVON_NEEDS_GONE));
+        QVERIFY(elf.open(QIODevice::ReadOnly));
+        program = elf.readAll();
+    }
+    Write(QStringLiteral("kestravon"), "old program", 0755);
+    Write(QStringLiteral("Help.txt"), "old help");
+    ServeSigned(Zip({{"kestravon", program, 0755}, {"Help.txt", "new help"}}));
+    prompter_.answers = {Prompter::Answer::Ok};
+    launch_ = LaunchDetached;
+    probeMs_ = 1000;
+    confirmMs_ = 1000;
+    const auto before = Snapshot();
+
+    QVERIFY(!Check(true));
+
+    QCOMPARE(Snapshot(), before);
+    const QStringList messages = prompter_.Messages();
+    QCOMPARE(messages.size(), 2);
+    QVERIFY2(QRegularExpression(message).match(messages.last()).hasMatch(), qPrintable(messages.last()));
+}
+
+// A file that cannot be put back is named, with where it belongs.
+void TestInstall::unrestorableFileReported()
+{
+    Write(QStringLiteral("kestravon"), "old program", 0755);
+    // Started, the new program puts a folder in its own place and stops.
+    ServeSigned(Zip({{"kestravon", Program("rm -f \"$0\"; mkdir -p \"$0/x\"; exit 1"), 0755}}));
+    prompter_.answers = {Prompter::Answer::Ok};
+    launch_ = LaunchDetached;
+
+    QVERIFY(!Check(true));
+
+    QCOMPARE(prompter_.Messages(),
+             (QStringList{kQuestion, QStringLiteral("The new version stopped at start-up."),
+                          QStringLiteral("The previous version could not be put back: rename %1kestravon.OLD to "
+                                         "%1kestravon by hand.").arg(app_)}));
+    QCOMPARE(Read(QStringLiteral("kestravon.OLD")), QByteArray("old program"));
 }
 
 void TestInstall::nothingTouched_data()
@@ -381,23 +472,29 @@ void TestInstall::nothingTouched_data()
     QTest::addColumn<QString>("situation");
     QTest::addColumn<bool>("answerOk");
     QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("detail");  // under the last message
     const QString listFailed = QStringLiteral("Download of %1/software/lastversions.txt failed");
     const QString archiveFailed = QStringLiteral("Download of %1") + QString::fromLatin1(kArchivePath)
         + QStringLiteral(" failed");
     const QStringList failed = {kQuestion, archiveFailed};
-    QTest::newRow("list not fetched") << "no list" << true << QStringList{listFailed};
-    QTest::newRow("certificate not trusted") << "stranger" << true << QStringList{listFailed};
-    QTest::newRow("list redirected to http") << "to http" << true << QStringList{listFailed};
-    QTest::newRow("archive redirected to http") << "archive to http" << true << failed;
-    QTest::newRow("archive not fetched") << "no archive" << true << failed;
-    QTest::newRow("user cancels") << "good" << false << QStringList{kQuestion};
-    QTest::newRow("archive unreadable") << "not a zip" << true << failed;
-    QTest::newRow("archive without entries") << "empty" << true << failed;
-    QTest::newRow("archive with folders only") << "folders" << true << failed;
-    QTest::newRow("signature missing") << "no signature" << true << failed;
-    QTest::newRow("signed with another key") << "other key" << true << failed;
-    QTest::newRow("archive changed after signing") << "changed" << true << failed;
-    QTest::newRow("signature cut short") << "short signature" << true << failed;
+    const QStringList damaged = {kQuestion, QStringLiteral("The update archive is damaged (kestravon110.zip)")};
+    const QStringList unsigned_ = {kQuestion, QStringLiteral("The update is not signed by the publisher")};
+    const QString notThere = QStringLiteral("The server does not know this address (HTTP 404)");
+    const QString toHttp = QStringLiteral("The server sent the request on to an unencrypted address; it was not followed");
+    QTest::newRow("list not fetched") << "no list" << true << QStringList{listFailed} << notThere;
+    QTest::newRow("certificate not trusted") << "stranger" << true << QStringList{listFailed}
+                                             << "The server's certificate is not valid for 127.0.0.1";
+    QTest::newRow("list redirected to http") << "to http" << true << QStringList{listFailed} << toHttp;
+    QTest::newRow("archive redirected to http") << "archive to http" << true << failed << toHttp;
+    QTest::newRow("archive not fetched") << "no archive" << true << failed << notThere;
+    QTest::newRow("user cancels") << "good" << false << QStringList{kQuestion} << "";
+    QTest::newRow("archive unreadable") << "not a zip" << true << damaged << "";
+    QTest::newRow("archive empty") << "empty" << true << failed << "The server sent an empty answer";
+    QTest::newRow("archive with folders only") << "folders" << true << damaged << "";
+    QTest::newRow("signature missing") << "no signature" << true << unsigned_ << "";
+    QTest::newRow("signed with another key") << "other key" << true << unsigned_ << "";
+    QTest::newRow("archive changed after signing") << "changed" << true << unsigned_ << "";
+    QTest::newRow("signature cut short") << "short signature" << true << unsigned_ << "";
 }
 
 void TestInstall::nothingTouched()
@@ -405,6 +502,7 @@ void TestInstall::nothingTouched()
     QFETCH(QString, situation);
     QFETCH(bool, answerOk);
     QFETCH(QStringList, messages);
+    QFETCH(QString, detail);
     Write(QStringLiteral("kestravon"), "old program", 0755);
     Write(QStringLiteral("kestravon.OLD"), "older program");
     const QByteArray archive = Zip({{"kestravon", "new program", 0755}});
@@ -459,6 +557,7 @@ void TestInstall::nothingTouched()
         if (m.contains(QLatin1String("%1")))
             m = m.arg(QString::fromLatin1(server_->BaseUrl()));
     QCOMPARE(prompter_.Messages(), messages);
+    QCOMPARE(prompter_.shown.last().detail, detail);
     if (!answerOk)
         QCOMPARE(server_->Targets(), QByteArrayList{"/software/lastversions.txt"});
 }

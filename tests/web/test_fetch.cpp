@@ -1,6 +1,7 @@
 #include "common/qtprompter.h"
 #include "common/scriptedprompter.h"
 #include "support/testhttpserver.h"
+#include "support/testkeys.h"
 #include "web/fetch.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The fetch routines against a real HTTP server on 127.0.0.1: what reaches the server,
@@ -26,12 +28,15 @@ private Q_SLOTS:
     void redirectFollowed();
     void progressFollowsDeclaredLength_data();
     void progressFollowsDeclaredLength();
-    void progressStaysZeroWithoutLength();
+    void progressCountsBytesWithoutLength();
+    void failureNamesCause_data();
+    void failureNamesCause();
     void stalledServerGivesUp_data();
     void stalledServerGivesUp();
     void slowButSteadyTransferCompletes();
     void cancelAbortsTransfer();
     void progressWindowCancelButton();
+    void progressWindowBusyWithoutLength();
     void bodyOverTheLimitFails_data();
     void bodyOverTheLimitFails();
     void bufferVariant_data();
@@ -95,7 +100,7 @@ void TestFetch::requestTarget()
     server.SetFallback(TestHttpServer::Ok("body"));
     ScriptedPrompter prompter;
     const QByteArray url = (scheme ? server.BaseUrl() : server.HostPort()) + path;
-    QCOMPARE(FetchUrl(url, prompter), QByteArray("body"));
+    QCOMPARE(FetchUrl(url, prompter).body, QByteArray("body"));
     QCOMPARE(server.Targets(), QByteArrayList{target});
     QCOMPARE(server.requests.first().method, QByteArray("GET"));
     QCOMPARE(server.requests.first().Header("User-Agent"), QByteArray("KESTRAVON/01.09"));
@@ -123,7 +128,7 @@ void TestFetch::statusDecides()
     QVERIFY(server.Listen());
     server.Route("/page", TestHttpServer::Status(status, "<html>page</html>"));
     ScriptedPrompter prompter;
-    const QByteArray result = FetchUrl(server.HostPort() + "/page", prompter);
+    const QByteArray result = FetchUrl(server.HostPort() + "/page", prompter).body;
     QCOMPARE(result, body ? QByteArray("<html>page</html>") : QByteArray());
     QCOMPARE(prompter.progressOpen, 0);
 }
@@ -135,7 +140,7 @@ void TestFetch::connectionRefused()
     const quint16 port = probe.serverPort();
     probe.close();
     ScriptedPrompter prompter;
-    QVERIFY(FetchUrl("127.0.0.1:" + QByteArray::number(port) + "/x", prompter).isEmpty());
+    QVERIFY(FetchUrl("127.0.0.1:" + QByteArray::number(port) + "/x", prompter).body.isEmpty());
     QCOMPARE(prompter.progressOpen, 0);
     QVERIFY(prompter.shown.isEmpty());  // the routines never tell the user themselves
 }
@@ -148,10 +153,10 @@ void TestFetch::redirectFollowed()
     server.Route("/old", TestHttpServer::Status(302, "moved").Header("Location", "/new"));
     server.Route("/new", TestHttpServer::Ok("here"));
     ScriptedPrompter prompter;
-    QCOMPARE(FetchUrl(server.HostPort() + "/old", prompter), QByteArray("here"));
+    QCOMPARE(FetchUrl(server.HostPort() + "/old", prompter).body, QByteArray("here"));
     QCOMPARE(server.Targets(), (QByteArrayList{"/old", "/new"}));
     server.Route("/new", TestHttpServer::Status(404, "gone"));
-    QVERIFY(FetchUrl(server.HostPort() + "/old", prompter).isEmpty());
+    QVERIFY(FetchUrl(server.HostPort() + "/old", prompter).body.isEmpty());
 }
 
 namespace {
@@ -189,7 +194,7 @@ void TestFetch::progressFollowsDeclaredLength()
     const QByteArray body = Pattern(40000);
     server.Route("/big", TestHttpServer::Ok(body).Chunked(pieces, 150));
     ScriptedPrompter prompter;
-    QCOMPARE(FetchUrl(server.HostPort() + "/big", prompter), body);
+    QCOMPARE(FetchUrl(server.HostPort() + "/big", prompter).body, body);
     const QList<int> v = prompter.progressValues;
     QCOMPARE(v.first(), 0);
     QCOMPARE(v.last(), 100);
@@ -201,17 +206,92 @@ void TestFetch::progressFollowsDeclaredLength()
     QVERIFY2(between || pieces == 1, "no position between 0 and 100 while the pieces arrived");
 }
 
-void TestFetch::progressStaysZeroWithoutLength()
+void TestFetch::progressCountsBytesWithoutLength()
 {
+    // Without a declared length the window shows a busy indicator with the bytes received,
+    // never a position beyond the first 0.
     TestHttpServer server;
     QVERIFY(server.Listen());
     const QByteArray body = Pattern(30000);
     server.Route("/nolength", TestHttpServer::Ok(body).WithoutLength().Chunked(3, 150));
     ScriptedPrompter prompter;
-    QCOMPARE(FetchUrl(server.HostPort() + "/nolength", prompter), body);
-    QVERIFY(!prompter.progressValues.isEmpty());
-    for (int x : prompter.progressValues)
-        QCOMPARE(x, 0);
+    QCOMPARE(FetchUrl(server.HostPort() + "/nolength", prompter).body, body);
+    QCOMPARE(prompter.progressValues, QList<int>{0});
+    const QList<qint64> bytes = prompter.progressBytes;
+    QVERIFY(bytes.size() >= 3);
+    QCOMPARE(bytes.last(), qint64(body.size()));
+    QVERIFY(std::is_sorted(bytes.begin(), bytes.end()));
+    QVERIFY(bytes.first() < bytes.last());
+}
+
+// Each kind of failure has its own outcome and sentence; the user's Cancel is one too.
+void TestFetch::failureNamesCause_data()
+{
+    QTest::addColumn<QByteArray>("situation");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("text");
+    using O = FetchResult::Outcome;
+    QTest::newRow("429 with Retry-After") << QByteArray("429") << int(O::HttpStatus)
+                                          << "The server is busy (HTTP 429); try again in 60 s";
+    QTest::newRow("503 without") << QByteArray("503") << int(O::HttpStatus)
+                                 << "The server is busy (HTTP 503); try again later";
+    QTest::newRow("500") << QByteArray("500") << int(O::HttpStatus) << "The server reported an error (HTTP 500)";
+    QTest::newRow("stall") << QByteArray("stall") << int(O::Timeout) << "The server did not answer within 1 s";
+    QTest::newRow("cancel") << QByteArray("cancel") << int(O::Cancelled) << "Cancelled";
+    QTest::newRow("too large") << QByteArray("large") << int(O::TooLarge)
+                               << "The server's answer is larger than 1000 bytes";
+    QTest::newRow("refused") << QByteArray("refused") << int(O::Unreachable)
+                             << "Could not reach 127.0.0.1: Connection refused";
+    QTest::newRow("redirect to another host") << QByteArray("elsewhere") << int(O::Redirect)
+        << "The server sent the request on to another host (localhost); it was not followed";
+    QTest::newRow("untrusted certificate") << QByteArray("certificate") << int(O::Certificate)
+                                           << "The server's certificate is not valid for 127.0.0.1";
+}
+
+void TestFetch::failureNamesCause()
+{
+    QFETCH(QByteArray, situation);
+    QFETCH(int, outcome);
+    QFETCH(QString, text);
+    QTemporaryDir keys;
+    TestCertificate certificate;
+    TestHttpServer server;
+    if (situation == "certificate") {
+        QVERIFY(certificate.Make(keys.path(), QStringLiteral("server")));
+        QVERIFY(server.ListenTls(certificate.certificate, certificate.key));
+    } else {
+        QVERIFY(server.Listen());
+    }
+    server.Route("/429", TestHttpServer::Status(429, "slow down").Header("Retry-After", "60"));
+    server.Route("/503", TestHttpServer::Status(503, "busy"));
+    server.Route("/500", TestHttpServer::Status(500, "oops"));
+    server.Route("/stall", TestHttpServer::Stalled());
+    server.Route("/cancel", TestHttpServer::Stalled());
+    server.Route("/large", TestHttpServer::Ok(QByteArray(1001, 'x')));
+    server.Route("/elsewhere", TestHttpServer::Status(302, "moved").Header(
+                                   "Location", "http://localhost:" + QByteArray::number(server.Port()) + "/500"));
+    server.Route("/certificate", TestHttpServer::Ok("secret"));
+    QByteArray url = (situation == "certificate" ? server.BaseUrl() : server.HostPort()) + '/' + situation;
+    if (situation == "refused") {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        url = "127.0.0.1:" + QByteArray::number(probe.serverPort()) + "/x";
+        probe.close();  // nothing listens there any more
+    }
+    ScriptedPrompter prompter;
+    prompter.cancelProgressAt = situation == "cancel" ? 3 : -1;
+    FetchOptions options;
+    options.stallMs = 1000;
+    options.maxBytes = 1000;
+
+    const FetchResult result = FetchUrl(url, prompter, options);
+
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(result.Text(), text);
+    QVERIFY(result.body.isEmpty());
+    if (situation == "elsewhere")
+        QCOMPARE(server.requests.size(), 1);  // the other host was never asked
+    QVERIFY(prompter.shown.isEmpty());
 }
 
 void TestFetch::stalledServerGivesUp_data()
@@ -232,7 +312,7 @@ void TestFetch::stalledServerGivesUp()
     ScriptedPrompter prompter;
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(FetchUrl(server.HostPort() + "/hang", prompter, 400).isEmpty());
+    QVERIFY(FetchUrl(server.HostPort() + "/hang", prompter, 400).body.isEmpty());
     const qint64 elapsed = clock.elapsed();
     QVERIFY2(elapsed >= 350 && elapsed < 5000, qPrintable(QString::number(elapsed)));
     QCOMPARE(server.requests.size(), 1);
@@ -250,7 +330,7 @@ void TestFetch::slowButSteadyTransferCompletes()
     ScriptedPrompter prompter;
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(FetchUrl(server.HostPort() + "/steady", prompter, 600), body);
+    QCOMPARE(FetchUrl(server.HostPort() + "/steady", prompter, 600).body, body);
     QVERIFY(clock.elapsed() >= 900);
 
     // A server that keeps dripping is given up once the whole transfer takes too long.
@@ -258,7 +338,7 @@ void TestFetch::slowButSteadyTransferCompletes()
     options.stallMs = 600;
     options.totalMs = 500;
     clock.restart();
-    QVERIFY(FetchUrl(server.HostPort() + "/steady", prompter, options).isEmpty());
+    QVERIFY(FetchUrl(server.HostPort() + "/steady", prompter, options).body.isEmpty());
     QVERIFY2(clock.elapsed() >= 450 && clock.elapsed() < 900, qPrintable(QString::number(clock.elapsed())));
 }
 
@@ -271,9 +351,10 @@ void TestFetch::cancelAbortsTransfer()
     prompter.cancelProgressAt = 3;  // the user presses Cancel while nothing arrives
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(FetchUrl(server.HostPort() + "/hang", prompter, 60000).isEmpty());
+    QVERIFY(FetchUrl(server.HostPort() + "/hang", prompter, 60000).body.isEmpty());
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(prompter.progressValues.size(), 3);  // nothing asked after the cancel
+    // Nothing asked after the cancel (without a length yet, the steps count bytes).
+    QCOMPARE(prompter.progressValues.size() + prompter.progressBytes.size(), 3);
     QCOMPARE(prompter.progressOpen, 0);
 }
 
@@ -296,9 +377,33 @@ void TestFetch::progressWindowCancelButton()
     QElapsedTimer clock;
     clock.start();
     const QByteArray url = server.HostPort() + "/hang";
-    QVERIFY(FetchUrl(url, prompter, 60000).isEmpty());
+    QVERIFY(FetchUrl(url, prompter, 60000).body.isEmpty());
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(label, QStringLiteral("read : ") + QString::fromLatin1(url));
+}
+
+// The GUI's progress window for a body of unknown length: a busy bar and the bytes so far.
+void TestFetch::progressWindowBusyWithoutLength()
+{
+    TestHttpServer server;
+    QVERIFY(server.Listen());
+    server.Route("/nolength", TestHttpServer::Ok(Pattern(3000)).WithoutLength().Chunked(3, 400));
+    QtPrompter prompter;
+    int maximum = -1;
+    QString label;
+    QTimer::singleShot(600, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QProgressDialog *>(w); dialog && dialog->isVisible()) {
+                maximum = dialog->maximum();
+                label = dialog->labelText();
+            }
+    });
+    const QByteArray url = server.HostPort() + "/nolength";
+    QCOMPARE(FetchUrl(url, prompter).body.size(), 3000);
+    QCOMPARE(maximum, 0);  // a busy indicator
+    QVERIFY2(label.startsWith(QStringLiteral("read : ") + QString::fromLatin1(url) + QStringLiteral("\n"))
+                 && label.endsWith(QStringLiteral(" received")),
+             qPrintable(label));
 }
 
 void TestFetch::bodyOverTheLimitFails_data()
@@ -326,7 +431,7 @@ void TestFetch::bodyOverTheLimitFails()
     ScriptedPrompter prompter;
     FetchOptions options;
     options.maxBytes = 1000;
-    QCOMPARE(FetchUrl(server.HostPort() + "/big", prompter, options).size(), size <= 1000 ? size : 0);
+    QCOMPARE(FetchUrl(server.HostPort() + "/big", prompter, options).body.size(), size <= 1000 ? size : 0);
 }
 
 void TestFetch::bufferVariant_data()

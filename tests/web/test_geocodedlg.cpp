@@ -34,6 +34,10 @@ private Q_SLOTS:
     void editorRoundTrip();
     void resultNamesProvider_data();
     void resultNamesProvider();
+    void latestQueryWins();
+    void cancelWhileWaitingSendsNothing();
+    void failureNamesCause_data();
+    void failureNamesCause();
 
 private:
     struct Dlg;
@@ -222,6 +226,7 @@ void TestGeocodeDlg::failedQuery()
     server_->Route(kPath, TestHttpServer::Status(404, "<html>gone</html>"));
     QTest::mouseClick(d.btQuery, Qt::LeftButton);
     QCOMPARE(d.prompter.Messages(), QStringList{QStringLiteral("Query failed")});
+    QCOMPARE(d.prompter.shown.first().detail, QStringLiteral("The server does not know this address (HTTP 404)"));
     QCOMPARE(d.prompter.shown.first().kind, ScriptedPrompter::Shown::Kind::Information);
     QVERIFY(!d.btOK->isEnabled());
     QVERIFY(!d.btGoogle->isEnabled());
@@ -388,6 +393,8 @@ void TestGeocodeDlg::resultNamesProvider()
     d.data.number = QStringLiteral("12");
     d.data.city = QStringLiteral("Roma");
     d.dlg.reset(new GeocodeDlg(d.data, d.prompter, nominatim ? static_cast<const GeocodeProvider &>(osm) : placefinder));
+    GeocodeSession session;  // no wait for the turn of an earlier row's query
+    d.dlg->UseSession(session);
     auto *label = d.dlg->findChild<QLabel *>("lbAttribution");
     QVERIFY(label);
     QCOMPARE(label->text(), QString());
@@ -398,6 +405,122 @@ void TestGeocodeDlg::resultNamesProvider()
     QCOMPARE(d.dlg->findChild<QPushButton *>("btOK")->isEnabled(), messages.isEmpty());
     if (messages.isEmpty())
         QCOMPARE(d.dlg->findChild<QLineEdit *>("esGeoLL")->text(), QStringLiteral("41.900000,12.500000"));
+}
+
+namespace {
+
+// A Nominatim answer at house `number` of Via Roma, latitude 41.<number>.
+QByteArray House(int number)
+{
+    return QByteArray(R"([{"lat":"41.)") + QByteArray::number(number)
+        + R"(","lon":"12.5","place_rank":30,"address":{"house_number":")" + QByteArray::number(number)
+        + R"(","road":"Via Roma","city":"Roma"}}])";
+}
+
+} // namespace
+
+// Three queries within a second: the first goes out at once, the second waits for its
+// turn and is replaced by the third, whose answer is the one shown and accepted.
+void TestGeocodeDlg::latestQueryWins()
+{
+    const NominatimProvider osm(server_->BaseUrl());
+    for (int n : {42, 43, 44})
+        server_->Route("/search?format=jsonv2&addressdetails=1&limit=1&street=" + QByteArray::number(n)
+                           + "%20Via%20Roma&city=Roma",
+                       TestHttpServer::Ok(House(n)));
+    Dlg d;
+    d.data.street = QStringLiteral("Via Roma");
+    d.data.number = QStringLiteral("42");
+    d.data.city = QStringLiteral("Roma");
+    d.data.country = QStringLiteral("");
+    d.dlg.reset(new GeocodeDlg(d.data, d.prompter, osm));
+    GeocodeSession session;
+    d.dlg->UseSession(session);
+    auto *addr = d.dlg->findChild<QLineEdit *>("esActAddr");
+    auto *btQuery = d.dlg->findChild<QPushButton *>("btQuery");
+    auto *btOK = d.dlg->findChild<QPushButton *>("btOK");
+    auto *geoLL = d.dlg->findChild<QLineEdit *>("esGeoLL");
+    const QString caption = btQuery->text();
+
+    QTest::mouseClick(btQuery, Qt::LeftButton);
+    QCOMPARE(geoLL->text(), QStringLiteral("41.420000,12.500000"));
+    for (int n : {43, 44}) {
+        addr->setText(QStringLiteral("%1,Via Roma").arg(n));
+        QVERIFY(!btOK->isEnabled());  // the answer shown is not for this input
+        QTest::mouseClick(btQuery, Qt::LeftButton);
+        QCOMPARE(btQuery->text(), QStringLiteral("&Query (waiting)"));
+        QVERIFY(!btOK->isEnabled());
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(btQuery->text(), caption, 3000);
+    QCOMPARE(geoLL->text(), QStringLiteral("41.440000,12.500000"));
+    QVERIFY(btOK->isEnabled());
+    QTest::mouseClick(btOK, Qt::LeftButton);
+    QCOMPARE(d.data.latitude, 41.44);
+    QCOMPARE(d.data.number, QStringLiteral("44"));
+    QCOMPARE(server_->requests.size(), 2);  // house 43 was never asked for
+    QVERIFY(server_->requests.last().target.contains("street=44%20"));
+}
+
+void TestGeocodeDlg::cancelWhileWaitingSendsNothing()
+{
+    const NominatimProvider osm(server_->BaseUrl());
+    server_->Route("/search", TestHttpServer::Ok(House(12)));
+    Dlg d;
+    d.data.street = QStringLiteral("Via Roma");
+    d.data.number = QStringLiteral("12");
+    d.dlg.reset(new GeocodeDlg(d.data, d.prompter, osm));
+    GeocodeSession session;
+    d.dlg->UseSession(session);
+    auto *btQuery = d.dlg->findChild<QPushButton *>("btQuery");
+    QTest::mouseClick(btQuery, Qt::LeftButton);
+    d.dlg->findChild<QLineEdit *>("esActCity")->setText(QStringLiteral("Roma"));
+    QTest::mouseClick(btQuery, Qt::LeftButton);  // waits for its turn
+    QTest::mouseClick(d.dlg->findChild<QPushButton *>("btCancel"), Qt::LeftButton);
+    QCOMPARE(d.dlg->result(), 2);
+    QTest::qWait(1500);
+    QCOMPARE(server_->requests.size(), 1);
+    QCOMPARE(d.data.latitude, 0.0);
+}
+
+// Each way a query can fail is told as such, under "Query failed"; the user's own Cancel
+// shows nothing.
+void TestGeocodeDlg::failureNamesCause_data()
+{
+    QTest::addColumn<int>("status");  // -1: no answer, and the user cancels
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("busy") << 429 << QByteArray("slow down")
+                          << "The server is busy (HTTP 429); try again in 60 s";
+    QTest::newRow("server error") << 500 << QByteArray("oops") << "The server reported an error (HTTP 500)";
+    QTest::newRow("garbage") << 200 << QByteArray("<html>maintenance</html>")
+                             << "The server's answer could not be read";
+    QTest::newRow("empty body") << 200 << QByteArray() << "The server's answer could not be read";
+    QTest::newRow("nothing found") << 200 << QByteArray("[]") << "Nothing found for this address";
+    QTest::newRow("cancelled") << -1 << QByteArray() << "";
+}
+
+void TestGeocodeDlg::failureNamesCause()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, detail);
+    const NominatimProvider osm(server_->BaseUrl());
+    server_->Route("/search", status < 0 ? TestHttpServer::Stalled()
+                                         : TestHttpServer::Status(status, answer).Header("Retry-After", "60"));
+    Dlg d;
+    d.data.street = QStringLiteral("Via Roma");
+    d.prompter.cancelProgressAt = 3;
+    d.dlg.reset(new GeocodeDlg(d.data, d.prompter, osm));
+    GeocodeSession session;
+    d.dlg->UseSession(session);
+    QTest::mouseClick(d.dlg->findChild<QPushButton *>("btQuery"), Qt::LeftButton);
+    if (detail.isEmpty()) {
+        QVERIFY(d.prompter.shown.isEmpty());
+    } else {
+        QCOMPARE(d.prompter.Messages(), QStringList{"Query failed"});
+        QCOMPARE(d.prompter.shown.first().detail, detail);
+    }
+    QVERIFY(!d.dlg->findChild<QPushButton *>("btOK")->isEnabled());
 }
 
 QTEST_MAIN(TestGeocodeDlg)

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void total();
     void param_data();
     void param();
+    void siteScheme_data();
+    void siteScheme();
     void requestUrl_data();
     void requestUrl();
     void unknownKindFetchesNothing();
@@ -172,6 +174,26 @@ void TestInfoBel::requestUrl_data()
         << QByteArray("/it/BELGIUM/inverse.aspx?&qphone=%2B32%204/123%3D5&firstrec=0");
 }
 
+// The directory is asked over https unless its host setting names another scheme.
+void TestInfoBel::siteScheme_data()
+{
+    QTest::addColumn<QByteArray>("host");
+    QTest::addColumn<QByteArray>("site");
+    QTest::newRow("default") << QByteArray(kInfoBelHost) << QByteArray("https://www.infobel.com");
+    QTest::newRow("host with port") << QByteArray("dir.test:8443") << QByteArray("https://dir.test:8443");
+    QTest::newRow("scheme kept") << QByteArray("http://dir.test") << QByteArray("http://dir.test");
+}
+
+void TestInfoBel::siteScheme()
+{
+    QFETCH(QByteArray, host);
+    QFETCH(QByteArray, site);
+    QCOMPARE(InfoBelSite(host), site);
+    InfoBelQuery q;
+    q.country = QStringLiteral("ITALY");
+    QVERIFY(InfoBelBaseUrl(q, host).startsWith(site + "/it/ITALY/"));
+}
+
 void TestInfoBel::requestUrl()
 {
     QFETCH(InfoBelQuery, query);
@@ -181,7 +203,7 @@ void TestInfoBel::requestUrl()
     server.SetFallback(TestHttpServer::Ok(Page(0, 0, 0)));
     ScriptedPrompter prompter;
     QList<InfoBelResult> hits;
-    QCOMPARE(InfoBelSearch(query, hits, 0, 20, prompter, server.HostPort()), 0);
+    QCOMPARE(InfoBelSearch(query, hits, 0, 20, prompter, server.BaseUrl()), 0);
     QCOMPARE(server.Targets(), QByteArrayList{target});
 }
 
@@ -195,7 +217,7 @@ void TestInfoBel::unknownKindFetchesNothing()
     q.kind = 3;
     ScriptedPrompter prompter;
     QList<InfoBelResult> hits;
-    QCOMPARE(InfoBelSearch(q, hits, 0, 20, prompter, server.HostPort()), -1);
+    QCOMPARE(InfoBelSearch(q, hits, 0, 20, prompter, server.BaseUrl()), -1);
     QCOMPARE(server.connections, 0);
     QVERIFY(prompter.progressTexts.isEmpty());
 }
@@ -271,7 +293,7 @@ void TestInfoBel::paging()
     InfoBelResult old;
     old.name = QStringLiteral("OLD");
     QList<InfoBelResult> hits(20, old);
-    QCOMPARE(InfoBelSearch(Rossi(), hits, first, 20, prompter, server.HostPort()), total);
+    QCOMPARE(InfoBelSearch(Rossi(), hits, first, 20, prompter, server.BaseUrl()), total);
     QCOMPARE(PagesAsked(server), targets);
     QCOMPARE(hits.size(), 20);
     for (int i = 0; i < stored; ++i) {
@@ -295,7 +317,7 @@ void TestInfoBel::maxZeroOnlyCounts()
     server.Route(At(0), TestHttpServer::Ok(Head(12) + "href=\"mapresult.aspx?\""));
     ScriptedPrompter prompter;
     QList<InfoBelResult> hits;
-    QCOMPARE(InfoBelSearch(Rossi(), hits, 0, 0, prompter, server.HostPort()), 12);
+    QCOMPARE(InfoBelSearch(Rossi(), hits, 0, 0, prompter, server.BaseUrl()), 12);
     QVERIFY(hits.isEmpty());
 }
 
@@ -340,7 +362,7 @@ void TestInfoBel::failures()
     server.Route(At(10), TestHttpServer::Status(status10, page10));
     ScriptedPrompter prompter;
     QList<InfoBelResult> hits;
-    QCOMPARE(InfoBelSearch(Rossi(), hits, 0, 20, prompter, server.HostPort()), result);
+    QCOMPARE(InfoBelSearch(Rossi(), hits, 0, 20, prompter, server.BaseUrl()), result);
     int n = 0;
     while (n < hits.size() && !hits[n].name.isEmpty())
         ++n;
@@ -356,7 +378,7 @@ void TestInfoBel::missingKeysLeaveFieldsEmpty()
     server.Route(At(0), TestHttpServer::Ok(Head(2) + Link("QName=ONLY%20NAME") + Link("x=1")));
     ScriptedPrompter prompter;
     QList<InfoBelResult> hits;
-    QCOMPARE(InfoBelSearch(Rossi(), hits, 0, 20, prompter, server.HostPort()), 2);
+    QCOMPARE(InfoBelSearch(Rossi(), hits, 0, 20, prompter, server.BaseUrl()), 2);
     QCOMPARE(hits[0].name, QStringLiteral("ONLY%20NAME"));
     QVERIFY(hits[0].street.isEmpty() && hits[0].phone.isEmpty());
     QVERIFY(hits[1].name.isEmpty());
@@ -372,7 +394,7 @@ void TestInfoBel::stalledFollowUpCancelled()
     ScriptedPrompter prompter;
     prompter.cancelProgressAt = 8;  // the user gives up while the second page hangs
     QList<InfoBelResult> hits;
-    QCOMPARE(InfoBelSearch(Rossi(), hits, 0, 20, prompter, server.HostPort()), -1);
+    QCOMPARE(InfoBelSearch(Rossi(), hits, 0, 20, prompter, server.BaseUrl()), -1);
     QCOMPARE(server.Targets(), (QByteArrayList{At(0), At(10)}));
     QCOMPARE(hits[9].name, QStringLiteral("NAME10"));
     QCOMPARE(prompter.progressOpen, 0);
@@ -408,7 +430,7 @@ void TestInfoBel::randomPagesNeverCrash()
             server.SetFallback(TestHttpServer::Ok(page));
             ScriptedPrompter prompter;
             QList<InfoBelResult> hits;
-            const int total = InfoBelSearch(Rossi(), hits, 0, 20, prompter, server.HostPort());
+            const int total = InfoBelSearch(Rossi(), hits, 0, 20, prompter, server.BaseUrl());
             QVERIFY(total >= -1);
             QVERIFY(server.requests.size() <= 21);
         }

@@ -189,7 +189,7 @@ void TestInfoBelDlg::buttonRule()
     QFETCH(QString, focus);
     QFETCH(QString, enabled);
     QFETCH(QString, defaultButton);
-    Dlg d(InfoBelQuery(), server_->HostPort());
+    Dlg d(InfoBelQuery(), server_->BaseUrl());
     QCOMPARE(d.DefaultButton(), QStringLiteral("btPrivate"));
     QWidget *fields[] = {d.country, d.lastname, d.nace, d.phone};
     for (int i = 0; i < 4; ++i) {
@@ -216,7 +216,7 @@ void TestInfoBelDlg::buttonRule()
 void TestInfoBelDlg::pagingToTheLastPage()
 {
     ServeDirectory(*server_, 345);
-    Dlg d(Rossi(), server_->HostPort());
+    Dlg d(Rossi(), server_->BaseUrl());
     QTest::mouseClick(d.btPrivate, Qt::LeftButton);
     QCOMPARE(d.status->text(), QStringLiteral("found: 20 / 345 result"));
     QCOMPARE(d.list->rowCount(), 20);
@@ -250,8 +250,12 @@ void TestInfoBelDlg::statusTexts_data()
     QTest::newRow("seven") << 200 << Page(7, 0, 7) << "found: 7 / 7 result" << 7;
     QTest::newRow("none") << 200 << Page(0, 0, 0) << "found: 0 result" << 0;
     QTest::newRow("no count on the page") << 200 << QByteArray("<html>sorry</html>") << "found: 0 result" << 0;
-    QTest::newRow("404") << 404 << Page(7, 0, 7) << "error" << 0;
-    QTest::newRow("broken link") << 200 << QByteArray(Head(7) + "href=\"mapresult.aspx?QName=X") << "error" << 0;
+    QTest::newRow("404") << 404 << Page(7, 0, 7) << "error: The server does not know this address (HTTP 404)" << 0;
+    QTest::newRow("429") << 429 << Page(7, 0, 7) << "error: The server is busy (HTTP 429); try again later" << 0;
+    QTest::newRow("broken link") << 200 << QByteArray(Head(7) + "href=\"mapresult.aspx?QName=X")
+                                 << "error: The server's answer could not be read" << 0;
+    // -1: the server does not answer and the user presses Cancel.
+    QTest::newRow("cancelled") << -1 << QByteArray() << "Cancelled" << 0;
 }
 
 void TestInfoBelDlg::statusTexts()
@@ -260,8 +264,9 @@ void TestInfoBelDlg::statusTexts()
     QFETCH(QByteArray, page);
     QFETCH(QString, text);
     QFETCH(int, rows);
-    server_->Route(At(0), TestHttpServer::Status(status, page));
-    Dlg d(Rossi(), server_->HostPort());
+    server_->Route(At(0), status < 0 ? TestHttpServer::Stalled() : TestHttpServer::Status(status, page));
+    Dlg d(Rossi(), server_->BaseUrl());
+    d.prompter.cancelProgressAt = 3;
     QTest::mouseClick(d.btPrivate, Qt::LeftButton);
     QCOMPARE(d.status->text(), text);
     QCOMPARE(d.list->rowCount(), rows);
@@ -273,11 +278,11 @@ void TestInfoBelDlg::statusTexts()
 void TestInfoBelDlg::failedPageForwardKeepsRows()
 {
     server_->Route(At(0), TestHttpServer::Ok(Page(50, 0, 20)));
-    Dlg d(Rossi(), server_->HostPort());
+    Dlg d(Rossi(), server_->BaseUrl());
     QTest::mouseClick(d.btPrivate, Qt::LeftButton);
     QVERIFY(d.btMore->isEnabled());
     QTest::mouseClick(d.btMore, Qt::LeftButton);  // offset 20 is not served
-    QCOMPARE(d.status->text(), QStringLiteral("error"));
+    QCOMPARE(d.status->text(), QStringLiteral("error: The server does not know this address (HTTP 404)"));
     QCOMPARE(d.list->rowCount(), 20);
     QVERIFY(!d.btMore->isEnabled());
 }
@@ -285,7 +290,7 @@ void TestInfoBelDlg::failedPageForwardKeepsRows()
 void TestInfoBelDlg::newSearchRestarts()
 {
     ServeDirectory(*server_, 45);
-    Dlg d(Rossi(), server_->HostPort());
+    Dlg d(Rossi(), server_->BaseUrl());
     QTest::mouseClick(d.btPrivate, Qt::LeftButton);
     QTest::mouseClick(d.btMore, Qt::LeftButton);
     QCOMPARE(d.list->rowCount(), 40);
@@ -304,7 +309,7 @@ void TestInfoBelDlg::searchKindsReadTheirFields()
     server_->SetFallback(TestHttpServer::Ok(Page(0, 0, 0)));
     InfoBelQuery q = Rossi();
     q.firstname = QStringLiteral("Mario");
-    Dlg d(q, server_->HostPort());
+    Dlg d(q, server_->BaseUrl());
     QTest::keyClicks(d.nace, QStringLiteral("Pizza"));
     QTest::keyClicks(d.city, QStringLiteral("Roma"));
     QTest::keyClicks(d.phone, QStringLiteral("+39 06"));
@@ -322,7 +327,7 @@ void TestInfoBelDlg::searchKindsReadTheirFields()
 void TestInfoBelDlg::selectionAndAccept()
 {
     ServeDirectory(*server_, 30);
-    Dlg d(Rossi(), server_->HostPort());
+    Dlg d(Rossi(), server_->BaseUrl());
     QTest::mouseClick(d.btPrivate, Qt::LeftButton);
     QTest::mouseClick(d.btMore, Qt::LeftButton);
     QVERIFY(!d.btOK->isEnabled());
@@ -348,7 +353,7 @@ void TestInfoBelDlg::selectionAndAccept()
 void TestInfoBelDlg::doubleClickAccepts()
 {
     ServeDirectory(*server_, 7);
-    Dlg d(Rossi(), server_->HostPort());
+    Dlg d(Rossi(), server_->BaseUrl());
     QTest::mouseClick(d.btPrivate, Qt::LeftButton);
     const QRect cell = d.list->visualItemRect(d.list->item(2, 1));
     QTest::mouseClick(d.list->viewport(), Qt::LeftButton, {}, cell.center());
@@ -360,7 +365,7 @@ void TestInfoBelDlg::doubleClickAccepts()
 void TestInfoBelDlg::cancelLeavesTarget()
 {
     ServeDirectory(*server_, 7);
-    Dlg d(Rossi(), server_->HostPort());
+    Dlg d(Rossi(), server_->BaseUrl());
     d.target.name = QStringLiteral("KEEP");
     QTest::mouseClick(d.btPrivate, Qt::LeftButton);
     d.Select(0);
@@ -395,7 +400,7 @@ void TestInfoBelDlg::editorRoundTrip()
         list->selectRow(0);
         QTest::mouseClick(dlg->findChild<QPushButton *>("btOK"), Qt::LeftButton);
     });
-    QVERIFY(RunInfoBelLookup(f, prompter, nullptr, server_->HostPort()));
+    QVERIFY(RunInfoBelLookup(f, prompter, nullptr, server_->BaseUrl()));
     QVERIFY(sawDialog);
     QCOMPARE(f.label, QStringLiteral("DR ROSSI MARIO"));
     QCOMPARE((QStringList{f.street, f.number, f.zip, f.city, f.country, f.phone1}),
@@ -408,7 +413,7 @@ void TestInfoBelDlg::editorRoundTrip()
             dlg->close();
     });
     const LookupFields before = f;
-    QVERIFY(!RunInfoBelLookup(f, prompter, nullptr, server_->HostPort()));
+    QVERIFY(!RunInfoBelLookup(f, prompter, nullptr, server_->BaseUrl()));
     QCOMPARE(f.label, before.label);
     QCOMPARE(f.phone1, before.phone1);
 }
