@@ -675,4 +675,31 @@
         <translation>&amp;Afslut</translation>
     </message>
 </context>
+<context>
+    <name>CsvColumns</name>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Kolonner i CSV-filen</translation>
+    </message>
+    <message>
+        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Ingen kolonne i denne fil er kendt for at indeholde et navn eller et telefonnummer. Vælg, hvad hver kolonne indeholder; valget huskes for filer med de samme kolonner.</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolonne</translation>
+    </message>
+    <message>
+        <source>First values</source>
+        <translation>Første værdier</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>Choose a column for the label, a name or a phone number.</source>
+        <translation>Vælg en kolonne til etiketten, et navn eller et telefonnummer.</translation>
+    </message>
+</context>
 </TS>

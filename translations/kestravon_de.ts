@@ -675,4 +675,31 @@
         <translation>Been&amp;den</translation>
     </message>
 </context>
+<context>
+    <name>CsvColumns</name>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Spalten der CSV-Datei</translation>
+    </message>
+    <message>
+        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Keine Spalte dieser Datei ist als Name oder Telefonnummer bekannt. Wählen Sie, was jede Spalte enthält; die Wahl wird für Dateien mit denselben Spalten gespeichert.</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>First values</source>
+        <translation>Erste Werte</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Choose a column for the label, a name or a phone number.</source>
+        <translation>Wählen Sie eine Spalte für die Bezeichnung, einen Namen oder eine Telefonnummer.</translation>
+    </message>
+</context>
 </TS>

@@ -675,4 +675,31 @@
         <translation>&amp;Salir</translation>
     </message>
 </context>
+<context>
+    <name>CsvColumns</name>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Columnas del archivo CSV</translation>
+    </message>
+    <message>
+        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Ninguna columna de este archivo se conoce como nombre o número de teléfono. Elija qué contiene cada columna; la elección se recuerda para archivos con las mismas columnas.</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columna</translation>
+    </message>
+    <message>
+        <source>First values</source>
+        <translation>Primeros valores</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Choose a column for the label, a name or a phone number.</source>
+        <translation>Elija una columna para la etiqueta, un nombre o un número de teléfono.</translation>
+    </message>
+</context>
 </TS>

@@ -675,4 +675,31 @@
         <translation>&amp;Quitter</translation>
     </message>
 </context>
+<context>
+    <name>CsvColumns</name>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Colonnes du fichier CSV</translation>
+    </message>
+    <message>
+        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Aucune colonne de ce fichier n’est connue pour contenir un nom ou un numéro de téléphone. Choisissez ce que contient chaque colonne ; le choix est mémorisé pour les fichiers aux mêmes colonnes.</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>First values</source>
+        <translation>Premières valeurs</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Choose a column for the label, a name or a phone number.</source>
+        <translation>Choisissez une colonne pour le libellé, un nom ou un numéro de téléphone.</translation>
+    </message>
+</context>
 </TS>

@@ -675,4 +675,31 @@
         <translation>Es&amp;ci</translation>
     </message>
 </context>
+<context>
+    <name>CsvColumns</name>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Colonne del file CSV</translation>
+    </message>
+    <message>
+        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Nessuna colonna di questo file è nota per contenere un nome o un numero di telefono. Scegli il contenuto di ogni colonna; la scelta viene ricordata per i file con le stesse colonne.</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonna</translation>
+    </message>
+    <message>
+        <source>First values</source>
+        <translation>Primi valori</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Choose a column for the label, a name or a phone number.</source>
+        <translation>Scegli una colonna per l’etichetta, un nome o un numero di telefono.</translation>
+    </message>
+</context>
 </TS>

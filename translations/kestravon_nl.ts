@@ -675,4 +675,31 @@
         <translation>&amp;Afsluiten</translation>
     </message>
 </context>
+<context>
+    <name>CsvColumns</name>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Kolommen van het CSV-bestand</translation>
+    </message>
+    <message>
+        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Van geen enkele kolom van dit bestand is bekend dat die een naam of telefoonnummer bevat. Kies wat elke kolom bevat; de keuze wordt onthouden voor bestanden met dezelfde kolommen.</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolom</translation>
+    </message>
+    <message>
+        <source>First values</source>
+        <translation>Eerste waarden</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Choose a column for the label, a name or a phone number.</source>
+        <translation>Kies een kolom voor het label, een naam of een telefoonnummer.</translation>
+    </message>
+</context>
 </TS>

@@ -61,6 +61,7 @@ inline const QString menuExportOneVcf = QStringLiteral("Export to one vCard file
 inline const QString menuImportVcf = QStringLiteral("Import from vCard");
 inline const QString menuInsertVcf = QStringLiteral("Insert from vCard");
 inline const QString menuExportCsv = QStringLiteral("Export to Excel CSV");
+inline const QString menuExportGoogleCsv = QStringLiteral("Export to Google CSV");
 inline const QString menuImportCsv = QStringLiteral("Import from Excel CSV");
 inline const QString menuInsertCsv = QStringLiteral("Insert from Excel CSV");
 inline const QString menuMoveTo = QStringLiteral("Move to user");
@@ -81,6 +82,7 @@ inline const QString insertFromCsv = QStringLiteral("from Excel CSV file");
 inline const QString exportToVcf = QStringLiteral("to Vcf file");
 inline const QString exportToOneVcf = QStringLiteral("to one Vcf file");
 inline const QString exportToCsv = QStringLiteral("to Excel CSV file");
+inline const QString exportToGoogleCsv = QStringLiteral("to Google CSV");
 inline const QString importFromVcf = insertFromVcf;
 inline const QString importFromCsv = insertFromCsv;
 

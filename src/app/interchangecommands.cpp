@@ -6,6 +6,7 @@
 #include "app/undo.h"
 
 #include "app/apptexts.h"
+#include "app/csvcolumnsdlg.h"
 #include "app/importreviewdlg.h"
 #include "formats/importreview.h"
 #include "app/recordlist.h"
@@ -56,6 +57,7 @@ void MainWindow::BuildExportMenu(QMenu &menu)
     connect(menu.addAction(AppText::exportToVcf), &QAction::triggered, this, &MainWindow::ExportVcf);
     connect(menu.addAction(AppText::exportToOneVcf), &QAction::triggered, this, &MainWindow::ExportOneVcf);
     connect(menu.addAction(AppText::exportToCsv), &QAction::triggered, this, &MainWindow::ExportCsv);
+    connect(menu.addAction(AppText::exportToGoogleCsv), &QAction::triggered, this, &MainWindow::ExportGoogleCsv);
 }
 
 void MainWindow::BuildImportMenu(QMenu &menu)
@@ -158,16 +160,7 @@ void MainWindow::InsertVcfFiles(const QStringList &paths)
         }
         readable.push_back(std::move(card));
     }
-    if (readable.empty())
-        return;
-    ImportReview review(agenda, std::move(readable), user, DefaultPhoneRegion());
-    if (!ReviewImport(review))
-        return;
-    // Records chosen for another user are shown in that user's list, the cursor on the last.
-    if (review.User() != user)
-        ui_->tcUser->setCurrentIndex(int(review.User()) - 1);
-    InsertCards(book, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
-    UpdateButtons();
+    InsertReviewedCards(std::move(readable));
 }
 
 bool MainWindow::ReviewImport(ImportReview &review)
@@ -249,13 +242,60 @@ void MainWindow::InsertCsv()
 void MainWindow::InsertCsvFile(const QString &path)
 {
     ChangeScope change(*this, AppText::menuInsertCsv);
-    const int t = CurrentTab();
-    // The cursor goes to the last record inserted, once the document announced them all.
-    int last = -1;
-    book.Apply([&](Agenda &a) {
-        return InsertCsvRecords(a, uint32_t(t + 1), path, prompter_, [&last](int slot) { last = slot; });
-    });
-    if (last >= 0)
-        ShowInserted(last);
+    CsvInsertFile file = ReadCsvInsertFile(path);
+    if (!file.ok) {
+        ReportCsvRefused(path, file.reason, prompter_);
+        return;
+    }
+    if (!file.Own()) {
+        if (!PlacesNameOrPhone(file.mapping) && !ChooseCsvColumns(file))
+            return;
+        file.MapCards();
+    }
+    ReportShortCsvLines(file.shortLines, prompter_);
+    InsertReviewedCards(std::move(file.cards));
+}
+
+bool MainWindow::ChooseCsvColumns(CsvInsertFile &file)
+{
+    // The columns as chosen for a file with the same header before, if they were.
+    RememberedCsvMapping(file.table.header, file.mapping);
+    CsvColumnsDlg dialog(file.table.header, file.table.rows, file.mapping, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    file.mapping = dialog.Mapping();
+    RememberCsvMapping(file.table.header, file.mapping);
+    return true;
+}
+
+void MainWindow::ExportGoogleCsv()
+{
+    if (!CommitCellEdit())
+        return;
+    const QList<SelectedRow> rows = SelectedRows();
+    const QString path = prompter_.ChooseFile(
+        fsCsv.Request(Mode::Save, QLatin1String(InterchangeText::kExportGoogleCsvTitle), QStringLiteral("contacts.csv")));
+    if (path.isEmpty())
+        return;
+    fsCsv.Remember(path);
+    QList<int> slotList;
+    for (const SelectedRow &r : rows)
+        slotList.append(r.slot);
+    ExportGoogleCsvRecords(agenda, slotList, path, prompter_);
+}
+
+void MainWindow::InsertReviewedCards(std::vector<CardOfFile> cards)
+{
+    if (cards.empty())
+        return;
+    const uint32_t user = uint32_t(CurrentTab() + 1);
+    ImportReview review(agenda, std::move(cards), user, DefaultPhoneRegion());
+    if (!ReviewImport(review))
+        return;
+    // Records chosen for another user are shown in that user's list, the cursor on the last.
+    if (review.User() != user)
+        ui_->tcUser->setCurrentIndex(int(review.User()) - 1);
+    const auto show = [this](int slot) { ShowInserted(slot); };
+    InsertCards(book, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
     UpdateButtons();
 }

@@ -58,6 +58,7 @@ void MainWindow::ContextMenu(QMenu &menu)
     add(AppText::menuInsertVcf, n <= 1 && freeSlot, &MainWindow::InsertVcf);
     menu.addSeparator();
     add(AppText::menuExportCsv, n > 0, &MainWindow::ExportCsv);
+    add(AppText::menuExportGoogleCsv, n > 0, &MainWindow::ExportGoogleCsv);
     add(AppText::menuImportCsv, n > 0, &MainWindow::ImportCsv);
     add(AppText::menuInsertCsv, n <= 1 && freeSlot, &MainWindow::InsertCsv);
     menu.addSeparator();

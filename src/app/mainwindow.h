@@ -13,6 +13,9 @@
 #include <array>
 
 #include "common/prompter.h"
+#include "formats/vcardimport.h"
+
+struct CsvInsertFile;
 
 class ImportReview;
 class PhoneRegionDlg;
@@ -172,10 +175,17 @@ public:
     // The selected records as the cards of one file.
     void ExportOneVcf();
     void ExportCsv();
+    // Writes the selected records in the layout of a Google Contacts export.
+    void ExportGoogleCsv();
     void ImportCsv();
     void InsertCsv();
     // Inserts records from a CSV file already chosen.
     void InsertCsvFile(const QString &path);
+    // Opens the import review over the cards and inserts those chosen (nothing for none).
+    void InsertReviewedCards(std::vector<CardOfFile> cards);
+    // Opens the column-mapping dialog for a CSV file whose columns give no name or phone,
+    // with the columns chosen for the same header before; false when cancelled.
+    bool ChooseCsvColumns(CsvInsertFile &file);
 
     // Filter: every list shows only the rows that match the text of `esFilter`.
     QString FilterText() const;

@@ -33,8 +33,8 @@ const std::vector<CliCommand> &CliCommands()
         {"import-vcf", "FILE RECORD IN.vcf", 3, 3, RunImportVcf, "read a vCard onto a record"},
         {"insert-vcf", "FILE USER IN.vcf...", 3, -1, RunInsertVcf, "add every card of vCard files as new records of a user"},
         {"export-vcards", "FILE OUT.vcf [RECORD...]", 2, -1, RunExportVcards, "write records (default: all contacts) as the cards of one vCard file"},
-        {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv, "write records (default: all) as CSV"},
-        {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv, "add CSV lines as new records of a user"},
+        {"export-csv", "FILE OUT.csv [RECORD...]", 2, -1, RunExportCsv, "write records (default: all) as CSV (this program's, or --format google)"},
+        {"insert-csv", "FILE USER IN.csv", 3, 3, RunInsertCsv, "add the rows of a CSV file (this program's, Google, Outlook, Thunderbird...) as new records of a user"},
         {"tidy-phones", "FILE [RECORD...]", 1, -1, RunTidyPhones, "write phone numbers (default: of all contacts) in one form"},
     };
     return commands;
@@ -44,14 +44,19 @@ const std::vector<CliOption> &CliOptions()
 {
     static const std::vector<CliOption> options = {
         {"--keep-long", "keep texts longer than a field allows (insert-vcf, import-vcf: and name them)", nullptr, &CliArgs::keepLong},
-        {"--shorten", "cut texts longer than the unit allows to its limits (the default)", "insert-vcf", &CliArgs::shorten},
-        {"--skip-duplicates", "leave out cards that look like a record of the user", "insert-vcf", &CliArgs::skipDuplicates},
+        {"--shorten", "cut texts longer than the unit allows to its limits (the default)", "insert-vcf insert-csv", &CliArgs::shorten},
+        {"--skip-duplicates", "leave out cards that look like a record of the user", "insert-vcf insert-csv", &CliArgs::skipDuplicates},
+        {"--map", "place columns by name: \"COLUMN=FIELD,...\"; FIELD is label, given, middle, family, organisation, note, "
+                  "street, number, zip, city, country, gps, phone, phone:cell, phone:home, phone:work, phone:fax, email, "
+                  "email:home, email:work or ignore", "insert-csv", nullptr, &CliArgs::map, "MAPPING"},
         {"--any-version", "open a phonebook of a format version this program does not know (it is saved as version 80)", nullptr, &CliArgs::anyVersion},
         {"--region", "read numbers without a country code as numbers of region XX", "check insert-vcf insert-csv tidy-phones",
          nullptr, &CliArgs::region, "XX"},
         {"--phones", "write inserted phone numbers international, e164, national or as-is", "insert-vcf insert-csv",
          nullptr, &CliArgs::phones, "FORM"},
-        {"--format", "the form: international (default), e164 or national", "tidy-phones", nullptr, &CliArgs::format, "FORM"},
+        {"--format", "tidy-phones: the form, international (default), e164 or national; export-csv: google for the "
+                     "layout of Google Contacts (default: this program's)", "tidy-phones export-csv", nullptr,
+         &CliArgs::format, "FORM"},
         {"--dry-run", "print what would change, change nothing", "tidy-phones", &CliArgs::dryRun},
     };
     return options;

@@ -23,7 +23,8 @@ struct CliArgs
     bool dryRun = false;          // tidy-phones: print the changes, write nothing
     QString region;               // the default region of phone numbers ("" = the setting's)
     QString phones;               // insert-vcf, insert-csv: the form of the inserted numbers
-    QString format;               // tidy-phones: the form the numbers are written in
+    QString format;               // tidy-phones: the form the numbers are written in; export-csv: "google"
+    QString map;                  // insert-csv: "COLUMN=FIELD,..." for columns not recognised
 };
 
 struct CliCommand

@@ -147,6 +147,59 @@ int Finish(Phonebook &book, const QString &path, bool anyFailed, Prompter &promp
     return anyFailed ? kCliFailed : kCliOk;
 }
 
+// The options of insert-vcf and insert-csv, as the window's review proposes: texts cut to
+// the unit's limits (unless --keep-long), a card without a name labelled with its first
+// phone. False (the reason shown) for a bad --phones or --region.
+bool InsertOptions(const CliArgs &args, CardInsertOptions &options, Prompter &prompter)
+{
+    options.shorten = !args.keepLong;
+    options.labelFromPhone = true;
+    return ParsePhones(args.phones, PhoneFormat::AsIs, options.phones, prompter)
+           && CliPhoneRegion(args, options.region, prompter);
+}
+
+// Inserts the cards of insert-vcf or insert-csv as the import review would start them
+// (--skip-duplicates leaves out those it starts unchecked) and prints the summary
+// "inserted N of M <noun>[, ...]". A card that cannot be read is named with its reason and
+// the others are inserted all the same; `failed` more of the file were reported already.
+int InsertReviewedCards(const CliArgs &args, Phonebook &book, uint32_t user, std::vector<CardOfFile> cards,
+                        const CardInsertOptions &options, const char *noun, int failed, Prompter &prompter)
+{
+    const int total = int(cards.size()) + failed;
+    for (CardOfFile &card : cards) {
+        if (card.failed) {
+            ++failed;
+            prompter.InformationDetail(FailedCardMessage(card), card.reason);
+        }
+    }
+    cards.erase(std::remove_if(cards.begin(), cards.end(), [](const CardOfFile &c) { return c.failed; }), cards.end());
+    // An export's contact groups and empty cards are no records to add.
+    const int notContacts = RemoveNotContacts(cards);
+    int skipped = 0;
+    if (args.skipDuplicates) {
+        // The cards the import review would start unchecked.
+        ImportReview review(book.Data(), std::move(cards), user, options.region);
+        skipped = review.Count() - review.CheckedCount();
+        cards = review.ChosenCards();
+    }
+    QList<int> added;
+    const CardInsertResult r = InsertCards(book, user, cards, options, prompter, [&added](int slot) { added << slot; });
+    if (args.keepLong)
+        ReportLongTexts(book.Data(), added, prompter);
+    QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + ' ' + noun;
+    if (failed > 0)
+        summary += ", " + QByteArray::number(failed) + " failed";
+    if (r.noRoom > 0)
+        summary += ", " + QByteArray::number(r.noRoom) + " did not fit";
+    if (skipped > 0)
+        summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
+    if (notContacts > 0)
+        summary += ", " + QByteArray::number(notContacts) + " skipped (contact groups or empty)";
+    std::printf("%s\n", summary.constData());
+    std::fflush(stdout);
+    return Finish(book, args.positional.at(0), failed > 0 || r.noRoom > 0, prompter);
+}
+
 } // namespace
 
 int RunExportVcf(const CliArgs &args, Prompter &prompter)
@@ -181,61 +234,24 @@ int RunImportVcf(const CliArgs &args, Prompter &prompter)
 
 int RunInsertVcf(const CliArgs &args, Prompter &prompter)
 {
-    const QString path = args.positional.at(0);
     Phonebook book;
-    const Agenda *agenda = &book.Data();
     uint32_t user = 0;
-    // As the window's review proposes: texts cut to the unit's limits (unless --keep-long),
-    // a card without a name labelled with its first phone.
     CardInsertOptions options;
-    options.shorten = !args.keepLong;
-    options.labelFromPhone = true;
-    if (!ParsePhones(args.phones, PhoneFormat::AsIs, options.phones, prompter)
-        || !CliPhoneRegion(args, options.region, prompter))
+    if (!InsertOptions(args, options, prompter))
         return kCliUsage;
     if (const int status = LoadForUser(args, book, user, prompter); status != kCliOk)
         return status;
     std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
-    const int total = int(cards.size());
-    // A card or file that cannot be read is named with its reason, and the others are
-    // inserted all the same; the command fails at the end.
-    int failed = 0;
-    for (CardOfFile &card : cards) {
-        if (card.failed) {
-            ++failed;
-            prompter.InformationDetail(FailedCardMessage(card), card.reason);
-        }
-    }
-    cards.erase(std::remove_if(cards.begin(), cards.end(), [](const CardOfFile &c) { return c.failed; }), cards.end());
-    // An export's contact groups and empty cards are no records to add.
-    const int notContacts = RemoveNotContacts(cards);
-    int skipped = 0;
-    if (args.skipDuplicates) {
-        // The cards the import review would start unchecked.
-        ImportReview review(*agenda, std::move(cards), user, options.region);
-        skipped = review.Count() - review.CheckedCount();
-        cards = review.ChosenCards();
-    }
-    QList<int> added;
-    const CardInsertResult r = InsertCards(book, user, cards, options, prompter, [&added](int slot) { added << slot; });
-    if (args.keepLong)
-        ReportLongTexts(*agenda, added, prompter);
-    QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + " cards";
-    if (failed > 0)
-        summary += ", " + QByteArray::number(failed) + " failed";
-    if (r.noRoom > 0)
-        summary += ", " + QByteArray::number(r.noRoom) + " did not fit";
-    if (skipped > 0)
-        summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
-    if (notContacts > 0)
-        summary += ", " + QByteArray::number(notContacts) + " skipped (contact groups or empty)";
-    std::printf("%s\n", summary.constData());
-    std::fflush(stdout);
-    return Finish(book, path, failed > 0 || r.noRoom > 0, prompter);
+    return InsertReviewedCards(args, book, user, std::move(cards), options, "cards", 0, prompter);
 }
 
 int RunExportCsv(const CliArgs &args, Prompter &prompter)
 {
+    const bool google = args.format.compare(QLatin1String("google"), Qt::CaseInsensitive) == 0;
+    if (!args.format.isEmpty() && !google) {
+        prompter.Information(QStringLiteral("Not a CSV format (google) : ") + MarkupEscape(args.format));
+        return kCliUsage;
+    }
     Phonebook book;
     const Agenda *agenda = &book.Data();
     QList<int> slotList;
@@ -243,6 +259,8 @@ int RunExportCsv(const CliArgs &args, Prompter &prompter)
         return status;
     CsvResult r;
     const auto write = [&](const QString &out) {
+        if (google)
+            return ExportGoogleCsvRecords(*agenda, slotList, out, prompter);
         r = ExportCsvRecords(*agenda, slotList, out, prompter);
         return r.fileOk;
     };
@@ -263,22 +281,34 @@ int RunExportVcards(const CliArgs &args, Prompter &prompter)
 
 int RunInsertCsv(const CliArgs &args, Prompter &prompter)
 {
-    const QString path = args.positional.at(0);
     Phonebook book;
-    const Agenda *agenda = &book.Data();
     uint32_t user = 0;
-    PhoneFormat phones = PhoneFormat::AsIs;
-    QString region;
-    if (!ParsePhones(args.phones, PhoneFormat::AsIs, phones, prompter) || !CliPhoneRegion(args, region, prompter))
+    CardInsertOptions options;
+    if (!InsertOptions(args, options, prompter))
         return kCliUsage;
     if (const int status = LoadForUser(args, book, user, prompter); status != kCliOk)
         return status;
-    // Each inserted record's numbers take the asked form.
-    const CsvResult r = book.Apply([&](Agenda &a) {
-        const auto tidy = [&](int slot) { TidyRecordPhones(a.slots[size_t(slot)], region, phones); };
-        return InsertCsvRecords(a, user, args.positional.at(2), prompter, tidy);
-    });
-    return Finish(book, path, !r.fileOk || r.failed > 0, prompter);
+    const QString in = args.positional.at(2);
+    CsvInsertFile file = ReadCsvInsertFile(in);
+    if (!file.ok) {
+        ReportCsvRefused(in, file.reason, prompter);
+        return kCliFailed;
+    }
+    if (!file.Own()) {
+        QString reason;
+        if (!args.map.isEmpty() && !ApplyCsvMap(args.map, file.table.header, file.mapping, reason)) {
+            prompter.Information(MarkupEscape(reason));
+            return kCliUsage;
+        }
+        if (!PlacesNameOrPhone(file.mapping)) {
+            ReportCsvRefused(in, NoNameOrPhoneReason(file), prompter);
+            return kCliFailed;
+        }
+        file.MapCards();
+    }
+    ReportShortCsvLines(file.shortLines, prompter);
+    return InsertReviewedCards(args, book, user, std::move(file.cards), options, "rows", int(file.shortLines.size()),
+                               prompter);
 }
 
 int RunTidyPhones(const CliArgs &args, Prompter &prompter)

@@ -21,4 +21,7 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter);  // [--shorten] [--sk
 // The records (by default every used contact slot, in slot order) as the cards of one file.
 int RunExportVcards(const CliArgs &args, Prompter &prompter);  // FILE OUT.vcf [RECORD...] ("-": standard output)
 int RunExportCsv(const CliArgs &args, Prompter &prompter);  // FILE OUT.csv [RECORD...] ("-": standard output)
-int RunInsertCsv(const CliArgs &args, Prompter &prompter);  // FILE USER IN.csv
+// The rows of a CSV file of this program or of another address book (columns recognised by
+// name, or placed with --map); prints "inserted N of M rows" as insert-vcf does; exit 1 with
+// the reason when the file is refused or no column gives a name or a phone.
+int RunInsertCsv(const CliArgs &args, Prompter &prompter);  // [--shorten] [--skip-duplicates] [--map MAPPING] FILE USER IN.csv

@@ -1,5 +1,6 @@
 #include "formats/csv.h"
 
+#include "formats/decode.h"
 #include "store/agenda.h"
 
 #include <QIODevice>
@@ -26,45 +27,6 @@ bool WriteAll(QIODevice &device, const QByteArray &bytes)
     return device.write(bytes) == bytes.size();
 }
 
-// Reads 16-bit little-endian code units up to an LF or the end of the device; every CR is
-// dropped. A last odd byte (a cut code unit) is consumed and dropped.
-QString ReadUtf16Line(QIODevice &device)
-{
-    QString line;
-    char chunk[4096];
-    for (;;) {
-        const qint64 got = device.peek(chunk, qint64(sizeof chunk));
-        if (got < 2) {
-            if (got > 0)
-                device.skip(got);
-            return line;
-        }
-        const qsizetype usable = qsizetype(got) & ~qsizetype(1);
-        const auto *p = reinterpret_cast<const unsigned char *>(chunk);
-        // Code units are copied in runs between the CRs that are dropped.
-        const qsizetype at = line.size();
-        line.resize(at + usable / 2);
-        QChar *dst = line.data() + at;
-        qsizetype n = 0;
-        for (qsizetype i = 0; i < usable; i += 2) {
-            const char16_t unit = char16_t(p[i] | (p[i + 1] << 8));
-            if (unit == u'\n') {
-                line.truncate(at + n);
-                device.skip(i + 2);
-                return line;
-            }
-            if (unit != u'\r')
-                dst[n++] = QChar(unit);
-        }
-        line.truncate(at + n);
-        device.skip(usable);
-    }
-}
-
-// The longest quoted field the reader joins over line breaks; far beyond any text the
-// unit holds, and it keeps a stray quote from swallowing the rest of a large file.
-constexpr qsizetype kMaxQuotedLength = 4096;
-
 // A field as it is written: as it stands, or in quotes (a quote inside doubled) when it
 // holds the separator or a line break, or starts with a quote, so that it reads back the same.
 QString CsvField(const QString &text)
@@ -75,50 +37,6 @@ QString CsvField(const QString &text)
     QString quoted = text;
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-// Reads a quoted field starting at `pos` of `line`: "" inside stands for one quote, and a
-// line break inside joins the next line of the device to `line`. True, with the text and
-// the position after the closing quote, only when the closing quote ends the field
-// (followed by ";" or the end of the line). Otherwise `line` and the device are put back as
-// they were and the field is read as it stands, so that files written without quotes, whose
-// fields may start with a quote, read as they always did.
-bool ReadQuotedField(QString &line, qsizetype pos, QIODevice &device, QString &field, qsizetype &end)
-{
-    if (pos >= line.size() || line.at(pos) != QLatin1Char('"'))
-        return false;
-    const qsizetype lineSize = line.size();
-    const qint64 devicePos = device.pos();
-    QString text;
-    for (qsizetype j = pos + 1;;) {
-        if (j >= line.size()) {
-            if (device.atEnd() || device.isSequential() || text.size() > kMaxQuotedLength)
-                break;
-            line += QLatin1Char('\n') + ReadUtf16Line(device);
-            text += QLatin1Char('\n');
-            ++j;
-            continue;
-        }
-        const QChar c = line.at(j);
-        if (c != QLatin1Char('"')) {
-            text += c;
-            ++j;
-        } else if (j + 1 < line.size() && line.at(j + 1) == QLatin1Char('"')) {
-            text += c;
-            j += 2;
-        } else if (j + 1 == line.size() || line.at(j + 1) == QLatin1Char(';')) {
-            field = text;
-            end = j + 1;
-            return true;
-        } else {
-            break;
-        }
-    }
-    if (line.size() != lineSize) {
-        line.truncate(lineSize);
-        device.seek(devicePos);
-    }
-    return false;
 }
 
 } // namespace
@@ -148,18 +66,10 @@ bool WriteCsvLine(const AgendaRecord &record, QIODevice &device)
     return WriteAll(device, ToUtf16Le(line));
 }
 
-bool ReadCsvLine(AgendaRecord &record, QIODevice &device)
+bool ReadCsvFields(const QStringList &fields, AgendaRecord &record)
 {
-    QString line = ReadUtf16Line(device);
-    qsizetype pos = 0;
-    for (int i = 0; i < kCsvFieldCount; ++i) {
-        QString field;
-        qsizetype end = 0;
-        if (!ReadQuotedField(line, pos, device, field, end)) {
-            const qsizetype semi = line.indexOf(QLatin1Char(';'), pos);
-            end = semi < 0 ? line.size() : semi;
-            field = line.mid(pos, end - pos);
-        }
+    for (int i = 0; i < kCsvFieldCount && i < fields.size(); ++i) {
+        const QString &field = fields.at(i);
         switch (i) {
         case 0: record.label = field; break;
         case 1:
@@ -180,10 +90,9 @@ bool ReadCsvLine(AgendaRecord &record, QIODevice &device)
                 record.email[size_t(i - 14)] = field;
             break;
         }
-        if (end >= line.size() && i < kCsvFieldCount - 1)
-            return false;
-        pos = end + 1;
     }
+    if (fields.size() < kCsvFieldCount)
+        return false;
     if (record.owner < 1)
         record.owner = 1;
     else if (record.owner > 4)
@@ -192,11 +101,54 @@ bool ReadCsvLine(AgendaRecord &record, QIODevice &device)
     return true;
 }
 
-bool CheckCsvHeader(QIODevice &device)
+const QStringList &OwnCsvHeader()
 {
-    char bom[2];
-    if (device.read(bom, 2) != 2 || uchar(bom[0]) != 0xFF || uchar(bom[1]) != 0xFE)
+    static const QStringList names = QString::fromLatin1(kHeader).split(QLatin1Char(';'));
+    return names;
+}
+
+bool IsOwnCsvHeader(const QStringList &fields)
+{
+    const QStringList &names = OwnCsvHeader();
+    if (fields.size() < names.size())
         return false;
-    AgendaRecord scratch;
-    return ReadCsvLine(scratch, device);
+    for (int i = 0; i < names.size(); ++i)
+        if (fields.at(i).trimmed().compare(names.at(i), Qt::CaseInsensitive) != 0)
+            return false;
+    return true;
+}
+
+namespace {
+
+CsvDialect OwnDialect()
+{
+    CsvDialect dialect;
+    dialect.delimiter = QLatin1Char(';');
+    dialect.own = true;
+    dialect.maxFields = kCsvFieldCount;
+    return dialect;
+}
+
+// The text of an own file: UTF-16 LE after FF FE; nothing for any other file.
+QString OwnText(const QByteArray &bytes)
+{
+    if (bytes.size() < 2 || uchar(bytes[0]) != 0xFF || uchar(bytes[1]) != 0xFE)
+        return QString();
+    return DecodeUtf16LeUnits(bytes.constData() + 2, bytes.size() - 2);
+}
+
+} // namespace
+
+OwnCsvReader::OwnCsvReader(const QByteArray &bytes) : text_(OwnText(bytes)), tokenizer_(text_, OwnDialect())
+{
+    const bool marked = bytes.startsWith("\xFF\xFE");
+    tokenizer_.Next(header_);
+    ownFile_ = marked && IsOwnCsvHeader(header_);
+}
+
+bool OwnCsvReader::ReadLine(AgendaRecord &record)
+{
+    if (!tokenizer_.Next(fields_))
+        return false;
+    return ReadCsvFields(fields_, record);
 }

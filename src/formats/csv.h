@@ -1,5 +1,11 @@
 #pragma once
 
+#include "formats/csvtokenizer.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
 class QIODevice;
 struct AgendaRecord;
 
@@ -10,14 +16,41 @@ struct AgendaRecord;
 // and reads every other field as it stands.
 constexpr int kCsvFieldCount = 19;
 
+// The names of the header line, in column order.
+const QStringList &OwnCsvHeader();
+
 // Writes FF FE and the header line; false when the device took fewer bytes.
 bool WriteCsvHeader(QIODevice &device);
 // Writes the record's line (no byte-order mark); false when the device took fewer bytes.
 bool WriteCsvLine(const AgendaRecord &record, QIODevice &device);
-// Reads the next line into the record, storing each field as it is read. False when the
-// line has fewer than 19 fields (an empty line and the end of the file included); the
-// fields read so far stay in the record. The caller tells the end of the file from a short
-// line with device.atEnd().
-bool ReadCsvLine(AgendaRecord &record, QIODevice &device);
-// True when the device starts with FF FE and a first line of at least 19 fields.
-bool CheckCsvHeader(QIODevice &device);
+
+// Stores the fields of one line into the record, in column order. False when the line has
+// fewer than 19 fields; the fields it has are stored all the same. On true the owner is
+// clamped to 1..4 and the record type becomes 1.
+bool ReadCsvFields(const QStringList &fields, AgendaRecord &record);
+
+// Whether the fields are the own header: the 19 names (trimmed, case ignored) first.
+bool IsOwnCsvHeader(const QStringList &fields);
+
+// The lines of an own file, read from its bytes as the format has always been read.
+class OwnCsvReader
+{
+public:
+    // `bytes` is the whole file. The header line is read at once.
+    explicit OwnCsvReader(const QByteArray &bytes);
+    // Whether the file starts with FF FE and the own header line.
+    bool IsOwnFile() const { return ownFile_; }
+    // The fields of the first line.
+    const QStringList &Header() const { return header_; }
+    // Reads the next line into the record (ReadCsvFields); false also at the end of the
+    // file. The caller tells the end of the file from a short line with AtEnd().
+    bool ReadLine(AgendaRecord &record);
+    bool AtEnd() const { return tokenizer_.AtEnd(); }
+
+private:
+    QString text_;
+    CsvTokenizer tokenizer_;
+    QStringList header_;
+    QStringList fields_;
+    bool ownFile_ = false;
+};

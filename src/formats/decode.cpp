@@ -197,6 +197,16 @@ bool IsValidUtf8(const char *data, qsizetype size)
     return true;
 }
 
+QString DecodeUtf16LeUnits(const char *data, qsizetype size)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    QString text(size / 2, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i + 1 < size; i += 2)
+        *out++ = QChar(char16_t(p[i] | (p[i + 1] << 8)));
+    return text;
+}
+
 QByteArray DetectUtf16WithoutMark(const QByteArray &bytes)
 {
     // Text that is mostly ASCII has a zero in every other byte; look at the start only.

@@ -30,6 +30,11 @@ std::optional<QString> DecodeCharset(const QByteArray &bytes, const QByteArray &
 // character of the same code, so this never fails.
 QString DecodeWindows1252(const QByteArray &bytes);
 
+// UTF-16 little-endian code units as they stand: a lone surrogate is kept, a last odd
+// byte (a cut code unit) dropped. This program's own exchange file is read this way, so
+// that every text it wrote comes back unchanged.
+QString DecodeUtf16LeUnits(const char *data, qsizetype size);
+
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(const char *data, qsizetype size);
 inline bool IsValidUtf8(const QByteArray &bytes) { return IsValidUtf8(bytes.constData(), bytes.size()); }

@@ -17,17 +17,6 @@ QString PathMessage(const char *text, const QString &path)
     return QLatin1String(text) + MarkupEscape(MessagePath(path));
 }
 
-// Opens a CSV file for reading and checks its header; shows "Error reading file : <path>"
-// (with the reason when the file itself was refused) and gives false otherwise.
-bool OpenCsvFile(QFile &file, const QString &path, Prompter &prompter)
-{
-    QString reason;
-    if (OpenInputFile(file, &reason) && CheckCsvHeader(file))
-        return true;
-    prompter.InformationDetail(PathMessage(InterchangeText::kErrorReadingFile, path), reason);
-    return false;
-}
-
 // A file the readers accept (safefile.h); `reason` says why not.
 bool CheckInputFile(const QString &path, QString &reason)
 {
@@ -120,8 +109,18 @@ CsvResult ImportCsvRecords(Agenda &agenda, const QList<int> &slotList, const QSt
                            const std::function<void(int)> &stored)
 {
     CsvResult result;
-    QFile file(path);
-    if (!OpenCsvFile(file, path, prompter)) {
+    QByteArray bytes;
+    QString reason;
+    if (!ReadInputFile(path, bytes, &reason)) {
+        ReportCsvRefused(path, reason, prompter);
+        result.fileOk = false;
+        return result;
+    }
+    OwnCsvReader reader(bytes);
+    if (!reader.IsOwnFile()) {
+        // The lines go onto the records by position: only the own columns are certain.
+        ReportCsvRefused(path, QStringLiteral("not this program's CSV (UTF-16 with the header \"last;first;note;...\"); "
+                                              "other CSV files can be inserted as new records"), prompter);
         result.fileOk = false;
         return result;
     }
@@ -129,7 +128,7 @@ CsvResult ImportCsvRecords(Agenda &agenda, const QList<int> &slotList, const QSt
         const AgendaRecord *current = agenda.RecordAt(slot);
         AgendaRecord r = current ? *current : AgendaRecord();
         const QString label = r.label;
-        if (current && ReadCsvLine(r, file) && agenda.StoreRecord(slot, r)) {
+        if (current && reader.ReadLine(r) && agenda.StoreRecord(slot, r)) {
             ++result.done;
             if (stored)
                 stored(slot);
@@ -138,39 +137,54 @@ CsvResult ImportCsvRecords(Agenda &agenda, const QList<int> &slotList, const QSt
             prompter.Information(RecordMessage(InterchangeText::kErrorImportingRecord, slot + 1, label));
         }
     }
-    file.close();
     return result;
 }
 
-CsvResult InsertCsvRecords(Agenda &agenda, uint32_t user, const QString &path, Prompter &prompter,
-                           const std::function<void(int)> &inserted)
+CsvInsertFile ReadCsvInsertFile(const QString &path)
 {
-    CsvResult result;
-    QFile file(path);
-    if (!OpenCsvFile(file, path, prompter)) {
-        result.fileOk = false;
-        return result;
+    CsvInsertFile file;
+    file.path = path;
+    QByteArray bytes;
+    if (!ReadInputFile(path, bytes, &file.reason))
+        return file;
+    file.table = ReadCsvTable(bytes);
+    if (!file.table.ok) {
+        file.reason = file.table.reason;
+        return file;
     }
-    AgendaRecord r;
-    for (int lineNo = 2;; ++lineNo) {
-        r.owner = user;
-        if (!ReadCsvLine(r, file)) {
-            if (file.atEnd())
-                break;
-            ++result.failed;
-            prompter.Information(RecordMessage(InterchangeText::kErrorImportingLine, lineNo, r.label));
-            continue;
-        }
-        const int slot = agenda.InsertRecord(r);
-        if (slot == 0) {
-            ++result.failed;
-            prompter.Information(QLatin1String(InterchangeText::kNoMoreSpace));
-            continue;
-        }
-        ++result.done;
-        if (inserted)
-            inserted(slot);
-    }
-    file.close();
-    return result;
+    file.ok = true;
+    if (file.table.own)
+        file.cards = OwnCsvCards(bytes, path, file.shortLines);
+    else
+        file.mapping = RecognizeCsvColumns(file.table.header);
+    return file;
+}
+
+QString NoNameOrPhoneReason(const CsvInsertFile &file)
+{
+    return QStringLiteral("no label or phone column among: ")
+           + UnplacedColumns(file.table.header, file.mapping).join(QStringLiteral(", "));
+}
+
+void ReportCsvRefused(const QString &path, const QString &reason, Prompter &prompter)
+{
+    prompter.InformationDetail(PathMessage(InterchangeText::kErrorReadingFile, path), reason);
+}
+
+void ReportShortCsvLines(const std::vector<ShortCsvLine> &lines, Prompter &prompter)
+{
+    for (const ShortCsvLine &line : lines)
+        prompter.Information(RecordMessage(InterchangeText::kErrorImportingLine, line.line, line.label));
+}
+
+bool ExportGoogleCsvRecords(const Agenda &agenda, const QList<int> &slotList, const QString &path, Prompter &prompter)
+{
+    QList<const AgendaRecord *> records;
+    for (int slot : slotList)
+        if (const AgendaRecord *r = agenda.RecordAt(slot))
+            records.append(r);
+    const WriteResult written = WriteFileAtomic(path, GoogleCsvBytes(records));
+    if (!written)
+        prompter.InformationDetail(PathMessage(InterchangeText::kErrorCreatingFile, path), written.reason);
+    return written.ok;
 }

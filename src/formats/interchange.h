@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/csvcontacts.h"
+
 #include <QList>
 #include <QString>
 
@@ -40,6 +42,7 @@ constexpr char kImportVcfTitle[] = "Import from vCard : REC.";
 constexpr char kInsertVcfTitle[] = "Insert from vCard";
 constexpr char kExportOneVcfTitle[] = "Export to one vCard file";
 constexpr char kExportCsvTitle[] = "Export to Excel CSV file";
+constexpr char kExportGoogleCsvTitle[] = "Export to Google CSV";
 constexpr char kImportCsvTitle[] = "Import from Excel CSV file";
 constexpr char kInsertCsvTitle[] = "Insert from Excel CSV file";
 
@@ -115,7 +118,31 @@ CsvResult ExportCsvRecords(const Agenda &agenda, const QList<int> &slotList, con
 // slot that was updated.
 CsvResult ImportCsvRecords(Agenda &agenda, const QList<int> &slotList, const QString &path, Prompter &prompter,
                            const std::function<void(int)> &stored = {});
-// Adds every line after the header as a new record of user `user`; `inserted` is called
-// with the slot of each new record, in order.
-CsvResult InsertCsvRecords(Agenda &agenda, uint32_t user, const QString &path, Prompter &prompter,
-                           const std::function<void(int)> &inserted = {});
+// A CSV file read for an insert, before its cards are reviewed.
+struct CsvInsertFile
+{
+    QString path;
+    bool ok = false;
+    QString reason;     // why the file was refused
+    CsvTable table;     // its rows (another program's layout)
+    CsvMapping mapping; // its columns as recognised from the header
+    std::vector<ShortCsvLine> shortLines;  // the own file's short lines
+    std::vector<CardOfFile> cards;         // the own file's lines; for another layout after MapCards()
+
+    bool Own() const { return table.own; }
+    // Maps the rows onto cards with `mapping` (another program's layout).
+    void MapCards() { cards = MapCsvRows(table, mapping, path); }
+};
+// Reads a CSV file for an insert: this program's own file line by line, any other as rows
+// whose columns are recognised by name. Nothing is shown.
+CsvInsertFile ReadCsvInsertFile(const QString &path);
+// "no label or phone column among: A, B, C" for a mapping that places neither.
+QString NoNameOrPhoneReason(const CsvInsertFile &file);
+// Shows "Error reading file : <path>" with the reason as the detail.
+void ReportCsvRefused(const QString &path, const QString &reason, Prompter &prompter);
+// Shows "Error importing line <n>: <label>" for each short line of the own file.
+void ReportShortCsvLines(const std::vector<ShortCsvLine> &lines, Prompter &prompter);
+
+// Writes the records of the slots, in the given order, in the layout of a Google Contacts
+// export; shows "Error creating file : <path>" with the reason on failure.
+bool ExportGoogleCsvRecords(const Agenda &agenda, const QList<int> &slotList, const QString &path, Prompter &prompter);

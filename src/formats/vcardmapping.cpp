@@ -2,6 +2,7 @@
 #include "formats/vcard.h"
 
 #include "common/safefile.h"
+#include "formats/contactname.h"
 #include "store/agenda.h"
 #include "store/fieldlimits.h"
 
@@ -376,13 +377,8 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
         switch (item.property) {
         case kVcEnd: {
             // The label: FN, else the names of N, else the organisation.
-            if (fn && !fn->trimmed().isEmpty())
-                r.label = *fn;
-            else if (!fromN.isEmpty())
-                r.label = fromN;
-            else if (!fromOrg.isEmpty())
-                r.label = fromOrg;
-            else if (fn)
+            r.label = ContactLabel(fn.value_or(QString()), fromN, QString(), QString(), fromOrg);
+            if (r.label.isEmpty() && fn)
                 r.label = *fn;
             const std::vector<CardPhone> chosen = ChoosePhones(phones);
             result.droppedPhones = int(phones.size() - chosen.size());

@@ -77,7 +77,7 @@ void TestListCommands::contextMenu_data()
     QTest::addColumn<int>("cursor");
     QTest::addColumn<QString>("states");
     const QString tail = " | Export to vCard%1 Export to one vCard file%1 Import from vCard%1 Insert from vCard%2 |"
-                         " Export to Excel CSV%1 Import from Excel CSV%1 Insert from Excel CSV%2 |";
+                         " Export to Excel CSV%1 Export to Google CSV%1 Import from Excel CSV%1 Insert from Excel CSV%2 |";
     QTest::newRow("nothing selected") << -1 << QList<int>{} << -1
         << "Select all+ | Edit- Duplicate- Insert+ Delete-" + tail.arg("-", "+") + " Move to user- Copy to user- | Check phonebook+ Tidy phone numbers- Phone region...+ | Undo- Redo-";
     QTest::newRow("one contact") << -1 << QList<int>{1} << 1

@@ -244,7 +244,7 @@ void TestCli::conventions_data()
     QTest::newRow("cli -h") << kCli << QStringList{"-h"} << 0 << QByteArray("usage: kestravon-cli COMMAND") << QByteArray();
     QTest::newRow("cli --version") << kCli << QStringList{"--version"} << 0 << QByteArray("kestravon-cli ") << QByteArray();
     QTest::newRow("command --help") << kCli << QStringList{"export-csv", "--help"} << 0
-                                    << QByteArray("usage: kestravon-cli export-csv [--keep-long] [--any-version] FILE OUT.csv [RECORD...]\n")
+                                    << QByteArray("usage: kestravon-cli export-csv [--keep-long] [--any-version] [--format FORM] FILE OUT.csv [RECORD...]\n")
                                     << QByteArray();
     QTest::newRow("--help after an argument") << kCli << QStringList{"info", "a.dat", "-h"} << 0
                                               << QByteArray("usage: kestravon-cli info [--keep-long] [--any-version] FILE\n") << QByteArray();

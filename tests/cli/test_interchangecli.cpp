@@ -30,6 +30,9 @@ private Q_SLOTS:
     void exportCsv();
     void insertCsv();
     void insertCsvRefused();
+    void insertCsvOtherLayouts_data();
+    void insertCsvOtherLayouts();
+    void exportGoogleCsv();
     void tidyPhones_data();
     void tidyPhones();
     void insertPhones_data();
@@ -340,36 +343,34 @@ void TestInterchangeCli::exportCsv()
     const QString out = dir_->filePath(QStringLiteral("out.csv"));
     Run r = Cli({QStringLiteral("export-csv"), agendaPath_, out, QStringLiteral("51"), QStringLiteral("3")});
     QCOMPARE(r.code, 0);
-    QFile f(out);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(CheckCsvHeader(f));
+    OwnCsvReader reader(Bytes(out));
+    QVERIFY(reader.IsOwnFile());
     AgendaRecord rec;
-    QVERIFY(ReadCsvLine(rec, f));
+    QVERIFY(reader.ReadLine(rec));
     QCOMPARE(rec.label, QStringLiteral("CAFF\uEEE8 CENTRALE"));
-    QVERIFY(ReadCsvLine(rec, f));
+    QVERIFY(reader.ReadLine(rec));
     QCOMPARE(rec.label, QStringLiteral("ROSSI MARIO"));
     QCOMPARE(rec.nav.GpsText(), QStringLiteral("N41.902800,E12.496400"));
-    QVERIFY(!ReadCsvLine(rec, f));
-    QVERIFY(f.atEnd());
-    f.close();
+    QVERIFY(!reader.ReadLine(rec));
+    QVERIFY(reader.AtEnd());
 
     // Without records: every used slot, in slot order.
     r = Cli({QStringLiteral("export-csv"), agendaPath_, out});
     QCOMPARE(r.code, 0);
     Agenda agenda;
     QVERIFY(LoadAgenda(agenda));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(CheckCsvHeader(f));
+    OwnCsvReader all(Bytes(out));
+    QVERIFY(all.IsOwnFile());
     int lines = 0;
     for (int slot = 0; slot < agenda.slotCount; ++slot) {
         if (!agenda.RecordAt(slot))
             continue;
-        QVERIFY(ReadCsvLine(rec, f));
+        QVERIFY(all.ReadLine(rec));
         QCOMPARE(rec.label, agenda.slots[size_t(slot)].label);
         ++lines;
     }
     QCOMPARE(lines, agenda.usedCount);
-    QVERIFY(f.atEnd());
+    QVERIFY(all.AtEnd());
 }
 
 void TestInterchangeCli::insertCsv()
@@ -378,11 +379,12 @@ void TestInterchangeCli::insertCsv()
     QVERIFY(LoadAgenda(before));
     const QString full = QString(18, QLatin1Char(';')) + "\r\n";
     const QString in = Put(QStringLiteral("in.csv"),
-                           QByteArray("\xFF\xFE") + Utf16(QStringLiteral("h") + QString(18, QLatin1Char(';')) + "\r\n"
+                           QByteArray("\xFF\xFE") + Utf16(OwnCsvHeader().join(QLatin1Char(';')) + "\r\n"
                                                           + "ONE TWO" + full + "SHORT;;\r\n" + "TRE" + full));
     const Run r = Cli({QStringLiteral("insert-csv"), agendaPath_, QStringLiteral("2"), in});
     QCOMPARE(r.code, 1);
     QCOMPARE(r.err, QStringLiteral("Error importing line 3: SHORT\n"));
+    QCOMPARE(r.out, QStringLiteral("inserted 2 of 3 rows, 1 failed\n"));
     Agenda after;
     QVERIFY(LoadAgenda(after));
     QCOMPARE(after.usedCount, before.usedCount + 2);
@@ -399,8 +401,100 @@ void TestInterchangeCli::insertCsvRefused()
     const QString in = Put(QStringLiteral("utf8.csv"), QString(18, QLatin1Char(';')).toUtf8() + "\r\n");
     const Run r = Cli({QStringLiteral("insert-csv"), agendaPath_, QStringLiteral("1"), in});
     QCOMPARE(r.code, 1);
-    QCOMPARE(r.err, QStringLiteral("Error reading file : ") + in + QLatin1Char('\n'));
+    QCOMPARE(r.err, QStringLiteral("Error reading file : ") + in + QStringLiteral("\nno header row\n"));
     QCOMPARE(Bytes(agendaPath_), before);
+}
+
+void TestInterchangeCli::insertCsvOtherLayouts_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");  // "@" stands for the CSV file's path
+    QTest::addColumn<QString>("label");  // of the first row inserted
+    const QByteArray unknown = "Kunde;Nummer\r\nBar Sport;0123\r\n";
+    QTest::newRow("Google, through the review's rules")
+        << QStringList{} << QByteArray("First Name,Last Name,Phone 1 - Label,Phone 1 - Value\nAnna,Neri,Mobile,333\n,,,\n")
+        << 0 << "inserted 1 of 1 rows\n" << "" << "Anna Neri";
+    QTest::newRow("too long label kept, or cut with --shorten")
+        << QStringList{"--shorten"} << QByteArray("Name,Phone\n") + QByteArray(40, 'X') + ",1\n" << 0
+        << "inserted 1 of 1 rows\n" << "" << QString(30, QLatin1Char('X'));
+    QTest::newRow("repeated row skipped")
+        << QStringList{"--skip-duplicates"} << QByteArray("Name,Phone\nBAR,1\nBAR,1\n") << 0
+        << "inserted 1 of 2 rows, 1 skipped as duplicates\n" << "" << "BAR";
+    QTest::newRow("unknown columns named") << QStringList{} << unknown << 1 << ""
+                                           << "Error reading file : @\nno label or phone column among: Kunde, Nummer\n" << "";
+    QTest::newRow("unknown columns placed") << QStringList{"--map", "Kunde=label,Nummer=phone:cell"} << unknown << 0
+                                            << "inserted 1 of 1 rows\n" << "" << "Bar Sport";
+    QTest::newRow("map to no field") << QStringList{"--map=Kunde=name"} << unknown << 2 << ""
+                                     << "--map: \"name\" is no field; the fields are: label, given, middle, family, "
+                                        "organisation, note, street, number, zip, city, country, gps, phone, phone:cell, "
+                                        "phone:home, phone:work, phone:fax, email, email:home, email:work, ignore\n" << "";
+    QTest::newRow("quote not closed") << QStringList{} << QByteArray("Name,Phone\nA,1\n\"B,2\n") << 1 << ""
+                                      << "Error reading file : @\nline 3: a quoted field is not closed\n" << "";
+}
+
+void TestInterchangeCli::insertCsvOtherLayouts()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, csv);
+    QFETCH(int, code);
+    QFETCH(QString, err);
+    const QByteArray before = Bytes(agendaPath_);
+    const QString in = Put(QStringLiteral("in.csv"), csv);
+    const Run r = Cli(QStringList{QStringLiteral("insert-csv")} + options + QStringList{agendaPath_, QStringLiteral("2"), in});
+    QCOMPARE(r.code, code);
+    QTEST(r.out, "out");
+    QCOMPARE(r.err, err.replace(QLatin1Char('@'), in));
+    Agenda after;
+    QVERIFY(LoadAgenda(after));
+    if (code != 0) {
+        QCOMPARE(Bytes(agendaPath_), before);
+        return;
+    }
+    // The label of the first row among user 2's records.
+    QStringList labels;
+    for (int slot = after.userCount; slot < after.slotCount; ++slot)
+        if (after.RecordAt(slot) && after.slots[size_t(slot)].owner == 2u)
+            labels << after.slots[size_t(slot)].label;
+    QFETCH(QString, label);
+    QVERIFY2(labels.contains(label), qPrintable(labels.join(QLatin1Char(','))));
+}
+
+void TestInterchangeCli::exportGoogleCsv()
+{
+    const QString out = dir_->filePath(QStringLiteral("google.csv"));
+    Run r = Cli({QStringLiteral("export-csv"), QStringLiteral("--format"), QStringLiteral("google"), agendaPath_, out,
+                 QStringLiteral("3"), QStringLiteral("51")});
+    QCOMPARE(r.code, 0);
+    const QByteArray bytes = Bytes(out);
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "First Name,Middle Name,Last Name,"));
+    QVERIFY(bytes.contains("\r\nROSSI MARIO,"));
+
+    // Read back into user 2: the same labels, phones and coordinates.
+    r = Cli({QStringLiteral("insert-csv"), agendaPath_, QStringLiteral("2"), out});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QStringLiteral("inserted 2 of 2 rows\n"));
+    Agenda after;
+    QVERIFY(LoadAgenda(after));
+    const AgendaRecord &rossi = after.slots[2];
+    bool found = false;
+    for (int slot = after.userCount; slot < after.slotCount; ++slot) {
+        const AgendaRecord *rec = after.RecordAt(slot);
+        if (rec && slot != 2 && rec->label == rossi.label) {
+            found = true;
+            QCOMPARE(rec->owner, 2u);
+            QCOMPARE(rec->phone, rossi.phone);
+            QCOMPARE(rec->phoneType, rossi.phoneType);
+            QCOMPARE(rec->nav.GpsText(), rossi.nav.GpsText());
+        }
+    }
+    QVERIFY(found);
+
+    r = Cli({QStringLiteral("export-csv"), QStringLiteral("--format=xml"), agendaPath_, out});
+    QCOMPARE(r.code, 2);
+    QCOMPARE(r.err, QStringLiteral("Not a CSV format (google) : xml\n"));
 }
 
 void TestInterchangeCli::tidyPhones_data()
