@@ -513,11 +513,11 @@ QString CsvFieldName(const CsvColumn &column)
     return QStringLiteral("ignore");
 }
 
-bool ApplyCsvMap(const QString &spec, const QStringList &header, CsvMapping &mapping, QString &reason)
+bool ApplyCsvMap(const QString &mapText, const QStringList &header, CsvMapping &mapping, QString &reason)
 {
     QStringList pairs;
     QString pending;
-    for (const QString &piece : spec.split(QLatin1Char(','))) {
+    for (const QString &piece : mapText.split(QLatin1Char(','))) {
         pending = pending.isNull() ? piece : pending + QLatin1Char(',') + piece;
         if (pending.contains(QLatin1Char('='))) {
             pairs.append(pending);

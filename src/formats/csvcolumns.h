@@ -75,7 +75,7 @@ QString CsvFieldName(const CsvColumn &column);
 // name (trimmed, case ignored) takes the field. A column name may hold a comma (Dutch
 // Outlook names do): a piece without "=" belongs to the next one. False, with the reason,
 // for a column the header lacks or a field name that is none.
-bool ApplyCsvMap(const QString &spec, const QStringList &header, CsvMapping &mapping, QString &reason);
+bool ApplyCsvMap(const QString &mapText, const QStringList &header, CsvMapping &mapping, QString &reason);
 
 // Phone or e-mail type bits (VcParam) from a type text such as "* Mobile", "Work Fax",
 // "Home": mobile/cell, home, work/business, fax, pager, voice, and a leading "*" or

@@ -2,6 +2,7 @@
 
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "common/safefile.h"
 #include "common/textcodec.h"
 #include "update/install.h"
 #include "common/version.h"
@@ -184,9 +185,9 @@ void ConfirmStartUp()
     if (path.isEmpty())
         return;
     qunsetenv(kStartConfirmVariable);  // not for the programs this one starts
-    QFile marker(path);
-    if (marker.open(QIODevice::WriteOnly))
-        marker.write("up\n");
+    // Written whole under its name at once, so the waiting program never reads a part of it;
+    // a marker that cannot be written only lets the wait run out into the rollback.
+    WriteFileAtomic(path, QByteArrayLiteral("up\n"));
 }
 
 namespace {
