@@ -137,8 +137,14 @@ bool IsPropertyName(const char *line, qsizetype size)
 // Parameter keywords compare without regard to case; -1 for none.
 int FindParam(QByteArrayView token)
 {
-    for (int i = 0; i < int(VCardParamTable.size()); ++i)
-        if (EqualsNoCase(token, VCardParamTable[size_t(i)].name))
+    static const std::array<QByteArrayView, 30> names = [] {
+        std::array<QByteArrayView, 30> views;
+        for (size_t i = 0; i < views.size(); ++i)
+            views[i] = QByteArrayView(VCardParamTable[i].name);
+        return views;
+    }();
+    for (int i = 0; i < int(names.size()); ++i)
+        if (EqualsNoCase(token, names[size_t(i)]))
             return i;
     return -1;
 }
