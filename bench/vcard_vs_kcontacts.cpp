@@ -17,7 +17,7 @@
 // /usr/bin/time -v kestravon-cli insert-vcf ... DIR/android-30000.vcf).
 #include "vcardinputs.h"
 
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "formats/vcardimport.h"
 
 #include <QCoreApplication>
