@@ -57,19 +57,6 @@ constexpr FieldControl kFieldControls[] = {
     {FieldId::Email5, "esE4Addr", "dlE4Type"}, {FieldId::PoiLabel, "esPoiLabel", nullptr},
 };
 
-// The phone (0..4) or e-mail (0..4) a field is, or -1.
-int PhoneIndex(FieldId field)
-{
-    const int k = int(field) - int(FieldId::Phone1);
-    return k >= 0 && k < kPhoneCount ? k : -1;
-}
-
-int EmailIndex(FieldId field)
-{
-    const int k = int(field) - int(FieldId::Email1);
-    return k >= 0 && k < kEmailCount ? k : -1;
-}
-
 template <size_t N>
 void FillCodes(QComboBox *box, const std::array<CodeText, N> &table)
 {
