@@ -8,7 +8,8 @@
 // The clock starts just before fork() and stops when the X server reports the map: a
 // MapNotify on the root window, of the window itself (no window manager) or of the frame
 // the window manager puts around it. The program is then killed and reaped before the
-// next one starts. Needs DISPLAY; run it on a display of its own (scripts/bench-startup.sh).
+// next one starts; the CPU time it used is reported too, which depends less on what else
+// the machine is doing. Needs DISPLAY; run it on a display of its own (scripts/bench-startup.sh).
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -22,6 +23,7 @@
 
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -33,6 +35,13 @@ struct Program
     std::string label;
     std::vector<std::string> argv;
     std::vector<double> ms;  // one per round; NAN when it did not map
+    std::vector<double> cpuMs;  // CPU time (user + system) of the same starts, up to the kill
+};
+
+struct Start
+{
+    double ms = NAN;
+    double cpuMs = NAN;
 };
 
 double Now()
@@ -50,8 +59,9 @@ void Drain(xcb_connection_t *c)
 }
 
 // Starts the program and waits for the first map of a top-level window; its time in ms
-// from the fork, NAN after `timeoutMs` or when the program ended first.
-double MapTime(xcb_connection_t *c, xcb_window_t root, const Program &p, int timeoutMs)
+// from the fork (NAN after `timeoutMs` or when the program ended first), and the CPU time
+// the program used until it was killed just after that.
+Start MapTime(xcb_connection_t *c, xcb_window_t root, const Program &p, int timeoutMs)
 {
     Drain(c);
     std::vector<char *> argv;
@@ -82,7 +92,7 @@ double MapTime(xcb_connection_t *c, xcb_window_t root, const Program &p, int tim
             int status = 0;
             if (waitpid(pid, &status, WNOHANG) == pid) {
                 std::fprintf(stderr, "startup_map: %s ended before mapping a window\n", p.label.c_str());
-                return NAN;
+                return {};
             }
             pollfd pfd{fd, POLLIN, 0};
             poll(&pfd, 1, 5);
@@ -96,8 +106,10 @@ double MapTime(xcb_connection_t *c, xcb_window_t root, const Program &p, int tim
         std::free(e);
     }
     kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return mapped;
+    rusage usage{};
+    wait4(pid, nullptr, 0, &usage);
+    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+    return {mapped, ms(usage.ru_utime) + ms(usage.ru_stime)};
 }
 
 double Quantile(std::vector<double> v, double q)
@@ -172,28 +184,35 @@ int main(int argc, char **argv)
         // Each round starts with another program, so none always follows the same one.
         for (size_t k = 0; k < programs.size(); ++k) {
             Program &p = programs[(size_t(r) + k) % programs.size()];
-            p.ms.push_back(MapTime(c, root, p, 20000));
+            const Start s = MapTime(c, root, p, 20000);
+            p.ms.push_back(s.ms);
+            p.cpuMs.push_back(s.cpuMs);
         }
     }
     // Round r of program k is ms[r] in every program (each ran once per round).
 
-    std::printf("%-14s %8s %8s %8s %8s %8s  %s\n", "program", "median", "p25", "p75", "min", "max",
-                "ratio to the first (median of rounds, p25-p75)");
     const Program &ref = programs.front();
-    for (const Program &p : programs) {
-        std::vector<double> ratios;
-        for (size_t r = 0; r < p.ms.size(); ++r)
-            ratios.push_back(p.ms[r] / ref.ms[r]);
-        std::printf("%-14s %8.1f %8.1f %8.1f %8.1f %8.1f  %.2fx (%.2f-%.2f)\n", p.label.c_str(),
-                    Quantile(p.ms, 0.5), Quantile(p.ms, 0.25), Quantile(p.ms, 0.75), Quantile(p.ms, 0),
-                    Quantile(p.ms, 1), Quantile(ratios, 0.5), Quantile(ratios, 0.25), Quantile(ratios, 0.75));
+    for (const bool cpu : {false, true}) {
+        std::printf("%-14s %8s %8s %8s %8s %8s  %s\n", cpu ? "CPU ms" : "mapped ms", "median", "p25", "p75", "min",
+                    "max", "ratio to the first (median of rounds, p25-p75)");
+        for (const Program &p : programs) {
+            const std::vector<double> &v = cpu ? p.cpuMs : p.ms;
+            const std::vector<double> &base = cpu ? ref.cpuMs : ref.ms;
+            std::vector<double> ratios;
+            for (size_t r = 0; r < v.size(); ++r)
+                ratios.push_back(v[r] / base[r]);
+            std::printf("%-14s %8.1f %8.1f %8.1f %8.1f %8.1f  %.2fx (%.2f-%.2f)\n", p.label.c_str(),
+                        Quantile(v, 0.5), Quantile(v, 0.25), Quantile(v, 0.75), Quantile(v, 0), Quantile(v, 1),
+                        Quantile(ratios, 0.5), Quantile(ratios, 0.25), Quantile(ratios, 0.75));
+        }
     }
     int failed = 0;
     for (const Program &p : programs)
         failed += int(std::count_if(p.ms.begin(), p.ms.end(), [](double x) { return std::isnan(x); }));
     if (failed)
         std::printf("%d starts did not map a window within 20 s\n", failed);
-    std::printf("ms from fork to the window mapped; %d rounds, interleaved\n", rounds);
+    std::printf("mapped: ms from fork to the window mapped; CPU: user + system ms of the program up to\n"
+                "then; %d rounds, interleaved\n", rounds);
     xcb_disconnect(c);
     return failed ? 1 : 0;
 }

@@ -37,8 +37,8 @@ struct OnlineServices
 using OnlineEntry = const OnlineServices *(*)(int revision, const char *release);
 
 // The files tried, in order: the module beside the executable (a program folder that
-// updates itself), then where the install rules put it (e.g. /usr/lib/kestravon/ for
-// /usr/bin/kestravon).
+// updates itself), then where the install rules put it (e.g.
+// /usr/lib/x86_64-linux-gnu/kestravon/ for /usr/bin/kestravon).
 QStringList OnlineModuleCandidates(const QString &programDirectory);
 
 // Loads the first of `candidates` that exists; its table, or null with `reason` telling
