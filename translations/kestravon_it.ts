@@ -2,6 +2,194 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AppText</name>
+    <message>
+        <source>%1 - %2 - %3 - by velkaran</source>
+        <extracomment>The window title: program name, version, release date.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for program updates ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Agenda.dat file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Agenda.dat file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agenda.dat (Agenda.dat);;All files (*)</source>
+        <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error loading file : %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error saving file : %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save modified Agenda ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit %1 ?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected records ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move selected records to %1 ?</source>
+        <extracomment>%1 is the user&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy selected records to %1 ?</source>
+        <extracomment>%1 is the user&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished">Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to vCard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to one vCard file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from vCard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert from vCard</source>
+        <translation type="unfinished">Inserisci da vCard</translation>
+    </message>
+    <message>
+        <source>Export to Excel CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to Google CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from Excel CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert from Excel CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy to user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check phonebook</source>
+        <translation type="unfinished">Controlla rubrica</translation>
+    </message>
+    <message>
+        <source>Nothing found: the unit can take every record as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finding(s). Double-click one to select its record.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>new empty record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from Vcf file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from Excel CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to Vcf file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to one Vcf file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to Excel CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to Google CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookText</name>
+    <message>
+        <source>No more space to add contact to Agenda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no record in this slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A user cannot be deleted or given to another user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CheckReport</name>
     <message>
         <source>Check phonebook</source>
@@ -30,6 +218,168 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CheckText</name>
+    <message>
+        <source>owner %1 is not one of the phonebook&apos;s %2 users</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 holds characters a phone cannot dial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has no label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has no label, phone or e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters, the unit allows %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the field (&quot;phone 2&quot;), %2 the number in quotes, %3 why it is no valid number (&quot;holds letters&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 has no country code and no region is set: it will not dial abroad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same number as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>looks like a duplicate of record %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS latitude %1 is beyond ±%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS longitude %1 is beyond ±%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>record %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ColumnTitle</name>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation type="unfinished">GPS</translation>
+    </message>
+    <message>
+        <source>Phone-1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone-2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone-3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone-4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone-5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email-1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email-2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email-3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email-4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email-5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>POI label</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvColumns</name>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Colonne del file CSV</translation>
+    </message>
+    <message>
+        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Nessuna colonna di questo file è nota per contenere un nome o un numero di telefono. Scegli il contenuto di ogni colonna; la scelta viene ricordata per i file con le stesse colonne.</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonna</translation>
+    </message>
+    <message>
+        <source>First values</source>
+        <translation>Primi valori</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Choose a column for the label, a name or a phone number.</source>
+        <translation>Scegli una colonna per l’etichetta, un nome o un numero di telefono.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +710,143 @@
     </message>
 </context>
 <context>
+    <name>EditorText</name>
+    <message>
+        <source>Edit Record</source>
+        <translation type="unfinished">Modifica scheda</translation>
+    </message>
+    <message>
+        <source>Export to vCard : REC.%1 - %2.vcf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FetchText</name>
+    <message>
+        <source>read : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not valid for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server is busy (HTTP %1); try again in %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server is busy (HTTP %1); try again later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the request (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not know this address (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server reported an error (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not answer within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not finish its answer within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is larger than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server sent the request on to another host (%1); it was not followed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server sent the request on to an unencrypted address; it was not followed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server sent an empty answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FieldName</name>
+    <message>
+        <source>record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>POI label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Geocode</name>
     <message>
         <source>Actual values</source>
@@ -451,6 +938,45 @@
     </message>
 </context>
 <context>
+    <name>GeocodeText</name>
+    <message>
+        <source>Exact address not found. Here the best result.&amp;Try to change some detail ie: add/remove zip, house number, name prefix/suffix.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Query failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing found for this address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Query (waiting)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get GPS position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>© OpenStreetMap contributors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result from : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Query actual value to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportReview</name>
     <message>
         <source>Insert from vCard</source>
@@ -479,6 +1005,26 @@
     <message>
         <source>Write phone numbers in international form</source>
         <translation>Scrivi i numeri di telefono in formato internazionale</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished">Telefono</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -589,6 +1135,255 @@
     </message>
 </context>
 <context>
+    <name>InfoBelText</name>
+    <message>
+        <source>%1 Query</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write query data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>searching...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found: 0 result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found: %1 / %2 result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeText</name>
+    <message>
+        <source>File: %1 - Unknown token &quot;%2&quot; at line %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error exporting file : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error importing file : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error importing : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error importing : %1 (card %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error creating file : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading file : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error exporting record %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error importing record %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error importing line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no BEGIN:VCARD line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card %1 has no END:VCARD line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is not a vCard property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not this program&apos;s CSV (UTF-16 with the header &quot;last;first;note;...&quot;); other CSV files can be inserted as new records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no label or phone column among: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to vCard : REC.%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from vCard : REC.%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert from vCard</source>
+        <translation type="unfinished">Inserisci da vCard</translation>
+    </message>
+    <message>
+        <source>Export to one vCard file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to Excel CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to Google CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from Excel CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert from Excel CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n free place(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 selected, %3</source>
+        <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already in this user&apos;s list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too long for the unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than five phones / e-mails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than five phones / e-mails: %1 dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than five phones / e-mails: %1 and %2 dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phone(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contact group, not a contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same as an earlier card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position not understood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position not understood (GEO:%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>same name, other number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard file (*.vcf);;All files (*)</source>
+        <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel CSV file (*.csv);;All files (*)</source>
+        <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KESTRAVONLayout</name>
     <message>
         <source>Load new agenda.dat file</source>
@@ -676,30 +1471,324 @@
     </message>
 </context>
 <context>
-    <name>CsvColumns</name>
+    <name>LoadText</name>
     <message>
-        <source>Columns of the CSV file</source>
-        <translation>Colonne del file CSV</translation>
+        <source>Field text length is greater than allowed maximum!&amp;characters read=%1 - max=%2&amp;text=%3&amp;[* Continue to load this file ?]&amp;(continue only if text show above is correct)</source>
+        <extracomment>Markup: &quot;&amp;&quot; a new line, &quot;[* ...]&quot; bold. %1 the length read, %2 the limit, %3 the text.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
-        <translation>Nessuna colonna di questo file è nota per contenere un nome o un numero di telefono. Scegli il contenuto di ogni colonna; la scelta viene ricordata per i file con le stesse colonne.</translation>
+        <source>The file is not a phonebook file.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Column</source>
-        <translation>Colonna</translation>
+        <source>The file ends inside record %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>First values</source>
-        <translation>Primi valori</translation>
+        <source>Loading was stopped at record %1, whose text is longer than allowed.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Field</source>
-        <translation>Campo</translation>
+        <source>The compressed data is damaged.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Choose a column for the label, a name or a phone number.</source>
-        <translation>Scegli una colonna per l’etichetta, un nome o un numero di telefono.</translation>
+        <source>The unpacked phonebook is larger than 64 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sidecar file %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This phonebook has format version %1, which this program does not know.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This phonebook has format version %1, which this program does not know. Open it anyway? It will be saved as version 80.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhoneReason</name>
+    <message>
+        <source>holds pause or tone characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds characters that are no part of a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has no country code and no region is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a valid number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a valid number for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>would be longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhoneText</name>
+    <message>
+        <source>Tidy phone numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone region...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected records hold no phone number to tidy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished">Scheda</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished">Telefono</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>International (+39 06 1234 5678)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E.164 (+390612345678)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>National (06 1234 5678)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 numbers change, %2 selected, %3 kept as they are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbers without a country code are read as numbers of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No region is set: numbers without a country code are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished">Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Select none</source>
+        <translation type="unfinished">Deseleziona tutto</translation>
+    </message>
+    <message>
+        <source>Phone region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read phone numbers without a country code as numbers of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s region (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s region (none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>%1 received</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadText</name>
+    <message>
+        <source>more than %1 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text ends inside a UTF-16 character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordText</name>
+    <message>
+        <source>Address modified: clear &quot;Postal&quot; and &quot;Poi&quot; informations ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label modified: clear &quot;voice record index&quot; informations ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <extracomment>%1 is the field&apos;s limit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Null value not allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number must be between %1 and %2.</source>
+        <extracomment>%1, %2: the lowest and highest value allowed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid GPS position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SafeFileText</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateText</name>
+    <message>
+        <source>Download of %1 failed</source>
+        <extracomment>%1 is the address that was downloaded.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[3B New version present !&amp;]Program filename -|: %1&amp;Version          -|: %2&amp;Release date     -|: %3&amp;&amp;Would you download the new file ?</source>
+        <extracomment>Markup: &quot;[3B ...]&quot; a heading, &quot;&amp;&quot; a new line, &quot;-|&quot; a tab. %1 the file name, %2 the version, %3 its date.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your program is up to date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update is not signed by the publisher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update archive is damaged (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error starting the new version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new version does not start on this computer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new version stopped at start-up; the previous version was restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new version did not open its window within %1 s; the previous version was restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new version stopped at start-up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new version did not open its window within %1 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The previous version could not be put back: rename %1 to %2 by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No update found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ended by signal %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it reports &quot;%1&quot; instead of version %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

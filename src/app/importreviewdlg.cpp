@@ -5,6 +5,7 @@
 #include "formats/interchange.h"
 #include "ui_ImportReview.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLayout>
 #include <QScreen>
@@ -17,7 +18,10 @@ namespace {
 // Whether the user wants the numbers of an insert written internationally (remembered).
 const char kPhonesKey[] = "import/internationalPhones";
 
-const char *const kColumnTitles[ImportReviewModel::kColumns] = {"Label", "Phone", "E-mail", "City", "Remarks"};
+const char *const kColumnTitles[ImportReviewModel::kColumns] = {
+    QT_TRANSLATE_NOOP("ImportReview", "Label"), QT_TRANSLATE_NOOP("ImportReview", "Phone"),
+    QT_TRANSLATE_NOOP("ImportReview", "E-mail"), QT_TRANSLATE_NOOP("ImportReview", "City"),
+    QT_TRANSLATE_NOOP("ImportReview", "Remarks")};
 
 QString First(const std::array<QString, kPhoneCount> &texts)
 {
@@ -94,7 +98,7 @@ Qt::ItemFlags ImportReviewModel::flags(const QModelIndex &index) const
 QVariant ImportReviewModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumns)
-        return QString::fromLatin1(kColumnTitles[section]);
+        return QCoreApplication::translate("ImportReview", kColumnTitles[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -162,7 +166,7 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
         model_.RowsChanged();
     });
 
-    ui_->cbFilter->addItem(QLatin1String(InterchangeText::kReviewAllCards), 0u);
+    ui_->cbFilter->addItem(InterchangeText::Tr(InterchangeText::kReviewAllCards), 0u);
     for (int bit = 0; bit < kRemarkCount; ++bit)
         ui_->cbFilter->addItem(ImportReview::RemarkName(ImportRemark(1u << bit)), 1u << bit);
     connect(ui_->cbFilter, &QComboBox::currentIndexChanged, this,
