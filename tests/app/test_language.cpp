@@ -120,12 +120,12 @@ void TestLanguage::windowSpeaksTheLanguage()
         QCOMPARE(Button(w, name)->text(), expected("KESTRAVONLayout", source));
     }
 
-    // The question before a changed phonebook is replaced, and the save's file selector.
+    // The question before a changed phonebook is replaced, and the file selector of Save.
     QVERIFY(w.LoadFile(SampleAgenda()));
     w.book.SetModified(true);
     p.answers = {Prompter::Answer::Cancel};
     Button(w, "btLoad")->click();
-    Button(w, "btSave")->click();
+    w.SaveAs();
     QCOMPARE(p.shown.size(), 2);
     QVERIFY(!expected("AppText", "Save modified Agenda ?").isEmpty());
     QCOMPARE(p.shown[0].text, expected("AppText", "Save modified Agenda ?"));
