@@ -6,187 +6,187 @@
     <message>
         <source>%1 - %2 - %3 - by velkaran</source>
         <extracomment>The window title: program name, version, release date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 - %3 - door velkaran</translation>
     </message>
     <message>
         <source>Check for program updates ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleren op programma-updates ?</translation>
     </message>
     <message>
         <source>Load Agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Agenda.dat-bestand openen</translation>
     </message>
     <message>
         <source>Save Agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Agenda.dat-bestand opslaan</translation>
     </message>
     <message>
         <source>Agenda.dat (Agenda.dat);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Agenda.dat (Agenda.dat);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Error loading file : %1</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het openen van het bestand : %1</translation>
     </message>
     <message>
         <source>Error saving file : %1</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het opslaan van het bestand : %1</translation>
     </message>
     <message>
         <source>Save modified Agenda ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewijzigde Agenda opslaan ?</translation>
     </message>
     <message>
         <source>Exit %1 ?</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 afsluiten ?</translation>
     </message>
     <message>
         <source>Delete selected records ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde records verwijderen ?</translation>
     </message>
     <message>
         <source>Move selected records to %1 ?</source>
         <extracomment>%1 is the user&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde records naar %1 verplaatsen ?</translation>
     </message>
     <message>
         <source>Copy selected records to %1 ?</source>
         <extracomment>%1 is the user&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde records naar %1 kopiëren ?</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Alles selecteren</translation>
+        <translation>Alles selecteren</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliceren</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoegen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Export to vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar vCard</translation>
     </message>
     <message>
         <source>Export to one vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar één vCard-bestand</translation>
     </message>
     <message>
         <source>Import from vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit vCard</translation>
     </message>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished">Invoegen uit vCard</translation>
+        <translation>Invoegen uit vCard</translation>
     </message>
     <message>
         <source>Export to Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar Excel-CSV</translation>
     </message>
     <message>
         <source>Export to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar Google-CSV</translation>
     </message>
     <message>
         <source>Import from Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit Excel-CSV</translation>
     </message>
     <message>
         <source>Insert from Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoegen uit Excel-CSV</translation>
     </message>
     <message>
         <source>Move to user</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatsen naar gebruiker</translation>
     </message>
     <message>
         <source>Copy to user</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren naar gebruiker</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw uitvoeren</translation>
     </message>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished">Telefoonboek controleren</translation>
+        <translation>Telefoonboek controleren</translation>
     </message>
     <message>
         <source>Nothing found: the unit can take every record as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets gevonden: het apparaat kan elk record overnemen zoals het is.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s). Double-click one to select its record.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bevinding. Dubbelklik erop om het bijbehorende record te selecteren.</numerusform>
+            <numerusform>%n bevindingen. Dubbelklik op een bevinding om het bijbehorende record te selecteren.</numerusform>
         </translation>
     </message>
     <message>
         <source>new empty record</source>
-        <translation type="unfinished"></translation>
+        <translation>nieuw leeg record</translation>
     </message>
     <message>
         <source>from Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>uit vCard-bestand</translation>
     </message>
     <message>
         <source>from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>uit Excel-CSV-bestand</translation>
     </message>
     <message>
         <source>to Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>naar vCard-bestand</translation>
     </message>
     <message>
         <source>to one Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>naar één vCard-bestand</translation>
     </message>
     <message>
         <source>to Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>naar Excel-CSV-bestand</translation>
     </message>
     <message>
         <source>to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>naar Google-CSV</translation>
     </message>
 </context>
 <context>
     <name>BookText</name>
     <message>
         <source>No more space to add contact to Agenda</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ruimte meer om een contact aan de Agenda toe te voegen</translation>
     </message>
     <message>
         <source>There is no record in this slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze plaats staat geen record.</translation>
     </message>
     <message>
         <source>A user cannot be deleted or given to another user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een gebruiker kan niet worden verwijderd of aan een andere gebruiker worden toegewezen.</translation>
     </message>
     <message>
         <source>There is no such user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gebruiker bestaat niet.</translation>
     </message>
 </context>
 <context>
@@ -224,135 +224,135 @@
     <name>CheckText</name>
     <message>
         <source>owner %1 is not one of the phonebook&apos;s %2 users</source>
-        <translation type="unfinished"></translation>
+        <translation>eigenaar %1 is geen van de %2 gebruikers van het telefoonboek</translation>
     </message>
     <message>
         <source>%1 %2 holds characters a phone cannot dial</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 bevat tekens die een telefoon niet kan kiezen</translation>
     </message>
     <message>
         <source>has no label</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft geen label</translation>
     </message>
     <message>
         <source>has no label, phone or e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft geen label, telefoonnummer of e-mailadres</translation>
     </message>
     <message>
         <source>%1 is %2 characters, the unit allows %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is %2 tekens lang, het apparaat staat er %3 toe</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <extracomment>%1 the field (&quot;phone 2&quot;), %2 the number in quotes, %3 why it is no valid number (&quot;holds letters&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>%1 %2 has no country code and no region is set: it will not dial abroad</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 heeft geen landcode en er is geen regio ingesteld: vanuit het buitenland kan het niet worden gekozen</translation>
     </message>
     <message>
         <source>same label</source>
-        <translation type="unfinished"></translation>
+        <translation>zelfde label</translation>
     </message>
     <message>
         <source>same number as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zelfde nummer als %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lijkt een duplicaat van record %1 (%2)</translation>
     </message>
     <message>
         <source>GPS latitude %1 is beyond ±%2</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-breedtegraad %1 ligt buiten ±%2</translation>
     </message>
     <message>
         <source>GPS longitude %1 is beyond ±%2</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-lengtegraad %1 ligt buiten ±%2</translation>
     </message>
     <message>
         <source>record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>record %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ColumnTitle</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Numb</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Phone-1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-1</translation>
     </message>
     <message>
         <source>Phone-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-2</translation>
     </message>
     <message>
         <source>Phone-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-3</translation>
     </message>
     <message>
         <source>Phone-4</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-4</translation>
     </message>
     <message>
         <source>Phone-5</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-5</translation>
     </message>
     <message>
         <source>Email-1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-1</translation>
     </message>
     <message>
         <source>Email-2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-2</translation>
     </message>
     <message>
         <source>Email-3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-3</translation>
     </message>
     <message>
         <source>Email-4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-4</translation>
     </message>
     <message>
         <source>Email-5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-5</translation>
     </message>
     <message>
         <source>POI label</source>
-        <translation type="unfinished"></translation>
+        <translation>POI-label</translation>
     </message>
 </context>
 <context>
