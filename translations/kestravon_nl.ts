@@ -713,137 +713,137 @@
     <name>EditorText</name>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished">Record bewerken</translation>
+        <translation>Record bewerken</translation>
     </message>
     <message>
         <source>Export to vCard : REC.%1 - %2.vcf</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar vCard : REC.%1 - %2.vcf</translation>
     </message>
     <message>
         <source>Invalid number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig getal.</translation>
     </message>
 </context>
 <context>
     <name>FetchText</name>
     <message>
         <source>read : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezen : %1</translation>
     </message>
     <message>
         <source>Could not reach %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet bereikbaar: %2</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is not valid for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het certificaat van de server is niet geldig voor %1</translation>
     </message>
     <message>
         <source>The secure connection to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De beveiligde verbinding met %1 is mislukt: %2</translation>
     </message>
     <message>
         <source>The server is busy (HTTP %1); try again in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>De server is bezet (HTTP %1); probeer het over %2 s opnieuw</translation>
     </message>
     <message>
         <source>The server is busy (HTTP %1); try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>De server is bezet (HTTP %1); probeer het later opnieuw</translation>
     </message>
     <message>
         <source>The server refused the request (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft het verzoek geweigerd (HTTP %1)</translation>
     </message>
     <message>
         <source>The server does not know this address (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De server kent dit adres niet (HTTP %1)</translation>
     </message>
     <message>
         <source>The server reported an error (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft een fout gemeld (HTTP %1)</translation>
     </message>
     <message>
         <source>The server did not answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft niet binnen %1 s geantwoord</translation>
     </message>
     <message>
         <source>The server did not finish its answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft zijn antwoord niet binnen %1 s afgerond</translation>
     </message>
     <message>
         <source>The server&apos;s answer is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server is groter dan %1</translation>
     </message>
     <message>
         <source>The server sent the request on to another host (%1); it was not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft het verzoek doorgestuurd naar een andere host (%1); die doorverwijzing is niet gevolgd</translation>
     </message>
     <message>
         <source>The server sent the request on to an unencrypted address; it was not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft het verzoek doorgestuurd naar een onversleuteld adres; die doorverwijzing is niet gevolgd</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd</translation>
     </message>
     <message>
         <source>The server sent an empty answer</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft een leeg antwoord gestuurd</translation>
     </message>
 </context>
 <context>
     <name>FieldName</name>
     <message>
         <source>record</source>
-        <translation type="unfinished"></translation>
+        <translation>record</translation>
     </message>
     <message>
         <source>label</source>
-        <translation type="unfinished"></translation>
+        <translation>label</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>notitie</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>straat</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>huisnummer</translation>
     </message>
     <message>
         <source>zip</source>
-        <translation type="unfinished"></translation>
+        <translation>postcode</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>plaats</translation>
     </message>
     <message>
         <source>country</source>
-        <translation type="unfinished"></translation>
+        <translation>land</translation>
     </message>
     <message>
         <source>GPS position</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-positie</translation>
     </message>
     <message>
         <source>phone</source>
-        <translation type="unfinished"></translation>
+        <translation>telefoon</translation>
     </message>
     <message>
         <source>e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mail</translation>
     </message>
     <message>
         <source>POI label</source>
-        <translation type="unfinished"></translation>
+        <translation>POI-label</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>eigenaar</translation>
     </message>
 </context>
 <context>
@@ -941,39 +941,39 @@
     <name>GeocodeText</name>
     <message>
         <source>Exact address not found. Here the best result.&amp;Try to change some detail ie: add/remove zip, house number, name prefix/suffix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exact adres niet gevonden. Hier het beste resultaat.&amp;Probeer enkele gegevens te wijzigen, bijv. postcode, huisnummer of een voor- of achtervoegsel van de naam toevoegen of weglaten.</translation>
     </message>
     <message>
         <source>Query failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoekopdracht mislukt</translation>
     </message>
     <message>
         <source>Nothing found for this address</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets gevonden voor dit adres</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server kon niet worden gelezen</translation>
     </message>
     <message>
         <source>&amp;Query (waiting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken (wacht)</translation>
     </message>
     <message>
         <source>Get GPS position</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-positie ophalen</translation>
     </message>
     <message>
         <source>© OpenStreetMap contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>© OpenStreetMap-bijdragers</translation>
     </message>
     <message>
         <source>Result from : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaat van : %1</translation>
     </message>
     <message>
         <source>Query actual value to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige waarden opvragen bij %1</translation>
     </message>
 </context>
 <context>
@@ -1008,23 +1008,23 @@
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished">Telefoon</translation>
+        <translation>Telefoon</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerkingen</translation>
     </message>
 </context>
 <context>
@@ -1138,249 +1138,249 @@
     <name>InfoBelText</name>
     <message>
         <source>%1 Query</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-zoekopdracht</translation>
     </message>
     <message>
         <source>write query data</source>
-        <translation type="unfinished"></translation>
+        <translation>voer de zoekgegevens in</translation>
     </message>
     <message>
         <source>searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>zoeken...</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fout: %1</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server kon niet worden gelezen</translation>
     </message>
     <message>
         <source>found: 0 result</source>
-        <translation type="unfinished"></translation>
+        <translation>gevonden: 0 resultaten</translation>
     </message>
     <message>
         <source>found: %1 / %2 result</source>
-        <translation type="unfinished"></translation>
+        <translation>gevonden: %1 / %2 resultaten</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>phone</source>
-        <translation type="unfinished"></translation>
+        <translation>telefoon</translation>
     </message>
 </context>
 <context>
     <name>InterchangeText</name>
     <message>
         <source>File: %1 - Unknown token &quot;%2&quot; at line %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand: %1 - Onbekend element &quot;%2&quot; op regel %3</translation>
     </message>
     <message>
         <source>Error exporting file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het exporteren van het bestand : %1</translation>
     </message>
     <message>
         <source>Error importing file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren van het bestand : %1</translation>
     </message>
     <message>
         <source>Error importing : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren : %1</translation>
     </message>
     <message>
         <source>Error importing : %1 (card %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren : %1 (kaart %2)</translation>
     </message>
     <message>
         <source>Error creating file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het aanmaken van het bestand : %1</translation>
     </message>
     <message>
         <source>Error reading file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het lezen van het bestand : %1</translation>
     </message>
     <message>
         <source>Error exporting record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het exporteren van record %1: %2</translation>
     </message>
     <message>
         <source>Error importing record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren van record %1: %2</translation>
     </message>
     <message>
         <source>Error importing line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren van regel %1: %2</translation>
     </message>
     <message>
         <source>no BEGIN:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>geen regel BEGIN:VCARD</translation>
     </message>
     <message>
         <source>card %1 has no END:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>kaart %1 heeft geen regel END:VCARD</translation>
     </message>
     <message>
         <source>line %1 is not a vCard property</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is geen vCard-eigenschap</translation>
     </message>
     <message>
         <source>not this program&apos;s CSV (UTF-16 with the header &quot;last;first;note;...&quot;); other CSV files can be inserted as new records</source>
-        <translation type="unfinished"></translation>
+        <translation>geen CSV-bestand van dit programma (UTF-16 met de kopregel &quot;last;first;note;...&quot;); andere CSV-bestanden kunnen als nieuwe records worden ingevoegd</translation>
     </message>
     <message>
         <source>no label or phone column among: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>geen kolom voor label of telefoon tussen: %1</translation>
     </message>
     <message>
         <source>Export to vCard : REC.%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar vCard : REC.%1 - %2</translation>
     </message>
     <message>
         <source>Import from vCard : REC.%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit vCard : REC.%1 - %2</translation>
     </message>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished">Invoegen uit vCard</translation>
+        <translation>Invoegen uit vCard</translation>
     </message>
     <message>
         <source>Export to one vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar één vCard-bestand</translation>
     </message>
     <message>
         <source>Export to Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar Excel-CSV-bestand</translation>
     </message>
     <message>
         <source>Export to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar Google-CSV</translation>
     </message>
     <message>
         <source>Import from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit Excel-CSV-bestand</translation>
     </message>
     <message>
         <source>Insert from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoegen uit Excel-CSV-bestand</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kaart</numerusform>
+            <numerusform>%n kaarten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n free place(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vrije plaats</numerusform>
+            <numerusform>%n vrije plaatsen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 selected, %3</source>
         <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 geselecteerd, %3</translation>
     </message>
     <message>
         <source>already in this user&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>staat al in de lijst van deze gebruiker</translation>
     </message>
     <message>
         <source>too long for the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>te lang voor het apparaat</translation>
     </message>
     <message>
         <source>more than five phones / e-mails</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan vijf telefoonnummers / e-mailadressen</translation>
     </message>
     <message>
         <source>more than five phones / e-mails: %1 dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan vijf telefoonnummers / e-mailadressen: %1 weggelaten</translation>
     </message>
     <message>
         <source>more than five phones / e-mails: %1 and %2 dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan vijf telefoonnummers / e-mailadressen: %1 en %2 weggelaten</translation>
     </message>
     <message numerus="yes">
         <source>%n phone(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n telefoonnummer</numerusform>
+            <numerusform>%n telefoonnummers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n e-mail(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n e-mailadres</numerusform>
+            <numerusform>%n e-mailadressen</numerusform>
         </translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>geen naam</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>onleesbaar</translation>
     </message>
     <message>
         <source>contact group, not a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>contactgroep, geen contact</translation>
     </message>
     <message>
         <source>empty card</source>
-        <translation type="unfinished"></translation>
+        <translation>lege kaart</translation>
     </message>
     <message>
         <source>same as an earlier card</source>
-        <translation type="unfinished"></translation>
+        <translation>zelfde als een eerdere kaart</translation>
     </message>
     <message>
         <source>position not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>positie niet begrepen</translation>
     </message>
     <message>
         <source>position not understood (GEO:%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>positie niet begrepen (GEO:%1)</translation>
     </message>
     <message>
         <source>same name, other number</source>
-        <translation type="unfinished"></translation>
+        <translation>zelfde naam, ander nummer</translation>
     </message>
     <message>
         <source>all cards</source>
-        <translation type="unfinished"></translation>
+        <translation>alle kaarten</translation>
     </message>
     <message>
         <source>vCard file (*.vcf);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vCard-bestand (*.vcf);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Excel CSV file (*.csv);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Excel-CSV-bestand (*.csv);;Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
