@@ -1475,247 +1475,247 @@
     <message>
         <source>Field text length is greater than allowed maximum!&amp;characters read=%1 - max=%2&amp;text=%3&amp;[* Continue to load this file ?]&amp;(continue only if text show above is correct)</source>
         <extracomment>Markup: &quot;&amp;&quot; a new line, &quot;[* ...]&quot; bold. %1 the length read, %2 the limit, %3 the text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De tekstlengte van het veld is groter dan het toegestane maximum!&amp;gelezen tekens=%1 - max=%2&amp;tekst=%3&amp;[* Doorgaan met het openen van dit bestand ?]&amp;(ga alleen door als de bovenstaande tekst juist is)</translation>
     </message>
     <message>
         <source>The file is not a phonebook file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen telefoonboekbestand.</translation>
     </message>
     <message>
         <source>The file ends inside record %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand eindigt midden in record %1.</translation>
     </message>
     <message>
         <source>Loading was stopped at record %1, whose text is longer than allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het openen is gestopt bij record %1, waarvan de tekst langer is dan toegestaan.</translation>
     </message>
     <message>
         <source>The compressed data is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gecomprimeerde gegevens zijn beschadigd.</translation>
     </message>
     <message>
         <source>The unpacked phonebook is larger than 64 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het uitgepakte telefoonboek is groter dan 64 MiB.</translation>
     </message>
     <message>
         <source>The sidecar file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bijbehorende bestand %1 kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>This phonebook has format version %1, which this program does not know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit telefoonboek heeft formaatversie %1, die dit programma niet kent.</translation>
     </message>
     <message>
         <source>This phonebook has format version %1, which this program does not know. Open it anyway? It will be saved as version 80.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit telefoonboek heeft formaatversie %1, die dit programma niet kent. Toch openen? Het wordt opgeslagen als versie 80.</translation>
     </message>
 </context>
 <context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat pauze- of toontekens</translation>
     </message>
     <message>
         <source>holds letters</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat letters</translation>
     </message>
     <message>
         <source>holds characters that are no part of a number</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat tekens die niet in een nummer thuishoren</translation>
     </message>
     <message>
         <source>has no country code and no region is set</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft geen landcode en er is geen regio ingesteld</translation>
     </message>
     <message>
         <source>is not a phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>is geen telefoonnummer</translation>
     </message>
     <message>
         <source>is not a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>is geen geldig nummer</translation>
     </message>
     <message>
         <source>is not a valid number for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>is geen geldig nummer voor %1</translation>
     </message>
     <message>
         <source>would be longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>zou langer worden dan %1 tekens</translation>
     </message>
 </context>
 <context>
     <name>PhoneText</name>
     <message>
         <source>Tidy phone numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnummers opschonen</translation>
     </message>
     <message>
         <source>Phone region...</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonregio...</translation>
     </message>
     <message>
         <source>The selected records hold no phone number to tidy.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde records bevatten geen telefoonnummer om op te schonen.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">Record</translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished">Telefoon</translation>
+        <translation>Telefoon</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Na</translation>
     </message>
     <message>
         <source>kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>behouden: %1</translation>
     </message>
     <message>
         <source>Form:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatie:</translation>
     </message>
     <message>
         <source>International (+39 06 1234 5678)</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationaal (+39 06 1234 5678)</translation>
     </message>
     <message>
         <source>E.164 (+390612345678)</source>
-        <translation type="unfinished"></translation>
+        <translation>E.164 (+390612345678)</translation>
     </message>
     <message>
         <source>National (06 1234 5678)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationaal (06 1234 5678)</translation>
     </message>
     <message>
         <source>%1 numbers change, %2 selected, %3 kept as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nummers worden gewijzigd, %2 geselecteerd, %3 blijven ongewijzigd</translation>
     </message>
     <message>
         <source>Numbers without a country code are read as numbers of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummers zonder landcode worden gelezen als nummers uit %1.</translation>
     </message>
     <message>
         <source>No region is set: numbers without a country code are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen regio ingesteld: nummers zonder landcode blijven ongewijzigd.</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Alles selecteren</translation>
+        <translation>Alles selecteren</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished">Niets selecteren</translation>
+        <translation>Niets selecteren</translation>
     </message>
     <message>
         <source>Phone region</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonregio</translation>
     </message>
     <message>
         <source>Read phone numbers without a country code as numbers of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnummers zonder landcode lezen als nummers uit:</translation>
     </message>
     <message>
         <source>The system&apos;s region (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De regio van het systeem (%1)</translation>
     </message>
     <message>
         <source>The system&apos;s region (none)</source>
-        <translation type="unfinished"></translation>
+        <translation>De regio van het systeem (geen)</translation>
     </message>
 </context>
 <context>
     <name>QtPrompter</name>
     <message>
         <source>%1 received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ontvangen</translation>
     </message>
 </context>
 <context>
     <name>ReadText</name>
     <message>
         <source>more than %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan %1 rijen</translation>
     </message>
     <message>
         <source>no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>geen kopregel</translation>
     </message>
     <message>
         <source>line %1: a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: een veld tussen aanhalingstekens is niet afgesloten</translation>
     </message>
     <message>
         <source>the text ends inside a UTF-16 character</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst eindigt midden in een UTF-16-teken</translation>
     </message>
     <message>
         <source>the text is not valid UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst is geen geldige UTF-16</translation>
     </message>
     <message>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst is geen geldige UTF-8</translation>
     </message>
     <message>
         <source>not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>geen tekstbestand</translation>
     </message>
 </context>
 <context>
     <name>RecordText</name>
     <message>
         <source>Address modified: clear &quot;Postal&quot; and &quot;Poi&quot; informations ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres gewijzigd: de gegevens onder &quot;Adresgegevens&quot; en &quot;PoI&quot; wissen ?</translation>
     </message>
     <message>
         <source>Label modified: clear &quot;voice record index&quot; informations ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Label gewijzigd: de &quot;Index spraakopname&quot; wissen ?</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
         <extracomment>%1 is the field&apos;s limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voer niet meer dan %1 tekens in.</translation>
     </message>
     <message>
         <source>Null value not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lege waarde niet toegestaan.</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
         <extracomment>%1, %2: the lowest and highest value allowed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het getal moet tussen %1 en %2 liggen.</translation>
     </message>
     <message>
         <source>Invalid GPS position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige GPS-positie.</translation>
     </message>
 </context>
 <context>
     <name>SafeFileText</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bestaat niet.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>The file is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen gewoon bestand.</translation>
     </message>
     <message>
         <source>The file is larger than 64 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is groter dan 64 MiB.</translation>
     </message>
 </context>
 <context>
@@ -1723,72 +1723,72 @@
     <message>
         <source>Download of %1 failed</source>
         <extracomment>%1 is the address that was downloaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Downloaden van %1 mislukt</translation>
     </message>
     <message>
         <source>[3B New version present !&amp;]Program filename -|: %1&amp;Version          -|: %2&amp;Release date     -|: %3&amp;&amp;Would you download the new file ?</source>
         <extracomment>Markup: &quot;[3B ...]&quot; a heading, &quot;&amp;&quot; a new line, &quot;-|&quot; a tab. %1 the file name, %2 the version, %3 its date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[3B Nieuwe versie beschikbaar !&amp;]Programmabestand -|: %1&amp;Versie           -|: %2&amp;Releasedatum     -|: %3&amp;&amp;Wilt u het nieuwe bestand downloaden ?</translation>
     </message>
     <message>
         <source>Your program is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw programma is up-to-date</translation>
     </message>
     <message>
         <source>The update is not signed by the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>De update is niet door de uitgever ondertekend</translation>
     </message>
     <message>
         <source>The update archive is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Het updatearchief is beschadigd (%1)</translation>
     </message>
     <message>
         <source>Error starting the new version</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het starten van de nieuwe versie</translation>
     </message>
     <message>
         <source>The new version does not start on this computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie start niet op deze computer: %1</translation>
     </message>
     <message>
         <source>The new version stopped at start-up; the previous version was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie is bij het opstarten gestopt; de vorige versie is teruggezet.</translation>
     </message>
     <message>
         <source>The new version did not open its window within %1 s; the previous version was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie heeft haar venster niet binnen %1 s geopend; de vorige versie is teruggezet.</translation>
     </message>
     <message>
         <source>The new version stopped at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie is bij het opstarten gestopt.</translation>
     </message>
     <message>
         <source>The new version did not open its window within %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie heeft haar venster niet binnen %1 s geopend.</translation>
     </message>
     <message>
         <source>The previous version could not be put back: rename %1 to %2 by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vorige versie kon niet worden teruggezet: hernoem %1 handmatig naar %2.</translation>
     </message>
     <message>
         <source>No update found</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen update gevonden</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>geen antwoord binnen %1 s</translation>
     </message>
     <message>
         <source>ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beëindigd door signaal %1</translation>
     </message>
     <message>
         <source>exit status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>afsluitstatus %1</translation>
     </message>
     <message>
         <source>it reports &quot;%1&quot; instead of version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het programma meldt &quot;%1&quot; in plaats van versie %2</translation>
     </message>
 </context>
 </TS>
