@@ -6,187 +6,187 @@
     <message>
         <source>%1 - %2 - %3 - by velkaran</source>
         <extracomment>The window title: program name, version, release date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 - %3 - af velkaran</translation>
     </message>
     <message>
         <source>Check for program updates ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg efter programopdateringer ?</translation>
     </message>
     <message>
         <source>Load Agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Indlæs Agenda.dat-fil</translation>
     </message>
     <message>
         <source>Save Agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem Agenda.dat-fil</translation>
     </message>
     <message>
         <source>Agenda.dat (Agenda.dat);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Agenda.dat (Agenda.dat);;Alle filer (*)</translation>
     </message>
     <message>
         <source>Error loading file : %1</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved indlæsning af filen : %1</translation>
     </message>
     <message>
         <source>Error saving file : %1</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved lagring af filen : %1</translation>
     </message>
     <message>
         <source>Save modified Agenda ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem den ændrede Agenda ?</translation>
     </message>
     <message>
         <source>Exit %1 ?</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afslut %1 ?</translation>
     </message>
     <message>
         <source>Delete selected records ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet de valgte poster ?</translation>
     </message>
     <message>
         <source>Move selected records to %1 ?</source>
         <extracomment>%1 is the user&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flyt de valgte poster til %1 ?</translation>
     </message>
     <message>
         <source>Copy selected records to %1 ?</source>
         <extracomment>%1 is the user&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopier de valgte poster til %1 ?</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Vælg alle</translation>
+        <translation>Vælg alle</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliker</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Export to vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til vCard</translation>
     </message>
     <message>
         <source>Export to one vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til én vCard-fil</translation>
     </message>
     <message>
         <source>Import from vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer fra vCard</translation>
     </message>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished">Tilføj fra vCard</translation>
+        <translation>Tilføj fra vCard</translation>
     </message>
     <message>
         <source>Export to Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til Excel-CSV</translation>
     </message>
     <message>
         <source>Export to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til Google-CSV</translation>
     </message>
     <message>
         <source>Import from Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer fra Excel-CSV</translation>
     </message>
     <message>
         <source>Insert from Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj fra Excel-CSV</translation>
     </message>
     <message>
         <source>Move to user</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt til bruger</translation>
     </message>
     <message>
         <source>Copy to user</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopier til bruger</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortryd</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentag</translation>
     </message>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished">Kontroller telefonbog</translation>
+        <translation>Kontroller telefonbog</translation>
     </message>
     <message>
         <source>Nothing found: the unit can take every record as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet fundet: enheden kan tage alle poster, som de er.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s). Double-click one to select its record.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problem. Dobbeltklik på det for at vælge dets post.</numerusform>
+            <numerusform>%n problemer. Dobbeltklik på et af dem for at vælge dets post.</numerusform>
         </translation>
     </message>
     <message>
         <source>new empty record</source>
-        <translation type="unfinished"></translation>
+        <translation>ny tom post</translation>
     </message>
     <message>
         <source>from Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>fra vCard-fil</translation>
     </message>
     <message>
         <source>from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>fra Excel-CSV-fil</translation>
     </message>
     <message>
         <source>to Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>til vCard-fil</translation>
     </message>
     <message>
         <source>to one Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>til én vCard-fil</translation>
     </message>
     <message>
         <source>to Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>til Excel-CSV-fil</translation>
     </message>
     <message>
         <source>to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>til Google-CSV</translation>
     </message>
 </context>
 <context>
     <name>BookText</name>
     <message>
         <source>No more space to add contact to Agenda</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ikke mere plads til at tilføje en kontakt i Agenda</translation>
     </message>
     <message>
         <source>There is no record in this slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen post på denne plads.</translation>
     </message>
     <message>
         <source>A user cannot be deleted or given to another user.</source>
-        <translation type="unfinished"></translation>
+        <translation>En bruger kan ikke slettes eller gives til en anden bruger.</translation>
     </message>
     <message>
         <source>There is no such user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne bruger findes ikke.</translation>
     </message>
 </context>
 <context>
@@ -224,135 +224,135 @@
     <name>CheckText</name>
     <message>
         <source>owner %1 is not one of the phonebook&apos;s %2 users</source>
-        <translation type="unfinished"></translation>
+        <translation>ejer %1 er ikke en af telefonbogens %2 brugere</translation>
     </message>
     <message>
         <source>%1 %2 holds characters a phone cannot dial</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 indeholder tegn, som en telefon ikke kan ringe op</translation>
     </message>
     <message>
         <source>has no label</source>
-        <translation type="unfinished"></translation>
+        <translation>har ingen etiket</translation>
     </message>
     <message>
         <source>has no label, phone or e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>har hverken etiket, telefon eller e-mail</translation>
     </message>
     <message>
         <source>%1 is %2 characters, the unit allows %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er på %2 tegn, enheden tillader %3</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <extracomment>%1 the field (&quot;phone 2&quot;), %2 the number in quotes, %3 why it is no valid number (&quot;holds letters&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>%1 %2 has no country code and no region is set: it will not dial abroad</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 har ingen landekode, og der er ikke valgt nogen region: nummeret kan ikke ringes op fra udlandet</translation>
     </message>
     <message>
         <source>same label</source>
-        <translation type="unfinished"></translation>
+        <translation>samme etiket</translation>
     </message>
     <message>
         <source>same number as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>samme nummer som %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligner en dublet af post %1 (%2)</translation>
     </message>
     <message>
         <source>GPS latitude %1 is beyond ±%2</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-breddegrad %1 ligger uden for ±%2</translation>
     </message>
     <message>
         <source>GPS longitude %1 is beyond ±%2</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-længdegrad %1 ligger uden for ±%2</translation>
     </message>
     <message>
         <source>record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>post %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ColumnTitle</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiket</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Vej</translation>
     </message>
     <message>
         <source>Numb</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Postnr.</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>By</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Phone-1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-1</translation>
     </message>
     <message>
         <source>Phone-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-2</translation>
     </message>
     <message>
         <source>Phone-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-3</translation>
     </message>
     <message>
         <source>Phone-4</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-4</translation>
     </message>
     <message>
         <source>Phone-5</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-5</translation>
     </message>
     <message>
         <source>Email-1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-1</translation>
     </message>
     <message>
         <source>Email-2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-2</translation>
     </message>
     <message>
         <source>Email-3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-3</translation>
     </message>
     <message>
         <source>Email-4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-4</translation>
     </message>
     <message>
         <source>Email-5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-5</translation>
     </message>
     <message>
         <source>POI label</source>
-        <translation type="unfinished"></translation>
+        <translation>POI-etiket</translation>
     </message>
 </context>
 <context>
