@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Nothing found: the unit can take every record as it is.</source>
-        <translation>Intet fundet: enheden kan tage alle poster, som de er.</translation>
+        <translation>Intet fundet: enheden kan overtage alle poster, som de er.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s). Double-click one to select its record.</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>A user cannot be deleted or given to another user.</source>
-        <translation>En bruger kan ikke slettes eller gives til en anden bruger.</translation>
+        <translation>En bruger kan ikke slettes eller tildeles en anden bruger.</translation>
     </message>
     <message>
         <source>There is no such user.</source>
@@ -713,137 +713,137 @@
     <name>EditorText</name>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished">Rediger post</translation>
+        <translation>Rediger post</translation>
     </message>
     <message>
         <source>Export to vCard : REC.%1 - %2.vcf</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til vCard : REC.%1 - %2.vcf</translation>
     </message>
     <message>
         <source>Invalid number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldigt tal.</translation>
     </message>
 </context>
 <context>
     <name>FetchText</name>
     <message>
         <source>read : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Læser : %1</translation>
     </message>
     <message>
         <source>Could not reach %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke nå %1: %2</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is not valid for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverens certifikat er ikke gyldigt for %1</translation>
     </message>
     <message>
         <source>The secure connection to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Den sikre forbindelse til %1 mislykkedes: %2</translation>
     </message>
     <message>
         <source>The server is busy (HTTP %1); try again in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren er optaget (HTTP %1); prøv igen om %2 s</translation>
     </message>
     <message>
         <source>The server is busy (HTTP %1); try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren er optaget (HTTP %1); prøv igen senere</translation>
     </message>
     <message>
         <source>The server refused the request (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren afviste forespørgslen (HTTP %1)</translation>
     </message>
     <message>
         <source>The server does not know this address (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren kender ikke denne adresse (HTTP %1)</translation>
     </message>
     <message>
         <source>The server reported an error (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren meldte en fejl (HTTP %1)</translation>
     </message>
     <message>
         <source>The server did not answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren svarede ikke inden for %1 s</translation>
     </message>
     <message>
         <source>The server did not finish its answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren afsluttede ikke sit svar inden for %1 s</translation>
     </message>
     <message>
         <source>The server&apos;s answer is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverens svar er større end %1</translation>
     </message>
     <message>
         <source>The server sent the request on to another host (%1); it was not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren sendte forespørgslen videre til en anden vært (%1); omdirigeringen blev ikke fulgt</translation>
     </message>
     <message>
         <source>The server sent the request on to an unencrypted address; it was not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren sendte forespørgslen videre til en ukrypteret adresse; omdirigeringen blev ikke fulgt</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulleret</translation>
     </message>
     <message>
         <source>The server sent an empty answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren sendte et tomt svar</translation>
     </message>
 </context>
 <context>
     <name>FieldName</name>
     <message>
         <source>record</source>
-        <translation type="unfinished"></translation>
+        <translation>post</translation>
     </message>
     <message>
         <source>label</source>
-        <translation type="unfinished"></translation>
+        <translation>etiket</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>note</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>vej</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>husnummer</translation>
     </message>
     <message>
         <source>zip</source>
-        <translation type="unfinished"></translation>
+        <translation>postnummer</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>by</translation>
     </message>
     <message>
         <source>country</source>
-        <translation type="unfinished"></translation>
+        <translation>land</translation>
     </message>
     <message>
         <source>GPS position</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-position</translation>
     </message>
     <message>
         <source>phone</source>
-        <translation type="unfinished"></translation>
+        <translation>telefon</translation>
     </message>
     <message>
         <source>e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mail</translation>
     </message>
     <message>
         <source>POI label</source>
-        <translation type="unfinished"></translation>
+        <translation>POI-etiket</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>ejer</translation>
     </message>
 </context>
 <context>
@@ -941,39 +941,39 @@
     <name>GeocodeText</name>
     <message>
         <source>Exact address not found. Here the best result.&amp;Try to change some detail ie: add/remove zip, house number, name prefix/suffix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nøjagtige adresse blev ikke fundet. Her er det bedste resultat.&amp;Prøv at ændre nogle detaljer, f.eks. tilføje eller fjerne postnummer, husnummer eller et for- eller efterled i navnet.</translation>
     </message>
     <message>
         <source>Query failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Forespørgslen mislykkedes</translation>
     </message>
     <message>
         <source>Nothing found for this address</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet fundet for denne adresse</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverens svar kunne ikke læses</translation>
     </message>
     <message>
         <source>&amp;Query (waiting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Søg (venter)</translation>
     </message>
     <message>
         <source>Get GPS position</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent GPS-position</translation>
     </message>
     <message>
         <source>© OpenStreetMap contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>© OpenStreetMap-bidragydere</translation>
     </message>
     <message>
         <source>Result from : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat fra : %1</translation>
     </message>
     <message>
         <source>Query actual value to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå de aktuelle værdier op hos %1</translation>
     </message>
 </context>
 <context>
@@ -1008,23 +1008,23 @@
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiket</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished">Telefon</translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>By</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemærkninger</translation>
     </message>
 </context>
 <context>
@@ -1138,249 +1138,249 @@
     <name>InfoBelText</name>
     <message>
         <source>%1 Query</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-søgning</translation>
     </message>
     <message>
         <source>write query data</source>
-        <translation type="unfinished"></translation>
+        <translation>indtast søgedata</translation>
     </message>
     <message>
         <source>searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>søger...</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fejl: %1</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverens svar kunne ikke læses</translation>
     </message>
     <message>
         <source>found: 0 result</source>
-        <translation type="unfinished"></translation>
+        <translation>fundet: 0 resultater</translation>
     </message>
     <message>
         <source>found: %1 / %2 result</source>
-        <translation type="unfinished"></translation>
+        <translation>fundet: %1 / %2 resultater</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Vej</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Postnr.</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>By</translation>
     </message>
     <message>
         <source>phone</source>
-        <translation type="unfinished"></translation>
+        <translation>telefon</translation>
     </message>
 </context>
 <context>
     <name>InterchangeText</name>
     <message>
         <source>File: %1 - Unknown token &quot;%2&quot; at line %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil: %1 - Ukendt element »%2« i linje %3</translation>
     </message>
     <message>
         <source>Error exporting file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved eksport af filen : %1</translation>
     </message>
     <message>
         <source>Error importing file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import af filen : %1</translation>
     </message>
     <message>
         <source>Error importing : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import : %1</translation>
     </message>
     <message>
         <source>Error importing : %1 (card %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import : %1 (kort %2)</translation>
     </message>
     <message>
         <source>Error creating file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved oprettelse af filen : %1</translation>
     </message>
     <message>
         <source>Error reading file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved læsning af filen : %1</translation>
     </message>
     <message>
         <source>Error exporting record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved eksport af post %1: %2</translation>
     </message>
     <message>
         <source>Error importing record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import af post %1: %2</translation>
     </message>
     <message>
         <source>Error importing line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import af linje %1: %2</translation>
     </message>
     <message>
         <source>no BEGIN:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen linje BEGIN:VCARD</translation>
     </message>
     <message>
         <source>card %1 has no END:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>kort %1 har ingen linje END:VCARD</translation>
     </message>
     <message>
         <source>line %1 is not a vCard property</source>
-        <translation type="unfinished"></translation>
+        <translation>linje %1 er ikke en vCard-egenskab</translation>
     </message>
     <message>
         <source>not this program&apos;s CSV (UTF-16 with the header &quot;last;first;note;...&quot;); other CSV files can be inserted as new records</source>
-        <translation type="unfinished"></translation>
+        <translation>ikke en CSV-fil fra dette program (UTF-16 med overskriftslinjen »last;first;note;...«); andre CSV-filer kan tilføjes som nye poster</translation>
     </message>
     <message>
         <source>no label or phone column among: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen kolonne til etiket eller telefon blandt: %1</translation>
     </message>
     <message>
         <source>Export to vCard : REC.%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til vCard : REC.%1 - %2</translation>
     </message>
     <message>
         <source>Import from vCard : REC.%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer fra vCard : REC.%1 - %2</translation>
     </message>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished">Tilføj fra vCard</translation>
+        <translation>Tilføj fra vCard</translation>
     </message>
     <message>
         <source>Export to one vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til én vCard-fil</translation>
     </message>
     <message>
         <source>Export to Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til Excel-CSV-fil</translation>
     </message>
     <message>
         <source>Export to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til Google-CSV</translation>
     </message>
     <message>
         <source>Import from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer fra Excel-CSV-fil</translation>
     </message>
     <message>
         <source>Insert from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj fra Excel-CSV-fil</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kort</numerusform>
+            <numerusform>%n kort</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n free place(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ledig plads</numerusform>
+            <numerusform>%n ledige pladser</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 selected, %3</source>
         <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 valgt, %3</translation>
     </message>
     <message>
         <source>already in this user&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>findes allerede i denne brugers liste</translation>
     </message>
     <message>
         <source>too long for the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>for lang til enheden</translation>
     </message>
     <message>
         <source>more than five phones / e-mails</source>
-        <translation type="unfinished"></translation>
+        <translation>mere end fem telefonnumre / e-mails</translation>
     </message>
     <message>
         <source>more than five phones / e-mails: %1 dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>mere end fem telefonnumre / e-mails: %1 udeladt</translation>
     </message>
     <message>
         <source>more than five phones / e-mails: %1 and %2 dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>mere end fem telefonnumre / e-mails: %1 og %2 udeladt</translation>
     </message>
     <message numerus="yes">
         <source>%n phone(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n telefonnummer</numerusform>
+            <numerusform>%n telefonnumre</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n e-mail(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n e-mail</numerusform>
+            <numerusform>%n e-mails</numerusform>
         </translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>intet navn</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke læses</translation>
     </message>
     <message>
         <source>contact group, not a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>kontaktgruppe, ikke en kontakt</translation>
     </message>
     <message>
         <source>empty card</source>
-        <translation type="unfinished"></translation>
+        <translation>tomt kort</translation>
     </message>
     <message>
         <source>same as an earlier card</source>
-        <translation type="unfinished"></translation>
+        <translation>magen til et tidligere kort</translation>
     </message>
     <message>
         <source>position not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>position ikke forstået</translation>
     </message>
     <message>
         <source>position not understood (GEO:%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>position ikke forstået (GEO:%1)</translation>
     </message>
     <message>
         <source>same name, other number</source>
-        <translation type="unfinished"></translation>
+        <translation>samme navn, andet nummer</translation>
     </message>
     <message>
         <source>all cards</source>
-        <translation type="unfinished"></translation>
+        <translation>alle kort</translation>
     </message>
     <message>
         <source>vCard file (*.vcf);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vCard-fil (*.vcf);;Alle filer (*)</translation>
     </message>
     <message>
         <source>Excel CSV file (*.csv);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Excel-CSV-fil (*.csv);;Alle filer (*)</translation>
     </message>
 </context>
 <context>
