@@ -1475,247 +1475,247 @@
     <message>
         <source>Field text length is greater than allowed maximum!&amp;characters read=%1 - max=%2&amp;text=%3&amp;[* Continue to load this file ?]&amp;(continue only if text show above is correct)</source>
         <extracomment>Markup: &quot;&amp;&quot; a new line, &quot;[* ...]&quot; bold. %1 the length read, %2 the limit, %3 the text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Feltets tekstlængde overstiger det tilladte maksimum!&amp;læste tegn=%1 - maks.=%2&amp;tekst=%3&amp;[* Fortsæt indlæsningen af denne fil ?]&amp;(fortsæt kun, hvis teksten ovenfor er korrekt)</translation>
     </message>
     <message>
         <source>The file is not a phonebook file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er ikke en telefonbogsfil.</translation>
     </message>
     <message>
         <source>The file ends inside record %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen slutter midt i post %1.</translation>
     </message>
     <message>
         <source>Loading was stopped at record %1, whose text is longer than allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indlæsningen blev stoppet ved post %1, hvis tekst er længere end tilladt.</translation>
     </message>
     <message>
         <source>The compressed data is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>De komprimerede data er beskadigede.</translation>
     </message>
     <message>
         <source>The unpacked phonebook is larger than 64 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den udpakkede telefonbog er større end 64 MiB.</translation>
     </message>
     <message>
         <source>The sidecar file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den tilhørende fil %1 kan ikke læses.</translation>
     </message>
     <message>
         <source>This phonebook has format version %1, which this program does not know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne telefonbog har formatversion %1, som dette program ikke kender.</translation>
     </message>
     <message>
         <source>This phonebook has format version %1, which this program does not know. Open it anyway? It will be saved as version 80.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne telefonbog har formatversion %1, som dette program ikke kender. Vil du åbne den alligevel? Den bliver gemt som version 80.</translation>
     </message>
 </context>
 <context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>
-        <translation type="unfinished"></translation>
+        <translation>indeholder pause- eller tonetegn</translation>
     </message>
     <message>
         <source>holds letters</source>
-        <translation type="unfinished"></translation>
+        <translation>indeholder bogstaver</translation>
     </message>
     <message>
         <source>holds characters that are no part of a number</source>
-        <translation type="unfinished"></translation>
+        <translation>indeholder tegn, der ikke hører til et nummer</translation>
     </message>
     <message>
         <source>has no country code and no region is set</source>
-        <translation type="unfinished"></translation>
+        <translation>har ingen landekode, og der er ikke valgt nogen region</translation>
     </message>
     <message>
         <source>is not a phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>er ikke et telefonnummer</translation>
     </message>
     <message>
         <source>is not a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>er ikke et gyldigt nummer</translation>
     </message>
     <message>
         <source>is not a valid number for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er ikke et gyldigt nummer for %1</translation>
     </message>
     <message>
         <source>would be longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>ville blive længere end %1 tegn</translation>
     </message>
 </context>
 <context>
     <name>PhoneText</name>
     <message>
         <source>Tidy phone numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd op i telefonnumre</translation>
     </message>
     <message>
         <source>Phone region...</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonregion...</translation>
     </message>
     <message>
         <source>The selected records hold no phone number to tidy.</source>
-        <translation type="unfinished"></translation>
+        <translation>De valgte poster indeholder intet telefonnummer at rydde op i.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">Post</translation>
+        <translation>Post</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished">Telefon</translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Før</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Efter</translation>
     </message>
     <message>
         <source>kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beholdt: %1</translation>
     </message>
     <message>
         <source>Form:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>International (+39 06 1234 5678)</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationalt (+39 06 1234 5678)</translation>
     </message>
     <message>
         <source>E.164 (+390612345678)</source>
-        <translation type="unfinished"></translation>
+        <translation>E.164 (+390612345678)</translation>
     </message>
     <message>
         <source>National (06 1234 5678)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationalt (06 1234 5678)</translation>
     </message>
     <message>
         <source>%1 numbers change, %2 selected, %3 kept as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 numre ændres, %2 valgt, %3 beholdes uændret</translation>
     </message>
     <message>
         <source>Numbers without a country code are read as numbers of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numre uden landekode læses som numre fra %1.</translation>
     </message>
     <message>
         <source>No region is set: numbers without a country code are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen region valgt: numre uden landekode beholdes uændret.</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Vælg alle</translation>
+        <translation>Vælg alle</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished">Fravælg alle</translation>
+        <translation>Fravælg alle</translation>
     </message>
     <message>
         <source>Phone region</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonregion</translation>
     </message>
     <message>
         <source>Read phone numbers without a country code as numbers of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Læs telefonnumre uden landekode som numre fra:</translation>
     </message>
     <message>
         <source>The system&apos;s region (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemets region (%1)</translation>
     </message>
     <message>
         <source>The system&apos;s region (none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemets region (ingen)</translation>
     </message>
 </context>
 <context>
     <name>QtPrompter</name>
     <message>
         <source>%1 received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 modtaget</translation>
     </message>
 </context>
 <context>
     <name>ReadText</name>
     <message>
         <source>more than %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>mere end %1 rækker</translation>
     </message>
     <message>
         <source>no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen overskriftslinje</translation>
     </message>
     <message>
         <source>line %1: a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>linje %1: et felt i anførselstegn er ikke afsluttet</translation>
     </message>
     <message>
         <source>the text ends inside a UTF-16 character</source>
-        <translation type="unfinished"></translation>
+        <translation>teksten slutter midt i et UTF-16-tegn</translation>
     </message>
     <message>
         <source>the text is not valid UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>teksten er ikke gyldig UTF-16</translation>
     </message>
     <message>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>teksten er ikke gyldig UTF-8</translation>
     </message>
     <message>
         <source>not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>ikke en tekstfil</translation>
     </message>
 </context>
 <context>
     <name>RecordText</name>
     <message>
         <source>Address modified: clear &quot;Postal&quot; and &quot;Poi&quot; informations ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen er ændret: ryd oplysningerne under »Adressedata« og »PoI« ?</translation>
     </message>
     <message>
         <source>Label modified: clear &quot;voice record index&quot; informations ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten er ændret: ryd »Indeks for stemmeoptagelse« ?</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
         <extracomment>%1 is the field&apos;s limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indtast højst %1 tegn.</translation>
     </message>
     <message>
         <source>Null value not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tom værdi er ikke tilladt.</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
         <extracomment>%1, %2: the lowest and highest value allowed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallet skal ligge mellem %1 og %2.</translation>
     </message>
     <message>
         <source>Invalid GPS position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig GPS-position.</translation>
     </message>
 </context>
 <context>
     <name>SafeFileText</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen findes ikke.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke læses.</translation>
     </message>
     <message>
         <source>The file is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er ikke en almindelig fil.</translation>
     </message>
     <message>
         <source>The file is larger than 64 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er større end 64 MiB.</translation>
     </message>
 </context>
 <context>
@@ -1723,72 +1723,72 @@
     <message>
         <source>Download of %1 failed</source>
         <extracomment>%1 is the address that was downloaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hentning af %1 mislykkedes</translation>
     </message>
     <message>
         <source>[3B New version present !&amp;]Program filename -|: %1&amp;Version          -|: %2&amp;Release date     -|: %3&amp;&amp;Would you download the new file ?</source>
         <extracomment>Markup: &quot;[3B ...]&quot; a heading, &quot;&amp;&quot; a new line, &quot;-|&quot; a tab. %1 the file name, %2 the version, %3 its date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[3B Ny version tilgængelig !&amp;]Programfil        -|: %1&amp;Version          -|: %2&amp;Udgivelsesdato   -|: %3&amp;&amp;Vil du hente den nye fil ?</translation>
     </message>
     <message>
         <source>Your program is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit program er opdateret</translation>
     </message>
     <message>
         <source>The update is not signed by the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringen er ikke signeret af udgiveren</translation>
     </message>
     <message>
         <source>The update archive is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringsarkivet er beskadiget (%1)</translation>
     </message>
     <message>
         <source>Error starting the new version</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved start af den nye version</translation>
     </message>
     <message>
         <source>The new version does not start on this computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version starter ikke på denne computer: %1</translation>
     </message>
     <message>
         <source>The new version stopped at start-up; the previous version was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version stoppede under opstarten; den tidligere version er gendannet.</translation>
     </message>
     <message>
         <source>The new version did not open its window within %1 s; the previous version was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version åbnede ikke sit vindue inden for %1 s; den tidligere version er gendannet.</translation>
     </message>
     <message>
         <source>The new version stopped at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version stoppede under opstarten.</translation>
     </message>
     <message>
         <source>The new version did not open its window within %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version åbnede ikke sit vindue inden for %1 s.</translation>
     </message>
     <message>
         <source>The previous version could not be put back: rename %1 to %2 by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den tidligere version kunne ikke sættes tilbage: omdøb %1 til %2 manuelt.</translation>
     </message>
     <message>
         <source>No update found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen opdatering fundet</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>intet svar inden for %1 s</translation>
     </message>
     <message>
         <source>ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>afsluttet af signal %1</translation>
     </message>
     <message>
         <source>exit status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>afslutningsstatus %1</translation>
     </message>
     <message>
         <source>it reports &quot;%1&quot; instead of version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>programmet melder »%1« i stedet for version %2</translation>
     </message>
 </context>
 </TS>
