@@ -6,187 +6,187 @@
     <message>
         <source>%1 - %2 - %3 - by velkaran</source>
         <extracomment>The window title: program name, version, release date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 - %3 - af velkaran</translation>
     </message>
     <message>
         <source>Check for program updates ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg efter programopdateringer ?</translation>
     </message>
     <message>
         <source>Load Agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Indlæs Agenda.dat-fil</translation>
     </message>
     <message>
         <source>Save Agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem Agenda.dat-fil</translation>
     </message>
     <message>
         <source>Agenda.dat (Agenda.dat);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Agenda.dat (Agenda.dat);;Alle filer (*)</translation>
     </message>
     <message>
         <source>Error loading file : %1</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved indlæsning af filen : %1</translation>
     </message>
     <message>
         <source>Error saving file : %1</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved lagring af filen : %1</translation>
     </message>
     <message>
         <source>Save modified Agenda ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem den ændrede Agenda ?</translation>
     </message>
     <message>
         <source>Exit %1 ?</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afslut %1 ?</translation>
     </message>
     <message>
         <source>Delete selected records ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet de valgte poster ?</translation>
     </message>
     <message>
         <source>Move selected records to %1 ?</source>
         <extracomment>%1 is the user&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Flyt de valgte poster til %1 ?</translation>
     </message>
     <message>
         <source>Copy selected records to %1 ?</source>
         <extracomment>%1 is the user&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopier de valgte poster til %1 ?</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Vælg alle</translation>
+        <translation>Vælg alle</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliker</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Export to vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til vCard</translation>
     </message>
     <message>
         <source>Export to one vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til én vCard-fil</translation>
     </message>
     <message>
         <source>Import from vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer fra vCard</translation>
     </message>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished">Tilføj fra vCard</translation>
+        <translation>Tilføj fra vCard</translation>
     </message>
     <message>
         <source>Export to Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til Excel-CSV</translation>
     </message>
     <message>
         <source>Export to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til Google-CSV</translation>
     </message>
     <message>
         <source>Import from Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer fra Excel-CSV</translation>
     </message>
     <message>
         <source>Insert from Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj fra Excel-CSV</translation>
     </message>
     <message>
         <source>Move to user</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt til bruger</translation>
     </message>
     <message>
         <source>Copy to user</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopier til bruger</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortryd</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentag</translation>
     </message>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished">Kontroller telefonbog</translation>
+        <translation>Kontroller telefonbog</translation>
     </message>
     <message>
         <source>Nothing found: the unit can take every record as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet fundet: enheden kan overtage alle poster, som de er.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s). Double-click one to select its record.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n problem. Dobbeltklik på det for at vælge dets post.</numerusform>
+            <numerusform>%n problemer. Dobbeltklik på et af dem for at vælge dets post.</numerusform>
         </translation>
     </message>
     <message>
         <source>new empty record</source>
-        <translation type="unfinished"></translation>
+        <translation>ny tom post</translation>
     </message>
     <message>
         <source>from Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>fra vCard-fil</translation>
     </message>
     <message>
         <source>from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>fra Excel-CSV-fil</translation>
     </message>
     <message>
         <source>to Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>til vCard-fil</translation>
     </message>
     <message>
         <source>to one Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>til én vCard-fil</translation>
     </message>
     <message>
         <source>to Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>til Excel-CSV-fil</translation>
     </message>
     <message>
         <source>to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>til Google-CSV</translation>
     </message>
 </context>
 <context>
     <name>BookText</name>
     <message>
         <source>No more space to add contact to Agenda</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ikke mere plads til at tilføje en kontakt i Agenda</translation>
     </message>
     <message>
         <source>There is no record in this slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen post på denne plads.</translation>
     </message>
     <message>
         <source>A user cannot be deleted or given to another user.</source>
-        <translation type="unfinished"></translation>
+        <translation>En bruger kan ikke slettes eller tildeles en anden bruger.</translation>
     </message>
     <message>
         <source>There is no such user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne bruger findes ikke.</translation>
     </message>
 </context>
 <context>
@@ -224,135 +224,135 @@
     <name>CheckText</name>
     <message>
         <source>owner %1 is not one of the phonebook&apos;s %2 users</source>
-        <translation type="unfinished"></translation>
+        <translation>ejer %1 er ikke en af telefonbogens %2 brugere</translation>
     </message>
     <message>
         <source>%1 %2 holds characters a phone cannot dial</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 indeholder tegn, som en telefon ikke kan ringe op</translation>
     </message>
     <message>
         <source>has no label</source>
-        <translation type="unfinished"></translation>
+        <translation>har ingen etiket</translation>
     </message>
     <message>
         <source>has no label, phone or e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>har hverken etiket, telefon eller e-mail</translation>
     </message>
     <message>
         <source>%1 is %2 characters, the unit allows %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er på %2 tegn, enheden tillader %3</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <extracomment>%1 the field (&quot;phone 2&quot;), %2 the number in quotes, %3 why it is no valid number (&quot;holds letters&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>%1 %2 has no country code and no region is set: it will not dial abroad</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 har ingen landekode, og der er ikke valgt nogen region: nummeret kan ikke ringes op fra udlandet</translation>
     </message>
     <message>
         <source>same label</source>
-        <translation type="unfinished"></translation>
+        <translation>samme etiket</translation>
     </message>
     <message>
         <source>same number as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>samme nummer som %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligner en dublet af post %1 (%2)</translation>
     </message>
     <message>
         <source>GPS latitude %1 is beyond ±%2</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-breddegrad %1 ligger uden for ±%2</translation>
     </message>
     <message>
         <source>GPS longitude %1 is beyond ±%2</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-længdegrad %1 ligger uden for ±%2</translation>
     </message>
     <message>
         <source>record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>post %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ColumnTitle</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiket</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Vej</translation>
     </message>
     <message>
         <source>Numb</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Postnr.</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>By</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Phone-1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-1</translation>
     </message>
     <message>
         <source>Phone-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-2</translation>
     </message>
     <message>
         <source>Phone-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-3</translation>
     </message>
     <message>
         <source>Phone-4</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-4</translation>
     </message>
     <message>
         <source>Phone-5</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon-5</translation>
     </message>
     <message>
         <source>Email-1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-1</translation>
     </message>
     <message>
         <source>Email-2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-2</translation>
     </message>
     <message>
         <source>Email-3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-3</translation>
     </message>
     <message>
         <source>Email-4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-4</translation>
     </message>
     <message>
         <source>Email-5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-5</translation>
     </message>
     <message>
         <source>POI label</source>
-        <translation type="unfinished"></translation>
+        <translation>POI-etiket</translation>
     </message>
 </context>
 <context>
@@ -713,137 +713,137 @@
     <name>EditorText</name>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished">Rediger post</translation>
+        <translation>Rediger post</translation>
     </message>
     <message>
         <source>Export to vCard : REC.%1 - %2.vcf</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til vCard : REC.%1 - %2.vcf</translation>
     </message>
     <message>
         <source>Invalid number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldigt tal.</translation>
     </message>
 </context>
 <context>
     <name>FetchText</name>
     <message>
         <source>read : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Læser : %1</translation>
     </message>
     <message>
         <source>Could not reach %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunne ikke nå %1: %2</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is not valid for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverens certifikat er ikke gyldigt for %1</translation>
     </message>
     <message>
         <source>The secure connection to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Den sikre forbindelse til %1 mislykkedes: %2</translation>
     </message>
     <message>
         <source>The server is busy (HTTP %1); try again in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren er optaget (HTTP %1); prøv igen om %2 s</translation>
     </message>
     <message>
         <source>The server is busy (HTTP %1); try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren er optaget (HTTP %1); prøv igen senere</translation>
     </message>
     <message>
         <source>The server refused the request (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren afviste forespørgslen (HTTP %1)</translation>
     </message>
     <message>
         <source>The server does not know this address (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren kender ikke denne adresse (HTTP %1)</translation>
     </message>
     <message>
         <source>The server reported an error (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren meldte en fejl (HTTP %1)</translation>
     </message>
     <message>
         <source>The server did not answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren svarede ikke inden for %1 s</translation>
     </message>
     <message>
         <source>The server did not finish its answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren afsluttede ikke sit svar inden for %1 s</translation>
     </message>
     <message>
         <source>The server&apos;s answer is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverens svar er større end %1</translation>
     </message>
     <message>
         <source>The server sent the request on to another host (%1); it was not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren sendte forespørgslen videre til en anden vært (%1); omdirigeringen blev ikke fulgt</translation>
     </message>
     <message>
         <source>The server sent the request on to an unencrypted address; it was not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren sendte forespørgslen videre til en ukrypteret adresse; omdirigeringen blev ikke fulgt</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulleret</translation>
     </message>
     <message>
         <source>The server sent an empty answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveren sendte et tomt svar</translation>
     </message>
 </context>
 <context>
     <name>FieldName</name>
     <message>
         <source>record</source>
-        <translation type="unfinished"></translation>
+        <translation>post</translation>
     </message>
     <message>
         <source>label</source>
-        <translation type="unfinished"></translation>
+        <translation>etiket</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>note</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>vej</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>husnummer</translation>
     </message>
     <message>
         <source>zip</source>
-        <translation type="unfinished"></translation>
+        <translation>postnummer</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>by</translation>
     </message>
     <message>
         <source>country</source>
-        <translation type="unfinished"></translation>
+        <translation>land</translation>
     </message>
     <message>
         <source>GPS position</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-position</translation>
     </message>
     <message>
         <source>phone</source>
-        <translation type="unfinished"></translation>
+        <translation>telefon</translation>
     </message>
     <message>
         <source>e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mail</translation>
     </message>
     <message>
         <source>POI label</source>
-        <translation type="unfinished"></translation>
+        <translation>POI-etiket</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>ejer</translation>
     </message>
 </context>
 <context>
@@ -941,39 +941,39 @@
     <name>GeocodeText</name>
     <message>
         <source>Exact address not found. Here the best result.&amp;Try to change some detail ie: add/remove zip, house number, name prefix/suffix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nøjagtige adresse blev ikke fundet. Her er det bedste resultat.&amp;Prøv at ændre nogle detaljer, f.eks. tilføje eller fjerne postnummer, husnummer eller et for- eller efterled i navnet.</translation>
     </message>
     <message>
         <source>Query failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Forespørgslen mislykkedes</translation>
     </message>
     <message>
         <source>Nothing found for this address</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet fundet for denne adresse</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverens svar kunne ikke læses</translation>
     </message>
     <message>
         <source>&amp;Query (waiting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Søg (venter)</translation>
     </message>
     <message>
         <source>Get GPS position</source>
-        <translation type="unfinished"></translation>
+        <translation>Hent GPS-position</translation>
     </message>
     <message>
         <source>© OpenStreetMap contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>© OpenStreetMap-bidragydere</translation>
     </message>
     <message>
         <source>Result from : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultat fra : %1</translation>
     </message>
     <message>
         <source>Query actual value to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå de aktuelle værdier op hos %1</translation>
     </message>
 </context>
 <context>
@@ -1008,23 +1008,23 @@
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiket</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished">Telefon</translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>By</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemærkninger</translation>
     </message>
 </context>
 <context>
@@ -1138,249 +1138,249 @@
     <name>InfoBelText</name>
     <message>
         <source>%1 Query</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-søgning</translation>
     </message>
     <message>
         <source>write query data</source>
-        <translation type="unfinished"></translation>
+        <translation>indtast søgedata</translation>
     </message>
     <message>
         <source>searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>søger...</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fejl: %1</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Serverens svar kunne ikke læses</translation>
     </message>
     <message>
         <source>found: 0 result</source>
-        <translation type="unfinished"></translation>
+        <translation>fundet: 0 resultater</translation>
     </message>
     <message>
         <source>found: %1 / %2 result</source>
-        <translation type="unfinished"></translation>
+        <translation>fundet: %1 / %2 resultater</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Vej</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Postnr.</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>By</translation>
     </message>
     <message>
         <source>phone</source>
-        <translation type="unfinished"></translation>
+        <translation>telefon</translation>
     </message>
 </context>
 <context>
     <name>InterchangeText</name>
     <message>
         <source>File: %1 - Unknown token &quot;%2&quot; at line %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil: %1 - Ukendt element »%2« i linje %3</translation>
     </message>
     <message>
         <source>Error exporting file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved eksport af filen : %1</translation>
     </message>
     <message>
         <source>Error importing file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import af filen : %1</translation>
     </message>
     <message>
         <source>Error importing : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import : %1</translation>
     </message>
     <message>
         <source>Error importing : %1 (card %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import : %1 (kort %2)</translation>
     </message>
     <message>
         <source>Error creating file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved oprettelse af filen : %1</translation>
     </message>
     <message>
         <source>Error reading file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved læsning af filen : %1</translation>
     </message>
     <message>
         <source>Error exporting record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved eksport af post %1: %2</translation>
     </message>
     <message>
         <source>Error importing record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import af post %1: %2</translation>
     </message>
     <message>
         <source>Error importing line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved import af linje %1: %2</translation>
     </message>
     <message>
         <source>no BEGIN:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen linje BEGIN:VCARD</translation>
     </message>
     <message>
         <source>card %1 has no END:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>kort %1 har ingen linje END:VCARD</translation>
     </message>
     <message>
         <source>line %1 is not a vCard property</source>
-        <translation type="unfinished"></translation>
+        <translation>linje %1 er ikke en vCard-egenskab</translation>
     </message>
     <message>
         <source>not this program&apos;s CSV (UTF-16 with the header &quot;last;first;note;...&quot;); other CSV files can be inserted as new records</source>
-        <translation type="unfinished"></translation>
+        <translation>ikke en CSV-fil fra dette program (UTF-16 med overskriftslinjen »last;first;note;...«); andre CSV-filer kan tilføjes som nye poster</translation>
     </message>
     <message>
         <source>no label or phone column among: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen kolonne til etiket eller telefon blandt: %1</translation>
     </message>
     <message>
         <source>Export to vCard : REC.%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til vCard : REC.%1 - %2</translation>
     </message>
     <message>
         <source>Import from vCard : REC.%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer fra vCard : REC.%1 - %2</translation>
     </message>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished">Tilføj fra vCard</translation>
+        <translation>Tilføj fra vCard</translation>
     </message>
     <message>
         <source>Export to one vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til én vCard-fil</translation>
     </message>
     <message>
         <source>Export to Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til Excel-CSV-fil</translation>
     </message>
     <message>
         <source>Export to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporter til Google-CSV</translation>
     </message>
     <message>
         <source>Import from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer fra Excel-CSV-fil</translation>
     </message>
     <message>
         <source>Insert from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj fra Excel-CSV-fil</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kort</numerusform>
+            <numerusform>%n kort</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n free place(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ledig plads</numerusform>
+            <numerusform>%n ledige pladser</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 selected, %3</source>
         <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 valgt, %3</translation>
     </message>
     <message>
         <source>already in this user&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>findes allerede i denne brugers liste</translation>
     </message>
     <message>
         <source>too long for the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>for lang til enheden</translation>
     </message>
     <message>
         <source>more than five phones / e-mails</source>
-        <translation type="unfinished"></translation>
+        <translation>mere end fem telefonnumre / e-mails</translation>
     </message>
     <message>
         <source>more than five phones / e-mails: %1 dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>mere end fem telefonnumre / e-mails: %1 udeladt</translation>
     </message>
     <message>
         <source>more than five phones / e-mails: %1 and %2 dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>mere end fem telefonnumre / e-mails: %1 og %2 udeladt</translation>
     </message>
     <message numerus="yes">
         <source>%n phone(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n telefonnummer</numerusform>
+            <numerusform>%n telefonnumre</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n e-mail(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n e-mail</numerusform>
+            <numerusform>%n e-mails</numerusform>
         </translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>intet navn</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke læses</translation>
     </message>
     <message>
         <source>contact group, not a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>kontaktgruppe, ikke en kontakt</translation>
     </message>
     <message>
         <source>empty card</source>
-        <translation type="unfinished"></translation>
+        <translation>tomt kort</translation>
     </message>
     <message>
         <source>same as an earlier card</source>
-        <translation type="unfinished"></translation>
+        <translation>magen til et tidligere kort</translation>
     </message>
     <message>
         <source>position not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>position ikke forstået</translation>
     </message>
     <message>
         <source>position not understood (GEO:%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>position ikke forstået (GEO:%1)</translation>
     </message>
     <message>
         <source>same name, other number</source>
-        <translation type="unfinished"></translation>
+        <translation>samme navn, andet nummer</translation>
     </message>
     <message>
         <source>all cards</source>
-        <translation type="unfinished"></translation>
+        <translation>alle kort</translation>
     </message>
     <message>
         <source>vCard file (*.vcf);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vCard-fil (*.vcf);;Alle filer (*)</translation>
     </message>
     <message>
         <source>Excel CSV file (*.csv);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Excel-CSV-fil (*.csv);;Alle filer (*)</translation>
     </message>
 </context>
 <context>
@@ -1475,247 +1475,247 @@
     <message>
         <source>Field text length is greater than allowed maximum!&amp;characters read=%1 - max=%2&amp;text=%3&amp;[* Continue to load this file ?]&amp;(continue only if text show above is correct)</source>
         <extracomment>Markup: &quot;&amp;&quot; a new line, &quot;[* ...]&quot; bold. %1 the length read, %2 the limit, %3 the text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Feltets tekstlængde overstiger det tilladte maksimum!&amp;læste tegn=%1 - maks.=%2&amp;tekst=%3&amp;[* Fortsæt indlæsningen af denne fil ?]&amp;(fortsæt kun, hvis teksten ovenfor er korrekt)</translation>
     </message>
     <message>
         <source>The file is not a phonebook file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er ikke en telefonbogsfil.</translation>
     </message>
     <message>
         <source>The file ends inside record %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen slutter midt i post %1.</translation>
     </message>
     <message>
         <source>Loading was stopped at record %1, whose text is longer than allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indlæsningen blev stoppet ved post %1, hvis tekst er længere end tilladt.</translation>
     </message>
     <message>
         <source>The compressed data is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>De komprimerede data er beskadigede.</translation>
     </message>
     <message>
         <source>The unpacked phonebook is larger than 64 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den udpakkede telefonbog er større end 64 MiB.</translation>
     </message>
     <message>
         <source>The sidecar file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den tilhørende fil %1 kan ikke læses.</translation>
     </message>
     <message>
         <source>This phonebook has format version %1, which this program does not know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne telefonbog har formatversion %1, som dette program ikke kender.</translation>
     </message>
     <message>
         <source>This phonebook has format version %1, which this program does not know. Open it anyway? It will be saved as version 80.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denne telefonbog har formatversion %1, som dette program ikke kender. Vil du åbne den alligevel? Den bliver gemt som version 80.</translation>
     </message>
 </context>
 <context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>
-        <translation type="unfinished"></translation>
+        <translation>indeholder pause- eller tonetegn</translation>
     </message>
     <message>
         <source>holds letters</source>
-        <translation type="unfinished"></translation>
+        <translation>indeholder bogstaver</translation>
     </message>
     <message>
         <source>holds characters that are no part of a number</source>
-        <translation type="unfinished"></translation>
+        <translation>indeholder tegn, der ikke hører til et nummer</translation>
     </message>
     <message>
         <source>has no country code and no region is set</source>
-        <translation type="unfinished"></translation>
+        <translation>har ingen landekode, og der er ikke valgt nogen region</translation>
     </message>
     <message>
         <source>is not a phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>er ikke et telefonnummer</translation>
     </message>
     <message>
         <source>is not a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>er ikke et gyldigt nummer</translation>
     </message>
     <message>
         <source>is not a valid number for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er ikke et gyldigt nummer for %1</translation>
     </message>
     <message>
         <source>would be longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>ville blive længere end %1 tegn</translation>
     </message>
 </context>
 <context>
     <name>PhoneText</name>
     <message>
         <source>Tidy phone numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd op i telefonnumre</translation>
     </message>
     <message>
         <source>Phone region...</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonregion...</translation>
     </message>
     <message>
         <source>The selected records hold no phone number to tidy.</source>
-        <translation type="unfinished"></translation>
+        <translation>De valgte poster indeholder intet telefonnummer at rydde op i.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">Post</translation>
+        <translation>Post</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished">Telefon</translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Før</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Efter</translation>
     </message>
     <message>
         <source>kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beholdt: %1</translation>
     </message>
     <message>
         <source>Form:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>International (+39 06 1234 5678)</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationalt (+39 06 1234 5678)</translation>
     </message>
     <message>
         <source>E.164 (+390612345678)</source>
-        <translation type="unfinished"></translation>
+        <translation>E.164 (+390612345678)</translation>
     </message>
     <message>
         <source>National (06 1234 5678)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationalt (06 1234 5678)</translation>
     </message>
     <message>
         <source>%1 numbers change, %2 selected, %3 kept as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 numre ændres, %2 valgt, %3 beholdes uændret</translation>
     </message>
     <message>
         <source>Numbers without a country code are read as numbers of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numre uden landekode læses som numre fra %1.</translation>
     </message>
     <message>
         <source>No region is set: numbers without a country code are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen region valgt: numre uden landekode beholdes uændret.</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Vælg alle</translation>
+        <translation>Vælg alle</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished">Fravælg alle</translation>
+        <translation>Fravælg alle</translation>
     </message>
     <message>
         <source>Phone region</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonregion</translation>
     </message>
     <message>
         <source>Read phone numbers without a country code as numbers of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Læs telefonnumre uden landekode som numre fra:</translation>
     </message>
     <message>
         <source>The system&apos;s region (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemets region (%1)</translation>
     </message>
     <message>
         <source>The system&apos;s region (none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemets region (ingen)</translation>
     </message>
 </context>
 <context>
     <name>QtPrompter</name>
     <message>
         <source>%1 received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 modtaget</translation>
     </message>
 </context>
 <context>
     <name>ReadText</name>
     <message>
         <source>more than %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>mere end %1 rækker</translation>
     </message>
     <message>
         <source>no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen overskriftslinje</translation>
     </message>
     <message>
         <source>line %1: a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>linje %1: et felt i anførselstegn er ikke afsluttet</translation>
     </message>
     <message>
         <source>the text ends inside a UTF-16 character</source>
-        <translation type="unfinished"></translation>
+        <translation>teksten slutter midt i et UTF-16-tegn</translation>
     </message>
     <message>
         <source>the text is not valid UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>teksten er ikke gyldig UTF-16</translation>
     </message>
     <message>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>teksten er ikke gyldig UTF-8</translation>
     </message>
     <message>
         <source>not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>ikke en tekstfil</translation>
     </message>
 </context>
 <context>
     <name>RecordText</name>
     <message>
         <source>Address modified: clear &quot;Postal&quot; and &quot;Poi&quot; informations ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen er ændret: ryd oplysningerne under »Adressedata« og »PoI« ?</translation>
     </message>
     <message>
         <source>Label modified: clear &quot;voice record index&quot; informations ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketten er ændret: ryd »Indeks for stemmeoptagelse« ?</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
         <extracomment>%1 is the field&apos;s limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indtast højst %1 tegn.</translation>
     </message>
     <message>
         <source>Null value not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tom værdi er ikke tilladt.</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
         <extracomment>%1, %2: the lowest and highest value allowed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallet skal ligge mellem %1 og %2.</translation>
     </message>
     <message>
         <source>Invalid GPS position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig GPS-position.</translation>
     </message>
 </context>
 <context>
     <name>SafeFileText</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen findes ikke.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kan ikke læses.</translation>
     </message>
     <message>
         <source>The file is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er ikke en almindelig fil.</translation>
     </message>
     <message>
         <source>The file is larger than 64 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er større end 64 MiB.</translation>
     </message>
 </context>
 <context>
@@ -1723,72 +1723,72 @@
     <message>
         <source>Download of %1 failed</source>
         <extracomment>%1 is the address that was downloaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hentning af %1 mislykkedes</translation>
     </message>
     <message>
         <source>[3B New version present !&amp;]Program filename -|: %1&amp;Version          -|: %2&amp;Release date     -|: %3&amp;&amp;Would you download the new file ?</source>
         <extracomment>Markup: &quot;[3B ...]&quot; a heading, &quot;&amp;&quot; a new line, &quot;-|&quot; a tab. %1 the file name, %2 the version, %3 its date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[3B Ny version tilgængelig !&amp;]Programfil        -|: %1&amp;Version          -|: %2&amp;Udgivelsesdato   -|: %3&amp;&amp;Vil du hente den nye fil ?</translation>
     </message>
     <message>
         <source>Your program is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit program er opdateret</translation>
     </message>
     <message>
         <source>The update is not signed by the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringen er ikke signeret af udgiveren</translation>
     </message>
     <message>
         <source>The update archive is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringsarkivet er beskadiget (%1)</translation>
     </message>
     <message>
         <source>Error starting the new version</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved start af den nye version</translation>
     </message>
     <message>
         <source>The new version does not start on this computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version starter ikke på denne computer: %1</translation>
     </message>
     <message>
         <source>The new version stopped at start-up; the previous version was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version stoppede under opstarten; den tidligere version er gendannet.</translation>
     </message>
     <message>
         <source>The new version did not open its window within %1 s; the previous version was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version åbnede ikke sit vindue inden for %1 s; den tidligere version er gendannet.</translation>
     </message>
     <message>
         <source>The new version stopped at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version stoppede under opstarten.</translation>
     </message>
     <message>
         <source>The new version did not open its window within %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den nye version åbnede ikke sit vindue inden for %1 s.</translation>
     </message>
     <message>
         <source>The previous version could not be put back: rename %1 to %2 by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den tidligere version kunne ikke sættes tilbage: omdøb %1 til %2 manuelt.</translation>
     </message>
     <message>
         <source>No update found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen opdatering fundet</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>intet svar inden for %1 s</translation>
     </message>
     <message>
         <source>ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>afsluttet af signal %1</translation>
     </message>
     <message>
         <source>exit status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>afslutningsstatus %1</translation>
     </message>
     <message>
         <source>it reports &quot;%1&quot; instead of version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>programmet melder »%1« i stedet for version %2</translation>
     </message>
 </context>
 </TS>

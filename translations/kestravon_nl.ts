@@ -6,187 +6,187 @@
     <message>
         <source>%1 - %2 - %3 - by velkaran</source>
         <extracomment>The window title: program name, version, release date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 - %3 - door velkaran</translation>
     </message>
     <message>
         <source>Check for program updates ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleren op programma-updates ?</translation>
     </message>
     <message>
         <source>Load Agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Agenda.dat-bestand openen</translation>
     </message>
     <message>
         <source>Save Agenda.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Agenda.dat-bestand opslaan</translation>
     </message>
     <message>
         <source>Agenda.dat (Agenda.dat);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Agenda.dat (Agenda.dat);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Error loading file : %1</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het openen van het bestand : %1</translation>
     </message>
     <message>
         <source>Error saving file : %1</source>
         <extracomment>%1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het opslaan van het bestand : %1</translation>
     </message>
     <message>
         <source>Save modified Agenda ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewijzigde Agenda opslaan ?</translation>
     </message>
     <message>
         <source>Exit %1 ?</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 afsluiten ?</translation>
     </message>
     <message>
         <source>Delete selected records ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde records verwijderen ?</translation>
     </message>
     <message>
         <source>Move selected records to %1 ?</source>
         <extracomment>%1 is the user&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde records naar %1 verplaatsen ?</translation>
     </message>
     <message>
         <source>Copy selected records to %1 ?</source>
         <extracomment>%1 is the user&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde records naar %1 kopiëren ?</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Alles selecteren</translation>
+        <translation>Alles selecteren</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliceren</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoegen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Export to vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar vCard</translation>
     </message>
     <message>
         <source>Export to one vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar één vCard-bestand</translation>
     </message>
     <message>
         <source>Import from vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit vCard</translation>
     </message>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished">Invoegen uit vCard</translation>
+        <translation>Invoegen uit vCard</translation>
     </message>
     <message>
         <source>Export to Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar Excel-CSV</translation>
     </message>
     <message>
         <source>Export to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar Google-CSV</translation>
     </message>
     <message>
         <source>Import from Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit Excel-CSV</translation>
     </message>
     <message>
         <source>Insert from Excel CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoegen uit Excel-CSV</translation>
     </message>
     <message>
         <source>Move to user</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaatsen naar gebruiker</translation>
     </message>
     <message>
         <source>Copy to user</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren naar gebruiker</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw uitvoeren</translation>
     </message>
     <message>
         <source>Check phonebook</source>
-        <translation type="unfinished">Telefoonboek controleren</translation>
+        <translation>Telefoonboek controleren</translation>
     </message>
     <message>
         <source>Nothing found: the unit can take every record as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets gevonden: het apparaat kan elk record overnemen zoals het is.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s). Double-click one to select its record.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bevinding. Dubbelklik erop om het bijbehorende record te selecteren.</numerusform>
+            <numerusform>%n bevindingen. Dubbelklik op een bevinding om het bijbehorende record te selecteren.</numerusform>
         </translation>
     </message>
     <message>
         <source>new empty record</source>
-        <translation type="unfinished"></translation>
+        <translation>nieuw leeg record</translation>
     </message>
     <message>
         <source>from Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>uit vCard-bestand</translation>
     </message>
     <message>
         <source>from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>uit Excel-CSV-bestand</translation>
     </message>
     <message>
         <source>to Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>naar vCard-bestand</translation>
     </message>
     <message>
         <source>to one Vcf file</source>
-        <translation type="unfinished"></translation>
+        <translation>naar één vCard-bestand</translation>
     </message>
     <message>
         <source>to Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>naar Excel-CSV-bestand</translation>
     </message>
     <message>
         <source>to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>naar Google-CSV</translation>
     </message>
 </context>
 <context>
     <name>BookText</name>
     <message>
         <source>No more space to add contact to Agenda</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ruimte meer om een contact aan de Agenda toe te voegen</translation>
     </message>
     <message>
         <source>There is no record in this slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze plaats staat geen record.</translation>
     </message>
     <message>
         <source>A user cannot be deleted or given to another user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een gebruiker kan niet worden verwijderd of aan een andere gebruiker worden toegewezen.</translation>
     </message>
     <message>
         <source>There is no such user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gebruiker bestaat niet.</translation>
     </message>
 </context>
 <context>
@@ -224,135 +224,135 @@
     <name>CheckText</name>
     <message>
         <source>owner %1 is not one of the phonebook&apos;s %2 users</source>
-        <translation type="unfinished"></translation>
+        <translation>eigenaar %1 is geen van de %2 gebruikers van het telefoonboek</translation>
     </message>
     <message>
         <source>%1 %2 holds characters a phone cannot dial</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 bevat tekens die een telefoon niet kan kiezen</translation>
     </message>
     <message>
         <source>has no label</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft geen label</translation>
     </message>
     <message>
         <source>has no label, phone or e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft geen label, telefoonnummer of e-mailadres</translation>
     </message>
     <message>
         <source>%1 is %2 characters, the unit allows %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is %2 tekens lang, het apparaat staat er %3 toe</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <extracomment>%1 the field (&quot;phone 2&quot;), %2 the number in quotes, %3 why it is no valid number (&quot;holds letters&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>%1 %2 has no country code and no region is set: it will not dial abroad</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 heeft geen landcode en er is geen regio ingesteld: vanuit het buitenland kan het niet worden gekozen</translation>
     </message>
     <message>
         <source>same label</source>
-        <translation type="unfinished"></translation>
+        <translation>zelfde label</translation>
     </message>
     <message>
         <source>same number as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zelfde nummer als %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lijkt een duplicaat van record %1 (%2)</translation>
     </message>
     <message>
         <source>GPS latitude %1 is beyond ±%2</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-breedtegraad %1 ligt buiten ±%2</translation>
     </message>
     <message>
         <source>GPS longitude %1 is beyond ±%2</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-lengtegraad %1 ligt buiten ±%2</translation>
     </message>
     <message>
         <source>record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>record %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ColumnTitle</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Numb</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished">GPS</translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Phone-1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-1</translation>
     </message>
     <message>
         <source>Phone-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-2</translation>
     </message>
     <message>
         <source>Phone-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-3</translation>
     </message>
     <message>
         <source>Phone-4</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-4</translation>
     </message>
     <message>
         <source>Phone-5</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon-5</translation>
     </message>
     <message>
         <source>Email-1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-1</translation>
     </message>
     <message>
         <source>Email-2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-2</translation>
     </message>
     <message>
         <source>Email-3</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-3</translation>
     </message>
     <message>
         <source>Email-4</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-4</translation>
     </message>
     <message>
         <source>Email-5</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail-5</translation>
     </message>
     <message>
         <source>POI label</source>
-        <translation type="unfinished"></translation>
+        <translation>POI-label</translation>
     </message>
 </context>
 <context>
@@ -713,137 +713,137 @@
     <name>EditorText</name>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished">Record bewerken</translation>
+        <translation>Record bewerken</translation>
     </message>
     <message>
         <source>Export to vCard : REC.%1 - %2.vcf</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar vCard : REC.%1 - %2.vcf</translation>
     </message>
     <message>
         <source>Invalid number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig getal.</translation>
     </message>
 </context>
 <context>
     <name>FetchText</name>
     <message>
         <source>read : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezen : %1</translation>
     </message>
     <message>
         <source>Could not reach %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet bereikbaar: %2</translation>
     </message>
     <message>
         <source>The server&apos;s certificate is not valid for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het certificaat van de server is niet geldig voor %1</translation>
     </message>
     <message>
         <source>The secure connection to %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De beveiligde verbinding met %1 is mislukt: %2</translation>
     </message>
     <message>
         <source>The server is busy (HTTP %1); try again in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>De server is bezet (HTTP %1); probeer het over %2 s opnieuw</translation>
     </message>
     <message>
         <source>The server is busy (HTTP %1); try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>De server is bezet (HTTP %1); probeer het later opnieuw</translation>
     </message>
     <message>
         <source>The server refused the request (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft het verzoek geweigerd (HTTP %1)</translation>
     </message>
     <message>
         <source>The server does not know this address (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De server kent dit adres niet (HTTP %1)</translation>
     </message>
     <message>
         <source>The server reported an error (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft een fout gemeld (HTTP %1)</translation>
     </message>
     <message>
         <source>The server did not answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft niet binnen %1 s geantwoord</translation>
     </message>
     <message>
         <source>The server did not finish its answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft zijn antwoord niet binnen %1 s afgerond</translation>
     </message>
     <message>
         <source>The server&apos;s answer is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server is groter dan %1</translation>
     </message>
     <message>
         <source>The server sent the request on to another host (%1); it was not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft het verzoek doorgestuurd naar een andere host (%1); die doorverwijzing is niet gevolgd</translation>
     </message>
     <message>
         <source>The server sent the request on to an unencrypted address; it was not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft het verzoek doorgestuurd naar een onversleuteld adres; die doorverwijzing is niet gevolgd</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd</translation>
     </message>
     <message>
         <source>The server sent an empty answer</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft een leeg antwoord gestuurd</translation>
     </message>
 </context>
 <context>
     <name>FieldName</name>
     <message>
         <source>record</source>
-        <translation type="unfinished"></translation>
+        <translation>record</translation>
     </message>
     <message>
         <source>label</source>
-        <translation type="unfinished"></translation>
+        <translation>label</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>notitie</translation>
     </message>
     <message>
         <source>street</source>
-        <translation type="unfinished"></translation>
+        <translation>straat</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>huisnummer</translation>
     </message>
     <message>
         <source>zip</source>
-        <translation type="unfinished"></translation>
+        <translation>postcode</translation>
     </message>
     <message>
         <source>city</source>
-        <translation type="unfinished"></translation>
+        <translation>plaats</translation>
     </message>
     <message>
         <source>country</source>
-        <translation type="unfinished"></translation>
+        <translation>land</translation>
     </message>
     <message>
         <source>GPS position</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-positie</translation>
     </message>
     <message>
         <source>phone</source>
-        <translation type="unfinished"></translation>
+        <translation>telefoon</translation>
     </message>
     <message>
         <source>e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mail</translation>
     </message>
     <message>
         <source>POI label</source>
-        <translation type="unfinished"></translation>
+        <translation>POI-label</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>eigenaar</translation>
     </message>
 </context>
 <context>
@@ -941,39 +941,39 @@
     <name>GeocodeText</name>
     <message>
         <source>Exact address not found. Here the best result.&amp;Try to change some detail ie: add/remove zip, house number, name prefix/suffix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exact adres niet gevonden. Hier het beste resultaat.&amp;Probeer enkele gegevens te wijzigen, bijv. postcode, huisnummer of een voor- of achtervoegsel van de naam toevoegen of weglaten.</translation>
     </message>
     <message>
         <source>Query failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoekopdracht mislukt</translation>
     </message>
     <message>
         <source>Nothing found for this address</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets gevonden voor dit adres</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server kon niet worden gelezen</translation>
     </message>
     <message>
         <source>&amp;Query (waiting)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken (wacht)</translation>
     </message>
     <message>
         <source>Get GPS position</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-positie ophalen</translation>
     </message>
     <message>
         <source>© OpenStreetMap contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>© OpenStreetMap-bijdragers</translation>
     </message>
     <message>
         <source>Result from : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaat van : %1</translation>
     </message>
     <message>
         <source>Query actual value to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige waarden opvragen bij %1</translation>
     </message>
 </context>
 <context>
@@ -1008,23 +1008,23 @@
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Label</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished">Telefoon</translation>
+        <translation>Telefoon</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerkingen</translation>
     </message>
 </context>
 <context>
@@ -1138,249 +1138,249 @@
     <name>InfoBelText</name>
     <message>
         <source>%1 Query</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-zoekopdracht</translation>
     </message>
     <message>
         <source>write query data</source>
-        <translation type="unfinished"></translation>
+        <translation>voer de zoekgegevens in</translation>
     </message>
     <message>
         <source>searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>zoeken...</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fout: %1</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server kon niet worden gelezen</translation>
     </message>
     <message>
         <source>found: 0 result</source>
-        <translation type="unfinished"></translation>
+        <translation>gevonden: 0 resultaten</translation>
     </message>
     <message>
         <source>found: %1 / %2 result</source>
-        <translation type="unfinished"></translation>
+        <translation>gevonden: %1 / %2 resultaten</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>phone</source>
-        <translation type="unfinished"></translation>
+        <translation>telefoon</translation>
     </message>
 </context>
 <context>
     <name>InterchangeText</name>
     <message>
         <source>File: %1 - Unknown token &quot;%2&quot; at line %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand: %1 - Onbekend element &quot;%2&quot; op regel %3</translation>
     </message>
     <message>
         <source>Error exporting file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het exporteren van het bestand : %1</translation>
     </message>
     <message>
         <source>Error importing file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren van het bestand : %1</translation>
     </message>
     <message>
         <source>Error importing : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren : %1</translation>
     </message>
     <message>
         <source>Error importing : %1 (card %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren : %1 (kaart %2)</translation>
     </message>
     <message>
         <source>Error creating file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het aanmaken van het bestand : %1</translation>
     </message>
     <message>
         <source>Error reading file : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het lezen van het bestand : %1</translation>
     </message>
     <message>
         <source>Error exporting record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het exporteren van record %1: %2</translation>
     </message>
     <message>
         <source>Error importing record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren van record %1: %2</translation>
     </message>
     <message>
         <source>Error importing line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het importeren van regel %1: %2</translation>
     </message>
     <message>
         <source>no BEGIN:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>geen regel BEGIN:VCARD</translation>
     </message>
     <message>
         <source>card %1 has no END:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>kaart %1 heeft geen regel END:VCARD</translation>
     </message>
     <message>
         <source>line %1 is not a vCard property</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is geen vCard-eigenschap</translation>
     </message>
     <message>
         <source>not this program&apos;s CSV (UTF-16 with the header &quot;last;first;note;...&quot;); other CSV files can be inserted as new records</source>
-        <translation type="unfinished"></translation>
+        <translation>geen CSV-bestand van dit programma (UTF-16 met de kopregel &quot;last;first;note;...&quot;); andere CSV-bestanden kunnen als nieuwe records worden ingevoegd</translation>
     </message>
     <message>
         <source>no label or phone column among: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>geen kolom voor label of telefoon tussen: %1</translation>
     </message>
     <message>
         <source>Export to vCard : REC.%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar vCard : REC.%1 - %2</translation>
     </message>
     <message>
         <source>Import from vCard : REC.%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit vCard : REC.%1 - %2</translation>
     </message>
     <message>
         <source>Insert from vCard</source>
-        <translation type="unfinished">Invoegen uit vCard</translation>
+        <translation>Invoegen uit vCard</translation>
     </message>
     <message>
         <source>Export to one vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar één vCard-bestand</translation>
     </message>
     <message>
         <source>Export to Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar Excel-CSV-bestand</translation>
     </message>
     <message>
         <source>Export to Google CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar Google-CSV</translation>
     </message>
     <message>
         <source>Import from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren uit Excel-CSV-bestand</translation>
     </message>
     <message>
         <source>Insert from Excel CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoegen uit Excel-CSV-bestand</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kaart</numerusform>
+            <numerusform>%n kaarten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n free place(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vrije plaats</numerusform>
+            <numerusform>%n vrije plaatsen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 selected, %3</source>
         <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 geselecteerd, %3</translation>
     </message>
     <message>
         <source>already in this user&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>staat al in de lijst van deze gebruiker</translation>
     </message>
     <message>
         <source>too long for the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>te lang voor het apparaat</translation>
     </message>
     <message>
         <source>more than five phones / e-mails</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan vijf telefoonnummers / e-mailadressen</translation>
     </message>
     <message>
         <source>more than five phones / e-mails: %1 dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan vijf telefoonnummers / e-mailadressen: %1 weggelaten</translation>
     </message>
     <message>
         <source>more than five phones / e-mails: %1 and %2 dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan vijf telefoonnummers / e-mailadressen: %1 en %2 weggelaten</translation>
     </message>
     <message numerus="yes">
         <source>%n phone(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n telefoonnummer</numerusform>
+            <numerusform>%n telefoonnummers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n e-mail(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n e-mailadres</numerusform>
+            <numerusform>%n e-mailadressen</numerusform>
         </translation>
     </message>
     <message>
         <source>no name</source>
-        <translation type="unfinished"></translation>
+        <translation>geen naam</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>onleesbaar</translation>
     </message>
     <message>
         <source>contact group, not a contact</source>
-        <translation type="unfinished"></translation>
+        <translation>contactgroep, geen contact</translation>
     </message>
     <message>
         <source>empty card</source>
-        <translation type="unfinished"></translation>
+        <translation>lege kaart</translation>
     </message>
     <message>
         <source>same as an earlier card</source>
-        <translation type="unfinished"></translation>
+        <translation>zelfde als een eerdere kaart</translation>
     </message>
     <message>
         <source>position not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>positie niet begrepen</translation>
     </message>
     <message>
         <source>position not understood (GEO:%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>positie niet begrepen (GEO:%1)</translation>
     </message>
     <message>
         <source>same name, other number</source>
-        <translation type="unfinished"></translation>
+        <translation>zelfde naam, ander nummer</translation>
     </message>
     <message>
         <source>all cards</source>
-        <translation type="unfinished"></translation>
+        <translation>alle kaarten</translation>
     </message>
     <message>
         <source>vCard file (*.vcf);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vCard-bestand (*.vcf);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Excel CSV file (*.csv);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Excel-CSV-bestand (*.csv);;Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
@@ -1475,247 +1475,247 @@
     <message>
         <source>Field text length is greater than allowed maximum!&amp;characters read=%1 - max=%2&amp;text=%3&amp;[* Continue to load this file ?]&amp;(continue only if text show above is correct)</source>
         <extracomment>Markup: &quot;&amp;&quot; a new line, &quot;[* ...]&quot; bold. %1 the length read, %2 the limit, %3 the text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De tekstlengte van het veld is groter dan het toegestane maximum!&amp;gelezen tekens=%1 - max=%2&amp;tekst=%3&amp;[* Doorgaan met het openen van dit bestand ?]&amp;(ga alleen door als de bovenstaande tekst juist is)</translation>
     </message>
     <message>
         <source>The file is not a phonebook file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen telefoonboekbestand.</translation>
     </message>
     <message>
         <source>The file ends inside record %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand eindigt midden in record %1.</translation>
     </message>
     <message>
         <source>Loading was stopped at record %1, whose text is longer than allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het openen is gestopt bij record %1, waarvan de tekst langer is dan toegestaan.</translation>
     </message>
     <message>
         <source>The compressed data is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gecomprimeerde gegevens zijn beschadigd.</translation>
     </message>
     <message>
         <source>The unpacked phonebook is larger than 64 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het uitgepakte telefoonboek is groter dan 64 MiB.</translation>
     </message>
     <message>
         <source>The sidecar file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bijbehorende bestand %1 kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>This phonebook has format version %1, which this program does not know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit telefoonboek heeft formaatversie %1, die dit programma niet kent.</translation>
     </message>
     <message>
         <source>This phonebook has format version %1, which this program does not know. Open it anyway? It will be saved as version 80.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit telefoonboek heeft formaatversie %1, die dit programma niet kent. Toch openen? Het wordt opgeslagen als versie 80.</translation>
     </message>
 </context>
 <context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat pauze- of toontekens</translation>
     </message>
     <message>
         <source>holds letters</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat letters</translation>
     </message>
     <message>
         <source>holds characters that are no part of a number</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat tekens die niet in een nummer thuishoren</translation>
     </message>
     <message>
         <source>has no country code and no region is set</source>
-        <translation type="unfinished"></translation>
+        <translation>heeft geen landcode en er is geen regio ingesteld</translation>
     </message>
     <message>
         <source>is not a phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>is geen telefoonnummer</translation>
     </message>
     <message>
         <source>is not a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>is geen geldig nummer</translation>
     </message>
     <message>
         <source>is not a valid number for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>is geen geldig nummer voor %1</translation>
     </message>
     <message>
         <source>would be longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>zou langer worden dan %1 tekens</translation>
     </message>
 </context>
 <context>
     <name>PhoneText</name>
     <message>
         <source>Tidy phone numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnummers opschonen</translation>
     </message>
     <message>
         <source>Phone region...</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonregio...</translation>
     </message>
     <message>
         <source>The selected records hold no phone number to tidy.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde records bevatten geen telefoonnummer om op te schonen.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished">Record</translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished">Telefoon</translation>
+        <translation>Telefoon</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Na</translation>
     </message>
     <message>
         <source>kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>behouden: %1</translation>
     </message>
     <message>
         <source>Form:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatie:</translation>
     </message>
     <message>
         <source>International (+39 06 1234 5678)</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationaal (+39 06 1234 5678)</translation>
     </message>
     <message>
         <source>E.164 (+390612345678)</source>
-        <translation type="unfinished"></translation>
+        <translation>E.164 (+390612345678)</translation>
     </message>
     <message>
         <source>National (06 1234 5678)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationaal (06 1234 5678)</translation>
     </message>
     <message>
         <source>%1 numbers change, %2 selected, %3 kept as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nummers worden gewijzigd, %2 geselecteerd, %3 blijven ongewijzigd</translation>
     </message>
     <message>
         <source>Numbers without a country code are read as numbers of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummers zonder landcode worden gelezen als nummers uit %1.</translation>
     </message>
     <message>
         <source>No region is set: numbers without a country code are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen regio ingesteld: nummers zonder landcode blijven ongewijzigd.</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished">Alles selecteren</translation>
+        <translation>Alles selecteren</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished">Niets selecteren</translation>
+        <translation>Niets selecteren</translation>
     </message>
     <message>
         <source>Phone region</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonregio</translation>
     </message>
     <message>
         <source>Read phone numbers without a country code as numbers of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnummers zonder landcode lezen als nummers uit:</translation>
     </message>
     <message>
         <source>The system&apos;s region (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>De regio van het systeem (%1)</translation>
     </message>
     <message>
         <source>The system&apos;s region (none)</source>
-        <translation type="unfinished"></translation>
+        <translation>De regio van het systeem (geen)</translation>
     </message>
 </context>
 <context>
     <name>QtPrompter</name>
     <message>
         <source>%1 received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ontvangen</translation>
     </message>
 </context>
 <context>
     <name>ReadText</name>
     <message>
         <source>more than %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan %1 rijen</translation>
     </message>
     <message>
         <source>no header row</source>
-        <translation type="unfinished"></translation>
+        <translation>geen kopregel</translation>
     </message>
     <message>
         <source>line %1: a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: een veld tussen aanhalingstekens is niet afgesloten</translation>
     </message>
     <message>
         <source>the text ends inside a UTF-16 character</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst eindigt midden in een UTF-16-teken</translation>
     </message>
     <message>
         <source>the text is not valid UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst is geen geldige UTF-16</translation>
     </message>
     <message>
         <source>the text is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst is geen geldige UTF-8</translation>
     </message>
     <message>
         <source>not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>geen tekstbestand</translation>
     </message>
 </context>
 <context>
     <name>RecordText</name>
     <message>
         <source>Address modified: clear &quot;Postal&quot; and &quot;Poi&quot; informations ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres gewijzigd: de gegevens onder &quot;Adresgegevens&quot; en &quot;PoI&quot; wissen ?</translation>
     </message>
     <message>
         <source>Label modified: clear &quot;voice record index&quot; informations ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Label gewijzigd: de &quot;Index spraakopname&quot; wissen ?</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
         <extracomment>%1 is the field&apos;s limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voer niet meer dan %1 tekens in.</translation>
     </message>
     <message>
         <source>Null value not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lege waarde niet toegestaan.</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
         <extracomment>%1, %2: the lowest and highest value allowed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het getal moet tussen %1 en %2 liggen.</translation>
     </message>
     <message>
         <source>Invalid GPS position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige GPS-positie.</translation>
     </message>
 </context>
 <context>
     <name>SafeFileText</name>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bestaat niet.</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>The file is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen gewoon bestand.</translation>
     </message>
     <message>
         <source>The file is larger than 64 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is groter dan 64 MiB.</translation>
     </message>
 </context>
 <context>
@@ -1723,72 +1723,72 @@
     <message>
         <source>Download of %1 failed</source>
         <extracomment>%1 is the address that was downloaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Downloaden van %1 mislukt</translation>
     </message>
     <message>
         <source>[3B New version present !&amp;]Program filename -|: %1&amp;Version          -|: %2&amp;Release date     -|: %3&amp;&amp;Would you download the new file ?</source>
         <extracomment>Markup: &quot;[3B ...]&quot; a heading, &quot;&amp;&quot; a new line, &quot;-|&quot; a tab. %1 the file name, %2 the version, %3 its date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[3B Nieuwe versie beschikbaar !&amp;]Programmabestand -|: %1&amp;Versie           -|: %2&amp;Releasedatum     -|: %3&amp;&amp;Wilt u het nieuwe bestand downloaden ?</translation>
     </message>
     <message>
         <source>Your program is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw programma is up-to-date</translation>
     </message>
     <message>
         <source>The update is not signed by the publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>De update is niet door de uitgever ondertekend</translation>
     </message>
     <message>
         <source>The update archive is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Het updatearchief is beschadigd (%1)</translation>
     </message>
     <message>
         <source>Error starting the new version</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het starten van de nieuwe versie</translation>
     </message>
     <message>
         <source>The new version does not start on this computer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie start niet op deze computer: %1</translation>
     </message>
     <message>
         <source>The new version stopped at start-up; the previous version was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie is bij het opstarten gestopt; de vorige versie is teruggezet.</translation>
     </message>
     <message>
         <source>The new version did not open its window within %1 s; the previous version was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie heeft haar venster niet binnen %1 s geopend; de vorige versie is teruggezet.</translation>
     </message>
     <message>
         <source>The new version stopped at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie is bij het opstarten gestopt.</translation>
     </message>
     <message>
         <source>The new version did not open its window within %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nieuwe versie heeft haar venster niet binnen %1 s geopend.</translation>
     </message>
     <message>
         <source>The previous version could not be put back: rename %1 to %2 by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vorige versie kon niet worden teruggezet: hernoem %1 handmatig naar %2.</translation>
     </message>
     <message>
         <source>No update found</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen update gevonden</translation>
     </message>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>geen antwoord binnen %1 s</translation>
     </message>
     <message>
         <source>ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beëindigd door signaal %1</translation>
     </message>
     <message>
         <source>exit status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>afsluitstatus %1</translation>
     </message>
     <message>
         <source>it reports &quot;%1&quot; instead of version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het programma meldt &quot;%1&quot; in plaats van versie %2</translation>
     </message>
 </context>
 </TS>
