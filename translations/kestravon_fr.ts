@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Zip</source>
-        <translation>Code postal</translation>
+        <translation>CP</translation>
     </message>
     <message>
         <source>City</source>
@@ -1178,7 +1178,7 @@
     </message>
     <message>
         <source>Zip</source>
-        <translation>Code postal</translation>
+        <translation>CP</translation>
     </message>
     <message>
         <source>City</source>

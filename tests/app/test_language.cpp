@@ -6,6 +6,7 @@
 #include "formats/interchange.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -144,6 +145,14 @@ void TestLanguage::windowSpeaksTheLanguage()
     QCOMPARE(forms.size(), 2);
     QCOMPARE(CountText("InterchangeText", cards, 1), QString(forms[0]).replace(QLatin1String("%n"), QLatin1String("1")));
     QCOMPARE(CountText("InterchangeText", cards, 7), QString(forms[1]).replace(QLatin1String("%n"), QLatin1String("7")));
+
+    // The list's column titles fit the columns' initial widths: nothing is cut.
+    const QHeaderView *header = w.List(0)->horizontalHeader();
+    for (int c = 0; c < header->count(); ++c) {
+        const QString title = header->model()->headerData(c, Qt::Horizontal).toString();
+        if (!header->isSectionHidden(c))
+            QVERIFY2(header->fontMetrics().horizontalAdvance(title) + 4 <= header->sectionSize(c), qPrintable(title));
+    }
 
     const QString yes = QCoreApplication::translate("QPlatformTheme", "&Yes");
     QCOMPARE(yes == QLatin1String("&Yes"), english);
