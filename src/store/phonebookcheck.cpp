@@ -2,6 +2,7 @@
 
 #include "store/agenda.h"
 #include "store/duplicates.h"
+#include "store/fields.h"
 #include "store/phonenumber.h"
 #include "store/recordrules.h"
 
@@ -18,9 +19,10 @@ using Kind = CheckFinding::Kind;
 // tool, which installs no translator.
 
 // The name of a field in a finding; phones and e-mails carry their number 1..5.
-QString NameOf(TextField field, int number = 0)
+QString NameOf(FieldId field)
 {
-    const QString name = FieldName(field);
+    const QString name = QCoreApplication::translate("FieldName", Field(field).name);
+    const int number = std::max(PhoneIndex(field), EmailIndex(field)) + 1;
     return number > 0 ? name + QLatin1Char(' ') + QString::number(number) : name;
 }
 
@@ -66,13 +68,13 @@ private:
             CheckDuplicate(r);
         for (int k = 0; k < kPhoneCount; ++k)
             if (!IsDialable(r.phone[size_t(k)]))
-                Add(Kind::Undialable, NameOf(TextField::Phone, k + 1),
+                Add(Kind::Undialable, NameOf(PhoneField(k)),
                     QCoreApplication::translate("CheckText", "%1 %2 holds characters a phone cannot dial")
-                        .arg(NameOf(TextField::Phone, k + 1), Quoted(r.phone[size_t(k)])));
+                        .arg(NameOf(PhoneField(k)), Quoted(r.phone[size_t(k)])));
         // The numbers of contacts are what the unit dials; a user's own slot is no contact.
         if (slot >= agenda_.userCount)
             for (int k = 0; k < kPhoneCount; ++k)
-                CheckNumber(NameOf(TextField::Phone, k + 1), r.phone[size_t(k)]);
+                CheckNumber(NameOf(PhoneField(k)), r.phone[size_t(k)]);
         CheckGps(r.nav);
         if (r.label.isEmpty()) {
             bool reachable = false;
@@ -81,36 +83,27 @@ private:
             for (const QString &e : r.email)
                 reachable = reachable || !e.isEmpty();
             if (reachable)
-                Add(Kind::NoLabel, NameOf(TextField::Label), QCoreApplication::translate("CheckText", "has no label"));
+                Add(Kind::NoLabel, NameOf(FieldId::Label), QCoreApplication::translate("CheckText", "has no label"));
             else
-                Add(Kind::Empty, NameOf(TextField::Label), QCoreApplication::translate("CheckText", "has no label, phone or e-mail"));
+                Add(Kind::Empty, NameOf(FieldId::Label), QCoreApplication::translate("CheckText", "has no label, phone or e-mail"));
         }
     }
 
-    void CheckLength(TextField field, const QString &text, int number = 0)
+    void CheckLength(FieldId field, const QString &text)
     {
-        const int limit = FieldLimit(field);
+        const int limit = Field(field).limit;
         if (text.size() > limit)
-            Add(Kind::TooLong, NameOf(field, number),
+            Add(Kind::TooLong, NameOf(field),
                 QCoreApplication::translate("CheckText", "%1 is %2 characters, the unit allows %3")
-                    .arg(NameOf(field, number), QString::number(text.size()), QString::number(limit)));
+                    .arg(NameOf(field), QString::number(text.size()), QString::number(limit)));
     }
 
+    // Every text the unit stores with a limit (not the GPS column, which is no stored text).
     void CheckLengths(const AgendaRecord &r)
     {
-        CheckLength(TextField::Label, r.label);
-        CheckLength(TextField::Note, r.note);
-        CheckLength(TextField::Fld51, r.fld51);
-        CheckLength(TextField::Street, r.street);
-        CheckLength(TextField::Numb, r.numb);
-        CheckLength(TextField::Zip, r.zip);
-        CheckLength(TextField::City, r.city);
-        CheckLength(TextField::Country, r.country);
-        CheckLength(TextField::PoiLabel, r.nav.poiLabel);
-        for (int k = 0; k < kPhoneCount; ++k)
-            CheckLength(TextField::Phone, r.phone[size_t(k)], k + 1);
-        for (int k = 0; k < kEmailCount; ++k)
-            CheckLength(TextField::Email, r.email[size_t(k)], k + 1);
+        for (const RecordField &f : Fields())
+            if (f.id != FieldId::Record && f.id != FieldId::Gps)
+                CheckLength(f.id, f.read(r));
     }
 
     // A number that reads but is no valid number, and one that only dials at home.
@@ -141,7 +134,7 @@ private:
         DuplicateIndex &index = it.value();
         const DuplicateMatch match = index.FindThenAdd(r, slot_);
         if (match.first >= 0) {
-            const QString field = match.phone < 0 ? NameOf(TextField::Label) : NameOf(TextField::Phone, match.phone + 1);
+            const QString field = match.phone < 0 ? NameOf(FieldId::Label) : NameOf(PhoneField(match.phone));
             const QString reason = match.phone < 0 ? QCoreApplication::translate("CheckText", "same label") : QCoreApplication::translate("CheckText", "same number as %1").arg(field);
             Add(Kind::Duplicate, field, QCoreApplication::translate("CheckText", "looks like a duplicate of record %1 (%2)").arg(QString::number(match.first + 1), reason));
         }
