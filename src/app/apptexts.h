@@ -100,4 +100,24 @@ inline QString exportToGoogleCsv() { return QCoreApplication::translate("AppText
 inline QString importFromVcf() { return insertFromVcf(); }
 inline QString importFromCsv() { return insertFromCsv(); }
 
+// The import review of another program's CSV file, and its column dialog.
+inline QString reviewColumns() { return QCoreApplication::translate("AppText", "&Columns..."); }
+inline QString reviewColumnsTip()
+{
+    return QCoreApplication::translate("AppText", "Choose what each column of the file holds");
+}
+inline QString csvColumnsKnown()
+{
+    //: %1 is the name of the recognised layout ("Google Contacts", "Outlook (German)").
+    return QCoreApplication::translate("AppText",
+                                       "The columns as recognised (layout: %1). Change what a column holds if it is "
+                                       "wrong; the choice is remembered for files with the same columns.");
+}
+inline QString csvColumnsChosen()
+{
+    return QCoreApplication::translate("AppText",
+                                       "The columns as chosen before. Change what a column holds; the choice is "
+                                       "remembered for files with the same columns.");
+}
+
 } // namespace AppText

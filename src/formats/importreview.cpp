@@ -99,8 +99,8 @@ QString Counted(const char *text, int n)
 } // namespace
 
 ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, uint32_t user,
-                           const QString &region)
-    : agenda_(agenda), cards_(std::move(cards)), user_(user)
+                           const QString &region, ImportSource source)
+    : agenda_(agenda), cards_(std::move(cards)), user_(user), source_(source)
 {
     options_.shorten = true;
     options_.labelFromPhone = true;
@@ -209,13 +209,15 @@ int ImportReview::FreePlaces() const
 
 QString ImportReview::CountsText() const
 {
+    const bool rows = source_ != ImportSource::VCard;
     return InterchangeText::Tr(InterchangeText::kReviewCounts)
-        .arg(Counted(InterchangeText::kReviewCards, Count()), QString::number(CheckedCount()),
-             Counted(InterchangeText::kReviewFreePlaces, FreePlaces()));
+        .arg(Counted(rows ? InterchangeText::kReviewRows : InterchangeText::kReviewCards, Count()),
+             QString::number(CheckedCount()), Counted(InterchangeText::kReviewFreePlaces, FreePlaces()));
 }
 
-QString ImportReview::RemarkName(ImportRemark remark)
+QString ImportReview::RemarkName(ImportRemark remark, ImportSource source)
 {
+    const bool rows = source != ImportSource::VCard;
     switch (remark) {
     case kRemarkDuplicate: return InterchangeText::Tr(InterchangeText::kRemarkDuplicate);
     case kRemarkTooLong: return InterchangeText::Tr(InterchangeText::kRemarkTooLong);
@@ -223,12 +225,18 @@ QString ImportReview::RemarkName(ImportRemark remark)
     case kRemarkNoName: return InterchangeText::Tr(InterchangeText::kRemarkNoName);
     case kRemarkUnreadable: return InterchangeText::Tr(InterchangeText::kRemarkUnreadable);
     case kRemarkGroup: return InterchangeText::Tr(InterchangeText::kRemarkGroup);
-    case kRemarkEmpty: return InterchangeText::Tr(InterchangeText::kRemarkEmpty);
-    case kRemarkRepeated: return InterchangeText::Tr(InterchangeText::kRemarkRepeated);
+    case kRemarkEmpty: return InterchangeText::Tr(rows ? InterchangeText::kRemarkEmptyRow : InterchangeText::kRemarkEmpty);
+    case kRemarkRepeated:
+        return InterchangeText::Tr(rows ? InterchangeText::kRemarkRepeatedRow : InterchangeText::kRemarkRepeated);
     case kRemarkBadGeo: return InterchangeText::Tr(InterchangeText::kRemarkBadGeo);
     case kRemarkSameName: return InterchangeText::Tr(InterchangeText::kRemarkSameName);
     }
     return QString();
+}
+
+QString ImportReview::AllRowsName(ImportSource source)
+{
+    return InterchangeText::Tr(source != ImportSource::VCard ? InterchangeText::kReviewAllRows : InterchangeText::kReviewAllCards);
 }
 
 QString ImportReview::RemarksText(int row) const
@@ -239,7 +247,7 @@ QString ImportReview::RemarksText(int row) const
         const auto remark = ImportRemark(1u << bit);
         if (!(remarks & remark))
             continue;
-        QString text = RemarkName(remark);
+        QString text = RemarkName(remark, source_);
         if (remark == kRemarkTooMany) {
             const CardOfFile &c = Card(row);
             QStringList dropped;

@@ -58,7 +58,7 @@ constexpr char kInsertCsvTitle[] = QT_TRANSLATE_NOOP("InterchangeText", "Insert 
 // The import review: counts ("312 cards, 290 selected, 91 free places"), remarks, controls.
 constexpr char kReviewCards[] = QT_TRANSLATE_N_NOOP("InterchangeText", "%n card(s)");
 constexpr char kReviewFreePlaces[] = QT_TRANSLATE_N_NOOP("InterchangeText", "%n free place(s)");
-//: %1 the cards ("312 cards"), %2 how many of them are selected, %3 the free places ("91 free places").
+//: %1 the cards or rows ("312 cards"), %2 how many of them are selected, %3 the free places ("91 free places").
 constexpr char kReviewCounts[] = QT_TRANSLATE_NOOP("InterchangeText", "%1, %2 selected, %3");
 constexpr char kRemarkDuplicate[] = QT_TRANSLATE_NOOP("InterchangeText", "already in this user's list");
 constexpr char kRemarkTooLong[] = QT_TRANSLATE_NOOP("InterchangeText", "too long for the unit");
@@ -80,6 +80,11 @@ constexpr char kRemarkBadGeo[] = QT_TRANSLATE_NOOP("InterchangeText", "position 
 constexpr char kRemarkBadGeoValue[] = QT_TRANSLATE_NOOP("InterchangeText", "position not understood (GEO:%1)");
 constexpr char kRemarkSameName[] = QT_TRANSLATE_NOOP("InterchangeText", "same name, other number");
 constexpr char kReviewAllCards[] = QT_TRANSLATE_NOOP("InterchangeText", "all cards");
+// The same for the rows of a CSV file ("12 rows, 10 selected, 91 free places").
+constexpr char kReviewRows[] = QT_TRANSLATE_N_NOOP("InterchangeText", "%n row(s)");
+constexpr char kRemarkEmptyRow[] = QT_TRANSLATE_NOOP("InterchangeText", "empty row");
+constexpr char kRemarkRepeatedRow[] = QT_TRANSLATE_NOOP("InterchangeText", "same as an earlier row");
+constexpr char kReviewAllRows[] = QT_TRANSLATE_NOOP("InterchangeText", "all rows");
 
 // File selector types, shared by the window and the record editor.
 //: File selector types: translate the words only; keep the patterns in brackets and the ";;" between the types.
