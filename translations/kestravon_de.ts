@@ -169,6 +169,23 @@
         <source>to Google CSV</source>
         <translation>in Google-CSV</translation>
     </message>
+    <message>
+        <source>&amp;Columns...</source>
+        <translation>&amp;Spalten...</translation>
+    </message>
+    <message>
+        <source>Choose what each column of the file holds</source>
+        <translation>Festlegen, was jede Spalte der Datei enthält</translation>
+    </message>
+    <message>
+        <source>The columns as recognised (layout: %1). Change what a column holds if it is wrong; the choice is remembered for files with the same columns.</source>
+        <extracomment>%1 is the name of the recognised layout (&quot;Google Contacts&quot;, &quot;Outlook (German)&quot;).</extracomment>
+        <translation>Die Spalten wie erkannt (Layout: %1). Ändern Sie, was eine Spalte enthält, wenn es nicht stimmt; die Wahl wird für Dateien mit denselben Spalten gespeichert.</translation>
+    </message>
+    <message>
+        <source>The columns as chosen before. Change what a column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Die Spalten wie zuvor gewählt. Ändern Sie, was eine Spalte enthält; die Wahl wird für Dateien mit denselben Spalten gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>BookText</name>
@@ -1299,7 +1316,7 @@
     </message>
     <message>
         <source>%1, %2 selected, %3</source>
-        <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
+        <extracomment>%1 the cards or rows (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
         <translation>%1, %2 ausgewählt, %3</translation>
     </message>
     <message>
@@ -1381,6 +1398,25 @@
         <source>Excel CSV file (*.csv);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
         <translation>Excel-CSV-Datei (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty row</source>
+        <translation>leere Zeile</translation>
+    </message>
+    <message>
+        <source>same as an earlier row</source>
+        <translation>gleich wie eine frühere Zeile</translation>
+    </message>
+    <message>
+        <source>all rows</source>
+        <translation>alle Zeilen</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,23 @@
         <source>to Google CSV</source>
         <translation>a CSV de Google</translation>
     </message>
+    <message>
+        <source>&amp;Columns...</source>
+        <translation>&amp;Columnas...</translation>
+    </message>
+    <message>
+        <source>Choose what each column of the file holds</source>
+        <translation>Elija qué contiene cada columna del archivo</translation>
+    </message>
+    <message>
+        <source>The columns as recognised (layout: %1). Change what a column holds if it is wrong; the choice is remembered for files with the same columns.</source>
+        <extracomment>%1 is the name of the recognised layout (&quot;Google Contacts&quot;, &quot;Outlook (German)&quot;).</extracomment>
+        <translation>Las columnas tal como se reconocieron (formato: %1). Cambie lo que contiene una columna si es incorrecto; la elección se recuerda para los archivos con las mismas columnas.</translation>
+    </message>
+    <message>
+        <source>The columns as chosen before. Change what a column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Las columnas tal como se eligieron antes. Cambie lo que contiene una columna; la elección se recuerda para los archivos con las mismas columnas.</translation>
+    </message>
 </context>
 <context>
     <name>BookText</name>
@@ -1299,7 +1316,7 @@
     </message>
     <message>
         <source>%1, %2 selected, %3</source>
-        <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
+        <extracomment>%1 the cards or rows (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
         <translation>%1, %2 seleccionados, %3</translation>
     </message>
     <message>
@@ -1381,6 +1398,25 @@
         <source>Excel CSV file (*.csv);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
         <translation>Archivo CSV de Excel (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n fila</numerusform>
+            <numerusform>%n filas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty row</source>
+        <translation>fila vacía</translation>
+    </message>
+    <message>
+        <source>same as an earlier row</source>
+        <translation>igual que una fila anterior</translation>
+    </message>
+    <message>
+        <source>all rows</source>
+        <translation>todas las filas</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,23 @@
         <source>to Google CSV</source>
         <translation>vers un CSV Google</translation>
     </message>
+    <message>
+        <source>&amp;Columns...</source>
+        <translation>&amp;Colonnes...</translation>
+    </message>
+    <message>
+        <source>Choose what each column of the file holds</source>
+        <translation>Choisir ce que contient chaque colonne du fichier</translation>
+    </message>
+    <message>
+        <source>The columns as recognised (layout: %1). Change what a column holds if it is wrong; the choice is remembered for files with the same columns.</source>
+        <extracomment>%1 is the name of the recognised layout (&quot;Google Contacts&quot;, &quot;Outlook (German)&quot;).</extracomment>
+        <translation>Les colonnes telles que reconnues (disposition : %1). Modifiez ce que contient une colonne si c&apos;est faux ; le choix est mémorisé pour les fichiers ayant les mêmes colonnes.</translation>
+    </message>
+    <message>
+        <source>The columns as chosen before. Change what a column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Les colonnes telles que choisies auparavant. Modifiez ce que contient une colonne ; le choix est mémorisé pour les fichiers ayant les mêmes colonnes.</translation>
+    </message>
 </context>
 <context>
     <name>BookText</name>
@@ -1299,7 +1316,7 @@
     </message>
     <message>
         <source>%1, %2 selected, %3</source>
-        <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
+        <extracomment>%1 the cards or rows (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
         <translation>%1, %2 sélectionnées, %3</translation>
     </message>
     <message>
@@ -1381,6 +1398,25 @@
         <source>Excel CSV file (*.csv);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
         <translation>Fichier CSV Excel (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty row</source>
+        <translation>ligne vide</translation>
+    </message>
+    <message>
+        <source>same as an earlier row</source>
+        <translation>identique à une ligne précédente</translation>
+    </message>
+    <message>
+        <source>all rows</source>
+        <translation>toutes les lignes</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,23 @@
         <source>to Google CSV</source>
         <translation>in CSV Google</translation>
     </message>
+    <message>
+        <source>&amp;Columns...</source>
+        <translation>&amp;Colonne...</translation>
+    </message>
+    <message>
+        <source>Choose what each column of the file holds</source>
+        <translation>Scegli cosa contiene ogni colonna del file</translation>
+    </message>
+    <message>
+        <source>The columns as recognised (layout: %1). Change what a column holds if it is wrong; the choice is remembered for files with the same columns.</source>
+        <extracomment>%1 is the name of the recognised layout (&quot;Google Contacts&quot;, &quot;Outlook (German)&quot;).</extracomment>
+        <translation>Le colonne come riconosciute (formato: %1). Cambia il contenuto di una colonna se è sbagliato; la scelta viene ricordata per i file con le stesse colonne.</translation>
+    </message>
+    <message>
+        <source>The columns as chosen before. Change what a column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Le colonne come scelte in precedenza. Cambia il contenuto di una colonna; la scelta viene ricordata per i file con le stesse colonne.</translation>
+    </message>
 </context>
 <context>
     <name>BookText</name>
@@ -1299,7 +1316,7 @@
     </message>
     <message>
         <source>%1, %2 selected, %3</source>
-        <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
+        <extracomment>%1 the cards or rows (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
         <translation>%1, %2 selezionati, %3</translation>
     </message>
     <message>
@@ -1381,6 +1398,25 @@
         <source>Excel CSV file (*.csv);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
         <translation>File CSV Excel (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n riga</numerusform>
+            <numerusform>%n righe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty row</source>
+        <translation>riga vuota</translation>
+    </message>
+    <message>
+        <source>same as an earlier row</source>
+        <translation>uguale a una riga precedente</translation>
+    </message>
+    <message>
+        <source>all rows</source>
+        <translation>tutte le righe</translation>
     </message>
 </context>
 <context>

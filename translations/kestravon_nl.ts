@@ -169,6 +169,23 @@
         <source>to Google CSV</source>
         <translation>naar Google-CSV</translation>
     </message>
+    <message>
+        <source>&amp;Columns...</source>
+        <translation>&amp;Kolommen...</translation>
+    </message>
+    <message>
+        <source>Choose what each column of the file holds</source>
+        <translation>Kies wat elke kolom van het bestand bevat</translation>
+    </message>
+    <message>
+        <source>The columns as recognised (layout: %1). Change what a column holds if it is wrong; the choice is remembered for files with the same columns.</source>
+        <extracomment>%1 is the name of the recognised layout (&quot;Google Contacts&quot;, &quot;Outlook (German)&quot;).</extracomment>
+        <translation>De kolommen zoals herkend (indeling: %1). Wijzig wat een kolom bevat als het niet klopt; de keuze wordt onthouden voor bestanden met dezelfde kolommen.</translation>
+    </message>
+    <message>
+        <source>The columns as chosen before. Change what a column holds; the choice is remembered for files with the same columns.</source>
+        <translation>De kolommen zoals eerder gekozen. Wijzig wat een kolom bevat; de keuze wordt onthouden voor bestanden met dezelfde kolommen.</translation>
+    </message>
 </context>
 <context>
     <name>BookText</name>
@@ -1299,7 +1316,7 @@
     </message>
     <message>
         <source>%1, %2 selected, %3</source>
-        <extracomment>%1 the cards (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
+        <extracomment>%1 the cards or rows (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
         <translation>%1, %2 geselecteerd, %3</translation>
     </message>
     <message>
@@ -1381,6 +1398,25 @@
         <source>Excel CSV file (*.csv);;All files (*)</source>
         <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
         <translation>Excel-CSV-bestand (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n rij</numerusform>
+            <numerusform>%n rijen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty row</source>
+        <translation>lege rij</translation>
+    </message>
+    <message>
+        <source>same as an earlier row</source>
+        <translation>zelfde als een eerdere rij</translation>
+    </message>
+    <message>
+        <source>all rows</source>
+        <translation>alle rijen</translation>
     </message>
 </context>
 <context>

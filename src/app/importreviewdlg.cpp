@@ -135,11 +135,11 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
 {
     ui_->setupUi(this);
     if (review.Source() != ImportSource::VCard)
-        setWindowTitle(AppText::menuInsertCsv);
+        setWindowTitle(AppText::menuInsertCsv());
     if (review.Source() == ImportSource::Csv) {
-        auto *columns = new QPushButton(AppText::reviewColumns, this);
+        auto *columns = new QPushButton(AppText::reviewColumns(), this);
         columns->setObjectName(QStringLiteral("btColumns"));
-        columns->setToolTip(AppText::reviewColumnsTip);
+        columns->setToolTip(AppText::reviewColumnsTip());
         columns->setAutoDefault(false);
         ui_->layBottom->insertWidget(ui_->layBottom->indexOf(ui_->btSelectNone) + 1, columns);
         connect(columns, &QPushButton::clicked, this, [this] { done(kColumnsChosen); });
