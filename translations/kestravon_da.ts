@@ -1547,6 +1547,21 @@
     </message>
 </context>
 <context>
+    <name>OnlineText</name>
+    <message>
+        <source>The look-ups and the update check are not available: their module could not be loaded.</source>
+        <translation>Opslagene og søgningen efter opdateringer er ikke tilgængelige: deres modul kunne ikke indlæses.</translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: ikke fundet</translation>
+    </message>
+    <message>
+        <source>%1: built for another version of the program</source>
+        <translation>%1: bygget til en anden version af programmet</translation>
+    </message>
+</context>
+<context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>

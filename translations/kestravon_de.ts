@@ -1547,6 +1547,21 @@
     </message>
 </context>
 <context>
+    <name>OnlineText</name>
+    <message>
+        <source>The look-ups and the update check are not available: their module could not be loaded.</source>
+        <translation>Die Abfragen und die Update-Suche sind nicht verfügbar: Ihr Modul konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1: built for another version of the program</source>
+        <translation>%1: für eine andere Version des Programms gebaut</translation>
+    </message>
+</context>
+<context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>

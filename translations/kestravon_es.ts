@@ -1547,6 +1547,21 @@
     </message>
 </context>
 <context>
+    <name>OnlineText</name>
+    <message>
+        <source>The look-ups and the update check are not available: their module could not be loaded.</source>
+        <translation>Las búsquedas y la comprobación de actualizaciones no están disponibles: no se pudo cargar su módulo.</translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: no encontrado</translation>
+    </message>
+    <message>
+        <source>%1: built for another version of the program</source>
+        <translation>%1: compilado para otra versión del programa</translation>
+    </message>
+</context>
+<context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>

@@ -1547,6 +1547,21 @@
     </message>
 </context>
 <context>
+    <name>OnlineText</name>
+    <message>
+        <source>The look-ups and the update check are not available: their module could not be loaded.</source>
+        <translation>Les recherches et la vérification des mises à jour ne sont pas disponibles : leur module n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1 : introuvable</translation>
+    </message>
+    <message>
+        <source>%1: built for another version of the program</source>
+        <translation>%1 : conçu pour une autre version du programme</translation>
+    </message>
+</context>
+<context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>

@@ -1547,6 +1547,21 @@
     </message>
 </context>
 <context>
+    <name>OnlineText</name>
+    <message>
+        <source>The look-ups and the update check are not available: their module could not be loaded.</source>
+        <translation>Le ricerche e il controllo degli aggiornamenti non sono disponibili: non è stato possibile caricare il loro modulo.</translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: non trovato</translation>
+    </message>
+    <message>
+        <source>%1: built for another version of the program</source>
+        <translation>%1: compilato per un&apos;altra versione del programma</translation>
+    </message>
+</context>
+<context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>

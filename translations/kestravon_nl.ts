@@ -1547,6 +1547,21 @@
     </message>
 </context>
 <context>
+    <name>OnlineText</name>
+    <message>
+        <source>The look-ups and the update check are not available: their module could not be loaded.</source>
+        <translation>De opzoekfuncties en de updatecontrole zijn niet beschikbaar: hun module kon niet worden geladen.</translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: niet gevonden</translation>
+    </message>
+    <message>
+        <source>%1: built for another version of the program</source>
+        <translation>%1: gebouwd voor een andere versie van het programma</translation>
+    </message>
+</context>
+<context>
     <name>PhoneReason</name>
     <message>
         <source>holds pause or tone characters</source>
