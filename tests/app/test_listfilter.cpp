@@ -23,6 +23,7 @@ private Q_SLOTS:
     void filterFoldsLetters();
     void insertedWhileFilteredIsShown();
     void placesAfterCommands();
+    void newPhonebookInSlotOrder();
 };
 
 namespace {
@@ -247,6 +248,30 @@ void TestListFilter::placesAfterCommands()
     QVERIFY(w.SelectSlot(last));
     QApplication::processEvents();
     QVERIFY(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
+}
+
+// An unsorted list shows its records in the order they came; a new phonebook shows in
+// slot order, also after records of the old one had come out of it, and again when the
+// same records are taken over once more.
+void TestListFilter::newPhonebookInSlotOrder()
+{
+    ScriptedPrompter p;
+    TestWindow w(p);
+    Fill(w, {{"A"}, {"B"}, {"C"}});
+    // A leaves the first list and comes back: it arrives last.
+    AgendaRecord a = *w.agenda.RecordAt(w.RowSlot(0, 1));
+    const int slotA = w.RowSlot(0, 1);
+    a.owner = 2;
+    w.book.StoreRecord(slotA, a);
+    a.owner = 1;
+    w.book.StoreRecord(slotA, a);
+    QCOMPARE(Labels(w, false), (QStringList{"MARCO", "B", "C", "A"}));
+    const Agenda same = w.agenda;
+    for (int round = 0; round < 2; ++round) {
+        w.book.Replace(same);
+        w.SetupLists();
+        QCOMPARE(Labels(w, false), (QStringList{"MARCO", "A", "B", "C"}));
+    }
 }
 
 QTEST_MAIN(TestListFilter)
