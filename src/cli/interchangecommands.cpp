@@ -271,7 +271,7 @@ int InsertStreamedCards(const CliArgs &args, Phonebook &book, uint32_t user, con
             take(first);
     }
     if (full)
-        prompter.Information(QLatin1String(InterchangeText::kNoMoreSpace));
+        prompter.Information(BookText::noMoreSpace());
     return FinishInsert(args, book, counts, added, "cards", prompter);
 }
 

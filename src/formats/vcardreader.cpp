@@ -66,10 +66,10 @@ QString VCardReader::Reason() const
     if (lastWasEnd_)
         return QString();
     if (!tokenizer_.SawBegin() && ends_ == 0 && tokenizer_.FirstStrayLine() > 0)
-        return QString::fromLatin1(InterchangeText::kNotAProperty).arg(tokenizer_.FirstStrayLine());
+        return InterchangeText::Tr(InterchangeText::kNotAProperty).arg(tokenizer_.FirstStrayLine());
     if (!tokenizer_.SawBegin() && ends_ == 0)
-        return QString::fromLatin1(InterchangeText::kNoBegin);
-    return QString::fromLatin1(InterchangeText::kNoEnd).arg(ends_ + 1);
+        return InterchangeText::Tr(InterchangeText::kNoBegin);
+    return InterchangeText::Tr(InterchangeText::kNoEnd).arg(ends_ + 1);
 }
 
 bool VCard::ReadVcf(const QString &fileName, Prompter &prompter)
