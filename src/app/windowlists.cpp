@@ -275,7 +275,7 @@ void MainWindow::ToggleColumn(int column)
 void MainWindow::ColumnMenu(QMenu &menu)
 {
     const int k = CurrentTab();
-    const QIcon checked(QStringLiteral(":/AgendaImg/Checked"));
+    const QIcon checked = AgendaImage(QStringLiteral("Checked"));
     for (int c = 0; c < kColumnCount; ++c) {
         QAction *action = menu.addAction(RecordTableModel::Title(c));
         if (ColumnWidth(k, c) > 0)
