@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
 class TestListFilter : public QObject
 {
@@ -175,6 +176,21 @@ void TestListFilter::filterKeys()
     QTest::keyClick(filter, Qt::Key_Escape);
     QCOMPARE(filter->text(), QString());
     QCOMPARE(Labels(w, true).size(), 3);
+    // The clear button, with the program's own icon, is there only while there is text.
+    const QList<QToolButton *> buttons = filter->findChildren<QToolButton *>();
+    QCOMPARE(buttons.size(), 1);
+    QToolButton *clear = buttons.first();
+    QVERIFY(!clear->isVisible());
+    QTest::keyClicks(filter, QStringLiteral("rossi"));
+    QTRY_VERIFY(clear->isVisible());
+    QVERIFY(!clear->icon().isNull());
+    QCOMPARE(clear->icon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+    QCOMPARE(clear->icon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             QImage(QStringLiteral(":/AgendaImg/Clear")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QCOMPARE(filter->text(), QString());
+    QCOMPARE(Labels(w, true).size(), 3);
+    QTRY_VERIFY(!clear->isVisible());
     QVERIFY(p.shown.isEmpty());
 }
 
