@@ -134,7 +134,9 @@ void MainWindow::SetupLists()
         sortAscending_[size_t(k)] = true;
         proxies_[size_t(k)]->Restart();
         list->horizontalHeader()->setSortIndicatorShown(false);
-        ui_->tcUser->setTabEnabled(k, k < agenda.userCount);
+        // An unchanged state is not set again: the tab bar would lay itself out and repaint.
+        if (ui_->tcUser->isTabEnabled(k) != (k < agenda.userCount))
+            ui_->tcUser->setTabEnabled(k, k < agenda.userCount);
     }
     if (CurrentTab() >= agenda.userCount)
         ui_->tcUser->setCurrentIndex(0);
