@@ -68,7 +68,7 @@ private:
     qsizetype size_ = 0;
     qsizetype pos_ = 0;
     int lineNo_ = 1;
-    const QString &fileName_;
+    const QString fileName_;  // a copy: the reader may be given a temporary name
     Prompter &prompter_;
     QByteArray joined_;  // a name or parameter list folded over several lines, joined
     QString reason_;
