@@ -5,8 +5,11 @@
 #include "app/phonetexts.h"
 #include "app/phonetidydlg.h"
 #include "app/undo.h"
+#include "store/duplicates.h"
 #include "store/phonenumber.h"
 #include "store/phonetidy.h"
+
+#include <QStatusBar>
 
 void MainWindow::TidyPhones()
 {
@@ -49,4 +52,20 @@ void MainWindow::ChoosePhoneRegion()
 bool MainWindow::AskPhoneRegion(PhoneRegionDlg &dialog)
 {
     return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::NotePhone(int slot, int phone)
+{
+    const AgendaRecord *r = agenda.RecordAt(slot);
+    if (!r || phone < 0 || phone >= kPhoneCount)
+        return;
+    const QString region = DefaultPhoneRegion();
+    const QString &number = r->phone[size_t(phone)];
+    const int sameAs = number.isEmpty() || slot < agenda.userCount
+        ? -1 : PhoneHolders(agenda, region).OtherHolder(number, slot, r->owner);
+    const QStringList notes = PhoneNotes(number, region, sameAs);
+    if (notes.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(PhoneText::cellNote.arg(QString::fromLatin1(Field(PhoneField(phone)).title), notes.join(QStringLiteral("; "))));
 }

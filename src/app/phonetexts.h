@@ -27,5 +27,7 @@ inline const QString regionTitle = QStringLiteral("Phone region");
 inline const QString regionLabel = QStringLiteral("Read phone numbers without a country code as numbers of:");
 inline const QString regionSystem = QStringLiteral("The system's region (%1)");
 inline const QString regionSystemNone = QStringLiteral("The system's region (none)");
+// The status bar after a phone number was typed into a list cell: "Phone-2: " and the notes.
+inline const QString cellNote = QStringLiteral("%1: %2");
 
 } // namespace PhoneText

@@ -17,4 +17,7 @@ inline constexpr char kExportError[] = "Error exporting file : ";
 // Field checks when the dialog is accepted, besides the record rules' own texts.
 inline constexpr char kNotANumber[] = "Invalid number.";
 
+// The tip of the button at the end of a phone field that writes the number internationally.
+inline constexpr char kWriteInternational[] = "Write as %1";
+
 } // namespace EditorText

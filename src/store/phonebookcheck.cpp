@@ -135,12 +135,19 @@ private:
             it = byOwner_.insert(r.owner, DuplicateIndex(region_));
         DuplicateIndex &index = it.value();
         const DuplicateMatch match = index.FindThenAdd(r, slot_);
-        if (match.first >= 0) {
-            const QString field = match.phone < 0 ? NameOf(TextField::Label) : NameOf(TextField::Phone, match.phone + 1);
-            const QString reason = match.phone < 0 ? QStringLiteral("same label") : QStringLiteral("same number as ") + field;
-            Add(Kind::Duplicate, field,
-                QStringLiteral("looks like a duplicate of record %1 (%2)").arg(match.first + 1).arg(reason));
+        if (match.first < 0)
+            return;
+        if (match.phone < 0) {
+            Add(Kind::Duplicate, NameOf(TextField::Label),
+                QStringLiteral("looks like a duplicate of record %1 (same label)").arg(match.first + 1));
+            return;
         }
+        // The number that matched, as this record holds it, and the record that has it too.
+        const QString field = NameOf(TextField::Phone, match.phone + 1);
+        Add(Kind::Duplicate, field,
+            QStringLiteral("%1 %2 is the same number as record %3")
+                .arg(field, Quoted(r.phone[size_t(match.phone)]))
+                .arg(match.first + 1));
     }
 
     void CheckGps(const NavData &nav)

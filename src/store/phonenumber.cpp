@@ -216,6 +216,17 @@ PhoneTidy TidyPhone(const QString &text, const QString &region, PhoneFormat form
     return tidy;
 }
 
+QStringList PhoneNotes(const QString &phone, const QString &region, int sameAs)
+{
+    QStringList notes;
+    const PhoneReading reading = ReadPhone(phone, region);
+    if (reading.kind != PhoneKind::Empty && reading.kind != PhoneKind::Valid)
+        notes.append(QStringLiteral("\"%1\" %2: kept as typed").arg(phone, PhoneKeptReason(reading)));
+    if (sameAs >= 0)
+        notes.append(QStringLiteral("same number as record %1").arg(sameAs + 1));
+    return notes;
+}
+
 PhoneMatch ComparePhones(const QString &a, const QString &b, const QString &region)
 {
     PhoneNumber na, nb;
