@@ -6,7 +6,7 @@
 #include "benchsupport.h"
 #include "support/phoneexport.h"
 
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "formats/csv.h"
 #include "formats/importreview.h"
 #include "formats/vcard.h"

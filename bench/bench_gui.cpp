@@ -10,7 +10,7 @@
 #include "app/mainwindow.h"
 #include "app/recordlist.h"
 #include "app/undo.h"
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "editor/editrecorddlg.h"
 #include "formats/importreview.h"
 

@@ -6,7 +6,7 @@
 // compared with like.
 #include "benchsupport.h"
 
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "store/agenda.h"
 #include "store/sidecar.h"
 

@@ -491,11 +491,11 @@ void EditRecordDlg::FillRecord(AgendaRecord &r) const
     if (ui->edLat->text() == shownLatText_)
         nav.lat = shownLat_;
     else
-        nav.lat.FromDegrees(ParseDecimal(ui->edLat->text()).value_or(0.0));
+        nav.lat.FromDegrees(ReadNumberText(ui->edLat->text(), kTypedDecimal, 0.0).value_or(0.0));
     if (ui->edLon->text() == shownLonText_)
         nav.lon = shownLon_;
     else
-        nav.lon.FromDegrees(-ParseDecimal(ui->edLon->text()).value_or(0.0));
+        nav.lon.FromDegrees(-ReadNumberText(ui->edLon->text(), kTypedDecimal, 0.0).value_or(0.0));
 
     nav.postalType = CodeOf(ui->dlPostal);
     HexBytes(ui->esPosCode->text(), nav.posCode);
@@ -559,7 +559,7 @@ bool EditRecordDlg::ValidateFields()
         return true;
     };
     auto checkDecimal = [this](QLineEdit *e, double limit) {
-        const std::optional<double> v = ParseDecimal(e->text());
+        const std::optional<double> v = ReadNumberText(e->text(), kTypedDecimal, 0.0);
         if (!v)
             return Refuse(e, QString::fromLatin1(EditorText::kNotANumber));
         if (*v < -limit || *v > limit)

@@ -21,8 +21,8 @@ LookupFields EditRecordDlg::LookupFromControls() const
     f.city = ui->esCity->text();
     f.country = ui->esCountry->currentText();
     f.phone1 = ui->esP0Numb->text();
-    f.latitude = ParseDecimal(ui->edLat->text()).value_or(0);
-    f.longitude = ParseDecimal(ui->edLon->text()).value_or(0);
+    f.latitude = ReadNumberText(ui->edLat->text(), kTypedDecimal, 0.0).value_or(0);
+    f.longitude = ReadNumberText(ui->edLon->text(), kTypedDecimal, 0.0).value_or(0);
     f.gps = ui->oGPS->isChecked();
     return f;
 }

@@ -1,7 +1,5 @@
 #include "editor/recordtext.h"
 
-#include <QLocale>
-
 #include <cmath>
 
 QString HexText(const uint8_t *bytes, int n)
@@ -121,7 +119,7 @@ QString CoordText(double shown, const GpsCoord &stored, bool negate)
     for (int decimals = 1; decimals <= 12; ++decimals) {
         QString t = QString::asprintf("%.*f", decimals, shown);
         GpsCoord back;
-        const double v = QLocale::c().toDouble(t);
+        const double v = ReadNumber(t).value;
         back.FromDegrees(negate ? -v : v);
         const bool exact = back == stored;
         if (exact || (sameValue.isEmpty() && std::fabs(back.ToDegrees() - target) < 1e-9)) {
@@ -137,21 +135,6 @@ QString CoordText(double shown, const GpsCoord &stored, bool negate)
         }
     }
     return sameValue.isEmpty() ? QString::asprintf("%.12g", shown) : sameValue;
-}
-
-std::optional<double> ParseDecimal(const QString &text)
-{
-    QString t = text.trimmed();
-    if (t.isEmpty())
-        return 0.0;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (t.startsWith(QLatin1Char('+')))
-        t.remove(0, 1);
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
 }
 
 std::optional<int64_t> ParseInteger(const QString &text)

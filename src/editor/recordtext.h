@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/numbers.h"
 #include "common/textcodec.h"
 #include "store/agenda.h"
 
@@ -35,9 +36,9 @@ std::array<uint8_t, 6> DateBytes(const QString &text);
 // that reads back to the same position.
 QString CoordText(double shown, const GpsCoord &stored, bool negate);
 
-// A number typed into a decimal field: "." or "," as the decimal point, optional sign.
-// Empty text gives 0. Nothing when the text is not a number.
-std::optional<double> ParseDecimal(const QString &text);
+// A number typed into a decimal field (ReadNumberText): "." or "," as the decimal point,
+// optional sign; empty text gives 0.
+constexpr NumberSyntax kTypedDecimal{false, true};
 // A whole number typed into an integer field (optional sign, digits). Empty text gives 0.
 // Nothing when the text is not a number or does not fit in 64 bits.
 std::optional<int64_t> ParseInteger(const QString &text);

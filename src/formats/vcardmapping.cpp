@@ -1,6 +1,7 @@
 // The third layer of the vCard reader: the items of one card onto the fields of a record.
 #include "formats/vcard.h"
 
+#include "common/numbers.h"
 #include "common/safefile.h"
 #include "formats/contactname.h"
 #include "store/agenda.h"
@@ -19,43 +20,15 @@ bool IsDigit(QChar c)
     return c.unicode() >= '0' && c.unicode() <= '9';
 }
 
-// A decimal number at `pos` ([+-]digits[.digits][e[+-]digits], C locale); `pos` moves
-// behind it. nullopt, `pos` unchanged, when there is none.
+// A decimal number at `pos` (C form); `pos` moves behind it. nullopt, `pos` unchanged,
+// when there is none or it is out of range.
 std::optional<double> ScanNumber(QStringView s, qsizetype &pos)
 {
-    qsizetype i = pos;
-    if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
-        ++i;
-    bool digits = false;
-    while (i < s.size() && IsDigit(s[i])) {
-        ++i;
-        digits = true;
-    }
-    if (i < s.size() && s[i] == QLatin1Char('.')) {
-        ++i;
-        while (i < s.size() && IsDigit(s[i])) {
-            ++i;
-            digits = true;
-        }
-    }
-    if (!digits)
+    const NumberRead n = ReadNumber(s, pos);
+    if (!n.ok())
         return std::nullopt;
-    if (i < s.size() && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
-        qsizetype e = i + 1;
-        if (e < s.size() && (s[e] == QLatin1Char('+') || s[e] == QLatin1Char('-')))
-            ++e;
-        if (e < s.size() && IsDigit(s[e])) {
-            while (e < s.size() && IsDigit(s[e]))
-                ++e;
-            i = e;
-        }
-    }
-    bool ok = false;
-    const double v = s.mid(pos, i - pos).toLatin1().toDouble(&ok);  // locale-independent
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    pos = i;
-    return v;
+    pos = n.end;
+    return n.value;
 }
 
 void SkipBlanks(QStringView s, qsizetype &pos)

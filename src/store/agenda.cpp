@@ -1,5 +1,7 @@
 #include "store/agenda.h"
 
+#include "common/numbers.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -58,53 +60,6 @@ void GpsCoord::FromDegrees(double value)
     hund = ToField16(std::floor((s - sc) * 100.0 + 0.5));
 }
 
-namespace {
-
-// Reads a number the way the C library's atof does in the "C" locale: leading white
-// space skipped, the longest valid prefix taken, 0 when there is none. Independent of
-// the process locale.
-double AtofC(const QString &text)
-{
-    const QByteArray bytes = text.toLatin1();
-    const char *s = bytes.constData();
-    while (*s == ' ' || *s == '\t' || *s == '\n' || *s == '\r' || *s == '\f' || *s == '\v')
-        ++s;
-    const char *start = s;
-    if (*s == '+' || *s == '-')
-        ++s;
-    const char *digits = s;
-    while (*s >= '0' && *s <= '9')
-        ++s;
-    bool any = s != digits;
-    if (*s == '.') {
-        ++s;
-        const char *frac = s;
-        while (*s >= '0' && *s <= '9')
-            ++s;
-        any = any || s != frac;
-    }
-    if (!any)
-        return 0.0;
-    if (*s == 'e' || *s == 'E') {
-        const char *e = s + 1;
-        if (*e == '+' || *e == '-')
-            ++e;
-        if (*e >= '0' && *e <= '9') {
-            while (*e >= '0' && *e <= '9')
-                ++e;
-            s = e;
-        }
-    }
-    bool ok = false;
-    const double v = QByteArray(start, int(s - start)).toDouble(&ok);  // locale-independent
-    if (ok)
-        return v;
-    // Out of range of a double: infinity with the sign, as strtod gives.
-    return (*start == '-') ? -HUGE_VAL : HUGE_VAL;
-}
-
-} // namespace
-
 void GpsCoord::ReadCoordinate(const QString &text)
 {
     QString t = text;
@@ -115,11 +70,9 @@ void GpsCoord::ReadCoordinate(const QString &text)
         else if (c == QLatin1Char('E') || c == QLatin1Char('e') || c == QLatin1Char('S') || c == QLatin1Char('s'))
             t[0] = QLatin1Char('-');
     }
-    // The number ends at a "," (atof would stop there anyway).
-    const int comma = int(t.indexOf(QLatin1Char(',')));
-    if (comma >= 0)
-        t.truncate(comma);
-    FromDegrees(AtofC(t));
+    // As atof reads it: blanks before the number, anything behind it ignored, 0 when
+    // there is none; a number too large for a double is an infinity.
+    FromDegrees(ReadNumber(t, 0, NumberSyntax{true, false}).value);
 }
 
 // ---- NavData ------------------------------------------------------------------------
@@ -211,9 +164,8 @@ bool NavData::IsGpsText(const QString &text)
         }
         if (digits == 0 || points > 1)
             return false;
-        bool ok = false;
-        const double value = part.toLatin1().toDouble(&ok);  // locale-independent
-        return ok && value <= max;
+        const std::optional<double> value = ReadNumberText(part);
+        return value && *value <= max;
     };
     const QStringView first = QStringView(t).left(comma);
     const QStringView second = QStringView(t).mid(comma + 1);

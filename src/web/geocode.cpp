@@ -1,10 +1,10 @@
 #include "web/geocode.h"
 
+#include "common/numbers.h"
 #include "common/prompter.h"
 #include "common/textcodec.h"
 #include "web/fetch.h"
 #include "web/geocodetexts.h"
-#include "web/numscan.h"
 
 
 namespace {
@@ -120,7 +120,11 @@ bool XmlTagNumber(const QByteArray &xml, const QByteArray &name, double &value)
     QByteArray text;
     if (!XmlTagText(xml, name, text))
         return false;
-    return ScanDouble(text, value);
+    const NumberRead n = ReadNumber(text, 0, NumberSyntax{true, false});
+    if (!n.ok())
+        return false;
+    value = n.value;
+    return true;
 }
 
 QString CoordinateText(double latitude, double longitude)
@@ -130,14 +134,14 @@ QString CoordinateText(double latitude, double longitude)
 
 bool ParseCoordinateText(const QString &text, double &latitude, double &longitude)
 {
-    const QByteArray bytes = text.toLatin1();
-    double lat = 0, lon = 0;
-    qsizetype end = 0;
-    if (!ScanDouble(bytes, lat, &end) || end >= bytes.size() || bytes.at(end) != ',')
+    const NumberSyntax syntax{true, false};
+    const NumberRead lat = ReadNumber(text, 0, syntax);
+    if (!lat.ok() || lat.end >= text.size() || text.at(lat.end) != QLatin1Char(','))
         return false;
-    if (!ScanDouble(bytes.mid(end + 1), lon))
+    const NumberRead lon = ReadNumber(text, lat.end + 1, syntax);
+    if (!lon.ok())
         return false;
-    latitude = lat;
-    longitude = lon;
+    latitude = lat.value;
+    longitude = lon.value;
     return true;
 }

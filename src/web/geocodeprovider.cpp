@@ -1,5 +1,6 @@
 #include "web/geocodeprovider.h"
 
+#include "common/numbers.h"
 #include "common/prompter.h"
 #include "common/textcodec.h"
 #include "web/fetch.h"
@@ -38,13 +39,14 @@ void AddParam(QByteArray &url, const char *key, const QString &value)
 // number; false when it holds no finite one.
 bool JsonNumber(const QJsonValue &v, double &out)
 {
-    bool ok = v.isDouble();
-    double d = v.toDouble();
-    if (v.isString())
-        d = v.toString().trimmed().toDouble(&ok);  // C number format, whatever the locale
-    if (!ok || !std::isfinite(d))
+    std::optional<double> d;
+    if (v.isDouble())
+        d = v.toDouble();
+    else if (v.isString())
+        d = ReadNumberText(v.toString());
+    if (!d || !std::isfinite(*d))
         return false;
-    out = d;
+    out = *d;
     return true;
 }
 

@@ -1,9 +1,9 @@
 #include "web/infobel.h"
 
+#include "common/numbers.h"
 #include "web/cp1252.h"
 #include "web/fetch.h"
 #include "web/infobeltexts.h"
-#include "web/numscan.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "formats/importreview.h"
 #include "app/phonetidydlg.h"
 

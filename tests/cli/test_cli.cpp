@@ -1,4 +1,4 @@
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "support/craftedcheck.h"
 #include "support/testfiles.h"
 

@@ -1,4 +1,4 @@
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "editor/editrecorddlg.h"
 #include "formats/vcard.h"
 #include "store/agenda.h"

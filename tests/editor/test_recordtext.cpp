@@ -18,8 +18,6 @@ private Q_SLOTS:
     void dateRoundTrip();
     void upperKeepsLength_data();
     void upperKeepsLength();
-    void parseDecimal_data();
-    void parseDecimal();
     void parseInteger();
     void coordTextKeepsStoredBytes();
     void coordTextIsShort_data();
@@ -98,30 +96,6 @@ void TestRecordText::upperKeepsLength()
     QCOMPARE(UpperPerUnit(in), out);
 }
 
-void TestRecordText::parseDecimal_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<double>("value");
-    QTest::newRow("point") << "45.5" << true << 45.5;
-    QTest::newRow("comma") << "-9,25" << true << -9.25;
-    QTest::newRow("plus") << "+1.5" << true << 1.5;
-    QTest::newRow("empty is zero") << "" << true << 0.0;
-    QTest::newRow("sign only") << "-" << false << 0.0;
-    QTest::newRow("point only") << "." << false << 0.0;
-}
-
-void TestRecordText::parseDecimal()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, ok);
-    QFETCH(double, value);
-    const std::optional<double> v = ParseDecimal(text);
-    QCOMPARE(v.has_value(), ok);
-    if (ok)
-        QCOMPARE(*v, value);
-}
-
 void TestRecordText::parseInteger()
 {
     QCOMPARE(ParseInteger(QString()).value_or(-1), 0);
@@ -145,7 +119,7 @@ void TestRecordText::coordTextKeepsStoredBytes()
         for (const bool negate : {false, true}) {
             const double shown = negate ? -c.ToDegrees() : c.ToDegrees();
             const QString text = CoordText(shown, c, negate);
-            const double v = ParseDecimal(text).value();
+            const double v = ReadNumberText(text, kTypedDecimal, 0.0).value();
             GpsCoord back;
             back.FromDegrees(negate ? -v : v);
             if (std::fabs(back.ToDegrees() - c.ToDegrees()) > 1e-9)

@@ -1,4 +1,4 @@
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "formats/csvcolumns.h"
 #include "formats/csvcontacts.h"
 #include "formats/csvtokenizer.h"

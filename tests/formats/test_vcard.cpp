@@ -1,4 +1,4 @@
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "common/textcodec.h"
 #include "formats/vcard.h"
 #include "formats/vcarddecoding.h"

@@ -1,4 +1,4 @@
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "formats/importreview.h"
 #include "formats/interchange.h"
 #include "formats/vcard.h"

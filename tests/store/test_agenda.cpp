@@ -1,4 +1,4 @@
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "store/agenda.h"
 
 #include <QtTest>
@@ -271,6 +271,8 @@ void TestAgenda::readCoordinate_data()
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("trailing garbage") << "8.5xyz" << 8.5;
     QTest::newRow("comma is not a decimal point") << "8,5" << 8.0;
+    QTest::newRow("exponent") << "N4.5e1" << 45.0;
+    QTest::newRow("too small for a double is 0") << "S1e-400" << 0.0;
 }
 
 void TestAgenda::readCoordinate()

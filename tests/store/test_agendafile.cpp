@@ -1,5 +1,5 @@
 #include "common/safefile.h"
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "common/textcodec.h"
 #include "store/agenda.h"
 #include "store/agendafile.h"

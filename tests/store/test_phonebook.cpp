@@ -1,6 +1,6 @@
 // The phonebook document: results with reasons, announced slots, change groups and their
 // restore; the one edit path with its strict GPS reader.
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "store/edit.h"
 #include "store/phonebook.h"
 #include "store/recordrules.h"

@@ -1,5 +1,5 @@
 #include "common/markup.h"
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "update/update.h"
 
 #include <QtTest>

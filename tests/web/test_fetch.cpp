@@ -1,5 +1,5 @@
 #include "common/qtprompter.h"
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "support/testhttpserver.h"
 #include "support/testkeys.h"
 #include "web/fetch.h"

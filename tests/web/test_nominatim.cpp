@@ -1,4 +1,4 @@
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 #include "support/testhttpserver.h"
 #include "web/geocodeprovider.h"
 #include "web/geocodetexts.h"

@@ -1,4 +1,4 @@
-#include "common/scriptedprompter.h"
+#include "support/scriptedprompter.h"
 
 QStringList ScriptedPrompter::Messages() const
 {
