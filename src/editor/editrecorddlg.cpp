@@ -39,6 +39,29 @@ constexpr int kNoTruncation = 1 << 20;
 
 constexpr const char *kHeldCode = "heldCode";
 
+// The controls of the texts of the record-field table, by their object names in the
+// layout: the text's line edit (the country is the text of a drop list) and, for phones
+// and e-mails, the drop list of the type. The record number, fld51 and the GPS position
+// (two coordinate fields) are not among them.
+struct FieldControl
+{
+    FieldId field;
+    const char *edit;
+    const char *typeBox;
+};
+
+constexpr FieldControl kFieldControls[] = {
+    {FieldId::Label, "esLabel", nullptr},     {FieldId::Note, "esNote", nullptr},
+    {FieldId::Street, "esStreet", nullptr},   {FieldId::Numb, "esNumb", nullptr},
+    {FieldId::Zip, "esZip", nullptr},         {FieldId::City, "esCity", nullptr},
+    {FieldId::Country, "esCountry", nullptr}, {FieldId::Phone1, "esP0Numb", "dlP0Type"},
+    {FieldId::Phone2, "esP1Numb", "dlP1Type"}, {FieldId::Phone3, "esP2Numb", "dlP2Type"},
+    {FieldId::Phone4, "esP3Numb", "dlP3Type"}, {FieldId::Phone5, "esP4Numb", "dlP4Type"},
+    {FieldId::Email1, "esE0Addr", "dlE0Type"}, {FieldId::Email2, "esE1Addr", "dlE1Type"},
+    {FieldId::Email3, "esE2Addr", "dlE2Type"}, {FieldId::Email4, "esE3Addr", "dlE3Type"},
+    {FieldId::Email5, "esE4Addr", "dlE4Type"}, {FieldId::PoiLabel, "esPoiLabel", nullptr},
+};
+
 template <size_t N>
 void FillCodes(QComboBox *box, const std::array<CodeText, N> &table)
 {
@@ -168,12 +191,25 @@ EditRecordDlg::~EditRecordDlg() = default;
 
 void EditRecordDlg::SetupControls()
 {
+    for (const FieldControl &c : kFieldControls) {
+        QWidget *control = findChild<QWidget *>(QLatin1String(c.edit));
+        auto *box = qobject_cast<QComboBox *>(control);
+        fieldEdits_[size_t(c.field)] = box ? box->lineEdit() : qobject_cast<QLineEdit *>(control);
+        Q_ASSERT(fieldEdits_[size_t(c.field)]);
+        if (c.typeBox) {
+            typeBoxes_[size_t(c.field)] = findChild<QComboBox *>(QLatin1String(c.typeBox));
+            Q_ASSERT(typeBoxes_[size_t(c.field)]);
+        }
+    }
+
     FillCodes(ui->dlRecType, Codes::recordTypes);
     FillCodes(ui->dlPostal, Codes::postalTypes);
-    for (QComboBox *box : {ui->dlP0Type, ui->dlP1Type, ui->dlP2Type, ui->dlP3Type, ui->dlP4Type})
-        FillCodes(box, Codes::phoneTypes);
-    for (QComboBox *box : {ui->dlE0Type, ui->dlE1Type, ui->dlE2Type, ui->dlE3Type, ui->dlE4Type})
-        FillCodes(box, Codes::emailTypes);
+    for (const RecordField &f : Fields()) {
+        if (PhoneIndex(f.id) >= 0)
+            FillCodes(typeBoxes_[size_t(f.id)], Codes::phoneTypes);
+        else if (EmailIndex(f.id) >= 0)
+            FillCodes(typeBoxes_[size_t(f.id)], Codes::emailTypes);
+    }
 
     // Country: the directory's countries as choices; any other text may be typed.
     for (unsigned i = 0;; ++i) {
@@ -293,9 +329,9 @@ void EditRecordDlg::SizeFromFont()
         {ui->esACPdate1, 14}, {ui->esACPdate2, 14}};
     for (const auto &f : fixed)
         f.edit->setFixedWidth(CharsWidth(f.edit, f.chars));
-    for (QLineEdit *e : {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb, ui->esP4Numb, ui->esE0Addr,
-                         ui->esE1Addr, ui->esE2Addr, ui->esE3Addr, ui->esE4Addr})
-        e->setMinimumWidth(CharsWidth(e, 14));
+    for (const RecordField &f : Fields())
+        if (typeBoxes_[size_t(f.id)])  // phones and e-mails
+            fieldEdits_[size_t(f.id)]->setMinimumWidth(CharsWidth(fieldEdits_[size_t(f.id)], 14));
     // The roads' codes: ten bytes in hex with blanks between them.
     for (QLineEdit *e : {ui->esPosRoad1, ui->esPosRoad2})
         e->setMinimumWidth(CharsWidth(e, 29));
@@ -343,8 +379,10 @@ void EditRecordDlg::Connect()
 {
     // textEdited and activated come from the user only; values the program sets with
     // setText or setCurrentIndex do not count as edits.
-    for (QLineEdit *e : {ui->esStreet, ui->esNumb, ui->esZip, ui->esCity})
-        connect(e, &QLineEdit::textEdited, this, [this] { SetChanged(addressChanged); });
+    // The address is what the unit wants upper-cased.
+    for (const RecordField &f : Fields())
+        if (f.upper && f.id != FieldId::Country)
+            connect(fieldEdits_[size_t(f.id)], &QLineEdit::textEdited, this, [this] { SetChanged(addressChanged); });
     connect(ui->esCountry->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
         shownCountry_ = text;
         SetChanged(addressChanged);
@@ -399,16 +437,19 @@ void EditRecordDlg::LoadRecord(const AgendaRecord &r)
 {
     SetCode(ui->dlRecType, r.recType);
     SetNumber(ui->eiOwner, r.owner);
-    ui->esLabel->setText(r.label);
-    ui->esNote->setText(r.note);
     SetNumber(ui->eiSimpos, r.simPos);
     SetNumber(ui->eiReco, r.voiceIndex);
-
-    ui->esStreet->setText(r.street);
-    ui->esNumb->setText(r.numb);
-    ui->esCity->setText(r.city);
-    ui->esZip->setText(r.zip);
-    SetCountry(r.country);
+    for (const RecordField &f : Fields()) {
+        QLineEdit *edit = fieldEdits_[size_t(f.id)];
+        if (f.id == FieldId::Country)
+            SetCountry(f.read(r));
+        else if (edit)
+            edit->setText(f.read(r));
+        if (const int k = PhoneIndex(f.id); k >= 0)
+            SetCode(typeBoxes_[size_t(f.id)], r.phoneType[size_t(k)]);
+        if (const int k = EmailIndex(f.id); k >= 0)
+            SetCode(typeBoxes_[size_t(f.id)], r.emailType[size_t(k)]);
+    }
 
     const NavData &nav = r.nav;
     ui->oGPS->setChecked(nav.navFlags & kNavGps);
@@ -432,28 +473,10 @@ void EditRecordDlg::LoadRecord(const AgendaRecord &r)
     SetNumber(ui->eiPoiCat1, nav.poiCat >> 8);
     SetNumber(ui->eiPoiFac0, nav.poiFac0);
     SetNumber(ui->eiPoiFac1, nav.poiFac1);
-    ui->esPoiLabel->setText(nav.poiLabel);
 
     SetNumber(ui->eiCDquarter, nav.cdQuarter);
     SetNumber(ui->eiCDyear, nav.cdYear);
     SetNumber(ui->eiCDcid, nav.cdCid);
-
-    const std::array<QComboBox *, kPhoneCount> phoneTypes = {ui->dlP0Type, ui->dlP1Type, ui->dlP2Type,
-                                                             ui->dlP3Type, ui->dlP4Type};
-    const std::array<QLineEdit *, kPhoneCount> phones = {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb,
-                                                         ui->esP4Numb};
-    for (int k = 0; k < kPhoneCount; ++k) {
-        SetCode(phoneTypes[k], r.phoneType[k]);
-        phones[k]->setText(r.phone[k]);
-    }
-    const std::array<QComboBox *, kEmailCount> emailTypes = {ui->dlE0Type, ui->dlE1Type, ui->dlE2Type,
-                                                             ui->dlE3Type, ui->dlE4Type};
-    const std::array<QLineEdit *, kEmailCount> emails = {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr, ui->esE3Addr,
-                                                         ui->esE4Addr};
-    for (int k = 0; k < kEmailCount; ++k) {
-        SetCode(emailTypes[k], r.emailType[k]);
-        emails[k]->setText(r.email[k]);
-    }
 
     SetNumber(ui->eiACPtype, r.acpType);
     ui->esACPdate1->setText(DateText(r.acpDate1));
@@ -472,17 +495,17 @@ void EditRecordDlg::FillRecord(AgendaRecord &r) const
 {
     r.recType = CodeOf(ui->dlRecType);
     r.owner = U32Of(ui->eiOwner);
-    r.label = ui->esLabel->text();
-    r.note = ui->esNote->text();
     r.simPos = U16Of(ui->eiSimpos);
     r.voiceIndex = U16Of(ui->eiReco);
-
-    // The unit expects the address in upper case; the edits keep what the user typed.
-    r.street = UpperPerUnit(ui->esStreet->text());
-    r.numb = UpperPerUnit(ui->esNumb->text());
-    r.zip = UpperPerUnit(ui->esZip->text());
-    r.city = UpperPerUnit(ui->esCity->text());
-    r.country = UpperPerUnit(ui->esCountry->currentText());
+    // The texts as the user typed them, the address upper-cased as the unit expects it.
+    for (const RecordField &f : Fields()) {
+        if (const QLineEdit *edit = fieldEdits_[size_t(f.id)])
+            f.write(r, f.upper ? UpperPerUnit(edit->text()) : edit->text());
+        if (const int k = PhoneIndex(f.id); k >= 0)
+            r.phoneType[size_t(k)] = CodeOf(typeBoxes_[size_t(f.id)]);
+        if (const int k = EmailIndex(f.id); k >= 0)
+            r.emailType[size_t(k)] = CodeOf(typeBoxes_[size_t(f.id)]);
+    }
 
     NavData &nav = r.nav;
     // The presence bits come from the three boxes only; any other bit is dropped.
@@ -506,28 +529,10 @@ void EditRecordDlg::FillRecord(AgendaRecord &r) const
     nav.poiCat = uint16_t((U32Of(ui->eiPoiCat0) + 256u * U32Of(ui->eiPoiCat1)) & 0xFFFFu);
     nav.poiFac0 = U32Of(ui->eiPoiFac0);
     nav.poiFac1 = U32Of(ui->eiPoiFac1);
-    nav.poiLabel = ui->esPoiLabel->text();
 
     nav.cdQuarter = U32Of(ui->eiCDquarter);
     nav.cdYear = U32Of(ui->eiCDyear);
     nav.cdCid = U32Of(ui->eiCDcid);
-
-    const std::array<const QComboBox *, kPhoneCount> phoneTypes = {ui->dlP0Type, ui->dlP1Type, ui->dlP2Type,
-                                                                   ui->dlP3Type, ui->dlP4Type};
-    const std::array<const QLineEdit *, kPhoneCount> phones = {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb,
-                                                               ui->esP3Numb, ui->esP4Numb};
-    for (int k = 0; k < kPhoneCount; ++k) {
-        r.phoneType[k] = CodeOf(phoneTypes[k]);
-        r.phone[k] = phones[k]->text();
-    }
-    const std::array<const QComboBox *, kEmailCount> emailTypes = {ui->dlE0Type, ui->dlE1Type, ui->dlE2Type,
-                                                                   ui->dlE3Type, ui->dlE4Type};
-    const std::array<const QLineEdit *, kEmailCount> emails = {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr,
-                                                               ui->esE3Addr, ui->esE4Addr};
-    for (int k = 0; k < kEmailCount; ++k) {
-        r.emailType[k] = CodeOf(emailTypes[k]);
-        r.email[k] = emails[k]->text();
-    }
 
     r.acpType = U32Of(ui->eiACPtype);
     r.acpDate1 = DateBytes(ui->esACPdate1->text());
@@ -548,10 +553,6 @@ bool EditRecordDlg::Refuse(QWidget *control, const QString &message)
 
 bool EditRecordDlg::ValidateFields()
 {
-    auto checkText = [this](QLineEdit *edit, TextField field) {
-        const QString refusal = TextRefusal(field, edit->text());
-        return refusal.isEmpty() || Refuse(edit, refusal);
-    };
     auto checkInteger = [this](QLineEdit *e, long long lo, long long hi) {
         const std::optional<int64_t> v = ParseInteger(e->text());
         if (!v || *v < lo || *v > hi)
@@ -570,19 +571,15 @@ bool EditRecordDlg::ValidateFields()
     const QString owner = OwnerRefusal(ParseInteger(ui->eiOwner->text()));
     if (!owner.isEmpty())
         return Refuse(ui->eiOwner, owner);
-    const std::pair<QLineEdit *, TextField> texts[] = {
-        {ui->esLabel, TextField::Label},     {ui->esNote, TextField::Note},
-        {ui->esStreet, TextField::Street},   {ui->esNumb, TextField::Numb},
-        {ui->esZip, TextField::Zip},         {ui->esCity, TextField::City},
-        {ui->esCountry->lineEdit(), TextField::Country},
-        {ui->esP0Numb, TextField::Phone},    {ui->esP1Numb, TextField::Phone},
-        {ui->esP2Numb, TextField::Phone},    {ui->esP3Numb, TextField::Phone},
-        {ui->esP4Numb, TextField::Phone},    {ui->esE0Addr, TextField::Email},
-        {ui->esE1Addr, TextField::Email},    {ui->esE2Addr, TextField::Email},
-        {ui->esE3Addr, TextField::Email},    {ui->esE4Addr, TextField::Email}};
-    for (const auto &[edit, field] : texts)
-        if (!checkText(edit, field))
-            return false;
+    // The texts the user can type, in the table's order (the layout's).
+    for (const RecordField &f : Fields()) {
+        QLineEdit *edit = fieldEdits_[size_t(f.id)];
+        if (!edit || !f.editable)
+            continue;
+        const QString refusal = FieldRefusal(f.id, edit->text());
+        if (!refusal.isEmpty())
+            return Refuse(edit, refusal);
+    }
     // A GPS position outside the globe would be meaningless to the unit. Without the GPS
     // bit the coordinates are not used, and whatever a file holds there must not keep the
     // user from storing the rest of the record.
@@ -600,25 +597,8 @@ bool EditRecordDlg::ValidateFields()
 
 QWidget *EditRecordDlg::ControlOf(FieldId field) const
 {
-    const int phone = int(field) - int(FieldId::Phone1);
-    const int email = int(field) - int(FieldId::Email1);
-    const std::array<QLineEdit *, kPhoneCount> phones = {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb,
-                                                         ui->esP4Numb};
-    const std::array<QLineEdit *, kEmailCount> emails = {ui->esE0Addr, ui->esE1Addr, ui->esE2Addr, ui->esE3Addr,
-                                                         ui->esE4Addr};
-    if (phone >= 0 && phone < kPhoneCount)
-        return phones[size_t(phone)];
-    if (email >= 0 && email < kEmailCount)
-        return emails[size_t(email)];
-    switch (field) {
-    case FieldId::Note: return ui->esNote;
-    case FieldId::Street: return ui->esStreet;
-    case FieldId::Numb: return ui->esNumb;
-    case FieldId::Zip: return ui->esZip;
-    case FieldId::City: return ui->esCity;
-    case FieldId::Country: return ui->esCountry->lineEdit();
-    default: return ui->esLabel;
-    }
+    QLineEdit *edit = fieldEdits_[size_t(field)];
+    return edit ? edit : ui->esLabel;
 }
 
 bool EditRecordDlg::StoreDialog()
@@ -631,7 +611,7 @@ bool EditRecordDlg::StoreDialog()
     FillRecord(edit.record);
     // The texts the dialog lets the user type.
     for (const RecordField &f : Fields())
-        edit.checked.set(size_t(f.id), f.editable && f.id != FieldId::Gps);
+        edit.checked.set(size_t(f.id), f.editable && fieldEdits_[size_t(f.id)]);
     edit.addressChanged = addressChanged;
     edit.labelChanged = labelChanged;
     const EditResult stored = AcceptRecordEdit(book_, std::move(edit), prompter_);

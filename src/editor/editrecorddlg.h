@@ -15,6 +15,7 @@
 
 class PhoneHolders;
 class QAction;
+class QComboBox;
 class QLineEdit;
 class QWidget;
 struct LookupFields;
@@ -99,7 +100,7 @@ private:
     // then notifies WhenStored. False when a field was refused (its message has been
     // shown, its control has the focus); the change flags then stay as they were.
     bool StoreDialog();
-    // The control of a text field.
+    // The control of a text field (the label's for a field the dialog does not show).
     QWidget *ControlOf(FieldId field) const;
     // Checks every field in layout order; shows the first refusal and focuses its control.
     bool ValidateFields();
@@ -111,6 +112,10 @@ private:
     Prompter::FileRequest VcfRequest() const;
 
     std::unique_ptr<Ui::EditRecord> ui;
+    // The text control of each field of the record-field table, and the drop list of its
+    // type (phones and e-mails); null where the dialog shows none.
+    std::array<QLineEdit *, kFieldCount> fieldEdits_{};
+    std::array<QComboBox *, kFieldCount> typeBoxes_{};
     Phonebook &book_;
     Prompter &prompter_;
     bool addressChanged = false;

@@ -139,6 +139,18 @@ FieldId EmailField(int index)
     return FieldId(int(FieldId::Email1) + index);
 }
 
+int PhoneIndex(FieldId id)
+{
+    const int k = int(id) - int(FieldId::Phone1);
+    return k >= 0 && k < kPhoneCount ? k : -1;
+}
+
+int EmailIndex(FieldId id)
+{
+    const int k = int(id) - int(FieldId::Email1);
+    return k >= 0 && k < kEmailCount ? k : -1;
+}
+
 QString FieldText(const AgendaRecord &record, int slot, FieldId id)
 {
     if (id == FieldId::Record)

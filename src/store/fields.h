@@ -53,6 +53,9 @@ const std::array<RecordField, kFieldCount> &Fields();
 // The phone or e-mail field with a 0-based number (0..4).
 FieldId PhoneField(int index);
 FieldId EmailField(int index);
+// The 0-based number of a phone or e-mail field; -1 for any other field.
+int PhoneIndex(FieldId id);
+int EmailIndex(FieldId id);
 
 // A field's text in a record; the record number for FieldId::Record (needs the slot).
 QString FieldText(const AgendaRecord &record, int slot, FieldId id);

@@ -2,6 +2,7 @@
 
 #include "store/agenda.h"
 #include "store/duplicates.h"
+#include "store/fields.h"
 #include "store/phonenumber.h"
 #include "store/recordrules.h"
 
@@ -14,9 +15,10 @@ namespace {
 using Kind = CheckFinding::Kind;
 
 // The name of a field in a finding; phones and e-mails carry their number 1..5.
-QString NameOf(TextField field, int number = 0)
+QString NameOf(FieldId field)
 {
-    const QString name = FieldName(field);
+    const QString name = QString::fromLatin1(Field(field).name);
+    const int number = std::max(PhoneIndex(field), EmailIndex(field)) + 1;
     return number > 0 ? name + QLatin1Char(' ') + QString::number(number) : name;
 }
 
@@ -62,13 +64,13 @@ private:
             CheckDuplicate(r);
         for (int k = 0; k < kPhoneCount; ++k)
             if (!IsDialable(r.phone[size_t(k)]))
-                Add(Kind::Undialable, NameOf(TextField::Phone, k + 1),
-                    NameOf(TextField::Phone, k + 1) + QStringLiteral(" ") + Quoted(r.phone[size_t(k)])
+                Add(Kind::Undialable, NameOf(PhoneField(k)),
+                    NameOf(PhoneField(k)) + QStringLiteral(" ") + Quoted(r.phone[size_t(k)])
                         + QStringLiteral(" holds characters a phone cannot dial"));
         // The numbers of contacts are what the unit dials; a user's own slot is no contact.
         if (slot >= agenda_.userCount)
             for (int k = 0; k < kPhoneCount; ++k)
-                CheckNumber(NameOf(TextField::Phone, k + 1), r.phone[size_t(k)]);
+                CheckNumber(NameOf(PhoneField(k)), r.phone[size_t(k)]);
         CheckGps(r.nav);
         if (r.label.isEmpty()) {
             bool reachable = false;
@@ -77,35 +79,26 @@ private:
             for (const QString &e : r.email)
                 reachable = reachable || !e.isEmpty();
             if (reachable)
-                Add(Kind::NoLabel, NameOf(TextField::Label), QStringLiteral("has no label"));
+                Add(Kind::NoLabel, NameOf(FieldId::Label), QStringLiteral("has no label"));
             else
-                Add(Kind::Empty, NameOf(TextField::Label), QStringLiteral("has no label, phone or e-mail"));
+                Add(Kind::Empty, NameOf(FieldId::Label), QStringLiteral("has no label, phone or e-mail"));
         }
     }
 
-    void CheckLength(TextField field, const QString &text, int number = 0)
+    void CheckLength(FieldId field, const QString &text)
     {
-        const int limit = FieldLimit(field);
+        const int limit = Field(field).limit;
         if (text.size() > limit)
-            Add(Kind::TooLong, NameOf(field, number),
-                QStringLiteral("%1 is %2 characters, the unit allows %3").arg(NameOf(field, number)).arg(text.size()).arg(limit));
+            Add(Kind::TooLong, NameOf(field),
+                QStringLiteral("%1 is %2 characters, the unit allows %3").arg(NameOf(field)).arg(text.size()).arg(limit));
     }
 
+    // Every text the unit stores with a limit (not the GPS column, which is no stored text).
     void CheckLengths(const AgendaRecord &r)
     {
-        CheckLength(TextField::Label, r.label);
-        CheckLength(TextField::Note, r.note);
-        CheckLength(TextField::Fld51, r.fld51);
-        CheckLength(TextField::Street, r.street);
-        CheckLength(TextField::Numb, r.numb);
-        CheckLength(TextField::Zip, r.zip);
-        CheckLength(TextField::City, r.city);
-        CheckLength(TextField::Country, r.country);
-        CheckLength(TextField::PoiLabel, r.nav.poiLabel);
-        for (int k = 0; k < kPhoneCount; ++k)
-            CheckLength(TextField::Phone, r.phone[size_t(k)], k + 1);
-        for (int k = 0; k < kEmailCount; ++k)
-            CheckLength(TextField::Email, r.email[size_t(k)], k + 1);
+        for (const RecordField &f : Fields())
+            if (f.id != FieldId::Record && f.id != FieldId::Gps)
+                CheckLength(f.id, f.read(r));
     }
 
     // A number that reads but is no valid number, and one that only dials at home.
@@ -138,12 +131,12 @@ private:
         if (match.first < 0)
             return;
         if (match.phone < 0) {
-            Add(Kind::Duplicate, NameOf(TextField::Label),
+            Add(Kind::Duplicate, NameOf(FieldId::Label),
                 QStringLiteral("looks like a duplicate of record %1 (same label)").arg(match.first + 1));
             return;
         }
         // The number that matched, as this record holds it, and the record that has it too.
-        const QString field = NameOf(TextField::Phone, match.phone + 1);
+        const QString field = NameOf(PhoneField(match.phone));
         Add(Kind::Duplicate, field,
             QStringLiteral("%1 %2 is the same number as record %3")
                 .arg(field, Quoted(r.phone[size_t(match.phone)]))

@@ -33,13 +33,13 @@ struct CheckFinding
 };
 
 // Every finding of a phonebook, in slot order and, within a record, in the order of the
-// kinds above. Texts are checked against the same limits as the load's length question
-// (FieldLimit). Duplicates follow the import review's rule (LooksLikeDuplicate) among the
-// contacts of one user (user slots are not contacts); each record names the first earlier
-// record it matches, so a group of n look-alikes gives n - 1 findings. Phone numbers are
-// read with the default region `region` (empty: none known); the numbers of contacts
-// that are no valid number, or that have no country code while no region is known, are
-// findings. Runs in linear time.
+// kinds above. Texts are checked against the limits of the record-field table, as the
+// load's length question is. Duplicates follow the import review's rule
+// (LooksLikeDuplicate) among the contacts of one user (user slots are not contacts); each
+// record names the first earlier record it matches, so a group of n look-alikes gives
+// n - 1 findings. Phone numbers are read with the default region `region` (empty: none
+// known); the numbers of contacts that are no valid number, or that have no country code
+// while no region is known, are findings. Runs in linear time.
 QList<CheckFinding> CheckPhonebook(const Agenda &agenda, const QString &region);
 
 // The finding as one line: "record 37: " + what.

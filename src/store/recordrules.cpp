@@ -2,44 +2,8 @@
 
 #include "common/prompter.h"
 #include "store/agenda.h"
-#include "store/fields.h"
-
-#include <array>
 
 static_assert(kLastOwner == Agenda::kMaxUsers, "owners are the phonebook's users");
-
-FieldId FieldOf(TextField field)
-{
-    switch (field) {
-    case TextField::Label: return FieldId::Label;
-    case TextField::Note: return FieldId::Note;
-    case TextField::Fld51: return FieldId::Fld51;
-    case TextField::Street: return FieldId::Street;
-    case TextField::Numb: return FieldId::Numb;
-    case TextField::Zip: return FieldId::Zip;
-    case TextField::City: return FieldId::City;
-    case TextField::Country: return FieldId::Country;
-    case TextField::PoiLabel: return FieldId::PoiLabel;
-    case TextField::Phone: return FieldId::Phone1;
-    case TextField::Email: return FieldId::Email1;
-    }
-    return FieldId::Label;
-}
-
-int FieldLimit(TextField field)
-{
-    return Field(FieldOf(field)).limit;
-}
-
-QString FieldName(TextField field)
-{
-    return QString::fromLatin1(Field(FieldOf(field)).name);
-}
-
-QString TextRefusal(TextField field, const QString &text)
-{
-    return FieldRefusal(FieldOf(field), text);
-}
 
 QString OwnerRefusal(std::optional<int64_t> owner)
 {

@@ -9,8 +9,9 @@ class Prompter;
 struct AgendaRecord;
 
 // The rules a record meets before an edit is stored, shared by the lists' in-place edit and
-// the record editor, and the limits that the phonebook check reports against. Only rules
-// and their texts live here; which control shows a refusal is the caller's business.
+// the record editor (the texts' limits are in the record-field table, store/fields.h).
+// Only rules and their texts live here; which control shows a refusal is the caller's
+// business.
 
 // The texts of these rules, used verbatim by every caller.
 namespace RecordText {
@@ -25,27 +26,6 @@ inline const QString nullValue = QStringLiteral("Null value not allowed.");
 inline const QString outOfRange = QStringLiteral("Number must be between %1 and %2.");
 inline const QString invalidGps = QStringLiteral("Invalid GPS position.");
 } // namespace RecordText
-
-// The texts of a record that have a length limit on the unit.
-enum class TextField { Label, Note, Fld51, Street, Numb, Zip, City, Country, PoiLabel, Phone, Email };
-
-// The row of the field table (store/fields.h) that a TextField stands for; a phone or e-mail
-// stands for the first one.
-enum class FieldId;
-FieldId FieldOf(TextField field);
-
-// The unit's limit of a field in UTF-16 code units: the limit the load's length question,
-// the edits and the phonebook check all apply.
-int FieldLimit(TextField field);
-
-// The field's name in reports: "label", "note", "fld51", "street", "number", "zip", "city",
-// "country", "POI label", "phone", "e-mail".
-QString FieldName(TextField field);
-
-// The refusal for a text about to be stored in a field, or an empty string when the text is
-// accepted: a required field left empty gives RecordText::nullValue, a text longer than the
-// limit RecordText::tooLong with the limit filled in. Checked in that order.
-QString TextRefusal(TextField field, const QString &text);
 
 // The owners a record may have: the user numbers 1..Agenda::kMaxUsers.
 constexpr int kFirstOwner = 1;

@@ -2,6 +2,7 @@
 #include "editor/editrecorddlg.h"
 #include "formats/vcard.h"
 #include "store/agenda.h"
+#include "store/fields.h"
 #include "store/phonebook.h"
 
 #include <QAction>
@@ -76,6 +77,7 @@ private Q_SLOTS:
     }
 
     void showsEveryPartOfTheRecord();
+    void eachTextTypedLandsInItsField();
     void unchangedRecordStoresSameBytes_data();
     void unchangedRecordStoresSameBytes();
     void addressQuestionOnPostalRecord_data();
@@ -156,6 +158,35 @@ void TestEditRecordDlg::showsEveryPartOfTheRecord()
     QCOMPARE(Edit(gps, "edLat")->text(), QStringLiteral("45.5"));
     QCOMPARE(Edit(gps, "edLon")->text(), QStringLiteral("9.25"));
     QVERIFY(prompter.shown.isEmpty());
+}
+
+// Every text of the field table that a user types in the dialog is shown in one line edit
+// and stored into that field and no other (upper-cased where the table says so).
+void TestEditRecordDlg::eachTextTypedLandsInItsField()
+{
+    AgendaRecord r = *agenda.GetRecord(kPlainSlot);
+    for (const RecordField &f : Fields())
+        if (f.editable && f.id != FieldId::Gps)
+            f.write(r, QStringLiteral("was %1").arg(int(f.id)));
+    book.StoreRecord(kPlainSlot, r);
+    EditRecordDlg dlg(book, kPlainSlot, prompter);
+    const QList<QLineEdit *> edits = dlg.findChildren<QLineEdit *>();
+    AgendaRecord expected = r;
+    for (const RecordField &f : Fields()) {
+        if (!f.editable || f.id == FieldId::Gps)
+            continue;
+        QList<QLineEdit *> shown;
+        for (QLineEdit *e : edits)
+            if (e->text() == f.read(r))
+                shown.append(e);
+        QCOMPARE(shown.size(), 1);
+        const QString typed = QStringLiteral("now %1").arg(int(f.id));
+        Type(shown.front(), typed);
+        f.write(expected, f.upper ? typed.toUpper() : typed);
+    }
+    Press(dlg, "btOK");
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QVERIFY(*agenda.GetRecord(kPlainSlot) == expected);
 }
 
 void TestEditRecordDlg::unchangedRecordStoresSameBytes_data()
