@@ -86,4 +86,14 @@ inline const QString exportToGoogleCsv = QStringLiteral("to Google CSV");
 inline const QString importFromVcf = insertFromVcf;
 inline const QString importFromCsv = insertFromCsv;
 
+// The import review of another program's CSV file, and its column dialog.
+inline const QString reviewColumns = QStringLiteral("&Columns...");
+inline const QString reviewColumnsTip = QStringLiteral("Choose what each column of the file holds");
+inline const QString csvColumnsKnown = QStringLiteral(
+    "The columns as recognised (layout: %1). Change what a column holds if it is wrong; the choice is remembered "
+    "for files with the same columns.");
+inline const QString csvColumnsChosen = QStringLiteral(
+    "The columns as chosen before. Change what a column holds; the choice is remembered for files with the same "
+    "columns.");
+
 } // namespace AppText

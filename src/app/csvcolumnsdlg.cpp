@@ -1,5 +1,6 @@
 #include "app/csvcolumnsdlg.h"
 
+#include "app/apptexts.h"
 #include "ui_CsvColumns.h"
 
 #include <QComboBox>
@@ -46,6 +47,10 @@ CsvColumnsDlg::CsvColumnsDlg(const QStringList &header, const std::vector<QStrin
 {
     ui_->setupUi(this);
     proposed_.columns.resize(size_t(header.size()));
+    // Opened over columns that already give a name or a phone: the user reviews them.
+    if (PlacesNameOrPhone(proposed_))
+        ui_->lbHint->setText(proposed_.layout.isEmpty() ? AppText::csvColumnsChosen
+                                                        : AppText::csvColumnsKnown.arg(proposed_.layout));
     QTableWidget *table = ui_->twColumns;
     table->setRowCount(int(header.size()));
     for (int i = 0; i < header.size(); ++i) {

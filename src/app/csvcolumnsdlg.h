@@ -13,9 +13,10 @@ namespace Ui {
 class CsvColumns;
 }
 
-// The column-mapping dialog of a CSV file whose header names no known name or phone
-// column: one row per column with its name, its first values and a drop-down of record
-// fields (CsvFieldNames). OK is enabled once some column gives a name or a phone.
+// The column-mapping dialog of a CSV file: opened by itself when the header names no known
+// name or phone column, and from the import review to change the columns as recognised.
+// One row per column with its name, its first values and a drop-down of record fields
+// (CsvFieldNames). OK is enabled once some column gives a name or a phone.
 class CsvColumnsDlg : public QDialog
 {
     Q_OBJECT

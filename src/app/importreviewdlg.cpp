@@ -1,5 +1,6 @@
 #include "app/importreviewdlg.h"
 
+#include "app/apptexts.h"
 #include "common/fontsizing.h"
 #include "formats/importreview.h"
 #include "formats/interchange.h"
@@ -129,6 +130,16 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
     : QDialog(parent), ui_(new Ui::ImportReview), review_(review), model_(review)
 {
     ui_->setupUi(this);
+    if (review.Source() != ImportSource::VCard)
+        setWindowTitle(AppText::menuInsertCsv);
+    if (review.Source() == ImportSource::Csv) {
+        auto *columns = new QPushButton(AppText::reviewColumns, this);
+        columns->setObjectName(QStringLiteral("btColumns"));
+        columns->setToolTip(AppText::reviewColumnsTip);
+        columns->setAutoDefault(false);
+        ui_->layBottom->insertWidget(ui_->layBottom->indexOf(ui_->btSelectNone) + 1, columns);
+        connect(columns, &QPushButton::clicked, this, [this] { done(kColumnsChosen); });
+    }
     filter_.setSourceModel(&model_);
     filter_.setDynamicSortFilter(true);
     QTableView *table = ui_->tvCards;
@@ -162,9 +173,14 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
         model_.RowsChanged();
     });
 
-    ui_->cbFilter->addItem(QLatin1String(InterchangeText::kReviewAllCards), 0u);
-    for (int bit = 0; bit < kRemarkCount; ++bit)
-        ui_->cbFilter->addItem(ImportReview::RemarkName(ImportRemark(1u << bit)), 1u << bit);
+    ui_->cbFilter->addItem(ImportReview::AllRowsName(review.Source()), 0u);
+    for (int bit = 0; bit < kRemarkCount; ++bit) {
+        // A CSV row is never a group or a file that could not be read.
+        const auto remark = ImportRemark(1u << bit);
+        if (review.Source() != ImportSource::VCard && (remark & (kRemarkGroup | kRemarkUnreadable)))
+            continue;
+        ui_->cbFilter->addItem(ImportReview::RemarkName(remark, review.Source()), 1u << bit);
+    }
     connect(ui_->cbFilter, &QComboBox::currentIndexChanged, this,
             [this](int i) { filter_.SetRemark(ui_->cbFilter->itemData(i).toUInt()); });
 

@@ -57,12 +57,17 @@ private:
 
 // The import review dialog: the cards of the chosen files before anything is inserted,
 // the target user, the shortening choice and the counts. It changes the review it is
-// given; the caller inserts the chosen cards after OK.
+// given; the caller inserts the chosen cards after OK. For the CSV file of another program
+// "Columns..." ends it with kColumnsChosen: the caller lets the user choose the columns
+// again and opens a new review.
 class ImportReviewDlg : public QDialog
 {
     Q_OBJECT
 
 public:
+    // The dialog's result besides Accepted and Rejected.
+    static constexpr int kColumnsChosen = 2;
+
     ImportReviewDlg(ImportReview &review, QWidget *parent = nullptr);
     ~ImportReviewDlg() override;
 

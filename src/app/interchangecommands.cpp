@@ -160,13 +160,13 @@ void MainWindow::InsertVcfFiles(const QStringList &paths)
         }
         readable.push_back(std::move(card));
     }
-    InsertReviewedCards(std::move(readable));
+    InsertReviewedCards(std::move(readable), ImportSource::VCard);
 }
 
-bool MainWindow::ReviewImport(ImportReview &review)
+int MainWindow::ReviewImport(ImportReview &review)
 {
     ImportReviewDlg dialog(review, this);
-    return dialog.exec() == QDialog::Accepted;
+    return dialog.exec();
 }
 
 void MainWindow::ExportOneVcf()
@@ -247,19 +247,30 @@ void MainWindow::InsertCsvFile(const QString &path)
         ReportCsvRefused(path, file.reason, prompter_);
         return;
     }
-    if (!file.Own()) {
-        if (!PlacesNameOrPhone(file.mapping) && !ChooseCsvColumns(file))
-            return;
-        file.MapCards();
+    if (file.Own()) {
+        ReportShortCsvLines(file.shortLines, prompter_);
+        InsertReviewedCards(std::move(file.cards), ImportSource::OwnCsv);
+        return;
     }
-    ReportShortCsvLines(file.shortLines, prompter_);
-    InsertReviewedCards(std::move(file.cards));
+    // The columns as the user chose them for a file with the same header before, if they
+    // were. When the header's names give no name or phone, the dialog offers them (or
+    // the columns as recognised) first.
+    const bool recognised = PlacesNameOrPhone(file.mapping);
+    RememberedCsvMapping(file.table.header, file.mapping);
+    if (!recognised && !ChooseCsvColumns(file))
+        return;
+    // "Columns..." in the review: the columns chosen again (Cancel keeps them), the rows
+    // mapped anew and reviewed again.
+    for (;;) {
+        file.MapCards();
+        if (InsertReviewedCards(std::move(file.cards), ImportSource::Csv) != ImportReviewDlg::kColumnsChosen)
+            return;
+        ChooseCsvColumns(file);
+    }
 }
 
 bool MainWindow::ChooseCsvColumns(CsvInsertFile &file)
 {
-    // The columns as chosen for a file with the same header before, if they were.
-    RememberedCsvMapping(file.table.header, file.mapping);
     CsvColumnsDlg dialog(file.table.header, file.table.rows, file.mapping, this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -284,18 +295,20 @@ void MainWindow::ExportGoogleCsv()
     ExportGoogleCsvRecords(agenda, slotList, path, prompter_);
 }
 
-void MainWindow::InsertReviewedCards(std::vector<CardOfFile> cards)
+int MainWindow::InsertReviewedCards(std::vector<CardOfFile> cards, ImportSource source)
 {
     if (cards.empty())
-        return;
+        return QDialog::Rejected;
     const uint32_t user = uint32_t(CurrentTab() + 1);
-    ImportReview review(agenda, std::move(cards), user, DefaultPhoneRegion());
-    if (!ReviewImport(review))
-        return;
+    ImportReview review(agenda, std::move(cards), user, DefaultPhoneRegion(), source);
+    const int answer = ReviewImport(review);
+    if (answer != QDialog::Accepted)
+        return answer;
     // Records chosen for another user are shown in that user's list, the cursor on the last.
     if (review.User() != user)
         ui_->tcUser->setCurrentIndex(int(review.User()) - 1);
     const auto show = [this](int slot) { ShowInserted(slot); };
     InsertCards(book, review.User(), review.ChosenCards(), review.Options(), prompter_, show);
     UpdateButtons();
+    return answer;
 }

@@ -18,6 +18,7 @@
 struct CsvInsertFile;
 
 class ImportReview;
+enum class ImportSource;
 class PhoneRegionDlg;
 class PhoneTidyDlg;
 class CheckReportDlg;
@@ -185,10 +186,12 @@ public:
     void InsertCsv();
     // Inserts records from a CSV file already chosen.
     void InsertCsvFile(const QString &path);
-    // Opens the import review over the cards and inserts those chosen (nothing for none).
-    void InsertReviewedCards(std::vector<CardOfFile> cards);
-    // Opens the column-mapping dialog for a CSV file whose columns give no name or phone,
-    // with the columns chosen for the same header before; false when cancelled.
+    // Opens the import review over the cards and inserts those chosen (nothing for none);
+    // returns the review's answer (QDialog::Accepted, Rejected or
+    // ImportReviewDlg::kColumnsChosen).
+    int InsertReviewedCards(std::vector<CardOfFile> cards, ImportSource source);
+    // Opens the column-mapping dialog over the file's columns as mapped now; on OK takes
+    // the choice and remembers it for the same header; false when cancelled.
     bool ChooseCsvColumns(CsvInsertFile &file);
 
     // Filter: every list shows only the rows that match the text of `esFilter`.
@@ -234,8 +237,9 @@ protected:
     // Looks for a newer version and installs it; true when this instance must end.
     virtual bool RunUpdateCheck();
     // Shows the import review over `review` (which it changes: checks, user, shortening);
-    // true for OK.
-    virtual bool ReviewImport(ImportReview &review);
+    // the dialog's result: QDialog::Accepted for OK, ImportReviewDlg::kColumnsChosen for
+    // "Columns...".
+    virtual int ReviewImport(ImportReview &review);
     // Shows the tidy preview (which the user may change: the form, the ticks); true for OK.
     virtual bool ReviewPhoneTidy(PhoneTidyDlg &dialog);
     // Shows the phone region dialog; true for OK.

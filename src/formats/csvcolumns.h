@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/fields.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,24 +11,18 @@
 // What the columns of a contact CSV hold: found by their header names through alias
 // tables, one per exporter and language, or chosen by the user.
 
-// The record field a column goes to.
-enum class CsvField : uint8_t {
+// What a column holds. Most columns hold the text of a record field and are written
+// through the record-field table (store/fields.h); the others hold parts that the
+// record's texts are composed of, or the types of other columns.
+enum class CsvPart : uint8_t {
     Ignore,
-    Label,         // several label columns are joined with a space
-    Given,
-    Middle,
+    Field,         // the text of the record field `field`
+    Given,         // the label's parts when no label column gives it (display name, else
+    Middle,        // given + middle + family, else organisation)
     Family,
     Organisation,
-    Note,
-    Street,        // with the house number, unless a number column gives it
-    Number,
-    Zip,
-    City,
-    Country,
-    Gps,
-    Phone,
-    Email,
     // Only recognised from header names, never chosen:
+    MoreStreet,        // a further line of the street ("Business Street 2"), after the street
     FormattedAddress,  // the whole address in one cell (its first line is the street)
     PhoneLabel,        // the type of the phones of the same numbered group ("* Mobile")
     EmailLabel,        // the type of the e-mails of the same numbered group
@@ -40,14 +36,20 @@ enum CsvAddressBlock : uint8_t { kBlockHome, kBlockWork, kBlockOther };
 
 struct CsvColumn
 {
-    CsvField field = CsvField::Ignore;
+    CsvPart part = CsvPart::Ignore;
+    // With CsvPart::Field: the record field. Several label columns are joined with a
+    // space, several notes one below the other; a street column holds the house number
+    // too unless a number column gives it; FieldId::Phone1 and FieldId::Email1 stand for
+    // a phone and an e-mail, which take the next free of the record's five.
+    FieldId field = FieldId::Label;
     uint32_t params = 0;  // phone and e-mail type bits (VcParam)
     uint8_t block = kBlockHome;
     int group = 0;  // Google's numbered groups ("Phone 2 - Label" and "Phone 2 - Value"), 0 for none
 
     bool operator==(const CsvColumn &o) const
     {
-        return field == o.field && params == o.params && block == o.block && group == o.group;
+        return part == o.part && (part != CsvPart::Field || field == o.field) && params == o.params
+               && block == o.block && group == o.group;
     }
 };
 

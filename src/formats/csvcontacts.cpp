@@ -6,14 +6,15 @@
 #include "formats/decode.h"
 #include "formats/vcard.h"
 #include "store/agenda.h"
+#include "store/fields.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
-using F = CsvField;
 
 bool BlankRow(const QStringList &fields)
 {
@@ -33,36 +34,24 @@ QStringList CellValues(const QString &cell)
     return values;
 }
 
-// A coordinate pair as a CSV cell may give it: "N45.5,E9.25", "45.5, 9.25", "-33.9,151.2".
-// Anything else sets no coordinates (a wrong column must not put the contact at 0,0).
-bool SetCoordinates(const QString &text, NavData &nav)
-{
-    static const QRegularExpression pair(QStringLiteral(
-        "^([NSns]?)(-?\\d{1,3}(?:\\.\\d+)?),([EWew]?)(-?\\d{1,3}(?:\\.\\d+)?)$"));
-    QString t = text;
-    t.remove(QLatin1Char(' '));
-    const QRegularExpressionMatch m = pair.match(t);
-    if (!m.hasMatch())
-        return false;
-    const double lat = m.captured(2).toDouble();
-    const double lon = m.captured(4).toDouble();
-    if (std::abs(lat) > 90 || std::abs(lon) > 180)
-        return false;
-    nav.SetGpsText(t);
-    return true;
-}
-
+// One address block of a row: its parts by record field (street .. country), the
+// further street lines, and the whole address when a cell gives it.
 struct Address
 {
     int rank = 0;  // kBlockHome, kBlockWork, kBlockOther; a Google group by its label
     int group = 0;
     uint8_t block = 0;
-    QString street, number, zip, city, country, formatted;
+    std::array<QString, 5> parts;  // FieldId::Street .. FieldId::Country
+    QStringList moreStreet;
+    QString formatted;
 
+    static size_t Index(FieldId id) { return size_t(int(id) - int(FieldId::Street)); }
+    QString &Part(FieldId id) { return parts[Index(id)]; }
+    const QString &Part(FieldId id) const { return parts[Index(id)]; }
     bool Empty() const
     {
-        return street.isEmpty() && number.isEmpty() && zip.isEmpty() && city.isEmpty() && country.isEmpty()
-               && formatted.isEmpty();
+        return std::all_of(parts.begin(), parts.end(), [](const QString &p) { return p.isEmpty(); })
+               && moreStreet.isEmpty() && formatted.isEmpty();
     }
 };
 
@@ -258,13 +247,15 @@ QStringList UnplacedColumns(const QStringList &header, const CsvMapping &mapping
 {
     QStringList names;
     for (int i = 0; i < header.size(); ++i)
-        if (size_t(i) >= mapping.columns.size() || mapping.columns[size_t(i)].field == F::Ignore)
+        if (size_t(i) >= mapping.columns.size() || mapping.columns[size_t(i)].part == CsvPart::Ignore)
             names.append(header.at(i).trimmed());
     return names;
 }
 
 CardOfFile MapCsvRow(const QStringList &fields, const CsvMapping &mapping)
 {
+    using P = CsvPart;
+    using Id = FieldId;
     CardOfFile card;
     AgendaRecord &r = card.record;
     QString label, given, middle, family, organisation, gps;
@@ -275,58 +266,70 @@ CardOfFile MapCsvRow(const QStringList &fields, const CsvMapping &mapping)
     const int n = std::min(int(fields.size()), int(mapping.columns.size()));
     for (int i = 0; i < n; ++i) {
         const CsvColumn &c = mapping.columns[size_t(i)];
-        if (c.field == F::Ignore)
+        if (c.part == P::Ignore)
             continue;
         const QString value = fields.at(i).trimmed();
         if (value.isEmpty())
             continue;
-        switch (c.field) {
-        case F::Ignore: break;
-        case F::Label: AppendPart(label, value, QLatin1Char(' ')); break;
-        case F::Given: AppendPart(given, value, QLatin1Char(' ')); break;
-        case F::Middle: AppendPart(middle, value, QLatin1Char(' ')); break;
-        case F::Family: AppendPart(family, value, QLatin1Char(' ')); break;
-        case F::Organisation:
+        switch (c.part) {
+        case P::Ignore: break;
+        case P::Given: AppendPart(given, value, QLatin1Char(' ')); break;
+        case P::Middle: AppendPart(middle, value, QLatin1Char(' ')); break;
+        case P::Family: AppendPart(family, value, QLatin1Char(' ')); break;
+        case P::Organisation:
             if (organisation.isEmpty())
                 organisation = value;
             break;
-        case F::Note: notes.append(value); break;
-        case F::Street: AppendPart(AddressOf(addresses, c).street, value, QLatin1Char(' ')); break;
-        case F::Number: AddressOf(addresses, c).number = value; break;
-        case F::Zip: AddressOf(addresses, c).zip = value; break;
-        case F::City: AddressOf(addresses, c).city = value; break;
-        case F::Country: AddressOf(addresses, c).country = value; break;
-        case F::FormattedAddress: AddressOf(addresses, c).formatted = value; break;
-        case F::Gps:
-            if (gps.isEmpty())
-                gps = value;
-            break;
-        case F::Phone:
-        case F::Email: {
-            bool first = true;
-            for (const QString &v : CellValues(value)) {
-                (c.field == F::Phone ? phones : emails).push_back({v, c.params, c.group, first});
-                first = false;
+        case P::MoreStreet: AddressOf(addresses, c).moreStreet.append(value); break;
+        case P::FormattedAddress: AddressOf(addresses, c).formatted = value; break;
+        case P::PhoneLabel: phoneLabels.emplace_back(c.group, value); break;
+        case P::EmailLabel: emailLabels.emplace_back(c.group, value); break;
+        case P::AddressLabel: addressLabels.emplace_back(c.group, value); break;
+        case P::CustomLabel: customLabels.emplace_back(c.group, value); break;
+        case P::CustomValue: customValues.emplace_back(c.group, value); break;
+        case P::Field:
+            switch (c.field) {
+            case Id::Label: AppendPart(label, value, QLatin1Char(' ')); break;
+            case Id::Note: notes.append(value); break;
+            case Id::Street: AppendPart(AddressOf(addresses, c).Part(Id::Street), value, QLatin1Char(' ')); break;
+            case Id::Numb:
+            case Id::Zip:
+            case Id::City:
+            case Id::Country: AddressOf(addresses, c).Part(c.field) = value; break;
+            case Id::Gps:
+                if (gps.isEmpty())
+                    gps = value;
+                break;
+            case Id::Phone1: case Id::Phone2: case Id::Phone3: case Id::Phone4: case Id::Phone5:
+            case Id::Email1: case Id::Email2: case Id::Email3: case Id::Email4: case Id::Email5: {
+                const bool phone = c.field <= Id::Phone5;
+                bool first = true;
+                for (const QString &v : CellValues(value)) {
+                    (phone ? phones : emails).push_back({v, c.params, c.group, first});
+                    first = false;
+                }
+                break;
+            }
+            default:
+                // Any other field takes the text as it stands.
+                if (const auto write = Field(c.field).write)
+                    write(r, value);
+                break;
             }
             break;
-        }
-        case F::PhoneLabel: phoneLabels.emplace_back(c.group, value); break;
-        case F::EmailLabel: emailLabels.emplace_back(c.group, value); break;
-        case F::AddressLabel: addressLabels.emplace_back(c.group, value); break;
-        case F::CustomLabel: customLabels.emplace_back(c.group, value); break;
-        case F::CustomValue: customValues.emplace_back(c.group, value); break;
         }
     }
     r.recType = 1;
     r.owner = 1;
-    r.label = ContactLabel(label.simplified(), given, middle, family, organisation);
-    r.note = notes.join(QLatin1Char('\n'));
-    card.droppedPhones = Place(phones, phoneLabels, [&r](int k, const QString &v, uint32_t params) {
-        r.phone[size_t(k)] = v;
+    const auto write = [&r](FieldId id, const QString &text) { return Field(id).write(r, text); };
+    write(Id::Label, ContactLabel(label.simplified(), given, middle, family, organisation));
+    write(Id::Note, notes.join(QLatin1Char('\n')));
+    card.droppedPhones = Place(phones, phoneLabels, [&](int k, const QString &v, uint32_t params) {
+        write(PhoneField(k), v);
         r.phoneType[size_t(k)] = params ? ParamsToPhoneType(params) : 0;
     });
-    card.droppedEmails = Place(emails, emailLabels, [&r](int k, const QString &v, uint32_t params) {
-        r.email[size_t(k)] = v;
+    card.droppedEmails = Place(emails, emailLabels, [&](int k, const QString &v, uint32_t params) {
+        write(EmailField(k), v);
         params &= VcParam::Pref | VcParam::Work | VcParam::Home;
         r.emailType[size_t(k)] = params ? ParamsToEmailType(params) : 0;
     });
@@ -338,25 +341,32 @@ CardOfFile MapCsvRow(const QStringList &fields, const CsvMapping &mapping)
     for (const Address &a : addresses) {
         if (a.Empty())
             continue;
-        QString street = a.street;
-        if (street.isEmpty() && a.zip.isEmpty() && a.city.isEmpty() && a.country.isEmpty())
+        QString street = a.Part(Id::Street);
+        const bool parts = std::any_of(a.parts.begin(), a.parts.end(), [](const QString &p) { return !p.isEmpty(); });
+        if (!parts && a.moreStreet.isEmpty())
             street = a.formatted.section(QLatin1Char('\n'), 0, 0).trimmed();  // its first line
-        if (a.number.isEmpty()) {
-            SplitHouseNumber(street, r.street, r.numb);
-        } else {
-            r.street = street;
-            r.numb = a.number;
-        }
-        r.zip = a.zip;
-        r.city = a.city;
-        r.country = a.country;
+        // The house number from the street line, as a vCard's street gives it, unless a
+        // column gives it; the further lines ("Apartment 4") follow the street.
+        QString streetName = street;
+        QString number = a.Part(Id::Numb);
+        if (number.isEmpty())
+            SplitHouseNumber(street, streetName, number);
+        QStringList lines = a.moreStreet;
+        if (!streetName.isEmpty())
+            lines.prepend(streetName);
+        write(Id::Street, lines.join(QStringLiteral(", ")));
+        write(Id::Numb, number);
+        for (const FieldId id : {Id::Zip, Id::City, Id::Country})
+            write(id, a.Part(id));
         break;
     }
     for (const auto &l : customLabels)
         if (l.second.compare(QLatin1String("GPS"), Qt::CaseInsensitive) == 0 && gps.isEmpty())
             gps = GroupLabel(customValues, l.first);
-    if (!gps.isEmpty())
-        SetCoordinates(gps, r.nav);
+    // Only a text that is a position sets coordinates (a wrong column must not put the
+    // contact at 0,0); any other is named in the review.
+    if (!gps.isEmpty() && !write(Id::Gps, gps))
+        card.badGeo = gps;
     return card;
 }
 

@@ -98,8 +98,8 @@ QString Counted(int n, const char *one, const char *many)
 } // namespace
 
 ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, uint32_t user,
-                           const QString &region)
-    : agenda_(agenda), cards_(std::move(cards)), user_(user)
+                           const QString &region, ImportSource source)
+    : agenda_(agenda), cards_(std::move(cards)), user_(user), source_(source)
 {
     options_.shorten = true;
     options_.labelFromPhone = true;
@@ -208,12 +208,14 @@ int ImportReview::FreePlaces() const
 
 QString ImportReview::CountsText() const
 {
-    return Counted(Count(), "card", "cards") + QStringLiteral(", ") + QString::number(CheckedCount())
+    const bool rows = source_ != ImportSource::VCard;
+    return Counted(Count(), rows ? "row" : "card", rows ? "rows" : "cards") + QStringLiteral(", ") + QString::number(CheckedCount())
            + QLatin1String(InterchangeText::kReviewSelected) + Counted(FreePlaces(), "free place", "free places");
 }
 
-QString ImportReview::RemarkName(ImportRemark remark)
+QString ImportReview::RemarkName(ImportRemark remark, ImportSource source)
 {
+    const bool rows = source != ImportSource::VCard;
     switch (remark) {
     case kRemarkDuplicate: return QLatin1String(InterchangeText::kRemarkDuplicate);
     case kRemarkTooLong: return QLatin1String(InterchangeText::kRemarkTooLong);
@@ -221,12 +223,18 @@ QString ImportReview::RemarkName(ImportRemark remark)
     case kRemarkNoName: return QLatin1String(InterchangeText::kRemarkNoName);
     case kRemarkUnreadable: return QLatin1String(InterchangeText::kRemarkUnreadable);
     case kRemarkGroup: return QLatin1String(InterchangeText::kRemarkGroup);
-    case kRemarkEmpty: return QLatin1String(InterchangeText::kRemarkEmpty);
-    case kRemarkRepeated: return QLatin1String(InterchangeText::kRemarkRepeated);
+    case kRemarkEmpty: return QLatin1String(rows ? InterchangeText::kRemarkEmptyRow : InterchangeText::kRemarkEmpty);
+    case kRemarkRepeated:
+        return QLatin1String(rows ? InterchangeText::kRemarkRepeatedRow : InterchangeText::kRemarkRepeated);
     case kRemarkBadGeo: return QLatin1String(InterchangeText::kRemarkBadGeo);
     case kRemarkSameName: return QLatin1String(InterchangeText::kRemarkSameName);
     }
     return QString();
+}
+
+QString ImportReview::AllRowsName(ImportSource source)
+{
+    return QLatin1String(source != ImportSource::VCard ? InterchangeText::kReviewAllRows : InterchangeText::kReviewAllCards);
 }
 
 QString ImportReview::RemarksText(int row) const
@@ -237,7 +245,7 @@ QString ImportReview::RemarksText(int row) const
         const auto remark = ImportRemark(1u << bit);
         if (!(remarks & remark))
             continue;
-        QString text = RemarkName(remark);
+        QString text = RemarkName(remark, source_);
         if (remark == kRemarkTooMany) {
             const CardOfFile &c = Card(row);
             QStringList dropped;

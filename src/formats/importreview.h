@@ -26,6 +26,11 @@ constexpr int kRemarkCount = 10;
 // The remarks of a card that leave it out unless the user checks it.
 constexpr uint32_t kRemarksUnchecked = kRemarkDuplicate | kRemarkGroup | kRemarkEmpty | kRemarkRepeated;
 
+// Where the cards of a review come from: vCard files, this program's own CSV file, or the
+// CSV file of another program, whose columns were mapped by name or chosen by the user.
+// The counts, remarks and filters of a CSV file speak of rows.
+enum class ImportSource { VCard, OwnCsv, Csv };
+
 // The cards of an insert before anything is inserted: one row per card, in file order,
 // with its check state and remarks, the target user and the shortening choice. The
 // dialog is a view over it; the rows and remarks are computed here, without widgets.
@@ -37,9 +42,10 @@ public:
     // `region` (duplicates, their new form); they are written in international form
     // unless SetPhones says otherwise.
     ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, uint32_t user,
-                 const QString &region = QString());
+                 const QString &region = QString(), ImportSource source = ImportSource::VCard);
 
     int Count() const { return int(cards_.size()); }
+    ImportSource Source() const { return source_; }
     const CardOfFile &Card(int row) const { return cards_[size_t(row)]; }
     const Agenda &Phonebook() const { return agenda_; }
 
@@ -60,7 +66,7 @@ public:
     int CheckedCount() const { return checkedCount_; }
     // The free slots of the phonebook.
     int FreePlaces() const;
-    // "312 cards, 290 selected, 91 free places".
+    // "312 cards, 290 selected, 91 free places" ("12 rows, ..." for a CSV file).
     QString CountsText() const;
 
     uint32_t Remarks(int row) const { return remarks_[size_t(row)]; }
@@ -79,8 +85,10 @@ public:
     // The checked cards, in order.
     std::vector<CardOfFile> ChosenCards() const;
 
-    // The name of one remark (also the filter's entry).
-    static QString RemarkName(ImportRemark remark);
+    // The name of one remark (also the filter's entry), and the filter's entry for every
+    // row, in the words of the source.
+    static QString RemarkName(ImportRemark remark, ImportSource source = ImportSource::VCard);
+    static QString AllRowsName(ImportSource source);
 
 private:
     void MarkDuplicates();
@@ -95,5 +103,6 @@ private:
     std::vector<char> sameNameEarlier_;  // so has an earlier card
     int checkedCount_ = 0;
     uint32_t user_;
+    ImportSource source_;
     CardInsertOptions options_;
 };

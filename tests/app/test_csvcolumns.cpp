@@ -1,6 +1,7 @@
 // The column-mapping dialog of a CSV file whose columns are not known, and the window's
 // CSV insert through it and the import review.
 #include "app/csvcolumnsdlg.h"
+#include "app/importreviewdlg.h"
 #include "app/windowfixture.h"
 #include "formats/csvcontacts.h"
 
@@ -22,6 +23,8 @@ private Q_SLOTS:
     void rememberedMapping();
     void windowInsert_data();
     void windowInsert();
+    void recognisedColumnsChanged_data();
+    void recognisedColumnsChanged();
 };
 
 namespace {
@@ -159,6 +162,59 @@ void TestCsvColumns::windowInsert()
     QCOMPARE(shown, fields);
     QCOMPARE(w.agenda.usedCount, used + 1);
     QCOMPARE(w.reviews, 1);
+}
+
+void TestCsvColumns::recognisedColumnsChanged_data()
+{
+    QTest::addColumn<QStringList>("fields");  // chosen after "Columns..." in the review; empty: Cancel
+    QTest::addColumn<QString>("city");        // of the record inserted
+    QTest::addColumn<QString>("note");
+    QTest::newRow("city read as the note") << QStringList{"label", "phone", "note"} << "" << "Milano";
+    QTest::newRow("cancel keeps the columns") << QStringList{} << "Milano" << "";
+}
+
+// A file whose columns are recognised goes straight to the review; "Columns..." there
+// shows the recognised columns, and the rows are reviewed again as chosen.
+void TestCsvColumns::recognisedColumnsChanged()
+{
+    QFETCH(QStringList, fields);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("contacts.csv"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Name,Phone,City\r\nBar Sport,0123,Milano\r\n");
+    f.close();
+    ScriptedPrompter p;
+    TestWindow w(p);
+    QVERIFY(w.LoadFile(SampleAgenda()));
+    QStringList counts, shown;
+    w.review = [&](ImportReview &r) {
+        counts << r.CountsText();
+        if (w.reviews > 1)
+            return int(QDialog::Accepted);
+        AnswerColumns(fields, &shown);
+        return ImportReviewDlg::kColumnsChosen;
+    };
+    w.InsertCsvFile(path);
+    QCOMPARE(shown, (QStringList{"label", "phone", "city"}));
+    QCOMPARE(w.reviews, 2);
+    QCOMPARE(counts, QStringList(2, QStringLiteral("1 row, 1 selected, 358 free places")));
+    const AgendaRecord *r = w.agenda.RecordAt(w.RowSlot(0, w.List(0)->currentRow()));
+    QVERIFY(r);
+    QCOMPARE(r->label, QStringLiteral("Bar Sport"));
+    QTEST(r->city, "city");
+    QTEST(r->note, "note");
+
+    // The next file with these columns is read as chosen, without the dialog.
+    w.reviews = 0;
+    QString city;
+    w.review = [&](ImportReview &r) {
+        city = r.Record(0).city;
+        return int(QDialog::Rejected);
+    };
+    w.InsertCsvFile(path);
+    QCOMPARE(w.reviews, 1);
+    QCOMPARE(city, r->city);
 }
 
 int main(int argc, char **argv)

@@ -56,6 +56,8 @@ private Q_SLOTS:
     // The remembered choices of the review are this test's own.
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void dialog();
+    void wordsOfTheSource_data();
+    void wordsOfTheSource();
     void windowInsertsTheCheckedCards();
     void windowCancelInsertsNothing();
     void dialogCancelInsertsNothing();
@@ -140,6 +142,53 @@ void TestImportReview::dialog()
     QCOMPARE(table.model()->index(0, ImportReviewModel::colRemarks).data().toString(), QString());
     filter.setCurrentIndex(filter.findText(QStringLiteral("already in this user's list")));
     QCOMPARE(table.model()->rowCount(), 0);
+}
+
+void TestImportReview::wordsOfTheSource_data()
+{
+    QTest::addColumn<ImportSource>("source");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("words");  // counts, then the first filter entries
+    QTest::addColumn<bool>("columns");       // "Columns..." offered
+    QTest::newRow("vCard") << ImportSource::VCard << "Insert from vCard"
+                           << QStringList{"4 cards, 3 selected, 358 free places", "all cards", "already in this user's list"}
+                           << false;
+    QTest::newRow("own CSV") << ImportSource::OwnCsv << "Insert from Excel CSV"
+                             << QStringList{"4 rows, 3 selected, 358 free places", "all rows", "already in this user's list"}
+                             << false;
+    QTest::newRow("another program's CSV") << ImportSource::Csv << "Insert from Excel CSV"
+                                           << QStringList{"4 rows, 3 selected, 358 free places", "all rows",
+                                                          "already in this user's list"}
+                                           << true;
+}
+
+// The dialog speaks of cards or rows as its source has them; a CSV file has no groups and
+// no unreadable files, and "empty"/"repeated" name rows.
+void TestImportReview::wordsOfTheSource()
+{
+    QFETCH(ImportSource, source);
+    ScriptedPrompter p;
+    auto agenda = std::make_unique<Agenda>();
+    QVERIFY(agenda->Load(SampleAgenda(), p));
+    ImportReview review(*agenda, ReadCardFiles({Cards()}, p), 1, QString(), source);
+    ImportReviewDlg dlg(review);
+    QTEST(dlg.windowTitle(), "title");
+    QFETCH(QStringList, words);
+    const QComboBox &filter = *Child<QComboBox>(dlg, "cbFilter");
+    QCOMPARE((QStringList{Child<QLabel>(dlg, "lbCounts")->text(), filter.itemText(0), filter.itemText(1)}), words);
+    const bool rows = source != ImportSource::VCard;
+    QCOMPARE(filter.findText(QStringLiteral("contact group, not a contact")) >= 0, !rows);
+    QCOMPARE(filter.findText(QStringLiteral("cannot be read")) >= 0, !rows);
+    QCOMPARE(filter.findText(rows ? QStringLiteral("empty row") : QStringLiteral("empty card")) > 0, true);
+    QCOMPARE(filter.findText(rows ? QStringLiteral("same as an earlier row") : QStringLiteral("same as an earlier card")) > 0,
+             true);
+    QPushButton *button = dlg.findChild<QPushButton *>(QStringLiteral("btColumns"));
+    QFETCH(bool, columns);
+    QCOMPARE(button != nullptr, columns);
+    if (button) {
+        button->click();
+        QCOMPARE(dlg.result(), ImportReviewDlg::kColumnsChosen);
+    }
 }
 
 void TestImportReview::windowInsertsTheCheckedCards()

@@ -31,8 +31,9 @@ public:
     std::function<void(int)> whileEditorOpen;
     int updateChecks = 0;
     bool updateResult = false;
-    // Answers the import review (changing it as a user would); unset: OK as shown.
-    std::function<bool(ImportReview &)> review;
+    // Answers the import review (changing it as a user would) with the dialog's result
+    // (true: OK); unset: OK as shown.
+    std::function<int(ImportReview &)> review;
     int reviews = 0;
     // Answers the tidy preview of phone numbers (unset: OK as shown) and the region dialog.
     std::function<bool(PhoneTidyDlg &)> tidyReview;
@@ -56,10 +57,10 @@ protected:
         ++updateChecks;
         return updateResult;
     }
-    bool ReviewImport(ImportReview &r) override
+    int ReviewImport(ImportReview &r) override
     {
         ++reviews;
-        return review ? review(r) : true;
+        return review ? review(r) : int(QDialog::Accepted);
     }
     bool ReviewPhoneTidy(PhoneTidyDlg &d) override
     {

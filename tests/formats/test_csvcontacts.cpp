@@ -21,6 +21,8 @@ private Q_SLOTS:
     void delimiter();
     void layouts_data();
     void layouts();
+    void addresses_data();
+    void addresses();
     void encodings_data();
     void encodings();
     void refused_data();
@@ -145,17 +147,17 @@ void TestCsvContacts::layouts_data()
         << QStringList{"Anna Bianchi | +39 347 111:20, 02 222:7, 02 333:7 | anna@work.it:2 | Via Verdi/3/10100/Torino/ | VIP | ",
                        "Luca Maria Verdi | 123:19 |  | //// |  | "};
     QTest::newRow("Google's Outlook CSV, LF, multi-line address")
-        << "google-outlook.csv" << "Outlook CSV (English: Outlook, Google's Outlook CSV, outlook.com, Windows Live Mail)"
+        << "google-outlook.csv" << "Google Contacts (Outlook CSV)"
         << QStringList{"John Smith | 020 7946 0000:7, +44 7700 900123:19, 020 7946 0001:10 | john@example.co.uk:0 "
                        "| Baker Street/221B/NW1 6XE/London/United Kingdom | He said \"hello\", twice | ",
                        "Globex | 555-0100:12 |  | Main St/1//Springfield/ |  | "};
     QTest::newRow("outlook.com")
-        << "outlook-com.csv" << "Outlook CSV (English: Outlook, Google's Outlook CSV, outlook.com, Windows Live Mail)"
+        << "outlook-com.csv" << "outlook.com"
         << QStringList{"Jane Q Public | +1 555 0198:19, +1 555 0199:20 | jane@example.com:0, jq@example.org:0 "
                        "| Elm Road/42/02101/Boston/USA |  | ",
                        " | 5550000:19 |  | //// |  | "};
     QTest::newRow("Outlook English, Windows-1252, six phones")
-        << "outlook-en.csv" << "Outlook CSV (English: Outlook, Google's Outlook CSV, outlook.com, Windows Live Mail)"
+        << "outlook-en.csv" << "Outlook (English)"
         << QStringList{QStringLiteral("José Núñez | +34 91 555 0000:12, +34 600 000 000:19 | jose@example.es:0 "
                                       "| Calle Mayor/1/28013/Madrid/España | Café | "),
                        "Ann | 124:3, 123:7, 125:0, 126:19, 127:20 |  | //// |  | "};
@@ -205,7 +207,7 @@ void TestCsvContacts::layouts_data()
         << "thunderbird-nl.csv" << "Thunderbird (Dutch)"
         << QStringList{"Piet Jansen | 7:19 |  | ///Utrecht/ |  | ", "KLM | 8:12 |  | //// |  | "};
     QTest::newRow("Windows Live Mail English")
-        << "windows-live-en.csv" << "Outlook CSV (English: Outlook, Google's Outlook CSV, outlook.com, Windows Live Mail)"
+        << "windows-live-en.csv" << "Windows Live Mail (English)"
         << QStringList{"Live User | 1:19 |  | //// |  | ", "A B | 2:10 |  | //// |  | "};
     QTest::newRow("Windows Live Mail German")
         << "windows-live-de.csv" << "Windows Live Mail (German)"
@@ -234,6 +236,48 @@ void TestCsvContacts::layouts()
     // Only the English Outlook file has a sixth phone.
     QCOMPARE(cards.back().droppedPhones, file == QLatin1String("outlook-en.csv") ? 1 : 0);
     QCOMPARE(cards.back().number, 2);
+}
+
+void TestCsvContacts::addresses_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("badGeo");
+    QTest::newRow("Outlook: street lines after the street; region and PO box dropped")
+        << "First Name,Business Street,Business Street 2,Business Street 3,Business City,Business State,"
+           "Business Postal Code,Business Country/Region,Business Address PO Box,E-mail Type\n"
+           "Ann,Main Street 10,Apt 4,Floor 2,Springfield,IL,62701,USA,PO Box 5,SMTP\n"
+        << "Outlook (English)" << "Ann |  |  | Main Street, Apt 4, Floor 2/10/62701/Springfield/USA |  | " << "";
+    QTest::newRow("Google: extended address after the street")
+        << "First Name,Address 1 - Label,Address 1 - Street,Address 1 - Extended Address,Address 1 - City,"
+           "Address 1 - Region,Address 1 - PO Box\nBea,Home,Via Roma 12,Scala B,Roma,RM,Casella 1\n"
+        << "Google Contacts" << "Bea |  |  | Via Roma, Scala B/12//Roma/ |  | " << "";
+    QTest::newRow("Thunderbird: Home Address is the street")
+        << "First Name,Display Name,Home Address,Home Address 2,Home City,Home State\nC,Carla,Via Po 3,Interno 5,Torino,TO\n"
+        << "Thunderbird (English)" << "Carla |  |  | Via Po, Interno 5/3//Torino/ |  | " << "";
+    QTest::newRow("Google's Outlook CSV: Home Address is the whole address")
+        << "First Name,Home Address,Categories,Business Fax\nCy,\"Baker Street 221\nLondon\",myContacts,1\n"
+        << "Google Contacts (Outlook CSV)" << "Cy | 1:10 |  | Baker Street/221/// |  | " << "";
+    QTest::newRow("a number only on the second line stays there")
+        << "Last Name,Business Street,Business Street 2\nDora,Hauptstraße,Hinterhaus 3\n"
+        << "Outlook (English)" << "Dora |  |  | Hauptstraße, Hinterhaus 3//// |  | " << "";
+    QTest::newRow("coordinates") << "Name,GPS\nEd,\"45.5, 9.25\"\n" << "generic" << "Ed |  |  | //// |  | N45.500000,E9.250000" << "";
+    QTest::newRow("no position: named, none set") << "Name,GPS\nFe,Munich 80331\n" << "generic" << "Fe |  |  | //// |  | "
+                                                  << "Munich 80331";
+}
+
+void TestCsvContacts::addresses()
+{
+    QFETCH(QString, text);
+    const CsvTable table = ReadCsvTable(text.toUtf8());
+    QVERIFY2(table.ok, qPrintable(table.reason));
+    const CsvMapping mapping = RecognizeCsvColumns(table.header);
+    QTEST(mapping.layout, "layout");
+    const std::vector<CardOfFile> cards = MapCsvRows(table, mapping, QString());
+    QCOMPARE(cards.size(), size_t(1));
+    QTEST(Summary(cards[0].record), "record");
+    QTEST(cards[0].badGeo, "badGeo");
 }
 
 void TestCsvContacts::encodings_data()
@@ -310,7 +354,7 @@ void TestCsvContacts::unknownHeaderAndMap()
         QVERIFY(CsvColumnForName(name, column));
         QCOMPARE(CsvFieldName(column), name);
     }
-    const CsvMapping outlook = RecognizeCsvColumns({"Business Fax", "Home Address", "E-mail Type"});
+    const CsvMapping outlook = RecognizeCsvColumns({"Business Fax", "Home Address", "Categories"});
     QCOMPARE(CsvFieldName(outlook.columns[0]), QStringLiteral("phone:fax"));
     QCOMPARE(CsvFieldName(outlook.columns[1]), QStringLiteral("street"));
     QCOMPARE(CsvFieldName(outlook.columns[2]), QStringLiteral("ignore"));
