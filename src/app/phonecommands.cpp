@@ -59,11 +59,14 @@ void MainWindow::NotePhone(int slot, int phone)
     const AgendaRecord *r = agenda.RecordAt(slot);
     if (!r || phone < 0 || phone >= kPhoneCount)
         return;
-    const QString region = DefaultPhoneRegion();
-    const QString &number = r->phone[size_t(phone)];
-    const int sameAs = number.isEmpty() || slot < agenda.userCount
-        ? -1 : PhoneHolders(agenda, region).OtherHolder(number, slot, r->owner);
-    const QStringList notes = PhoneNotes(number, region, sameAs);
+    // A user's own number is not dialled by the unit: nothing to say about it.
+    QStringList notes;
+    if (slot >= agenda.userCount) {
+        const QString region = DefaultPhoneRegion();
+        const QString &number = r->phone[size_t(phone)];
+        const int sameAs = number.isEmpty() ? -1 : PhoneHolders(agenda, region).OtherHolder(number, slot, r->owner);
+        notes = PhoneNotes(number, region, sameAs);
+    }
     if (notes.isEmpty())
         statusBar()->clearMessage();
     else

@@ -301,13 +301,14 @@ void EditRecordDlg::CheckPhone(int k)
 {
     const QString text = phoneEdits_[size_t(k)]->text();
     const int slot = Slot();
-    int sameAs = -1;
-    if (!text.isEmpty() && slot >= book_.Data().userCount) {
-        if (!holders_)
+    // A user's own slot holds the user's number, which the unit does not dial: like the
+    // phonebook check, the editor says nothing about it.
+    QStringList notes;
+    if (slot >= book_.Data().userCount) {
+        if (!holders_ && !text.isEmpty())
             holders_ = std::make_unique<PhoneHolders>(book_.Data(), phoneRegion_);
-        sameAs = holders_->OtherHolder(text, slot, U32Of(ui->eiOwner));
+        notes = PhoneNotes(text, phoneRegion_, text.isEmpty() ? -1 : holders_->OtherHolder(text, slot, U32Of(ui->eiOwner)));
     }
-    const QStringList notes = PhoneNotes(text, phoneRegion_, sameAs);
     QAction *note = phoneNotes_[size_t(k)];
     note->setToolTip(notes.join(QLatin1Char('\n')));
     note->setVisible(!notes.isEmpty());
