@@ -11,7 +11,8 @@ cppflags=$(dpkg-buildflags --get CPPFLAGS)
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRAVON_TESTS=OFF \
   -DCMAKE_C_FLAGS="$(dpkg-buildflags --get CFLAGS) $cppflags" \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $cppflags" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+  -DCMAKE_MODULE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build build-package
 rm -rf build-package/deb
 (cd build-package && cpack -G DEB -B "$PWD/deb")

@@ -4,7 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "common/qtprompter.h"
-#include "update/update.h"
+#include "update/selfupdate.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -12,7 +12,7 @@
 #include "editor/editrecorddlg.h"
 #include "store/edit.h"
 #include "store/recordrules.h"
-#include "update/update.h"
+#include "online/online.h"
 #include "ui_KESTRAVONLayout.h"
 
 #include <QAction>
@@ -110,6 +110,17 @@ MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     clearAction->setShortcutContext(Qt::WidgetShortcut);
     connect(clearAction, &QAction::triggered, ui_->esFilter, &QLineEdit::clear);
     ui_->esFilter->addAction(clearAction);
+    // The clear button, shown while the field holds text, with the program's own icon: the
+    // line edit's built-in one asks the style, which searches the icon theme's folders at
+    // every start.
+    QIcon clearIcon(QStringLiteral(":/AgendaImg/Clear"));
+    clearIcon.addFile(QStringLiteral(":/AgendaImg/Clear@2x"));  // for screens scaled by 2
+    QAction *clearButton = ui_->esFilter->addAction(clearIcon, QLineEdit::TrailingPosition);
+    clearButton->setObjectName(QStringLiteral("filterClear"));
+    clearButton->setVisible(false);
+    connect(clearButton, &QAction::triggered, ui_->esFilter, &QLineEdit::clear);
+    connect(ui_->esFilter, &QLineEdit::textChanged, clearButton,
+            [clearButton](const QString &text) { clearButton->setVisible(!text.isEmpty()); });
 }
 
 void MainWindow::OpenEditor(int slot)
@@ -378,7 +389,9 @@ bool MainWindow::CheckUpdates()
 
 bool MainWindow::RunUpdateCheck()
 {
-    return CheckForUpdate(AppText::programName, AppText::version, true, prompter_);
+    // The first use of the online module: loaded only now that the user asked for it.
+    const OnlineServices *online = Online(prompter_);
+    return online && online->checkForUpdate(AppText::programName, AppText::version, true, prompter_);
 }
 
 int MainWindow::Run()

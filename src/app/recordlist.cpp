@@ -170,12 +170,19 @@ void UserListProxy::Restart()
     const size_t n = size_t(Agenda::kCapacity);
     textKeys_.assign(n, QString());
     hasTextKey_.assign(n, false);
-    arrival_.assign(n, -1);
+    std::vector<qint64> arrival(n, -1);
     for (int slot = 0; slot < int(n); ++slot)
         if (Owns(slot))
-            arrival_[size_t(slot)] = slot;
+            arrival[size_t(slot)] = slot;
+    // A list that is unsorted and whose records arrived in slot order is in that order
+    // already (a new phonebook is sorted by the proxy itself as it comes). Sorting it again
+    // would change nothing but make the view lay itself out and repaint all of it.
+    const bool inOrder = sortedBy_ < 0 && sortColumn() == int(FieldId::Record)
+                         && sortOrder() == Qt::AscendingOrder && arrival == arrival_;
+    arrival_ = std::move(arrival);
     nextArrival_ = qint64(n);
-    SortBy(-1, Qt::AscendingOrder);
+    if (!inOrder)
+        SortBy(-1, Qt::AscendingOrder);
 }
 
 void UserListProxy::SortBy(int column, Qt::SortOrder order)

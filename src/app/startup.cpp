@@ -2,8 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "formats/vcard.h"
-#include "update/install.h"
-#include "update/update.h"
+#include "update/selfupdate.h"
 #include "common/version.h"
 
 #include <cstdio>
@@ -74,7 +73,7 @@ bool StartUp(MainWindow &window, const StartOptions &options, const QString &pro
         window.LoadFile(path);
     if (options.nocheck)
         return true;
-    if (!CanSelfUpdate(programDir.isEmpty() ? RunningUpdateSite().directory : programDir))
+    if (!CanSelfUpdate(programDir.isEmpty() ? RunningProgramPath().directory : programDir))
         return true;
     if (window.CheckUpdates())
         return false;  // a new version has been started in place of this one

@@ -1,15 +1,14 @@
 #include "editor/editrecorddlg.h"
 
 #include "editor/recordtext.h"
+#include "online/online.h"
 #include "ui_EditRecord.h"
-#include "web/geocodedlg.h"
-#include "web/geocodeprovider.h"
-#include "web/infobeldlg.h"
 #include "web/lookupfields.h"
 
 // The InfoBel directory and the geocoding service fill the address, phone and GPS
 // controls. What they put there is not a user edit: setText emits no textEdited, so no
-// change flag is set and the editor's OK asks no question about it.
+// change flag is set and the editor's OK asks no question about it. Both dialogs come from
+// the online module, loaded on the first look-up.
 
 LookupFields EditRecordDlg::LookupFromControls() const
 {
@@ -38,8 +37,9 @@ void EditRecordDlg::AddressToControls(const LookupFields &f)
 
 void EditRecordDlg::OnInfoBel()
 {
+    const OnlineServices *online = Online(prompter_);
     LookupFields f = LookupFromControls();
-    if (!RunInfoBelLookup(f, prompter_, this, infoBelHost))
+    if (!online || !online->infoBelLookup(f, prompter_, this, infoBelHost))
         return;
     ui->esLabel->setText(f.label);
     AddressToControls(f);
@@ -48,9 +48,9 @@ void EditRecordDlg::OnInfoBel()
 
 void EditRecordDlg::OnGeocode()
 {
+    const OnlineServices *online = Online(prompter_);
     LookupFields f = LookupFromControls();
-    const std::unique_ptr<GeocodeProvider> provider = MakeGeocodeProvider(geocodeProvider, geocodeBaseUrl);
-    if (!RunGeocodeLookup(f, prompter_, *provider, this))
+    if (!online || !online->geocodeLookup(f, prompter_, this, geocodeProvider, geocodeBaseUrl))
         return;
     AddressToControls(f);
     ui->edLat->setText(QString::number(f.latitude, 'f', 6));

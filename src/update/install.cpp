@@ -276,9 +276,3 @@ void ArchiveInstall::Finish()
         e.aside.clear();
     }
 }
-
-bool CanSelfUpdate(const QString &directory)
-{
-    QTemporaryFile probe(QDir(directory).filePath(QStringLiteral(".kestravon-write-XXXXXX")));
-    return probe.open();
-}

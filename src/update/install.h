@@ -1,5 +1,7 @@
 #pragma once
 
+#include "update/selfupdate.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPair>
@@ -63,8 +65,3 @@ private:
     QList<Entry> entries_;
     int committed_ = 0;  // entries Commit has handled (each wholly or not at all)
 };
-
-// True when the program may replace its own files in `directory`: a file can be created
-// there (and therefore renamed). False for a folder the user cannot write, such as one
-// the system's package manager installed into.
-bool CanSelfUpdate(const QString &directory);

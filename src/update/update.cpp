@@ -162,10 +162,9 @@ QString FindUpdate(const QByteArray &list, const QString &programName,
 UpdateSite RunningUpdateSite()
 {
     UpdateSite site;
-    const QString path = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
-    const int cut = int(path.lastIndexOf(QDir::separator())) + 1;
-    site.directory = path.left(cut);
-    site.executable = path.mid(cut);
+    const ProgramPath path = RunningProgramPath();
+    site.directory = path.directory;
+    site.executable = path.executable;
     site.launch = LaunchDetached;
     return site;
 }
@@ -180,17 +179,6 @@ qint64 LaunchDetached(const QString &program, const QStringList &arguments, cons
     process.setProcessEnvironment(environment);
     qint64 pid = 0;
     return process.startDetached(&pid) ? pid : 0;
-}
-
-void ConfirmStartUp()
-{
-    const QString path = qEnvironmentVariable(kStartConfirmVariable);
-    if (path.isEmpty())
-        return;
-    qunsetenv(kStartConfirmVariable);  // not for the programs this one starts
-    // Written whole under its name at once, so the waiting program never reads a part of it;
-    // a marker that cannot be written only lets the wait run out into the rollback.
-    WriteFileAtomic(path, QByteArrayLiteral("up\n"));
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "update/selfupdate.h"
 #include "update/signature.h"
 #include "web/fetch.h"
 
@@ -47,20 +48,11 @@ struct UpdateSite
 };
 
 // The running program's site: kUpdateHost, the directory and file name of
-// QCoreApplication::applicationFilePath() (split at the platform's separator), and
-// LaunchDetached.
+// RunningProgramPath(), and LaunchDetached.
 UpdateSite RunningUpdateSite();
-
-// The environment variable through which a freshly updated program is asked to confirm
-// its start: it names a file to create once the main window is up.
-constexpr char kStartConfirmVariable[] = "KESTRAVON_UPDATE_CONFIRM";
 
 // Starts `program` detached with kStartConfirmVariable = `confirm`; its process id, or 0.
 qint64 LaunchDetached(const QString &program, const QStringList &arguments, const QString &confirm);
-
-// Called by the program once its main window is up: when it was started by an update,
-// creates the file the updating program waits for.
-void ConfirmStartUp();
 
 // Runs `program` with "--version" for at most `timeoutMs`: true when it ends normally with
 // status 0 and prints `version` as one of its words. Otherwise `reason` tells what it did

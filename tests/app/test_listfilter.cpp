@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
 class TestListFilter : public QObject
 {
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void filterFoldsLetters();
     void insertedWhileFilteredIsShown();
     void placesAfterCommands();
+    void newPhonebookInSlotOrder();
 };
 
 namespace {
@@ -174,6 +176,21 @@ void TestListFilter::filterKeys()
     QTest::keyClick(filter, Qt::Key_Escape);
     QCOMPARE(filter->text(), QString());
     QCOMPARE(Labels(w, true).size(), 3);
+    // The clear button, with the program's own icon, is there only while there is text.
+    const QList<QToolButton *> buttons = filter->findChildren<QToolButton *>();
+    QCOMPARE(buttons.size(), 1);
+    QToolButton *clear = buttons.first();
+    QVERIFY(!clear->isVisible());
+    QTest::keyClicks(filter, QStringLiteral("rossi"));
+    QTRY_VERIFY(clear->isVisible());
+    QVERIFY(!clear->icon().isNull());
+    QCOMPARE(clear->icon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+    QCOMPARE(clear->icon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             QImage(QStringLiteral(":/AgendaImg/Clear")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QCOMPARE(filter->text(), QString());
+    QCOMPARE(Labels(w, true).size(), 3);
+    QTRY_VERIFY(!clear->isVisible());
     QVERIFY(p.shown.isEmpty());
 }
 
@@ -247,6 +264,30 @@ void TestListFilter::placesAfterCommands()
     QVERIFY(w.SelectSlot(last));
     QApplication::processEvents();
     QVERIFY(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
+}
+
+// An unsorted list shows its records in the order they came; a new phonebook shows in
+// slot order, also after records of the old one had come out of it, and again when the
+// same records are taken over once more.
+void TestListFilter::newPhonebookInSlotOrder()
+{
+    ScriptedPrompter p;
+    TestWindow w(p);
+    Fill(w, {{"A"}, {"B"}, {"C"}});
+    // A leaves the first list and comes back: it arrives last.
+    AgendaRecord a = *w.agenda.RecordAt(w.RowSlot(0, 1));
+    const int slotA = w.RowSlot(0, 1);
+    a.owner = 2;
+    w.book.StoreRecord(slotA, a);
+    a.owner = 1;
+    w.book.StoreRecord(slotA, a);
+    QCOMPARE(Labels(w, false), (QStringList{"MARCO", "B", "C", "A"}));
+    const Agenda same = w.agenda;
+    for (int round = 0; round < 2; ++round) {
+        w.book.Replace(same);
+        w.SetupLists();
+        QCOMPARE(Labels(w, false), (QStringList{"MARCO", "A", "B", "C"}));
+    }
 }
 
 QTEST_MAIN(TestListFilter)

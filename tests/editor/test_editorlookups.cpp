@@ -1,5 +1,6 @@
 #include "support/scriptedprompter.h"
 #include "editor/editrecorddlg.h"
+#include "online/online.h"
 #include "store/phonebook.h"
 #include "support/testhttpserver.h"
 #include "web/geocodeprovider.h"
@@ -46,26 +47,39 @@ void Click(QWidget *w, const char *button)
 
 } // namespace
 
-// The editor's look-up buttons: what the dialogs put into the controls is not a user edit.
+// The editor's look-up buttons, with the dialogs of the online module as the program
+// loads it: what the dialogs put into the controls is not a user edit.
 class TestEditorLookups : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void geocodeFillsAddressAndPosition();
     void geocodeCancelChangesNothing();
     void infoBelFillsNameAddressAndPhone();
+    void withoutModuleNothingChanges_data();
+    void withoutModuleNothingChanges();
 
 private:
+    const OnlineServices *module_ = nullptr;
     std::unique_ptr<TestHttpServer> server_;
     std::unique_ptr<Phonebook> book_;
     const Agenda *agenda_ = nullptr;
     ScriptedPrompter prompter_;
 };
 
+void TestEditorLookups::initTestCase()
+{
+    QString reason;
+    module_ = LoadOnlineModule({QStringLiteral(KESTRAVON_ONLINE_MODULE)}, reason);
+    QVERIFY2(module_, qPrintable(reason));
+}
+
 void TestEditorLookups::init()
 {
+    UseOnlineServices(module_);
     server_ = std::make_unique<TestHttpServer>();
     QVERIFY(server_->Listen());
     book_ = std::make_unique<Phonebook>();
@@ -180,6 +194,35 @@ void TestEditorLookups::infoBelFillsNameAddressAndPhone()
     QCOMPARE(prompter_.Messages(), QStringList());
     QCOMPARE(agenda_->GetRecord(kRossi)->label, QStringLiteral("DR ROSSI MARIO"));
     QCOMPARE(agenda_->GetRecord(kRossi)->phone[0], QStringLiteral("061234"));
+}
+
+// No module beside the test program: the button tells why and leaves the record alone.
+void TestEditorLookups::withoutModuleNothingChanges_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::newRow("InfoBel") << QByteArray("btInfobel");
+    QTest::newRow("Geocode") << QByteArray("btGeocode");
+}
+
+void TestEditorLookups::withoutModuleNothingChanges()
+{
+    QFETCH(QByteArray, button);
+    UseOnlineServices(nullptr);
+    const AgendaRecord before = *agenda_->GetRecord(kPostalSlot);
+    EditRecordDlg dlg(*book_, kPostalSlot, prompter_);
+    dlg.infoBelHost = server_->BaseUrl();
+    dlg.geocodeBaseUrl = server_->BaseUrl();
+    dlg.show();
+    Click(&dlg, button.constData());
+    QCOMPARE(prompter_.shown.size(), 1);
+    QVERIFY(prompter_.shown.first().text.contains(QStringLiteral("not available")));
+    QVERIFY2(prompter_.shown.first().detail.contains(QStringLiteral("kestravon-online")),
+             qPrintable(prompter_.shown.first().detail));
+    QVERIFY(server_->Targets().isEmpty());
+    QVERIFY(!dlg.AddressChanged());
+    QVERIFY(!dlg.LabelChanged());
+    Click(&dlg, "btOK");
+    QVERIFY(*agenda_->GetRecord(kPostalSlot) == before);
 }
 
 QTEST_MAIN(TestEditorLookups)

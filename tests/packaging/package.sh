@@ -10,7 +10,7 @@ source=$2
 appid=$3
 
 missing=
-for tool in cpack dpkg-deb dpkg-shlibdeps file lintian appstreamcli man; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file lintian appstreamcli man readelf dpkg-architecture; do
     command -v "$tool" >/dev/null || missing="$missing $tool"
 done
 if [ -n "$missing" ]; then
@@ -36,9 +36,11 @@ deb=$(ls "$work"/out/kestravon_*.deb)
 echo "package: $(basename "$deb")"
 
 # Every file, and no other.
+arch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 cat >"$work/expected" <<LIST
 ./usr/bin/kestravon
 ./usr/bin/kestravon-cli
+./usr/lib/$arch/kestravon/kestravon-online.so
 ./usr/share/applications/$appid.desktop
 ./usr/share/bash-completion/completions/kestravon-cli
 ./usr/share/doc/kestravon/changelog.gz
@@ -102,6 +104,14 @@ mkdir "$work/data"
 cp "$source/tests/data/agenda/Agenda.dat" "$work/data/"
 run 0 "^slots: 403" "$root/usr/bin/kestravon-cli" info "$work/data/Agenda.dat"
 run 2 "" "$root/usr/bin/kestravon-cli" info --no-such-option "$work/data/Agenda.dat"
+# The window starts without the network libraries: only the online module needs them.
+for lib in libQt6Network libzip libcrypto; do
+    if readelf -d "$root/usr/bin/kestravon" | grep -q "NEEDED.*$lib"; then
+        fail "kestravon is linked with $lib"
+    fi
+    readelf -d "$root/usr/lib/$arch/kestravon/kestravon-online.so" | grep -q "NEEDED.*$lib" \
+        || fail "the online module is not linked with $lib"
+done
 # Nothing was written next to the programs.
 [ "$(ls -A "$root/usr/bin" | tr '\n' ' ')" = "kestravon kestravon-cli " ] || fail "files appeared in usr/bin: $(ls -A "$root/usr/bin")"
 
