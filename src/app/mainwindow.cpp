@@ -56,18 +56,18 @@ MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     setWindowTitle(AppText::WindowTitle());
     zoom_ = LayoutZoom(font());
     const QString start = QDir::currentPath();
-    fsAgenda = {AppText::agendaFilter, AppText::agendaSuffix, start};
-    fsVcf = {AppText::vcfFilter, AppText::vcfSuffix, start};
-    fsCsv = {AppText::csvFilter, AppText::csvSuffix, start};
+    fsAgenda = {AppText::agendaFilter(), AppText::agendaSuffix, start};
+    fsVcf = {AppText::vcfFilter(), AppText::vcfSuffix, start};
+    fsCsv = {AppText::csvFilter(), AppText::csvSuffix, start};
     ui_->esFilename->setText(AppText::defaultFilename);
 
     undo_ = new QUndoStack(this);
-    undoAction_ = new QAction(AppText::menuUndo, this);
+    undoAction_ = new QAction(AppText::menuUndo(), this);
     undoAction_->setShortcut(QKeySequence::Undo);
     undoAction_->setEnabled(false);
     connect(undoAction_, &QAction::triggered, this, &MainWindow::Undo);
     connect(undo_, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
-    redoAction_ = new QAction(AppText::menuRedo, this);
+    redoAction_ = new QAction(AppText::menuRedo(), this);
     redoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     redoAction_->setEnabled(false);
     connect(redoAction_, &QAction::triggered, this, &MainWindow::Redo);
@@ -231,7 +231,7 @@ bool MainWindow::EditCell(int k, int row, int column, const QString &text)
     const int slot = RowSlot(k, row);
     if (!agenda.RecordAt(slot) || !IsEditableColumn(column))
         return false;
-    ChangeScope change(*this, AppText::menuEdit);
+    ChangeScope change(*this, AppText::menuEdit());
     const EditResult stored = AcceptCellEdit(book, slot, column, text, prompter_);
     if (!stored) {
         if (!stored.refusal.isEmpty())
@@ -261,7 +261,7 @@ bool MainWindow::LoadFile(const QString &path)
     }
     // A file the user chose not to open (an unknown format version) needs no error message.
     if (!loaded.declined)
-        prompter_.InformationDetail(AppText::errorLoading + MarkupEscape(MessagePath(path)), loaded.reason);
+        prompter_.InformationDetail(AppText::errorLoading().arg(MarkupEscape(MessagePath(path))), loaded.reason);
     return false;
 }
 
@@ -291,7 +291,7 @@ void MainWindow::OnLoad()
     if (!AskSave())
         return;
     const QString path = prompter_.ChooseFile(
-        fsAgenda.Request(Prompter::FileRequest::Mode::Open, AppText::loadTitle, Filename()));
+        fsAgenda.Request(Prompter::FileRequest::Mode::Open, AppText::loadTitle(), Filename()));
     if (path.isEmpty())
         return;
     fsAgenda.Remember(path);
@@ -303,7 +303,7 @@ bool MainWindow::SaveAs()
     if (!CommitCellEdit())
         return false;
     const QString path = prompter_.ChooseFile(
-        fsAgenda.Request(Prompter::FileRequest::Mode::Save, AppText::saveTitle, Filename()));
+        fsAgenda.Request(Prompter::FileRequest::Mode::Save, AppText::saveTitle(), Filename()));
     if (path.isEmpty())
         return false;
     fsAgenda.Remember(path);
@@ -312,7 +312,7 @@ bool MainWindow::SaveAs()
     if (saved)
         undo_->setClean();
     else
-        prompter_.InformationDetail(AppText::errorSaving + MarkupEscape(MessagePath(path)), saved.reason);
+        prompter_.InformationDetail(AppText::errorSaving().arg(MarkupEscape(MessagePath(path))), saved.reason);
     UpdateButtons();
     return saved.ok;
 }
@@ -321,7 +321,7 @@ bool MainWindow::AskSave()
 {
     if (!book.Modified())
         return true;
-    switch (prompter_.YesNoCancel(AppText::saveModified)) {
+    switch (prompter_.YesNoCancel(AppText::saveModified())) {
     case Prompter::Answer::Yes:
         return SaveAs();
     case Prompter::Answer::No:
@@ -382,7 +382,7 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 bool MainWindow::CheckUpdates()
 {
-    if (!prompter_.YesNo(AppText::checkUpdates))
+    if (!prompter_.YesNo(AppText::checkUpdates()))
         return false;
     return RunUpdateCheck();
 }

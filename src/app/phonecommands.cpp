@@ -9,6 +9,7 @@
 #include "store/phonenumber.h"
 #include "store/phonetidy.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 
 void MainWindow::TidyPhones()
@@ -24,7 +25,7 @@ void MainWindow::TidyPhones()
     for (PhoneFormat f : {PhoneFormat::International, PhoneFormat::E164, PhoneFormat::National})
         any = any || !PlanPhoneTidy(agenda, selected, region, f).isEmpty();
     if (!any) {
-        prompter_.Information(PhoneText::nothingToTidy);
+        prompter_.Information(PhoneText::nothingToTidy());
         return;
     }
     PhoneTidyDlg dialog(agenda, selected, region, this);
@@ -33,7 +34,7 @@ void MainWindow::TidyPhones()
     const QList<PhoneTidyRow> chosen = dialog.Chosen();
     if (chosen.isEmpty())
         return;
-    ChangeScope change(*this, PhoneText::menuTidy);
+    ChangeScope change(*this, PhoneText::menuTidy());
     book.Apply([&](Agenda &a) { return ApplyPhoneTidy(a, chosen); });
 }
 
@@ -70,5 +71,5 @@ void MainWindow::NotePhone(int slot, int phone)
     if (notes.isEmpty())
         statusBar()->clearMessage();
     else
-        statusBar()->showMessage(PhoneText::cellNote.arg(QString::fromLatin1(Field(PhoneField(phone)).title), notes.join(QStringLiteral("; "))));
+        statusBar()->showMessage(PhoneText::cellNote().arg(QCoreApplication::translate("ColumnTitle", Field(PhoneField(phone)).title), notes.join(QStringLiteral("; "))));
 }

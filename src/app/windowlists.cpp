@@ -233,7 +233,7 @@ void MainWindow::EditCurrent()
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuEdit);
+    ChangeScope change(*this, AppText::menuEdit());
     const int row = CurrentList()->currentRow();
     if (row < 0)
         return;

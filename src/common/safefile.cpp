@@ -1,5 +1,6 @@
 #include "common/safefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +44,7 @@ bool OpenInputFile(QFile &file, QString *reason)
         return true;
     file.close();
     if (reason)
-        *reason = QString::fromLatin1(why);
+        *reason = QCoreApplication::translate("SafeFileText", why);
     return false;
 }
 
@@ -79,7 +80,7 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
         return true;
     bytes.clear();
     if (reason)
-        *reason = QString::fromLatin1(why);
+        *reason = QCoreApplication::translate("SafeFileText", why);
     return false;
 }
 
@@ -366,7 +367,7 @@ WriteResult ReplaceAll(const std::vector<std::unique_ptr<StagedFile>> &files,
 WriteResult WriteCopy(const QString &path, const QByteArray &bytes, const QString &model, bool syncFolder)
 {
     if (IsDeviceOrPipe(path))
-        return WriteResult::Failed(Shown(path) + QStringLiteral(": ") + QLatin1String(SafeFileText::kNotRegular));
+        return WriteResult::Failed(Shown(path) + QStringLiteral(": ") + QCoreApplication::translate("SafeFileText", SafeFileText::kNotRegular));
     std::vector<std::unique_ptr<StagedFile>> file;
     file.push_back(std::make_unique<StagedFile>());
     if (!file.back()->Write(path, bytes, model))

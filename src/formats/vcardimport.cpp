@@ -110,10 +110,10 @@ AgendaRecord CardRecord(const CardOfFile &card, uint32_t user, const CardInsertO
 
 QString FailedCardMessage(const CardOfFile &card)
 {
-    QString text = QLatin1String(InterchangeText::kErrorImporting) + MarkupEscape(MessagePath(card.path));
+    const QString path = MarkupEscape(MessagePath(card.path));
     if (card.fileCards > 1)
-        text += QString::fromLatin1(InterchangeText::kCardNumber).arg(card.number);
-    return text;
+        return InterchangeText::Tr(InterchangeText::kErrorImportingCard).arg(path, QString::number(card.number));
+    return InterchangeText::Tr(InterchangeText::kErrorImporting).arg(path);
 }
 
 bool ReportFailedCard(const CardOfFile &card, Prompter &prompter)
@@ -140,7 +140,7 @@ CardInsertResult InsertCards(Phonebook &book, uint32_t user, const std::vector<C
         const BookResult added = book.InsertRecord(CardRecord(card, user, options));
         const int slot = added.slot;
         if (!added) {
-            prompter.Information(QLatin1String(InterchangeText::kNoMoreSpace));
+            prompter.Information(BookText::noMoreSpace());
             result.noRoom = int(cards.size() - i) - (card.failed ? 1 : 0);
             break;
         }

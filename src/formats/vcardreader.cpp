@@ -67,11 +67,11 @@ bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Promp
     const bool complete = !lines.empty() && lines.back().property == kVcEnd;
     if (!complete) {
         if (!tokens.begin && ends == 0 && tokens.firstStrayLine > 0)
-            reason_ = QString::fromLatin1(InterchangeText::kNotAProperty).arg(tokens.firstStrayLine);
+            reason_ = InterchangeText::Tr(InterchangeText::kNotAProperty).arg(tokens.firstStrayLine);
         else if (!tokens.begin && ends == 0)
-            reason_ = QString::fromLatin1(InterchangeText::kNoBegin);
+            reason_ = InterchangeText::Tr(InterchangeText::kNoBegin);
         else
-            reason_ = QString::fromLatin1(InterchangeText::kNoEnd).arg(ends + 1);
+            reason_ = InterchangeText::Tr(InterchangeText::kNoEnd).arg(ends + 1);
     }
     return complete;
 }

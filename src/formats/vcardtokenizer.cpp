@@ -172,9 +172,8 @@ void ReportUnknown(Prompter &prompter, const QString &fileName, const QByteArray
     QString upper = QString::fromUtf8(token);
     for (QChar &c : upper)
         c = c.toUpper();
-    prompter.Information(QLatin1String(InterchangeText::kFile) + MarkupEscape(MessagePath(fileName))
-                         + QLatin1String(InterchangeText::kUnknownToken) + QLatin1Char('"') + MarkupEscape(upper)
-                         + QLatin1Char('"') + QLatin1String(InterchangeText::kAtLine) + QString::number(line));
+    prompter.Information(InterchangeText::Tr(InterchangeText::kUnknownToken)
+                             .arg(MarkupEscape(MessagePath(fileName)), MarkupEscape(upper), QString::number(line)));
 }
 
 bool IsParamSeparator(char c)
