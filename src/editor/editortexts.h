@@ -21,7 +21,5 @@ inline constexpr char kNotANumber[] = QT_TRANSLATE_NOOP("EditorText", "Invalid n
 // The tip of the button at the end of a phone field that writes the number internationally.
 inline constexpr char kWriteInternational[] = QT_TRANSLATE_NOOP("EditorText", "Write as %1");
 
-// The tip of the button at the end of a phone field that writes the number internationally.
-inline constexpr char kWriteInternational[] = "Write as %1";
 
 } // namespace EditorText
