@@ -19,9 +19,11 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
+#include <QImageReader>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -43,6 +45,21 @@ static void InitAgendaImages()
 }
 
 
+QIcon AgendaImage(const QString &name)
+{
+    const auto read = [](const QString &path) {
+        QImageReader reader(path, "png");
+        reader.setAutoDetectImageFormat(false);  // else every image plugin is loaded first
+        return QPixmap::fromImage(reader.read());
+    };
+    const QString path = QStringLiteral(":/AgendaImg/") + name;
+    QIcon icon(read(path));
+    const QString twice = path + QStringLiteral("@2x");
+    if (QFile::exists(twice))
+        icon.addPixmap(read(twice));
+    return icon;
+}
+
 MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     : QMainWindow(parent), prompter_(prompter), ui_(new Ui::KESTRAVONLayout)
 {
@@ -51,8 +68,7 @@ MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     ui_->setupUi(central);
     setCentralWidget(central);
 
-    const QIcon icon(QStringLiteral(":/AgendaImg/Icon"));
-    setWindowIcon(icon);
+    setWindowIcon(AgendaImage(QStringLiteral("Icon")));
     setWindowTitle(AppText::WindowTitle());
     zoom_ = LayoutZoom(font());
     const QString start = QDir::currentPath();
@@ -113,9 +129,7 @@ MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     // The clear button, shown while the field holds text, with the program's own icon: the
     // line edit's built-in one asks the style, which searches the icon theme's folders at
     // every start.
-    QIcon clearIcon(QStringLiteral(":/AgendaImg/Clear"));
-    clearIcon.addFile(QStringLiteral(":/AgendaImg/Clear@2x"));  // for screens scaled by 2
-    QAction *clearButton = ui_->esFilter->addAction(clearIcon, QLineEdit::TrailingPosition);
+    QAction *clearButton = ui_->esFilter->addAction(AgendaImage(QStringLiteral("Clear")), QLineEdit::TrailingPosition);
     clearButton->setObjectName(QStringLiteral("filterClear"));
     clearButton->setVisible(false);
     connect(clearButton, &QAction::triggered, ui_->esFilter, &QLineEdit::clear);
