@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   zlib1g-dev libzip-dev libphonenumber-dev
   libssl-dev openssl ca-certificates
-  xvfb xauth locales python3 python3-phonenumbers python3-vobject
+  xvfb xauth openbox libxcb1-dev locales python3 python3-phonenumbers python3-vobject
   clang libclang-rt-14-dev libbenchmark-dev
   fonts-dejavu-core desktop-file-utils time
   dpkg-dev file lintian appstream man-db bash-completion

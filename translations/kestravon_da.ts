@@ -2,6 +2,211 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da_DK">
 <context>
+    <name>AppText</name>
+    <message>
+        <source>%1 - %2 - %3 - by velkaran</source>
+        <extracomment>The window title: program name, version, release date.</extracomment>
+        <translation>%1 - %2 - %3 - af velkaran</translation>
+    </message>
+    <message>
+        <source>Check for program updates ?</source>
+        <translation>Søg efter programopdateringer ?</translation>
+    </message>
+    <message>
+        <source>Load Agenda.dat file</source>
+        <translation>Indlæs Agenda.dat-fil</translation>
+    </message>
+    <message>
+        <source>Save Agenda.dat file</source>
+        <translation>Gem Agenda.dat-fil</translation>
+    </message>
+    <message>
+        <source>Agenda.dat (Agenda.dat);;All files (*)</source>
+        <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
+        <translation>Agenda.dat (Agenda.dat);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Error loading file : %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Fejl ved indlæsning af filen : %1</translation>
+    </message>
+    <message>
+        <source>Error saving file : %1</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Fejl ved lagring af filen : %1</translation>
+    </message>
+    <message>
+        <source>Save modified Agenda ?</source>
+        <translation>Gem den ændrede Agenda ?</translation>
+    </message>
+    <message>
+        <source>Exit %1 ?</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation>Afslut %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete selected records ?</source>
+        <translation>Slet de valgte poster ?</translation>
+    </message>
+    <message>
+        <source>Move selected records to %1 ?</source>
+        <extracomment>%1 is the user&apos;s name.</extracomment>
+        <translation>Flyt de valgte poster til %1 ?</translation>
+    </message>
+    <message>
+        <source>Copy selected records to %1 ?</source>
+        <extracomment>%1 is the user&apos;s name.</extracomment>
+        <translation>Kopier de valgte poster til %1 ?</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Vælg alle</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Rediger</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliker</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Tilføj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slet</translation>
+    </message>
+    <message>
+        <source>Export to vCard</source>
+        <translation>Eksporter til vCard</translation>
+    </message>
+    <message>
+        <source>Export to one vCard file</source>
+        <translation>Eksporter til én vCard-fil</translation>
+    </message>
+    <message>
+        <source>Import from vCard</source>
+        <translation>Importer fra vCard</translation>
+    </message>
+    <message>
+        <source>Insert from vCard</source>
+        <translation>Tilføj fra vCard</translation>
+    </message>
+    <message>
+        <source>Export to Excel CSV</source>
+        <translation>Eksporter til Excel-CSV</translation>
+    </message>
+    <message>
+        <source>Export to Google CSV</source>
+        <translation>Eksporter til Google-CSV</translation>
+    </message>
+    <message>
+        <source>Import from Excel CSV</source>
+        <translation>Importer fra Excel-CSV</translation>
+    </message>
+    <message>
+        <source>Insert from Excel CSV</source>
+        <translation>Tilføj fra Excel-CSV</translation>
+    </message>
+    <message>
+        <source>Move to user</source>
+        <translation>Flyt til bruger</translation>
+    </message>
+    <message>
+        <source>Copy to user</source>
+        <translation>Kopier til bruger</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Fortryd</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Gentag</translation>
+    </message>
+    <message>
+        <source>Check phonebook</source>
+        <translation>Kontroller telefonbog</translation>
+    </message>
+    <message>
+        <source>Nothing found: the unit can take every record as it is.</source>
+        <translation>Intet fundet: enheden kan overtage alle poster, som de er.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finding(s). Double-click one to select its record.</source>
+        <translation>
+            <numerusform>%n problem. Dobbeltklik på det for at vælge dets post.</numerusform>
+            <numerusform>%n problemer. Dobbeltklik på et af dem for at vælge dets post.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>new empty record</source>
+        <translation>ny tom post</translation>
+    </message>
+    <message>
+        <source>from Vcf file</source>
+        <translation>fra vCard-fil</translation>
+    </message>
+    <message>
+        <source>from Excel CSV file</source>
+        <translation>fra Excel-CSV-fil</translation>
+    </message>
+    <message>
+        <source>to Vcf file</source>
+        <translation>til vCard-fil</translation>
+    </message>
+    <message>
+        <source>to one Vcf file</source>
+        <translation>til én vCard-fil</translation>
+    </message>
+    <message>
+        <source>to Excel CSV file</source>
+        <translation>til Excel-CSV-fil</translation>
+    </message>
+    <message>
+        <source>to Google CSV</source>
+        <translation>til Google-CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Columns...</source>
+        <translation>&amp;Kolonner...</translation>
+    </message>
+    <message>
+        <source>Choose what each column of the file holds</source>
+        <translation>Vælg, hvad hver kolonne i filen indeholder</translation>
+    </message>
+    <message>
+        <source>The columns as recognised (layout: %1). Change what a column holds if it is wrong; the choice is remembered for files with the same columns.</source>
+        <extracomment>%1 is the name of the recognised layout (&quot;Google Contacts&quot;, &quot;Outlook (German)&quot;).</extracomment>
+        <translation>Kolonnerne som genkendt (layout: %1). Ret, hvad en kolonne indeholder, hvis det er forkert; valget huskes for filer med de samme kolonner.</translation>
+    </message>
+    <message>
+        <source>The columns as chosen before. Change what a column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Kolonnerne som valgt tidligere. Ret, hvad en kolonne indeholder; valget huskes for filer med de samme kolonner.</translation>
+    </message>
+</context>
+<context>
+    <name>BookText</name>
+    <message>
+        <source>No more space to add contact to Agenda</source>
+        <translation>Der er ikke mere plads til at tilføje en kontakt i Agenda</translation>
+    </message>
+    <message>
+        <source>There is no record in this slot.</source>
+        <translation>Der er ingen post på denne plads.</translation>
+    </message>
+    <message>
+        <source>A user cannot be deleted or given to another user.</source>
+        <translation>En bruger kan ikke slettes eller tildeles en anden bruger.</translation>
+    </message>
+    <message>
+        <source>There is no such user.</source>
+        <translation>Denne bruger findes ikke.</translation>
+    </message>
+</context>
+<context>
     <name>CheckReport</name>
     <message>
         <source>Check phonebook</source>
@@ -30,6 +235,168 @@
     <message>
         <source>Close</source>
         <translation>Luk</translation>
+    </message>
+</context>
+<context>
+    <name>CheckText</name>
+    <message>
+        <source>owner %1 is not one of the phonebook&apos;s %2 users</source>
+        <translation>ejer %1 er ikke en af telefonbogens %2 brugere</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds characters a phone cannot dial</source>
+        <translation>%1 %2 indeholder tegn, som en telefon ikke kan ringe op</translation>
+    </message>
+    <message>
+        <source>has no label</source>
+        <translation>har ingen etiket</translation>
+    </message>
+    <message>
+        <source>has no label, phone or e-mail</source>
+        <translation>har hverken etiket, telefon eller e-mail</translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters, the unit allows %3</source>
+        <translation>%1 er på %2 tegn, enheden tillader %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>%1 the field (&quot;phone 2&quot;), %2 the number in quotes, %3 why it is no valid number (&quot;holds letters&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 has no country code and no region is set: it will not dial abroad</source>
+        <translation>%1 %2 har ingen landekode, og der er ikke valgt nogen region: nummeret kan ikke ringes op fra udlandet</translation>
+    </message>
+    <message>
+        <source>same label</source>
+        <translation>samme etiket</translation>
+    </message>
+    <message>
+        <source>same number as %1</source>
+        <translation>samme nummer som %1</translation>
+    </message>
+    <message>
+        <source>looks like a duplicate of record %1 (%2)</source>
+        <translation>ligner en dublet af post %1 (%2)</translation>
+    </message>
+    <message>
+        <source>GPS latitude %1 is beyond ±%2</source>
+        <translation>GPS-breddegrad %1 ligger uden for ±%2</translation>
+    </message>
+    <message>
+        <source>GPS longitude %1 is beyond ±%2</source>
+        <translation>GPS-længdegrad %1 ligger uden for ±%2</translation>
+    </message>
+    <message>
+        <source>record %1: %2</source>
+        <translation>post %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnTitle</name>
+    <message>
+        <source>Label</source>
+        <translation>Etiket</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Vej</translation>
+    </message>
+    <message>
+        <source>Numb</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Postnr.</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>Phone-1</source>
+        <translation>Telefon-1</translation>
+    </message>
+    <message>
+        <source>Phone-2</source>
+        <translation>Telefon-2</translation>
+    </message>
+    <message>
+        <source>Phone-3</source>
+        <translation>Telefon-3</translation>
+    </message>
+    <message>
+        <source>Phone-4</source>
+        <translation>Telefon-4</translation>
+    </message>
+    <message>
+        <source>Phone-5</source>
+        <translation>Telefon-5</translation>
+    </message>
+    <message>
+        <source>Email-1</source>
+        <translation>E-mail-1</translation>
+    </message>
+    <message>
+        <source>Email-2</source>
+        <translation>E-mail-2</translation>
+    </message>
+    <message>
+        <source>Email-3</source>
+        <translation>E-mail-3</translation>
+    </message>
+    <message>
+        <source>Email-4</source>
+        <translation>E-mail-4</translation>
+    </message>
+    <message>
+        <source>Email-5</source>
+        <translation>E-mail-5</translation>
+    </message>
+    <message>
+        <source>POI label</source>
+        <translation>POI-etiket</translation>
+    </message>
+</context>
+<context>
+    <name>CsvColumns</name>
+    <message>
+        <source>Columns of the CSV file</source>
+        <translation>Kolonner i CSV-filen</translation>
+    </message>
+    <message>
+        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
+        <translation>Ingen kolonne i denne fil er kendt for at indeholde et navn eller et telefonnummer. Vælg, hvad hver kolonne indeholder; valget huskes for filer med de samme kolonner.</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolonne</translation>
+    </message>
+    <message>
+        <source>First values</source>
+        <translation>Første værdier</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Felt</translation>
+    </message>
+    <message>
+        <source>Choose a column for the label, a name or a phone number.</source>
+        <translation>Vælg en kolonne til etiketten, et navn eller et telefonnummer.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +727,143 @@
     </message>
 </context>
 <context>
+    <name>EditorText</name>
+    <message>
+        <source>Edit Record</source>
+        <translation>Rediger post</translation>
+    </message>
+    <message>
+        <source>Export to vCard : REC.%1 - %2.vcf</source>
+        <translation>Eksporter til vCard : REC.%1 - %2.vcf</translation>
+    </message>
+    <message>
+        <source>Invalid number.</source>
+        <translation>Ugyldigt tal.</translation>
+    </message>
+</context>
+<context>
+    <name>FetchText</name>
+    <message>
+        <source>read : %1</source>
+        <translation>Læser : %1</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2</source>
+        <translation>Kunne ikke nå %1: %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not valid for %1</source>
+        <translation>Serverens certifikat er ikke gyldigt for %1</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2</source>
+        <translation>Den sikre forbindelse til %1 mislykkedes: %2</translation>
+    </message>
+    <message>
+        <source>The server is busy (HTTP %1); try again in %2 s</source>
+        <translation>Serveren er optaget (HTTP %1); prøv igen om %2 s</translation>
+    </message>
+    <message>
+        <source>The server is busy (HTTP %1); try again later</source>
+        <translation>Serveren er optaget (HTTP %1); prøv igen senere</translation>
+    </message>
+    <message>
+        <source>The server refused the request (HTTP %1)</source>
+        <translation>Serveren afviste forespørgslen (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>The server does not know this address (HTTP %1)</source>
+        <translation>Serveren kender ikke denne adresse (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>The server reported an error (HTTP %1)</source>
+        <translation>Serveren meldte en fejl (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>The server did not answer within %1 s</source>
+        <translation>Serveren svarede ikke inden for %1 s</translation>
+    </message>
+    <message>
+        <source>The server did not finish its answer within %1 s</source>
+        <translation>Serveren afsluttede ikke sit svar inden for %1 s</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is larger than %1</source>
+        <translation>Serverens svar er større end %1</translation>
+    </message>
+    <message>
+        <source>The server sent the request on to another host (%1); it was not followed</source>
+        <translation>Serveren sendte forespørgslen videre til en anden vært (%1); omdirigeringen blev ikke fulgt</translation>
+    </message>
+    <message>
+        <source>The server sent the request on to an unencrypted address; it was not followed</source>
+        <translation>Serveren sendte forespørgslen videre til en ukrypteret adresse; omdirigeringen blev ikke fulgt</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulleret</translation>
+    </message>
+    <message>
+        <source>The server sent an empty answer</source>
+        <translation>Serveren sendte et tomt svar</translation>
+    </message>
+</context>
+<context>
+    <name>FieldName</name>
+    <message>
+        <source>record</source>
+        <translation>post</translation>
+    </message>
+    <message>
+        <source>label</source>
+        <translation>etiket</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>street</source>
+        <translation>vej</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>husnummer</translation>
+    </message>
+    <message>
+        <source>zip</source>
+        <translation>postnummer</translation>
+    </message>
+    <message>
+        <source>city</source>
+        <translation>by</translation>
+    </message>
+    <message>
+        <source>country</source>
+        <translation>land</translation>
+    </message>
+    <message>
+        <source>GPS position</source>
+        <translation>GPS-position</translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation>telefon</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>e-mail</translation>
+    </message>
+    <message>
+        <source>POI label</source>
+        <translation>POI-etiket</translation>
+    </message>
+    <message>
+        <source>owner</source>
+        <translation>ejer</translation>
+    </message>
+</context>
+<context>
     <name>Geocode</name>
     <message>
         <source>Actual values</source>
@@ -451,6 +955,45 @@
     </message>
 </context>
 <context>
+    <name>GeocodeText</name>
+    <message>
+        <source>Exact address not found. Here the best result.&amp;Try to change some detail ie: add/remove zip, house number, name prefix/suffix.</source>
+        <translation>Den nøjagtige adresse blev ikke fundet. Her er det bedste resultat.&amp;Prøv at ændre nogle detaljer, f.eks. tilføje eller fjerne postnummer, husnummer eller et for- eller efterled i navnet.</translation>
+    </message>
+    <message>
+        <source>Query failed</source>
+        <translation>Forespørgslen mislykkedes</translation>
+    </message>
+    <message>
+        <source>Nothing found for this address</source>
+        <translation>Intet fundet for denne adresse</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer could not be read</source>
+        <translation>Serverens svar kunne ikke læses</translation>
+    </message>
+    <message>
+        <source>&amp;Query (waiting)</source>
+        <translation>&amp;Søg (venter)</translation>
+    </message>
+    <message>
+        <source>Get GPS position</source>
+        <translation>Hent GPS-position</translation>
+    </message>
+    <message>
+        <source>© OpenStreetMap contributors</source>
+        <translation>© OpenStreetMap-bidragydere</translation>
+    </message>
+    <message>
+        <source>Result from : %1</source>
+        <translation>Resultat fra : %1</translation>
+    </message>
+    <message>
+        <source>Query actual value to %1</source>
+        <translation>Slå de aktuelle værdier op hos %1</translation>
+    </message>
+</context>
+<context>
     <name>ImportReview</name>
     <message>
         <source>Insert from vCard</source>
@@ -479,6 +1022,26 @@
     <message>
         <source>Write phone numbers in international form</source>
         <translation>Skriv telefonnumre i internationalt format</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiket</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Bemærkninger</translation>
     </message>
 </context>
 <context>
@@ -589,6 +1152,274 @@
     </message>
 </context>
 <context>
+    <name>InfoBelText</name>
+    <message>
+        <source>%1 Query</source>
+        <translation>%1-søgning</translation>
+    </message>
+    <message>
+        <source>write query data</source>
+        <translation>indtast søgedata</translation>
+    </message>
+    <message>
+        <source>searching...</source>
+        <translation>søger...</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>fejl: %1</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer could not be read</source>
+        <translation>Serverens svar kunne ikke læses</translation>
+    </message>
+    <message>
+        <source>found: 0 result</source>
+        <translation>fundet: 0 resultater</translation>
+    </message>
+    <message>
+        <source>found: %1 / %2 result</source>
+        <translation>fundet: %1 / %2 resultater</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Vej</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Postnr.</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation>telefon</translation>
+    </message>
+</context>
+<context>
+    <name>InterchangeText</name>
+    <message>
+        <source>File: %1 - Unknown token &quot;%2&quot; at line %3</source>
+        <translation>Fil: %1 - Ukendt element »%2« i linje %3</translation>
+    </message>
+    <message>
+        <source>Error exporting file : %1</source>
+        <translation>Fejl ved eksport af filen : %1</translation>
+    </message>
+    <message>
+        <source>Error importing file : %1</source>
+        <translation>Fejl ved import af filen : %1</translation>
+    </message>
+    <message>
+        <source>Error importing : %1</source>
+        <translation>Fejl ved import : %1</translation>
+    </message>
+    <message>
+        <source>Error importing : %1 (card %2)</source>
+        <translation>Fejl ved import : %1 (kort %2)</translation>
+    </message>
+    <message>
+        <source>Error creating file : %1</source>
+        <translation>Fejl ved oprettelse af filen : %1</translation>
+    </message>
+    <message>
+        <source>Error reading file : %1</source>
+        <translation>Fejl ved læsning af filen : %1</translation>
+    </message>
+    <message>
+        <source>Error exporting record %1: %2</source>
+        <translation>Fejl ved eksport af post %1: %2</translation>
+    </message>
+    <message>
+        <source>Error importing record %1: %2</source>
+        <translation>Fejl ved import af post %1: %2</translation>
+    </message>
+    <message>
+        <source>Error importing line %1: %2</source>
+        <translation>Fejl ved import af linje %1: %2</translation>
+    </message>
+    <message>
+        <source>no BEGIN:VCARD line</source>
+        <translation>ingen linje BEGIN:VCARD</translation>
+    </message>
+    <message>
+        <source>card %1 has no END:VCARD line</source>
+        <translation>kort %1 har ingen linje END:VCARD</translation>
+    </message>
+    <message>
+        <source>line %1 is not a vCard property</source>
+        <translation>linje %1 er ikke en vCard-egenskab</translation>
+    </message>
+    <message>
+        <source>not this program&apos;s CSV (UTF-16 with the header &quot;last;first;note;...&quot;); other CSV files can be inserted as new records</source>
+        <translation>ikke en CSV-fil fra dette program (UTF-16 med overskriftslinjen »last;first;note;...«); andre CSV-filer kan tilføjes som nye poster</translation>
+    </message>
+    <message>
+        <source>no label or phone column among: %1</source>
+        <translation>ingen kolonne til etiket eller telefon blandt: %1</translation>
+    </message>
+    <message>
+        <source>Export to vCard : REC.%1 - %2</source>
+        <translation>Eksporter til vCard : REC.%1 - %2</translation>
+    </message>
+    <message>
+        <source>Import from vCard : REC.%1 - %2</source>
+        <translation>Importer fra vCard : REC.%1 - %2</translation>
+    </message>
+    <message>
+        <source>Insert from vCard</source>
+        <translation>Tilføj fra vCard</translation>
+    </message>
+    <message>
+        <source>Export to one vCard file</source>
+        <translation>Eksporter til én vCard-fil</translation>
+    </message>
+    <message>
+        <source>Export to Excel CSV file</source>
+        <translation>Eksporter til Excel-CSV-fil</translation>
+    </message>
+    <message>
+        <source>Export to Google CSV</source>
+        <translation>Eksporter til Google-CSV</translation>
+    </message>
+    <message>
+        <source>Import from Excel CSV file</source>
+        <translation>Importer fra Excel-CSV-fil</translation>
+    </message>
+    <message>
+        <source>Insert from Excel CSV file</source>
+        <translation>Tilføj fra Excel-CSV-fil</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation>
+            <numerusform>%n kort</numerusform>
+            <numerusform>%n kort</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n free place(s)</source>
+        <translation>
+            <numerusform>%n ledig plads</numerusform>
+            <numerusform>%n ledige pladser</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 selected, %3</source>
+        <extracomment>%1 the cards or rows (&quot;312 cards&quot;), %2 how many of them are selected, %3 the free places (&quot;91 free places&quot;).</extracomment>
+        <translation>%1, %2 valgt, %3</translation>
+    </message>
+    <message>
+        <source>already in this user&apos;s list</source>
+        <translation>findes allerede i denne brugers liste</translation>
+    </message>
+    <message>
+        <source>too long for the unit</source>
+        <translation>for lang til enheden</translation>
+    </message>
+    <message>
+        <source>more than five phones / e-mails</source>
+        <translation>mere end fem telefonnumre / e-mails</translation>
+    </message>
+    <message>
+        <source>more than five phones / e-mails: %1 dropped</source>
+        <translation>mere end fem telefonnumre / e-mails: %1 udeladt</translation>
+    </message>
+    <message>
+        <source>more than five phones / e-mails: %1 and %2 dropped</source>
+        <translation>mere end fem telefonnumre / e-mails: %1 og %2 udeladt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n phone(s)</source>
+        <translation>
+            <numerusform>%n telefonnummer</numerusform>
+            <numerusform>%n telefonnumre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n e-mail(s)</source>
+        <translation>
+            <numerusform>%n e-mail</numerusform>
+            <numerusform>%n e-mails</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>intet navn</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kan ikke læses</translation>
+    </message>
+    <message>
+        <source>contact group, not a contact</source>
+        <translation>kontaktgruppe, ikke en kontakt</translation>
+    </message>
+    <message>
+        <source>empty card</source>
+        <translation>tomt kort</translation>
+    </message>
+    <message>
+        <source>same as an earlier card</source>
+        <translation>magen til et tidligere kort</translation>
+    </message>
+    <message>
+        <source>position not understood</source>
+        <translation>position ikke forstået</translation>
+    </message>
+    <message>
+        <source>position not understood (GEO:%1)</source>
+        <translation>position ikke forstået (GEO:%1)</translation>
+    </message>
+    <message>
+        <source>same name, other number</source>
+        <translation>samme navn, andet nummer</translation>
+    </message>
+    <message>
+        <source>all cards</source>
+        <translation>alle kort</translation>
+    </message>
+    <message>
+        <source>vCard file (*.vcf);;All files (*)</source>
+        <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
+        <translation>vCard-fil (*.vcf);;Alle filer (*)</translation>
+    </message>
+    <message>
+        <source>Excel CSV file (*.csv);;All files (*)</source>
+        <extracomment>File selector types: translate the words only; keep the patterns in brackets and the &quot;;;&quot; between the types.</extracomment>
+        <translation>Excel-CSV-fil (*.csv);;Alle filer (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n række</numerusform>
+            <numerusform>%n rækker</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>empty row</source>
+        <translation>tom række</translation>
+    </message>
+    <message>
+        <source>same as an earlier row</source>
+        <translation>magen til en tidligere række</translation>
+    </message>
+    <message>
+        <source>all rows</source>
+        <translation>alle rækker</translation>
+    </message>
+</context>
+<context>
     <name>KESTRAVONLayout</name>
     <message>
         <source>Load new agenda.dat file</source>
@@ -676,30 +1507,339 @@
     </message>
 </context>
 <context>
-    <name>CsvColumns</name>
+    <name>LoadText</name>
     <message>
-        <source>Columns of the CSV file</source>
-        <translation>Kolonner i CSV-filen</translation>
+        <source>Field text length is greater than allowed maximum!&amp;characters read=%1 - max=%2&amp;text=%3&amp;[* Continue to load this file ?]&amp;(continue only if text show above is correct)</source>
+        <extracomment>Markup: &quot;&amp;&quot; a new line, &quot;[* ...]&quot; bold. %1 the length read, %2 the limit, %3 the text.</extracomment>
+        <translation>Feltets tekstlængde overstiger det tilladte maksimum!&amp;læste tegn=%1 - maks.=%2&amp;tekst=%3&amp;[* Fortsæt indlæsningen af denne fil ?]&amp;(fortsæt kun, hvis teksten ovenfor er korrekt)</translation>
     </message>
     <message>
-        <source>No column of this file is known to hold a name or a phone number. Choose what each column holds; the choice is remembered for files with the same columns.</source>
-        <translation>Ingen kolonne i denne fil er kendt for at indeholde et navn eller et telefonnummer. Vælg, hvad hver kolonne indeholder; valget huskes for filer med de samme kolonner.</translation>
+        <source>The file is not a phonebook file.</source>
+        <translation>Filen er ikke en telefonbogsfil.</translation>
     </message>
     <message>
-        <source>Column</source>
-        <translation>Kolonne</translation>
+        <source>The file ends inside record %1.</source>
+        <translation>Filen slutter midt i post %1.</translation>
     </message>
     <message>
-        <source>First values</source>
-        <translation>Første værdier</translation>
+        <source>Loading was stopped at record %1, whose text is longer than allowed.</source>
+        <translation>Indlæsningen blev stoppet ved post %1, hvis tekst er længere end tilladt.</translation>
     </message>
     <message>
-        <source>Field</source>
-        <translation>Felt</translation>
+        <source>The compressed data is damaged.</source>
+        <translation>De komprimerede data er beskadigede.</translation>
     </message>
     <message>
-        <source>Choose a column for the label, a name or a phone number.</source>
-        <translation>Vælg en kolonne til etiketten, et navn eller et telefonnummer.</translation>
+        <source>The unpacked phonebook is larger than 64 MiB.</source>
+        <translation>Den udpakkede telefonbog er større end 64 MiB.</translation>
+    </message>
+    <message>
+        <source>The sidecar file %1 cannot be read.</source>
+        <translation>Den tilhørende fil %1 kan ikke læses.</translation>
+    </message>
+    <message>
+        <source>This phonebook has format version %1, which this program does not know.</source>
+        <translation>Denne telefonbog har formatversion %1, som dette program ikke kender.</translation>
+    </message>
+    <message>
+        <source>This phonebook has format version %1, which this program does not know. Open it anyway? It will be saved as version 80.</source>
+        <translation>Denne telefonbog har formatversion %1, som dette program ikke kender. Vil du åbne den alligevel? Den bliver gemt som version 80.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineText</name>
+    <message>
+        <source>The look-ups and the update check are not available: their module could not be loaded.</source>
+        <translation>Opslagene og søgningen efter opdateringer er ikke tilgængelige: deres modul kunne ikke indlæses.</translation>
+    </message>
+    <message>
+        <source>%1: not found</source>
+        <translation>%1: ikke fundet</translation>
+    </message>
+    <message>
+        <source>%1: built for another version of the program</source>
+        <translation>%1: bygget til en anden version af programmet</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneReason</name>
+    <message>
+        <source>holds pause or tone characters</source>
+        <translation>indeholder pause- eller tonetegn</translation>
+    </message>
+    <message>
+        <source>holds letters</source>
+        <translation>indeholder bogstaver</translation>
+    </message>
+    <message>
+        <source>holds characters that are no part of a number</source>
+        <translation>indeholder tegn, der ikke hører til et nummer</translation>
+    </message>
+    <message>
+        <source>has no country code and no region is set</source>
+        <translation>har ingen landekode, og der er ikke valgt nogen region</translation>
+    </message>
+    <message>
+        <source>is not a phone number</source>
+        <translation>er ikke et telefonnummer</translation>
+    </message>
+    <message>
+        <source>is not a valid number</source>
+        <translation>er ikke et gyldigt nummer</translation>
+    </message>
+    <message>
+        <source>is not a valid number for %1</source>
+        <translation>er ikke et gyldigt nummer for %1</translation>
+    </message>
+    <message>
+        <source>would be longer than %1 characters</source>
+        <translation>ville blive længere end %1 tegn</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneText</name>
+    <message>
+        <source>Tidy phone numbers</source>
+        <translation>Ryd op i telefonnumre</translation>
+    </message>
+    <message>
+        <source>Phone region...</source>
+        <translation>Telefonregion...</translation>
+    </message>
+    <message>
+        <source>The selected records hold no phone number to tidy.</source>
+        <translation>De valgte poster indeholder intet telefonnummer at rydde op i.</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Post</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Før</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Efter</translation>
+    </message>
+    <message>
+        <source>kept: %1</source>
+        <translation>beholdt: %1</translation>
+    </message>
+    <message>
+        <source>Form:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>International (+39 06 1234 5678)</source>
+        <translation>Internationalt (+39 06 1234 5678)</translation>
+    </message>
+    <message>
+        <source>E.164 (+390612345678)</source>
+        <translation>E.164 (+390612345678)</translation>
+    </message>
+    <message>
+        <source>National (06 1234 5678)</source>
+        <translation>Nationalt (06 1234 5678)</translation>
+    </message>
+    <message>
+        <source>%1 numbers change, %2 selected, %3 kept as they are</source>
+        <translation>%1 numre ændres, %2 valgt, %3 beholdes uændret</translation>
+    </message>
+    <message>
+        <source>Numbers without a country code are read as numbers of %1.</source>
+        <translation>Numre uden landekode læses som numre fra %1.</translation>
+    </message>
+    <message>
+        <source>No region is set: numbers without a country code are kept.</source>
+        <translation>Ingen region valgt: numre uden landekode beholdes uændret.</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Vælg alle</translation>
+    </message>
+    <message>
+        <source>Select none</source>
+        <translation>Fravælg alle</translation>
+    </message>
+    <message>
+        <source>Phone region</source>
+        <translation>Telefonregion</translation>
+    </message>
+    <message>
+        <source>Read phone numbers without a country code as numbers of:</source>
+        <translation>Læs telefonnumre uden landekode som numre fra:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s region (%1)</source>
+        <translation>Systemets region (%1)</translation>
+    </message>
+    <message>
+        <source>The system&apos;s region (none)</source>
+        <translation>Systemets region (ingen)</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>%1 received</source>
+        <translation>%1 modtaget</translation>
+    </message>
+</context>
+<context>
+    <name>ReadText</name>
+    <message>
+        <source>more than %1 rows</source>
+        <translation>mere end %1 rækker</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>ingen overskriftslinje</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>linje %1: et felt i anførselstegn er ikke afsluttet</translation>
+    </message>
+    <message>
+        <source>the text ends inside a UTF-16 character</source>
+        <translation>teksten slutter midt i et UTF-16-tegn</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-16</source>
+        <translation>teksten er ikke gyldig UTF-16</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>teksten er ikke gyldig UTF-8</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>ikke en tekstfil</translation>
+    </message>
+</context>
+<context>
+    <name>RecordText</name>
+    <message>
+        <source>Address modified: clear &quot;Postal&quot; and &quot;Poi&quot; informations ?</source>
+        <translation>Adressen er ændret: ryd oplysningerne under »Adressedata« og »PoI« ?</translation>
+    </message>
+    <message>
+        <source>Label modified: clear &quot;voice record index&quot; informations ?</source>
+        <translation>Etiketten er ændret: ryd »Indeks for stemmeoptagelse« ?</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <extracomment>%1 is the field&apos;s limit.</extracomment>
+        <translation>Indtast højst %1 tegn.</translation>
+    </message>
+    <message>
+        <source>Null value not allowed.</source>
+        <translation>Tom værdi er ikke tilladt.</translation>
+    </message>
+    <message>
+        <source>Number must be between %1 and %2.</source>
+        <extracomment>%1, %2: the lowest and highest value allowed.</extracomment>
+        <translation>Tallet skal ligge mellem %1 og %2.</translation>
+    </message>
+    <message>
+        <source>Invalid GPS position.</source>
+        <translation>Ugyldig GPS-position.</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFileText</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Filen findes ikke.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Filen kan ikke læses.</translation>
+    </message>
+    <message>
+        <source>The file is not a regular file.</source>
+        <translation>Filen er ikke en almindelig fil.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>Filen er større end 64 MiB.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateText</name>
+    <message>
+        <source>Download of %1 failed</source>
+        <extracomment>%1 is the address that was downloaded.</extracomment>
+        <translation>Hentning af %1 mislykkedes</translation>
+    </message>
+    <message>
+        <source>[3B New version present !&amp;]Program filename -|: %1&amp;Version          -|: %2&amp;Release date     -|: %3&amp;&amp;Would you download the new file ?</source>
+        <extracomment>Markup: &quot;[3B ...]&quot; a heading, &quot;&amp;&quot; a new line, &quot;-|&quot; a tab. %1 the file name, %2 the version, %3 its date.</extracomment>
+        <translation>[3B Ny version tilgængelig !&amp;]Programfil        -|: %1&amp;Version          -|: %2&amp;Udgivelsesdato   -|: %3&amp;&amp;Vil du hente den nye fil ?</translation>
+    </message>
+    <message>
+        <source>Your program is up to date</source>
+        <translation>Dit program er opdateret</translation>
+    </message>
+    <message>
+        <source>The update is not signed by the publisher</source>
+        <translation>Opdateringen er ikke signeret af udgiveren</translation>
+    </message>
+    <message>
+        <source>The update archive is damaged (%1)</source>
+        <translation>Opdateringsarkivet er beskadiget (%1)</translation>
+    </message>
+    <message>
+        <source>Error starting the new version</source>
+        <translation>Fejl ved start af den nye version</translation>
+    </message>
+    <message>
+        <source>The new version does not start on this computer: %1</source>
+        <translation>Den nye version starter ikke på denne computer: %1</translation>
+    </message>
+    <message>
+        <source>The new version stopped at start-up; the previous version was restored.</source>
+        <translation>Den nye version stoppede under opstarten; den tidligere version er gendannet.</translation>
+    </message>
+    <message>
+        <source>The new version did not open its window within %1 s; the previous version was restored.</source>
+        <translation>Den nye version åbnede ikke sit vindue inden for %1 s; den tidligere version er gendannet.</translation>
+    </message>
+    <message>
+        <source>The new version stopped at start-up.</source>
+        <translation>Den nye version stoppede under opstarten.</translation>
+    </message>
+    <message>
+        <source>The new version did not open its window within %1 s.</source>
+        <translation>Den nye version åbnede ikke sit vindue inden for %1 s.</translation>
+    </message>
+    <message>
+        <source>The previous version could not be put back: rename %1 to %2 by hand.</source>
+        <translation>Den tidligere version kunne ikke sættes tilbage: omdøb %1 til %2 manuelt.</translation>
+    </message>
+    <message>
+        <source>No update found</source>
+        <translation>Ingen opdatering fundet</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>intet svar inden for %1 s</translation>
+    </message>
+    <message>
+        <source>ended by signal %1</source>
+        <translation>afsluttet af signal %1</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>afslutningsstatus %1</translation>
+    </message>
+    <message>
+        <source>it reports &quot;%1&quot; instead of version %2</source>
+        <translation>programmet melder »%1« i stedet for version %2</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,16 @@
 #pragma once
 
-#include "store/recordrules.h"
+#include "common/plural.h"
 #include "common/version.h"
+#include "formats/interchange.h"
+#include "store/phonebook.h"
 
+#include <QCoreApplication>
 #include <QString>
 
-// The main window's own texts, kept together so that each is written once.
+// The main window's own texts, kept together so that each is written once. Every text a
+// person reads is a function that translates it when it is used, so the language installed
+// at start-up applies (a text built before the translator exists would stay English).
 namespace AppText {
 
 inline const QString programName = QString::fromLatin1(kProgramName);
@@ -14,86 +19,105 @@ inline const QString releaseDate = QString::fromLatin1(kProgramDate);
 
 inline QString WindowTitle()
 {
-    return programName + QStringLiteral(" - ") + version + QStringLiteral(" - ") + releaseDate
-        + QStringLiteral(" - by velkaran");
+    //: The window title: program name, version, release date.
+    return QCoreApplication::translate("AppText", "%1 - %2 - %3 - by velkaran").arg(programName, version, releaseDate);
 }
 
 // Start-up.
-inline const QString checkUpdates = QStringLiteral("Check for program updates ?");
+inline QString checkUpdates() { return QCoreApplication::translate("AppText", "Check for program updates ?"); }
 
-// Load, save and exit.
+// Load, save and exit. The file name and the suffixes are no words: never translated.
 inline const QString defaultFilename = QStringLiteral("Agenda.dat");
-inline const QString loadTitle = QStringLiteral("Load Agenda.dat file");
-inline const QString saveTitle = QStringLiteral("Save Agenda.dat file");
+inline QString loadTitle() { return QCoreApplication::translate("AppText", "Load Agenda.dat file"); }
+inline QString saveTitle() { return QCoreApplication::translate("AppText", "Save Agenda.dat file"); }
 // File selector types; "All files" matches every name, with or without an extension.
-inline const QString agendaFilter = QStringLiteral("Agenda.dat (Agenda.dat);;All files (*)");
+inline QString agendaFilter()
+{
+    //: File selector types: translate the words only; keep the patterns in brackets and the ";;" between the types.
+    return QCoreApplication::translate("AppText", "Agenda.dat (Agenda.dat);;All files (*)");
+}
 inline const QString agendaSuffix = QStringLiteral("dat");
-inline const QString vcfFilter = QStringLiteral("vCard file (*.vcf);;All files (*)");
+inline QString vcfFilter() { return InterchangeText::Tr(InterchangeText::kVcfFilter); }
 inline const QString vcfSuffix = QStringLiteral("vcf");
-inline const QString csvFilter = QStringLiteral("Excel CSV file (*.csv);;All files (*)");
+inline QString csvFilter() { return InterchangeText::Tr(InterchangeText::kCsvFilter); }
 inline const QString csvSuffix = QStringLiteral("csv");
-inline const QString errorLoading = QStringLiteral("Error loading file : ");
-inline const QString errorSaving = QStringLiteral("Error saving file : ");
-inline const QString saveModified = QStringLiteral("Save modified Agenda ?");
-inline QString ExitQuestion() { return QStringLiteral("Exit ") + programName + QStringLiteral(" ?"); }
+//: %1 is the file's path.
+inline QString errorLoading() { return QCoreApplication::translate("AppText", "Error loading file : %1"); }
+//: %1 is the file's path.
+inline QString errorSaving() { return QCoreApplication::translate("AppText", "Error saving file : %1"); }
+inline QString saveModified() { return QCoreApplication::translate("AppText", "Save modified Agenda ?"); }
+//: %1 is the program's name.
+inline QString ExitQuestion() { return QCoreApplication::translate("AppText", "Exit %1 ?").arg(programName); }
 
 // Record list commands.
-inline const QString noMoreSpace = QStringLiteral("No more space to add contact to Agenda");
-inline const QString deleteSelected = QStringLiteral("Delete selected records ?");
-inline const QString moveSelected = QStringLiteral("Move selected records to %1 ?");
-inline const QString copySelected = QStringLiteral("Copy selected records to %1 ?");
-
-// In-place editing: the record rules' own texts.
-inline const QString addressModified = RecordText::addressQuestion;
-inline const QString labelModified = RecordText::labelQuestion;
-inline const QString tooLong = RecordText::tooLong;
-inline const QString nullValue = RecordText::nullValue;
-inline const QString invalidGps = QStringLiteral("Invalid GPS position.");
+inline QString noMoreSpace() { return BookText::noMoreSpace(); }
+inline QString deleteSelected() { return QCoreApplication::translate("AppText", "Delete selected records ?"); }
+//: %1 is the user's name.
+inline QString moveSelected() { return QCoreApplication::translate("AppText", "Move selected records to %1 ?"); }
+//: %1 is the user's name.
+inline QString copySelected() { return QCoreApplication::translate("AppText", "Copy selected records to %1 ?"); }
 
 // Context menu.
-inline const QString menuSelectAll = QStringLiteral("Select all");
-inline const QString menuEdit = QStringLiteral("Edit");
-inline const QString menuDuplicate = QStringLiteral("Duplicate");
-inline const QString menuInsert = QStringLiteral("Insert");
-inline const QString menuDelete = QStringLiteral("Delete");
-inline const QString menuExportVcf = QStringLiteral("Export to vCard");
-inline const QString menuExportOneVcf = QStringLiteral("Export to one vCard file");
-inline const QString menuImportVcf = QStringLiteral("Import from vCard");
-inline const QString menuInsertVcf = QStringLiteral("Insert from vCard");
-inline const QString menuExportCsv = QStringLiteral("Export to Excel CSV");
-inline const QString menuExportGoogleCsv = QStringLiteral("Export to Google CSV");
-inline const QString menuImportCsv = QStringLiteral("Import from Excel CSV");
-inline const QString menuInsertCsv = QStringLiteral("Insert from Excel CSV");
-inline const QString menuMoveTo = QStringLiteral("Move to user");
-inline const QString menuCopyTo = QStringLiteral("Copy to user");
-inline const QString menuUndo = QStringLiteral("Undo");
-inline const QString menuRedo = QStringLiteral("Redo");
-inline const QString menuCheck = QStringLiteral("Check phonebook");
+inline QString menuSelectAll() { return QCoreApplication::translate("AppText", "Select all"); }
+inline QString menuEdit() { return QCoreApplication::translate("AppText", "Edit"); }
+inline QString menuDuplicate() { return QCoreApplication::translate("AppText", "Duplicate"); }
+inline QString menuInsert() { return QCoreApplication::translate("AppText", "Insert"); }
+inline QString menuDelete() { return QCoreApplication::translate("AppText", "Delete"); }
+inline QString menuExportVcf() { return QCoreApplication::translate("AppText", "Export to vCard"); }
+inline QString menuExportOneVcf() { return QCoreApplication::translate("AppText", "Export to one vCard file"); }
+inline QString menuImportVcf() { return QCoreApplication::translate("AppText", "Import from vCard"); }
+inline QString menuInsertVcf() { return QCoreApplication::translate("AppText", "Insert from vCard"); }
+inline QString menuExportCsv() { return QCoreApplication::translate("AppText", "Export to Excel CSV"); }
+inline QString menuExportGoogleCsv() { return QCoreApplication::translate("AppText", "Export to Google CSV"); }
+inline QString menuImportCsv() { return QCoreApplication::translate("AppText", "Import from Excel CSV"); }
+inline QString menuInsertCsv() { return QCoreApplication::translate("AppText", "Insert from Excel CSV"); }
+inline QString menuMoveTo() { return QCoreApplication::translate("AppText", "Move to user"); }
+inline QString menuCopyTo() { return QCoreApplication::translate("AppText", "Copy to user"); }
+inline QString menuUndo() { return QCoreApplication::translate("AppText", "Undo"); }
+inline QString menuRedo() { return QCoreApplication::translate("AppText", "Redo"); }
+inline QString menuCheck() { return QCoreApplication::translate("AppText", "Check phonebook"); }
 
 // Phonebook check report.
-inline const QString checkTitle = menuCheck;
-inline const QString checkClean = QStringLiteral("Nothing found: the unit can take every record as it is.");
-inline const QString checkFound = QStringLiteral("%1 findings. Double-click one to select its record.");
+inline QString checkTitle() { return menuCheck(); }
+inline QString checkClean()
+{
+    return QCoreApplication::translate("AppText", "Nothing found: the unit can take every record as it is.");
+}
+inline QString checkFound(int findings)
+{
+    return CountText("AppText", QT_TRANSLATE_N_NOOP("AppText", "%n finding(s). Double-click one to select its record."),
+                     findings);
+}
 
 // Insert, export and import menus.
-inline const QString insertNewEmpty = QStringLiteral("new empty record");
-inline const QString insertFromVcf = QStringLiteral("from Vcf file");
-inline const QString insertFromCsv = QStringLiteral("from Excel CSV file");
-inline const QString exportToVcf = QStringLiteral("to Vcf file");
-inline const QString exportToOneVcf = QStringLiteral("to one Vcf file");
-inline const QString exportToCsv = QStringLiteral("to Excel CSV file");
-inline const QString exportToGoogleCsv = QStringLiteral("to Google CSV");
-inline const QString importFromVcf = insertFromVcf;
-inline const QString importFromCsv = insertFromCsv;
+inline QString insertNewEmpty() { return QCoreApplication::translate("AppText", "new empty record"); }
+inline QString insertFromVcf() { return QCoreApplication::translate("AppText", "from Vcf file"); }
+inline QString insertFromCsv() { return QCoreApplication::translate("AppText", "from Excel CSV file"); }
+inline QString exportToVcf() { return QCoreApplication::translate("AppText", "to Vcf file"); }
+inline QString exportToOneVcf() { return QCoreApplication::translate("AppText", "to one Vcf file"); }
+inline QString exportToCsv() { return QCoreApplication::translate("AppText", "to Excel CSV file"); }
+inline QString exportToGoogleCsv() { return QCoreApplication::translate("AppText", "to Google CSV"); }
+inline QString importFromVcf() { return insertFromVcf(); }
+inline QString importFromCsv() { return insertFromCsv(); }
 
 // The import review of another program's CSV file, and its column dialog.
-inline const QString reviewColumns = QStringLiteral("&Columns...");
-inline const QString reviewColumnsTip = QStringLiteral("Choose what each column of the file holds");
-inline const QString csvColumnsKnown = QStringLiteral(
-    "The columns as recognised (layout: %1). Change what a column holds if it is wrong; the choice is remembered "
-    "for files with the same columns.");
-inline const QString csvColumnsChosen = QStringLiteral(
-    "The columns as chosen before. Change what a column holds; the choice is remembered for files with the same "
-    "columns.");
+inline QString reviewColumns() { return QCoreApplication::translate("AppText", "&Columns..."); }
+inline QString reviewColumnsTip()
+{
+    return QCoreApplication::translate("AppText", "Choose what each column of the file holds");
+}
+inline QString csvColumnsKnown()
+{
+    //: %1 is the name of the recognised layout ("Google Contacts", "Outlook (German)").
+    return QCoreApplication::translate("AppText",
+                                       "The columns as recognised (layout: %1). Change what a column holds if it is "
+                                       "wrong; the choice is remembered for files with the same columns.");
+}
+inline QString csvColumnsChosen()
+{
+    return QCoreApplication::translate("AppText",
+                                       "The columns as chosen before. Change what a column holds; the choice is "
+                                       "remembered for files with the same columns.");
+}
 
 } // namespace AppText

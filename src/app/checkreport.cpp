@@ -27,7 +27,7 @@ QTableWidgetItem *Cell(const QString &text)
 CheckReportDlg::CheckReportDlg(QWidget *parent) : QDialog(parent), ui(new Ui::CheckReport)
 {
     ui->setupUi(this);
-    setWindowTitle(AppText::checkTitle);
+    setWindowTitle(AppText::checkTitle());
     setModal(false);
     QHeaderView *header = ui->tbFindings->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
@@ -82,7 +82,7 @@ void CheckReportDlg::ShowFindings(const Agenda &agenda, const QList<CheckFinding
         table->setItem(row, colField, Cell(f.field));
         table->setItem(row, colWhat, Cell(f.what));
     }
-    ui->lbSummary->setText(findings.isEmpty() ? AppText::checkClean : AppText::checkFound.arg(findings.size()));
+    ui->lbSummary->setText(findings.isEmpty() ? AppText::checkClean() : AppText::checkFound(int(findings.size())));
 }
 
 int CheckReportDlg::RowCount() const

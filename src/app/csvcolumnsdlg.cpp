@@ -49,8 +49,8 @@ CsvColumnsDlg::CsvColumnsDlg(const QStringList &header, const std::vector<QStrin
     proposed_.columns.resize(size_t(header.size()));
     // Opened over columns that already give a name or a phone: the user reviews them.
     if (PlacesNameOrPhone(proposed_))
-        ui_->lbHint->setText(proposed_.layout.isEmpty() ? AppText::csvColumnsChosen
-                                                        : AppText::csvColumnsKnown.arg(proposed_.layout));
+        ui_->lbHint->setText(proposed_.layout.isEmpty() ? AppText::csvColumnsChosen()
+                                                        : AppText::csvColumnsKnown().arg(proposed_.layout));
     QTableWidget *table = ui_->twColumns;
     table->setRowCount(int(header.size()));
     for (int i = 0; i < header.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "formats/interchange.h"
 #include "ui_ImportReview.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLayout>
 #include <QScreen>
@@ -18,7 +19,10 @@ namespace {
 // Whether the user wants the numbers of an insert written internationally (remembered).
 const char kPhonesKey[] = "import/internationalPhones";
 
-const char *const kColumnTitles[ImportReviewModel::kColumns] = {"Label", "Phone", "E-mail", "City", "Remarks"};
+const char *const kColumnTitles[ImportReviewModel::kColumns] = {
+    QT_TRANSLATE_NOOP("ImportReview", "Label"), QT_TRANSLATE_NOOP("ImportReview", "Phone"),
+    QT_TRANSLATE_NOOP("ImportReview", "E-mail"), QT_TRANSLATE_NOOP("ImportReview", "City"),
+    QT_TRANSLATE_NOOP("ImportReview", "Remarks")};
 
 QString First(const std::array<QString, kPhoneCount> &texts)
 {
@@ -95,7 +99,7 @@ Qt::ItemFlags ImportReviewModel::flags(const QModelIndex &index) const
 QVariant ImportReviewModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumns)
-        return QString::fromLatin1(kColumnTitles[section]);
+        return QCoreApplication::translate("ImportReview", kColumnTitles[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -131,11 +135,11 @@ ImportReviewDlg::ImportReviewDlg(ImportReview &review, QWidget *parent)
 {
     ui_->setupUi(this);
     if (review.Source() != ImportSource::VCard)
-        setWindowTitle(AppText::menuInsertCsv);
+        setWindowTitle(AppText::menuInsertCsv());
     if (review.Source() == ImportSource::Csv) {
-        auto *columns = new QPushButton(AppText::reviewColumns, this);
+        auto *columns = new QPushButton(AppText::reviewColumns(), this);
         columns->setObjectName(QStringLiteral("btColumns"));
-        columns->setToolTip(AppText::reviewColumnsTip);
+        columns->setToolTip(AppText::reviewColumnsTip());
         columns->setAutoDefault(false);
         ui_->layBottom->insertWidget(ui_->layBottom->indexOf(ui_->btSelectNone) + 1, columns);
         connect(columns, &QPushButton::clicked, this, [this] { done(kColumnsChosen); });

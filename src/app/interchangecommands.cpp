@@ -54,16 +54,16 @@ void MainWindow::ShowInserted(int slot)
 
 void MainWindow::BuildExportMenu(QMenu &menu)
 {
-    connect(menu.addAction(AppText::exportToVcf), &QAction::triggered, this, &MainWindow::ExportVcf);
-    connect(menu.addAction(AppText::exportToOneVcf), &QAction::triggered, this, &MainWindow::ExportOneVcf);
-    connect(menu.addAction(AppText::exportToCsv), &QAction::triggered, this, &MainWindow::ExportCsv);
-    connect(menu.addAction(AppText::exportToGoogleCsv), &QAction::triggered, this, &MainWindow::ExportGoogleCsv);
+    connect(menu.addAction(AppText::exportToVcf()), &QAction::triggered, this, &MainWindow::ExportVcf);
+    connect(menu.addAction(AppText::exportToOneVcf()), &QAction::triggered, this, &MainWindow::ExportOneVcf);
+    connect(menu.addAction(AppText::exportToCsv()), &QAction::triggered, this, &MainWindow::ExportCsv);
+    connect(menu.addAction(AppText::exportToGoogleCsv()), &QAction::triggered, this, &MainWindow::ExportGoogleCsv);
 }
 
 void MainWindow::BuildImportMenu(QMenu &menu)
 {
-    connect(menu.addAction(AppText::importFromVcf), &QAction::triggered, this, &MainWindow::ImportVcf);
-    connect(menu.addAction(AppText::importFromCsv), &QAction::triggered, this, &MainWindow::ImportCsv);
+    connect(menu.addAction(AppText::importFromVcf()), &QAction::triggered, this, &MainWindow::ImportVcf);
+    connect(menu.addAction(AppText::importFromCsv()), &QAction::triggered, this, &MainWindow::ImportCsv);
 }
 
 void MainWindow::ExportMenu()
@@ -105,7 +105,7 @@ void MainWindow::ImportVcf()
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuImportVcf);
+    ChangeScope change(*this, AppText::menuImportVcf());
     const int t = CurrentTab();
     for (const SelectedRow &r : SelectedRows()) {
         const QString path = prompter_.ChooseFile(fsVcf.Request(
@@ -123,7 +123,7 @@ void MainWindow::InsertVcf()
     if (!CommitCellEdit())
         return;
     const QStringList files = prompter_.ChooseFiles(
-        fsVcf.Request(Mode::OpenMany, QLatin1String(InterchangeText::kInsertVcfTitle), QString()));
+        fsVcf.Request(Mode::OpenMany, InterchangeText::Tr(InterchangeText::kInsertVcfTitle), QString()));
     if (files.isEmpty())
         return;
     fsVcf.Remember(files.first());
@@ -132,7 +132,7 @@ void MainWindow::InsertVcf()
 
 void MainWindow::InsertVcfFiles(const QStringList &paths)
 {
-    ChangeScope change(*this, AppText::menuInsertVcf);
+    ChangeScope change(*this, AppText::menuInsertVcf());
     const uint32_t user = uint32_t(CurrentTab() + 1);
     std::vector<CardOfFile> cards = ReadCardFiles(paths, prompter_);
     const auto show = [this](int slot) { ShowInserted(slot); };
@@ -182,7 +182,7 @@ void MainWindow::ExportOneVcf()
     if (name.isEmpty())
         name = QStringLiteral("User") + QString::number(t + 1);
     const QString path = prompter_.ChooseFile(
-        fsVcf.Request(Mode::Save, QLatin1String(InterchangeText::kExportOneVcfTitle), VcfFileName(name, t)));
+        fsVcf.Request(Mode::Save, InterchangeText::Tr(InterchangeText::kExportOneVcfTitle), VcfFileName(name, t)));
     if (path.isEmpty())
         return;
     fsVcf.Remember(path);
@@ -200,7 +200,7 @@ void MainWindow::ExportCsv()
     if (!CommitCellEdit())
         return;
     const QString path = prompter_.ChooseFile(
-        fsCsv.Request(Mode::Save, QLatin1String(InterchangeText::kExportCsvTitle), QString()));
+        fsCsv.Request(Mode::Save, InterchangeText::Tr(InterchangeText::kExportCsvTitle), QString()));
     if (path.isEmpty())
         return;
     fsCsv.Remember(path);
@@ -214,9 +214,9 @@ void MainWindow::ImportCsv()
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuImportCsv);
+    ChangeScope change(*this, AppText::menuImportCsv());
     const QString path = prompter_.ChooseFile(
-        fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kImportCsvTitle), QString()));
+        fsCsv.Request(Mode::Open, InterchangeText::Tr(InterchangeText::kImportCsvTitle), QString()));
     if (path.isEmpty())
         return;
     fsCsv.Remember(path);
@@ -232,7 +232,7 @@ void MainWindow::InsertCsv()
     if (!CommitCellEdit())
         return;
     const QString path = prompter_.ChooseFile(
-        fsCsv.Request(Mode::Open, QLatin1String(InterchangeText::kInsertCsvTitle), QString()));
+        fsCsv.Request(Mode::Open, InterchangeText::Tr(InterchangeText::kInsertCsvTitle), QString()));
     if (path.isEmpty())
         return;
     fsCsv.Remember(path);
@@ -241,7 +241,7 @@ void MainWindow::InsertCsv()
 
 void MainWindow::InsertCsvFile(const QString &path)
 {
-    ChangeScope change(*this, AppText::menuInsertCsv);
+    ChangeScope change(*this, AppText::menuInsertCsv());
     CsvInsertFile file = ReadCsvInsertFile(path);
     if (!file.ok) {
         ReportCsvRefused(path, file.reason, prompter_);
@@ -285,7 +285,7 @@ void MainWindow::ExportGoogleCsv()
         return;
     const QList<SelectedRow> rows = SelectedRows();
     const QString path = prompter_.ChooseFile(
-        fsCsv.Request(Mode::Save, QLatin1String(InterchangeText::kExportGoogleCsvTitle), QStringLiteral("contacts.csv")));
+        fsCsv.Request(Mode::Save, InterchangeText::Tr(InterchangeText::kExportGoogleCsvTitle), QStringLiteral("contacts.csv")));
     if (path.isEmpty())
         return;
     fsCsv.Remember(path);

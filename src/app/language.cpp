@@ -49,9 +49,10 @@ QString Choose(const QString &commandLine, const QString &setting, const QString
 
 bool Install(QCoreApplication &app, const QString &language)
 {
+    // English is the source texts: no translator, and none left from an earlier language.
+    Remove(app);
     if (language == QLatin1String("en"))
         return true;
-    Remove(app);
     auto *own = new QTranslator(&app);
     if (!own->load(QLatin1String(kPrefix) + language, QLatin1String(kResourceDir))) {
         delete own;

@@ -20,8 +20,8 @@ QString Choose(const QString &commandLine, const QString &setting, const QString
                const QStringList &available);
 
 // Installs the program's translation of a language and Qt's own (standard buttons and
-// dialogs) into the application. English installs nothing. False when the program's
-// translation could not be loaded.
+// dialogs) into the application, in place of any installed before; English installs
+// nothing. False when the program's translation could not be loaded.
 bool Install(QCoreApplication &app, const QString &language);
 // Removes what Install installed: the texts are English again (for texts built afterwards).
 void Remove(QCoreApplication &app);

@@ -43,35 +43,35 @@ void MainWindow::ContextMenu(QMenu &menu)
         a->setEnabled(enabled);
         connect(a, &QAction::triggered, this, command);
     };
-    add(AppText::menuSelectAll, n < rows, &MainWindow::SelectAll);
+    add(AppText::menuSelectAll(), n < rows, &MainWindow::SelectAll);
     menu.addSeparator();
-    add(AppText::menuEdit, n == 1, &MainWindow::EditCurrent);
-    QAction *dup = menu.addAction(AppText::menuDuplicate);
+    add(AppText::menuEdit(), n == 1, &MainWindow::EditCurrent);
+    QAction *dup = menu.addAction(AppText::menuDuplicate());
     dup->setEnabled(roomForSelection);
     connect(dup, &QAction::triggered, this, [this, t] { CopyToUser(t + 1); });
-    add(AppText::menuInsert, n <= 1 && freeSlot, &MainWindow::InsertMenu);
-    add(AppText::menuDelete, contactCursor, &MainWindow::DeleteSelected);
+    add(AppText::menuInsert(), n <= 1 && freeSlot, &MainWindow::InsertMenu);
+    add(AppText::menuDelete(), contactCursor, &MainWindow::DeleteSelected);
     menu.addSeparator();
-    add(AppText::menuExportVcf, n > 0, &MainWindow::ExportVcf);
-    add(AppText::menuExportOneVcf, n > 0, &MainWindow::ExportOneVcf);
-    add(AppText::menuImportVcf, n > 0, &MainWindow::ImportVcf);
-    add(AppText::menuInsertVcf, n <= 1 && freeSlot, &MainWindow::InsertVcf);
+    add(AppText::menuExportVcf(), n > 0, &MainWindow::ExportVcf);
+    add(AppText::menuExportOneVcf(), n > 0, &MainWindow::ExportOneVcf);
+    add(AppText::menuImportVcf(), n > 0, &MainWindow::ImportVcf);
+    add(AppText::menuInsertVcf(), n <= 1 && freeSlot, &MainWindow::InsertVcf);
     menu.addSeparator();
-    add(AppText::menuExportCsv, n > 0, &MainWindow::ExportCsv);
-    add(AppText::menuExportGoogleCsv, n > 0, &MainWindow::ExportGoogleCsv);
-    add(AppText::menuImportCsv, n > 0, &MainWindow::ImportCsv);
-    add(AppText::menuInsertCsv, n <= 1 && freeSlot, &MainWindow::InsertCsv);
+    add(AppText::menuExportCsv(), n > 0, &MainWindow::ExportCsv);
+    add(AppText::menuExportGoogleCsv(), n > 0, &MainWindow::ExportGoogleCsv);
+    add(AppText::menuImportCsv(), n > 0, &MainWindow::ImportCsv);
+    add(AppText::menuInsertCsv(), n <= 1 && freeSlot, &MainWindow::InsertCsv);
     menu.addSeparator();
-    QMenu *move = menu.addMenu(AppText::menuMoveTo);
+    QMenu *move = menu.addMenu(AppText::menuMoveTo());
     MoveMenu(*move);
     move->menuAction()->setEnabled(contactCursor);
-    QMenu *copy = menu.addMenu(AppText::menuCopyTo);
+    QMenu *copy = menu.addMenu(AppText::menuCopyTo());
     CopyMenu(*copy);
     copy->menuAction()->setEnabled(roomForSelection);
     menu.addSeparator();
-    add(AppText::menuCheck, true, &MainWindow::CheckPhonebook);
-    add(PhoneText::menuTidy, n > 0, &MainWindow::TidyPhones);
-    add(PhoneText::menuRegion, true, &MainWindow::ChoosePhoneRegion);
+    add(AppText::menuCheck(), true, &MainWindow::CheckPhonebook);
+    add(PhoneText::menuTidy(), n > 0, &MainWindow::TidyPhones);
+    add(PhoneText::menuRegion(), true, &MainWindow::ChoosePhoneRegion);
     menu.addSeparator();
     menu.addAction(undoAction_);
     menu.addAction(redoAction_);
@@ -110,9 +110,9 @@ void MainWindow::CopyMenu(QMenu &menu)
 
 void MainWindow::BuildInsertMenu(QMenu &menu)
 {
-    connect(menu.addAction(AppText::insertNewEmpty), &QAction::triggered, this, &MainWindow::InsertNew);
-    connect(menu.addAction(AppText::insertFromVcf), &QAction::triggered, this, &MainWindow::InsertVcf);
-    connect(menu.addAction(AppText::insertFromCsv), &QAction::triggered, this, &MainWindow::InsertCsv);
+    connect(menu.addAction(AppText::insertNewEmpty()), &QAction::triggered, this, &MainWindow::InsertNew);
+    connect(menu.addAction(AppText::insertFromVcf()), &QAction::triggered, this, &MainWindow::InsertVcf);
+    connect(menu.addAction(AppText::insertFromCsv()), &QAction::triggered, this, &MainWindow::InsertCsv);
 }
 
 void MainWindow::InsertMenu()
@@ -128,13 +128,13 @@ void MainWindow::InsertNew()
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuInsert);
+    ChangeScope change(*this, AppText::menuInsert());
     const int t = CurrentTab();
     AgendaRecord record;
     record.owner = uint32_t(t + 1);
     const BookResult inserted = book.InsertRecord(record);
     if (!inserted) {
-        prompter_.Information(AppText::noMoreSpace);
+        prompter_.Information(AppText::noMoreSpace());
         return;
     }
     ShowInserted(inserted.slot);
@@ -159,8 +159,8 @@ void MainWindow::DeleteSelected()
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuDelete);
-    if (!prompter_.OkCancel(AppText::deleteSelected))
+    ChangeScope change(*this, AppText::menuDelete());
+    if (!prompter_.OkCancel(AppText::deleteSelected()))
         return;
     // A user's own row is refused by DeleteRecord and stays.
     for (const SelectedRow &r : SelectedRows())
@@ -182,8 +182,8 @@ void MainWindow::MoveToUser(int user)
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuMoveTo);
-    if (SelectionForUser(user, AppText::moveSelected) == 0)
+    ChangeScope change(*this, AppText::menuMoveTo());
+    if (SelectionForUser(user, AppText::moveSelected()) == 0)
         return;
     // Users never change owner: the document refuses them.
     for (const SelectedRow &r : SelectedRows())
@@ -196,11 +196,11 @@ void MainWindow::CopyToUser(int user)
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuCopyTo);
-    if (SelectionForUser(user, AppText::copySelected) == 0)
+    ChangeScope change(*this, AppText::menuCopyTo());
+    if (SelectionForUser(user, AppText::copySelected()) == 0)
         return;
     for (const SelectedRow &r : SelectedRows())
-        if (const BookResult copied = book.CopyToUser(r.slot, uint32_t(user)); !copied && copied.reason == BookText::noMoreSpace)
-            prompter_.Information(AppText::noMoreSpace);
+        if (const BookResult copied = book.CopyToUser(r.slot, uint32_t(user)); !copied && copied.reason == BookText::noMoreSpace())
+            prompter_.Information(AppText::noMoreSpace());
     UpdateButtons();
 }

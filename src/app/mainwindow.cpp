@@ -19,9 +19,11 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
+#include <QImageReader>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -43,6 +45,21 @@ static void InitAgendaImages()
 }
 
 
+QIcon AgendaImage(const QString &name)
+{
+    const auto read = [](const QString &path) {
+        QImageReader reader(path, "png");
+        reader.setAutoDetectImageFormat(false);  // else every image plugin is loaded first
+        return QPixmap::fromImage(reader.read());
+    };
+    const QString path = QStringLiteral(":/AgendaImg/") + name;
+    QIcon icon(read(path));
+    const QString twice = path + QStringLiteral("@2x");
+    if (QFile::exists(twice))
+        icon.addPixmap(read(twice));
+    return icon;
+}
+
 MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     : QMainWindow(parent), prompter_(prompter), ui_(new Ui::KESTRAVONLayout)
 {
@@ -51,23 +68,22 @@ MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     ui_->setupUi(central);
     setCentralWidget(central);
 
-    const QIcon icon(QStringLiteral(":/AgendaImg/Icon"));
-    setWindowIcon(icon);
+    setWindowIcon(AgendaImage(QStringLiteral("Icon")));
     setWindowTitle(AppText::WindowTitle());
     zoom_ = LayoutZoom(font());
     const QString start = QDir::currentPath();
-    fsAgenda = {AppText::agendaFilter, AppText::agendaSuffix, start};
-    fsVcf = {AppText::vcfFilter, AppText::vcfSuffix, start};
-    fsCsv = {AppText::csvFilter, AppText::csvSuffix, start};
+    fsAgenda = {AppText::agendaFilter(), AppText::agendaSuffix, start};
+    fsVcf = {AppText::vcfFilter(), AppText::vcfSuffix, start};
+    fsCsv = {AppText::csvFilter(), AppText::csvSuffix, start};
     ui_->esFilename->setText(AppText::defaultFilename);
 
     undo_ = new QUndoStack(this);
-    undoAction_ = new QAction(AppText::menuUndo, this);
+    undoAction_ = new QAction(AppText::menuUndo(), this);
     undoAction_->setShortcut(QKeySequence::Undo);
     undoAction_->setEnabled(false);
     connect(undoAction_, &QAction::triggered, this, &MainWindow::Undo);
     connect(undo_, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
-    redoAction_ = new QAction(AppText::menuRedo, this);
+    redoAction_ = new QAction(AppText::menuRedo(), this);
     redoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     redoAction_->setEnabled(false);
     connect(redoAction_, &QAction::triggered, this, &MainWindow::Redo);
@@ -113,9 +129,7 @@ MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     // The clear button, shown while the field holds text, with the program's own icon: the
     // line edit's built-in one asks the style, which searches the icon theme's folders at
     // every start.
-    QIcon clearIcon(QStringLiteral(":/AgendaImg/Clear"));
-    clearIcon.addFile(QStringLiteral(":/AgendaImg/Clear@2x"));  // for screens scaled by 2
-    QAction *clearButton = ui_->esFilter->addAction(clearIcon, QLineEdit::TrailingPosition);
+    QAction *clearButton = ui_->esFilter->addAction(AgendaImage(QStringLiteral("Clear")), QLineEdit::TrailingPosition);
     clearButton->setObjectName(QStringLiteral("filterClear"));
     clearButton->setVisible(false);
     connect(clearButton, &QAction::triggered, ui_->esFilter, &QLineEdit::clear);
@@ -231,7 +245,7 @@ bool MainWindow::EditCell(int k, int row, int column, const QString &text)
     const int slot = RowSlot(k, row);
     if (!agenda.RecordAt(slot) || !IsEditableColumn(column))
         return false;
-    ChangeScope change(*this, AppText::menuEdit);
+    ChangeScope change(*this, AppText::menuEdit());
     const EditResult stored = AcceptCellEdit(book, slot, column, text, prompter_);
     if (!stored) {
         if (!stored.refusal.isEmpty())
@@ -259,7 +273,7 @@ bool MainWindow::LoadFile(const QString &path)
     }
     // A file the user chose not to open (an unknown format version) needs no error message.
     if (!loaded.declined)
-        prompter_.InformationDetail(AppText::errorLoading + MarkupEscape(MessagePath(path)), loaded.reason);
+        prompter_.InformationDetail(AppText::errorLoading().arg(MarkupEscape(MessagePath(path))), loaded.reason);
     return false;
 }
 
@@ -289,7 +303,7 @@ void MainWindow::OnLoad()
     if (!AskSave())
         return;
     const QString path = prompter_.ChooseFile(
-        fsAgenda.Request(Prompter::FileRequest::Mode::Open, AppText::loadTitle, Filename()));
+        fsAgenda.Request(Prompter::FileRequest::Mode::Open, AppText::loadTitle(), Filename()));
     if (path.isEmpty())
         return;
     fsAgenda.Remember(path);
@@ -301,7 +315,7 @@ bool MainWindow::SaveAs()
     if (!CommitCellEdit())
         return false;
     const QString path = prompter_.ChooseFile(
-        fsAgenda.Request(Prompter::FileRequest::Mode::Save, AppText::saveTitle, Filename()));
+        fsAgenda.Request(Prompter::FileRequest::Mode::Save, AppText::saveTitle(), Filename()));
     if (path.isEmpty())
         return false;
     fsAgenda.Remember(path);
@@ -310,7 +324,7 @@ bool MainWindow::SaveAs()
     if (saved)
         undo_->setClean();
     else
-        prompter_.InformationDetail(AppText::errorSaving + MarkupEscape(MessagePath(path)), saved.reason);
+        prompter_.InformationDetail(AppText::errorSaving().arg(MarkupEscape(MessagePath(path))), saved.reason);
     UpdateButtons();
     return saved.ok;
 }
@@ -319,7 +333,7 @@ bool MainWindow::AskSave()
 {
     if (!book.Modified())
         return true;
-    switch (prompter_.YesNoCancel(AppText::saveModified)) {
+    switch (prompter_.YesNoCancel(AppText::saveModified())) {
     case Prompter::Answer::Yes:
         return SaveAs();
     case Prompter::Answer::No:
@@ -380,7 +394,7 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 bool MainWindow::CheckUpdates()
 {
-    if (!prompter_.YesNo(AppText::checkUpdates))
+    if (!prompter_.YesNo(AppText::checkUpdates()))
         return false;
     return RunUpdateCheck();
 }

@@ -5,6 +5,7 @@
 #include "store/phonebook.h"
 
 #include <QEventLoop>
+#include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -51,6 +52,11 @@ struct FileSelector
     // Remembers the folder of a chosen file.
     void Remember(const QString &path);
 };
+
+// An image of the program's resources (":/AgendaImg/<name>", with "<name>@2x" for screens
+// scaled by 2 when there is one), read as PNG: without a format named, Qt loads every
+// image plugin to recognise the data.
+QIcon AgendaImage(const QString &name);
 
 // The main window: one phonebook, shown as one record list per user on the tabs of
 // `tcUser`, with the commands that change it and the load/save/exit workflow. Every

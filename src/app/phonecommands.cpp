@@ -21,7 +21,7 @@ void MainWindow::TidyPhones()
     for (PhoneFormat f : {PhoneFormat::International, PhoneFormat::E164, PhoneFormat::National})
         any = any || !PlanPhoneTidy(agenda, selected, region, f).isEmpty();
     if (!any) {
-        prompter_.Information(PhoneText::nothingToTidy);
+        prompter_.Information(PhoneText::nothingToTidy());
         return;
     }
     PhoneTidyDlg dialog(agenda, selected, region, this);
@@ -30,7 +30,7 @@ void MainWindow::TidyPhones()
     const QList<PhoneTidyRow> chosen = dialog.Chosen();
     if (chosen.isEmpty())
         return;
-    ChangeScope change(*this, PhoneText::menuTidy);
+    ChangeScope change(*this, PhoneText::menuTidy());
     book.Apply([&](Agenda &a) { return ApplyPhoneTidy(a, chosen); });
 }
 

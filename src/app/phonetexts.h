@@ -1,31 +1,33 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// The texts of the phone number commands of the window, kept together.
+// The texts of the phone number commands of the window, kept together; each translated
+// when it is used.
 namespace PhoneText {
 
-inline const QString menuTidy = QStringLiteral("Tidy phone numbers");
-inline const QString menuRegion = QStringLiteral("Phone region...");
-inline const QString tidyTitle = QStringLiteral("Tidy phone numbers");
-inline const QString nothingToTidy = QStringLiteral("The selected records hold no phone number to tidy.");
-inline const QString columnRecord = QStringLiteral("Record");
-inline const QString columnPhone = QStringLiteral("Phone");
-inline const QString columnBefore = QStringLiteral("Before");
-inline const QString columnAfter = QStringLiteral("After");
-inline const QString kept = QStringLiteral("kept: %1");
-inline const QString form = QStringLiteral("Form:");
-inline const QString formInternational = QStringLiteral("International (+39 06 1234 5678)");
-inline const QString formE164 = QStringLiteral("E.164 (+390612345678)");
-inline const QString formNational = QStringLiteral("National (06 1234 5678)");
-inline const QString counts = QStringLiteral("%1 numbers change, %2 selected, %3 kept as they are");
-inline const QString regionIs = QStringLiteral("Numbers without a country code are read as numbers of %1.");
-inline const QString noRegion = QStringLiteral("No region is set: numbers without a country code are kept.");
-inline const QString selectAll = QStringLiteral("Select all");
-inline const QString selectNone = QStringLiteral("Select none");
-inline const QString regionTitle = QStringLiteral("Phone region");
-inline const QString regionLabel = QStringLiteral("Read phone numbers without a country code as numbers of:");
-inline const QString regionSystem = QStringLiteral("The system's region (%1)");
-inline const QString regionSystemNone = QStringLiteral("The system's region (none)");
+inline QString menuTidy() { return QCoreApplication::translate("PhoneText", "Tidy phone numbers"); }
+inline QString menuRegion() { return QCoreApplication::translate("PhoneText", "Phone region..."); }
+inline QString tidyTitle() { return QCoreApplication::translate("PhoneText", "Tidy phone numbers"); }
+inline QString nothingToTidy() { return QCoreApplication::translate("PhoneText", "The selected records hold no phone number to tidy."); }
+inline QString columnRecord() { return QCoreApplication::translate("PhoneText", "Record"); }
+inline QString columnPhone() { return QCoreApplication::translate("PhoneText", "Phone"); }
+inline QString columnBefore() { return QCoreApplication::translate("PhoneText", "Before"); }
+inline QString columnAfter() { return QCoreApplication::translate("PhoneText", "After"); }
+inline QString kept() { return QCoreApplication::translate("PhoneText", "kept: %1"); }
+inline QString form() { return QCoreApplication::translate("PhoneText", "Form:"); }
+inline QString formInternational() { return QCoreApplication::translate("PhoneText", "International (+39 06 1234 5678)"); }
+inline QString formE164() { return QCoreApplication::translate("PhoneText", "E.164 (+390612345678)"); }
+inline QString formNational() { return QCoreApplication::translate("PhoneText", "National (06 1234 5678)"); }
+inline QString counts() { return QCoreApplication::translate("PhoneText", "%1 numbers change, %2 selected, %3 kept as they are"); }
+inline QString regionIs() { return QCoreApplication::translate("PhoneText", "Numbers without a country code are read as numbers of %1."); }
+inline QString noRegion() { return QCoreApplication::translate("PhoneText", "No region is set: numbers without a country code are kept."); }
+inline QString selectAll() { return QCoreApplication::translate("PhoneText", "Select all"); }
+inline QString selectNone() { return QCoreApplication::translate("PhoneText", "Select none"); }
+inline QString regionTitle() { return QCoreApplication::translate("PhoneText", "Phone region"); }
+inline QString regionLabel() { return QCoreApplication::translate("PhoneText", "Read phone numbers without a country code as numbers of:"); }
+inline QString regionSystem() { return QCoreApplication::translate("PhoneText", "The system's region (%1)"); }
+inline QString regionSystemNone() { return QCoreApplication::translate("PhoneText", "The system's region (none)"); }
 
 } // namespace PhoneText

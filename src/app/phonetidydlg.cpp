@@ -81,7 +81,7 @@ QVariant PhoneTidyModel::data(const QModelIndex &index, int role) const
     case colRecord: return r.slot + 1;
     case colPhone: return r.phone + 1;
     case colBefore: return r.before;
-    case colAfter: return r.Changes() ? r.after : PhoneText::kept.arg(r.reason);
+    case colAfter: return r.Changes() ? r.after : PhoneText::kept().arg(r.reason);
     default: return QVariant();
     }
 }
@@ -112,10 +112,10 @@ QVariant PhoneTidyModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QVariant();
     switch (section) {
-    case colRecord: return PhoneText::columnRecord;
-    case colPhone: return PhoneText::columnPhone;
-    case colBefore: return PhoneText::columnBefore;
-    case colAfter: return PhoneText::columnAfter;
+    case colRecord: return PhoneText::columnRecord();
+    case colPhone: return PhoneText::columnPhone();
+    case colBefore: return PhoneText::columnBefore();
+    case colAfter: return PhoneText::columnAfter();
     default: return QVariant();
     }
 }
@@ -126,17 +126,17 @@ QVariant PhoneTidyModel::headerData(int section, Qt::Orientation orientation, in
 PhoneTidyDlg::PhoneTidyDlg(const Agenda &agenda, QList<int> slots, const QString &region, QWidget *parent)
     : QDialog(parent), agenda_(agenda), slots_(std::move(slots)), region_(region)
 {
-    setWindowTitle(PhoneText::tidyTitle);
+    setWindowTitle(PhoneText::tidyTitle());
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(region.isEmpty() ? PhoneText::noRegion : PhoneText::regionIs.arg(region), this));
+    layout->addWidget(new QLabel(region.isEmpty() ? PhoneText::noRegion() : PhoneText::regionIs().arg(region), this));
 
     auto *formRow = new QHBoxLayout;
-    auto *formLabel = new QLabel(PhoneText::form, this);
+    auto *formLabel = new QLabel(PhoneText::form(), this);
     form_ = new QComboBox(this);
     form_->setObjectName(QStringLiteral("dlForm"));
-    form_->addItem(PhoneText::formInternational, int(PhoneFormat::International));
-    form_->addItem(PhoneText::formE164, int(PhoneFormat::E164));
-    form_->addItem(PhoneText::formNational, int(PhoneFormat::National));
+    form_->addItem(PhoneText::formInternational(), int(PhoneFormat::International));
+    form_->addItem(PhoneText::formE164(), int(PhoneFormat::E164));
+    form_->addItem(PhoneText::formNational(), int(PhoneFormat::National));
     formLabel->setBuddy(form_);
     formRow->addWidget(formLabel);
     formRow->addWidget(form_, 1);
@@ -155,8 +155,8 @@ PhoneTidyDlg::PhoneTidyDlg(const Agenda &agenda, QList<int> slots, const QString
     layout->addWidget(counts_);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton *all = buttons_->addButton(PhoneText::selectAll, QDialogButtonBox::ActionRole);
-    QPushButton *none = buttons_->addButton(PhoneText::selectNone, QDialogButtonBox::ActionRole);
+    QPushButton *all = buttons_->addButton(PhoneText::selectAll(), QDialogButtonBox::ActionRole);
+    QPushButton *none = buttons_->addButton(PhoneText::selectNone(), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -179,7 +179,7 @@ void PhoneTidyDlg::UpdateCounts()
 {
     const int changes = model_.Changes();
     const int chosen = int(model_.Chosen().size());
-    counts_->setText(PhoneText::counts.arg(changes).arg(chosen).arg(model_.rowCount() - changes));
+    counts_->setText(PhoneText::counts().arg(changes).arg(chosen).arg(model_.rowCount() - changes));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen > 0);
 }
 
@@ -188,15 +188,15 @@ void PhoneTidyDlg::UpdateCounts()
 
 PhoneRegionDlg::PhoneRegionDlg(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(PhoneText::regionTitle);
+    setWindowTitle(PhoneText::regionTitle());
     auto *layout = new QVBoxLayout(this);
-    auto *label = new QLabel(PhoneText::regionLabel, this);
+    auto *label = new QLabel(PhoneText::regionLabel(), this);
     layout->addWidget(label);
     box_ = new QComboBox(this);
     box_->setObjectName(QStringLiteral("dlRegion"));
     label->setBuddy(box_);
     const QString system = KnownPhoneRegion(QLocale::territoryToCode(QLocale::system().territory()));
-    box_->addItem(system.isEmpty() ? PhoneText::regionSystemNone : PhoneText::regionSystem.arg(system), QString());
+    box_->addItem(system.isEmpty() ? PhoneText::regionSystemNone() : PhoneText::regionSystem().arg(system), QString());
     // "DE  Germany", in the order of the names.
     QList<QPair<QString, QString>> regions;
     for (const QString &code : PhoneRegions()) {

@@ -3,6 +3,7 @@
 #include "store/phonenumber.h"
 #include "store/phonebook.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
 
@@ -26,7 +27,7 @@ RecordTableModel::RecordTableModel(const Phonebook &book, QObject *parent)
 QString RecordTableModel::Title(int column)
 {
     const RecordField *f = ColumnField(column);
-    return f ? QString::fromLatin1(f->title) : QString();
+    return f ? QCoreApplication::translate("ColumnTitle", f->title) : QString();
 }
 
 int RecordTableModel::rowCount(const QModelIndex &parent) const

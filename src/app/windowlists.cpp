@@ -134,7 +134,9 @@ void MainWindow::SetupLists()
         sortAscending_[size_t(k)] = true;
         proxies_[size_t(k)]->Restart();
         list->horizontalHeader()->setSortIndicatorShown(false);
-        ui_->tcUser->setTabEnabled(k, k < agenda.userCount);
+        // An unchanged state is not set again: the tab bar would lay itself out and repaint.
+        if (ui_->tcUser->isTabEnabled(k) != (k < agenda.userCount))
+            ui_->tcUser->setTabEnabled(k, k < agenda.userCount);
     }
     if (CurrentTab() >= agenda.userCount)
         ui_->tcUser->setCurrentIndex(0);
@@ -233,7 +235,7 @@ void MainWindow::EditCurrent()
 {
     if (!CommitCellEdit())
         return;
-    ChangeScope change(*this, AppText::menuEdit);
+    ChangeScope change(*this, AppText::menuEdit());
     const int row = CurrentList()->currentRow();
     if (row < 0)
         return;
@@ -275,7 +277,7 @@ void MainWindow::ToggleColumn(int column)
 void MainWindow::ColumnMenu(QMenu &menu)
 {
     const int k = CurrentTab();
-    const QIcon checked(QStringLiteral(":/AgendaImg/Checked"));
+    const QIcon checked = AgendaImage(QStringLiteral("Checked"));
     for (int c = 0; c < kColumnCount; ++c) {
         QAction *action = menu.addAction(RecordTableModel::Title(c));
         if (ColumnWidth(k, c) > 0)

@@ -158,6 +158,37 @@ bool InsertOptions(const CliArgs &args, CardInsertOptions &options, Prompter &pr
            && CliPhoneRegion(args, options.region, prompter);
 }
 
+struct InsertCounts
+{
+    int total = 0;        // cards read, failed ones included
+    int inserted = 0;
+    int failed = 0;       // cards that could not be read
+    int noRoom = 0;       // cards left when the phonebook was full
+    int skipped = 0;      // left out as duplicates
+    int notContacts = 0;  // contact groups and empty cards
+};
+
+// After inserting: names the texts kept too long (--keep-long), prints the summary
+// "inserted N of M <noun>[, ...]" and saves when anything changed.
+int FinishInsert(const CliArgs &args, Phonebook &book, const InsertCounts &n, const QList<int> &added, const char *noun,
+                 Prompter &prompter)
+{
+    if (args.keepLong)
+        ReportLongTexts(book.Data(), added, prompter);
+    QByteArray summary = "inserted " + QByteArray::number(n.inserted) + " of " + QByteArray::number(n.total) + ' ' + noun;
+    if (n.failed > 0)
+        summary += ", " + QByteArray::number(n.failed) + " failed";
+    if (n.noRoom > 0)
+        summary += ", " + QByteArray::number(n.noRoom) + " did not fit";
+    if (n.skipped > 0)
+        summary += ", " + QByteArray::number(n.skipped) + " skipped as duplicates";
+    if (n.notContacts > 0)
+        summary += ", " + QByteArray::number(n.notContacts) + " skipped (contact groups or empty)";
+    std::printf("%s\n", summary.constData());
+    std::fflush(stdout);
+    return Finish(book, args.positional.at(0), n.failed > 0 || n.noRoom > 0, prompter);
+}
+
 // Inserts the cards of insert-vcf or insert-csv as the import review would start them
 // (--skip-duplicates leaves out those it starts unchecked) and prints the summary
 // "inserted N of M <noun>[, ...]". A card that cannot be read is named with its reason and
@@ -184,20 +215,64 @@ int InsertReviewedCards(const CliArgs &args, Phonebook &book, uint32_t user, std
     }
     QList<int> added;
     const CardInsertResult r = InsertCards(book, user, cards, options, prompter, [&added](int slot) { added << slot; });
-    if (args.keepLong)
-        ReportLongTexts(book.Data(), added, prompter);
-    QByteArray summary = "inserted " + QByteArray::number(r.inserted) + " of " + QByteArray::number(total) + ' ' + noun;
-    if (failed > 0)
-        summary += ", " + QByteArray::number(failed) + " failed";
-    if (r.noRoom > 0)
-        summary += ", " + QByteArray::number(r.noRoom) + " did not fit";
-    if (skipped > 0)
-        summary += ", " + QByteArray::number(skipped) + " skipped as duplicates";
-    if (notContacts > 0)
-        summary += ", " + QByteArray::number(notContacts) + " skipped (contact groups or empty)";
-    std::printf("%s\n", summary.constData());
-    std::fflush(stdout);
-    return Finish(book, args.positional.at(0), failed > 0 || r.noRoom > 0, prompter);
+    return FinishInsert(args, book, InsertCounts{total, r.inserted, failed, r.noRoom, skipped, notContacts}, added, noun,
+                        prompter);
+}
+
+// The cards of vCard files inserted as they are read, one at a time, so that a large
+// export is never held whole: what InsertReviewedCards does without --skip-duplicates,
+// with the same messages in the same order (every failed card is named as it is read,
+// "No more space" once at the end).
+int InsertStreamedCards(const CliArgs &args, Phonebook &book, uint32_t user, const QStringList &files,
+                        const CardInsertOptions &options, Prompter &prompter)
+{
+    InsertCounts counts;
+    bool full = false;
+    QList<int> added;
+    const auto take = [&](const CardOfFile &card) {
+        ++counts.total;
+        if (card.failed) {
+            ++counts.failed;
+            prompter.InformationDetail(FailedCardMessage(card), card.reason);
+        } else if (NotContactReason(card) != NotContact::No) {
+            ++counts.notContacts;  // an export's contact groups and empty cards
+        } else if (full) {
+            ++counts.noRoom;
+        } else if (const BookResult r = book.InsertRecord(CardRecord(card, user, options)); !r) {
+            full = true;
+            ++counts.noRoom;
+        } else {
+            ++counts.inserted;
+            added << r.slot;
+        }
+    };
+    for (const QString &path : files) {
+        // Whether a card is its file's only one matters (a file of one card is inserted
+        // whatever it holds): the first card waits for the second. The others carry the
+        // count so far, at least 2; a failed card is the last of its file and carries
+        // the exact count.
+        CardFileReader file(path, prompter);
+        CardOfFile first;
+        CardOfFile card;
+        int count = 0;
+        while (file.Next(card)) {
+            card.fileCards = ++count;
+            if (count == 1) {
+                first = std::move(card);
+                continue;
+            }
+            if (count == 2) {
+                first.fileCards = 2;
+                take(first);
+            }
+            take(card);
+        }
+        if (count == 1)
+            take(first);
+    }
+    if (full)
+        prompter.Information(BookText::noMoreSpace());
+    return FinishInsert(args, book, counts, added, "cards", prompter);
 }
 
 } // namespace
@@ -241,8 +316,12 @@ int RunInsertVcf(const CliArgs &args, Prompter &prompter)
         return kCliUsage;
     if (const int status = LoadForUser(args, book, user, prompter); status != kCliOk)
         return status;
-    std::vector<CardOfFile> cards = ReadCardFiles(args.positional.mid(2), prompter);
-    return InsertReviewedCards(args, book, user, std::move(cards), options, "cards", 0, prompter);
+    const QStringList files = args.positional.mid(2);
+    // The review that --skip-duplicates asks needs every card at once; -vcfdebug reports
+    // all that the files hold before anything else is said.
+    if (!args.skipDuplicates && !vcfDebug)
+        return InsertStreamedCards(args, book, user, files, options, prompter);
+    return InsertReviewedCards(args, book, user, ReadCardFiles(files, prompter), options, "cards", 0, prompter);
 }
 
 int RunExportCsv(const CliArgs &args, Prompter &prompter)

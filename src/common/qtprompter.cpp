@@ -188,7 +188,7 @@ bool QtPrompter::ProgressBytes(qint64 received)
         // Nothing yet: the text alone.
         progress_->setLabelText(received <= 0 ? progressText_
                                               : progressText_ + QLatin1Char('\n')
-                                    + QStringLiteral("%1 received").arg(QLocale().formattedDataSize(received)));
+                                    + QCoreApplication::translate("QtPrompter", "%1 received").arg(QLocale().formattedDataSize(received)));
         QApplication::processEvents();
     }
     return !cancelled_;

@@ -1,5 +1,6 @@
 #include "common/safefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,12 +44,17 @@ bool OpenInputFile(QFile &file, QString *reason)
         return true;
     file.close();
     if (reason)
-        *reason = QString::fromLatin1(why);
+        *reason = QCoreApplication::translate("SafeFileText", why);
     return false;
 }
 
-bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
+namespace {
+
+// ReadInputFile through QFile: where the system calls are not at hand, and for the
+// program's own resources (":/...").
+bool ReadThroughQFile(const QString &path, QByteArray &bytes, QString *reason)
 {
+    const char *why = nullptr;
     QFile file(path);
     if (!OpenInputFile(file, reason))
         return false;
@@ -56,7 +62,6 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
     // still refused rather than followed without end.
     bytes.resize(qMin(file.size(), kMaxInputFileSize) + 1);
     qint64 have = 0;
-    const char *why = nullptr;
     for (;;) {
         if (have == bytes.size()) {
             if (have > kMaxInputFileSize) {
@@ -79,8 +84,73 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
         return true;
     bytes.clear();
     if (reason)
+        *reason = QCoreApplication::translate("SafeFileText", why);
+    return false;
+}
+
+} // namespace
+
+bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
+{
+#ifdef Q_OS_UNIX
+    if (path.startsWith(QLatin1Char(':')))
+        return ReadThroughQFile(path, bytes, reason);
+    const char *why = nullptr;
+    // One stat, one open, one fstat. The name is looked at before opening: opening a
+    // device may do something, opening a pipe would wait for a writer. The open file is
+    // looked at again, in case the name now leads somewhere else.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    int fd = -1;
+    if (name.isEmpty() || ::stat(name.constData(), &st) != 0)
+        why = SafeFileText::kMissing;
+    else if (!S_ISREG(st.st_mode))
+        why = SafeFileText::kNotRegular;
+    else if (st.st_size > kMaxInputFileSize)
+        why = SafeFileText::kTooLarge;
+    else if ((fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) < 0 || ::fstat(fd, &st) != 0)
+        why = SafeFileText::kUnreadable;
+    else if (!S_ISREG(st.st_mode))
+        why = SafeFileText::kNotRegular;
+    else if (st.st_size > kMaxInputFileSize)
+        why = SafeFileText::kTooLarge;
+    if (!why) {
+        // Read up to one byte past the limit, so that a file that grows while it is read
+        // is still refused rather than followed without end.
+        bytes.resize(qsizetype(qMin<qint64>(st.st_size, kMaxInputFileSize) + 1));
+        qint64 have = 0;
+        for (;;) {
+            if (have == bytes.size()) {
+                if (have > kMaxInputFileSize) {
+                    why = SafeFileText::kTooLarge;
+                    break;
+                }
+                bytes.resize(qsizetype(qMin(2 * have, kMaxInputFileSize + 1)));
+            }
+            const ssize_t n = ::read(fd, bytes.data() + have, size_t(bytes.size() - have));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                why = SafeFileText::kUnreadable;
+                break;
+            }
+            if (n == 0)
+                break;
+            have += n;
+        }
+        bytes.resize(qsizetype(have));
+    }
+    if (fd >= 0)
+        ::close(fd);
+    if (!why)
+        return true;
+    bytes.clear();
+    if (reason)
         *reason = QString::fromLatin1(why);
     return false;
+#else
+    return ReadThroughQFile(path, bytes, reason);
+#endif
 }
 
 QString SystemReason(const QString &path, int error)
@@ -366,7 +436,7 @@ WriteResult ReplaceAll(const std::vector<std::unique_ptr<StagedFile>> &files,
 WriteResult WriteCopy(const QString &path, const QByteArray &bytes, const QString &model, bool syncFolder)
 {
     if (IsDeviceOrPipe(path))
-        return WriteResult::Failed(Shown(path) + QStringLiteral(": ") + QLatin1String(SafeFileText::kNotRegular));
+        return WriteResult::Failed(Shown(path) + QStringLiteral(": ") + QCoreApplication::translate("SafeFileText", SafeFileText::kNotRegular));
     std::vector<std::unique_ptr<StagedFile>> file;
     file.push_back(std::make_unique<StagedFile>());
     if (!file.back()->Write(path, bytes, model))

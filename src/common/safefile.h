@@ -17,10 +17,11 @@ class QFile;
 constexpr qint64 kMaxInputFileSize = qint64(64) * 1024 * 1024;
 
 namespace SafeFileText {
-inline const char *const kMissing = "The file does not exist.";
-inline const char *const kUnreadable = "The file cannot be read.";
-inline const char *const kNotRegular = "The file is not a regular file.";
-inline const char *const kTooLarge = "The file is larger than 64 MiB.";
+// Translated where used: QCoreApplication::translate("SafeFileText", text).
+inline const char *const kMissing = QT_TRANSLATE_NOOP("SafeFileText", "The file does not exist.");
+inline const char *const kUnreadable = QT_TRANSLATE_NOOP("SafeFileText", "The file cannot be read.");
+inline const char *const kNotRegular = QT_TRANSLATE_NOOP("SafeFileText", "The file is not a regular file.");
+inline const char *const kTooLarge = QT_TRANSLATE_NOOP("SafeFileText", "The file is larger than 64 MiB.");
 } // namespace SafeFileText
 
 // Opens `file` (its name already set) for reading when it is a regular file of at most

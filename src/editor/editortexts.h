@@ -1,20 +1,21 @@
 #pragma once
 
-// The record editor's own texts.
+#include <QCoreApplication>
+#include <QString>
+
+// The record editor's own texts, marked for translation here and translated where they are
+// used (Tr).
 namespace EditorText {
 
-inline constexpr char kTitle[] = "Edit Record";
+inline QString Tr(const char *text) { return QCoreApplication::translate("EditorText", text); }
 
-inline constexpr char kImportTitle[] = "Import from vCard : REC.";
-inline constexpr char kExportTitle[] = "Export to vCard : REC.";
-inline constexpr char kTitleSeparator[] = " - ";
-inline constexpr char kVcfExtension[] = ".vcf";
-inline constexpr char kVcfFilter[] = "vCard file (*.vcf);;All files (*)";
-inline constexpr char kVcfSuffix[] = "vcf";
-inline constexpr char kImportError[] = "Error importing file : ";
-inline constexpr char kExportError[] = "Error exporting file : ";
+inline constexpr char kTitle[] = QT_TRANSLATE_NOOP("EditorText", "Edit Record");
+
+// The export's file selector title: %1 the record number, %2 the label (the import's and the
+// error messages are the exchange's own, formats/interchange.h).
+inline constexpr char kExportTitle[] = QT_TRANSLATE_NOOP("EditorText", "Export to vCard : REC.%1 - %2.vcf");
 
 // Field checks when the dialog is accepted, besides the record rules' own texts.
-inline constexpr char kNotANumber[] = "Invalid number.";
+inline constexpr char kNotANumber[] = QT_TRANSLATE_NOOP("EditorText", "Invalid number.");
 
 } // namespace EditorText

@@ -173,7 +173,7 @@ EditRecordDlg::EditRecordDlg(Phonebook &book, int slot, Prompter &prompter, QWid
     geocodeProvider = lookups.geocodeProvider;
     geocodeBaseUrl = lookups.geocodeUrl;
     ui->setupUi(this);
-    setWindowTitle(QString::fromLatin1(EditorText::kTitle));
+    setWindowTitle(EditorText::Tr(EditorText::kTitle));
     SetupControls();
     SetNumber(ui->eiRecN, slot + 1);
     LoadRecord(SlotRecord());
@@ -487,15 +487,15 @@ bool EditRecordDlg::ValidateFields()
     auto checkInteger = [this](QLineEdit *e, long long lo, long long hi) {
         const std::optional<int64_t> v = ParseInteger(e->text());
         if (!v || *v < lo || *v > hi)
-            return Refuse(e, RecordText::outOfRange.arg(lo).arg(hi));
+            return Refuse(e, RecordText::outOfRange().arg(lo).arg(hi));
         return true;
     };
     auto checkDecimal = [this](QLineEdit *e, double limit) {
         const std::optional<double> v = ReadNumberText(e->text(), kTypedDecimal, 0.0);
         if (!v)
-            return Refuse(e, QString::fromLatin1(EditorText::kNotANumber));
+            return Refuse(e, EditorText::Tr(EditorText::kNotANumber));
         if (*v < -limit || *v > limit)
-            return Refuse(e, RecordText::outOfRange.arg(-limit).arg(limit));
+            return Refuse(e, RecordText::outOfRange().arg(-limit).arg(limit));
         return true;
     };
 
@@ -588,17 +588,16 @@ void EditRecordDlg::Step(bool next)
     LoadRecord(*record);
 }
 
-QString EditRecordDlg::VcfTitle(const char *first) const
+QString EditRecordDlg::VcfTitle(const char *context, const char *title) const
 {
-    return QString::fromLatin1(first) + ui->eiRecN->text() + QString::fromLatin1(EditorText::kTitleSeparator)
-           + ui->esLabel->text();
+    return QCoreApplication::translate(context, title).arg(ui->eiRecN->text(), ui->esLabel->text());
 }
 
 Prompter::FileRequest EditRecordDlg::VcfRequest() const
 {
     Prompter::FileRequest request;
-    request.filter = QString::fromLatin1(EditorText::kVcfFilter);
-    request.defaultSuffix = QString::fromLatin1(EditorText::kVcfSuffix);
+    request.filter = InterchangeText::Tr(InterchangeText::kVcfFilter);
+    request.defaultSuffix = QString::fromLatin1(InterchangeText::kVcfSuffix);
     request.proposed = VcfFileName(ui->esLabel->text(), Slot());
     request.directory = vcfFolder_;
     return request;
@@ -608,7 +607,7 @@ void EditRecordDlg::OnImport()
 {
     Prompter::FileRequest request = VcfRequest();
     request.mode = Prompter::FileRequest::Mode::Open;
-    request.title = VcfTitle(EditorText::kImportTitle);
+    request.title = VcfTitle("InterchangeText", InterchangeText::kImportVcfTitle);
     const QString path = prompter_.ChooseFile(request);
     if (path.isEmpty())
         return;
@@ -618,7 +617,7 @@ void EditRecordDlg::OnImport()
     record.owner = U32Of(ui->eiOwner);
     QString reason;
     if (!ImportVCard(record, path, prompter_, &reason)) {
-        prompter_.InformationDetail(QString::fromLatin1(EditorText::kImportError) + MarkupEscape(MessagePath(path)),
+        prompter_.InformationDetail(InterchangeText::Tr(InterchangeText::kErrorImportingFile).arg(MarkupEscape(MessagePath(path))),
                                     reason);
         return;
     }
@@ -629,7 +628,7 @@ void EditRecordDlg::OnExport()
 {
     Prompter::FileRequest request = VcfRequest();
     request.mode = Prompter::FileRequest::Mode::Save;
-    request.title = VcfTitle(EditorText::kExportTitle) + QString::fromLatin1(EditorText::kVcfExtension);
+    request.title = VcfTitle("EditorText", EditorText::kExportTitle);
     const QString path = prompter_.ChooseFile(request);
     if (path.isEmpty())
         return;
@@ -638,6 +637,6 @@ void EditRecordDlg::OnExport()
     AgendaRecord record = SlotRecord();
     FillRecord(record);
     if (const WriteResult written = ExportVCard(record, path); !written)
-        prompter_.InformationDetail(QString::fromLatin1(EditorText::kExportError) + MarkupEscape(MessagePath(path)),
+        prompter_.InformationDetail(InterchangeText::Tr(InterchangeText::kErrorExportingFile).arg(MarkupEscape(MessagePath(path))),
                                     written.reason);
 }

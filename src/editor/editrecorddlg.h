@@ -92,7 +92,7 @@ private:
     // Checks every field in layout order; shows the first refusal and focuses its control.
     bool ValidateFields();
     bool Refuse(QWidget *control, const QString &message);
-    QString VcfTitle(const char *first) const;
+    QString VcfTitle(const char *context, const char *title) const;
     // The values the look-up dialogs read, and the address they write back.
     LookupFields LookupFromControls() const;
     void AddressToControls(const LookupFields &fields);

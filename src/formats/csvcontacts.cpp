@@ -8,6 +8,7 @@
 #include "store/agenda.h"
 #include "store/fields.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -223,7 +224,7 @@ CsvTable ReadCsvTable(const QByteArray &bytes)
             continue;
         }
         if (int(table.rows.size()) >= kCsvMaxRows) {
-            table.reason = QStringLiteral("more than %1 rows").arg(kCsvMaxRows);
+            table.reason = QCoreApplication::translate("ReadText", "more than %1 rows").arg(kCsvMaxRows);
             return table;
         }
         table.rows.push_back(fields);
@@ -236,7 +237,7 @@ CsvTable ReadCsvTable(const QByteArray &bytes)
         return table;
     }
     if (!haveHeader) {
-        table.reason = QStringLiteral("no header row");
+        table.reason = QCoreApplication::translate("ReadText", "no header row");
         return table;
     }
     table.ok = true;

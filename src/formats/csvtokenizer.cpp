@@ -1,5 +1,7 @@
 #include "formats/csvtokenizer.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr QChar kQuote = QLatin1Char('"');
@@ -8,7 +10,7 @@ constexpr QChar kCr = QLatin1Char('\r');
 
 QString NotClosed(int line)
 {
-    return QStringLiteral("line %1: a quoted field is not closed").arg(line);
+    return QCoreApplication::translate("ReadText", "line %1: a quoted field is not closed").arg(line);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "formats/decode.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cerrno>
@@ -140,7 +141,7 @@ DecodedText Failed(const QByteArray &encoding, const char *reason)
 {
     DecodedText result;
     result.encoding = encoding;
-    result.reason = QString::fromLatin1(reason);
+    result.reason = QCoreApplication::translate("ReadText", reason);
     return result;
 }
 
@@ -156,10 +157,10 @@ DecodedText Decoded(QString text, const QByteArray &encoding)
 DecodedText DecodeUtf16(const QByteArray &bytes, const QByteArray &encoding)
 {
     if (bytes.size() % 2 != 0)
-        return Failed(encoding, "the text ends inside a UTF-16 character");
+        return Failed(encoding, QT_TRANSLATE_NOOP("ReadText", "the text ends inside a UTF-16 character"));
     std::optional<QString> text = DecodeWith(encoding, bytes, false);
     if (!text)
-        return Failed(encoding, "the text is not valid UTF-16");
+        return Failed(encoding, QT_TRANSLATE_NOOP("ReadText", "the text is not valid UTF-16"));
     return Decoded(std::move(*text), encoding);
 }
 
@@ -235,7 +236,7 @@ DecodedText DecodeTextFile(const QByteArray &bytes)
         const char *data = bytes.constData() + 3;
         const qsizetype size = bytes.size() - 3;
         if (!IsValidUtf8(data, size))
-            return Failed("UTF-8", "the text is not valid UTF-8");
+            return Failed("UTF-8", QT_TRANSLATE_NOOP("ReadText", "the text is not valid UTF-8"));
         return Decoded(QString::fromUtf8(data, size), "UTF-8");
     }
     if (bytes.startsWith("\xFF\xFE"))
@@ -249,7 +250,7 @@ DecodedText DecodeTextFile(const QByteArray &bytes)
             if (text.ok)
                 return text;
         }
-        return Failed(QByteArray(), "not a text file");
+        return Failed(QByteArray(), QT_TRANSLATE_NOOP("ReadText", "not a text file"));
     }
     if (IsValidUtf8(bytes))
         return Decoded(QString::fromUtf8(bytes), "UTF-8");

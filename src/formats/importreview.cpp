@@ -1,6 +1,7 @@
 #include "formats/importreview.h"
 
 #include "formats/interchange.h"
+#include "common/plural.h"
 #include "store/duplicates.h"
 #include "store/fieldlimits.h"
 
@@ -89,10 +90,10 @@ private:
     DuplicateIndex labelsWithoutPhone_;
 };
 
-// "2 phones", "1 e-mail".
-QString Counted(int n, const char *one, const char *many)
+// "2 phones", "1 e-mail", in the window's language.
+QString Counted(const char *text, int n)
 {
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    return CountText("InterchangeText", text, n);
 }
 
 } // namespace
@@ -209,32 +210,33 @@ int ImportReview::FreePlaces() const
 QString ImportReview::CountsText() const
 {
     const bool rows = source_ != ImportSource::VCard;
-    return Counted(Count(), rows ? "row" : "card", rows ? "rows" : "cards") + QStringLiteral(", ") + QString::number(CheckedCount())
-           + QLatin1String(InterchangeText::kReviewSelected) + Counted(FreePlaces(), "free place", "free places");
+    return InterchangeText::Tr(InterchangeText::kReviewCounts)
+        .arg(Counted(rows ? InterchangeText::kReviewRows : InterchangeText::kReviewCards, Count()),
+             QString::number(CheckedCount()), Counted(InterchangeText::kReviewFreePlaces, FreePlaces()));
 }
 
 QString ImportReview::RemarkName(ImportRemark remark, ImportSource source)
 {
     const bool rows = source != ImportSource::VCard;
     switch (remark) {
-    case kRemarkDuplicate: return QLatin1String(InterchangeText::kRemarkDuplicate);
-    case kRemarkTooLong: return QLatin1String(InterchangeText::kRemarkTooLong);
-    case kRemarkTooMany: return QLatin1String(InterchangeText::kRemarkTooMany);
-    case kRemarkNoName: return QLatin1String(InterchangeText::kRemarkNoName);
-    case kRemarkUnreadable: return QLatin1String(InterchangeText::kRemarkUnreadable);
-    case kRemarkGroup: return QLatin1String(InterchangeText::kRemarkGroup);
-    case kRemarkEmpty: return QLatin1String(rows ? InterchangeText::kRemarkEmptyRow : InterchangeText::kRemarkEmpty);
+    case kRemarkDuplicate: return InterchangeText::Tr(InterchangeText::kRemarkDuplicate);
+    case kRemarkTooLong: return InterchangeText::Tr(InterchangeText::kRemarkTooLong);
+    case kRemarkTooMany: return InterchangeText::Tr(InterchangeText::kRemarkTooMany);
+    case kRemarkNoName: return InterchangeText::Tr(InterchangeText::kRemarkNoName);
+    case kRemarkUnreadable: return InterchangeText::Tr(InterchangeText::kRemarkUnreadable);
+    case kRemarkGroup: return InterchangeText::Tr(InterchangeText::kRemarkGroup);
+    case kRemarkEmpty: return InterchangeText::Tr(rows ? InterchangeText::kRemarkEmptyRow : InterchangeText::kRemarkEmpty);
     case kRemarkRepeated:
-        return QLatin1String(rows ? InterchangeText::kRemarkRepeatedRow : InterchangeText::kRemarkRepeated);
-    case kRemarkBadGeo: return QLatin1String(InterchangeText::kRemarkBadGeo);
-    case kRemarkSameName: return QLatin1String(InterchangeText::kRemarkSameName);
+        return InterchangeText::Tr(rows ? InterchangeText::kRemarkRepeatedRow : InterchangeText::kRemarkRepeated);
+    case kRemarkBadGeo: return InterchangeText::Tr(InterchangeText::kRemarkBadGeo);
+    case kRemarkSameName: return InterchangeText::Tr(InterchangeText::kRemarkSameName);
     }
     return QString();
 }
 
 QString ImportReview::AllRowsName(ImportSource source)
 {
-    return QLatin1String(source != ImportSource::VCard ? InterchangeText::kReviewAllRows : InterchangeText::kReviewAllCards);
+    return InterchangeText::Tr(source != ImportSource::VCard ? InterchangeText::kReviewAllRows : InterchangeText::kReviewAllCards);
 }
 
 QString ImportReview::RemarksText(int row) const
@@ -250,13 +252,16 @@ QString ImportReview::RemarksText(int row) const
             const CardOfFile &c = Card(row);
             QStringList dropped;
             if (c.droppedPhones > 0)
-                dropped << Counted(c.droppedPhones, "phone", "phones");
+                dropped << Counted(InterchangeText::kDroppedPhones, c.droppedPhones);
             if (c.droppedEmails > 0)
-                dropped << Counted(c.droppedEmails, "e-mail", "e-mails");
-            text += QStringLiteral(": ") + dropped.join(QStringLiteral(" and ")) + QStringLiteral(" dropped");
+                dropped << Counted(InterchangeText::kDroppedEmails, c.droppedEmails);
+            if (dropped.size() == 2)
+                text = InterchangeText::Tr(InterchangeText::kRemarkTooManyBothDropped).arg(dropped[0], dropped[1]);
+            else if (dropped.size() == 1)
+                text = InterchangeText::Tr(InterchangeText::kRemarkTooManyDropped).arg(dropped[0]);
         }
         if (remark == kRemarkBadGeo)
-            text += QStringLiteral(" (GEO:") + Card(row).badGeo + QLatin1Char(')');
+            text = InterchangeText::Tr(InterchangeText::kRemarkBadGeoValue).arg(Card(row).badGeo);
         parts << text;
     }
     return parts.join(QStringLiteral("; "));

@@ -14,7 +14,7 @@ namespace {
 
 QString PathMessage(const char *text, const QString &path)
 {
-    return QLatin1String(text) + MarkupEscape(MessagePath(path));
+    return InterchangeText::Tr(text).arg(MarkupEscape(MessagePath(path)));
 }
 
 // A file the readers accept (safefile.h); `reason` says why not.
@@ -26,14 +26,14 @@ bool CheckInputFile(const QString &path, QString &reason)
 
 QString RecordMessage(const char *text, int number, const QString &label)
 {
-    return QLatin1String(text) + QString::number(number) + QStringLiteral(": ") + MarkupEscape(label);
+    return InterchangeText::Tr(text).arg(QString::number(number), MarkupEscape(label));
 }
 
 } // namespace
 
 QString RecordTitle(const char *title, int slot, const QString &label)
 {
-    return QLatin1String(title) + QString::number(slot + 1) + QStringLiteral(" - ") + label;
+    return InterchangeText::Tr(title).arg(QString::number(slot + 1), label);
 }
 
 QString VcfFileName(const QString &label, int slot)
@@ -119,8 +119,7 @@ CsvResult ImportCsvRecords(Agenda &agenda, const QList<int> &slotList, const QSt
     OwnCsvReader reader(bytes);
     if (!reader.IsOwnFile()) {
         // The lines go onto the records by position: only the own columns are certain.
-        ReportCsvRefused(path, QStringLiteral("not this program's CSV (UTF-16 with the header \"last;first;note;...\"); "
-                                              "other CSV files can be inserted as new records"), prompter);
+        ReportCsvRefused(path, InterchangeText::Tr(InterchangeText::kNotOwnCsv), prompter);
         result.fileOk = false;
         return result;
     }
@@ -162,8 +161,8 @@ CsvInsertFile ReadCsvInsertFile(const QString &path)
 
 QString NoNameOrPhoneReason(const CsvInsertFile &file)
 {
-    return QStringLiteral("no label or phone column among: ")
-           + UnplacedColumns(file.table.header, file.mapping).join(QStringLiteral(", "));
+    return InterchangeText::Tr(InterchangeText::kNoLabelOrPhone)
+        .arg(UnplacedColumns(file.table.header, file.mapping).join(QStringLiteral(", ")));
 }
 
 void ReportCsvRefused(const QString &path, const QString &reason, Prompter &prompter)

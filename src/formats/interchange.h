@@ -2,6 +2,7 @@
 
 #include "formats/csvcontacts.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -11,80 +12,91 @@
 class Agenda;
 class Prompter;
 
-// The texts of the vCard and CSV exchange: messages, file selector titles, menu entries.
+// The texts of the vCard and CSV exchange: messages, file selector titles, review remarks.
+// Marked for translation here and translated where they are used (Tr); the command-line
+// tool installs no translator, so it prints them in English.
 namespace InterchangeText {
-// vCard reader debug message: File: <path> - Unknown token "<TOKEN>" at line <n>
-constexpr char kFile[] = "File: ";
-constexpr char kUnknownToken[] = " - Unknown token ";
-constexpr char kAtLine[] = " at line ";
+inline QString Tr(const char *text) { return QCoreApplication::translate("InterchangeText", text); }
 
-constexpr char kErrorExportingFile[] = "Error exporting file : ";
-constexpr char kErrorImportingFile[] = "Error importing file : ";
-constexpr char kErrorImporting[] = "Error importing : ";
-constexpr char kNoMoreSpace[] = "No more space to add contact to Agenda";
-constexpr char kErrorCreatingFile[] = "Error creating file : ";
-constexpr char kErrorReadingFile[] = "Error reading file : ";
-constexpr char kErrorExportingRecord[] = "Error exporting record ";
-constexpr char kErrorImportingRecord[] = "Error importing record ";
-constexpr char kErrorImportingLine[] = "Error importing line ";
-// Follows "Error importing : <path>" for a card of a file that holds several.
-constexpr char kCardNumber[] = " (card %1)";
+// vCard reader debug message; %1 the file, %2 the token, %3 the line number.
+constexpr char kUnknownToken[] = QT_TRANSLATE_NOOP("InterchangeText", "File: %1 - Unknown token \"%2\" at line %3");
+
+// %1 is a file's path.
+constexpr char kErrorExportingFile[] = QT_TRANSLATE_NOOP("InterchangeText", "Error exporting file : %1");
+constexpr char kErrorImportingFile[] = QT_TRANSLATE_NOOP("InterchangeText", "Error importing file : %1");
+constexpr char kErrorImporting[] = QT_TRANSLATE_NOOP("InterchangeText", "Error importing : %1");
+// A card of a file that holds several: %1 the file's path, %2 the card's number in it.
+constexpr char kErrorImportingCard[] = QT_TRANSLATE_NOOP("InterchangeText", "Error importing : %1 (card %2)");
+constexpr char kErrorCreatingFile[] = QT_TRANSLATE_NOOP("InterchangeText", "Error creating file : %1");
+constexpr char kErrorReadingFile[] = QT_TRANSLATE_NOOP("InterchangeText", "Error reading file : %1");
+// %1 is a record's (or line's) number, %2 its label.
+constexpr char kErrorExportingRecord[] = QT_TRANSLATE_NOOP("InterchangeText", "Error exporting record %1: %2");
+constexpr char kErrorImportingRecord[] = QT_TRANSLATE_NOOP("InterchangeText", "Error importing record %1: %2");
+constexpr char kErrorImportingLine[] = QT_TRANSLATE_NOOP("InterchangeText", "Error importing line %1: %2");
 
 // Why a vCard file, or its last card, cannot be read (the message's detail).
-constexpr char kNoBegin[] = "no BEGIN:VCARD line";
-constexpr char kNoEnd[] = "card %1 has no END:VCARD line";
-constexpr char kNotAProperty[] = "line %1 is not a vCard property";
+constexpr char kNoBegin[] = QT_TRANSLATE_NOOP("InterchangeText", "no BEGIN:VCARD line");
+constexpr char kNoEnd[] = QT_TRANSLATE_NOOP("InterchangeText", "card %1 has no END:VCARD line");
+constexpr char kNotAProperty[] = QT_TRANSLATE_NOOP("InterchangeText", "line %1 is not a vCard property");
+// Why a CSV file cannot be read or updated.
+constexpr char kNotOwnCsv[] = QT_TRANSLATE_NOOP("InterchangeText",
+    "not this program's CSV (UTF-16 with the header \"last;first;note;...\"); "
+    "other CSV files can be inserted as new records");
+// %1: the file's column names.
+constexpr char kNoLabelOrPhone[] = QT_TRANSLATE_NOOP("InterchangeText", "no label or phone column among: %1");
 
-// File selector titles; the per-record ones are followed by the record number, " - " and
-// the label (RecordTitle).
-constexpr char kExportVcfTitle[] = "Export to vCard : REC.";
-constexpr char kImportVcfTitle[] = "Import from vCard : REC.";
-constexpr char kInsertVcfTitle[] = "Insert from vCard";
-constexpr char kExportOneVcfTitle[] = "Export to one vCard file";
-constexpr char kExportCsvTitle[] = "Export to Excel CSV file";
-constexpr char kExportGoogleCsvTitle[] = "Export to Google CSV";
-constexpr char kImportCsvTitle[] = "Import from Excel CSV file";
-constexpr char kInsertCsvTitle[] = "Insert from Excel CSV file";
-
-// Menu entries of the export and import buttons and of the insert menu.
-constexpr char kToVcf[] = "to Vcf file";
-constexpr char kToCsv[] = "to Excel CSV file";
-constexpr char kFromVcf[] = "from Vcf file";
-constexpr char kFromCsv[] = "from Excel CSV file";
-// Entries of the list's context menu.
-constexpr char kMenuExportVcf[] = "Export to vCard";
-constexpr char kMenuImportVcf[] = "Import from vCard";
-constexpr char kMenuInsertVcf[] = "Insert from vCard";
-constexpr char kMenuExportCsv[] = "Export to Excel CSV";
-constexpr char kMenuImportCsv[] = "Import from Excel CSV";
-constexpr char kMenuInsertCsv[] = "Insert from Excel CSV";
+// File selector titles; the per-record ones hold the record number (%1) and the label (%2).
+constexpr char kExportVcfTitle[] = QT_TRANSLATE_NOOP("InterchangeText", "Export to vCard : REC.%1 - %2");
+constexpr char kImportVcfTitle[] = QT_TRANSLATE_NOOP("InterchangeText", "Import from vCard : REC.%1 - %2");
+constexpr char kInsertVcfTitle[] = QT_TRANSLATE_NOOP("InterchangeText", "Insert from vCard");
+constexpr char kExportOneVcfTitle[] = QT_TRANSLATE_NOOP("InterchangeText", "Export to one vCard file");
+constexpr char kExportCsvTitle[] = QT_TRANSLATE_NOOP("InterchangeText", "Export to Excel CSV file");
+constexpr char kExportGoogleCsvTitle[] = QT_TRANSLATE_NOOP("InterchangeText", "Export to Google CSV");
+constexpr char kImportCsvTitle[] = QT_TRANSLATE_NOOP("InterchangeText", "Import from Excel CSV file");
+constexpr char kInsertCsvTitle[] = QT_TRANSLATE_NOOP("InterchangeText", "Insert from Excel CSV file");
 
 // The import review: counts ("312 cards, 290 selected, 91 free places"), remarks, controls.
-constexpr char kReviewSelected[] = " selected, ";
-constexpr char kRemarkDuplicate[] = "already in this user's list";
-constexpr char kRemarkTooLong[] = "too long for the unit";
-constexpr char kRemarkTooMany[] = "more than five phones / e-mails";
-constexpr char kRemarkNoName[] = "no name";
-constexpr char kRemarkUnreadable[] = "cannot be read";
-constexpr char kRemarkGroup[] = "contact group, not a contact";
-constexpr char kRemarkEmpty[] = "empty card";
-constexpr char kRemarkRepeated[] = "same as an earlier card";
-constexpr char kRemarkBadGeo[] = "position not understood";
-constexpr char kRemarkSameName[] = "same name, other number";
-constexpr char kReviewAllCards[] = "all cards";
+constexpr char kReviewCards[] = QT_TRANSLATE_N_NOOP("InterchangeText", "%n card(s)");
+constexpr char kReviewFreePlaces[] = QT_TRANSLATE_N_NOOP("InterchangeText", "%n free place(s)");
+//: %1 the cards or rows ("312 cards"), %2 how many of them are selected, %3 the free places ("91 free places").
+constexpr char kReviewCounts[] = QT_TRANSLATE_NOOP("InterchangeText", "%1, %2 selected, %3");
+constexpr char kRemarkDuplicate[] = QT_TRANSLATE_NOOP("InterchangeText", "already in this user's list");
+constexpr char kRemarkTooLong[] = QT_TRANSLATE_NOOP("InterchangeText", "too long for the unit");
+constexpr char kRemarkTooMany[] = QT_TRANSLATE_NOOP("InterchangeText", "more than five phones / e-mails");
+// What of a card with too many phones or e-mails is left out: %1 the phones, %2 the e-mails
+// ("2 phones"), or one of them alone.
+constexpr char kRemarkTooManyDropped[] = QT_TRANSLATE_NOOP("InterchangeText", "more than five phones / e-mails: %1 dropped");
+constexpr char kRemarkTooManyBothDropped[] =
+    QT_TRANSLATE_NOOP("InterchangeText", "more than five phones / e-mails: %1 and %2 dropped");
+constexpr char kDroppedPhones[] = QT_TRANSLATE_N_NOOP("InterchangeText", "%n phone(s)");
+constexpr char kDroppedEmails[] = QT_TRANSLATE_N_NOOP("InterchangeText", "%n e-mail(s)");
+constexpr char kRemarkNoName[] = QT_TRANSLATE_NOOP("InterchangeText", "no name");
+constexpr char kRemarkUnreadable[] = QT_TRANSLATE_NOOP("InterchangeText", "cannot be read");
+constexpr char kRemarkGroup[] = QT_TRANSLATE_NOOP("InterchangeText", "contact group, not a contact");
+constexpr char kRemarkEmpty[] = QT_TRANSLATE_NOOP("InterchangeText", "empty card");
+constexpr char kRemarkRepeated[] = QT_TRANSLATE_NOOP("InterchangeText", "same as an earlier card");
+constexpr char kRemarkBadGeo[] = QT_TRANSLATE_NOOP("InterchangeText", "position not understood");
+// %1: the card's GEO value.
+constexpr char kRemarkBadGeoValue[] = QT_TRANSLATE_NOOP("InterchangeText", "position not understood (GEO:%1)");
+constexpr char kRemarkSameName[] = QT_TRANSLATE_NOOP("InterchangeText", "same name, other number");
+constexpr char kReviewAllCards[] = QT_TRANSLATE_NOOP("InterchangeText", "all cards");
 // The same for the rows of a CSV file ("12 rows, 10 selected, 91 free places").
-constexpr char kRemarkEmptyRow[] = "empty row";
-constexpr char kRemarkRepeatedRow[] = "same as an earlier row";
-constexpr char kReviewAllRows[] = "all rows";
+constexpr char kReviewRows[] = QT_TRANSLATE_N_NOOP("InterchangeText", "%n row(s)");
+constexpr char kRemarkEmptyRow[] = QT_TRANSLATE_NOOP("InterchangeText", "empty row");
+constexpr char kRemarkRepeatedRow[] = QT_TRANSLATE_NOOP("InterchangeText", "same as an earlier row");
+constexpr char kReviewAllRows[] = QT_TRANSLATE_NOOP("InterchangeText", "all rows");
 
-// File selector types.
-constexpr char kVcfFilter[] = "vCard file (*.vcf);;All files (*)";
+// File selector types, shared by the window and the record editor.
+//: File selector types: translate the words only; keep the patterns in brackets and the ";;" between the types.
+constexpr char kVcfFilter[] = QT_TRANSLATE_NOOP("InterchangeText", "vCard file (*.vcf);;All files (*)");
+//: File selector types: translate the words only; keep the patterns in brackets and the ";;" between the types.
+constexpr char kCsvFilter[] = QT_TRANSLATE_NOOP("InterchangeText", "Excel CSV file (*.csv);;All files (*)");
+// No words: never translated.
 constexpr char kVcfSuffix[] = "vcf";
-constexpr char kCsvFilter[] = "Excel CSV file (*.csv);;All files (*)";
-constexpr char kCsvSuffix[] = "csv";
 } // namespace InterchangeText
 
-// "<title><slot + 1> - <label>", e.g. "Export to vCard : REC.8 - MARIO".
+// A per-record title with the record number (slot + 1) and the label, translated, e.g.
+// "Export to vCard : REC.8 - MARIO".
 QString RecordTitle(const char *title, int slot, const QString &label);
 
 // The file name proposed for a record's vCard: the label with ".vcf", where every character

@@ -110,6 +110,7 @@ public:
     QByteArray WriteVcfBytes();
 
     void Append(const VCardItem &item) { items_.push_back(item); }
+    void Append(VCardItem &&item) { items_.push_back(std::move(item)); }
     void Append(int32_t property, uint32_t params, const QString &value) { items_.push_back({property, params, value}); }
     int Count() const { return int(items_.size()); }
     const VCardItem &At(int i) const { return items_[size_t(i)]; }
@@ -131,6 +132,8 @@ struct VCardMapResult
 // Fills a record from the items of a card, taken from the front up to the first END. On
 // failure (no END) the record is unchanged.
 VCardMapResult MapCard(VCard &card, AgendaRecord &record);
+// Whether MapCard reads the values of a property (the reader need not decode the others).
+bool MapCardReadsValue(int32_t property);
 
 // Fills a record from the first card of a vCard file, also when later cards of the file
 // cannot be read. On false the record is unchanged and `reason` (when given) says why.

@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <array>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -121,26 +122,30 @@ std::optional<QString> InCharset(const QByteArray &bytes, const QByteArray &char
 
 } // namespace
 
-QByteArray DecodeQuotedPrintable(const QByteArray &value)
+void DecodeQuotedPrintable(QByteArray &value)
 {
     const qsizetype n = value.size();
-    if (!value.contains('='))
-        return value;
-    QByteArray out;
-    out.reserve(n);
-    for (qsizetype i = 0; i < n; ++i) {
-        if (value.at(i) == '=' && i + 2 < n) {
-            const int hi = HexValue(value.at(i + 1));
-            const int lo = HexValue(value.at(i + 2));
+    const char *in = value.constData();
+    const void *first = n > 0 ? std::memchr(in, '=', size_t(n)) : nullptr;
+    if (!first)
+        return;
+    // Each escape shortens the text, so the bytes are written over the ones already read.
+    char *out = value.data();
+    in = out;
+    qsizetype w = static_cast<const char *>(first) - in;
+    for (qsizetype i = w; i < n; ++i) {
+        if (in[i] == '=' && i + 2 < n) {
+            const int hi = HexValue(in[i + 1]);
+            const int lo = HexValue(in[i + 2]);
             if (hi >= 0 && lo >= 0) {
-                out.append(char(hi * 16 + lo));
+                out[w++] = char(hi * 16 + lo);
                 i += 2;
                 continue;
             }
         }
-        out.append(value.at(i));
+        out[w++] = in[i];
     }
-    return out;
+    value.truncate(w);
 }
 
 namespace {

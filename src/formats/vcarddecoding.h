@@ -5,9 +5,9 @@
 
 // The second layer of the vCard reader: value bytes into text.
 
-// Decodes "=XX" escapes into their bytes; an "=" not followed by two hexadecimal digits
-// stays as it is.
-QByteArray DecodeQuotedPrintable(const QByteArray &value);
+// Decodes "=XX" escapes into their bytes, in place; an "=" not followed by two
+// hexadecimal digits stays as it is.
+void DecodeQuotedPrintable(QByteArray &value);
 
 // Bytes that are mostly not UTF-8: each valid UTF-8 sequence of two to four bytes is its
 // character, every other byte the Windows-1252 character of its code. (A phonebook keeps

@@ -8,9 +8,11 @@
 #include "common/safefile.h"
 #include "formats/interchange.h"
 #include "formats/vcard.h"
+#include "formats/vcardreader.h"
 #include "store/fieldlimits.h"
 
 #include <algorithm>
+#include <deque>
 
 namespace {
 
@@ -27,40 +29,64 @@ bool HoldsNothing(const AgendaRecord &r)
 
 } // namespace
 
+CardFileReader::CardFileReader(const QString &path, Prompter &prompter) : path_(path)
+{
+    if (ReadInputFile(path, bytes_, &reason_))
+        reader_.emplace(bytes_, path_, prompter);
+}
+
+CardFileReader::~CardFileReader() = default;
+
+bool CardFileReader::Next(CardOfFile &c)
+{
+    if (done_)
+        return false;
+    c = CardOfFile();
+    c.path = path_;
+    c.number = read_ + 1;
+    if (reader_ && reader_->NextCard(items_, true)) {
+        const VCardMapResult mapped = MapCard(items_, c.record);
+        c.failed = !mapped.ok;
+        c.droppedPhones = mapped.droppedPhones;
+        c.droppedEmails = mapped.droppedEmails;
+        c.group = mapped.group;
+        c.badGeo = mapped.badGeo;
+        // A card without END is the file's last: the reader is at its end and knows why.
+        if (c.failed)
+            c.reason = reader_->Reason();
+        ++read_;
+        return true;
+    }
+    done_ = true;
+    if (read_ > 0)
+        return false;
+    // A file that cannot be read, or holds no property this reader knows, gives one card
+    // that failed.
+    c.failed = true;
+    c.reason = reader_ ? reader_->Reason() : reason_;
+    read_ = 1;
+    return true;
+}
+
 std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompter)
 {
-    std::vector<CardOfFile> cards;
+    // Gathered in a deque, which grows without moving what it holds, then moved into a
+    // vector of the right size: the cards of a large export are not held twice.
+    std::deque<CardOfFile> read;
     for (const QString &path : paths) {
-        VCard items;
-        QByteArray bytes;
-        QString reason;
-        if (ReadInputFile(path, bytes, &reason) && !items.ReadVcfBytes(bytes, path, prompter))
-            reason = items.Reason();  // also for a last card without END: mapped below
-        const size_t first = cards.size();
-        VCard card;
-        while (items.TakeCard(card)) {
-            CardOfFile c;
-            c.path = path;
-            c.number = int(cards.size() - first) + 1;
-            const VCardMapResult mapped = MapCard(card, c.record);
-            c.failed = !mapped.ok;
-            c.droppedPhones = mapped.droppedPhones;
-            c.droppedEmails = mapped.droppedEmails;
-            c.group = mapped.group;
-            c.badGeo = mapped.badGeo;
-            if (c.failed)
-                c.reason = reason;
-            cards.push_back(std::move(c));
-        }
-        if (cards.size() == first) {
-            CardOfFile c;
-            c.path = path;
-            c.failed = true;
-            c.reason = reason;
-            cards.push_back(std::move(c));
-        }
-        for (size_t i = first; i < cards.size(); ++i)
-            cards[i].fileCards = int(cards.size() - first);
+        CardFileReader file(path, prompter);
+        const size_t first = read.size();
+        CardOfFile c;
+        while (file.Next(c))
+            read.push_back(std::move(c));
+        for (size_t i = first; i < read.size(); ++i)
+            read[i].fileCards = int(read.size() - first);
+    }
+    std::vector<CardOfFile> cards;
+    cards.reserve(read.size());
+    while (!read.empty()) {
+        cards.push_back(std::move(read.front()));
+        read.pop_front();
     }
     return cards;
 }
@@ -110,10 +136,10 @@ AgendaRecord CardRecord(const CardOfFile &card, uint32_t user, const CardInsertO
 
 QString FailedCardMessage(const CardOfFile &card)
 {
-    QString text = QLatin1String(InterchangeText::kErrorImporting) + MarkupEscape(MessagePath(card.path));
+    const QString path = MarkupEscape(MessagePath(card.path));
     if (card.fileCards > 1)
-        text += QString::fromLatin1(InterchangeText::kCardNumber).arg(card.number);
-    return text;
+        return InterchangeText::Tr(InterchangeText::kErrorImportingCard).arg(path, QString::number(card.number));
+    return InterchangeText::Tr(InterchangeText::kErrorImporting).arg(path);
 }
 
 bool ReportFailedCard(const CardOfFile &card, Prompter &prompter)
@@ -140,7 +166,7 @@ CardInsertResult InsertCards(Phonebook &book, uint32_t user, const std::vector<C
         const BookResult added = book.InsertRecord(CardRecord(card, user, options));
         const int slot = added.slot;
         if (!added) {
-            prompter.Information(QLatin1String(InterchangeText::kNoMoreSpace));
+            prompter.Information(BookText::noMoreSpace());
             result.noRoom = int(cards.size() - i) - (card.failed ? 1 : 0);
             break;
         }

@@ -5,11 +5,14 @@ class Phonebook;
 #include "store/phonenumber.h"
 
 #include "store/agenda.h"
+#include "formats/vcard.h"
+#include "formats/vcardreader.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class Prompter;
@@ -31,6 +34,31 @@ struct CardOfFile
     int droppedEmails = 0;
     bool group = false;     // a contact group (its members listed), not a person
     QString badGeo;         // a GEO value that gave no position (the record has none from it)
+};
+
+// The cards of one vCard file, read and mapped one at a time (the file's bytes are held,
+// one card's items at a time). Nothing is asked (only -vcfdebug reports).
+class CardFileReader
+{
+public:
+    CardFileReader(const QString &path, Prompter &prompter);
+    ~CardFileReader();
+    CardFileReader(const CardFileReader &) = delete;
+    CardFileReader &operator=(const CardFileReader &) = delete;
+    // The next card into `card`, its `fileCards` left at 1 (the count is only known at
+    // the end of the file). A file that cannot be read, or that holds no property the
+    // reader knows, gives one failed card; a card without END is the last and fails.
+    // False when the file has no more cards.
+    bool Next(CardOfFile &card);
+
+private:
+    QString path_;
+    QByteArray bytes_;
+    QString reason_;
+    std::optional<VCardReader> reader_;
+    VCard items_;
+    int read_ = 0;
+    bool done_ = false;
 };
 
 // Reads every card of the files, in order. A file that cannot be read, or that holds no

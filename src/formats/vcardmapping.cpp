@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "common/safefile.h"
 #include "formats/contactname.h"
+#include "formats/vcardreader.h"
 #include "store/agenda.h"
 #include "store/fieldlimits.h"
 
@@ -408,7 +409,10 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
         case kVcNote: {
             // Several notes are kept one below the other.
             const QString value = text.Note(item.value);
-            note = note ? *note + QLatin1Char('\n') + value : value;
+            if (note)
+                *note += QLatin1Char('\n') + value;
+            else
+                note = value;
             break;
         }
         case kVcKind:
@@ -439,6 +443,26 @@ VCardMapResult MapCard(VCard &card, AgendaRecord &record)
     return VCardMapResult();
 }
 
+bool MapCardReadsValue(int32_t property)
+{
+    switch (property) {
+    case kVcVersion:
+    case kVcFn:
+    case kVcN:
+    case kVcOrg:
+    case kVcTel:
+    case kVcEmail:
+    case kVcAdr:
+    case kVcNote:
+    case kVcKind:
+    case kVcAddressBookKind:
+    case kVcGeo:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompter, QString *reason)
 {
     QByteArray bytes;
@@ -448,14 +472,16 @@ bool ImportVCard(AgendaRecord &record, const QString &fileName, Prompter &prompt
             *reason = why;
         return false;
     }
-    VCard items;
-    items.ReadVcfBytes(bytes, fileName, prompter);
-    // The first card counts, whatever follows it.
+    // The first card counts, whatever follows it. A card without END takes the rest of
+    // the file, so when it fails the whole file has been read and the reason is known.
+    VCardReader reader(bytes, fileName, prompter);
     VCard first;
-    if (items.TakeCard(first) && MapCard(first, record).ok)
+    if (reader.NextCard(first, true) && MapCard(first, record).ok)
         return true;
+    while (reader.NextCard(first, true)) {
+    }
     if (reason)
-        *reason = items.Reason();
+        *reason = reader.Reason();
     return false;
 }
 

@@ -1,26 +1,76 @@
 // Reading a vCard file into items: the tokenizer cuts it into property lines, the decoding
 // layer reads each value in its charset, card by card.
-#include "formats/vcard.h"
+#include "formats/vcardreader.h"
 
 #include "common/safefile.h"
 #include "formats/interchange.h"
+#include "formats/vcard.h"
 #include "formats/vcarddecoding.h"
-#include "formats/vcardtokenizer.h"
 
 namespace {
 
 // The charset that a card's lines without one of their own are read in when they are
 // not UTF-8: the first one another line names (a phone writes it on its non-ASCII lines
-// only). Lines [from, to) are the card's.
-QByteArray CardCharset(const std::vector<VCardLine> &lines, size_t from, size_t to)
+// only). Lines [0, count) are the card's.
+QByteArray CardCharset(const std::vector<VCardLine> &lines, size_t count)
 {
-    for (size_t i = from; i < to; ++i)
+    for (size_t i = 0; i < count; ++i)
         if (!lines[i].charset.isEmpty() && !IsUtf8Charset(lines[i].charset))
             return lines[i].charset;
     return QByteArray();
 }
 
 } // namespace
+
+VCardReader::VCardReader(const QByteArray &bytes, const QString &fileName, Prompter &prompter)
+    : tokenizer_(bytes, fileName, prompter)
+{
+}
+
+bool VCardReader::NextCard(VCard &card, bool mappedOnly)
+{
+    size_t count = 0;
+    for (;;) {
+        if (count == lines_.size())
+            lines_.emplace_back();
+        if (!tokenizer_.Next(lines_[count]))
+            break;
+        lastWasEnd_ = lines_[count++].property == kVcEnd;
+        if (lastWasEnd_) {
+            ++ends_;
+            break;
+        }
+    }
+    if (count == 0)
+        return false;
+    // A UTF-16 file is Unicode already: a CHARSET of its lines means nothing.
+    const bool unicode = tokenizer_.Unicode();
+    const QByteArray cardCharset = unicode ? QByteArray() : CardCharset(lines_, count);
+    for (size_t i = 0; i < count; ++i) {
+        const VCardLine &line = lines_[i];
+        VCardItem item;
+        item.property = line.property;
+        item.params = line.typeBits & VCardPropertyTable[size_t(line.property)].admitted;
+        item.pref = line.pref;
+        if (!mappedOnly || MapCardReadsValue(line.property))
+            item.value = DecodeVCardValue(line.value, unicode ? QByteArray() : line.charset, cardCharset);
+        card.Append(std::move(item));
+    }
+    return true;
+}
+
+QString VCardReader::Reason() const
+{
+    if (!tokenizer_.Reason().isEmpty())
+        return tokenizer_.Reason();
+    if (lastWasEnd_)
+        return QString();
+    if (!tokenizer_.SawBegin() && ends_ == 0 && tokenizer_.FirstStrayLine() > 0)
+        return InterchangeText::Tr(InterchangeText::kNotAProperty).arg(tokenizer_.FirstStrayLine());
+    if (!tokenizer_.SawBegin() && ends_ == 0)
+        return InterchangeText::Tr(InterchangeText::kNoBegin);
+    return InterchangeText::Tr(InterchangeText::kNoEnd).arg(ends_ + 1);
+}
 
 bool VCard::ReadVcf(const QString &fileName, Prompter &prompter)
 {
@@ -34,46 +84,11 @@ bool VCard::ReadVcf(const QString &fileName, Prompter &prompter)
 
 bool VCard::ReadVcfBytes(const QByteArray &bytes, const QString &fileName, Prompter &prompter)
 {
-    reason_.clear();
-    VCardTokens tokens = TokenizeVCard(bytes, fileName, prompter);
-    if (!tokens.reason.isEmpty()) {
-        reason_ = tokens.reason;
-        return false;
+    VCardReader reader(bytes, fileName, prompter);
+    while (reader.NextCard(*this)) {
     }
-    std::vector<VCardLine> &lines = tokens.lines;
-    int ends = 0;
-    size_t from = 0;
-    while (from < lines.size()) {
-        size_t to = from;
-        while (to < lines.size() && lines[to].property != kVcEnd)
-            ++to;
-        if (to < lines.size()) {
-            ++to;  // the END belongs to the card
-            ++ends;
-        }
-        // A UTF-16 file is Unicode already: a CHARSET of its lines means nothing.
-        const QByteArray cardCharset = tokens.unicode ? QByteArray() : CardCharset(lines, from, to);
-        for (size_t i = from; i < to; ++i) {
-            VCardLine &line = lines[i];
-            VCardItem item;
-            item.property = line.property;
-            item.params = line.typeBits & VCardPropertyTable[size_t(line.property)].admitted;
-            item.pref = line.pref;
-            item.value = DecodeVCardValue(line.value, tokens.unicode ? QByteArray() : line.charset, cardCharset);
-            items_.push_back(std::move(item));
-        }
-        from = to;
-    }
-    const bool complete = !lines.empty() && lines.back().property == kVcEnd;
-    if (!complete) {
-        if (!tokens.begin && ends == 0 && tokens.firstStrayLine > 0)
-            reason_ = QString::fromLatin1(InterchangeText::kNotAProperty).arg(tokens.firstStrayLine);
-        else if (!tokens.begin && ends == 0)
-            reason_ = QString::fromLatin1(InterchangeText::kNoBegin);
-        else
-            reason_ = QString::fromLatin1(InterchangeText::kNoEnd).arg(ends + 1);
-    }
-    return complete;
+    reason_ = reader.Reason();
+    return reader.Complete();
 }
 
 bool VCard::TakeFirst(VCardItem &item)

@@ -7,8 +7,9 @@
 #include "formats/vcard.h"
 #include "formats/vcarddecoding.h"
 
+#include <algorithm>
 #include <array>
-#include <tuple>
+#include <cstring>
 
 namespace {
 
@@ -24,16 +25,65 @@ QByteArray UpperAscii(QByteArray text)
     return text;
 }
 
-// The property whose name equals `name` without regard to ASCII case; -1 for none.
-int FindProperty(const char *name, qsizetype size)
+// Whether `text` equals `name` without regard to ASCII case.
+bool EqualsNoCase(QByteArrayView text, QByteArrayView name)
 {
-    for (int i = 0; i < int(VCardPropertyTable.size()); ++i) {
-        const char *candidate = VCardPropertyTable[size_t(i)].name;
-        qsizetype k = 0;
-        while (k < size && candidate[k] != '\0' && UpperAscii(name[k]) == candidate[k])
-            ++k;
-        if (k == size && candidate[k] == '\0')
-            return i;
+    if (text.size() != name.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (UpperAscii(text[i]) != UpperAscii(name[i]))
+            return false;
+    return true;
+}
+
+// The property names sorted, for a binary search that compares without regard to ASCII
+// case (the table's names are upper case).
+struct PropertyName
+{
+    QByteArrayView name;
+    int code;
+};
+
+const std::array<PropertyName, 32> &SortedProperties()
+{
+    static const std::array<PropertyName, 32> sorted = [] {
+        std::array<PropertyName, 32> names;
+        for (size_t i = 0; i < names.size(); ++i)
+            names[i] = {QByteArrayView(VCardPropertyTable[i].name), int(i)};
+        std::sort(names.begin(), names.end(),
+                  [](const PropertyName &a, const PropertyName &b) { return a.name.compare(b.name) < 0; });
+        return names;
+    }();
+    return sorted;
+}
+
+// <0, 0, >0 as the upper-cased `name` sorts before, equals or after the upper-case `entry`.
+int CompareUpper(QByteArrayView name, QByteArrayView entry)
+{
+    const qsizetype n = std::min(name.size(), entry.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar a = uchar(UpperAscii(name[i]));
+        const uchar b = uchar(entry[i]);
+        if (a != b)
+            return a < b ? -1 : 1;
+    }
+    return name.size() == entry.size() ? 0 : name.size() < entry.size() ? -1 : 1;
+}
+
+// The property whose name equals `name` without regard to ASCII case; -1 for none.
+int FindProperty(QByteArrayView name)
+{
+    const auto &sorted = SortedProperties();
+    size_t lo = 0, hi = sorted.size();
+    while (lo < hi) {
+        const size_t mid = (lo + hi) / 2;
+        const int c = CompareUpper(name, sorted[mid].name);
+        if (c == 0)
+            return sorted[mid].code;
+        if (c < 0)
+            hi = mid;
+        else
+            lo = mid + 1;
     }
     return -1;
 }
@@ -41,9 +91,8 @@ int FindProperty(const char *name, qsizetype size)
 // A property name may stand behind one or more group names ("item1.TEL", "A-B.EMAIL"):
 // letters, digits and "-", each followed by ".". Groups only tie properties together, so
 // the property is looked up without them. -1 when the name is not in the table.
-int FindGroupedProperty(const QByteArray &line, qsizetype size)
+int FindGroupedProperty(const char *name, qsizetype size)
 {
-    const char *name = line.constData();
     qsizetype dot = -1;
     for (qsizetype i = size - 1; i >= 0; --i)
         if (name[i] == '.') {
@@ -51,7 +100,7 @@ int FindGroupedProperty(const QByteArray &line, qsizetype size)
             break;
         }
     if (dot < 0)
-        return FindProperty(name, size);
+        return FindProperty(QByteArrayView(name, size));
     bool groupStart = true;
     for (qsizetype i = 0; i < dot; ++i) {
         const char c = name[i];
@@ -66,17 +115,17 @@ int FindGroupedProperty(const QByteArray &line, qsizetype size)
             return -1;
         groupStart = false;
     }
-    return groupStart ? -1 : FindProperty(name + dot + 1, size - dot - 1);
+    return groupStart ? -1 : FindProperty(QByteArrayView(name + dot + 1, size - dot - 1));
 }
 
 // Whether the text before the first ";" or ":" has the form of a property name (letters,
 // digits, "-" and the "." of groups), so that the line is a property at all.
-bool IsPropertyName(const QByteArray &line, qsizetype size)
+bool IsPropertyName(const char *line, qsizetype size)
 {
     if (size <= 0)
         return false;
     for (qsizetype i = 0; i < size; ++i) {
-        const char c = line.at(i);
+        const char c = line[i];
         const bool allowed = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
             || c == '.' || c == '_';
         if (!allowed)
@@ -86,95 +135,37 @@ bool IsPropertyName(const QByteArray &line, qsizetype size)
 }
 
 // Parameter keywords compare without regard to case; -1 for none.
-int FindParam(const QByteArray &upperToken)
+int FindParam(QByteArrayView token)
 {
-    static const std::array<QByteArray, 30> upperNames = [] {
-        std::array<QByteArray, 30> names;
-        for (size_t i = 0; i < names.size(); ++i)
-            names[i] = UpperAscii(QByteArray(VCardParamTable[i].name));
-        return names;
+    static const std::array<QByteArrayView, 30> names = [] {
+        std::array<QByteArrayView, 30> views;
+        for (size_t i = 0; i < views.size(); ++i)
+            views[i] = QByteArrayView(VCardParamTable[i].name);
+        return views;
     }();
-    for (int i = 0; i < int(upperNames.size()); ++i)
-        if (upperToken == upperNames[size_t(i)])
+    for (int i = 0; i < int(names.size()); ++i)
+        if (EqualsNoCase(token, names[size_t(i)]))
             return i;
     return -1;
 }
 
-bool IsBlankLine(const QByteArray &line)
+bool IsBlankLine(const char *line, qsizetype size)
 {
-    for (const char c : line)
-        if (c != ' ' && c != '\t')
+    for (qsizetype i = 0; i < size; ++i)
+        if (line[i] != ' ' && line[i] != '\t')
             return false;
     return true;
 }
 
-// The physical lines of a file: the bytes up to a line feed, with every carriage return
-// before it dropped (some exports end their lines with CR CR LF).
-class LineSource
-{
-public:
-    explicit LineSource(const QByteArray &bytes) : bytes_(bytes) {}
-
-    bool AtEnd() const { return pos_ >= bytes_.size(); }
-    void SkipUtf8ByteOrderMark()
-    {
-        if (pos_ == 0 && bytes_.startsWith("\xEF\xBB\xBF"))
-            pos_ = 3;
-    }
-    // A line that begins with a space or a tab continues the one before it.
-    bool NextIsContinuation() const
-    {
-        return !AtEnd() && (bytes_.at(pos_) == ' ' || bytes_.at(pos_) == '\t');
-    }
-    QByteArray Next()
-    {
-        QByteArray line;
-        AppendNext(line, 0);
-        return line;
-    }
-    // Whether the next line is BEGIN:VCARD (in any case, blanks around it).
-    bool NextIsBegin() const
-    {
-        const auto [from, end, next] = Bounds();
-        Q_UNUSED(next);
-        return UpperAscii(bytes_.mid(from, end - from).trimmed()) == "BEGIN:VCARD";
-    }
-    // Appends the next line, less its first `skip` bytes (a continuation line's blank).
-    void AppendNext(QByteArray &out, int skip)
-    {
-        const auto [from, end, next] = Bounds();
-        const qsizetype start = qMin(from + skip, end);
-        out.append(bytes_.constData() + start, end - start);
-        pos_ = next;
-    }
-    void Skip() { pos_ = std::get<2>(Bounds()); }
-
-private:
-    // The line's first byte, its end (before the carriage returns), and the next line.
-    std::tuple<qsizetype, qsizetype, qsizetype> Bounds() const
-    {
-        const qsizetype lf = bytes_.indexOf('\n', pos_);
-        const qsizetype next = lf < 0 ? bytes_.size() : lf + 1;
-        qsizetype end = lf < 0 ? bytes_.size() : lf;
-        while (end > pos_ && bytes_.at(end - 1) == '\r')
-            --end;
-        return {pos_, end, next};
-    }
-
-    const QByteArray &bytes_;
-    qsizetype pos_ = 0;
-};
-
-void ReportUnknown(Prompter &prompter, const QString &fileName, const QByteArray &token, int line)
+void ReportUnknown(Prompter &prompter, const QString &fileName, QByteArrayView token, int line)
 {
     if (!vcfDebug)
         return;
     QString upper = QString::fromUtf8(token);
     for (QChar &c : upper)
         c = c.toUpper();
-    prompter.Information(QLatin1String(InterchangeText::kFile) + MarkupEscape(MessagePath(fileName))
-                         + QLatin1String(InterchangeText::kUnknownToken) + QLatin1Char('"') + MarkupEscape(upper)
-                         + QLatin1Char('"') + QLatin1String(InterchangeText::kAtLine) + QString::number(line));
+    prompter.Information(InterchangeText::Tr(InterchangeText::kUnknownToken)
+                             .arg(MarkupEscape(MessagePath(fileName)), MarkupEscape(upper), QString::number(line)));
 }
 
 bool IsParamSeparator(char c)
@@ -192,59 +183,58 @@ public:
     {
     }
 
-    qsizetype Read(const QByteArray &line, qsizetype pos, VCardLine &out)
+    qsizetype Read(const char *line, qsizetype n, qsizetype pos, VCardLine &out)
     {
-        const qsizetype n = line.size();
         for (;;) {
-            QByteArray token;
+            QByteArrayView token;
             qsizetype end = pos;
             bool quoted = false;
-            if (pos < n && line.at(pos) == '"') {
+            if (pos < n && line[pos] == '"') {
                 // A quoted value holds anything but a quote: ":", ";" and "," included.
                 quoted = true;
-                qsizetype close = line.indexOf('"', pos + 1);
-                if (close < 0)
-                    close = n;
-                token = line.mid(pos + 1, close - pos - 1);
+                const void *quote = pos + 1 < n ? std::memchr(line + pos + 1, '"', size_t(n - pos - 1)) : nullptr;
+                const qsizetype close = quote ? static_cast<const char *>(quote) - line : n;
+                token = QByteArrayView(line + pos + 1, close - pos - 1);
                 end = qMin(close + 1, n);
-                while (end < n && !IsParamSeparator(line.at(end)))
+                while (end < n && !IsParamSeparator(line[end]))
                     ++end;
             } else {
-                while (end < n && !IsParamSeparator(line.at(end)))
+                while (end < n && !IsParamSeparator(line[end]))
                     ++end;
-                token = line.mid(pos, end - pos);
+                token = QByteArrayView(line + pos, end - pos);
             }
-            if (!quoted && end < n && line.at(end) == '=')
-                Name(UpperAscii(token));
+            if (!quoted && end < n && line[end] == '=')
+                Name(token);
             else
                 Value(token, quoted, out);
             if (end >= n)
                 return -1;  // no ":": the line has no value
-            if (line.at(end) == ':')
+            if (line[end] == ':')
                 return end + 1;
-            if (line.at(end) == ';')
+            if (line[end] == ';')
                 valueOf_ = Of::None;  // a bare value after ";" goes to the current target
             pos = end + 1;
         }
     }
 
     uint32_t encoding = 0;
+    uint32_t TypeBits() const { return typeBits_; }
 
 private:
     // Which parameter the values being read belong to.
     enum class Of { None, Bits, Charset, Pref, Unknown };
 
-    void Name(const QByteArray &name)
+    void Name(QByteArrayView name)
     {
-        if (name == "TYPE") {
+        if (EqualsNoCase(name, "TYPE")) {
             target_ = &typeBits_;
             valueOf_ = Of::Bits;
-        } else if (name == "ENCODING") {
+        } else if (EqualsNoCase(name, "ENCODING")) {
             target_ = &encoding;
             valueOf_ = Of::Bits;
-        } else if (name == "CHARSET") {
+        } else if (EqualsNoCase(name, "CHARSET")) {
             valueOf_ = Of::Charset;
-        } else if (name == "PREF") {
+        } else if (EqualsNoCase(name, "PREF")) {
             valueOf_ = Of::Pref;
         } else {
             // Any other name leaves the target as it was.
@@ -253,12 +243,12 @@ private:
         }
     }
 
-    void Value(const QByteArray &token, bool quoted, VCardLine &out)
+    void Value(QByteArrayView token, bool quoted, VCardLine &out)
     {
         switch (valueOf_) {
         case Of::Charset:
             if (out.charset.isEmpty())
-                out.charset = token.trimmed();
+                out.charset.append(token.trimmed());
             return;
         case Of::Pref:
             // vCard 4.0: PREF=1 is the most preferred; higher numbers rank below it.
@@ -276,23 +266,22 @@ private:
             break;
         }
         // A quoted list (TYPE="work,voice") holds several values.
-        const QList<QByteArray> values = quoted ? token.split(',') : QList<QByteArray>{token};
-        for (const QByteArray &v : values) {
-            const QByteArray upper = UpperAscii(v);
-            const int param = FindParam(upper);
+        for (;;) {
+            const qsizetype comma = quoted ? token.indexOf(',') : -1;
+            const QByteArrayView v = comma < 0 ? token : token.first(comma);
+            const int param = FindParam(v);
             if (param < 0)
-                ReportUnknown(prompter_, fileName_, upper, lineNo_);
+                ReportUnknown(prompter_, fileName_, v, lineNo_);
             else if (param == 0)
                 encoding |= VCardParamTable[0].value;  // a bare encoding name, as vCard 2.1 allows
             else
                 *target_ |= VCardParamTable[size_t(param)].value;
+            if (comma < 0)
+                break;
+            token = token.sliced(comma + 1);
         }
     }
 
-public:
-    uint32_t TypeBits() const { return typeBits_; }
-
-private:
     const QString &fileName_;
     int lineNo_;
     Prompter &prompter_;
@@ -301,121 +290,161 @@ private:
     Of valueOf_ = Of::None;
 };
 
-// Skips the lines of a card nested in an AGENT property (vCard 2.1 writes it as lines of
-// its own), so that its END does not close the outer card. `depth` is 1 when the AGENT
-// value itself began the card, 0 when the next line does. Returns the lines skipped.
-int SkipNestedCard(LineSource &source, int depth)
-{
-    int skipped = 0;
-    while (!source.AtEnd()) {
-        const QByteArray line = UpperAscii(source.Next().trimmed());
-        ++skipped;
-        if (line == "BEGIN:VCARD")
-            ++depth;
-        else if (line == "END:VCARD" && --depth <= 0)
-            break;
-    }
-    return skipped;
-}
-
 } // namespace
 
-VCardTokens TokenizeVCard(const QByteArray &input, const QString &fileName, Prompter &prompter)
+VCardTokenizer::VCardTokenizer(const QByteArray &input, const QString &fileName, Prompter &prompter)
+    : fileName_(fileName), prompter_(prompter)
 {
-    VCardTokens tokens;
-    QByteArray converted;
     const QByteArray *bytes = &input;
     // UTF-16 shows itself by its byte-order mark or by the zero bytes of its ASCII
     // characters; any other file with zero bytes is no text.
     if (input.startsWith("\xFF\xFE") || input.startsWith("\xFE\xFF") || input.contains('\0')) {
         const DecodedText text = DecodeTextFile(input);
         if (!text.ok) {
-            tokens.reason = text.reason;
-            return tokens;
+            reason_ = text.reason;
+            return;
         }
-        converted = text.text.toUtf8();
-        bytes = &converted;
-        tokens.unicode = text.encoding.startsWith("UTF-16");
+        converted_ = text.text.toUtf8();
+        bytes = &converted_;
+        unicode_ = text.encoding.startsWith("UTF-16");
     }
+    data_ = bytes->constData();
+    size_ = bytes->size();
+    if (bytes->startsWith("\xEF\xBB\xBF"))
+        pos_ = 3;
+}
 
-    LineSource source(*bytes);
-    source.SkipUtf8ByteOrderMark();
-    int lineNo = 1;
-    while (!source.AtEnd()) {
-        const int firstLine = lineNo;
-        QByteArray line = source.Next();
+VCardTokenizer::Bounds VCardTokenizer::LineAt(qsizetype pos) const
+{
+    const void *lf = pos < size_ ? std::memchr(data_ + pos, '\n', size_t(size_ - pos)) : nullptr;
+    const qsizetype at = lf ? static_cast<const char *>(lf) - data_ : -1;
+    const qsizetype next = at < 0 ? size_ : at + 1;
+    qsizetype end = at < 0 ? size_ : at;
+    while (end > pos && data_[end - 1] == '\r')
+        --end;
+    return {pos, end, next};
+}
+
+// Whether the next line is BEGIN:VCARD (in any case, blanks around it).
+bool VCardTokenizer::NextIsBegin() const
+{
+    const Bounds b = LineAt(pos_);
+    return EqualsNoCase(QByteArrayView(data_ + b.from, b.end - b.from).trimmed(), "BEGIN:VCARD");
+}
+
+void VCardTokenizer::AppendNext(QByteArray &out, int skip)
+{
+    const Bounds b = LineAt(pos_);
+    const qsizetype start = qMin(b.from + skip, b.end);
+    out.append(data_ + start, b.end - start);
+    pos_ = b.next;
+}
+
+// Skips the lines of a card nested in an AGENT property (vCard 2.1 writes it as lines of
+// its own), so that its END does not close the outer card. `depth` is 1 when the AGENT
+// value itself began the card, 0 when the next line does. Returns the lines skipped.
+int VCardTokenizer::SkipNestedCard(int depth)
+{
+    int skipped = 0;
+    while (!AtEnd()) {
+        const Bounds b = LineAt(pos_);
+        pos_ = b.next;
+        const QByteArrayView line = QByteArrayView(data_ + b.from, b.end - b.from).trimmed();
+        ++skipped;
+        if (EqualsNoCase(line, "BEGIN:VCARD"))
+            ++depth;
+        else if (EqualsNoCase(line, "END:VCARD") && --depth <= 0)
+            break;
+    }
+    return skipped;
+}
+
+bool VCardTokenizer::Next(VCardLine &item)
+{
+    while (!AtEnd()) {
+        const int firstLine = lineNo_;
+        const Bounds b = LineAt(pos_);
+        pos_ = b.next;
+        const char *line = data_ + b.from;
+        qsizetype n = b.end - b.from;
         // A folded name or parameter list is joined before it is parsed.
-        while (!line.contains(':') && source.NextIsContinuation()) {
-            source.AppendNext(line, 1);
-            ++lineNo;
+        if (!std::memchr(line, ':', size_t(n)) && NextIsContinuation()) {
+            joined_.resize(0);
+            joined_.append(line, n);
+            while (!joined_.contains(':') && NextIsContinuation()) {
+                AppendNext(joined_, 1);
+                ++lineNo_;
+            }
+            line = joined_.constData();
+            n = joined_.size();
         }
 
         qsizetype sep = -1;
-        for (qsizetype i = 0; i < line.size(); ++i) {
-            if (line.at(i) == ';' || line.at(i) == ':') {
+        for (qsizetype i = 0; i < n; ++i) {
+            if (line[i] == ';' || line[i] == ':') {
                 sep = i;
                 break;
             }
         }
         const int code = sep < 0 ? -1 : FindGroupedProperty(line, sep);
         if (code < 0) {
-            if (tokens.firstStrayLine == 0 && !IsBlankLine(line) && !IsPropertyName(line, sep))
-                tokens.firstStrayLine = firstLine;
+            if (firstStrayLine_ == 0 && !IsBlankLine(line, n) && !IsPropertyName(line, sep))
+                firstStrayLine_ = firstLine;
             // The property is skipped together with its continuation lines.
-            ReportUnknown(prompter, fileName, sep < 0 ? QByteArray() : line.left(sep), firstLine);
-            while (source.NextIsContinuation()) {
-                source.Skip();
-                ++lineNo;
+            ReportUnknown(prompter_, fileName_, sep < 0 ? QByteArrayView() : QByteArrayView(line, sep), firstLine);
+            while (NextIsContinuation()) {
+                Skip();
+                ++lineNo_;
             }
-            ++lineNo;
+            ++lineNo_;
             continue;
         }
 
-        VCardLine item;
         item.property = code;
-        ParamReader params(fileName, firstLine, prompter);
-        const qsizetype valueStart = line.at(sep) == ':' ? sep + 1 : params.Read(line, sep + 1, item);
+        item.pref = false;
+        item.charset.resize(0);
+        ParamReader params(fileName_, firstLine, prompter_);
+        const qsizetype valueStart = line[sep] == ':' ? sep + 1 : params.Read(line, n, sep + 1, item);
         item.typeBits = params.TypeBits();
         item.pref = item.pref || (item.typeBits & VcParam::Pref);
 
+        item.value.resize(0);
         if (valueStart >= 0) {
-            // The line is not used after this: its bytes become the value in place.
-            line.remove(0, valueStart);
-            item.value = std::move(line);
+            item.value.append(line + valueStart, n - valueStart);
             const bool quotedPrintable = params.encoding == 1;
             for (;;) {
                 if (quotedPrintable && item.value.endsWith('=')) {
                     // Soft line break: the next line follows as it stands.
                     item.value.chop(1);
-                    ++lineNo;
-                    if (source.AtEnd())
+                    ++lineNo_;
+                    if (AtEnd())
                         break;
-                    source.AppendNext(item.value, 0);
-                } else if (source.NextIsContinuation()) {
-                    source.AppendNext(item.value, 1);
-                    ++lineNo;
+                    AppendNext(item.value, 0);
+                } else if (NextIsContinuation()) {
+                    AppendNext(item.value, 1);
+                    ++lineNo_;
                 } else {
                     break;
                 }
             }
             if (quotedPrintable)
-                item.value = DecodeQuotedPrintable(item.value);
+                DecodeQuotedPrintable(item.value);
         }
 
         if (code == kVcBegin)
-            tokens.begin = true;
+            begin_ = true;
         if (code == kVcAgent) {
             const QByteArray agent = UpperAscii(item.value.trimmed());
-            if (agent.isEmpty() && source.NextIsBegin()) {
-                lineNo += SkipNestedCard(source, 0);
-                item.value.clear();
+            if (agent.isEmpty() && NextIsBegin()) {
+                lineNo_ += SkipNestedCard(0);
+                item.value.resize(0);
             } else if (agent.startsWith("BEGIN:VCARD") && !agent.contains("END:VCARD")) {
-                lineNo += SkipNestedCard(source, 1);
-                item.value.clear();
+                lineNo_ += SkipNestedCard(1);
+                item.value.resize(0);
             }
         }
-        tokens.lines.push_back(std::move(item));
-        ++lineNo;
+        ++lineNo_;
+        return true;
     }
-    return tokens;
+    return false;
 }

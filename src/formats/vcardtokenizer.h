@@ -1,18 +1,19 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
-#include <vector>
 
 class Prompter;
 
-// The first layer of the vCard reader: a file's bytes cut into property lines. Names and
-// parameters are read here; values stay bytes (Quoted-Printable already decoded) until
-// the decoding layer (vcarddecoding.h) reads them in their charset.
+// The first layer of the vCard reader: a file's bytes cut into property lines, one at a
+// time. Names and parameters are read here; values stay bytes (Quoted-Printable already
+// decoded) until the decoding layer (vcarddecoding.h) reads them in their charset.
 
-// One recognised property line.
+// One recognised property line. The reader hands the same object back line after line,
+// so that its buffers are reused rather than allocated per line.
 struct VCardLine
 {
     int32_t property = 0;  // index into VCardPropertyTable
@@ -22,19 +23,56 @@ struct VCardLine
     QByteArray value;      // the value's bytes
 };
 
-struct VCardTokens
-{
-    std::vector<VCardLine> lines;
-    bool unicode = false;  // the file was UTF-16: its values are UTF-8 whatever CHARSET says
-    QString reason;        // why the bytes are no text at all (then there are no lines)
-    bool begin = false;    // a BEGIN line was seen
-    int firstStrayLine = 0;  // the first line, not blank, that is no property at all; 0 for none
-};
-
-// Cuts `bytes` into property lines: UTF-16 files (with a byte-order mark, or without one
+// Cuts bytes into property lines: UTF-16 files (with a byte-order mark, or without one
 // when their zero bytes show it) are read as UTF-8, a UTF-8 byte-order mark is dropped;
 // a line ends at a line feed, the carriage returns before it dropped; folded lines and
 // Quoted-Printable soft line breaks are joined; quoted parameter values may hold ":",
 // ";" and ","; a card nested in an AGENT property is skipped whole. Unknown names and
-// parameters are reported through `prompter` when vcfDebug is set.
-VCardTokens TokenizeVCard(const QByteArray &bytes, const QString &fileName, Prompter &prompter);
+// parameters are reported through the prompter when vcfDebug is set.
+class VCardTokenizer
+{
+public:
+    // `bytes` must outlive the tokenizer.
+    VCardTokenizer(const QByteArray &bytes, const QString &fileName, Prompter &prompter);
+
+    // The next recognised property line into `line`; false at the end of the bytes.
+    bool Next(VCardLine &line);
+
+    // Why the bytes are no text at all (then there are no lines); empty otherwise.
+    const QString &Reason() const { return reason_; }
+    // The file was UTF-16: its values are UTF-8 whatever CHARSET says.
+    bool Unicode() const { return unicode_; }
+    // A BEGIN line was seen so far.
+    bool SawBegin() const { return begin_; }
+    // The first line, not blank, that is no property at all; 0 for none so far.
+    int FirstStrayLine() const { return firstStrayLine_; }
+
+private:
+    // The physical line at `pos_`: its first byte, its end (before the carriage returns
+    // that end it) and the start of the next one.
+    struct Bounds
+    {
+        qsizetype from, end, next;
+    };
+    Bounds LineAt(qsizetype pos) const;
+    bool AtEnd() const { return pos_ >= size_; }
+    bool NextIsContinuation() const { return !AtEnd() && (data_[pos_] == ' ' || data_[pos_] == '\t'); }
+    bool NextIsBegin() const;
+    // Appends the next physical line less its first `skip` bytes to `out`.
+    void AppendNext(QByteArray &out, int skip);
+    void Skip() { pos_ = LineAt(pos_).next; }
+    int SkipNestedCard(int depth);
+
+    QByteArray converted_;  // a UTF-16 file as UTF-8
+    const char *data_ = nullptr;
+    qsizetype size_ = 0;
+    qsizetype pos_ = 0;
+    int lineNo_ = 1;
+    const QString &fileName_;
+    Prompter &prompter_;
+    QByteArray joined_;  // a name or parameter list folded over several lines, joined
+    QString reason_;
+    bool unicode_ = false;
+    bool begin_ = false;
+    int firstStrayLine_ = 0;
+};

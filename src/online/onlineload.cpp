@@ -5,14 +5,16 @@
 #include "common/version.h"
 #include "update/selfupdate.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
 namespace {
 
-const char kUnavailableText[] =
-    "The look-ups and the update check are not available: their module could not be loaded.";
+// Translated where used, as every text of the window.
+const char kUnavailableText[] = QT_TRANSLATE_NOOP(
+    "OnlineText", "The look-ups and the update check are not available: their module could not be loaded.");
 
 const OnlineServices *&Chosen()
 {
@@ -35,7 +37,7 @@ const OnlineServices *LoadOnlineModule(const QStringList &candidates, QString &r
     QStringList failures;
     for (const QString &path : candidates) {
         if (!QFileInfo(path).isFile()) {
-            failures.append(MessagePath(path) + QStringLiteral(": not found"));
+            failures.append(QCoreApplication::translate("OnlineText", "%1: not found").arg(MessagePath(path)));
             continue;
         }
         // Never unloaded: the dialogs and objects it made may outlive any one call.
@@ -49,7 +51,8 @@ const OnlineServices *LoadOnlineModule(const QStringList &candidates, QString &r
             reason.clear();
             return services;
         }
-        failures.append(MessagePath(path) + QStringLiteral(": built for another version of the program"));
+        failures.append(QCoreApplication::translate("OnlineText", "%1: built for another version of the program")
+                            .arg(MessagePath(path)));
     }
     reason = failures.join(QLatin1Char('\n'));
     return nullptr;
@@ -63,7 +66,7 @@ const OnlineServices *Online(Prompter &prompter)
     QString reason;
     services = LoadOnlineModule(OnlineModuleCandidates(RunningProgramPath().directory), reason);
     if (!services)
-        prompter.InformationDetail(QString::fromLatin1(kUnavailableText), reason);
+        prompter.InformationDetail(QCoreApplication::translate("OnlineText", kUnavailableText), reason);
     return services;
 }
 

@@ -6,6 +6,7 @@
 #include "common/textcodec.h"
 #include "store/sidecar.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -129,8 +130,10 @@ void SlotWriter::WriteBytes(const void *src, int n)
 
 QString LengthQuestion(int length, int max, const QString &text)
 {
-    return QStringLiteral("Field text length is greater than allowed maximum!&characters read=%1 - max=%2&text=%3"
-                          "&[* Continue to load this file ?]&(continue only if text show above is correct)")
+    //: Markup: "&" a new line, "[* ...]" bold. %1 the length read, %2 the limit, %3 the text.
+    return QCoreApplication::translate("LoadText",
+                                       "Field text length is greater than allowed maximum!&characters read=%1 - max=%2&text=%3"
+                                       "&[* Continue to load this file ?]&(continue only if text show above is correct)")
         .arg(length)
         .arg(max)
         .arg(MarkupEscape(text));
@@ -324,9 +327,9 @@ LoadResult AcceptVersion(uint32_t version, Agenda::UnknownVersion policy, Prompt
         return LoadResult{true, QString(), -1};
     const QString number = QString::number(version);
     if (policy == Agenda::UnknownVersion::Ask
-        && prompter.YesNoDefaultNo(QString::fromLatin1(LoadText::kOpenUnknownVersion).arg(number)))
+        && prompter.YesNoDefaultNo(QCoreApplication::translate("LoadText", LoadText::kOpenUnknownVersion).arg(number)))
         return LoadResult{true, QString(), -1};
-    LoadResult refused = Refused(QString::fromLatin1(LoadText::kUnknownVersion).arg(number));
+    LoadResult refused = Refused(QCoreApplication::translate("LoadText", LoadText::kUnknownVersion).arg(number));
     refused.declined = policy == Agenda::UnknownVersion::Ask;
     return refused;
 }
@@ -337,7 +340,7 @@ LoadResult ReadAgenda(const QByteArray &bytes, Agenda &into, Agenda::UnknownVers
     SlotReader in(bytes);
     char header[kAgendaHeaderSize];
     if (!in.ReadBytes(header, kAgendaHeaderSize) || std::memcmp(header, "BCM_AGENDA\0", 11) != 0)
-        return Refused(QString::fromLatin1(LoadText::kNotPhonebook));
+        return Refused(QCoreApplication::translate("LoadText", LoadText::kNotPhonebook));
     const auto *h = reinterpret_cast<const unsigned char *>(header);
     const uint32_t version = (uint32_t(h[12]) << 24) | (uint32_t(h[13]) << 16) | (uint32_t(h[14]) << 8) | h[15];
     if (LoadResult accepted = AcceptVersion(version, unknown, prompter); !accepted)
@@ -357,7 +360,7 @@ LoadResult ReadAgenda(const QByteArray &bytes, Agenda &into, Agenda::UnknownVers
                 break;
             }
             const int number = into.slotCount + 1;
-            return Refused(QString::fromLatin1(in.RanOut() ? LoadText::kTruncated : LoadText::kStopped).arg(number),
+            return Refused(QCoreApplication::translate("LoadText", in.RanOut() ? LoadText::kTruncated : LoadText::kStopped).arg(number),
                            into.slotCount);
         }
         if (slot.recType != 0)
@@ -386,7 +389,7 @@ LoadResult Agenda::Load(const QString &path, Prompter &prompter, UnknownVersion 
 {
     QByteArray sidecar;
     if (!ReadSidecar(path, sidecar))
-        return Refused(QString::fromLatin1(LoadText::kSidecarUnreadable).arg(FileName(SidecarPath(path))));
+        return Refused(QCoreApplication::translate("LoadText", LoadText::kSidecarUnreadable).arg(FileName(SidecarPath(path))));
     const bool isCompressed = !SidecarValue(sidecar, QLatin1String(StoreText::kKeyUsize)).isEmpty();
     QByteArray bytes;
     QString reason;
@@ -399,7 +402,7 @@ LoadResult Agenda::Load(const QString &path, Prompter &prompter, UnknownVersion 
         const ZResult z = InflateBytes(bytes, plain);
         if (z != ZResult::Ok) {
             prompter.Information(QString::fromLatin1(StoreText::kZDeCompressError));
-            return Refused(QString::fromLatin1(z == ZResult::TooLarge ? LoadText::kUnpackedTooLarge : LoadText::kDamaged));
+            return Refused(QCoreApplication::translate("LoadText", z == ZResult::TooLarge ? LoadText::kUnpackedTooLarge : LoadText::kDamaged));
         }
         bytes = std::move(plain);
     }
@@ -430,7 +433,7 @@ WriteResult Agenda::Save(const QString &path, Prompter &prompter)
     // read would lose them, so it fails the save before anything is written.
     QByteArray sidecar;
     if (!ReadSidecar(path, sidecar))
-        return WriteResult::Failed(QString::fromLatin1(LoadText::kSidecarUnreadable).arg(FileName(SidecarPath(path))));
+        return WriteResult::Failed(QCoreApplication::translate("LoadText", LoadText::kSidecarUnreadable).arg(FileName(SidecarPath(path))));
     QByteArray data;
     if (compressed) {
         if (!DeflateBytes(out.bytes, data)) {

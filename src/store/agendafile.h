@@ -80,15 +80,16 @@ QString LengthQuestion(int length, int max, const QString &text);
 
 // Why Load refused a file (LoadResult::reason); %1 is a record number or a file name.
 namespace LoadText {
-inline const char *const kNotPhonebook = "The file is not a phonebook file.";
-inline const char *const kTruncated = "The file ends inside record %1.";
-inline const char *const kStopped = "Loading was stopped at record %1, whose text is longer than allowed.";
-inline const char *const kDamaged = "The compressed data is damaged.";
-inline const char *const kUnpackedTooLarge = "The unpacked phonebook is larger than 64 MiB.";
-inline const char *const kSidecarUnreadable = "The sidecar file %1 cannot be read.";
-inline const char *const kUnknownVersion = "This phonebook has format version %1, which this program does not know.";
+// Translated where used: QCoreApplication::translate("LoadText", text).
+inline const char *const kNotPhonebook = QT_TRANSLATE_NOOP("LoadText", "The file is not a phonebook file.");
+inline const char *const kTruncated = QT_TRANSLATE_NOOP("LoadText", "The file ends inside record %1.");
+inline const char *const kStopped = QT_TRANSLATE_NOOP("LoadText", "Loading was stopped at record %1, whose text is longer than allowed.");
+inline const char *const kDamaged = QT_TRANSLATE_NOOP("LoadText", "The compressed data is damaged.");
+inline const char *const kUnpackedTooLarge = QT_TRANSLATE_NOOP("LoadText", "The unpacked phonebook is larger than 64 MiB.");
+inline const char *const kSidecarUnreadable = QT_TRANSLATE_NOOP("LoadText", "The sidecar file %1 cannot be read.");
+inline const char *const kUnknownVersion = QT_TRANSLATE_NOOP("LoadText", "This phonebook has format version %1, which this program does not know.");
 inline const char *const kOpenUnknownVersion =
-    "This phonebook has format version %1, which this program does not know. Open it anyway? It will be saved as version 80.";
+    QT_TRANSLATE_NOOP("LoadText", "This phonebook has format version %1, which this program does not know. Open it anyway? It will be saved as version 80.");
 } // namespace LoadText
 
 // The backup path: the extension of the file-name part replaced by ".BAK", or ".BAK"

@@ -39,7 +39,7 @@ EditResult AcceptCellEdit(Phonebook &book, int slot, int column, const QString &
     // The coordinate is read back only when its text was changed, so that editing
     // another cell never rounds a stored coordinate.
     if (text != field->read(*stored) && !field->write(edit.record, text))
-        return {false, RecordText::invalidGps, field->id};
+        return {false, RecordText::invalidGps(), field->id};
     edit.addressChanged = AddressDiffers(*stored, edit.record);
     edit.labelChanged = edit.record.label != stored->label;
     return AcceptRecordEdit(book, std::move(edit), prompter);

@@ -28,6 +28,8 @@ constexpr int kListColumnCount = int(FieldId::Email5) + 1;
 struct RecordField
 {
     FieldId id;
+    // The texts are marked for translation (contexts "FieldName" and "ColumnTitle") and
+    // translated where they are shown; the key never is.
     const char *name;   // in reports and messages: "label", "number", "phone", "POI label"
     const char *key;    // in the JSON dump and other machine-readable forms: "label", "numb", "phone1"
     const char *title;  // list column title: "Label", "Numb", "Phone-1"

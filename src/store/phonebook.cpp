@@ -56,7 +56,7 @@ void Phonebook::Announce(const QList<int> &slots)
 BookResult Phonebook::StoreRecord(int slot, const AgendaRecord &record)
 {
     if (slot < 0 || slot >= agenda_->slotCount)
-        return BookResult::Failed(BookText::noRecord, slot);
+        return BookResult::Failed(BookText::noRecord(), slot);
     Touch(slot);
     agenda_->StoreRecord(slot, record);
     Announce({slot});
@@ -68,15 +68,15 @@ BookResult Phonebook::InsertRecord(const AgendaRecord &record)
     for (int i = agenda_->userCount; i < agenda_->slotCount; ++i)
         if (agenda_->slots[size_t(i)].recType == 0)
             return StoreRecord(i, record);
-    return BookResult::Failed(BookText::noMoreSpace);
+    return BookResult::Failed(BookText::noMoreSpace());
 }
 
 BookResult Phonebook::DeleteRecord(int slot)
 {
     if (slot >= 0 && slot < agenda_->userCount)
-        return BookResult::Failed(BookText::userSlot, slot);
+        return BookResult::Failed(BookText::userSlot(), slot);
     if (!agenda_->RecordAt(slot))
-        return BookResult::Failed(BookText::noRecord, slot);
+        return BookResult::Failed(BookText::noRecord(), slot);
     Touch(slot);
     agenda_->DeleteRecord(slot);
     Announce({slot});
@@ -86,12 +86,12 @@ BookResult Phonebook::DeleteRecord(int slot)
 BookResult Phonebook::MoveToUser(int slot, uint32_t user)
 {
     if (user < 1 || int(user) > agenda_->userCount)
-        return BookResult::Failed(BookText::noUser, slot);
+        return BookResult::Failed(BookText::noUser(), slot);
     if (slot >= 0 && slot < agenda_->userCount)
-        return BookResult::Failed(BookText::userSlot, slot);
+        return BookResult::Failed(BookText::userSlot(), slot);
     const AgendaRecord *r = agenda_->RecordAt(slot);
     if (!r)
-        return BookResult::Failed(BookText::noRecord, slot);
+        return BookResult::Failed(BookText::noRecord(), slot);
     AgendaRecord moved = *r;
     moved.owner = user;
     return StoreRecord(slot, moved);
@@ -100,10 +100,10 @@ BookResult Phonebook::MoveToUser(int slot, uint32_t user)
 BookResult Phonebook::CopyToUser(int slot, uint32_t user)
 {
     if (user < 1 || int(user) > agenda_->userCount)
-        return BookResult::Failed(BookText::noUser, slot);
+        return BookResult::Failed(BookText::noUser(), slot);
     const AgendaRecord *r = agenda_->RecordAt(slot);
     if (!r)
-        return BookResult::Failed(BookText::noRecord, slot);
+        return BookResult::Failed(BookText::noRecord(), slot);
     AgendaRecord copy = *r;
     copy.owner = user;
     return InsertRecord(copy);

@@ -3,6 +3,7 @@
 #include "store/agenda.h"
 
 #include <QList>
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -25,12 +26,15 @@ struct BookResult
     static BookResult Failed(const QString &reason, int slot = -1) { return {false, reason, slot}; }
 };
 
-// The texts of the reasons.
+// The texts of the reasons, translated when they are used (English in the command-line tool).
 namespace BookText {
-inline const QString noMoreSpace = QStringLiteral("No more space to add contact to Agenda");
-inline const QString noRecord = QStringLiteral("There is no record in this slot.");
-inline const QString userSlot = QStringLiteral("A user cannot be deleted or given to another user.");
-inline const QString noUser = QStringLiteral("There is no such user.");
+inline QString noMoreSpace() { return QCoreApplication::translate("BookText", "No more space to add contact to Agenda"); }
+inline QString noRecord() { return QCoreApplication::translate("BookText", "There is no record in this slot."); }
+inline QString userSlot()
+{
+    return QCoreApplication::translate("BookText", "A user cannot be deleted or given to another user.");
+}
+inline QString noUser() { return QCoreApplication::translate("BookText", "There is no such user."); }
 } // namespace BookText
 
 // The phonebook document: owns the records, the file they came from and its form, and is

@@ -6,6 +6,7 @@
 #include "store/phonenumber.h"
 #include "store/recordrules.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cmath>
@@ -14,10 +15,13 @@ namespace {
 
 using Kind = CheckFinding::Kind;
 
+// The findings' texts are translated in the window and stay English in the command-line
+// tool, which installs no translator.
+
 // The name of a field in a finding; phones and e-mails carry their number 1..5.
 QString NameOf(FieldId field)
 {
-    const QString name = QString::fromLatin1(Field(field).name);
+    const QString name = QCoreApplication::translate("FieldName", Field(field).name);
     const int number = std::max(PhoneIndex(field), EmailIndex(field)) + 1;
     return number > 0 ? name + QLatin1Char(' ') + QString::number(number) : name;
 }
@@ -58,15 +62,15 @@ private:
         owner_ = r.owner;
         CheckLengths(r);
         if (r.owner < 1 || r.owner > uint32_t(agenda_.userCount))
-            Add(Kind::ForeignOwner, QStringLiteral("owner"),
-                QStringLiteral("owner %1 is not one of the phonebook's %2 users").arg(r.owner).arg(agenda_.userCount));
+            Add(Kind::ForeignOwner, QCoreApplication::translate("FieldName", "owner"),
+                QCoreApplication::translate("CheckText", "owner %1 is not one of the phonebook's %2 users").arg(r.owner).arg(agenda_.userCount));
         if (slot >= agenda_.userCount)
             CheckDuplicate(r);
         for (int k = 0; k < kPhoneCount; ++k)
             if (!IsDialable(r.phone[size_t(k)]))
                 Add(Kind::Undialable, NameOf(PhoneField(k)),
-                    NameOf(PhoneField(k)) + QStringLiteral(" ") + Quoted(r.phone[size_t(k)])
-                        + QStringLiteral(" holds characters a phone cannot dial"));
+                    QCoreApplication::translate("CheckText", "%1 %2 holds characters a phone cannot dial")
+                        .arg(NameOf(PhoneField(k)), Quoted(r.phone[size_t(k)])));
         // The numbers of contacts are what the unit dials; a user's own slot is no contact.
         if (slot >= agenda_.userCount)
             for (int k = 0; k < kPhoneCount; ++k)
@@ -79,9 +83,9 @@ private:
             for (const QString &e : r.email)
                 reachable = reachable || !e.isEmpty();
             if (reachable)
-                Add(Kind::NoLabel, NameOf(FieldId::Label), QStringLiteral("has no label"));
+                Add(Kind::NoLabel, NameOf(FieldId::Label), QCoreApplication::translate("CheckText", "has no label"));
             else
-                Add(Kind::Empty, NameOf(FieldId::Label), QStringLiteral("has no label, phone or e-mail"));
+                Add(Kind::Empty, NameOf(FieldId::Label), QCoreApplication::translate("CheckText", "has no label, phone or e-mail"));
         }
     }
 
@@ -90,7 +94,8 @@ private:
         const int limit = Field(field).limit;
         if (text.size() > limit)
             Add(Kind::TooLong, NameOf(field),
-                QStringLiteral("%1 is %2 characters, the unit allows %3").arg(NameOf(field)).arg(text.size()).arg(limit));
+                QCoreApplication::translate("CheckText", "%1 is %2 characters, the unit allows %3")
+                    .arg(NameOf(field), QString::number(text.size()), QString::number(limit)));
     }
 
     // Every text the unit stores with a limit (not the GPS column, which is no stored text).
@@ -108,12 +113,12 @@ private:
         switch (reading.kind) {
         case PhoneKind::NotValid:
         case PhoneKind::NotANumber:
-            Add(Kind::InvalidNumber, field, field + QLatin1Char(' ') + Quoted(phone) + QLatin1Char(' ') + PhoneKeptReason(reading));
+            //: %1 the field ("phone 2"), %2 the number in quotes, %3 why it is no valid number ("holds letters").
+            Add(Kind::InvalidNumber, field, QCoreApplication::translate("CheckText", "%1 %2 %3").arg(field, Quoted(phone), PhoneKeptReason(reading)));
             break;
         case PhoneKind::NoRegion:
             Add(Kind::NoRegion, field,
-                field + QLatin1Char(' ') + Quoted(phone)
-                    + QStringLiteral(" has no country code and no region is set: it will not dial abroad"));
+                QCoreApplication::translate("CheckText", "%1 %2 has no country code and no region is set: it will not dial abroad").arg(field, Quoted(phone)));
             break;
         default:
             break;
@@ -130,9 +135,8 @@ private:
         const DuplicateMatch match = index.FindThenAdd(r, slot_);
         if (match.first >= 0) {
             const QString field = match.phone < 0 ? NameOf(FieldId::Label) : NameOf(PhoneField(match.phone));
-            const QString reason = match.phone < 0 ? QStringLiteral("same label") : QStringLiteral("same number as ") + field;
-            Add(Kind::Duplicate, field,
-                QStringLiteral("looks like a duplicate of record %1 (%2)").arg(match.first + 1).arg(reason));
+            const QString reason = match.phone < 0 ? QCoreApplication::translate("CheckText", "same label") : QCoreApplication::translate("CheckText", "same number as %1").arg(field);
+            Add(Kind::Duplicate, field, QCoreApplication::translate("CheckText", "looks like a duplicate of record %1 (%2)").arg(QString::number(match.first + 1), reason));
         }
     }
 
@@ -145,10 +149,10 @@ private:
         const double lon = -nav.lon.ToDegrees();
         if (std::fabs(lat) > kMaxLatitude)
             Add(Kind::GpsOutOfRange, QStringLiteral("GPS"),
-                QStringLiteral("GPS latitude %1 is beyond ±%2").arg(lat, 0, 'f', 6).arg(kMaxLatitude));
+                QCoreApplication::translate("CheckText", "GPS latitude %1 is beyond ±%2").arg(lat, 0, 'f', 6).arg(kMaxLatitude));
         if (std::fabs(lon) > kMaxLongitude)
             Add(Kind::GpsOutOfRange, QStringLiteral("GPS"),
-                QStringLiteral("GPS longitude %1 is beyond ±%2").arg(lon, 0, 'f', 6).arg(kMaxLongitude));
+                QCoreApplication::translate("CheckText", "GPS longitude %1 is beyond ±%2").arg(lon, 0, 'f', 6).arg(kMaxLongitude));
     }
 
     const Agenda &agenda_;
@@ -169,7 +173,7 @@ QList<CheckFinding> CheckPhonebook(const Agenda &agenda, const QString &region)
 
 QString FindingLine(const CheckFinding &finding)
 {
-    return QStringLiteral("record %1: ").arg(finding.slot + 1) + finding.what;
+    return QCoreApplication::translate("CheckText", "record %1: %2").arg(QString::number(finding.slot + 1), finding.what);
 }
 
 bool IsDialable(const QString &phone)

@@ -2,6 +2,8 @@
 
 #include "store/agenda.h"
 
+#include <QCoreApplication>
+
 #include <phonenumbers/phonenumber.pb.h>
 #include <phonenumbers/phonenumberutil.h>
 
@@ -161,18 +163,18 @@ QString PhoneKeptReason(const PhoneReading &reading)
     case PhoneKind::Valid:
         break;
     case PhoneKind::DialCharacters:
-        return QStringLiteral("holds pause or tone characters");
+        return QCoreApplication::translate("PhoneReason", "holds pause or tone characters");
     case PhoneKind::Letters:
-        return QStringLiteral("holds letters");
+        return QCoreApplication::translate("PhoneReason", "holds letters");
     case PhoneKind::OtherCharacters:
-        return QStringLiteral("holds characters that are no part of a number");
+        return QCoreApplication::translate("PhoneReason", "holds characters that are no part of a number");
     case PhoneKind::NoRegion:
-        return QStringLiteral("has no country code and no region is set");
+        return QCoreApplication::translate("PhoneReason", "has no country code and no region is set");
     case PhoneKind::NotANumber:
-        return QStringLiteral("is not a phone number");
+        return QCoreApplication::translate("PhoneReason", "is not a phone number");
     case PhoneKind::NotValid:
-        return reading.region.isEmpty() ? QStringLiteral("is not a valid number")
-                                        : QStringLiteral("is not a valid number for %1").arg(reading.region);
+        return reading.region.isEmpty() ? QCoreApplication::translate("PhoneReason", "is not a valid number")
+                                        : QCoreApplication::translate("PhoneReason", "is not a valid number for %1").arg(reading.region);
     }
     return QString();
 }
@@ -208,7 +210,7 @@ PhoneTidy TidyPhone(const QString &text, const QString &region, PhoneFormat form
     }
     const QString formatted = FromStd(out);
     if (formatted.size() > FieldMax::phone) {
-        tidy.reason = QStringLiteral("would be longer than %1 characters").arg(FieldMax::phone);
+        tidy.reason = QCoreApplication::translate("PhoneReason", "would be longer than %1 characters").arg(FieldMax::phone);
         return tidy;
     }
     tidy.text = formatted;

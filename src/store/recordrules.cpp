@@ -9,7 +9,7 @@ QString OwnerRefusal(std::optional<int64_t> owner)
 {
     if (owner && *owner >= kFirstOwner && *owner <= kLastOwner)
         return QString();
-    return RecordText::outOfRange.arg(kFirstOwner).arg(kLastOwner);
+    return RecordText::outOfRange().arg(kFirstOwner).arg(kLastOwner);
 }
 
 bool AddressDiffers(const AgendaRecord &a, const AgendaRecord &b)
@@ -21,7 +21,7 @@ bool AddressDiffers(const AgendaRecord &a, const AgendaRecord &b)
 bool AskClearPostal(bool addressChanged, uint32_t &navFlags, Prompter &prompter)
 {
     const uint32_t derived = kNavPostal | kNavPoi;
-    if (!addressChanged || !(navFlags & derived) || !prompter.YesNo(RecordText::addressQuestion))
+    if (!addressChanged || !(navFlags & derived) || !prompter.YesNo(RecordText::addressQuestion()))
         return false;
     navFlags &= ~derived;
     return true;
@@ -29,7 +29,7 @@ bool AskClearPostal(bool addressChanged, uint32_t &navFlags, Prompter &prompter)
 
 bool AskClearVoice(bool labelChanged, uint16_t &voiceIndex, Prompter &prompter)
 {
-    if (!labelChanged || voiceIndex == 0xFFFF || !prompter.YesNo(RecordText::labelQuestion))
+    if (!labelChanged || voiceIndex == 0xFFFF || !prompter.YesNo(RecordText::labelQuestion()))
         return false;
     voiceIndex = 0xFFFF;
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -13,18 +14,23 @@ struct AgendaRecord;
 // Only rules and their texts live here; which control shows a refusal is the caller's
 // business.
 
-// The texts of these rules, used verbatim by every caller.
+// The texts of these rules, used verbatim by every caller; translated when they are used
+// (the window installs a translator, the command-line tool none, so it stays English).
 namespace RecordText {
-inline const QString addressQuestion
-    = QStringLiteral("Address modified: clear \"Postal\" and \"Poi\" informations ?");
-inline const QString labelQuestion
-    = QStringLiteral("Label modified: clear \"voice record index\" informations ?");
-// %1: the field's limit.
-inline const QString tooLong = QStringLiteral("Please enter no more than %1 characters.");
-inline const QString nullValue = QStringLiteral("Null value not allowed.");
-// %1, %2: the lowest and highest value allowed.
-inline const QString outOfRange = QStringLiteral("Number must be between %1 and %2.");
-inline const QString invalidGps = QStringLiteral("Invalid GPS position.");
+inline QString addressQuestion()
+{
+    return QCoreApplication::translate("RecordText", "Address modified: clear \"Postal\" and \"Poi\" informations ?");
+}
+inline QString labelQuestion()
+{
+    return QCoreApplication::translate("RecordText", "Label modified: clear \"voice record index\" informations ?");
+}
+//: %1 is the field's limit.
+inline QString tooLong() { return QCoreApplication::translate("RecordText", "Please enter no more than %1 characters."); }
+inline QString nullValue() { return QCoreApplication::translate("RecordText", "Null value not allowed."); }
+//: %1, %2: the lowest and highest value allowed.
+inline QString outOfRange() { return QCoreApplication::translate("RecordText", "Number must be between %1 and %2."); }
+inline QString invalidGps() { return QCoreApplication::translate("RecordText", "Invalid GPS position."); }
 } // namespace RecordText
 
 // The owners a record may have: the user numbers 1..Agenda::kMaxUsers.
@@ -46,9 +52,9 @@ bool AddressDiffers(const AgendaRecord &stored, const AgendaRecord &edited);
 // it applies, and applies a Yes to the value given; No leaves it. True when it was cleared.
 //
 // Address: when the address changed and `navFlags` carries the Postal or POI bit, asks
-// RecordText::addressQuestion; Yes clears both bits (the postal and POI data stay, marked
+// RecordText::addressQuestion(); Yes clears both bits (the postal and POI data stay, marked
 // absent).
 bool AskClearPostal(bool addressChanged, uint32_t &navFlags, Prompter &prompter);
 // Label: when the label changed and `voiceIndex` names a recorded label (not 0xFFFF), asks
-// RecordText::labelQuestion; Yes sets it to 0xFFFF.
+// RecordText::labelQuestion(); Yes sets it to 0xFFFF.
 bool AskClearVoice(bool labelChanged, uint16_t &voiceIndex, Prompter &prompter);

@@ -7,6 +7,7 @@
 #include "update/install.h"
 #include "common/version.h"
 #include "web/fetchtexts.h"
+#include "formats/interchange.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,49 +35,57 @@ const char kArchivePath[] = "/software/";
 const char kSignatureSuffix[] = ".sig";
 const char kRestartOption[] = "-nocheck";
 
+// The update check's messages, translated when shown.
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("UpdateText", text);
+}
+
 QString DownloadFailedText(const QByteArray &url)
 {
-    return QStringLiteral("Download of ") + MarkupEscape(QString::fromLatin1(url))
-        + QStringLiteral(" failed");
+    //: %1 is the address that was downloaded.
+    return QCoreApplication::translate("UpdateText", "Download of %1 failed").arg(MarkupEscape(QString::fromLatin1(url)));
 }
 
 QString NewVersionText(const QString &program, const QString &version, const QString &date)
 {
-    return QStringLiteral("[3B New version present !&]Program filename -|: ") + MarkupEscape(program)
-        + QStringLiteral("&Version          -|: ") + MarkupEscape(version)
-        + QStringLiteral("&Release date     -|: ") + MarkupEscape(date)
-        + QStringLiteral("&&Would you download the new file ?");
+    //: Markup: "[3B ...]" a heading, "&" a new line, "-|" a tab. %1 the file name, %2 the version, %3 its date.
+    return QCoreApplication::translate("UpdateText", "[3B New version present !&]Program filename -|: %1"
+                                                     "&Version          -|: %2&Release date     -|: %3"
+                                                     "&&Would you download the new file ?")
+        .arg(MarkupEscape(program), MarkupEscape(version), MarkupEscape(date));
 }
 
-const char kUpToDateText[] = "Your program is up to date";
-const char kNotSignedText[] = "The update is not signed by the publisher";
-const char kDamagedText[] = "The update archive is damaged (%1)";
-const char kStartFailedText[] = "Error starting the new version";
-const char kProbeFailedText[] = "The new version does not start on this computer: %1";
-const char kStoppedText[] = "The new version stopped at start-up; the previous version was restored.";
+const char kUpToDateText[] = QT_TRANSLATE_NOOP("UpdateText", "Your program is up to date");
+const char kNotSignedText[] = QT_TRANSLATE_NOOP("UpdateText", "The update is not signed by the publisher");
+const char kDamagedText[] = QT_TRANSLATE_NOOP("UpdateText", "The update archive is damaged (%1)");
+const char kStartFailedText[] = QT_TRANSLATE_NOOP("UpdateText", "Error starting the new version");
+const char kProbeFailedText[] = QT_TRANSLATE_NOOP("UpdateText", "The new version does not start on this computer: %1");
+const char kStoppedText[] = QT_TRANSLATE_NOOP("UpdateText", "The new version stopped at start-up; the previous version was restored.");
 const char kNoWindowText[] =
-    "The new version did not open its window within %1 s; the previous version was restored.";
-const char kStoppedUnrestoredText[] = "The new version stopped at start-up.";
-const char kNoWindowUnrestoredText[] = "The new version did not open its window within %1 s.";
-const char kUnrestoredText[] = "The previous version could not be put back: rename %1 to %2 by hand.";
+    QT_TRANSLATE_NOOP("UpdateText", "The new version did not open its window within %1 s; the previous version was restored.");
+const char kStoppedUnrestoredText[] = QT_TRANSLATE_NOOP("UpdateText", "The new version stopped at start-up.");
+const char kNoWindowUnrestoredText[] = QT_TRANSLATE_NOOP("UpdateText", "The new version did not open its window within %1 s.");
+const char kUnrestoredText[] = QT_TRANSLATE_NOOP("UpdateText", "The previous version could not be put back: rename %1 to %2 by hand.");
 // How often the updating program looks for the new one's confirmation.
 constexpr int kConfirmPollMs = 50;
-const char kNoUpdateText[] = "No update found";
+const char kNoUpdateText[] = QT_TRANSLATE_NOOP("UpdateText", "No update found");
 
 // Why a download gave nothing to work with.
 QString FailureText(const FetchResult &result)
 {
-    return result.Ok() ? QString::fromLatin1(FetchText::kEmpty) : result.Text();
+    return result.Ok() ? FetchText::Tr(FetchText::kEmpty) : result.Text();
 }
 
 QString DamagedText(const QString &name)
 {
-    return QString::fromLatin1(kDamagedText).arg(MarkupEscape(MessagePath(name)));
+    return Tr(kDamagedText).arg(MarkupEscape(MessagePath(name)));
 }
 
 QString ErrorCreatingText(const QString &name)
 {
-    return QStringLiteral("Error creating file : ") + MarkupEscape(MessagePath(name));
+    return QCoreApplication::translate("InterchangeText", InterchangeText::kErrorCreatingFile)
+        .arg(MarkupEscape(MessagePath(name)));
 }
 
 // Reads the fields of the version list in rotation. Each field first skips any run of
@@ -143,7 +152,7 @@ QString FindUpdate(const QByteArray &list, const QString &programName,
         if (file.isEmpty() || date.isEmpty() || name != program)
             continue;
         if (!IsNewerVersion(version, current)) {
-            prompter.Information(QLatin1String(kUpToDateText));
+            prompter.Information(Tr(kUpToDateText));
             return {};
         }
         if (!prompter.OkCancel(NewVersionText(programName, DecodeHeldUtf8(version), DecodeHeldUtf8(date))))
@@ -152,7 +161,7 @@ QString FindUpdate(const QByteArray &list, const QString &programName,
             *announced = DecodeHeldUtf8(version);
         return DecodeHeldUtf8(file);
     }
-    prompter.Information(QLatin1String(kNoUpdateText));
+    prompter.Information(Tr(kNoUpdateText));
     return {};
 }
 
@@ -260,7 +269,7 @@ void ReportRollback(const ArchiveInstall &install, const QString &restored, cons
     if (!headline.isEmpty())
         prompter.Information(headline);
     for (const auto &pair : install.unrestored)
-        prompter.Information(QString::fromLatin1(kUnrestoredText)
+        prompter.Information(Tr(kUnrestoredText)
                                  .arg(MarkupEscape(MessagePath(pair.first)), MarkupEscape(MessagePath(pair.second))));
 }
 
@@ -277,7 +286,7 @@ bool ProbeProgram(const QString &program, const QString &version, int timeoutMs,
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(1000);
-        reason = QStringLiteral("no answer within %1 s").arg(qMax(1, timeoutMs / 1000));
+        reason = QCoreApplication::translate("UpdateText", "no answer within %1 s").arg(qMax(1, timeoutMs / 1000));
         return false;
     }
     const QString errors = ErrorOutput(process.readAllStandardError());
@@ -285,15 +294,15 @@ bool ProbeProgram(const QString &program, const QString &version, int timeoutMs,
     QString how;
     if (process.exitStatus() == QProcess::CrashExit) {
         const int signal = process.exitCode();
-        how = QStringLiteral("ended by signal %1").arg(signal);
+        how = QCoreApplication::translate("UpdateText", "ended by signal %1").arg(signal);
 #ifdef Q_OS_UNIX
         if (const char *name = ::strsignal(signal))
             how += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(name));
 #endif
     } else if (process.exitCode() != 0) {
-        how = QStringLiteral("exit status %1").arg(process.exitCode());
+        how = QCoreApplication::translate("UpdateText", "exit status %1").arg(process.exitCode());
     } else if (!HasWord(output, version)) {
-        reason = QStringLiteral("it reports \"%1\" instead of version %2").arg(output.left(200), version);
+        reason = QCoreApplication::translate("UpdateText", "it reports \"%1\" instead of version %2").arg(output.left(200), version);
         return false;
     } else {
         return true;
@@ -337,7 +346,7 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
         return false;
     }
     if (!VerifySignature(archive, signature.body, site.publicKey)) {
-        prompter.Information(QLatin1String(kNotSignedText));
+        prompter.Information(Tr(kNotSignedText));
         return false;
     }
 
@@ -363,7 +372,7 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
         QString reason;
         if (!ProbeProgram(staged, version, site.probeMs, reason)) {
             reason.replace(staged, site.executable);  // not the temporary name it was tried under
-            prompter.Information(QString::fromLatin1(kProbeFailedText).arg(MarkupEscape(reason)));
+            prompter.Information(Tr(kProbeFailedText).arg(MarkupEscape(reason)));
             return false;
         }
     }
@@ -380,7 +389,7 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
             ? site.launch(program, {QLatin1String(kRestartOption)}, marker) : 0;
         if (pid <= 0) {
             install.Rollback();
-            ReportRollback(install, QLatin1String(kStartFailedText), QLatin1String(kStartFailedText), prompter);
+            ReportRollback(install, Tr(kStartFailedText), Tr(kStartFailedText), prompter);
             return false;
         }
         const Started started = AwaitConfirmation(pid, marker, site.confirmMs);
@@ -390,10 +399,10 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
             install.Rollback();
             const int seconds = qMax(1, site.confirmMs / 1000);
             ReportRollback(install,
-                           started == Started::Stopped ? QString::fromLatin1(kStoppedText)
-                                                       : QString::fromLatin1(kNoWindowText).arg(seconds),
-                           started == Started::Stopped ? QString::fromLatin1(kStoppedUnrestoredText)
-                                                       : QString::fromLatin1(kNoWindowUnrestoredText).arg(seconds),
+                           started == Started::Stopped ? Tr(kStoppedText)
+                                                       : Tr(kNoWindowText).arg(seconds),
+                           started == Started::Stopped ? Tr(kStoppedUnrestoredText)
+                                                       : Tr(kNoWindowUnrestoredText).arg(seconds),
                            prompter);
             return false;
         }

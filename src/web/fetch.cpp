@@ -149,30 +149,30 @@ QString FetchResult::Text() const
     case O::Ok:
         return {};
     case O::Unreachable:
-        return QString::fromLatin1(FetchText::kUnreachable).arg(host, detail);
+        return FetchText::Tr(FetchText::kUnreachable).arg(host, detail);
     case O::Certificate:
-        return QString::fromLatin1(FetchText::kCertificate).arg(host);
+        return FetchText::Tr(FetchText::kCertificate).arg(host);
     case O::Tls:
-        return QString::fromLatin1(FetchText::kTls).arg(host, detail);
+        return FetchText::Tr(FetchText::kTls).arg(host, detail);
     case O::HttpStatus:
         if (status == 429 || status == 503)
-            return retryAfter >= 0 ? QString::fromLatin1(FetchText::kBusyRetry).arg(status).arg(retryAfter)
-                                   : QString::fromLatin1(FetchText::kBusy).arg(status);
+            return retryAfter >= 0 ? FetchText::Tr(FetchText::kBusyRetry).arg(status).arg(retryAfter)
+                                   : FetchText::Tr(FetchText::kBusy).arg(status);
         if (status == 401 || status == 403)
-            return QString::fromLatin1(FetchText::kRefused).arg(status);
+            return FetchText::Tr(FetchText::kRefused).arg(status);
         if (status == 404 || status == 410)
-            return QString::fromLatin1(FetchText::kNotFound).arg(status);
-        return QString::fromLatin1(FetchText::kHttpError).arg(status);
+            return FetchText::Tr(FetchText::kNotFound).arg(status);
+        return FetchText::Tr(FetchText::kHttpError).arg(status);
     case O::Timeout:
-        return QString::fromLatin1(wholeTransfer ? FetchText::kTooSlow : FetchText::kStalled)
+        return FetchText::Tr(wholeTransfer ? FetchText::kTooSlow : FetchText::kStalled)
             .arg(qMax(1, (limitMs + 999) / 1000));
     case O::TooLarge:
-        return QString::fromLatin1(FetchText::kTooLarge).arg(QLocale::c().formattedDataSize(limitBytes));
+        return FetchText::Tr(FetchText::kTooLarge).arg(QLocale::c().formattedDataSize(limitBytes));
     case O::Redirect:
-        return host.isEmpty() ? QString::fromLatin1(FetchText::kDowngrade)
-                              : QString::fromLatin1(FetchText::kRedirect).arg(host);
+        return host.isEmpty() ? FetchText::Tr(FetchText::kDowngrade)
+                              : FetchText::Tr(FetchText::kRedirect).arg(host);
     case O::Cancelled:
-        return QString::fromLatin1(FetchText::kCancelled);
+        return FetchText::Tr(FetchText::kCancelled);
     }
     return {};
 }
@@ -221,7 +221,7 @@ bool RedirectAllowed(const QUrl &from, const QUrl &to, FetchResult &result)
 // that comes in one piece still moves the bar to 100 before the window closes.
 FetchResult FetchUrl(const QByteArray &url, Prompter &prompter, const FetchOptions &options)
 {
-    prompter.ProgressOpen(QStringLiteral("read : ") + QString::fromLatin1(url), 100);
+    prompter.ProgressOpen(FetchText::Tr(FetchText::kReading).arg(QString::fromLatin1(url)), 100);
 
     FetchResult result;
     const QUrl requestUrl = RequestUrl(PercentEncode(url, " \t"));

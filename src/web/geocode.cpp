@@ -98,7 +98,7 @@ bool GeocodeLookup(const QString &text, GeocodeData &data, Prompter &prompter,
     if (answer.isEmpty())
         return false;
     if (ReadPlacefinderAnswer(answer, data))
-        prompter.Information(QString::fromLatin1(GeocodeText::kApproximate));
+        prompter.Information(GeocodeText::Tr(GeocodeText::kApproximate));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "web/geocodedlg.h"
 
 #include "common/prompter.h"
+#include "store/recordrules.h"
 #include "ui_Geocode.h"
 #include "web/fetchtexts.h"
 #include "web/geocodetexts.h"
@@ -31,12 +32,12 @@ GeocodeDlg::GeocodeDlg(GeocodeData &data, Prompter &prompter, const GeocodeProvi
 void GeocodeDlg::Init()
 {
     ui_->setupUi(this);
-    setWindowTitle(QString::fromLatin1(GeocodeText::kTitle));
+    setWindowTitle(GeocodeText::Tr(GeocodeText::kTitle));
     // The result column names the service that answers; its attribution line stays empty
     // until that service has answered.
-    ui_->boxResult->setTitle(QLatin1String(GeocodeText::kResultFrom) + provider_.Name());
+    ui_->boxResult->setTitle(GeocodeText::Tr(GeocodeText::kResultFrom).arg(provider_.Name()));
     if (!dynamic_cast<const PlacefinderProvider *>(&provider_)) {
-        const QString tip = QLatin1String(GeocodeText::kQueryTooltip) + provider_.Name();
+        const QString tip = GeocodeText::Tr(GeocodeText::kQueryTooltip).arg(provider_.Name());
         ui_->btQuery->setToolTip(tip);
         ui_->btGoogle->setToolTip(tip);
     }
@@ -124,7 +125,7 @@ bool SameQuery(const GeocodeQuery &a, const GeocodeQuery &b)
 
 void GeocodeDlg::ShowWaiting(bool waiting)
 {
-    ui_->btQuery->setText(waiting ? QString::fromLatin1(GeocodeText::kWaiting) : queryCaption_);
+    ui_->btQuery->setText(waiting ? GeocodeText::Tr(GeocodeText::kWaiting) : queryCaption_);
 }
 
 void GeocodeDlg::Query()
@@ -185,9 +186,9 @@ void GeocodeDlg::RunQuery()
         SetResultText(ui_->esGeoLL, CoordinateText(result.latitude, result.longitude));
         ui_->btQuery->setDefault(false);
         ui_->btOK->setDefault(true);
-    } else if (failure != QLatin1String(FetchText::kCancelled)) {
+    } else if (failure != FetchText::Tr(FetchText::kCancelled)) {
         // The user's own Cancel needs no message.
-        prompter_.InformationDetail(QString::fromLatin1(GeocodeText::kQueryFailed), failure);
+        prompter_.InformationDetail(GeocodeText::Tr(GeocodeText::kQueryFailed), failure);
     }
     ui_->btOK->setEnabled(ok);
     ui_->btGoogle->setEnabled(ok);
@@ -206,7 +207,7 @@ void GeocodeDlg::Accept()
         {ui_->esActState, 44}, {ui_->esActCountry, 44}};
     for (const auto &l : limits) {
         if (l.edit->text().size() > l.limit) {
-            prompter_.Information(QString::asprintf(GeocodeText::kTooLong, l.limit));
+            prompter_.Information(RecordText::tooLong().arg(l.limit));
             l.edit->setFocus();
             return;
         }

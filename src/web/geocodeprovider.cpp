@@ -99,7 +99,7 @@ QString NominatimProvider::Name() const
 
 QString NominatimProvider::Attribution() const
 {
-    return QString::fromUtf8(GeocodeText::kOsmAttribution);
+    return GeocodeText::Tr(GeocodeText::kOsmAttribution);
 }
 
 bool ReadNominatimAnswer(const QByteArray &answer, bool askedNumber, GeocodeResult &out)
@@ -223,21 +223,21 @@ bool GeocodeLookup(const GeocodeQuery &query, GeocodeData &data, Prompter &promp
             return fail(fetched.Text());
         answer = fetched.body;
         if (answer.isEmpty())
-            return fail(QString::fromLatin1(GeocodeText::kUnreadable));
+            return fail(GeocodeText::Tr(GeocodeText::kUnreadable));
     }
     GeocodeResult result;
     switch (provider.ReadAnswer(answer, query, result)) {
     case GeocodeProvider::Reading::Found:
         break;
     case GeocodeProvider::Reading::NothingFound:
-        return fail(QString::fromLatin1(GeocodeText::kNothingFound));
+        return fail(GeocodeText::Tr(GeocodeText::kNothingFound));
     case GeocodeProvider::Reading::Unreadable:
-        return fail(QString::fromLatin1(GeocodeText::kUnreadable));
+        return fail(GeocodeText::Tr(GeocodeText::kUnreadable));
     }
     if (policy.cache)
         session.answers.insert(url, answer);
     if (result.approximate)
-        prompter.Information(QString::fromLatin1(GeocodeText::kApproximate));
+        prompter.Information(GeocodeText::Tr(GeocodeText::kApproximate));
     data = result.data;
     return true;
 }

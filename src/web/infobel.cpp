@@ -95,7 +95,7 @@ int InfoBelSearch(const InfoBelQuery &query, QList<InfoBelResult> &hits, int fir
             *failure = why;
         return -1;
     };
-    const QString unreadable = QString::fromLatin1(InfoBelText::kUnreadable);
+    const QString unreadable = InfoBelText::Tr(InfoBelText::kUnreadable);
     const QByteArray base = InfoBelBaseUrl(query, host);
     // False, with the reason noted, when the page did not come or came empty.
     const auto fetch = [&](int from, QByteArray &page) {

@@ -27,13 +27,13 @@ InfoBelDlg::InfoBelDlg(const InfoBelQuery &query, InfoBelResult &target, Prompte
     QString site = QString::fromLatin1(host_);
     if (const qsizetype scheme = site.indexOf(QLatin1String("://")); scheme >= 0)
         site.remove(0, scheme + 3);
-    setWindowTitle(site + QLatin1String(InfoBelText::kTitleSuffix));
+    setWindowTitle(InfoBelText::Tr(InfoBelText::kTitle).arg(site));
 
     QTableWidget *list = ui_->acResult;
     list->setColumnCount(ColCount);
     QStringList titles;
     for (int c = 0; c < ColCount; ++c)
-        titles << QString::fromLatin1(InfoBelText::kColumns[c]);
+        titles << InfoBelText::Tr(InfoBelText::kColumns[c]);
     list->setHorizontalHeaderLabels(titles);
     for (int c = 0; c < ColCount; ++c)
         list->setColumnWidth(c, InfoBelText::kColumnWidths[c]);
@@ -52,7 +52,7 @@ InfoBelDlg::InfoBelDlg(const InfoBelQuery &query, InfoBelResult &target, Prompte
     ui_->esCity->setText(query_.city);
     ui_->esPhone->setText(query_.phone);
 
-    ui_->lResult->setText(QString::fromLatin1(InfoBelText::kWriteQuery));
+    ui_->lResult->setText(InfoBelText::Tr(InfoBelText::kWriteQuery));
     ui_->btMore->setEnabled(false);
     ui_->btOK->setEnabled(false);
 
@@ -108,7 +108,7 @@ void InfoBelDlg::ButtonRule()
 
 void InfoBelDlg::Search(int kind)
 {
-    ui_->lResult->setText(QString::fromLatin1(InfoBelText::kSearching));
+    ui_->lResult->setText(InfoBelText::Tr(InfoBelText::kSearching));
     first_ = 0;
     ui_->acResult->setRowCount(0);
     ui_->btMore->setEnabled(false);
@@ -146,15 +146,16 @@ void InfoBelDlg::More()
 void InfoBelDlg::ShowPage(int count)
 {
     // A failure names its cause; the user's own Cancel is just that.
-    if (total_ < 0 && failure_ == QLatin1String(FetchText::kCancelled))
+    if (total_ < 0 && failure_ == FetchText::Tr(FetchText::kCancelled))
         ui_->lResult->setText(failure_);
     else if (total_ < 0)
-        ui_->lResult->setText(QString::fromLatin1(InfoBelText::kErrorBecause).arg(failure_));
+        ui_->lResult->setText(InfoBelText::Tr(InfoBelText::kErrorBecause).arg(failure_));
     else if (total_ == 0)
-        ui_->lResult->setText(QString::fromLatin1(InfoBelText::kNone));
+        ui_->lResult->setText(InfoBelText::Tr(InfoBelText::kNone));
     else
-        ui_->lResult->setText(QString::asprintf(
-            InfoBelText::kFound, int(qMin<qint64>(qint64(first_) + kPage, total_)), total_));
+        ui_->lResult->setText(InfoBelText::Tr(InfoBelText::kFound)
+                                  .arg(qMin<qint64>(qint64(first_) + kPage, total_))
+                                  .arg(total_));
 
     if (total_ > 0) {
         QTableWidget *list = ui_->acResult;

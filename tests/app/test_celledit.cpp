@@ -73,8 +73,8 @@ void TestCellEdit::openEditorCommittedBeforeCommand_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("questions");
-    QTest::newRow("Alt+L") << "alt-l" << QStringList{AppText::saveModified};
-    QTest::newRow("click Exit") << "exit" << QStringList{AppText::ExitQuestion(), AppText::saveModified};
+    QTest::newRow("Alt+L") << "alt-l" << QStringList{AppText::saveModified()};
+    QTest::newRow("click Exit") << "exit" << QStringList{AppText::ExitQuestion(), AppText::saveModified()};
 }
 
 void TestCellEdit::openEditorCommittedBeforeCommand()

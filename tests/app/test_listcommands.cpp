@@ -121,7 +121,7 @@ void TestListCommands::moveMenuOfTwoUsers()
     SelectRows(w.List(1), {1}, 1);
     QMenu menu;
     w.ContextMenu(menu);
-    for (const QString &title : {AppText::menuMoveTo, AppText::menuCopyTo}) {
+    for (const QString &title : {AppText::menuMoveTo(), AppText::menuCopyTo()}) {
         QMenu *sub = MenuEntry(menu, title)->menu();
         QVERIFY(sub);
         QCOMPARE(sub->actions().size(), 2);
@@ -132,7 +132,7 @@ void TestListCommands::moveMenuOfTwoUsers()
     }
     // The entry moves the record to that user.
     const int slot = w.RowSlot(1, 1);
-    MenuEntry(menu, AppText::menuMoveTo)->menu()->actions()[0]->trigger();
+    MenuEntry(menu, AppText::menuMoveTo())->menu()->actions()[0]->trigger();
     QCOMPARE(w.agenda.slots[size_t(slot)].owner, 1u);
     QCOMPARE(SlotsOf(w, 0).last(), slot);
     QVERIFY(!SlotsOf(w, 1).contains(slot));
@@ -327,7 +327,7 @@ void TestListCommands::duplicate()
     QMenu menu;
     w.ContextMenu(menu);
     p.answers.append(Prompter::Answer::Ok);
-    MenuEntry(menu, AppText::menuDuplicate)->trigger();
+    MenuEntry(menu, AppText::menuDuplicate())->trigger();
     QCOMPARE(p.Messages(), QStringList{QStringLiteral("Copy selected records to MARCO:1 ?")});
     const QList<int> after = SlotsOf(w, 0);
     QCOMPARE(after.size(), before.size() + 2);

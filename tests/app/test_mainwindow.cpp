@@ -2,6 +2,7 @@
 #include "app/windowfixture.h"
 
 #include "app/apptexts.h"
+#include "store/recordrules.h"
 
 #include <QAction>
 #include <QApplication>
@@ -274,8 +275,8 @@ void TestMainWindow::editCell_data()
     QTest::addColumn<int>("voiceIndex");
     QTest::addColumn<QString>("cell");   // expected cell text afterwards
 
-    const QString address = AppText::addressModified;
-    const QString label = AppText::labelModified;
+    const QString address = RecordText::addressQuestion();
+    const QString label = RecordText::labelQuestion();
     QTest::newRow("street of postal record, No") << "OFFICINA AUTO" << int(MainWindow::colStreet)
         << "via tuscolana" << QList<int>{0} << QStringList{address} << uint(kNavPostal) << 0xFFFF << "VIA TUSCOLANA";
     QTest::newRow("street of postal record, Yes") << "OFFICINA AUTO" << int(MainWindow::colStreet)

@@ -143,7 +143,7 @@ void TestPhoneTidy::windowAppliesOneUndoStep()
     QVERIFY(w.agenda.modified);
     QCOMPARE(list->CellText(RowOfLabel(list, QStringLiteral("Huber")), MainWindow::colPhone1), QStringLiteral("+49 89 1234567"));
     QCOMPARE(w.UndoStack().count(), 1);
-    QCOMPARE(w.UndoStack().undoText(), PhoneText::menuTidy);
+    QCOMPARE(w.UndoStack().undoText(), PhoneText::menuTidy());
     w.Undo();
     QCOMPARE(w.agenda.slots[4].phone, before.slots[4].phone);
     QVERIFY(!w.agenda.modified);
@@ -168,7 +168,7 @@ void TestPhoneTidy::windowNothingToTidy()
     SelectRows(w.List(0), {RowOfLabel(w.List(0), QStringLiteral("Mute"))}, -1);
     w.TidyPhones();
     QCOMPARE(w.tidyReviews, 0);
-    QCOMPARE(p.Messages(), QStringList{PhoneText::nothingToTidy});
+    QCOMPARE(p.Messages(), QStringList{PhoneText::nothingToTidy()});
 }
 
 int main(int argc, char **argv)

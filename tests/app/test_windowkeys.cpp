@@ -57,10 +57,10 @@ void TestWindowKeys::shortcuts_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("asked");  // the first question or file selector title
-    QTest::newRow("Ctrl+O") << int(Qt::Key_O) << int(Qt::ControlModifier) << AppText::saveModified;
-    QTest::newRow("Ctrl+S") << int(Qt::Key_S) << int(Qt::ControlModifier) << AppText::saveTitle;
+    QTest::newRow("Ctrl+O") << int(Qt::Key_O) << int(Qt::ControlModifier) << AppText::saveModified();
+    QTest::newRow("Ctrl+S") << int(Qt::Key_S) << int(Qt::ControlModifier) << AppText::saveTitle();
     QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << int(Qt::ControlModifier) << AppText::ExitQuestion();
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << AppText::deleteSelected;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << AppText::deleteSelected();
 }
 
 void TestWindowKeys::shortcuts()
@@ -113,7 +113,7 @@ void TestWindowKeys::drops_data()
     const QString vcards = QStringLiteral(KESTRAVON_TESTDATA "/vcards/");
     QTest::newRow("two vCards") << QStringList{vcards + "John_Doe_GMAIL.vcf", vcards + "outlook-2003.vcf"} << 2
                                 << QStringList{};
-    QTest::newRow("a phonebook") << QStringList{SampleAgenda()} << 0 << QStringList{AppText::saveModified};
+    QTest::newRow("a phonebook") << QStringList{SampleAgenda()} << 0 << QStringList{AppText::saveModified()};
 }
 
 void TestWindowKeys::drops()

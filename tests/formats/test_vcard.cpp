@@ -2,6 +2,7 @@
 #include "common/textcodec.h"
 #include "formats/vcard.h"
 #include "formats/vcarddecoding.h"
+#include "formats/vcardreader.h"
 #include "store/agenda.h"
 
 #include <QRandomGenerator>
@@ -34,6 +35,8 @@ private Q_SLOTS:
     void addressSplit_data();
     void addressSplit();
     void badInputDoesNotCrash();
+    void cardsOneAtATime_data();
+    void cardsOneAtATime();
     void importAt();
     void writerLines_data();
     void writerLines();
@@ -243,6 +246,14 @@ void TestVCard::lines_data()
     QTest::newRow("e-mail PREF HOME") << QByteArray("EMAIL;TYPE=PREF,HOME:a@b") << mail(6);
     QTest::newRow("e-mail WORK") << QByteArray("EMAIL;WORK:a@b") << mail(2);
     QTest::newRow("e-mail INTERNET") << QByteArray("EMAIL;INTERNET:a@b") << mail(1);
+    // Names of properties and parameters in any case; a name that only begins or ends
+    // like a known one is unknown.
+    QTest::newRow("mixed-case parameter names") << QByteArray("TEL;Type=Home;tYPE=fax:1") << tel(3);
+    QTest::newRow("mixed-case encoding and charset") << QByteArray("Note;Encoding=Quoted-Printable;ChArSeT=iso-8859-1:caf=E9")
+                                                     << note("caf\u00E9");
+    QTest::newRow("name longer than a known one") << QByteArray("NOTES:x\nNOTE:y") << note("y");
+    QTest::newRow("name shorter than a known one") << QByteArray("NOT:x\nnote:y") << note("y");
+    QTest::newRow("last name of the table") << QByteArray("x-addressbookserver-kind:individual\nNOTE:y") << note("y");
 
     // Quoted-Printable.
     QTest::newRow("QP UTF-8 bytes") << QByteArray("NOTE;ENCODING=QUOTED-PRINTABLE:caf=C3=A9") << note("caf\u00E9");
@@ -628,6 +639,70 @@ void TestVCard::badInputDoesNotCrash()
         soft += "=C3=A9=\r\n";
     QVERIFY(ImportVCard(r, Write(soft + "\r\nEND:VCARD"), prompter));
     QCOMPARE(r.note, QString(20000, QChar(0xE9)));
+}
+
+void TestVCard::cardsOneAtATime_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QDir samples(QStringLiteral(KESTRAVON_TESTDATA "/vcards"));
+    for (const QString &name : samples.entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name)) {
+        QFile f(samples.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QTest::newRow(qPrintable(name)) << f.readAll();
+    }
+    QTest::newRow("last card without END") << QByteArray("FN:A\nEND:VCARD\nFN:B\nNOTE:x\n");
+    QTest::newRow("CHARSET named on a later line")
+        << QByteArray("BEGIN:VCARD\nFN:\x93\x63\nPHOTO;CHARSET=Shift_JIS:\x93\x63\nEND:VCARD\nFN:\xE9\nEND:VCARD\n");
+    QTest::newRow("UTF-16 with CHARSET") << Utf16(QStringLiteral("FN;CHARSET=X:\u00E9\nEND:VCARD\n"), false, true);
+    QTest::newRow("AGENT card skipped, QP photo")
+        << QByteArray("BEGIN:VCARD\nFN:A\nAGENT:\nBEGIN:VCARD\nFN:B\nEND:VCARD\n"
+                      "PHOTO;ENCODING=QUOTED-PRINTABLE:=41=\n=42\nNOTE:n\nEND:VCARD\n");
+    QTest::newRow("not a text file") << QByteArray("FN:A\nEND:VCARD\n\0\0\0");
+}
+
+void TestVCard::cardsOneAtATime()
+{
+    // Card by card, the reader gives the items that reading the whole file gives, and
+    // the same records; reading only what the mapping needs leaves the other values empty
+    // and changes no record.
+    QFETCH(QByteArray, bytes);
+    ScriptedPrompter prompter;
+    VCard whole;
+    const bool complete = whole.ReadVcfBytes(bytes, QStringLiteral("x.vcf"), prompter);
+    VCardReader all(bytes, QStringLiteral("x.vcf"), prompter);
+    VCardReader mapped(bytes, QStringLiteral("x.vcf"), prompter);
+    int cards = 0;
+    VCard expected;
+    while (whole.TakeCard(expected)) {
+        ++cards;
+        VCard full;
+        VCard lean;
+        QVERIFY(all.NextCard(full));
+        QVERIFY(mapped.NextCard(lean, true));
+        QCOMPARE(full.Count(), expected.Count());
+        QCOMPARE(lean.Count(), expected.Count());
+        for (int i = 0; i < expected.Count(); ++i) {
+            const VCardItem &e = expected.At(i);
+            QCOMPARE(full.At(i).property, e.property);
+            QCOMPARE(full.At(i).params, e.params);
+            QCOMPARE(full.At(i).pref, e.pref);
+            QCOMPARE(full.At(i).value, e.value);
+            QCOMPARE(lean.At(i).value, MapCardReadsValue(e.property) ? e.value : QString());
+        }
+        AgendaRecord a, b;
+        const VCardMapResult ra = MapCard(expected, a);
+        const VCardMapResult rb = MapCard(lean, b);
+        QCOMPARE(rb.ok, ra.ok);
+        QCOMPARE(rb.group, ra.group);
+        QCOMPARE(rb.droppedPhones, ra.droppedPhones);
+        QCOMPARE(b, a);
+        expected = VCard();
+    }
+    VCard none;
+    QVERIFY(!all.NextCard(none) && !mapped.NextCard(none));
+    QCOMPARE(all.Complete(), complete);
+    QCOMPARE(mapped.Reason(), whole.Reason());
+    QVERIFY(cards > 0 || !whole.Reason().isEmpty());
 }
 
 void TestVCard::importAt()

@@ -501,6 +501,9 @@ void TestAgendaFile::refusedFiles_data()
     QTest::newRow("/dev/zero") << "/dev/zero" << "The file is not a regular file.";
     QTest::newRow("/dev/urandom") << "/dev/urandom" << "The file is not a regular file.";
     QTest::newRow("over 64 MiB") << "huge.dat" << "The file is larger than 64 MiB.";
+    QTest::newRow("pipe without a writer") << "pipe.dat" << "The file is not a regular file.";
+    QTest::newRow("link to nothing") << "dangling.dat" << "The file does not exist.";
+    QTest::newRow("link to a folder") << "folderlink.dat" << "The file is not a regular file.";
     QTest::newRow("sidecar is a folder") << "sidecar.dat" << "The sidecar file sidecar.dat.inf cannot be read.";
 }
 
@@ -514,6 +517,9 @@ void TestAgendaFile::refusedFiles()
     QVERIFY(huge.open(QIODevice::WriteOnly));
     QVERIFY(huge.write(MakeFile({}, 403)) > 0 && huge.resize(kMaxInputFileSize + 1));  // sparse: no disk used
     huge.close();
+    QVERIFY(::mkfifo(QFile::encodeName(Path(QStringLiteral("pipe.dat"))).constData(), 0600) == 0);
+    QVERIFY(QFile::link(Path(QStringLiteral("nothing")), Path(QStringLiteral("dangling.dat"))));
+    QVERIFY(QFile::link(Path(QStringLiteral("folder.dat")), Path(QStringLiteral("folderlink.dat"))));
     ScriptedPrompter p;
     auto a = std::make_unique<Agenda>();
     QElapsedTimer timer;

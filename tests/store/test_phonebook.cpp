@@ -51,15 +51,15 @@ void TestPhonebook::operationsSayWhy_data()
     QTest::addColumn<QList<int>>("announced");
     QTest::newRow("delete a contact") << Op([](Phonebook &b) { return b.DeleteRecord(4); }) << QString()
                                       << QList<int>{4};
-    QTest::newRow("delete a user") << Op([](Phonebook &b) { return b.DeleteRecord(1); }) << BookText::userSlot
+    QTest::newRow("delete a user") << Op([](Phonebook &b) { return b.DeleteRecord(1); }) << BookText::userSlot()
                                    << QList<int>{};
-    QTest::newRow("delete a free slot") << Op([](Phonebook &b) { return b.DeleteRecord(9); }) << BookText::noRecord
+    QTest::newRow("delete a free slot") << Op([](Phonebook &b) { return b.DeleteRecord(9); }) << BookText::noRecord()
                                         << QList<int>{};
     QTest::newRow("move to user 3") << Op([](Phonebook &b) { return b.MoveToUser(4, 3); }) << QString()
                                     << QList<int>{4};
-    QTest::newRow("move to no user") << Op([](Phonebook &b) { return b.MoveToUser(4, 5); }) << BookText::noUser
+    QTest::newRow("move to no user") << Op([](Phonebook &b) { return b.MoveToUser(4, 5); }) << BookText::noUser()
                                      << QList<int>{};
-    QTest::newRow("move a user") << Op([](Phonebook &b) { return b.MoveToUser(0, 2); }) << BookText::userSlot
+    QTest::newRow("move a user") << Op([](Phonebook &b) { return b.MoveToUser(0, 2); }) << BookText::userSlot()
                                  << QList<int>{};
     QTest::newRow("copy to user 4") << Op([](Phonebook &b) { return b.CopyToUser(5, 4); }) << QString()
                                     << QList<int>{6};
@@ -67,7 +67,7 @@ void TestPhonebook::operationsSayWhy_data()
         while (b.FreeSlots() > 0)
             b.InsertRecord(Contact(QStringLiteral("X")));
         return b.InsertRecord(Contact(QStringLiteral("ONE TOO MANY")));
-    }) << BookText::noMoreSpace << QList<int>{};
+    }) << BookText::noMoreSpace() << QList<int>{};
 }
 
 void TestPhonebook::operationsSayWhy()
@@ -168,10 +168,10 @@ void TestPhonebook::cellEdit_data()
     QTest::addColumn<QString>("stored");  // the column's text afterwards
     QTest::newRow("street upper-cased") << int(FieldId::Street) << "via Roma" << "" << "VIA ROMA";
     QTest::newRow("label kept as typed") << int(FieldId::Label) << "Rossi" << "" << "Rossi";
-    QTest::newRow("empty label") << int(FieldId::Label) << "" << RecordText::nullValue << "ROSSI";
-    QTest::newRow("long number") << int(FieldId::Numb) << "123456" << RecordText::tooLong.arg(5) << "";
+    QTest::newRow("empty label") << int(FieldId::Label) << "" << RecordText::nullValue() << "ROSSI";
+    QTest::newRow("long number") << int(FieldId::Numb) << "123456" << RecordText::tooLong().arg(5) << "";
     QTest::newRow("GPS position") << int(FieldId::Gps) << "N45.5,E9.25" << "" << "N45.500000,E9.250000";
-    QTest::newRow("GPS address") << int(FieldId::Gps) << "Munich 80331" << RecordText::invalidGps << "";
+    QTest::newRow("GPS address") << int(FieldId::Gps) << "Munich 80331" << RecordText::invalidGps() << "";
     QTest::newRow("fld51 not editable") << int(FieldId::Fld51) << "x" << "" << "";
     QTest::newRow("record number") << int(FieldId::Record) << "7" << "" << "5";
 }

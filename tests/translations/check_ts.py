@@ -5,8 +5,9 @@ usage: check_ts.py LUPDATE SOURCE_DIR TS_FILE...
 
 Fails when a translation file lacks a text of the sources (lupdate is run on the sources
 into a temporary file to find them), holds an unfinished or empty translation, or when a
-translation's placeholders (%1..%9, %n) or markup (& for a new line or an accelerator,
-"-|" for a tab, "[* " for bold) differ from its source text's, or it ends in a line break.
+translation's placeholders (%1..%9, %n), markup (& for a new line or an accelerator,
+"-|" for a tab, "[* " for bold) or file-selector patterns ("(*.vcf)", ";;") differ from its
+source text's, or it ends in a line break.
 """
 import os
 import re
@@ -17,6 +18,9 @@ import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r"%(?:[1-9]|n)")
 MARKUP = re.compile(r"&&|&|-\|" + r"|\[\* |\[3B ")
+# File-selector types: the patterns in brackets ("(*.vcf)", "(*)", "(Agenda.dat)") and the
+# ";;" between the types must come through a translation unchanged.
+FILE_TYPES = re.compile(r"\([^()\s]*[.*][^()\s]*\)|;;")
 
 
 def messages(path):
@@ -70,6 +74,8 @@ def main():
                     failures.append(f"{where}: placeholders {tokens(PLACEHOLDER, text)} in {text!r}")
                 if tokens(MARKUP, text) != tokens(MARKUP, source):
                     failures.append(f"{where}: markup {tokens(MARKUP, text)} in {text!r}")
+                if tokens(FILE_TYPES, text) != tokens(FILE_TYPES, source):
+                    failures.append(f"{where}: file types {tokens(FILE_TYPES, text)} in {text!r}")
     for line in failures:
         print("FAIL:", line)
     print(f"{len(ts_files)} translation files, {len(wanted)} source texts, {len(failures)} failures")

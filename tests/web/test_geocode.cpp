@@ -235,7 +235,7 @@ void TestGeocode::lookupAnswer()
     data.state = QStringLiteral("old");
     QVERIFY(GeocodeLookup(QStringLiteral("x"), data, prompter, server.BaseUrl()));
     QCOMPARE(prompter.Messages(),
-             message ? QStringList{QString::fromLatin1(GeocodeText::kApproximate)} : QStringList());
+             message ? QStringList{GeocodeText::Tr(GeocodeText::kApproximate)} : QStringList());
     QCOMPARE(data.latitude, latitude);
     QCOMPARE(data.longitude, longitude);
     QCOMPARE((QStringList{data.street, data.city, data.state, data.zip, data.country}), texts);

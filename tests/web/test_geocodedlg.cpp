@@ -246,7 +246,7 @@ void TestGeocodeDlg::approximateAnswer()
     d.data.city = QStringLiteral("Roma");
     d.Open(server_->BaseUrl());
     QTest::mouseClick(d.btQuery, Qt::LeftButton);
-    QCOMPARE(d.prompter.Messages(), QStringList{QString::fromLatin1(GeocodeText::kApproximate)});
+    QCOMPARE(d.prompter.Messages(), QStringList{GeocodeText::Tr(GeocodeText::kApproximate)});
     QCOMPARE(d.geoCity->text(), QStringLiteral("Roma"));
     QVERIFY(d.btOK->isEnabled());
 }

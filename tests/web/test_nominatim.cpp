@@ -132,7 +132,7 @@ void TestNominatim::answers()
     QCOMPARE(GeocodeLookup(Query(address), data, prompter, NominatimProvider(server.BaseUrl()), session), found);
 
     QCOMPARE(prompter.Messages(),
-             approximate ? QStringList{QString::fromLatin1(GeocodeText::kApproximate)} : QStringList());
+             approximate ? QStringList{GeocodeText::Tr(GeocodeText::kApproximate)} : QStringList());
     if (!found) {
         QCOMPARE(data.city, QStringLiteral("untouched"));
         return;
