@@ -292,6 +292,10 @@
         <source>record %1: %2</source>
         <translation>fiche %1 : %2</translation>
     </message>
+    <message>
+        <source>%1 %2 is the same number as record %3</source>
+        <translation>%1 %2 est le même numéro que la fiche %3</translation>
+    </message>
 </context>
 <context>
     <name>ColumnTitle</name>
@@ -739,6 +743,10 @@
     <message>
         <source>Invalid number.</source>
         <translation>Nombre non valide.</translation>
+    </message>
+    <message>
+        <source>Write as %1</source>
+        <translation>Écrire sous la forme %1</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1603,14 @@
         <source>would be longer than %1 characters</source>
         <translation>dépasserait %1 caractères</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; %2: kept as typed</source>
+        <translation>&quot;%1&quot; %2 : conservé tel que saisi</translation>
+    </message>
+    <message>
+        <source>same number as record %1</source>
+        <translation>même numéro que la fiche %1</translation>
+    </message>
 </context>
 <context>
     <name>PhoneText</name>
@@ -1681,6 +1697,10 @@
     <message>
         <source>The system&apos;s region (none)</source>
         <translation>La région du système (aucune)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,10 @@
         <source>record %1: %2</source>
         <translation>record %1: %2</translation>
     </message>
+    <message>
+        <source>%1 %2 is the same number as record %3</source>
+        <translation>%1 %2 is hetzelfde nummer als record %3</translation>
+    </message>
 </context>
 <context>
     <name>ColumnTitle</name>
@@ -739,6 +743,10 @@
     <message>
         <source>Invalid number.</source>
         <translation>Ongeldig getal.</translation>
+    </message>
+    <message>
+        <source>Write as %1</source>
+        <translation>Schrijven als %1</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1603,14 @@
         <source>would be longer than %1 characters</source>
         <translation>zou langer worden dan %1 tekens</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; %2: kept as typed</source>
+        <translation>&quot;%1&quot; %2: blijft zoals getypt</translation>
+    </message>
+    <message>
+        <source>same number as record %1</source>
+        <translation>zelfde nummer als record %1</translation>
+    </message>
 </context>
 <context>
     <name>PhoneText</name>
@@ -1681,6 +1697,10 @@
     <message>
         <source>The system&apos;s region (none)</source>
         <translation>De regio van het systeem (geen)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

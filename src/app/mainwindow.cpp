@@ -252,6 +252,8 @@ bool MainWindow::EditCell(int k, int row, int column, const QString &text)
             prompter_.Information(stored.refusal);
         return false;
     }
+    if (column >= colPhone1 && column < colPhone1 + kPhoneCount)
+        NotePhone(slot, column - colPhone1);
     return true;
 }
 

@@ -163,6 +163,10 @@ public:
     void TidyPhones();
     // The phone region dialog; OK stores the region (phone/region).
     void ChoosePhoneRegion();
+    // After phone k (0-based) of a slot was typed into its cell, which keeps the text as
+    // typed: the status bar says when it is no valid number or another contact of the user
+    // holds the same number, and is cleared otherwise.
+    void NotePhone(int slot, int phone);
     // Puts the cursor on the row of a slot, alone selected, on its list's tab; false when
     // no list shows the slot.
     bool SelectSlot(int slot);

@@ -5,8 +5,12 @@
 #include "app/phonetexts.h"
 #include "app/phonetidydlg.h"
 #include "app/undo.h"
+#include "store/duplicates.h"
 #include "store/phonenumber.h"
 #include "store/phonetidy.h"
+
+#include <QCoreApplication>
+#include <QStatusBar>
 
 void MainWindow::TidyPhones()
 {
@@ -49,4 +53,23 @@ void MainWindow::ChoosePhoneRegion()
 bool MainWindow::AskPhoneRegion(PhoneRegionDlg &dialog)
 {
     return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::NotePhone(int slot, int phone)
+{
+    const AgendaRecord *r = agenda.RecordAt(slot);
+    if (!r || phone < 0 || phone >= kPhoneCount)
+        return;
+    // A user's own number is not dialled by the unit: nothing to say about it.
+    QStringList notes;
+    if (slot >= agenda.userCount) {
+        const QString region = DefaultPhoneRegion();
+        const QString &number = r->phone[size_t(phone)];
+        const int sameAs = number.isEmpty() ? -1 : PhoneHolders(agenda, region).OtherHolder(number, slot, r->owner);
+        notes = PhoneNotes(number, region, sameAs);
+    }
+    if (notes.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(PhoneText::cellNote().arg(QCoreApplication::translate("ColumnTitle", Field(PhoneField(phone)).title), notes.join(QStringLiteral("; "))));
 }

@@ -29,5 +29,8 @@ inline QString regionTitle() { return QCoreApplication::translate("PhoneText", "
 inline QString regionLabel() { return QCoreApplication::translate("PhoneText", "Read phone numbers without a country code as numbers of:"); }
 inline QString regionSystem() { return QCoreApplication::translate("PhoneText", "The system's region (%1)"); }
 inline QString regionSystemNone() { return QCoreApplication::translate("PhoneText", "The system's region (none)"); }
+// The status bar after a phone number was typed into a list cell: the column ("Phone-2")
+// and what is odd about the number.
+inline QString cellNote() { return QCoreApplication::translate("PhoneText", "%1: %2"); }
 
 } // namespace PhoneText

@@ -18,4 +18,8 @@ inline constexpr char kExportTitle[] = QT_TRANSLATE_NOOP("EditorText", "Export t
 // Field checks when the dialog is accepted, besides the record rules' own texts.
 inline constexpr char kNotANumber[] = QT_TRANSLATE_NOOP("EditorText", "Invalid number.");
 
+// The tip of the button at the end of a phone field that writes the number internationally.
+inline constexpr char kWriteInternational[] = QT_TRANSLATE_NOOP("EditorText", "Write as %1");
+
+
 } // namespace EditorText

@@ -4,7 +4,9 @@
 #include "common/markup.h"
 #include "editor/editortexts.h"
 #include "editor/recordtext.h"
+#include "store/duplicates.h"
 #include "store/edit.h"
+#include "store/phonenumber.h"
 #include "store/recordrules.h"
 #include "web/lookupsettings.h"
 #include "formats/interchange.h"
@@ -13,8 +15,10 @@
 
 #include "ui_EditRecord.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -23,6 +27,7 @@
 #include <QStyle>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QToolTip>
 
 #include <array>
 
@@ -174,6 +179,7 @@ EditRecordDlg::EditRecordDlg(Phonebook &book, int slot, Prompter &prompter, QWid
     geocodeBaseUrl = lookups.geocodeUrl;
     ui->setupUi(this);
     setWindowTitle(EditorText::Tr(EditorText::kTitle));
+    phoneRegion_ = DefaultPhoneRegion();
     SetupControls();
     SetNumber(ui->eiRecN, slot + 1);
     LoadRecord(SlotRecord());
@@ -249,7 +255,67 @@ void EditRecordDlg::SetupControls()
         b->setAutoDefault(b == ui->btOK);
     ui->btOK->setDefault(true);
 
+    SetupPhoneChecks();
     SizeFromFont();
+}
+
+void EditRecordDlg::SetupPhoneChecks()
+{
+    phoneEdits_ = {ui->esP0Numb, ui->esP1Numb, ui->esP2Numb, ui->esP3Numb, ui->esP4Numb};
+    for (int k = 0; k < kPhoneCount; ++k) {
+        QLineEdit *edit = phoneEdits_[size_t(k)];
+        QAction *note = edit->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
+        note->setObjectName(QStringLiteral("phoneNote%1").arg(k));
+        note->setVisible(false);
+        // A click shows the tip at once.
+        connect(note, &QAction::triggered, this, [note] { QToolTip::showText(QCursor::pos(), note->toolTip()); });
+        QAction *format = edit->addAction(style()->standardIcon(QStyle::SP_BrowserReload), QLineEdit::TrailingPosition);
+        format->setObjectName(QStringLiteral("phoneFormat%1").arg(k));
+        format->setVisible(false);
+        connect(format, &QAction::triggered, this, [this, k, edit] {
+            const PhoneTidy tidy = TidyPhone(edit->text(), phoneRegion_, PhoneFormat::International);
+            if (tidy.changed)
+                edit->setText(tidy.text);
+            CheckPhone(k);
+        });
+        connect(edit, &QLineEdit::textEdited, this, [this, k] { CheckPhone(k); });
+        phoneNotes_[size_t(k)] = note;
+        phoneFormats_[size_t(k)] = format;
+    }
+}
+
+void EditRecordDlg::SetPhoneRegion(const QString &region)
+{
+    phoneRegion_ = region;
+    holders_.reset();
+    CheckPhones();
+}
+
+void EditRecordDlg::CheckPhones()
+{
+    for (int k = 0; k < kPhoneCount; ++k)
+        CheckPhone(k);
+}
+
+void EditRecordDlg::CheckPhone(int k)
+{
+    const QString text = phoneEdits_[size_t(k)]->text();
+    const int slot = Slot();
+    // A user's own slot holds the user's number, which the unit does not dial: like the
+    // phonebook check, the editor says nothing about it.
+    QStringList notes;
+    if (slot >= book_.Data().userCount) {
+        if (!holders_ && !text.isEmpty())
+            holders_ = std::make_unique<PhoneHolders>(book_.Data(), phoneRegion_);
+        notes = PhoneNotes(text, phoneRegion_, text.isEmpty() ? -1 : holders_->OtherHolder(text, slot, U32Of(ui->eiOwner)));
+    }
+    QAction *note = phoneNotes_[size_t(k)];
+    note->setToolTip(notes.join(QLatin1Char('\n')));
+    note->setVisible(!notes.isEmpty());
+    const PhoneTidy tidy = TidyPhone(text, phoneRegion_, PhoneFormat::International);
+    QAction *format = phoneFormats_[size_t(k)];
+    format->setToolTip(EditorText::Tr(EditorText::kWriteInternational).arg(tidy.text));
+    format->setVisible(tidy.changed);
 }
 
 void EditRecordDlg::SizeFromFont()
@@ -416,6 +482,10 @@ void EditRecordDlg::LoadRecord(const AgendaRecord &r)
     SetNumber(ui->eiACPtype, r.acpType);
     ui->esACPdate1->setText(DateText(r.acpDate1));
     ui->esACPdate2->setText(DateText(r.acpDate2));
+
+    // The phonebook may have changed since the numbers were last gathered (Prev, Next).
+    holders_.reset();
+    CheckPhones();
 
     // Show every text from its start, also when it is longer than the field.
     for (QLineEdit *e : findChildren<QLineEdit *>())

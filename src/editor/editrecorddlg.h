@@ -13,6 +13,8 @@
 #include <memory>
 
 
+class PhoneHolders;
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -59,6 +61,11 @@ public:
     bool AddressChanged() const { return addressChanged; }
     bool LabelChanged() const { return labelChanged; }
 
+    // The region that phone numbers without a country code are read with (the default
+    // region when the dialog opens); setting it checks the numbers again.
+    void SetPhoneRegion(const QString &region);
+    QString PhoneRegion() const { return phoneRegion_; }
+
     // Button handlers, also callable directly.
     void OnOk();
     void OnCancel();
@@ -73,6 +80,12 @@ protected:
 
 private:
     void SetupControls();
+    // Each phone field gets two buttons at its end: a warning whose tip says why the number
+    // is kept as typed or which contact holds it too, and one that writes a valid number
+    // in international form. The number is never rewritten otherwise.
+    void SetupPhoneChecks();
+    void CheckPhone(int phone);
+    void CheckPhones();
     // Sizes the dialog to its layout, within the screen's free area.
     void FitScreen();
     void SizeFromFont();
@@ -117,6 +130,13 @@ private:
     // counts as an edit only when it changes this text.
     QString shownCountry_;
     bool fitted_ = false;
+    QString phoneRegion_;
+    // The contacts' numbers as the phonebook held them when the record was loaded; built
+    // when first needed.
+    std::unique_ptr<PhoneHolders> holders_;
+    std::array<QLineEdit *, kPhoneCount> phoneEdits_{};
+    std::array<QAction *, kPhoneCount> phoneNotes_{};
+    std::array<QAction *, kPhoneCount> phoneFormats_{};
     // The vCard file selector's folder, remembered between uses while the dialog lives.
     QString vcfFolder_;
 };

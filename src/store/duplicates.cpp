@@ -105,3 +105,40 @@ DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record, const PhoneKeys 
         consider(phones_, phoneKeys[size_t(k)], k);
     return match;
 }
+
+PhoneHolders::PhoneHolders(const Agenda &agenda, const QString &region) : region_(region)
+{
+    // Contacts only: a user's own slot holds the user's number, not a contact's.
+    for (int slot = agenda.userCount; slot < agenda.slotCount; ++slot) {
+        const AgendaRecord *r = agenda.RecordAt(slot);
+        if (!r)
+            continue;
+        for (const QString &phone : r->phone) {
+            const QString key = PhoneMatchKey(phone, region_);
+            if (key.isEmpty())
+                continue;
+            QList<int> &holders = slots_[Key(r->owner, key)];
+            if (holders.isEmpty() || holders.last() != slot)
+                holders.append(slot);
+        }
+    }
+}
+
+QString PhoneHolders::Key(uint32_t owner, const QString &phoneKey)
+{
+    return QString::number(owner) + QLatin1Char(':') + phoneKey;
+}
+
+int PhoneHolders::OtherHolder(const QString &phone, int slot, uint32_t owner) const
+{
+    const QString key = PhoneMatchKey(phone, region_);
+    if (key.isEmpty())
+        return -1;
+    const auto it = slots_.constFind(Key(owner, key));
+    if (it == slots_.cend())
+        return -1;
+    for (int holder : it.value())
+        if (holder != slot)
+            return holder;
+    return -1;
+}

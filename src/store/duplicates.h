@@ -59,3 +59,21 @@ private:
     QHash<QString, int> phones_;     // PhoneMatchKey of every phone
     QString region_;
 };
+
+// The contacts' phone numbers of one phonebook by number: which other contact of the same
+// user holds a number (the editors say "same number as record 12" while the user types).
+// Built once over the phonebook as it stands; each look-up reads one number.
+class PhoneHolders
+{
+public:
+    PhoneHolders(const Agenda &agenda, const QString &region);
+    // The slot of the first contact of user `owner`, other than `slot`, that holds the same
+    // number as `phone` (ComparePhones gives Same); -1 when there is none.
+    int OtherHolder(const QString &phone, int slot, uint32_t owner) const;
+
+private:
+    static QString Key(uint32_t owner, const QString &phoneKey);
+
+    QHash<QString, QList<int>> slots_;  // owner + PhoneMatchKey -> the contacts' slots, ascending
+    QString region_;
+};

@@ -133,11 +133,19 @@ private:
             it = byOwner_.insert(r.owner, DuplicateIndex(region_));
         DuplicateIndex &index = it.value();
         const DuplicateMatch match = index.FindThenAdd(r, slot_);
-        if (match.first >= 0) {
-            const QString field = match.phone < 0 ? NameOf(FieldId::Label) : NameOf(PhoneField(match.phone));
-            const QString reason = match.phone < 0 ? QCoreApplication::translate("CheckText", "same label") : QCoreApplication::translate("CheckText", "same number as %1").arg(field);
-            Add(Kind::Duplicate, field, QCoreApplication::translate("CheckText", "looks like a duplicate of record %1 (%2)").arg(QString::number(match.first + 1), reason));
+        if (match.first < 0)
+            return;
+        if (match.phone < 0) {
+            Add(Kind::Duplicate, NameOf(FieldId::Label),
+                QCoreApplication::translate("CheckText", "looks like a duplicate of record %1 (%2)")
+                    .arg(QString::number(match.first + 1), QCoreApplication::translate("CheckText", "same label")));
+            return;
         }
+        // The number that matched, as this record holds it, and the record that has it too.
+        const QString field = NameOf(PhoneField(match.phone));
+        Add(Kind::Duplicate, field,
+            QCoreApplication::translate("CheckText", "%1 %2 is the same number as record %3")
+                .arg(field, Quoted(r.phone[size_t(match.phone)]), QString::number(match.first + 1)));
     }
 
     void CheckGps(const NavData &nav)

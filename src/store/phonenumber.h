@@ -62,6 +62,12 @@ struct PhoneTidy
 // the unit's field is not made: the input is kept with that reason.
 PhoneTidy TidyPhone(const QString &text, const QString &region, PhoneFormat format);
 
+// What the cell edit and the record editor tell the user about a number as typed; they
+// store it exactly as typed either way. One line per point, none when all is well: why the
+// number is kept as it is (`"0171 12" is not a valid number for DE: kept as typed`), and, when `sameAs` is
+// a slot, the record that holds the same number ("same number as record 12").
+QStringList PhoneNotes(const QString &phone, const QString &region, int sameAs = -1);
+
 // How two numbers compare, both read with the same default region.
 enum class PhoneMatch {
     Different,

@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <cstring>
@@ -69,6 +70,8 @@ const char kNoWindowUnrestoredText[] = QT_TRANSLATE_NOOP("UpdateText", "The new 
 const char kUnrestoredText[] = QT_TRANSLATE_NOOP("UpdateText", "The previous version could not be put back: rename %1 to %2 by hand.");
 // How often the updating program looks for the new one's confirmation.
 constexpr int kConfirmPollMs = 50;
+// How long a new program that is ended for want of a window may take to go.
+constexpr int kStopWaitMs = 5000;
 const char kNoUpdateText[] = QT_TRANSLATE_NOOP("UpdateText", "No update found");
 
 // Why a download gave nothing to work with.
@@ -225,13 +228,26 @@ bool ProcessRunning(qint64 pid)
 #endif
 }
 
-void StopProcess(qint64 pid)
+// Ends the program `pid` and waits, at most `limitMs`, until it has ended, so that its
+// files are put back only once nothing runs from them. False when it still runs.
+bool StopProcess(qint64 pid, int limitMs)
 {
 #ifdef Q_OS_UNIX
-    if (pid > 0 && pid != QCoreApplication::applicationPid())
-        ::kill(pid_t(pid), SIGKILL);
+    if (pid <= 0 || pid == QCoreApplication::applicationPid())
+        return false;
+    ::kill(pid_t(pid), SIGKILL);
+    QElapsedTimer clock;
+    clock.start();
+    while (ProcessRunning(pid)) {
+        if (clock.elapsed() >= limitMs)
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
 #else
     Q_UNUSED(pid);
+    Q_UNUSED(limitMs);
+    return false;
 #endif
 }
 
@@ -393,9 +409,11 @@ bool CheckForUpdate(const QString &programName, const QString &currentVersion, b
             return false;
         }
         const Started started = AwaitConfirmation(pid, marker, site.confirmMs);
+        // Still without a window when the time is up: it is ended before its files are
+        // taken away, so that only the old program goes on.
+        if (started == Started::NoWindow)
+            StopProcess(pid, kStopWaitMs);
         if (started != Started::Confirmed) {
-            if (started == Started::NoWindow)
-                StopProcess(pid);
             install.Rollback();
             const int seconds = qMax(1, site.confirmMs / 1000);
             ReportRollback(install,

@@ -44,6 +44,11 @@ void GeocodeDlg::Init()
     attribution_ = new QLabel(ui_->boxResult);
     attribution_->setObjectName(QStringLiteral("lbAttribution"));
     ui_->gridResult->addWidget(attribution_, ui_->gridResult->rowCount(), 0);
+    // The outcome of the last query when it gave no position: its cause, or "Cancelled".
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("lStatus"));
+    status_->setWordWrap(true);
+    ui_->vboxMain->insertWidget(ui_->vboxMain->indexOf(ui_->rowButtons), status_);
     setFixedSize(size().expandedTo(minimumSizeHint()));
 
     // State and country first: the order of street and number depends on them.
@@ -161,6 +166,7 @@ void GeocodeDlg::RunQuery()
     const GeocodeQuery query = *waiting_;
     waiting_.reset();
     ShowWaiting(false);
+    status_->clear();
     GeocodeData result;
     QString failure;
     fetching_ = true;
@@ -186,9 +192,11 @@ void GeocodeDlg::RunQuery()
         SetResultText(ui_->esGeoLL, CoordinateText(result.latitude, result.longitude));
         ui_->btQuery->setDefault(false);
         ui_->btOK->setDefault(true);
-    } else if (failure != FetchText::Tr(FetchText::kCancelled)) {
-        // The user's own Cancel needs no message.
-        prompter_.InformationDetail(GeocodeText::Tr(GeocodeText::kQueryFailed), failure);
+    } else {
+        status_->setText(failure);
+        // The user's own Cancel needs no message box.
+        if (failure != FetchText::Tr(FetchText::kCancelled))
+            prompter_.InformationDetail(GeocodeText::Tr(GeocodeText::kQueryFailed), failure);
     }
     ui_->btOK->setEnabled(ok);
     ui_->btGoogle->setEnabled(ok);

@@ -62,6 +62,7 @@ private:
     const GeocodeProvider &provider_;
     QString mapBaseUrl_;
     QLabel *attribution_ = nullptr;
+    QLabel *status_ = nullptr;
     GeocodeSession *session_ = &GeocodeSession::Shared();
     // Set once a query has written a coordinate into the result column.
     bool coordinateShown_ = false;

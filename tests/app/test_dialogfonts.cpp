@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -86,6 +87,13 @@ QStringList CutCaptions(QWidget &dialog)
     return cut;
 }
 
+// The screen's density as the fonts see it: its logical dots per inch times the scale.
+int Dpi()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return qRound(screen->logicalDotsPerInchY() * screen->devicePixelRatio());
+}
+
 void Show(QWidget &dialog, const QString &name, int points)
 {
     dialog.show();
@@ -96,7 +104,9 @@ void Show(QWidget &dialog, const QString &name, int points)
         QWidget *content = &dialog;
         if (auto *scroll = dialog.findChild<QScrollArea *>())
             content = scroll->widget();
-        content->grab().save(QStringLiteral("%1/%2-%3pt.png").arg(folder, name).arg(points));
+        const int dpi = Dpi();
+        const QString density = dpi == 96 ? QString() : QStringLiteral("-%1dpi").arg(dpi);
+        content->grab().save(QStringLiteral("%1/%2-%3pt%4.png").arg(folder, name).arg(points).arg(density));
     }
 }
 
@@ -128,10 +138,12 @@ void TestDialogFonts::cleanup()
 
 void TestDialogFonts::nothingCut_data()
 {
+    // Run again by CTest with QT_FONT_DPI=144: the density asked for must be the one shown.
+    const int asked = qEnvironmentVariableIntValue("QT_FONT_DPI");
+    QCOMPARE(Dpi(), asked > 0 ? asked : 96);
     QTest::addColumn<int>("points");
-    QTest::newRow("9 points") << 9;
-    QTest::newRow("12 points") << 12;
-    QTest::newRow("15 points") << 15;
+    for (int points : {9, 12, 15})
+        QTest::addRow("%d points at %d dpi", points, Dpi()) << points;
 }
 
 void TestDialogFonts::nothingCut()
@@ -168,6 +180,8 @@ void TestDialogFonts::nothingCut()
 // At 12 points the whole editor fits a 1366 by 768 screen with room for the window frame.
 void TestDialogFonts::editorFitsScreenAt12Points()
 {
+    if (Dpi() != 96)
+        QSKIP("a screen of 1366 by 768 pixels has about 96 dpi");
     QFont font = QApplication::font();
     font.setPointSize(12);
     QApplication::setFont(font);

@@ -4,6 +4,7 @@
 #include "app/windowfixture.h"
 
 #include <QComboBox>
+#include <QStatusBar>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -18,6 +19,8 @@ private Q_SLOTS:
     void regionDialog();
     void windowAppliesOneUndoStep();
     void windowNothingToTidy();
+    void cellEditKeepsTypedText_data();
+    void cellEditKeepsTypedText();
 };
 
 namespace {
@@ -169,6 +172,35 @@ void TestPhoneTidy::windowNothingToTidy()
     w.TidyPhones();
     QCOMPARE(w.tidyReviews, 0);
     QCOMPARE(p.Messages(), QStringList{PhoneText::nothingToTidy()});
+}
+
+// A number typed into a cell is stored as typed; the status bar says what is odd about it.
+void TestPhoneTidy::cellEditKeepsTypedText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("valid") << "089 7654321" << "";
+    QTest::newRow("not valid") << "0171 12" << "Phone-2: \"0171 12\" is not a valid number for DE: kept as typed";
+    QTest::newRow("pause") << "089 7654321p12" << "Phone-2: \"089 7654321p12\" holds pause or tone characters: kept as typed";
+    QTest::newRow("Huber's number spelt otherwise") << "(089) 123-4567" << "Phone-2: same number as record 5";
+}
+
+void TestPhoneTidy::cellEditKeepsTypedText()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, status);
+    StorePhoneRegion(QStringLiteral("DE"));
+    ScriptedPrompter p;
+    TestWindow w(p);
+    w.book.Replace(TidyPhonebook());
+    w.SetupLists();
+    w.statusBar()->showMessage(QStringLiteral("before"));
+    RecordListView *list = w.List(0);
+    QVERIFY(w.EditCell(0, RowOfLabel(list, QStringLiteral("Rossi")), MainWindow::colPhone1 + 1, typed));
+    QCOMPARE(w.agenda.slots[5].phone[1], typed);
+    QCOMPARE(w.statusBar()->currentMessage(), status);
+    QVERIFY(p.Messages().isEmpty());
+    StorePhoneRegion(QString());
 }
 
 int main(int argc, char **argv)

@@ -323,7 +323,7 @@ void TestCli::check_data()
         << QByteArray("record 6: label is 33 characters, the unit allows 30\n"
                       "record 7: owner 7 is not one of the phonebook's 4 users\n"
                       "record 8: looks like a duplicate of record 5 (same label)\n"
-                      "record 9: looks like a duplicate of record 5 (same number as phone 3)\n"
+                      "record 9: phone 3 \"347/1234567\" is the same number as record 5\n"
                       "record 10: phone 2 \"0800 FLOWERS\" holds characters a phone cannot dial\n"
                       "record 11: GPS latitude 95.500000 is beyond \xC2\xB1" "90\n"
                       "record 12: GPS longitude -200.000000 is beyond \xC2\xB1" "180\n"

@@ -5,6 +5,7 @@
 #include "store/fields.h"
 #include "store/phonebook.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -113,6 +114,8 @@ private Q_SLOTS:
     void importShowsOnlyTheCard();
     void exportWritesTheDialog();
     void layoutAtDefaultSize();
+    void phoneNumbersCheckedAsTyped_data();
+    void phoneNumbersCheckedAsTyped();
 };
 
 void TestEditRecordDlg::showsEveryPartOfTheRecord()
@@ -946,6 +949,68 @@ void TestEditRecordDlg::layoutAtDefaultSize()
     QVERIFY(Edit(dlg, "esP0Numb")->width() >= phoneWidth + 40);
     QCOMPARE(Find<QGroupBox>(dlg, "boxPhone")->height(), phoneHeight + 80);
     QCOMPARE(Find<QGroupBox>(dlg, "boxNavigation")->height(), navHeight);
+}
+
+// The phone fields say what is odd about a number and offer its international form; the
+// number is stored as typed unless the user takes that form.
+void TestEditRecordDlg::phoneNumbersCheckedAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("note");    // the warning's tip; empty: no warning
+    QTest::addColumn<QString>("written"); // the international form offered; empty: none
+    QTest::addColumn<bool>("take");       // the user takes the offered form
+    QTest::newRow("valid, national") << "089 7654321" << "" << "+49 89 7654321" << false;
+    QTest::newRow("valid, form taken") << "0049 89/7654321" << "" << "+49 89 7654321" << true;
+    QTest::newRow("already international") << "+49 89 7654321" << "" << "" << false;
+    QTest::newRow("not valid") << "0171 12" << "\"0171 12\" is not a valid number for DE: kept as typed" << ""
+                               << false;
+    QTest::newRow("service code") << "*31#089 7654321"
+                                  << "\"*31#089 7654321\" holds pause or tone characters: kept as typed" << "" << false;
+    QTest::newRow("another contact's number") << "(089) 123-4567" << "same number as record 5" << "+49 89 1234567"
+                                              << false;
+    // A user's own number is not dialled by the unit (record 1 is user 1).
+    QTest::newRow("user's own number") << "0171 12" << "" << "" << false;
+}
+
+void TestEditRecordDlg::phoneNumbersCheckedAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, note);
+    QFETCH(QString, written);
+    QFETCH(bool, take);
+    Agenda phonebook;
+    AgendaRecord r;
+    r.recType = 1;
+    r.owner = 1;
+    r.label = QStringLiteral("Huber");
+    r.phone[0] = QStringLiteral("+49 89 1234567");
+    phonebook.InsertRecord(r);  // record 5
+    r.label = QStringLiteral("Rossi");
+    r.phone[0].clear();
+    phonebook.InsertRecord(r);  // record 6
+    r.owner = 2;
+    r.label = QStringLiteral("Huber of user 2");
+    r.phone[0] = QStringLiteral("089 7654321");
+    phonebook.InsertRecord(r);  // record 7: another user's contact is no duplicate
+    book.Replace(phonebook);
+    const int slot = QByteArray(QTest::currentDataTag()).startsWith("user") ? 0 : 5;
+    EditRecordDlg dlg(book, slot, prompter);
+    dlg.SetPhoneRegion(QStringLiteral("DE"));
+    dlg.show();
+    QAction *warning = Find<QAction>(dlg, "phoneNote2");
+    QAction *format = Find<QAction>(dlg, "phoneFormat2");
+    QVERIFY(!warning->isVisible() && !format->isVisible());
+    Type(Edit(dlg, "esP2Numb"), typed);
+    QCOMPARE(warning->isVisible() ? warning->toolTip() : QString(), note);
+    QCOMPARE(format->isVisible() ? format->toolTip() : QString(),
+             written.isEmpty() ? QString() : QStringLiteral("Write as ") + written);
+    if (take) {
+        format->trigger();
+        QCOMPARE(Edit(dlg, "esP2Numb")->text(), written);
+        QVERIFY(!format->isVisible());
+    }
+    Press(dlg, "btOK");
+    QCOMPARE(agenda.GetRecord(slot)->phone[2], take ? written : typed);
 }
 
 QTEST_MAIN(TestEditRecordDlg)

@@ -34,7 +34,7 @@ void TestPhonebookCheck::oneFindingPerKind_data()
     QTest::newRow("same label") << "same label" << Kind::Duplicate << "label"
                                 << "record 6: looks like a duplicate of record 5 (same label)";
     QTest::newRow("same phone") << "same phone" << Kind::Duplicate << "phone 3"
-                                << "record 6: looks like a duplicate of record 5 (same number as phone 3)";
+                                << "record 6: phone 3 \"347/1234567\" is the same number as record 5";
     QTest::newRow("letters") << "letters" << Kind::Undialable << "phone 2"
                              << "record 6: phone 2 \"0800 FLOWERS\" holds characters a phone cannot dial";
     QTest::newRow("latitude") << "latitude" << Kind::GpsOutOfRange << "GPS"
@@ -101,7 +101,7 @@ void TestPhonebookCheck::lookAlikeGroupNamesTheFirst()
     QStringList lines;
     for (const CheckFinding &f : CheckPhonebook(agenda, QStringLiteral("IT")))
         lines.append(FindingLine(f));
-    QCOMPARE(lines, (QStringList{QStringLiteral("record 7: looks like a duplicate of record 5 (same number as phone 1)"),
+    QCOMPARE(lines, (QStringList{QStringLiteral("record 7: phone 1 \"+39 3471234567\" is the same number as record 5"),
                                  QStringLiteral("record 8: looks like a duplicate of record 5 (same label)"),
                                  QStringLiteral("record 10: label is 33 characters, the unit allows 30"),
                                  QStringLiteral("record 10: looks like a duplicate of record 9 (same label)")}));
@@ -128,11 +128,11 @@ void TestPhonebookCheck::numbers_data()
     // Same number as the first contact's "+39 347 123 4567" once it is read as Italian.
     QTest::newRow("same number, another spelling")
         << "0039 347/1234567" << "DE"
-        << QStringList{"record 6: looks like a duplicate of record 5 (same number as phone 2)"};
+        << QStringList{"record 6: phone 2 \"0039 347/1234567\" is the same number as record 5"};
     QTest::newRow("national of IT read as DE") << "347 1234567" << "DE" << QStringList();
     QTest::newRow("national of IT read as IT")
         << "347 1234567" << "IT"
-        << QStringList{"record 6: looks like a duplicate of record 5 (same number as phone 2)"};
+        << QStringList{"record 6: phone 2 \"347 1234567\" is the same number as record 5"};
 }
 
 void TestPhonebookCheck::numbers()

@@ -88,6 +88,18 @@ QByteArray Program(const QByteArray &start, const QByteArray &version = "echo 'k
     return "#!/bin/sh\nif [ \"$1\" = --version ]; then\n" + version + "\nexit 0\nfi\n" + start + '\n';
 }
 const QByteArray kConfirm = "echo up > \"$KESTRAVON_UPDATE_CONFIRM\"";
+const QByteArray kOldProgram = Program("exit 0", "echo 'kestravon 1.9.0 (KESTRAVON v01.09 - 01/12/2013)'");
+
+// Whether process `pid` runs (one that ended but was not yet reaped does not).
+bool Running(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close > 0 && close + 2 < line.size() && line.at(close + 2) != 'Z' && line.at(close + 2) != 'X';
+}
 const QByteArray kScript = Program("echo \"$@\" > \"$(dirname \"$0\")/started\"\n" + kConfirm);
 } // namespace
 
@@ -432,11 +444,15 @@ void TestInstall::brokenNewProgramKeepsOld()
         QVERIFY(elf.open(QIODevice::ReadOnly));
         program = elf.readAll();
     }
-    Write(QStringLiteral("kestravon"), "old program", 0755);
+    Write(QStringLiteral("kestravon"), kOldProgram, 0755);
     Write(QStringLiteral("Help.txt"), "old help");
     ServeSigned(Zip({{"kestravon", program, 0755}, {"Help.txt", "new help"}}));
     prompter_.answers = {Prompter::Answer::Ok};
-    launch_ = LaunchDetached;
+    QList<qint64> started;
+    launch_ = [&started](const QString &program, const QStringList &arguments, const QString &confirm) {
+        started.append(LaunchDetached(program, arguments, confirm));
+        return started.last();
+    };
     probeMs_ = 1000;
     confirmMs_ = 1000;
     const auto before = Snapshot();
@@ -447,6 +463,12 @@ void TestInstall::brokenNewProgramKeepsOld()
     const QStringList messages = prompter_.Messages();
     QCOMPARE(messages.size(), 2);
     QVERIFY2(QRegularExpression(message).match(messages.last()).hasMatch(), qPrintable(messages.last()));
+    // No new program is left running, and the program in the folder is the old one, whole.
+    for (qint64 pid : started)
+        QVERIFY2(!Running(pid), qPrintable(QString::number(pid)));
+    QString reason;
+    QVERIFY2(ProbeProgram(app_ + QStringLiteral("kestravon"), QStringLiteral("v01.09"), 3000, reason),
+             qPrintable(reason));
 }
 
 // A file that cannot be put back is named, with where it belongs.

@@ -482,8 +482,8 @@ void TestGeocodeDlg::cancelWhileWaitingSendsNothing()
     QCOMPARE(d.data.latitude, 0.0);
 }
 
-// Each way a query can fail is told as such, under "Query failed"; the user's own Cancel
-// shows nothing.
+// Each way a query can fail is told as such, under "Query failed" and in the dialog's
+// status line; the user's own Cancel only there.
 void TestGeocodeDlg::failureNamesCause_data()
 {
     QTest::addColumn<int>("status");  // -1: no answer, and the user cancels
@@ -496,7 +496,7 @@ void TestGeocodeDlg::failureNamesCause_data()
                              << "The server's answer could not be read";
     QTest::newRow("empty body") << 200 << QByteArray() << "The server's answer could not be read";
     QTest::newRow("nothing found") << 200 << QByteArray("[]") << "Nothing found for this address";
-    QTest::newRow("cancelled") << -1 << QByteArray() << "";
+    QTest::newRow("cancelled") << -1 << QByteArray() << "Cancelled";
 }
 
 void TestGeocodeDlg::failureNamesCause()
@@ -514,7 +514,8 @@ void TestGeocodeDlg::failureNamesCause()
     GeocodeSession session;
     d.dlg->UseSession(session);
     QTest::mouseClick(d.dlg->findChild<QPushButton *>("btQuery"), Qt::LeftButton);
-    if (detail.isEmpty()) {
+    QCOMPARE(d.dlg->findChild<QLabel *>("lStatus")->text(), detail);
+    if (status < 0) {
         QVERIFY(d.prompter.shown.isEmpty());
     } else {
         QCOMPARE(d.prompter.Messages(), QStringList{"Query failed"});
