@@ -10,6 +10,7 @@
 #include "formats/vcard.h"
 #include "formats/vcardimport.h"
 #include "store/agenda.h"
+#include "store/phonebook.h"
 
 namespace {
 
@@ -81,14 +82,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     {
         const std::vector<CardOfFile> read = ReadCardFiles({path}, prompter);
         FUZZ_CHECK(int(read.size()) == qMax(cards, 1));
-        Agenda agenda;
-        ImportReview review(agenda, read, 1);
+        Phonebook book;
+        ImportReview review(book.Data(), read, 1);
         for (int row = 0; row < review.Count(); ++row) {
             FUZZ_CHECK(bool(review.Remarks(row) & kRemarkUnreadable) == read[size_t(row)].failed);
             FUZZ_CHECK(review.Record(row).label.size() <= FieldMax::label);  // shortening is on
             review.RemarksText(row);
         }
-        const CardInsertResult inserted = InsertCards(agenda, 1, review.ChosenCards(), review.Options(), prompter);
+        const CardInsertResult inserted = InsertCards(book, 1, review.ChosenCards(), review.Options(), prompter);
         FUZZ_CHECK(inserted.inserted + inserted.failed + inserted.noRoom <= review.Count());
     }
     AgendaRecord record;
