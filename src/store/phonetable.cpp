@@ -1,0 +1,31 @@
+// The table of the implementation linked beside it (phonenumber.cpp).
+#include "store/phonemodule.h"
+
+#include "common/version.h"
+
+const PhoneFunctions &LinkedPhoneFunctions()
+{
+    static const PhoneFunctions functions = {
+        kPhoneRevision,
+        kProgramRelease,
+        PhoneFormatFromName,
+        PhoneFormatName,
+        ReadPhone,
+        PhoneKeptReason,
+        TidyPhone,
+        PhoneNotes,
+        ComparePhones,
+        PhoneMatchKey,
+        PhoneFilterMatches,
+        PhoneFilterKey,
+        PhoneFilterKeyMatches,
+        PhoneDigits,
+        DefaultPhoneRegion,
+        StoredPhoneRegion,
+        StorePhoneRegion,
+        KnownPhoneRegion,
+        PhoneRegions,
+        PhoneCountryCode,
+    };
+    return functions;
+}
