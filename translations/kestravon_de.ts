@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>same number as %1</source>
-        <translation>gleiche Nummer wie %1</translation>
+        <translation type="vanished">gleiche Nummer wie %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
@@ -295,6 +295,10 @@
     <message>
         <source>%1 %2 is the same number as record %3</source>
         <translation>%1 %2 ist dieselbe Nummer wie in Datensatz %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is possibly the same number as record %3</source>
+        <translation>%1 %2 ist möglicherweise dieselbe Nummer wie in Datensatz %3</translation>
     </message>
 </context>
 <context>

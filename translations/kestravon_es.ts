@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>same number as %1</source>
-        <translation>mismo número en %1</translation>
+        <translation type="vanished">mismo número en %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
@@ -295,6 +295,10 @@
     <message>
         <source>%1 %2 is the same number as record %3</source>
         <translation>%1 %2 es el mismo número que el registro %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is possibly the same number as record %3</source>
+        <translation>%1 %2 es posiblemente el mismo número que el registro %3</translation>
     </message>
 </context>
 <context>

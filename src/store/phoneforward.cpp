@@ -62,6 +62,16 @@ QString PhoneMatchKey(const QString &text, const QString &region)
     return Phone().phoneMatchKey(text, region);
 }
 
+QString LibraryPhoneMatchKey(const QString &text, const QString &region)
+{
+    return Phone().libraryPhoneMatchKey(text, region);
+}
+
+bool PhoneKeyParts(const QString &key, int *callingCode, QString *national)
+{
+    return Phone().phoneKeyParts(key, callingCode, national);
+}
+
 bool PhoneFilterMatches(const QString &phone, const QString &typed, const QString &region)
 {
     return Phone().phoneFilterMatches(phone, typed, region);

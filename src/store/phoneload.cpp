@@ -140,6 +140,12 @@ QString DigitsKey(const QString &text, const QString &)
     return digits.isEmpty() ? QString() : QLatin1Char('#') + digits;
 }
 
+// Keys without the library are never numbers of a country.
+bool NoKeyParts(const QString &, int *, QString *)
+{
+    return false;
+}
+
 QString FilterKey(const QString &phone, const QString &)
 {
     return Digits(phone);
@@ -181,6 +187,8 @@ const PhoneFunctions kWithoutLibrary = {
     Notes,
     CompareDigits,
     DigitsKey,
+    DigitsKey,
+    NoKeyParts,
     FilterMatches,
     FilterKey,
     FilterKeyMatches,

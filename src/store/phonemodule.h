@@ -27,6 +27,8 @@ struct PhoneFunctions
     QStringList (*phoneNotes)(const QString &phone, const QString &region, int sameAs);
     PhoneMatch (*comparePhones)(const QString &a, const QString &b, const QString &region);
     QString (*phoneMatchKey)(const QString &text, const QString &region);
+    QString (*libraryPhoneMatchKey)(const QString &text, const QString &region);
+    bool (*phoneKeyParts)(const QString &key, int *callingCode, QString *national);
     bool (*phoneFilterMatches)(const QString &phone, const QString &typed, const QString &region);
     QString (*phoneFilterKey)(const QString &phone, const QString &region);
     bool (*phoneFilterKeyMatches)(const QString &key, const QString &typed);

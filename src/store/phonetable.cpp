@@ -16,6 +16,8 @@ const PhoneFunctions &LinkedPhoneFunctions()
         PhoneNotes,
         ComparePhones,
         PhoneMatchKey,
+        LibraryPhoneMatchKey,
+        PhoneKeyParts,
         PhoneFilterMatches,
         PhoneFilterKey,
         PhoneFilterKeyMatches,
