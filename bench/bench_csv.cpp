@@ -107,7 +107,7 @@ void BM_GoogleCsvTable(benchmark::State &state)
     for (auto _ : state) {
         QFile f(path);
         f.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(ReadCsvTable(f.readAll()).rows.size());
+        benchmark::DoNotOptimize(ReadCsvTable(f.readAll()).RowCount());
     }
 }
 

@@ -1706,6 +1706,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Telefonnumre kan ikke læses som numre: modulet til telefonnumre kunne ikke indlæses. Numre beholdes som skrevet og sammenlignes efter deres cifre.</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>

@@ -1706,6 +1706,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Telefonnummern können nicht als Nummern gelesen werden: Das Telefonnummern-Modul konnte nicht geladen werden. Nummern bleiben wie eingegeben und werden nach ihren Ziffern verglichen.</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>

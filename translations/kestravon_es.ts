@@ -1706,6 +1706,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Los números de teléfono no se pueden leer como números: no se pudo cargar el módulo de números de teléfono. Los números se mantienen tal como se escribieron y se comparan por sus dígitos.</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>

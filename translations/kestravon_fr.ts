@@ -1706,6 +1706,10 @@
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Les numéros de téléphone ne peuvent pas être lus comme des numéros : le module des numéros de téléphone n’a pas pu être chargé. Les numéros restent tels que saisis et sont comparés par leurs chiffres.</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>

@@ -1706,6 +1706,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>I numeri di telefono non possono essere letti come numeri: non è stato possibile caricare il modulo dei numeri di telefono. I numeri restano come digitati e vengono confrontati in base alle loro cifre.</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>

@@ -1706,6 +1706,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Telefoonnummers kunnen niet als nummers worden gelezen: de module voor telefoonnummers kon niet worden geladen. Nummers blijven zoals ingetypt en worden op hun cijfers vergeleken.</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
