@@ -39,8 +39,13 @@ namespace {
 
 void KeepFirst(QHash<QString, int> &keys, const QString &key, int id)
 {
-    if (!key.isEmpty() && !keys.contains(key))
-        keys.insert(key, id);
+    if (key.isEmpty())
+        return;
+    // One look-up: a new entry is what makes the table grow.
+    const qsizetype before = keys.size();
+    int &value = keys[key];
+    if (keys.size() != before)
+        value = id;
 }
 
 } // namespace
@@ -64,17 +69,18 @@ DuplicateMatch DuplicateIndex::FindThenAdd(const AgendaRecord &record, int id)
 
 void DuplicateIndex::Add(const AgendaRecord &record, const PhoneKeys &phoneKeys, int id)
 {
-    AddLabel(record.label, id);
+    if (!record.label.isEmpty())
+        AddLabel(LabelKeysOf(record.label), id);
     AddPhones(phoneKeys, id);
 }
 
-void DuplicateIndex::AddLabel(const QString &label, int id)
+void DuplicateIndex::AddLabel(const LabelKeys &label, int id)
 {
-    if (label.isEmpty())
-        return;
-    KeepFirst(labels_, LabelKey(label), id);
-    KeepFirst(cutLabels_, CutLabelKey(label), id);
+    KeepFirst(labels_, label.key, id);
+    KeepFirst(cutLabels_, label.cut, id);
 }
+
+
 
 void DuplicateIndex::AddPhones(const PhoneKeys &phoneKeys, int id)
 {
@@ -98,16 +104,15 @@ void Consider(DuplicateMatch &match, const QHash<QString, int> &keys, const QStr
 
 } // namespace
 
-DuplicateMatch DuplicateIndex::FindLabel(const QString &label) const
+DuplicateMatch DuplicateIndex::FindLabel(const LabelKeys &label) const
 {
     DuplicateMatch match;
-    if (label.isEmpty())
+    if (label.key.isEmpty() || labels_.isEmpty())
         return match;
     // The same label, either one cut to the unit's limit (SameLabel).
-    const QString key = LabelKey(label);
-    Consider(match, labels_, key, -1);
-    Consider(match, labels_, CutLabelKey(label), -1);
-    Consider(match, cutLabels_, key, -1);
+    Consider(match, labels_, label.key, -1);
+    Consider(match, labels_, label.cut, -1);
+    Consider(match, cutLabels_, label.key, -1);
     return match;
 }
 
@@ -123,7 +128,7 @@ DuplicateMatch DuplicateIndex::FindPhones(const PhoneKeys &phoneKeys) const
 
 DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record, const PhoneKeys &phoneKeys) const
 {
-    const DuplicateMatch label = FindLabel(record.label);
+    const DuplicateMatch label = record.label.isEmpty() ? DuplicateMatch() : FindLabel(LabelKeysOf(record.label));
     const DuplicateMatch phone = FindPhones(phoneKeys);
     if (phone.first >= 0 && (label.first < 0 || phone.first < label.first))
         return phone;
@@ -141,11 +146,56 @@ PhoneHolders::PhoneHolders(const Agenda &agenda, const QString &region) : region
             const QString key = PhoneMatchKey(phone, region_);
             if (key.isEmpty())
                 continue;
-            QList<int> &holders = slots_[Key(r->owner, key)];
-            if (holders.isEmpty() || holders.last() != slot)
-                holders.append(slot);
+            AddSlot(slots_[Key(r->owner, key)], slot);
+            int code = 0;
+            QString national;
+            if (!PhoneKeyParts(key, &code, &national))
+                continue;
+            AddSlot(wholes_[PartsKey(r->owner, code, national)], slot);
+            for (qsizetype i = 0; i < national.size(); ++i)
+                AddSlot(endings_[PartsKey(r->owner, code, QStringView(national).mid(i))], slot);
         }
     }
+}
+
+void PhoneHolders::AddSlot(QList<int> &holders, int slot)
+{
+    if (holders.isEmpty() || holders.last() != slot)
+        holders.append(slot);
+}
+
+QString PhoneHolders::PartsKey(uint32_t owner, int callingCode, QStringView national)
+{
+    QString key = QString::number(owner) + QLatin1Char(':') + QString::number(callingCode) + QLatin1Char(':');
+    key.append(national);
+    return key;
+}
+
+int PhoneHolders::PossibleHolder(const QString &phone, int slot, uint32_t owner) const
+{
+    if (OtherHolder(phone, slot, owner) >= 0)
+        return -1;
+    int code = 0;
+    QString national;
+    if (!PhoneKeyParts(PhoneMatchKey(phone, region_), &code, &national))
+        return -1;
+    int first = -1;
+    const auto consider = [&](const QHash<QString, QList<int>> &map, QStringView part) {
+        const auto it = map.constFind(PartsKey(owner, code, part));
+        if (it == map.cend())
+            return;
+        for (int holder : it.value())
+            if (holder != slot) {
+                if (first < 0 || holder < first)
+                    first = holder;
+                return;
+            }
+    };
+    // A number that ends with this one, or one that this one ends with.
+    consider(endings_, national);
+    for (qsizetype i = 1; i < national.size(); ++i)
+        consider(wholes_, QStringView(national).mid(i));
+    return first;
 }
 
 QString PhoneHolders::Key(uint32_t owner, const QString &phoneKey)

@@ -57,13 +57,22 @@ public:
     // Find, then Add: what a single pass over records in order does.
     DuplicateMatch FindThenAdd(const AgendaRecord &record, int id = 0);
 
-    // The two halves of the rule apart: labels only, phone keys only.
-    void AddLabel(const QString &label, int id = 0);
+    // The two halves of the rule apart: labels only, phone keys only. A label comes as its
+    // LabelKey and CutLabelKey, computed once by a caller that looks one up more than once.
+    struct LabelKeys
+    {
+        QString key;  // LabelKey; empty for no label
+        QString cut;  // CutLabelKey
+    };
+    static LabelKeys LabelKeysOf(const QString &label) { return {LabelKey(label), CutLabelKey(label)}; }
+    void AddLabel(const LabelKeys &label, int id = 0);
     void AddPhones(const PhoneKeys &phoneKeys, int id = 0);
-    DuplicateMatch FindLabel(const QString &label) const;
+    DuplicateMatch FindLabel(const LabelKeys &label) const;
     DuplicateMatch FindPhones(const PhoneKeys &phoneKeys) const;
-    // Whether a phone number was added: a look-up of numbers can only find something then.
-    bool HasPhones() const { return !phones_.isEmpty(); }
+    // Room for this many labels or numbers without growing.
+    void ReserveLabels(int count) { labels_.reserve(count); }
+    void ReservePhones(int count) { phones_.reserve(count); }
+    bool IsEmpty() const { return labels_.isEmpty() && phones_.isEmpty(); }
 
 private:
     QHash<QString, int> labels_;     // LabelKey of every label
@@ -82,10 +91,19 @@ public:
     // The slot of the first contact of user `owner`, other than `slot`, that holds the same
     // number as `phone` (ComparePhones gives Same); -1 when there is none.
     int OtherHolder(const QString &phone, int slot, uint32_t owner) const;
+    // The slot of the first contact of user `owner`, other than `slot`, that holds a number
+    // possibly the same as `phone` (ComparePhones gives Possibly: the same calling code, one
+    // national number ending the other); -1 when there is none or when OtherHolder names one.
+    int PossibleHolder(const QString &phone, int slot, uint32_t owner) const;
 
 private:
     static QString Key(uint32_t owner, const QString &phoneKey);
+    static QString PartsKey(uint32_t owner, int callingCode, QStringView national);
+    static void AddSlot(QList<int> &holders, int slot);
 
     QHash<QString, QList<int>> slots_;  // owner + PhoneMatchKey -> the contacts' slots, ascending
+    // owner + calling code + national number, and + each of its endings -> slots, ascending
+    QHash<QString, QList<int>> wholes_;
+    QHash<QString, QList<int>> endings_;
     QString region_;
 };
