@@ -79,8 +79,10 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
 {
     // The cards go straight into the vector. When it is full, room is made for the
     // cards the file is estimated to hold, an eighth more, so that the cards of a large
-    // export are moved once at most rather than at every doubling; each file gives a card
-    // at least.
+    // export are moved a few times (a few thousand cards in all) rather than at every
+    // doubling; each file gives a card at least. The room grows 16-fold at most: a file
+    // whose first cards are small and the rest large does not reserve far more than
+    // the cards read take.
     std::vector<CardOfFile> cards;
     cards.reserve(size_t(paths.size()));
     for (qsizetype i = 0; i < paths.size(); ++i) {
@@ -88,8 +90,9 @@ std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompt
         const size_t first = cards.size();
         for (;;) {
             if (cards.size() == cards.capacity()) {
+                const size_t size = cards.size();
                 const size_t estimate = first + size_t(file.EstimatedCards() * 9 / 8) + size_t(paths.size() - i);
-                cards.reserve(std::max({estimate, cards.size() + cards.size() / 2, cards.size() + 8}));
+                cards.reserve(std::max({std::min(estimate, 16 * size), size + size / 2, size + 8}));
             }
             cards.emplace_back();
             if (!file.Next(cards.back())) {
