@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>same number as %1</source>
-        <translation>samme nummer som %1</translation>
+        <translation type="vanished">samme nummer som %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
@@ -295,6 +295,10 @@
     <message>
         <source>%1 %2 is the same number as record %3</source>
         <translation>%1 %2 er samme nummer som post %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is possibly the same number as record %3</source>
+        <translation>%1 %2 er muligvis samme nummer som post %3</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1705,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Telefonnumre kan ikke læses som numre: modulet til telefonnumre kunne ikke indlæses. Numre beholdes som skrevet og sammenlignes efter deres cifre.</translation>
     </message>
 </context>
 <context>

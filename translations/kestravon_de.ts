@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>same number as %1</source>
-        <translation>gleiche Nummer wie %1</translation>
+        <translation type="vanished">gleiche Nummer wie %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
@@ -295,6 +295,10 @@
     <message>
         <source>%1 %2 is the same number as record %3</source>
         <translation>%1 %2 ist dieselbe Nummer wie in Datensatz %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is possibly the same number as record %3</source>
+        <translation>%1 %2 ist möglicherweise dieselbe Nummer wie in Datensatz %3</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1705,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Telefonnummern können nicht als Nummern gelesen werden: Das Telefonnummern-Modul konnte nicht geladen werden. Nummern bleiben wie eingegeben und werden nach ihren Ziffern verglichen.</translation>
     </message>
 </context>
 <context>

@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>same number as %1</source>
-        <translation>mismo número en %1</translation>
+        <translation type="vanished">mismo número en %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
@@ -295,6 +295,10 @@
     <message>
         <source>%1 %2 is the same number as record %3</source>
         <translation>%1 %2 es el mismo número que el registro %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is possibly the same number as record %3</source>
+        <translation>%1 %2 es posiblemente el mismo número que el registro %3</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1705,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Los números de teléfono no se pueden leer como números: no se pudo cargar el módulo de números de teléfono. Los números se mantienen tal como se escribieron y se comparan por sus dígitos.</translation>
     </message>
 </context>
 <context>

@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>same number as %1</source>
-        <translation>même numéro que %1</translation>
+        <translation type="vanished">même numéro que %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
@@ -295,6 +295,10 @@
     <message>
         <source>%1 %2 is the same number as record %3</source>
         <translation>%1 %2 est le même numéro que la fiche %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is possibly the same number as record %3</source>
+        <translation>%1 %2 est peut-être le même numéro que la fiche %3</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1705,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Les numéros de téléphone ne peuvent pas être lus comme des numéros : le module des numéros de téléphone n’a pas pu être chargé. Les numéros restent tels que saisis et sont comparés par leurs chiffres.</translation>
     </message>
 </context>
 <context>

@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>same number as %1</source>
-        <translation>stesso numero in %1</translation>
+        <translation type="vanished">stesso numero in %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
@@ -295,6 +295,10 @@
     <message>
         <source>%1 %2 is the same number as record %3</source>
         <translation>%1 %2 è lo stesso numero della scheda %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is possibly the same number as record %3</source>
+        <translation>%1 %2 è forse lo stesso numero della scheda %3</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1705,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>I numeri di telefono non possono essere letti come numeri: non è stato possibile caricare il modulo dei numeri di telefono. I numeri restano come digitati e vengono confrontati in base alle loro cifre.</translation>
     </message>
 </context>
 <context>

@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>same number as %1</source>
-        <translation>zelfde nummer als %1</translation>
+        <translation type="vanished">zelfde nummer als %1</translation>
     </message>
     <message>
         <source>looks like a duplicate of record %1 (%2)</source>
@@ -295,6 +295,10 @@
     <message>
         <source>%1 %2 is the same number as record %3</source>
         <translation>%1 %2 is hetzelfde nummer als record %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is possibly the same number as record %3</source>
+        <translation>%1 %2 is mogelijk hetzelfde nummer als record %3</translation>
     </message>
 </context>
 <context>
@@ -1701,6 +1705,10 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits.</source>
+        <translation>Telefoonnummers kunnen niet als nummers worden gelezen: de module voor telefoonnummers kon niet worden geladen. Nummers blijven zoals ingetypt en worden op hun cijfers vergeleken.</translation>
     </message>
 </context>
 <context>

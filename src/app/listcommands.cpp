@@ -188,7 +188,8 @@ void MainWindow::MoveToUser(int user)
     // Users never change owner: the document refuses them.
     for (const SelectedRow &r : SelectedRows())
         book.MoveToUser(r.slot, uint32_t(user));
-    book.SetModified(true);
+    // A record that changed owner makes an undo step, which marks the phonebook modified;
+    // when nothing moved nothing is marked.
     UpdateButtons();
 }
 

@@ -25,7 +25,8 @@ void MainWindow::SetFilterText(const QString &text)
 void MainWindow::ApplyFilter()
 {
     const QString text = FilterText().trimmed();
-    const QString region = DefaultPhoneRegion();
+    // The region is only read (and the phone library loaded) once numbers are looked for.
+    const QString region = UserListProxy::FindsNumbers(text) ? DefaultPhoneRegion() : QString();
     for (int k = 0; k < kListCount; ++k) {
         std::bitset<RecordTableModel::kColumns> columns;
         for (int c = 0; c < kColumnCount; ++c)

@@ -5,12 +5,14 @@
 #include "app/apptexts.h"
 #include "app/checkreport.h"
 #include "app/celledit.h"
+#include "app/phonetexts.h"
 #include "app/recordlist.h"
 #include "common/markup.h"
 #include "common/prompter.h"
 #include "common/textcodec.h"
 #include "editor/editrecorddlg.h"
 #include "store/edit.h"
+#include "store/phonemodule.h"
 #include "store/recordrules.h"
 #include "online/online.h"
 #include "ui_KESTRAVONLayout.h"
@@ -32,6 +34,7 @@
 #include <QSet>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -90,6 +93,11 @@ MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     connect(undo_, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
     addActions({undoAction_, redoAction_});
     connect(undo_, &QUndoStack::indexChanged, this, &MainWindow::ChangesUndone);
+
+    // A phone module that cannot be loaded is told once, after the call that found it out.
+    SetPhoneModuleNotice([this](const QString &reason) {
+        QTimer::singleShot(0, this, [this, reason] { prompter_.InformationDetail(PhoneText::moduleMissing(), reason); });
+    });
 
     BuildLists();
     ConnectBook();
@@ -165,6 +173,7 @@ QString MainWindow::Filename() const
 
 MainWindow::~MainWindow()
 {
+    SetPhoneModuleNotice(nullptr);
     // The stack clears itself when it goes, which must reach neither the half-destroyed
     // window nor the check report that reads its phonebook.
     undo_->disconnect();

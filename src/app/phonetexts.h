@@ -27,6 +27,7 @@ inline QString selectAll() { return QCoreApplication::translate("PhoneText", "Se
 inline QString selectNone() { return QCoreApplication::translate("PhoneText", "Select none"); }
 inline QString regionTitle() { return QCoreApplication::translate("PhoneText", "Phone region"); }
 inline QString regionLabel() { return QCoreApplication::translate("PhoneText", "Read phone numbers without a country code as numbers of:"); }
+inline QString moduleMissing() { return QCoreApplication::translate("PhoneText", "Phone numbers cannot be read as numbers: the phone number module could not be loaded. Numbers are kept as typed and compared by their digits."); }
 inline QString regionSystem() { return QCoreApplication::translate("PhoneText", "The system's region (%1)"); }
 inline QString regionSystemNone() { return QCoreApplication::translate("PhoneText", "The system's region (none)"); }
 // The status bar after a phone number was typed into a list cell: the column ("Phone-2")

@@ -227,10 +227,18 @@ void UserListProxy::SetFilter(const QString &text, const QString &region,
     typed_ = text;
     folded_ = RecordTableModel::Fold(text);
     region_ = region;
+    findsNumbers_ = FindsNumbers(text);
     columns_ = columns;
     // The locale may have changed since the list was made.
     collator_ = ListCollator();
     invalidateFilter();
+}
+
+bool UserListProxy::FindsNumbers(const QString &text)
+{
+    // The digits PhoneDigits keeps.
+    return std::count_if(text.cbegin(), text.cend(),
+                         [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }) >= 3;
 }
 
 bool UserListProxy::Owns(int slot) const
@@ -268,7 +276,7 @@ bool UserListProxy::Matches(int slot) const
             if (columns_.test(size_t(c)) && source_->FoldedText(slot, c).contains(folded_))
                 return true;
     // A number needs three typed digits or more (PhoneFilterMatches).
-    if (PhoneDigits(typed_).size() < 3)
+    if (!findsNumbers_)
         return false;
     for (int p = 0; p < kPhoneCount; ++p) {
         const QString &key = source_->PhoneKey(slot, p, region_);

@@ -75,6 +75,9 @@ public:
     // numbers the text finds as a number read with `region` (PhoneFilterMatches). Empty
     // text shows every row.
     void SetFilter(const QString &text, const QString &region, const std::bitset<RecordTableModel::kColumns> &columns);
+    // Whether the filter text looks for numbers at all: it holds three digits or more.
+    // Counted here, so that a filter on names never loads the phone library.
+    static bool FindsNumbers(const QString &text);
     bool Filtering() const { return !typed_.isEmpty(); }
     // Whether a slot's record belongs to this list, filter aside.
     bool Owns(int slot) const;
@@ -107,6 +110,7 @@ private:
     QString typed_;
     QString folded_;
     QString region_;
+    bool findsNumbers_ = false;
     std::bitset<RecordTableModel::kColumns> columns_;
     QCollator collator_;
     int sortedBy_ = -1;

@@ -110,7 +110,6 @@ int RunDump(const CliArgs &args, Prompter &prompter)
 int RunResave(const CliArgs &args, Prompter &prompter)
 {
     Phonebook book;
-    const Agenda *agenda = &book.Data();
     const QString path = args.positional.at(0);
     if (!CliLoad(book, path, prompter, args))
         return kCliFailed;

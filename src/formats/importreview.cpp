@@ -42,46 +42,30 @@ bool HasPhone(const AgendaRecord &r)
     return false;
 }
 
-AgendaRecord WithoutLabel(const AgendaRecord &r)
-{
-    AgendaRecord copy = r;
-    copy.label.clear();
-    return copy;
-}
-
-AgendaRecord WithoutPhones(const AgendaRecord &r)
-{
-    AgendaRecord copy = r;
-    for (QString &phone : copy.phone)
-        phone.clear();
-    return copy;
-}
+using PhoneKeys = DuplicateIndex::PhoneKeys;
 
 // The records a card is compared with, by the shared duplicate rule: a phone number
 // that is the same number makes a duplicate; the same label makes one only where one of
 // the two has no phone, and otherwise is a namesake (three people called alike are three
-// contacts).
+// contacts). Numbers come as their match keys, read once per card.
 class ReviewIndex
 {
 public:
-    explicit ReviewIndex(const QString &region) : phones_(region), labels_(region), labelsWithoutPhone_(region) {}
-    void Add(const AgendaRecord &r)
+    void Add(const AgendaRecord &r, const PhoneKeys &keys)
     {
-        phones_.Add(WithoutLabel(r));
-        const AgendaRecord label = WithoutPhones(r);
-        labels_.Add(label);
+        phones_.AddPhones(keys);
+        labels_.AddLabel(r.label);
         if (!HasPhone(r))
-            labelsWithoutPhone_.Add(label);
+            labelsWithoutPhone_.AddLabel(r.label);
     }
     // kRemarkDuplicate, kRemarkSameName or 0.
-    uint32_t Compare(const AgendaRecord &card) const
+    uint32_t Compare(const AgendaRecord &card, const PhoneKeys &keys) const
     {
-        if (phones_.Matches(WithoutLabel(card)))
+        if (phones_.FindPhones(keys).first >= 0)
             return kRemarkDuplicate;
-        const AgendaRecord label = WithoutPhones(card);
-        if ((HasPhone(card) ? labelsWithoutPhone_ : labels_).Matches(label))
+        if ((HasPhone(card) ? labelsWithoutPhone_ : labels_).FindLabel(card.label).first >= 0)
             return kRemarkDuplicate;
-        return labels_.Matches(label) ? uint32_t(kRemarkSameName) : 0u;
+        return labels_.FindLabel(card.label).first >= 0 ? uint32_t(kRemarkSameName) : 0u;
     }
 
 private:
@@ -110,8 +94,11 @@ ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, 
     checked_.resize(cards_.size());
     sameNameInList_.resize(cards_.size());
     sameNameEarlier_.resize(cards_.size());
-    for (size_t i = 0; i < cards_.size(); ++i)
+    phoneKeys_.resize(cards_.size());
+    for (size_t i = 0; i < cards_.size(); ++i) {
         remarks_[i] = OwnRemarks(cards_[i]);
+        phoneKeys_[i] = DuplicateIndex::KeysOf(cards_[i].record, region);
+    }
     MarkRepeated();
     MarkDuplicates();
     for (size_t i = 0; i < cards_.size(); ++i)
@@ -121,16 +108,16 @@ ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, 
 
 void ImportReview::MarkDuplicates()
 {
-    ReviewIndex index(options_.region);
+    ReviewIndex index;
     for (int slot = 0; slot < agenda_.slotCount; ++slot) {
         const AgendaRecord *r = agenda_.RecordAt(slot);
         if (r && r->owner == user_)
-            index.Add(*r);
+            index.Add(*r, DuplicateIndex::KeysOf(*r, options_.region));
     }
     for (size_t i = 0; i < cards_.size(); ++i) {
         sameNameInList_[i] = 0;
         remarks_[i] &= ~uint32_t(kRemarkDuplicate);
-        const uint32_t found = index.Compare(cards_[i].record);
+        const uint32_t found = index.Compare(cards_[i].record, phoneKeys_[i]);
         if (found == kRemarkDuplicate)
             remarks_[i] |= kRemarkDuplicate;
         sameNameInList_[i] = found == kRemarkSameName;
@@ -142,15 +129,15 @@ void ImportReview::MarkRepeated()
 {
     // A phone's export often holds one person twice (merged accounts, a SIM copy): only
     // the first of them starts checked.
-    ReviewIndex earlier(options_.region);
+    ReviewIndex earlier;
     for (size_t i = 0; i < cards_.size(); ++i) {
         if (remarks_[i] & (kRemarkGroup | kRemarkEmpty | kRemarkUnreadable))
             continue;
-        const uint32_t found = earlier.Compare(cards_[i].record);
+        const uint32_t found = earlier.Compare(cards_[i].record, phoneKeys_[i]);
         if (found == kRemarkDuplicate)
             remarks_[i] |= kRemarkRepeated;
         sameNameEarlier_[i] = found == kRemarkSameName;
-        earlier.Add(cards_[i].record);
+        earlier.Add(cards_[i].record, phoneKeys_[i]);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/vcardimport.h"
+#include "store/duplicates.h"
 
 #include <QList>
 #include <QString>
@@ -97,6 +98,7 @@ private:
 
     const Agenda &agenda_;
     std::vector<CardOfFile> cards_;
+    std::vector<DuplicateIndex::PhoneKeys> phoneKeys_;  // each card's numbers, read once
     std::vector<uint32_t> remarks_;
     std::vector<char> checked_;
     std::vector<char> sameNameInList_;   // a record of the user has the card's label, other phones

@@ -45,28 +45,18 @@ void KeepFirst(QHash<QString, int> &keys, const QString &key, int id)
 
 } // namespace
 
-DuplicateIndex::PhoneKeys DuplicateIndex::KeysOf(const AgendaRecord &record) const
+DuplicateIndex::PhoneKeys DuplicateIndex::KeysOf(const AgendaRecord &record, const QString &region)
 {
     PhoneKeys keys;
     for (int k = 0; k < kPhoneCount; ++k)
-        keys[size_t(k)] = PhoneMatchKey(record.phone[size_t(k)], region_);
+        keys[size_t(k)] = PhoneMatchKey(record.phone[size_t(k)], region);
     return keys;
-}
-
-void DuplicateIndex::Add(const AgendaRecord &record, int id)
-{
-    Add(record, KeysOf(record), id);
-}
-
-DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record) const
-{
-    return Find(record, KeysOf(record));
 }
 
 DuplicateMatch DuplicateIndex::FindThenAdd(const AgendaRecord &record, int id)
 {
-    // Reading a number is the dear part: each is read once for both steps.
-    const PhoneKeys keys = KeysOf(record);
+    // Each number is read once for both steps.
+    const PhoneKeys keys = KeysOf(record, region_);
     const DuplicateMatch match = Find(record, keys);
     Add(record, keys, id);
     return match;
@@ -74,36 +64,70 @@ DuplicateMatch DuplicateIndex::FindThenAdd(const AgendaRecord &record, int id)
 
 void DuplicateIndex::Add(const AgendaRecord &record, const PhoneKeys &phoneKeys, int id)
 {
-    if (!record.label.isEmpty()) {
-        KeepFirst(labels_, LabelKey(record.label), id);
-        KeepFirst(cutLabels_, CutLabelKey(record.label), id);
-    }
+    AddLabel(record.label, id);
+    AddPhones(phoneKeys, id);
+}
+
+void DuplicateIndex::AddLabel(const QString &label, int id)
+{
+    if (label.isEmpty())
+        return;
+    KeepFirst(labels_, LabelKey(label), id);
+    KeepFirst(cutLabels_, CutLabelKey(label), id);
+}
+
+void DuplicateIndex::AddPhones(const PhoneKeys &phoneKeys, int id)
+{
     for (const QString &key : phoneKeys)
         KeepFirst(phones_, key, id);
 }
 
-DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record, const PhoneKeys &phoneKeys) const
+namespace {
+
+// Takes the look-up of `key` in `keys` when it names an earlier record than `match` does.
+void Consider(DuplicateMatch &match, const QHash<QString, int> &keys, const QString &key, int phone)
+{
+    if (key.isEmpty())
+        return;
+    const auto it = keys.constFind(key);
+    if (it != keys.cend() && (match.first < 0 || it.value() < match.first)) {
+        match.first = it.value();
+        match.phone = phone;
+    }
+}
+
+} // namespace
+
+DuplicateMatch DuplicateIndex::FindLabel(const QString &label) const
 {
     DuplicateMatch match;
-    const auto consider = [&match](const QHash<QString, int> &keys, const QString &key, int phone) {
-        if (key.isEmpty())
-            return;
-        const auto it = keys.constFind(key);
-        if (it != keys.cend() && (match.first < 0 || it.value() < match.first)) {
-            match.first = it.value();
-            match.phone = phone;
-        }
-    };
-    if (!record.label.isEmpty()) {
-        // The same label, either one cut to the unit's limit (SameLabel).
-        const QString key = LabelKey(record.label);
-        consider(labels_, key, -1);
-        consider(labels_, CutLabelKey(record.label), -1);
-        consider(cutLabels_, key, -1);
-    }
-    for (int k = 0; k < kPhoneCount; ++k)
-        consider(phones_, phoneKeys[size_t(k)], k);
+    if (label.isEmpty())
+        return match;
+    // The same label, either one cut to the unit's limit (SameLabel).
+    const QString key = LabelKey(label);
+    Consider(match, labels_, key, -1);
+    Consider(match, labels_, CutLabelKey(label), -1);
+    Consider(match, cutLabels_, key, -1);
     return match;
+}
+
+DuplicateMatch DuplicateIndex::FindPhones(const PhoneKeys &phoneKeys) const
+{
+    DuplicateMatch match;
+    if (phones_.isEmpty())
+        return match;
+    for (int k = 0; k < kPhoneCount; ++k)
+        Consider(match, phones_, phoneKeys[size_t(k)], k);
+    return match;
+}
+
+DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record, const PhoneKeys &phoneKeys) const
+{
+    const DuplicateMatch label = FindLabel(record.label);
+    const DuplicateMatch phone = FindPhones(phoneKeys);
+    if (phone.first >= 0 && (label.first < 0 || phone.first < label.first))
+        return phone;
+    return label;
 }
 
 PhoneHolders::PhoneHolders(const Agenda &agenda, const QString &region) : region_(region)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QHash>
+
+#include <array>
 #include <QString>
 
 #include "store/agenda.h"
@@ -37,23 +39,33 @@ struct DuplicateMatch
 class DuplicateIndex
 {
 public:
+    // The PhoneMatchKey of each phone of a record. Reading a number is the dear part of a
+    // look-up: a caller that compares one record more than once computes these once.
+    using PhoneKeys = std::array<QString, kPhoneCount>;
+    static PhoneKeys KeysOf(const AgendaRecord &record, const QString &region);
+
     // Phone numbers are read with the default region `region` (may be empty).
     explicit DuplicateIndex(const QString &region = QString()) : region_(region) {}
     // Adds a record under an id (e.g. its slot); a key keeps the first id added with it.
-    void Add(const AgendaRecord &record, int id = 0);
+    void Add(const AgendaRecord &record, int id = 0) { Add(record, KeysOf(record, region_), id); }
+    void Add(const AgendaRecord &record, const PhoneKeys &phoneKeys, int id);
     // The earliest record added that the record looks like a duplicate of; on a tie the
     // label is named rather than a phone.
-    DuplicateMatch Find(const AgendaRecord &record) const;
+    DuplicateMatch Find(const AgendaRecord &record) const { return Find(record, KeysOf(record, region_)); }
+    DuplicateMatch Find(const AgendaRecord &record, const PhoneKeys &phoneKeys) const;
     bool Matches(const AgendaRecord &record) const { return Find(record).first >= 0; }
     // Find, then Add: what a single pass over records in order does.
     DuplicateMatch FindThenAdd(const AgendaRecord &record, int id = 0);
 
-private:
-    using PhoneKeys = std::array<QString, kPhoneCount>;
-    PhoneKeys KeysOf(const AgendaRecord &record) const;
-    void Add(const AgendaRecord &record, const PhoneKeys &phoneKeys, int id);
-    DuplicateMatch Find(const AgendaRecord &record, const PhoneKeys &phoneKeys) const;
+    // The two halves of the rule apart: labels only, phone keys only.
+    void AddLabel(const QString &label, int id = 0);
+    void AddPhones(const PhoneKeys &phoneKeys, int id = 0);
+    DuplicateMatch FindLabel(const QString &label) const;
+    DuplicateMatch FindPhones(const PhoneKeys &phoneKeys) const;
+    // Whether a phone number was added: a look-up of numbers can only find something then.
+    bool HasPhones() const { return !phones_.isEmpty(); }
 
+private:
     QHash<QString, int> labels_;     // LabelKey of every label
     QHash<QString, int> cutLabels_;  // CutLabelKey of the labels too long for the unit
     QHash<QString, int> phones_;     // PhoneMatchKey of every phone

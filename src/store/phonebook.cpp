@@ -92,6 +92,8 @@ BookResult Phonebook::MoveToUser(int slot, uint32_t user)
     const AgendaRecord *r = agenda_->RecordAt(slot);
     if (!r)
         return BookResult::Failed(BookText::noRecord(), slot);
+    if (r->owner == user)
+        return BookResult::Done(slot);  // already there: nothing to store or mark modified
     AgendaRecord moved = *r;
     moved.owner = user;
     return StoreRecord(slot, moved);

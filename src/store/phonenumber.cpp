@@ -1,6 +1,7 @@
 #include "store/phonenumber.h"
 
 #include "store/agenda.h"
+#include "store/phonefast.h"
 
 #include <QCoreApplication>
 
@@ -254,11 +255,26 @@ QStringList PhoneNotes(const QString &phone, const QString &region, int sameAs)
 
 PhoneMatch ComparePhones(const QString &a, const QString &b, const QString &region)
 {
-    PhoneNumber na, nb;
-    const PhoneReading ra = Read(a, region, &na, false);
-    const PhoneReading rb = Read(b, region, &nb, false);
-    if (Parsed(ra.kind) && Parsed(rb.kind)) {
-        switch (Util().IsNumberMatch(na, nb)) {
+    const QString ka = PhoneMatchKey(a, region);
+    const QString kb = PhoneMatchKey(b, region);
+    if (ka.isEmpty() || kb.isEmpty())
+        return PhoneMatch::Different;
+    const bool parsedA = ka.startsWith(QLatin1Char('+'));
+    const bool parsedB = kb.startsWith(QLatin1Char('+'));
+    if (parsedA != parsedB)
+        return PhoneMatch::Different;
+    if (ka == kb)
+        return PhoneMatch::Same;
+    if (!parsedA)
+        return PhoneMatch::Different;
+    int ca = 0, cb = 0;
+    QString na, nb;
+    if (!PhoneKeyParts(ka, &ca, &na) || !PhoneKeyParts(kb, &cb, &nb)) {
+        // An extension: the library weighs it.
+        PhoneNumber pa, pb;
+        Read(a, region, &pa, false);
+        Read(b, region, &pb, false);
+        switch (Util().IsNumberMatch(pa, pb)) {
         case PhoneNumberUtil::EXACT_MATCH:
         case PhoneNumberUtil::NSN_MATCH:
             return PhoneMatch::Same;
@@ -268,13 +284,38 @@ PhoneMatch ComparePhones(const QString &a, const QString &b, const QString &regi
             return PhoneMatch::Different;
         }
     }
-    if (Parsed(ra.kind) || Parsed(rb.kind))
-        return PhoneMatch::Different;
-    const QString da = PhoneDigits(a);
-    return !da.isEmpty() && da == PhoneDigits(b) ? PhoneMatch::Same : PhoneMatch::Different;
+    // The library's short match: the same calling code, and one national number (as a
+    // number, without leading zeros) ends the other.
+    return ca == cb && (na.endsWith(nb) || nb.endsWith(na)) ? PhoneMatch::Possibly : PhoneMatch::Different;
+}
+
+bool PhoneKeyParts(const QString &key, int *callingCode, QString *national)
+{
+    if (!key.startsWith(QLatin1Char('+')) || key.contains(QLatin1Char('x')))
+        return false;
+    const QStringView digits = QStringView(key).mid(1);
+    const int code = LeadingCallingCode(digits);
+    if (code == 0)
+        return false;
+    QStringView rest = digits.mid(QString::number(code).size());
+    while (rest.size() > 1 && rest[0] == QLatin1Char('0'))
+        rest = rest.mid(1);
+    *callingCode = code;
+    *national = rest.toString();
+    return true;
 }
 
 QString PhoneMatchKey(const QString &text, const QString &region)
+{
+    QString key;
+    if (text.isEmpty())
+        return key;
+    if (FastPhoneMatchKey(text, region, &key))
+        return key;
+    return LibraryPhoneMatchKey(text, region);
+}
+
+QString LibraryPhoneMatchKey(const QString &text, const QString &region)
 {
     PhoneNumber number;
     const PhoneReading reading = Read(text, region, &number, false);

@@ -82,6 +82,13 @@ PhoneMatch ComparePhones(const QString &a, const QString &b, const QString &regi
 // form (with any extension) of a number that reads, else all its digits, so that two
 // spellings that differ only in separators still meet. Empty for a text without digits.
 QString PhoneMatchKey(const QString &text, const QString &region);
+// The same key computed by libphonenumber's parser alone, for every text (the key above
+// takes a shorter way for the common forms, with the same result).
+QString LibraryPhoneMatchKey(const QString &text, const QString &region);
+// What of a match key decides "possibly the same": the country calling code and the
+// national number as a number, without leading zeros ("+390612345" -> 39, "612345").
+// False for the key of a number that does not read or that has an extension.
+bool PhoneKeyParts(const QString &key, int *callingCode, QString *national);
 
 // The filter's rule for phone numbers: whether the number stored as `phone` is found by
 // the text the user typed. The typed text needs three digits or more; it is found in the

@@ -45,6 +45,9 @@ QString PhoneTidyLine(const PhoneTidyRow &row)
 
 int TidyRecordPhones(AgendaRecord &record, const QString &region, PhoneFormat format)
 {
+    // As they stand: nothing to read (reading and validating is the dear part).
+    if (format == PhoneFormat::AsIs)
+        return 0;
     int changed = 0;
     for (QString &phone : record.phone) {
         const PhoneTidy tidy = TidyPhone(phone, region, format);

@@ -290,6 +290,12 @@ void TestListCommands::moveOneAsksNothing()
     TestWindow w(p);
     QVERIFY(w.LoadFile(SampleAgenda()));
     const int slot = w.RowSlot(0, 3);
+    // Nothing moved (the user's own row; a contact to the user it belongs to): no change.
+    for (const int row : {0, 3}) {
+        SelectRows(w.List(0), {row}, row);
+        w.MoveToUser(row == 0 ? 2 : 1);
+        QVERIFY(!w.agenda.modified);
+    }
     SelectRows(w.List(0), {3}, 3);
     w.MoveToUser(2);
     QVERIFY(p.shown.isEmpty());

@@ -323,6 +323,14 @@ void TestVCardImport::reviewUserAndChecks()
     review.SetChecked(QList<int>{0, 1, 2}, false);
     QCOMPARE(review.CountsText(), QStringLiteral("3 cards, 0 selected, 400 free places"));
     QVERIFY(review.ChosenCards().empty());
+
+    // Numbers are read once when the review starts and compared again for another user.
+    agenda->InsertRecord(Contact(2, QStringLiteral("Papà"), QStringLiteral("+39 06 1234 5678")));
+    ImportReview numbers(*agenda, ReadCardFiles({Put("FN:D\nTEL:0039 06 12345678\nEND:VCARD\nFN:E\nTEL:1\nTEL:+39 06 1234 5678\nEND:VCARD\n")}, prompter), 1);
+    QCOMPARE(numbers.RowsWith(kRemarkDuplicate), QList<int>{});
+    QCOMPARE(numbers.RowsWith(kRemarkRepeated), QList<int>{1});
+    numbers.SetUser(2);
+    QCOMPARE(numbers.RowsWith(kRemarkDuplicate), (QList<int>{0, 1}));
 }
 
 void TestVCardImport::reviewDuplicates_data()

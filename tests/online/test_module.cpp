@@ -1,7 +1,9 @@
-// The online module: found and loaded where the build and the install rules put it,
-// refused when it is not one, and never loaded by a window started with -nocheck.
+// The online and phone modules: found and loaded where the build and the install rules
+// put them, refused when they are not one, and never loaded by a window started with
+// -nocheck; numbers without the phone module.
 #include "common/version.h"
 #include "online/online.h"
+#include "store/phonemodule.h"
 
 #include <QFile>
 #include <QProcess>
@@ -15,6 +17,10 @@ class TestModule : public QObject
 private Q_SLOTS:
     void load_data();
     void load();
+    void phoneModule_data();
+    void phoneModule();
+    void withoutPhoneLibrary_data();
+    void withoutPhoneLibrary();
     void installedModuleIsFound();
     void windowStartsWithoutNetworkLibraries();
 };
@@ -59,6 +65,80 @@ void TestModule::load()
         QVERIFY2(reason.contains(path), qPrintable(reason));
 }
 
+void TestModule::phoneModule_data()
+{
+    QTest::addColumn<QStringList>("candidates");
+    QTest::addColumn<bool>("loads");
+
+    const QString missing = QStringLiteral("/nonexistent/kestravon-phone.so");
+    const QString module = QStringLiteral(KESTRAVON_PHONE_MODULE);
+    const QString online = QStringLiteral(KESTRAVON_ONLINE_MODULE);
+    QTest::newRow("the built module") << QStringList{missing, module} << true;
+    QTest::newRow("the online module") << QStringList{online} << false;
+    QTest::newRow("none there") << QStringList{missing} << false;
+}
+
+// The module's table reads numbers with the library: a national number of the region
+// is valid and written internationally.
+void TestModule::phoneModule()
+{
+    QFETCH(QStringList, candidates);
+    QFETCH(bool, loads);
+
+    QString reason;
+    const PhoneFunctions *phone = LoadPhoneModule(candidates, reason);
+    QCOMPARE(phone != nullptr, loads);
+    QCOMPARE(reason.isEmpty(), loads);
+    if (!phone)
+        return;
+    QCOMPARE(phone->readPhone(QStringLiteral("030 1234567"), QStringLiteral("DE")).kind, PhoneKind::Valid);
+    QCOMPARE(phone->tidyPhone(QStringLiteral("030 1234567"), QStringLiteral("DE"), PhoneFormat::International).text,
+             QStringLiteral("+49 30 1234567"));
+    QCOMPARE(phone->phoneCountryCode(QStringLiteral("IT")), 39);
+}
+
+void TestModule::withoutPhoneLibrary_data()
+{
+    QTest::addColumn<QString>("phone");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<int>("match");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("found");
+
+    const int same = int(PhoneMatch::Same), different = int(PhoneMatch::Different);
+    QTest::newRow("digits") << "030/123 45" << int(PhoneKind::Valid) << "030 12345" << same << "0123" << true;
+    QTest::newRow("country code not known") << "+49 30 12345" << int(PhoneKind::Valid) << "030 12345" << different
+                                            << "+49 030" << false;
+    QTest::newRow("pause") << "0301,23" << int(PhoneKind::DialCharacters) << "030123" << same << "12" << false;
+    QTest::newRow("letters") << "0800 FLORAL" << int(PhoneKind::Letters) << "0800" << same << "800" << true;
+    QTest::newRow("no digits") << "-" << int(PhoneKind::NotANumber) << "-" << different << "-" << false;
+}
+
+// A program whose phone module is missing keeps numbers as typed and compares them by
+// their digits.
+void TestModule::withoutPhoneLibrary()
+{
+    QFETCH(QString, phone);
+    QFETCH(int, kind);
+    QFETCH(QString, other);
+    QFETCH(int, match);
+    QFETCH(QString, typed);
+    QFETCH(bool, found);
+
+    const PhoneFunctions &without = PhoneFunctionsWithoutLibrary();
+    const QString region = QStringLiteral("DE");
+    QCOMPARE(int(without.readPhone(phone, region).kind), kind);
+    const PhoneTidy tidy = without.tidyPhone(phone, region, PhoneFormat::International);
+    QCOMPARE(tidy.text, phone);
+    QVERIFY(!tidy.changed);
+    QCOMPARE(int(without.comparePhones(phone, other, region)), match);
+    const QString key = without.phoneMatchKey(phone, region);
+    QCOMPARE(!key.isEmpty() && key == without.phoneMatchKey(other, region), match == int(PhoneMatch::Same));
+    QCOMPARE(without.phoneFilterKeyMatches(without.phoneFilterKey(phone, region), typed), found);
+    QCOMPARE(without.phoneFilterMatches(phone, typed, region), found);
+}
+
 // `cmake --install` puts the program and the module where the program looks for it.
 void TestModule::installedModuleIsFound()
 {
@@ -75,6 +155,7 @@ void TestModule::installedModuleIsFound()
     QVERIFY(!QFile::exists(candidates.first()));  // nothing is installed beside the program
     QString reason;
     QVERIFY2(LoadOnlineModule(candidates, reason), qPrintable(reason));
+    QVERIFY2(LoadPhoneModule(PhoneModuleCandidates(bin), reason), qPrintable(reason));
 }
 
 // The window is up (the program confirms it as it does for an update) and none of the
@@ -103,7 +184,8 @@ void TestModule::windowStartsWithoutNetworkLibraries()
     QVERIFY(mapped.contains("libQt6Widgets.so"));
     for (const char *library : {"libQt6Network.so", "libcrypto.so", "libssl.so", "libzip.so", "libbz2.so",
                                 "libgssapi_krb5.so", "libkrb5.so", "libproxy.so", "kestravon-online",
-                                "/imageformats/"})
+                                "/imageformats/", "libphonenumber.so", "libprotobuf", "libabsl_",
+                                "kestravon-phone"})
         QVERIFY2(!mapped.contains(library), library);
 }
 

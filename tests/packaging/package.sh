@@ -41,6 +41,7 @@ cat >"$work/expected" <<LIST
 ./usr/bin/kestravon
 ./usr/bin/kestravon-cli
 ./usr/lib/$arch/kestravon/kestravon-online.so
+./usr/lib/$arch/kestravon/kestravon-phone.so
 ./usr/share/applications/$appid.desktop
 ./usr/share/bash-completion/completions/kestravon-cli
 ./usr/share/doc/kestravon/changelog.gz
@@ -112,6 +113,12 @@ for lib in libQt6Network libzip libcrypto; do
     readelf -d "$root/usr/lib/$arch/kestravon/kestravon-online.so" | grep -q "NEEDED.*$lib" \
         || fail "the online module is not linked with $lib"
 done
+# Nor with the phone number library: the phone module is.
+if readelf -d "$root/usr/bin/kestravon" | grep -q "NEEDED.*libphonenumber"; then
+    fail "kestravon is linked with libphonenumber"
+fi
+readelf -d "$root/usr/lib/$arch/kestravon/kestravon-phone.so" | grep -q "NEEDED.*libphonenumber" \
+    || fail "the phone module is not linked with libphonenumber"
 # Nothing was written next to the programs.
 [ "$(ls -A "$root/usr/bin" | tr '\n' ' ')" = "kestravon kestravon-cli " ] || fail "files appeared in usr/bin: $(ls -A "$root/usr/bin")"
 

@@ -130,6 +130,10 @@ void TestPhonebookCheck::numbers_data()
         << "0039 347/1234567" << "DE"
         << QStringList{"record 6: phone 2 \"0039 347/1234567\" is the same number as record 5"};
     QTest::newRow("national of IT read as DE") << "347 1234567" << "DE" << QStringList();
+    QTest::newRow("shorter form")
+        << "1234567" << "IT"
+        << QStringList{"record 6: phone 2 \"1234567\" is possibly the same number as record 5",
+                       "record 6: phone 2 \"1234567\" is not a valid number for IT"};
     QTest::newRow("national of IT read as IT")
         << "347 1234567" << "IT"
         << QStringList{"record 6: phone 2 \"347 1234567\" is the same number as record 5"};

@@ -1,7 +1,10 @@
+#include "store/phonefast.h"
 #include "store/phonenumber.h"
 
 #include <QFile>
 #include <QtTest>
+
+#include <random>
 
 Q_DECLARE_METATYPE(PhoneMatch)
 
@@ -16,6 +19,7 @@ private Q_SLOTS:
     void filter_data();
     void filter();
     void regions();
+    void fastKeyEqualsLibrary();
 };
 
 // The rows of tests/data/phones/tidy.tsv, whose values phonecases.py checks against
@@ -152,3 +156,62 @@ int main(int argc, char **argv)
     return QTest::qExec(&test, argc, argv);
 }
 #include "test_phonenumber.moc"
+
+// The short way to a match key must give the library's key for every text it takes: a
+// seeded corpus over every region in the usual forms and their odd relatives.
+void TestPhoneNumber::fastKeyEqualsLibrary()
+{
+    std::mt19937 random(20261208);
+    const auto below = [&random](int n) { return int(random() % unsigned(n)); };
+    const auto digits = [&](int n) {
+        QString out;
+        for (int i = 0; i < n; ++i)
+            out.append(QChar(u'0' + below(10)));
+        return out;
+    };
+    QStringList regions = PhoneRegions();
+    regions.append(QString());  // no region
+    regions.append(QStringLiteral("XX"));
+    static const char *const prefixes[] = {"", "", "", "0", "00", "011", "8", "1", "9", "(0)", "0 0", "010"};
+    static const char16_t separators[] = u" -./()";
+    int taken = 0;
+    int texts = 0;
+    for (const QString &region : std::as_const(regions)) {
+        const int own = PhoneCountryCode(region);
+        for (int i = 0; i < 1000; ++i) {
+            // A calling code: the region's own, another region's, or any digits.
+            const int pick = below(4);
+            const QString code = pick == 0 || own == 0 ? QString::number(PhoneCountryCode(regions[below(int(regions.size()) - 2)]))
+                                 : pick == 1 ? digits(1 + below(3))
+                                             : QString::number(own);
+            QString rest = QLatin1String(prefixes[below(std::size(prefixes))]) + digits(below(4) == 0 ? below(20) : 5 + below(8));
+            QString text;
+            switch (below(6)) {
+            case 0: text = QLatin1Char('+') + code + rest; break;
+            case 1: text = QLatin1String("00") + code + rest; break;
+            case 2: text = QLatin1String("+") + code + QLatin1String(" (0)") + rest; break;
+            case 3: text = code + rest; break;
+            default: text = rest; break;
+            }
+            // Separators, spaces around, now and then a character the short way leaves alone.
+            for (int s = below(4); s > 0; --s)
+                text.insert(below(int(text.size()) + 1), QChar(separators[below(6)]));
+            if (below(20) == 0)
+                text.insert(below(int(text.size()) + 1), QChar(QLatin1String("+x\t#")[below(4)]));
+            if (below(10) == 0)
+                text = QLatin1Char(' ') + text + QLatin1Char(' ');
+            ++texts;
+            QString fast;
+            if (!FastPhoneMatchKey(text, region, &fast))
+                continue;
+            ++taken;
+            if (fast != LibraryPhoneMatchKey(text, region))
+                QFAIL(qPrintable(QStringLiteral("\"%1\" in %2: %3, the library %4").arg(text, region, fast, LibraryPhoneMatchKey(text, region))));
+        }
+    }
+    qInfo("%d of %d texts took the short way", taken, texts);
+    // Most numbers as people write them take it.
+    QVERIFY(taken > texts / 3);
+    QString key;
+    QVERIFY(FastPhoneMatchKey(QStringLiteral("+39 333 1234567"), QStringLiteral("IT"), &key));
+}
