@@ -321,7 +321,7 @@ VCardTokenizer::VCardTokenizer(const QString &path, Prompter &prompter, qsizetyp
     }
     // The rest is read through once for what would make the whole-file read refuse the
     // file or read it otherwise; such a file is left to that read.
-    const auto seen = [this](const char *bytes, qsizetype size) {
+    const auto seen = [](const char *bytes, qsizetype size) {
         return std::memchr(bytes, '\0', size_t(size)) != nullptr;
     };
     whole = whole || buffer_.startsWith("\xFF\xFE") || buffer_.startsWith("\xFE\xFF") || seen(buffer_.constData(), have);
