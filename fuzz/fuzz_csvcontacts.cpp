@@ -21,7 +21,7 @@ bool SameContact(const AgendaRecord &a, const AgendaRecord &b)
 void CheckCards(const CsvTable &table, const CsvMapping &mapping)
 {
     const std::vector<CardOfFile> cards = MapCsvRows(table, mapping, QString());
-    FUZZ_CHECK(cards.size() == table.rows.size());
+    FUZZ_CHECK(cards.size() == table.RowCount());
     QList<const AgendaRecord *> records;
     bool plain = true;
     for (const CardOfFile &c : cards) {
@@ -35,7 +35,7 @@ void CheckCards(const CsvTable &table, const CsvMapping &mapping)
     // The Google layout of the cards, read back. Values that hold Google's own separator
     // would split again, so they are left out of the comparison.
     const CsvTable back = ReadCsvTable(GoogleCsvBytes(records));
-    FUZZ_CHECK(back.ok && !back.own && back.rows.size() == cards.size());
+    FUZZ_CHECK(back.ok && !back.own && back.RowCount() == cards.size());
     if (!plain)
         return;
     const std::vector<CardOfFile> again = MapCsvRows(back, RecognizeCsvColumns(back.header), QString());
@@ -66,11 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (table.own)
         return 0;
-    FUZZ_CHECK(table.rows.size() == table.lines.size() && int(table.rows.size()) <= kCsvMaxRows);
+    FUZZ_CHECK(table.RowCount() == table.lines.size() && int(table.RowCount()) <= kCsvMaxRows);
     FUZZ_CHECK(table.header.size() <= kCsvMaxFields);
     int line = 0;
-    for (size_t i = 0; i < table.rows.size(); ++i) {
-        FUZZ_CHECK(table.rows[i].size() <= kCsvMaxFields);
+    for (size_t i = 0; i < table.RowCount(); ++i) {
+        FUZZ_CHECK(table.Row(i).size() <= kCsvMaxFields);
         FUZZ_CHECK(table.lines[i] > line);
         line = table.lines[i];
     }

@@ -7,9 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRAVON_BENCH=ON -DKESTRAVON_TESTS=OFF >/dev/null
-cmake --build build-bench -j 2 --target bench_store bench_formats bench_gui bench_phones
+cmake --build build-bench -j 2 --target bench_store bench_formats bench_gui bench_phones bench_csv
 export QT_QPA_PLATFORM=offscreen
-for b in bench_store bench_formats bench_gui bench_phones; do
+for b in bench_store bench_formats bench_gui bench_phones bench_csv; do
   echo "== $b"
   "build-bench/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_color=false "$@"

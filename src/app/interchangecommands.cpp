@@ -271,7 +271,7 @@ void MainWindow::InsertCsvFile(const QString &path)
 
 bool MainWindow::ChooseCsvColumns(CsvInsertFile &file)
 {
-    CsvColumnsDlg dialog(file.table.header, file.table.rows, file.mapping, this);
+    CsvColumnsDlg dialog(file.table.header, file.table.RowLists(), file.mapping, this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     file.mapping = dialog.Mapping();

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -680,21 +681,50 @@ bool ApplyCsvMap(const QString &mapText, const QStringList &header, CsvMapping &
     return true;
 }
 
-uint32_t CsvTypeParams(const QString &text)
+uint32_t CsvTypeParams(QStringView text)
 {
-    static const QHash<QString, uint32_t> words = {
-        {QStringLiteral("mobile"), kCell}, {QStringLiteral("cell"), kCell}, {QStringLiteral("cellular"), kCell},
-        {QStringLiteral("handy"), kCell}, {QStringLiteral("mobil"), kCell}, {QStringLiteral("home"), kHome},
-        {QStringLiteral("private"), kHome}, {QStringLiteral("personal"), kHome}, {QStringLiteral("work"), kWork},
-        {QStringLiteral("business"), kWork}, {QStringLiteral("office"), kWork}, {QStringLiteral("fax"), kFax},
-        {QStringLiteral("pager"), kPager}, {QStringLiteral("voice"), VcParam::Voice},
-        {QStringLiteral("primary"), kPref}, {QStringLiteral("preferred"), kPref}, {QStringLiteral("pref"), kPref},
-        {QStringLiteral("main"), kPref},
+    struct Word
+    {
+        QLatin1String word;
+        uint32_t params;
     };
-    const QString t = text.trimmed();
+    static constexpr Word words[] = {
+        {QLatin1String("mobile"), kCell}, {QLatin1String("cell"), kCell}, {QLatin1String("cellular"), kCell},
+        {QLatin1String("handy"), kCell}, {QLatin1String("mobil"), kCell}, {QLatin1String("home"), kHome},
+        {QLatin1String("private"), kHome}, {QLatin1String("personal"), kHome}, {QLatin1String("work"), kWork},
+        {QLatin1String("business"), kWork}, {QLatin1String("office"), kWork}, {QLatin1String("fax"), kFax},
+        {QLatin1String("pager"), kPager}, {QLatin1String("voice"), VcParam::Voice},
+        {QLatin1String("primary"), kPref}, {QLatin1String("preferred"), kPref}, {QLatin1String("pref"), kPref},
+        {QLatin1String("main"), kPref},
+    };
+    const auto lookUp = [](QStringView word, Qt::CaseSensitivity cs) {
+        for (const Word &w : words)
+            if (word.compare(w.word, cs) == 0)
+                return w.params;
+        return uint32_t(0);
+    };
+    const QStringView t = text.trimmed();
     uint32_t params = t.startsWith(QLatin1Char('*')) ? kPref : 0;
-    static const QRegularExpression nonLetters(QStringLiteral("[^\\p{L}]+"));
-    for (const QString &word : t.toLower().split(nonLetters, Qt::SkipEmptyParts))
-        params |= words.value(word, 0);
+    const bool ascii = std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii) {
+        // Lower case may change the letters of other scripts (and their number), so such
+        // a text is lowered as a whole before it is split into words.
+        static const QRegularExpression nonLetters(QStringLiteral("[^\\p{L}]+"));
+        for (const QString &word : t.toString().toLower().split(nonLetters, Qt::SkipEmptyParts))
+            params |= lookUp(word, Qt::CaseSensitive);
+        return params;
+    }
+    // ASCII: the words are the runs of letters, compared without case.
+    const auto letter = [](QChar c) { return (c.unicode() | 0x20) >= 'a' && (c.unicode() | 0x20) <= 'z'; };
+    for (qsizetype i = 0; i < t.size();) {
+        if (!letter(t[i])) {
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        while (i < t.size() && letter(t[i]))
+            ++i;
+        params |= lookUp(t.sliced(start, i - start), Qt::CaseInsensitive);
+    }
     return params;
 }

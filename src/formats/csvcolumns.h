@@ -82,4 +82,4 @@ bool ApplyCsvMap(const QString &mapText, const QStringList &header, CsvMapping &
 // Phone or e-mail type bits (VcParam) from a type text such as "* Mobile", "Work Fax",
 // "Home": mobile/cell, home, work/business, fax, pager, voice, and a leading "*" or
 // primary/preferred/main for the preferred one.
-uint32_t CsvTypeParams(const QString &text);
+uint32_t CsvTypeParams(QStringView text);

@@ -1,6 +1,5 @@
 #include "formats/csvcontacts.h"
 
-#include "formats/contactname.h"
 #include "formats/csv.h"
 #include "formats/csvtokenizer.h"
 #include "formats/decode.h"
@@ -9,7 +8,6 @@
 #include "store/fields.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -17,54 +15,102 @@
 namespace {
 
 
-bool BlankRow(const QStringList &fields)
+bool Blank(QStringView text)
 {
-    return std::all_of(fields.begin(), fields.end(), [](const QString &f) { return f.trimmed().isEmpty(); });
+    return text.trimmed().isEmpty();
 }
 
-// Several values in one cell, as Google joins them: "a ::: b".
-QStringList CellValues(const QString &cell)
+bool BlankRow(const CsvFields &fields)
 {
-    static const QString separator = QStringLiteral(" ::: ");
-    if (!cell.contains(separator))
-        return {cell.trimmed()};
-    QStringList values;
-    for (const QString &v : cell.split(separator))
-        if (!v.trimmed().isEmpty())
-            values.append(v.trimmed());
-    return values;
+    for (int i = 0; i < fields.size(); ++i)
+        if (!Blank(fields.at(i)))
+            return false;
+    return true;
+}
+
+// Several values in one cell, as Google joins them: "a ::: b"; each trimmed, empty ones
+// left out. `cell` is trimmed and not empty.
+template <typename Take>
+void CellValues(QStringView cell, Take take)
+{
+    static constexpr QStringView separator = u" ::: ";
+    qsizetype from = cell.contains(QLatin1Char(':')) ? cell.indexOf(separator) : -1;
+    if (from < 0) {
+        take(cell);
+        return;
+    }
+    qsizetype start = 0;
+    for (;;) {
+        const QStringView v = cell.sliced(start, (from < 0 ? cell.size() : from) - start).trimmed();
+        if (!v.isEmpty())
+            take(v);
+        if (from < 0)
+            return;
+        start = from + separator.size();
+        from = cell.indexOf(separator, start);
+    }
+}
+
+// Appends the words of `text` to `to`, one space between words: joining texts this way
+// gives what QString::simplified() gives for the texts joined with spaces.
+void AppendWords(QString &to, QStringView text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i].isSpace()) {
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        while (i < text.size() && !text[i].isSpace())
+            ++i;
+        if (!to.isEmpty())
+            to += QLatin1Char(' ');
+        to += text.sliced(start, i - start);
+    }
 }
 
 // One address block of a row: its parts by record field (street .. country), the
-// further street lines, and the whole address when a cell gives it.
+// further street lines, and the whole address when a cell gives it. Views into the row.
 struct Address
 {
     int rank = 0;  // kBlockHome, kBlockWork, kBlockOther; a Google group by its label
     int group = 0;
     uint8_t block = 0;
-    std::array<QString, 5> parts;  // FieldId::Street .. FieldId::Country
-    QStringList moreStreet;
-    QString formatted;
+    std::array<QStringView, 5> parts;  // FieldId::Street .. FieldId::Country
+    QString streets;                   // several street columns, joined with spaces
+    std::vector<QStringView> moreStreet;
+    QStringView formatted;
 
     static size_t Index(FieldId id) { return size_t(int(id) - int(FieldId::Street)); }
-    QString &Part(FieldId id) { return parts[Index(id)]; }
-    const QString &Part(FieldId id) const { return parts[Index(id)]; }
+    QStringView Part(FieldId id) const { return id == FieldId::Street && !streets.isEmpty() ? QStringView(streets) : parts[Index(id)]; }
+    void AddStreet(QStringView value)
+    {
+        QStringView &street = parts[Index(FieldId::Street)];
+        if (street.isEmpty()) {
+            street = value;
+            return;
+        }
+        if (streets.isEmpty())
+            streets = street.toString();
+        streets += QLatin1Char(' ');
+        streets += value;
+    }
     bool Empty() const
     {
-        return std::all_of(parts.begin(), parts.end(), [](const QString &p) { return p.isEmpty(); })
-               && moreStreet.isEmpty() && formatted.isEmpty();
+        return std::all_of(parts.begin(), parts.end(), [](QStringView p) { return p.isEmpty(); })
+               && moreStreet.empty() && formatted.isEmpty();
     }
 };
 
 struct Typed
 {
-    QString value;
+    QStringView value;
     uint32_t params = 0;
     int group = 0;
     bool firstOfCell = true;
 };
 
-int AddressRank(const QString &label)
+int AddressRank(QStringView label)
 {
     const uint32_t params = CsvTypeParams(label);
     if (params & VcParam::Home)
@@ -79,31 +125,22 @@ Address &AddressOf(std::vector<Address> &addresses, const CsvColumn &c)
     for (Address &a : addresses)
         if (a.group == c.group && a.block == c.block)
             return a;
-    Address a;
+    Address &a = addresses.emplace_back();
     a.group = c.group;
     a.block = c.block;
     a.rank = c.block;
-    addresses.push_back(a);
-    return addresses.back();
-}
-
-void AppendPart(QString &to, const QString &value, QChar separator)
-{
-    if (to.isEmpty())
-        to = value;
-    else
-        to += separator + value;
+    return a;
 }
 
 // The group labels of a row: group number -> its label cell.
-using GroupLabels = std::vector<std::pair<int, QString>>;
+using GroupLabels = std::vector<std::pair<int, QStringView>>;
 
-QString GroupLabel(const GroupLabels &labels, int group)
+QStringView GroupLabel(const GroupLabels &labels, int group)
 {
     for (const auto &l : labels)
         if (l.first == group)
             return l.second;
-    return QString();
+    return QStringView();
 }
 
 // Phones or e-mails into the record's five places; returns how many were dropped.
@@ -115,8 +152,7 @@ int Place(const std::vector<Typed> &values, const GroupLabels &labels, Store sto
     for (const Typed &t : values) {
         uint32_t params = t.params;
         if (t.group > 0) {
-            const QString label = GroupLabel(labels, t.group);
-            params |= CsvTypeParams(label);
+            params |= CsvTypeParams(GroupLabel(labels, t.group));
             // "* Mobile" marks the first number of its cell as the preferred one.
             if (!t.firstOfCell)
                 params &= ~uint32_t(VcParam::Pref);
@@ -127,6 +163,175 @@ int Place(const std::vector<Typed> &values, const GroupLabels &labels, Store sto
             ++dropped;
     }
     return dropped;
+}
+
+// What the columns of one row gather before the record is written; kept from row to row
+// so that its lists are allocated once per file.
+struct RowParts
+{
+    QString label;
+    std::vector<QStringView> given, middle, family, notes;
+    QStringView organisation, gps;
+    std::vector<Address> addresses;
+    std::vector<Typed> phones, emails;
+    GroupLabels phoneLabels, emailLabels, addressLabels, customLabels, customValues;
+
+    void Clear()
+    {
+        label.clear();
+        organisation = gps = QStringView();
+        for (auto *list : {&given, &middle, &family, &notes})
+            list->clear();
+        addresses.clear();
+        phones.clear();
+        emails.clear();
+        for (GroupLabels *list : {&phoneLabels, &emailLabels, &addressLabels, &customLabels, &customValues})
+            list->clear();
+    }
+};
+
+// One row onto `card`, a fresh one.
+void MapFields(const CsvFields &fields, const CsvMapping &mapping, RowParts &row, CardOfFile &card)
+{
+    using P = CsvPart;
+    using Id = FieldId;
+    row.Clear();
+    AgendaRecord &r = card.record;
+    const int n = std::min(fields.size(), int(mapping.columns.size()));
+    for (int i = 0; i < n; ++i) {
+        const CsvColumn &c = mapping.columns[size_t(i)];
+        if (c.part == P::Ignore)
+            continue;
+        const QStringView value = fields.at(i).trimmed();
+        if (value.isEmpty())
+            continue;
+        switch (c.part) {
+        case P::Ignore: break;
+        case P::Given: row.given.push_back(value); break;
+        case P::Middle: row.middle.push_back(value); break;
+        case P::Family: row.family.push_back(value); break;
+        case P::Organisation:
+            if (row.organisation.isEmpty())
+                row.organisation = value;
+            break;
+        case P::MoreStreet: AddressOf(row.addresses, c).moreStreet.push_back(value); break;
+        case P::FormattedAddress: AddressOf(row.addresses, c).formatted = value; break;
+        case P::PhoneLabel: row.phoneLabels.emplace_back(c.group, value); break;
+        case P::EmailLabel: row.emailLabels.emplace_back(c.group, value); break;
+        case P::AddressLabel: row.addressLabels.emplace_back(c.group, value); break;
+        case P::CustomLabel: row.customLabels.emplace_back(c.group, value); break;
+        case P::CustomValue: row.customValues.emplace_back(c.group, value); break;
+        case P::Field:
+            switch (c.field) {
+            case Id::Label: AppendWords(row.label, value); break;
+            case Id::Note: row.notes.push_back(value); break;
+            case Id::Street: AddressOf(row.addresses, c).AddStreet(value); break;
+            case Id::Numb:
+            case Id::Zip:
+            case Id::City:
+            case Id::Country: AddressOf(row.addresses, c).parts[Address::Index(c.field)] = value; break;
+            case Id::Gps:
+                if (row.gps.isEmpty())
+                    row.gps = value;
+                break;
+            case Id::Phone1: case Id::Phone2: case Id::Phone3: case Id::Phone4: case Id::Phone5:
+            case Id::Email1: case Id::Email2: case Id::Email3: case Id::Email4: case Id::Email5: {
+                std::vector<Typed> &to = c.field <= Id::Phone5 ? row.phones : row.emails;
+                bool first = true;
+                CellValues(value, [&](QStringView v) {
+                    to.push_back({v, c.params, c.group, first});
+                    first = false;
+                });
+                break;
+            }
+            default:
+                // Any other field takes the text as it stands.
+                if (const auto write = Field(c.field).write)
+                    write(r, value.toString());
+                break;
+            }
+            break;
+        }
+    }
+    r.recType = 1;
+    r.owner = 1;
+    const auto write = [&r](FieldId id, const QString &text) { return Field(id).write(r, text); };
+    // The label: the label columns, else given, middle and family names, else the
+    // organisation, each with its spaces made single.
+    QString label = std::move(row.label);
+    if (label.isEmpty()) {
+        qsizetype size = 0;
+        for (const auto *names : {&row.given, &row.middle, &row.family})
+            for (const QStringView name : *names)
+                size += name.size() + 1;
+        if (size > 0)
+            label.reserve(size);
+        for (const auto *names : {&row.given, &row.middle, &row.family})
+            for (const QStringView name : *names)
+                AppendWords(label, name);
+    }
+    if (label.isEmpty())
+        AppendWords(label, row.organisation);
+    write(Id::Label, label);
+    if (row.notes.size() == 1) {
+        write(Id::Note, row.notes.front().toString());
+    } else {
+        QString notes;
+        for (const QStringView note : row.notes) {
+            if (!notes.isEmpty())
+                notes += QLatin1Char('\n');
+            notes += note;
+        }
+        write(Id::Note, notes);
+    }
+    card.droppedPhones = Place(row.phones, row.phoneLabels, [&](int k, QStringView v, uint32_t params) {
+        write(PhoneField(k), v.toString());
+        r.phoneType[size_t(k)] = params ? ParamsToPhoneType(params) : 0;
+    });
+    card.droppedEmails = Place(row.emails, row.emailLabels, [&](int k, QStringView v, uint32_t params) {
+        write(EmailField(k), v.toString());
+        params &= VcParam::Pref | VcParam::Work | VcParam::Home;
+        r.emailType[size_t(k)] = params ? ParamsToEmailType(params) : 0;
+    });
+    // The first address that holds anything: home, then work, then other.
+    for (Address &a : row.addresses)
+        if (a.group > 0)
+            a.rank = AddressRank(GroupLabel(row.addressLabels, a.group));
+    std::stable_sort(row.addresses.begin(), row.addresses.end(),
+                     [](const Address &a, const Address &b) { return a.rank < b.rank; });
+    for (const Address &a : row.addresses) {
+        if (a.Empty())
+            continue;
+        QStringView street = a.Part(Id::Street);
+        const bool parts = std::any_of(a.parts.begin(), a.parts.end(), [](QStringView p) { return !p.isEmpty(); });
+        if (!parts && a.moreStreet.empty())
+            street = a.formatted.left(a.formatted.indexOf(QLatin1Char('\n'))).trimmed();  // its first line
+        // The house number from the street line, as a vCard's street gives it, unless a
+        // column gives it; the further lines ("Apartment 4") follow the street.
+        QStringView streetName = street;
+        QStringView number = a.Part(Id::Numb);
+        if (number.isEmpty())
+            SplitHouseNumber(street, streetName, number);
+        QString lines = streetName.toString();
+        for (const QStringView more : a.moreStreet) {
+            if (!lines.isEmpty())
+                lines += QLatin1String(", ");
+            lines += more;
+        }
+        write(Id::Street, lines);
+        write(Id::Numb, number.toString());
+        for (const FieldId id : {Id::Zip, Id::City, Id::Country})
+            write(id, a.Part(id).toString());
+        break;
+    }
+    QStringView gps = row.gps;
+    for (const auto &l : row.customLabels)
+        if (l.second.compare(QLatin1String("GPS"), Qt::CaseInsensitive) == 0 && gps.isEmpty())
+            gps = GroupLabel(row.customValues, l.first);
+    // Only a text that is a position sets coordinates (a wrong column must not put the
+    // contact at 0,0); any other is named in the review.
+    if (!gps.isEmpty() && !write(Id::Gps, gps.toString()))
+        card.badGeo = gps.toString();
 }
 
 QString CsvQuoted(const QString &text)
@@ -206,33 +411,55 @@ CsvTable ReadCsvTable(const QByteArray &bytes)
         table.reason = decoded.reason;
         return table;
     }
-    const QString &text = decoded.text;
-    table.delimiter = DetectCsvDelimiter(text);
+    table.text = decoded.text;
+    table.delimiter = DetectCsvDelimiter(table.text);
     CsvDialect dialect;
     dialect.delimiter = table.delimiter;
-    CsvTokenizer tokenizer(text, dialect);
-    QStringList fields;
+    CsvTokenizer tokenizer(table.text, dialect);
+    std::vector<CsvSpan> &fields = table.fields;
     bool haveHeader = false;
-    while (tokenizer.Next(fields)) {
-        if (BlankRow(fields))
-            continue;
-        if (!haveHeader) {
-            while (!fields.isEmpty() && fields.constLast().trimmed().isEmpty())
-                fields.removeLast();
-            table.header = fields;
-            haveHeader = true;
+    for (;;) {
+        const size_t rowStart = fields.size();
+        const qsizetype unquotedStart = table.unquoted.size();
+        const qsizetype rowPosition = tokenizer.Position();
+        if (!tokenizer.Next(fields, table.unquoted))
+            break;
+        const CsvFields row{table.text, table.unquoted, fields.data() + rowStart, int(fields.size() - rowStart)};
+        const bool blank = BlankRow(row);
+        if (blank || !haveHeader) {
+            if (!blank) {
+                int n = row.size();
+                while (n > 0 && Blank(row.at(n - 1)))
+                    --n;
+                table.header = CsvFields{row.text, row.buffer, row.spans, n}.ToList();
+                haveHeader = true;
+            }
+            fields.resize(rowStart);
+            table.unquoted.truncate(unquotedStart);
             continue;
         }
-        if (int(table.rows.size()) >= kCsvMaxRows) {
+        if (int(table.RowCount()) >= kCsvMaxRows) {
+            fields.resize(rowStart);
             table.reason = QCoreApplication::translate("ReadText", "more than %1 rows").arg(kCsvMaxRows);
             return table;
         }
-        table.rows.push_back(fields);
+        table.rowEnds.push_back(fields.size());
         table.lines.push_back(tokenizer.RowLine());
+        if (table.rowEnds.size() == 1) {
+            // Room for the fields of as many rows as the first one's length promises (the
+            // fields of a row take at least one character each, so this stays near the
+            // text's length).
+            const qsizetype rowChars = std::max<qsizetype>(tokenizer.Position() - rowPosition, 1);
+            const qsizetype rows = std::min<qsizetype>((table.text.size() - tokenizer.Position()) / rowChars + 1, kCsvMaxRows);
+            fields.reserve(size_t(std::min<qsizetype>(rows * qsizetype(fields.size()) * 9 / 8, qsizetype(1) << 22)));
+            table.rowEnds.reserve(size_t(rows));
+            table.lines.reserve(size_t(rows));
+        }
     }
     if (!tokenizer.Error().isEmpty()) {
         table.reason = tokenizer.Error();
-        table.rows.clear();
+        table.fields.clear();
+        table.rowEnds.clear();
         table.lines.clear();
         return table;
     }
@@ -244,6 +471,15 @@ CsvTable ReadCsvTable(const QByteArray &bytes)
     return table;
 }
 
+std::vector<QStringList> CsvTable::RowLists() const
+{
+    std::vector<QStringList> rows;
+    rows.reserve(RowCount());
+    for (size_t i = 0; i < RowCount(); ++i)
+        rows.push_back(Row(i).ToList());
+    return rows;
+}
+
 QStringList UnplacedColumns(const QStringList &header, const CsvMapping &mapping)
 {
     QStringList names;
@@ -253,134 +489,36 @@ QStringList UnplacedColumns(const QStringList &header, const CsvMapping &mapping
     return names;
 }
 
+CardOfFile MapCsvFields(const CsvFields &fields, const CsvMapping &mapping)
+{
+    RowParts row;
+    CardOfFile card;
+    MapFields(fields, mapping, row, card);
+    return card;
+}
+
 CardOfFile MapCsvRow(const QStringList &fields, const CsvMapping &mapping)
 {
-    using P = CsvPart;
-    using Id = FieldId;
-    CardOfFile card;
-    AgendaRecord &r = card.record;
-    QString label, given, middle, family, organisation, gps;
-    QStringList notes;
-    std::vector<Address> addresses;
-    std::vector<Typed> phones, emails;
-    GroupLabels phoneLabels, emailLabels, addressLabels, customLabels, customValues;
-    const int n = std::min(int(fields.size()), int(mapping.columns.size()));
-    for (int i = 0; i < n; ++i) {
-        const CsvColumn &c = mapping.columns[size_t(i)];
-        if (c.part == P::Ignore)
-            continue;
-        const QString value = fields.at(i).trimmed();
-        if (value.isEmpty())
-            continue;
-        switch (c.part) {
-        case P::Ignore: break;
-        case P::Given: AppendPart(given, value, QLatin1Char(' ')); break;
-        case P::Middle: AppendPart(middle, value, QLatin1Char(' ')); break;
-        case P::Family: AppendPart(family, value, QLatin1Char(' ')); break;
-        case P::Organisation:
-            if (organisation.isEmpty())
-                organisation = value;
-            break;
-        case P::MoreStreet: AddressOf(addresses, c).moreStreet.append(value); break;
-        case P::FormattedAddress: AddressOf(addresses, c).formatted = value; break;
-        case P::PhoneLabel: phoneLabels.emplace_back(c.group, value); break;
-        case P::EmailLabel: emailLabels.emplace_back(c.group, value); break;
-        case P::AddressLabel: addressLabels.emplace_back(c.group, value); break;
-        case P::CustomLabel: customLabels.emplace_back(c.group, value); break;
-        case P::CustomValue: customValues.emplace_back(c.group, value); break;
-        case P::Field:
-            switch (c.field) {
-            case Id::Label: AppendPart(label, value, QLatin1Char(' ')); break;
-            case Id::Note: notes.append(value); break;
-            case Id::Street: AppendPart(AddressOf(addresses, c).Part(Id::Street), value, QLatin1Char(' ')); break;
-            case Id::Numb:
-            case Id::Zip:
-            case Id::City:
-            case Id::Country: AddressOf(addresses, c).Part(c.field) = value; break;
-            case Id::Gps:
-                if (gps.isEmpty())
-                    gps = value;
-                break;
-            case Id::Phone1: case Id::Phone2: case Id::Phone3: case Id::Phone4: case Id::Phone5:
-            case Id::Email1: case Id::Email2: case Id::Email3: case Id::Email4: case Id::Email5: {
-                const bool phone = c.field <= Id::Phone5;
-                bool first = true;
-                for (const QString &v : CellValues(value)) {
-                    (phone ? phones : emails).push_back({v, c.params, c.group, first});
-                    first = false;
-                }
-                break;
-            }
-            default:
-                // Any other field takes the text as it stands.
-                if (const auto write = Field(c.field).write)
-                    write(r, value);
-                break;
-            }
-            break;
-        }
+    QString text;
+    std::vector<CsvSpan> spans;
+    for (const QString &f : fields) {
+        spans.push_back({text.size(), f.size()});
+        text += f;
     }
-    r.recType = 1;
-    r.owner = 1;
-    const auto write = [&r](FieldId id, const QString &text) { return Field(id).write(r, text); };
-    write(Id::Label, ContactLabel(label.simplified(), given, middle, family, organisation));
-    write(Id::Note, notes.join(QLatin1Char('\n')));
-    card.droppedPhones = Place(phones, phoneLabels, [&](int k, const QString &v, uint32_t params) {
-        write(PhoneField(k), v);
-        r.phoneType[size_t(k)] = params ? ParamsToPhoneType(params) : 0;
-    });
-    card.droppedEmails = Place(emails, emailLabels, [&](int k, const QString &v, uint32_t params) {
-        write(EmailField(k), v);
-        params &= VcParam::Pref | VcParam::Work | VcParam::Home;
-        r.emailType[size_t(k)] = params ? ParamsToEmailType(params) : 0;
-    });
-    // The first address that holds anything: home, then work, then other.
-    for (Address &a : addresses)
-        if (a.group > 0)
-            a.rank = AddressRank(GroupLabel(addressLabels, a.group));
-    std::stable_sort(addresses.begin(), addresses.end(), [](const Address &a, const Address &b) { return a.rank < b.rank; });
-    for (const Address &a : addresses) {
-        if (a.Empty())
-            continue;
-        QString street = a.Part(Id::Street);
-        const bool parts = std::any_of(a.parts.begin(), a.parts.end(), [](const QString &p) { return !p.isEmpty(); });
-        if (!parts && a.moreStreet.isEmpty())
-            street = a.formatted.section(QLatin1Char('\n'), 0, 0).trimmed();  // its first line
-        // The house number from the street line, as a vCard's street gives it, unless a
-        // column gives it; the further lines ("Apartment 4") follow the street.
-        QString streetName = street;
-        QString number = a.Part(Id::Numb);
-        if (number.isEmpty())
-            SplitHouseNumber(street, streetName, number);
-        QStringList lines = a.moreStreet;
-        if (!streetName.isEmpty())
-            lines.prepend(streetName);
-        write(Id::Street, lines.join(QStringLiteral(", ")));
-        write(Id::Numb, number);
-        for (const FieldId id : {Id::Zip, Id::City, Id::Country})
-            write(id, a.Part(id));
-        break;
-    }
-    for (const auto &l : customLabels)
-        if (l.second.compare(QLatin1String("GPS"), Qt::CaseInsensitive) == 0 && gps.isEmpty())
-            gps = GroupLabel(customValues, l.first);
-    // Only a text that is a position sets coordinates (a wrong column must not put the
-    // contact at 0,0); any other is named in the review.
-    if (!gps.isEmpty() && !write(Id::Gps, gps))
-        card.badGeo = gps;
-    return card;
+    return MapCsvFields({text, QStringView(), spans.data(), int(spans.size())}, mapping);
 }
 
 std::vector<CardOfFile> MapCsvRows(const CsvTable &table, const CsvMapping &mapping, const QString &path)
 {
     std::vector<CardOfFile> cards;
-    cards.reserve(table.rows.size());
-    for (const QStringList &row : table.rows) {
-        cards.push_back(MapCsvRow(row, mapping));
-        CardOfFile &c = cards.back();
+    cards.reserve(table.RowCount());
+    RowParts row;
+    for (size_t i = 0; i < table.RowCount(); ++i) {
+        CardOfFile &c = cards.emplace_back();
+        MapFields(table.Row(i), mapping, row, c);
         c.path = path;
         c.number = int(cards.size());
-        c.fileCards = int(table.rows.size());
+        c.fileCards = int(table.RowCount());
     }
     return cards;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/csvcolumns.h"
+#include "formats/csvtokenizer.h"
 #include "formats/vcardimport.h"
 
 #include <QByteArray>
@@ -20,7 +21,8 @@ struct AgendaRecord;
 // More rows than this are refused: far beyond any phonebook, and memory stays bounded.
 constexpr int kCsvMaxRows = 50000;
 
-// A CSV file as rows of fields.
+// A CSV file as rows of fields. The fields are views into the decoded text (or, where a
+// field's text differs from its stretch of it, into `unquoted`), one row after the other.
 struct CsvTable
 {
     bool ok = false;
@@ -29,10 +31,21 @@ struct CsvTable
     QByteArray encoding;     // as DecodeTextFile names it
     QChar delimiter;
     QStringList header;      // without empty names at its end
-    std::vector<QStringList> rows;  // the rows after the header; blank lines are left out
+    QString text;            // the decoded text
+    QString unquoted;
+    std::vector<CsvSpan> fields;    // the fields of every row after the header; blank lines are left out
+    std::vector<size_t> rowEnds;    // where each row's fields end in `fields`
     std::vector<int> lines;         // the line each row starts on (from 1)
-};
 
+    size_t RowCount() const { return rowEnds.size(); }
+    CsvFields Row(size_t i) const
+    {
+        const size_t begin = i ? rowEnds[i - 1] : 0;
+        return {text, unquoted, fields.data() + begin, int(rowEnds[i] - begin)};
+    }
+    // Every row as a list of strings.
+    std::vector<QStringList> RowLists() const;
+};
 // Decodes (byte-order mark, else UTF-8, else Windows-1252), finds the delimiter and splits
 // the rows. A file with FF FE and the own header is only recognised (`own`).
 CsvTable ReadCsvTable(const QByteArray &bytes);
@@ -44,6 +57,7 @@ QStringList UnplacedColumns(const QStringList &header, const CsvMapping &mapping
 // middle + family, else organisation), phones and e-mails with their types in column
 // order (the first five kept, the rest counted as dropped), the first address that holds
 // anything (home, else work, else other), the notes and the coordinates.
+CardOfFile MapCsvFields(const CsvFields &fields, const CsvMapping &mapping);
 CardOfFile MapCsvRow(const QStringList &fields, const CsvMapping &mapping);
 // Every row of the table, numbered from 1.
 std::vector<CardOfFile> MapCsvRows(const CsvTable &table, const CsvMapping &mapping, const QString &path);

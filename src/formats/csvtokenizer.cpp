@@ -53,9 +53,8 @@ void CsvTokenizer::SkipRestOfLine()
     SkipLineEnd();
 }
 
-void CsvTokenizer::ReadPlain(QString &field)
+void CsvTokenizer::ReadPlain(CsvSpan &field)
 {
-    const qsizetype start = pos_;
     const QChar delimiter = dialect_.delimiter;
     const QChar *p = text_.data();
     const qsizetype size = text_.size();
@@ -67,31 +66,45 @@ void CsvTokenizer::ReadPlain(QString &field)
         while (i < size && p[i] != delimiter && p[i] != kLf && p[i] != kCr)
             ++i;
     }
+    field = {pos_, i - pos_};
     pos_ = i;
-    field = text_.mid(start, i - start).toString();
 }
 
-bool CsvTokenizer::ReadQuoted(QString &field)
+bool CsvTokenizer::ReadQuoted(CsvSpan &field, QString &buffer)
 {
     const int startLine = line_;
     const QChar *p = text_.data();
     const qsizetype size = text_.size();
-    qsizetype i = pos_ + 1;
-    field.clear();
+    const qsizetype first = pos_ + 1;
+    qsizetype i = first;
+    qsizetype length = 0;     // the field's characters so far
+    qsizetype copied = -1;    // where the field starts in the buffer once it differs from its stretch
+    const auto copy = [&](qsizetype to) {
+        if (copied < 0) {
+            copied = buffer.size();
+            buffer.append(p + first, to - first);
+        }
+    };
     for (;;) {
         // A run of ordinary characters at once.
         const qsizetype run = i;
         while (i < size && p[i] != kQuote && p[i] != kCr && p[i] != kLf)
             ++i;
-        field.append(p + run, i - run);
-        if (i >= size || field.size() > kCsvMaxQuoted) {
+        if (copied >= 0)
+            buffer.append(p + run, i - run);
+        length += i - run;
+        if (i >= size || length > kCsvMaxQuoted) {
             error_ = NotClosed(startLine);
             pos_ = size;
+            if (copied >= 0)
+                buffer.truncate(copied);
             return false;
         }
         if (p[i] == kQuote) {
             if (i + 1 < size && p[i + 1] == kQuote) {
-                field.append(kQuote);
+                copy(i);
+                buffer.append(kQuote);
+                ++length;
                 i += 2;
                 continue;
             }
@@ -99,75 +112,108 @@ bool CsvTokenizer::ReadQuoted(QString &field)
             break;
         }
         // A line break inside the field: CR LF, LF or CR, kept as one LF.
-        if (p[i] == kCr && i + 1 < size && p[i + 1] == kLf)
-            ++i;
+        if (p[i] == kCr) {
+            copy(i);
+            if (i + 1 < size && p[i + 1] == kLf)
+                ++i;
+        }
+        if (copied >= 0)
+            buffer.append(kLf);
         ++i;
+        ++length;
         ++line_;
-        field.append(kLf);
     }
     // Text after the closing quote (`"a"b`) is not RFC 4180; it is kept as it stands.
     pos_ = i;
     if (pos_ < size && text_[pos_] != dialect_.delimiter && !AtLineEnd()) {
-        QString rest;
+        copy(i - 1);
+        CsvSpan rest;
         ReadPlain(rest);
-        field += rest;
+        buffer.append(p + rest.start, rest.size);
     }
+    field = copied < 0 ? CsvSpan{first, length} : CsvSpan{-copied - 1, buffer.size() - copied};
     return true;
 }
 
-bool CsvTokenizer::ReadOwnQuoted(QString &field)
+bool CsvTokenizer::ReadOwnQuoted(CsvSpan &field, QString &buffer)
 {
     const QChar *p = text_.data();
     const qsizetype size = text_.size();
     const QChar delimiter = dialect_.delimiter;
-    QString text;
+    const qsizetype first = pos_ + 1;
+    qsizetype length = 0;
     int breaks = 0;
-    for (qsizetype i = pos_ + 1;;) {
+    bool doubled = false;
+    qsizetype i = first;
+    for (;;) {
         if (i >= size)
             return false;
         const QChar c = p[i];
         if (c == kLf) {
             // Joined with the next line only when there is one and the field is not too long.
-            if (i + 1 >= size || text.size() > kOwnCsvMaxQuoted)
+            if (i + 1 >= size || length > kOwnCsvMaxQuoted)
                 return false;
-            text += kLf;
+            ++length;
             ++breaks;
             ++i;
         } else if (c != kQuote) {
-            text += c;
+            ++length;
             ++i;
         } else if (i + 1 < size && p[i + 1] == kQuote) {
-            text += kQuote;
+            doubled = true;
+            ++length;
             i += 2;
         } else if (i + 1 == size || p[i + 1] == delimiter || p[i + 1] == kLf) {
-            field = text;
-            pos_ = i + 1;
-            line_ += breaks;
-            return true;
+            break;
         } else {
             return false;
         }
     }
+    // `i` is the closing quote.
+    if (!doubled) {
+        field = {first, i - first};
+    } else {
+        const qsizetype start = buffer.size();
+        for (qsizetype k = first; k < i; ++k) {
+            buffer.append(p[k]);
+            if (p[k] == kQuote)
+                ++k;  // the second of a doubled quote
+        }
+        field = {-start - 1, buffer.size() - start};
+    }
+    pos_ = i + 1;
+    line_ += breaks;
+    return true;
 }
 
-bool CsvTokenizer::Next(QStringList &fields)
+bool CsvTokenizer::Next(std::vector<CsvSpan> &fields, QString &buffer)
 {
-    fields.clear();
     if (pos_ >= text_.size() || !error_.isEmpty())
         return false;
     rowLine_ = line_;
-    QString field;
+    const size_t rowStart = fields.size();
+    const qsizetype bufferStart = buffer.size();
+    int count = 0;
     for (;;) {
+        const qsizetype mark = buffer.size();
+        CsvSpan field;
         const bool quoted = pos_ < text_.size() && text_[pos_] == kQuote;
         if (quoted && !dialect_.own) {
-            if (!ReadQuoted(field))
+            if (!ReadQuoted(field, buffer)) {
+                fields.resize(rowStart);
+                buffer.truncate(bufferStart);
                 return false;
-        } else if (!quoted || !ReadOwnQuoted(field)) {
+            }
+        } else if (!quoted || !ReadOwnQuoted(field, buffer)) {
             ReadPlain(field);
         }
-        if (fields.size() < dialect_.maxFields)
-            fields.append(field);
-        if (dialect_.own && fields.size() == dialect_.maxFields) {
+        if (count < dialect_.maxFields) {
+            fields.push_back(field);
+            ++count;
+        } else {
+            buffer.truncate(mark);  // a field read past keeps nothing
+        }
+        if (dialect_.own && count == dialect_.maxFields) {
             SkipRestOfLine();
             return true;
         }
@@ -180,6 +226,24 @@ bool CsvTokenizer::Next(QStringList &fields)
     }
 }
 
+bool CsvTokenizer::Next(QStringList &fields)
+{
+    spans_.clear();
+    buffer_.clear();
+    const bool ok = Next(spans_, buffer_);
+    fields = CsvFields{text_, buffer_, spans_.data(), int(spans_.size())}.ToList();
+    return ok;
+}
+
+QStringList CsvFields::ToList() const
+{
+    QStringList list;
+    list.reserve(count);
+    for (int i = 0; i < count; ++i)
+        list.append(at(i).toString());
+    return list;
+}
+
 QChar DetectCsvDelimiter(QStringView text)
 {
     QChar best = QLatin1Char(',');
@@ -188,9 +252,10 @@ QChar DetectCsvDelimiter(QStringView text)
         CsvDialect dialect;
         dialect.delimiter = candidate;
         CsvTokenizer tokenizer(text, dialect);
-        QStringList fields;
-        tokenizer.Next(fields);
-        if (fields.size() > most) {
+        std::vector<CsvSpan> fields;
+        QString buffer;
+        tokenizer.Next(fields, buffer);
+        if (qsizetype(fields.size()) > most) {
             most = fields.size();
             best = candidate;
         }

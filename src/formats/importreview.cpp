@@ -19,9 +19,16 @@ uint32_t OwnRemarks(const CardOfFile &card)
     case NotContact::No: break;
     }
     uint32_t remarks = 0;
-    CardInsertOptions asProposed;
-    asProposed.labelFromPhone = true;
-    if (HasOverlongText(CardRecord(card, 1, asProposed)))
+    // The record as proposed differs from the card's only by a label taken from a phone.
+    bool overlong = false;
+    if (!card.record.label.isEmpty()) {
+        overlong = HasOverlongText(card.record);
+    } else {
+        CardInsertOptions asProposed;
+        asProposed.labelFromPhone = true;
+        overlong = HasOverlongText(CardRecord(card, 1, asProposed));
+    }
+    if (overlong)
         remarks |= kRemarkTooLong;
     if (card.droppedPhones > 0 || card.droppedEmails > 0)
         remarks |= kRemarkTooMany;
@@ -37,33 +44,47 @@ uint32_t OwnRemarks(const CardOfFile &card)
 bool HasPhone(const AgendaRecord &r)
 {
     for (const QString &phone : r.phone)
-        if (!phone.trimmed().isEmpty())
-            return true;
+        for (QChar c : phone)
+            if (!c.isSpace())
+                return true;
     return false;
 }
 
-using PhoneKeys = DuplicateIndex::PhoneKeys;
+ImportReviewKeys KeysOf(const AgendaRecord &r, const QString &region)
+{
+    ImportReviewKeys keys;
+    keys.phones = DuplicateIndex::KeysOf(r, region);
+    keys.label = DuplicateIndex::LabelKeysOf(r.label);
+    keys.hasPhone = HasPhone(r);
+    return keys;
+}
 
 // The records a card is compared with, by the shared duplicate rule: a phone number
 // that is the same number makes a duplicate; the same label makes one only where one of
 // the two has no phone, and otherwise is a namesake (three people called alike are three
-// contacts). Numbers come as their match keys, read once per card.
+// contacts).
 class ReviewIndex
 {
 public:
-    void Add(const AgendaRecord &r, const PhoneKeys &keys)
+    explicit ReviewIndex(int records = 0)
     {
-        phones_.AddPhones(keys);
+        phones_.ReservePhones(2 * records);
+        labels_.ReserveLabels(records);
+    }
+    bool IsEmpty() const { return labels_.IsEmpty() && phones_.IsEmpty(); }
+    void Add(const ImportReviewKeys &r)
+    {
+        phones_.AddPhones(r.phones);
         labels_.AddLabel(r.label);
-        if (!HasPhone(r))
+        if (!r.hasPhone)
             labelsWithoutPhone_.AddLabel(r.label);
     }
     // kRemarkDuplicate, kRemarkSameName or 0.
-    uint32_t Compare(const AgendaRecord &card, const PhoneKeys &keys) const
+    uint32_t Compare(const ImportReviewKeys &card) const
     {
-        if (phones_.FindPhones(keys).first >= 0)
+        if (phones_.FindPhones(card.phones).first >= 0)
             return kRemarkDuplicate;
-        if ((HasPhone(card) ? labelsWithoutPhone_ : labels_).FindLabel(card.label).first >= 0)
+        if ((card.hasPhone ? labelsWithoutPhone_ : labels_).FindLabel(card.label).first >= 0)
             return kRemarkDuplicate;
         return labels_.FindLabel(card.label).first >= 0 ? uint32_t(kRemarkSameName) : 0u;
     }
@@ -94,10 +115,10 @@ ImportReview::ImportReview(const Agenda &agenda, std::vector<CardOfFile> cards, 
     checked_.resize(cards_.size());
     sameNameInList_.resize(cards_.size());
     sameNameEarlier_.resize(cards_.size());
-    phoneKeys_.resize(cards_.size());
+    keys_.resize(cards_.size());
     for (size_t i = 0; i < cards_.size(); ++i) {
         remarks_[i] = OwnRemarks(cards_[i]);
-        phoneKeys_[i] = DuplicateIndex::KeysOf(cards_[i].record, region);
+        keys_[i] = KeysOf(cards_[i].record, region);
     }
     MarkRepeated();
     MarkDuplicates();
@@ -112,12 +133,13 @@ void ImportReview::MarkDuplicates()
     for (int slot = 0; slot < agenda_.slotCount; ++slot) {
         const AgendaRecord *r = agenda_.RecordAt(slot);
         if (r && r->owner == user_)
-            index.Add(*r, DuplicateIndex::KeysOf(*r, options_.region));
+            index.Add(KeysOf(*r, options_.region));
     }
     for (size_t i = 0; i < cards_.size(); ++i) {
         sameNameInList_[i] = 0;
         remarks_[i] &= ~uint32_t(kRemarkDuplicate);
-        const uint32_t found = index.Compare(cards_[i].record, phoneKeys_[i]);
+        // A user without contacts: nothing to find.
+        const uint32_t found = index.IsEmpty() ? 0u : index.Compare(keys_[i]);
         if (found == kRemarkDuplicate)
             remarks_[i] |= kRemarkDuplicate;
         sameNameInList_[i] = found == kRemarkSameName;
@@ -129,15 +151,15 @@ void ImportReview::MarkRepeated()
 {
     // A phone's export often holds one person twice (merged accounts, a SIM copy): only
     // the first of them starts checked.
-    ReviewIndex earlier;
+    ReviewIndex earlier(int(cards_.size()));
     for (size_t i = 0; i < cards_.size(); ++i) {
         if (remarks_[i] & (kRemarkGroup | kRemarkEmpty | kRemarkUnreadable))
             continue;
-        const uint32_t found = earlier.Compare(cards_[i].record, phoneKeys_[i]);
+        const uint32_t found = earlier.Compare(keys_[i]);
         if (found == kRemarkDuplicate)
             remarks_[i] |= kRemarkRepeated;
         sameNameEarlier_[i] = found == kRemarkSameName;
-        earlier.Add(cards_[i].record, phoneKeys_[i]);
+        earlier.Add(keys_[i]);
     }
 }
 

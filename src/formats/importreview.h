@@ -27,6 +27,14 @@ constexpr int kRemarkCount = 10;
 // The remarks of a card that leave it out unless the user checks it.
 constexpr uint32_t kRemarksUnchecked = kRemarkDuplicate | kRemarkGroup | kRemarkEmpty | kRemarkRepeated;
 
+// What the duplicate rule compares of a record: computed once per card of a review.
+struct ImportReviewKeys
+{
+    DuplicateIndex::PhoneKeys phones;
+    DuplicateIndex::LabelKeys label;
+    bool hasPhone = false;  // a phone that is more than spaces
+};
+
 // Where the cards of a review come from: vCard files, this program's own CSV file, or the
 // CSV file of another program, whose columns were mapped by name or chosen by the user.
 // The counts, remarks and filters of a CSV file speak of rows.
@@ -98,7 +106,7 @@ private:
 
     const Agenda &agenda_;
     std::vector<CardOfFile> cards_;
-    std::vector<DuplicateIndex::PhoneKeys> phoneKeys_;  // each card's numbers, read once
+    std::vector<ImportReviewKeys> keys_;  // each card's, computed once
     std::vector<uint32_t> remarks_;
     std::vector<char> checked_;
     std::vector<char> sameNameInList_;   // a record of the user has the card's label, other phones

@@ -168,6 +168,8 @@ QString EscapedComponent(const QString &value, int n);
 QString UnescapeVCardText(const QString &value, QChar lineBreak);
 // Splits "Via Roma 12" or "12 Via Roma" into street and house number.
 void SplitHouseNumber(const QString &text, QString &street, QString &number);
+// The same as views of `text`.
+void SplitHouseNumber(QStringView text, QStringView &street, QStringView &number);
 
 // Phone and e-mail type codes and the parameter bits they stand for, one table each way
 // (vcardtables.cpp): reading takes the first row whose bits the line has, writing the first

@@ -292,10 +292,10 @@ QString EscapedComponent(const QString &value, int n)
     return QString();
 }
 
-void SplitHouseNumber(const QString &text, QString &street, QString &number)
+void SplitHouseNumber(QStringView text, QStringView &street, QStringView &number)
 {
-    street.clear();
-    number.clear();
+    street = QStringView();
+    number = QStringView();
     if (text.isEmpty())
         return;
     if (IsDigit(text.front())) {
@@ -322,6 +322,15 @@ void SplitHouseNumber(const QString &text, QString &street, QString &number)
         if (street.endsWith(QLatin1Char(' ')))
             street.chop(1);
     }
+}
+
+void SplitHouseNumber(const QString &text, QString &street, QString &number)
+{
+    QStringView s, n;
+    SplitHouseNumber(QStringView(text), s, n);
+    QString streetText = s.toString();
+    number = n.toString();
+    street = std::move(streetText);
 }
 
 VCardMapResult MapCard(VCard &card, AgendaRecord &record)

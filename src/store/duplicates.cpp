@@ -39,8 +39,13 @@ namespace {
 
 void KeepFirst(QHash<QString, int> &keys, const QString &key, int id)
 {
-    if (!key.isEmpty() && !keys.contains(key))
-        keys.insert(key, id);
+    if (key.isEmpty())
+        return;
+    // One look-up: a new entry is what makes the table grow.
+    const qsizetype before = keys.size();
+    int &value = keys[key];
+    if (keys.size() != before)
+        value = id;
 }
 
 } // namespace
@@ -64,17 +69,18 @@ DuplicateMatch DuplicateIndex::FindThenAdd(const AgendaRecord &record, int id)
 
 void DuplicateIndex::Add(const AgendaRecord &record, const PhoneKeys &phoneKeys, int id)
 {
-    AddLabel(record.label, id);
+    if (!record.label.isEmpty())
+        AddLabel(LabelKeysOf(record.label), id);
     AddPhones(phoneKeys, id);
 }
 
-void DuplicateIndex::AddLabel(const QString &label, int id)
+void DuplicateIndex::AddLabel(const LabelKeys &label, int id)
 {
-    if (label.isEmpty())
-        return;
-    KeepFirst(labels_, LabelKey(label), id);
-    KeepFirst(cutLabels_, CutLabelKey(label), id);
+    KeepFirst(labels_, label.key, id);
+    KeepFirst(cutLabels_, label.cut, id);
 }
+
+
 
 void DuplicateIndex::AddPhones(const PhoneKeys &phoneKeys, int id)
 {
@@ -98,16 +104,15 @@ void Consider(DuplicateMatch &match, const QHash<QString, int> &keys, const QStr
 
 } // namespace
 
-DuplicateMatch DuplicateIndex::FindLabel(const QString &label) const
+DuplicateMatch DuplicateIndex::FindLabel(const LabelKeys &label) const
 {
     DuplicateMatch match;
-    if (label.isEmpty())
+    if (label.key.isEmpty() || labels_.isEmpty())
         return match;
     // The same label, either one cut to the unit's limit (SameLabel).
-    const QString key = LabelKey(label);
-    Consider(match, labels_, key, -1);
-    Consider(match, labels_, CutLabelKey(label), -1);
-    Consider(match, cutLabels_, key, -1);
+    Consider(match, labels_, label.key, -1);
+    Consider(match, labels_, label.cut, -1);
+    Consider(match, cutLabels_, label.key, -1);
     return match;
 }
 
@@ -123,7 +128,7 @@ DuplicateMatch DuplicateIndex::FindPhones(const PhoneKeys &phoneKeys) const
 
 DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record, const PhoneKeys &phoneKeys) const
 {
-    const DuplicateMatch label = FindLabel(record.label);
+    const DuplicateMatch label = record.label.isEmpty() ? DuplicateMatch() : FindLabel(LabelKeysOf(record.label));
     const DuplicateMatch phone = FindPhones(phoneKeys);
     if (phone.first >= 0 && (label.first < 0 || phone.first < label.first))
         return phone;

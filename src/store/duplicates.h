@@ -57,13 +57,22 @@ public:
     // Find, then Add: what a single pass over records in order does.
     DuplicateMatch FindThenAdd(const AgendaRecord &record, int id = 0);
 
-    // The two halves of the rule apart: labels only, phone keys only.
-    void AddLabel(const QString &label, int id = 0);
+    // The two halves of the rule apart: labels only, phone keys only. A label comes as its
+    // LabelKey and CutLabelKey, computed once by a caller that looks one up more than once.
+    struct LabelKeys
+    {
+        QString key;  // LabelKey; empty for no label
+        QString cut;  // CutLabelKey
+    };
+    static LabelKeys LabelKeysOf(const QString &label) { return {LabelKey(label), CutLabelKey(label)}; }
+    void AddLabel(const LabelKeys &label, int id = 0);
     void AddPhones(const PhoneKeys &phoneKeys, int id = 0);
-    DuplicateMatch FindLabel(const QString &label) const;
+    DuplicateMatch FindLabel(const LabelKeys &label) const;
     DuplicateMatch FindPhones(const PhoneKeys &phoneKeys) const;
-    // Whether a phone number was added: a look-up of numbers can only find something then.
-    bool HasPhones() const { return !phones_.isEmpty(); }
+    // Room for this many labels or numbers without growing.
+    void ReserveLabels(int count) { labels_.reserve(count); }
+    void ReservePhones(int count) { phones_.reserve(count); }
+    bool IsEmpty() const { return labels_.isEmpty() && phones_.isEmpty(); }
 
 private:
     QHash<QString, int> labels_;     // LabelKey of every label

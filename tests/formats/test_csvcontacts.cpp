@@ -263,6 +263,9 @@ void TestCsvContacts::addresses_data()
         << "Last Name,Business Street,Business Street 2\nDora,Hauptstraße,Hinterhaus 3\n"
         << "Outlook (English)" << "Dora |  |  | Hauptstraße, Hinterhaus 3//// |  | " << "";
     QTest::newRow("coordinates") << "Name,GPS\nEd,\"45.5, 9.25\"\n" << "generic" << "Ed |  |  | //// |  | N45.500000,E9.250000" << "";
+    QTest::newRow("unquoted fields after a header and blank line that needed unquoting too")
+        << "Name,Notes,\"x\"\"y\"\r\n\"\r\n\",,\r\n\"Ed \"\"E\"\" Jones\",\"a\r\nb\"c\r\n"
+        << "Google Contacts (older layout)" << "Ed \"E\" Jones |  |  | //// | a/bc | " << "";
     QTest::newRow("no position: named, none set") << "Name,GPS\nFe,Munich 80331\n" << "generic" << "Fe |  |  | //// |  | "
                                                   << "Munich 80331";
 }
