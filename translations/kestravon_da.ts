@@ -1615,6 +1615,10 @@
         <source>same number as record %1</source>
         <translation>samme nummer som post %1</translation>
     </message>
+    <message>
+        <source>possibly the same number as record %1</source>
+        <translation>muligvis samme nummer som post %1</translation>
+    </message>
 </context>
 <context>
     <name>PhoneText</name>

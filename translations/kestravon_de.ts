@@ -1615,6 +1615,10 @@
         <source>same number as record %1</source>
         <translation>gleiche Nummer wie Datensatz %1</translation>
     </message>
+    <message>
+        <source>possibly the same number as record %1</source>
+        <translation>möglicherweise dieselbe Nummer wie Datensatz %1</translation>
+    </message>
 </context>
 <context>
     <name>PhoneText</name>

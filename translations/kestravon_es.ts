@@ -1615,6 +1615,10 @@
         <source>same number as record %1</source>
         <translation>mismo número que el registro %1</translation>
     </message>
+    <message>
+        <source>possibly the same number as record %1</source>
+        <translation>posiblemente el mismo número que el registro %1</translation>
+    </message>
 </context>
 <context>
     <name>PhoneText</name>

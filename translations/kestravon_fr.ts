@@ -1615,6 +1615,10 @@
         <source>same number as record %1</source>
         <translation>même numéro que la fiche %1</translation>
     </message>
+    <message>
+        <source>possibly the same number as record %1</source>
+        <translation>peut-être le même numéro que la fiche %1</translation>
+    </message>
 </context>
 <context>
     <name>PhoneText</name>

@@ -1615,6 +1615,10 @@
         <source>same number as record %1</source>
         <translation>stesso numero della scheda %1</translation>
     </message>
+    <message>
+        <source>possibly the same number as record %1</source>
+        <translation>forse lo stesso numero della scheda %1</translation>
+    </message>
 </context>
 <context>
     <name>PhoneText</name>

@@ -146,11 +146,56 @@ PhoneHolders::PhoneHolders(const Agenda &agenda, const QString &region) : region
             const QString key = PhoneMatchKey(phone, region_);
             if (key.isEmpty())
                 continue;
-            QList<int> &holders = slots_[Key(r->owner, key)];
-            if (holders.isEmpty() || holders.last() != slot)
-                holders.append(slot);
+            AddSlot(slots_[Key(r->owner, key)], slot);
+            int code = 0;
+            QString national;
+            if (!PhoneKeyParts(key, &code, &national))
+                continue;
+            AddSlot(wholes_[PartsKey(r->owner, code, national)], slot);
+            for (qsizetype i = 0; i < national.size(); ++i)
+                AddSlot(endings_[PartsKey(r->owner, code, QStringView(national).mid(i))], slot);
         }
     }
+}
+
+void PhoneHolders::AddSlot(QList<int> &holders, int slot)
+{
+    if (holders.isEmpty() || holders.last() != slot)
+        holders.append(slot);
+}
+
+QString PhoneHolders::PartsKey(uint32_t owner, int callingCode, QStringView national)
+{
+    QString key = QString::number(owner) + QLatin1Char(':') + QString::number(callingCode) + QLatin1Char(':');
+    key.append(national);
+    return key;
+}
+
+int PhoneHolders::PossibleHolder(const QString &phone, int slot, uint32_t owner) const
+{
+    if (OtherHolder(phone, slot, owner) >= 0)
+        return -1;
+    int code = 0;
+    QString national;
+    if (!PhoneKeyParts(PhoneMatchKey(phone, region_), &code, &national))
+        return -1;
+    int first = -1;
+    const auto consider = [&](const QHash<QString, QList<int>> &map, QStringView part) {
+        const auto it = map.constFind(PartsKey(owner, code, part));
+        if (it == map.cend())
+            return;
+        for (int holder : it.value())
+            if (holder != slot) {
+                if (first < 0 || holder < first)
+                    first = holder;
+                return;
+            }
+    };
+    // A number that ends with this one, or one that this one ends with.
+    consider(endings_, national);
+    for (qsizetype i = 1; i < national.size(); ++i)
+        consider(wholes_, QStringView(national).mid(i));
+    return first;
 }
 
 QString PhoneHolders::Key(uint32_t owner, const QString &phoneKey)

@@ -91,10 +91,19 @@ public:
     // The slot of the first contact of user `owner`, other than `slot`, that holds the same
     // number as `phone` (ComparePhones gives Same); -1 when there is none.
     int OtherHolder(const QString &phone, int slot, uint32_t owner) const;
+    // The slot of the first contact of user `owner`, other than `slot`, that holds a number
+    // possibly the same as `phone` (ComparePhones gives Possibly: the same calling code, one
+    // national number ending the other); -1 when there is none or when OtherHolder names one.
+    int PossibleHolder(const QString &phone, int slot, uint32_t owner) const;
 
 private:
     static QString Key(uint32_t owner, const QString &phoneKey);
+    static QString PartsKey(uint32_t owner, int callingCode, QStringView national);
+    static void AddSlot(QList<int> &holders, int slot);
 
     QHash<QString, QList<int>> slots_;  // owner + PhoneMatchKey -> the contacts' slots, ascending
+    // owner + calling code + national number, and + each of its endings -> slots, ascending
+    QHash<QString, QList<int>> wholes_;
+    QHash<QString, QList<int>> endings_;
     QString region_;
 };

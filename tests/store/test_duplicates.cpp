@@ -1,5 +1,6 @@
 #include "store/agenda.h"
 #include "store/duplicates.h"
+#include "support/craftedcheck.h"
 
 #include <QtTest>
 
@@ -72,6 +73,30 @@ private Q_SLOTS:
         ib.Add(rb);
         QCOMPARE(ia.Matches(rb), same);
         QCOMPARE(ib.Matches(ra), same);
+    }
+
+    // The editor's notes while a number is typed into record 7 (slot 6): which other contact
+    // holds the same number, else possibly the same one (0-based slots, -1 for none).
+    void holders_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("same");
+        QTest::addColumn<int>("possibly");
+        QTest::newRow("same number") << "0039 347 1234567" << 4 << -1;
+        QTest::newRow("shorter form") << "1234567" << -1 << 4;
+        QTest::newRow("with a leading zero") << "+39 0765 4321" << -1 << 5;
+        QTest::newRow("its own stored number") << "06 5555555" << -1 << -1;
+        QTest::newRow("other calling code") << "+41 1234567" << -1 << -1;
+    }
+    void holders()
+    {
+        QFETCH(QString, typed);
+        Agenda agenda = CraftedCheck::WithFirstContact();  // slot 4: "+39 347 123 4567"
+        agenda.InsertRecord(CraftedCheck::Contact(QStringLiteral("B"), QStringLiteral("765 4321")));
+        agenda.InsertRecord(CraftedCheck::Contact(QStringLiteral("C"), QStringLiteral("06 5555555")));
+        const PhoneHolders holders(agenda, QStringLiteral("IT"));
+        QTEST(holders.OtherHolder(typed, 6, 1), "same");
+        QTEST(holders.PossibleHolder(typed, 6, 1), "possibly");
     }
 
     void records()
