@@ -90,16 +90,15 @@ bool ReadThroughQFile(const QString &path, QByteArray &bytes, QString *reason)
 
 } // namespace
 
-bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
-{
 #ifdef Q_OS_UNIX
-    if (path.startsWith(QLatin1Char(':')))
-        return ReadThroughQFile(path, bytes, reason);
-    const char *why = nullptr;
-    // One stat, one open, one fstat. The name is looked at before opening: opening a
-    // device may do something, opening a pipe would wait for a writer. The open file is
-    // looked at again, in case the name now leads somewhere else.
-    const QByteArray name = QFile::encodeName(path);
+namespace {
+
+// Opens `name` when it is a regular file of at most kMaxInputFileSize bytes: one stat, one
+// open, one fstat. The name is looked at before opening: opening a device may do
+// something, opening a pipe would wait for a writer. The open file is looked at again, in
+// case the name now leads somewhere else. Returns the descriptor, or -1 with `why` set.
+int OpenRegularFile(const QByteArray &name, qint64 &size, const char *&why)
+{
     struct stat st {};
     int fd = -1;
     if (name.isEmpty() || ::stat(name.constData(), &st) != 0)
@@ -115,9 +114,29 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
     else if (st.st_size > kMaxInputFileSize)
         why = SafeFileText::kTooLarge;
     if (!why) {
+        size = st.st_size;
+        return fd;
+    }
+    if (fd >= 0)
+        ::close(fd);
+    return -1;
+}
+
+} // namespace
+#endif
+
+bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
+{
+#ifdef Q_OS_UNIX
+    if (path.startsWith(QLatin1Char(':')))
+        return ReadThroughQFile(path, bytes, reason);
+    const char *why = nullptr;
+    qint64 size = 0;
+    const int fd = OpenRegularFile(QFile::encodeName(path), size, why);
+    if (!why) {
         // Read up to one byte past the limit, so that a file that grows while it is read
         // is still refused rather than followed without end.
-        bytes.resize(qsizetype(qMin<qint64>(st.st_size, kMaxInputFileSize) + 1));
+        bytes.resize(qsizetype(qMin<qint64>(size, kMaxInputFileSize) + 1));
         qint64 have = 0;
         for (;;) {
             if (have == bytes.size()) {
@@ -150,6 +169,64 @@ bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason)
     return false;
 #else
     return ReadThroughQFile(path, bytes, reason);
+#endif
+}
+
+InputFile::InputFile() = default;
+
+InputFile::~InputFile()
+{
+#ifdef Q_OS_UNIX
+    if (fd_ >= 0)
+        ::close(fd_);
+#endif
+}
+
+bool InputFile::Open(const QString &path, QString *reason)
+{
+#ifdef Q_OS_UNIX
+    if (!path.startsWith(QLatin1Char(':'))) {
+        const char *why = nullptr;
+        fd_ = OpenRegularFile(QFile::encodeName(path), size_, why);
+        if (why && reason)
+            *reason = QString::fromLatin1(why);
+        return !why;
+    }
+#endif
+    file_ = std::make_unique<QFile>(path);
+    if (!OpenInputFile(*file_, reason)) {
+        file_.reset();
+        return false;
+    }
+    size_ = file_->size();
+    return true;
+}
+
+qint64 InputFile::Read(char *to, qint64 max)
+{
+    if (file_)
+        return file_->read(to, max);
+#ifdef Q_OS_UNIX
+    if (fd_ < 0)
+        return -1;
+    for (;;) {
+        const ssize_t n = ::read(fd_, to, size_t(max));
+        if (n >= 0 || errno != EINTR)
+            return n;
+    }
+#else
+    return -1;
+#endif
+}
+
+bool InputFile::Seek(qint64 offset)
+{
+    if (file_)
+        return file_->seek(offset);
+#ifdef Q_OS_UNIX
+    return fd_ >= 0 && ::lseek(fd_, off_t(offset), SEEK_SET) == off_t(offset);
+#else
+    return false;
 #endif
 }
 

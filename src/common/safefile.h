@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,31 @@ inline const char *const kTooLarge = QT_TRANSLATE_NOOP("SafeFileText", "The file
 bool OpenInputFile(QFile &file, QString *reason = nullptr);
 // Reads a whole file under the same rules.
 bool ReadInputFile(const QString &path, QByteArray &bytes, QString *reason = nullptr);
+
+// A file opened under the same rules and read a piece at a time, so that a reader of a
+// large file need not hold it whole. It keeps no more than its descriptor.
+class InputFile
+{
+public:
+    InputFile();
+    ~InputFile();
+    InputFile(const InputFile &) = delete;
+    InputFile &operator=(const InputFile &) = delete;
+    // False, with the reason ReadInputFile gives, when the file is not taken.
+    bool Open(const QString &path, QString *reason = nullptr);
+    // The size when it was opened (the file may change while it is read).
+    qint64 Size() const { return size_; }
+    // Reads up to `max` bytes on from where the last read ended: how many, 0 at the end
+    // of the file, -1 when it cannot be read.
+    qint64 Read(char *to, qint64 max);
+    // Goes on reading from byte `offset`.
+    bool Seek(qint64 offset);
+
+private:
+    qint64 size_ = 0;
+    int fd_ = -1;
+    std::unique_ptr<QFile> file_;  // a resource, or where there are no file descriptors
+};
 
 // The outcome of a write: success, or why not, as the system says it with the file it was
 // about ("/home/ann/Agenda.dat: No space left on device").

@@ -12,7 +12,6 @@
 #include "store/fieldlimits.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace {
 
@@ -29,10 +28,9 @@ bool HoldsNothing(const AgendaRecord &r)
 
 } // namespace
 
-CardFileReader::CardFileReader(const QString &path, Prompter &prompter) : path_(path)
+CardFileReader::CardFileReader(const QString &path, Prompter &prompter, qsizetype piece)
+    : path_(path), reader_(path, prompter, piece)
 {
-    if (ReadInputFile(path, bytes_, &reason_))
-        reader_.emplace(bytes_, path_, prompter);
 }
 
 CardFileReader::~CardFileReader() = default;
@@ -44,7 +42,7 @@ bool CardFileReader::Next(CardOfFile &c)
     c = CardOfFile();
     c.path = path_;
     c.number = read_ + 1;
-    if (reader_ && reader_->NextCard(items_, true)) {
+    if (reader_.NextCard(items_, true)) {
         const VCardMapResult mapped = MapCard(items_, c.record);
         c.failed = !mapped.ok;
         c.droppedPhones = mapped.droppedPhones;
@@ -53,7 +51,7 @@ bool CardFileReader::Next(CardOfFile &c)
         c.badGeo = mapped.badGeo;
         // A card without END is the file's last: the reader is at its end and knows why.
         if (c.failed)
-            c.reason = reader_->Reason();
+            c.reason = reader_.Reason();
         ++read_;
         return true;
     }
@@ -63,30 +61,47 @@ bool CardFileReader::Next(CardOfFile &c)
     // A file that cannot be read, or holds no property this reader knows, gives one card
     // that failed.
     c.failed = true;
-    c.reason = reader_ ? reader_->Reason() : reason_;
+    c.reason = reader_.Reason();
     read_ = 1;
     return true;
 }
 
-std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompter)
+qint64 CardFileReader::EstimatedCards() const
 {
-    // Gathered in a deque, which grows without moving what it holds, then moved into a
-    // vector of the right size: the cards of a large export are not held twice.
-    std::deque<CardOfFile> read;
-    for (const QString &path : paths) {
-        CardFileReader file(path, prompter);
-        const size_t first = read.size();
-        CardOfFile c;
-        while (file.Next(c))
-            read.push_back(std::move(c));
-        for (size_t i = first; i < read.size(); ++i)
-            read[i].fileCards = int(read.size() - first);
-    }
+    // Cards differ in size (a photo, a long note): the first 64 KiB show the mean.
+    const qint64 consumed = reader_.Consumed();
+    if (done_ || consumed < 64 * 1024)
+        return read_;
+    return qMax<qint64>(read_, qint64(double(read_) * double(reader_.Total()) / double(consumed)));
+}
+
+std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompter, qsizetype piece)
+{
+    // The cards go straight into the vector. When it is full, room is made for the
+    // cards the file is estimated to hold, an eighth more, so that the cards of a large
+    // export are moved a few times (a few thousand cards in all) rather than at every
+    // doubling; each file gives a card at least. The room grows 16-fold at most: a file
+    // whose first cards are small and the rest large does not reserve far more than
+    // the cards read take.
     std::vector<CardOfFile> cards;
-    cards.reserve(read.size());
-    while (!read.empty()) {
-        cards.push_back(std::move(read.front()));
-        read.pop_front();
+    cards.reserve(size_t(paths.size()));
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        CardFileReader file(paths.at(i), prompter, piece);
+        const size_t first = cards.size();
+        for (;;) {
+            if (cards.size() == cards.capacity()) {
+                const size_t size = cards.size();
+                const size_t estimate = first + size_t(file.EstimatedCards() * 9 / 8) + size_t(paths.size() - i);
+                cards.reserve(std::max({std::min(estimate, 16 * size), size + size / 2, size + 8}));
+            }
+            cards.emplace_back();
+            if (!file.Next(cards.back())) {
+                cards.pop_back();
+                break;
+            }
+        }
+        for (size_t k = first; k < cards.size(); ++k)
+            cards[k].fileCards = int(cards.size() - first);
     }
     return cards;
 }

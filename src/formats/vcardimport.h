@@ -36,12 +36,12 @@ struct CardOfFile
     QString badGeo;         // a GEO value that gave no position (the record has none from it)
 };
 
-// The cards of one vCard file, read and mapped one at a time (the file's bytes are held,
-// one card's items at a time). Nothing is asked (only -vcfdebug reports).
+// The cards of one vCard file, read and mapped one at a time (the file is read a piece
+// at a time, one card's items held). Nothing is asked (only -vcfdebug reports).
 class CardFileReader
 {
 public:
-    CardFileReader(const QString &path, Prompter &prompter);
+    CardFileReader(const QString &path, Prompter &prompter, qsizetype piece = VCardTokenizer::kPieceSize);
     ~CardFileReader();
     CardFileReader(const CardFileReader &) = delete;
     CardFileReader &operator=(const CardFileReader &) = delete;
@@ -50,12 +50,13 @@ public:
     // reader knows, gives one failed card; a card without END is the last and fails.
     // False when the file has no more cards.
     bool Next(CardOfFile &card);
+    // How many cards the whole file holds, estimated from the bytes the cards read so
+    // far took once they are enough to tell; the cards read until then.
+    qint64 EstimatedCards() const;
 
 private:
     QString path_;
-    QByteArray bytes_;
-    QString reason_;
-    std::optional<VCardReader> reader_;
+    VCardReader reader_;
     VCard items_;
     int read_ = 0;
     bool done_ = false;
@@ -63,8 +64,10 @@ private:
 
 // Reads every card of the files, in order. A file that cannot be read, or that holds no
 // property the reader knows, gives one failed card; so does the rest after a file's last
-// END when it holds a property line. Nothing is asked (only -vcfdebug reports).
-std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompter);
+// END when it holds a property line. Nothing is asked (only -vcfdebug reports). `piece`
+// as VCardTokenizer reads.
+std::vector<CardOfFile> ReadCardFiles(const QStringList &paths, Prompter &prompter,
+                                      qsizetype piece = VCardTokenizer::kPieceSize);
 
 // Why a card is no contact of its own. Only a file of several cards (a phone's or a
 // service's export of everything) holds such cards beside the contacts; a one-card file

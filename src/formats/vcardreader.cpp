@@ -27,6 +27,10 @@ VCardReader::VCardReader(const QByteArray &bytes, const QString &fileName, Promp
 {
 }
 
+VCardReader::VCardReader(const QString &path, Prompter &prompter, qsizetype piece) : tokenizer_(path, prompter, piece)
+{
+}
+
 bool VCardReader::NextCard(VCard &card, bool mappedOnly)
 {
     size_t count = 0;

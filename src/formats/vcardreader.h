@@ -18,6 +18,9 @@ class VCardReader
 public:
     // `bytes` must outlive the reader.
     VCardReader(const QByteArray &bytes, const QString &fileName, Prompter &prompter);
+    // Reads the file at `path` a piece at a time (VCardTokenizer); a file that cannot be
+    // read gives no card, and Reason() says why.
+    VCardReader(const QString &path, Prompter &prompter, qsizetype piece = VCardTokenizer::kPieceSize);
 
     // Appends the items of the next card to `card`: those up to and including the next
     // END, or all that are left when no END follows. False when no item is left. With
@@ -29,6 +32,9 @@ public:
     // line").
     bool Complete() const { return lastWasEnd_; }
     QString Reason() const;
+    // The bytes taken so far and all there are, for an estimate of the cards to come.
+    qint64 Consumed() const { return tokenizer_.Consumed(); }
+    qint64 Total() const { return tokenizer_.Total(); }
 
 private:
     VCardTokenizer tokenizer_;

@@ -2,10 +2,13 @@
 
 #include "common/markup.h"
 #include "common/prompter.h"
+#include "common/safefile.h"
 #include "formats/decode.h"
 #include "formats/interchange.h"
 #include "formats/vcard.h"
 #include "formats/vcarddecoding.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -295,6 +298,68 @@ private:
 VCardTokenizer::VCardTokenizer(const QByteArray &input, const QString &fileName, Prompter &prompter)
     : fileName_(fileName), prompter_(prompter)
 {
+    Start(input);
+}
+
+VCardTokenizer::VCardTokenizer(const QString &path, Prompter &prompter, qsizetype piece)
+    : piece_(qMax<qsizetype>(piece, 16)), fileName_(path), prompter_(prompter)
+{
+    auto file = std::make_unique<InputFile>();
+    if (!file->Open(path, &reason_))
+        return;
+    // The first piece; a file that fits is read whole.
+    buffer_.resize(qsizetype(qMin<qint64>(file->Size(), piece_) + 1));
+    qsizetype have = 0;
+    qint64 n = 0;
+    while (have < buffer_.size() && (n = file->Read(buffer_.data() + have, buffer_.size() - have)) > 0)
+        have += qsizetype(n);
+    bool whole = n < 0;
+    if (have < buffer_.size() && n == 0) {
+        buffer_.resize(have);
+        Start(buffer_);
+        return;
+    }
+    // The rest is read through once for what would make the whole-file read refuse the
+    // file or read it otherwise; such a file is left to that read.
+    const auto seen = [](const char *bytes, qsizetype size) {
+        return std::memchr(bytes, '\0', size_t(size)) != nullptr;
+    };
+    whole = whole || buffer_.startsWith("\xFF\xFE") || buffer_.startsWith("\xFE\xFF") || seen(buffer_.constData(), have);
+    qint64 total = have;
+    if (!whole) {
+        QByteArray scratch(piece_, Qt::Uninitialized);
+        while ((n = file->Read(scratch.data(), piece_)) > 0) {
+            total += n;
+            if (total > kMaxInputFileSize || seen(scratch.constData(), qsizetype(n)))
+                break;
+        }
+        whole = n != 0 || !file->Seek(have);
+    }
+    if (whole) {
+        file.reset();
+        QByteArray bytes;
+        if (ReadInputFile(path, bytes, &reason_)) {
+            buffer_ = std::move(bytes);
+            Start(buffer_);
+        } else {
+            buffer_.clear();
+        }
+        return;
+    }
+    unread_ = total - have;
+    if (unread_ > 0)
+        file_ = std::move(file);
+    total_ = total;
+    data_ = buffer_.constData();
+    size_ = have;
+    if (buffer_.startsWith("\xEF\xBB\xBF"))
+        pos_ = 3;
+}
+
+VCardTokenizer::~VCardTokenizer() = default;
+
+void VCardTokenizer::Start(const QByteArray &input)
+{
     const QByteArray *bytes = &input;
     // UTF-16 shows itself by its byte-order mark or by the zero bytes of its ASCII
     // characters; any other file with zero bytes is no text.
@@ -310,31 +375,68 @@ VCardTokenizer::VCardTokenizer(const QByteArray &input, const QString &fileName,
     }
     data_ = bytes->constData();
     size_ = bytes->size();
+    total_ = size_;
     if (bytes->startsWith("\xEF\xBB\xBF"))
         pos_ = 3;
 }
 
-VCardTokenizer::Bounds VCardTokenizer::LineAt(qsizetype pos) const
+void VCardTokenizer::ReadPiece()
 {
+    const qsizetype keep = size_ - pos_;
+    // A line longer than the room left makes the buffer grow, doubling, so that a long
+    // line is not moved over and over.
+    if (buffer_.size() - keep < piece_ / 2)
+        buffer_.resize(qMax(2 * buffer_.size(), keep + piece_));
+    char *bytes = buffer_.data();
+    if (pos_ > 0 && keep > 0)
+        std::memmove(bytes, bytes + pos_, size_t(keep));
+    base_ += pos_;
+    pos_ = 0;
+    size_ = keep;
+    const qint64 n = file_->Read(bytes + keep, qMin<qint64>(buffer_.size() - keep, unread_));
+    if (n > 0) {
+        size_ += qsizetype(n);
+        unread_ -= n;
+    } else {
+        // The file became shorter, or unreadable, since it was read through: it ends here.
+        if (n < 0)
+            reason_ = QCoreApplication::translate("SafeFileText", SafeFileText::kUnreadable);
+        unread_ = 0;
+    }
+    if (unread_ == 0)
+        file_.reset();
+    data_ = buffer_.constData();
+}
+
+VCardTokenizer::Bounds VCardTokenizer::Line()
+{
+    const qsizetype pos = pos_;
     const void *lf = pos < size_ ? std::memchr(data_ + pos, '\n', size_t(size_ - pos)) : nullptr;
+    while (file_ && (!lf || static_cast<const char *>(lf) + 1 == data_ + size_)) {
+        // The line, or the byte after it, is not held yet.
+        const qsizetype scanned = (lf ? static_cast<const char *>(lf) - data_ : size_) - pos_;
+        ReadPiece();
+        lf = std::memchr(data_ + scanned, '\n', size_t(size_ - scanned));
+    }
+    const qsizetype from = pos_;
     const qsizetype at = lf ? static_cast<const char *>(lf) - data_ : -1;
     const qsizetype next = at < 0 ? size_ : at + 1;
     qsizetype end = at < 0 ? size_ : at;
-    while (end > pos && data_[end - 1] == '\r')
+    while (end > from && data_[end - 1] == '\r')
         --end;
-    return {pos, end, next};
+    return {from, end, next};
 }
 
 // Whether the next line is BEGIN:VCARD (in any case, blanks around it).
-bool VCardTokenizer::NextIsBegin() const
+bool VCardTokenizer::NextIsBegin()
 {
-    const Bounds b = LineAt(pos_);
+    const Bounds b = Line();
     return EqualsNoCase(QByteArrayView(data_ + b.from, b.end - b.from).trimmed(), "BEGIN:VCARD");
 }
 
 void VCardTokenizer::AppendNext(QByteArray &out, int skip)
 {
-    const Bounds b = LineAt(pos_);
+    const Bounds b = Line();
     const qsizetype start = qMin(b.from + skip, b.end);
     out.append(data_ + start, b.end - start);
     pos_ = b.next;
@@ -347,7 +449,7 @@ int VCardTokenizer::SkipNestedCard(int depth)
 {
     int skipped = 0;
     while (!AtEnd()) {
-        const Bounds b = LineAt(pos_);
+        const Bounds b = Line();
         pos_ = b.next;
         const QByteArrayView line = QByteArrayView(data_ + b.from, b.end - b.from).trimmed();
         ++skipped;
@@ -363,7 +465,7 @@ bool VCardTokenizer::Next(VCardLine &item)
 {
     while (!AtEnd()) {
         const int firstLine = lineNo_;
-        const Bounds b = LineAt(pos_);
+        const Bounds b = Line();
         pos_ = b.next;
         const char *line = data_ + b.from;
         qsizetype n = b.end - b.from;

@@ -658,6 +658,14 @@ void TestVCard::cardsOneAtATime_data()
         << QByteArray("BEGIN:VCARD\nFN:A\nAGENT:\nBEGIN:VCARD\nFN:B\nEND:VCARD\n"
                       "PHOTO;ENCODING=QUOTED-PRINTABLE:=41=\n=42\nNOTE:n\nEND:VCARD\n");
     QTest::newRow("not a text file") << QByteArray("FN:A\nEND:VCARD\n\0\0\0");
+    // Larger than the pieces a file is read in.
+    const QByteArray card = "BEGIN:VCARD\r\nN;ENCODING=QUOTED-PRINTABLE:M=C3=BC=\r\nller;A\r\nNOTE:" + QByteArray(70, 'n')
+                            + "\r\n  folded\r\n\tagain\r\nTEL\r\n ;CELL:1\r\nEND:VCARD\r\n";
+    QTest::newRow("cards across pieces, no final line feed") << card.repeated(5) + "FN:last";
+    QTest::newRow("UTF-8 mark, a long line") << "\xEF\xBB\xBF" + card + "NOTE:" + QByteArray(300, 'x') + "\nEND:VCARD\n";
+    QTest::newRow("zero byte after the first piece") << card.repeated(4) + '\0';
+    QTest::newRow("UTF-16 larger than a piece") << Utf16(QString::fromUtf8(card.repeated(3)), true, false);
+    QTest::newRow("stray line numbered across pieces") << QByteArray("X-A:1\r\n").repeated(30) + "stray\nFN:A\n";
 }
 
 void TestVCard::cardsOneAtATime()
@@ -703,6 +711,27 @@ void TestVCard::cardsOneAtATime()
     QCOMPARE(all.Complete(), complete);
     QCOMPARE(mapped.Reason(), whole.Reason());
     QVERIFY(cards > 0 || !whole.Reason().isEmpty());
+
+    // Read from the file a piece at a time, the items and the outcome are the same
+    // whatever the size of the pieces (lines and cards cut anywhere).
+    VCard again;
+    again.ReadVcfBytes(bytes, QStringLiteral("x.vcf"), prompter);
+    const QString path = Write(bytes);
+    for (const qsizetype piece : {16, 17, 50, 4096}) {
+        VCardReader file(path, prompter, piece);
+        VCard read;
+        while (file.NextCard(read)) {
+        }
+        QCOMPARE(read.Count(), again.Count());
+        for (int i = 0; i < read.Count(); ++i) {
+            QCOMPARE(read.At(i).property, again.At(i).property);
+            QCOMPARE(read.At(i).params, again.At(i).params);
+            QCOMPARE(read.At(i).value, again.At(i).value);
+        }
+        QCOMPARE(file.Complete(), complete);
+        QCOMPARE(file.Reason(), again.Reason());
+        QCOMPARE(file.Consumed(), file.Total());
+    }
 }
 
 void TestVCard::importAt()
