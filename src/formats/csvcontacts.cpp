@@ -14,6 +14,14 @@
 
 namespace {
 
+// Outlook exports an Exchange account's contact with its directory name ("/o=ExchangeLabs/
+// ou=.../cn=Recipients/cn=...", e-mail type "EX") in the e-mail column: no address to
+// write to, and far longer than the unit's field.
+bool IsExchangeName(QStringView v)
+{
+    return v.startsWith(u"/o=", Qt::CaseInsensitive) && !v.contains(u'@');
+}
+
 
 bool Blank(QStringView text)
 {
@@ -236,9 +244,12 @@ void MapFields(const CsvFields &fields, const CsvMapping &mapping, RowParts &row
                 break;
             case Id::Phone1: case Id::Phone2: case Id::Phone3: case Id::Phone4: case Id::Phone5:
             case Id::Email1: case Id::Email2: case Id::Email3: case Id::Email4: case Id::Email5: {
-                std::vector<Typed> &to = c.field <= Id::Phone5 ? row.phones : row.emails;
+                const bool phone = c.field <= Id::Phone5;
+                std::vector<Typed> &to = phone ? row.phones : row.emails;
                 bool first = true;
                 CellValues(value, [&](QStringView v) {
+                    if (!phone && IsExchangeName(v))
+                        return;
                     to.push_back({v, c.params, c.group, first});
                     first = false;
                 });

@@ -262,6 +262,10 @@ void TestCsvContacts::addresses_data()
     QTest::newRow("a number only on the second line stays there")
         << "Last Name,Business Street,Business Street 2\nDora,Hauptstraße,Hinterhaus 3\n"
         << "Outlook (English)" << "Dora |  |  | Hauptstraße, Hinterhaus 3//// |  | " << "";
+    QTest::newRow("Outlook: an Exchange directory name is no e-mail")
+        << "First Name,E-mail Address,E-mail Type,E-mail 2 Address\nGil,/o=ExchangeLabs/ou=Exchange Administrative "
+           "Group (FYDIBOHF23SPDLT)/cn=Recipients/cn=gil,EX,gil@example.com\n"
+        << "Outlook (English)" << "Gil |  | gil@example.com:0 | //// |  | " << "";
     QTest::newRow("coordinates") << "Name,GPS\nEd,\"45.5, 9.25\"\n" << "generic" << "Ed |  |  | //// |  | N45.500000,E9.250000" << "";
     QTest::newRow("unquoted fields after a header and blank line that needed unquoting too")
         << "Name,Notes,\"x\"\"y\"\r\n\"\r\n\",,\r\n\"Ed \"\"E\"\" Jones\",\"a\r\nb\"c\r\n"
