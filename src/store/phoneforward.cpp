@@ -1,4 +1,4 @@
-// phonenumber.h for the window: every call goes to the module kestravon-phone, loaded on
+// phonenumber.h for the window: every call that needs the library goes to the module kestravon-phone, loaded on
 // the first one. When it cannot be loaded the user is told once, and numbers are then
 // treated without the library (PhoneFunctionsWithoutLibrary).
 #include "store/phonemodule.h"
@@ -22,24 +22,9 @@ const PhoneFunctions &Phone()
 
 } // namespace
 
-bool PhoneFormatFromName(const QString &name, PhoneFormat *format)
-{
-    return Phone().phoneFormatFromName(name, format);
-}
-
-QString PhoneFormatName(PhoneFormat format)
-{
-    return Phone().phoneFormatName(format);
-}
-
 PhoneReading ReadPhone(const QString &text, const QString &region)
 {
     return Phone().readPhone(text, region);
-}
-
-QString PhoneKeptReason(const PhoneReading &reading)
-{
-    return Phone().phoneKeptReason(reading);
 }
 
 PhoneTidy TidyPhone(const QString &text, const QString &region, PhoneFormat format)
@@ -82,29 +67,9 @@ QString PhoneFilterKey(const QString &phone, const QString &region)
     return Phone().phoneFilterKey(phone, region);
 }
 
-bool PhoneFilterKeyMatches(const QString &key, const QString &typed)
-{
-    return Phone().phoneFilterKeyMatches(key, typed);
-}
-
-QString PhoneDigits(const QString &phone)
-{
-    return Phone().phoneDigits(phone);
-}
-
 QString DefaultPhoneRegion()
 {
     return Phone().defaultPhoneRegion();
-}
-
-QString StoredPhoneRegion()
-{
-    return Phone().storedPhoneRegion();
-}
-
-void StorePhoneRegion(const QString &region)
-{
-    Phone().storePhoneRegion(region);
 }
 
 QString KnownPhoneRegion(const QString &code)

@@ -12,17 +12,15 @@
 
 // Raised whenever the table or the types it passes change, so that a module of another
 // build is refused instead of called.
-constexpr int kPhoneRevision = 1;
+constexpr int kPhoneRevision = 2;
 
-// Every function of phonenumber.h.
+// Every function of phonenumber.h that reads numbers with the library (the others, in
+// phonetext.cpp, are linked into every program).
 struct PhoneFunctions
 {
     int revision;
     const char *release;  // kProgramRelease of the build
-    bool (*phoneFormatFromName)(const QString &name, PhoneFormat *format);
-    QString (*phoneFormatName)(PhoneFormat format);
     PhoneReading (*readPhone)(const QString &text, const QString &region);
-    QString (*phoneKeptReason)(const PhoneReading &reading);
     PhoneTidy (*tidyPhone)(const QString &text, const QString &region, PhoneFormat format);
     QStringList (*phoneNotes)(const QString &phone, const QString &region, int sameAs);
     PhoneMatch (*comparePhones)(const QString &a, const QString &b, const QString &region);
@@ -31,11 +29,7 @@ struct PhoneFunctions
     bool (*phoneKeyParts)(const QString &key, int *callingCode, QString *national);
     bool (*phoneFilterMatches)(const QString &phone, const QString &typed, const QString &region);
     QString (*phoneFilterKey)(const QString &phone, const QString &region);
-    bool (*phoneFilterKeyMatches)(const QString &key, const QString &typed);
-    QString (*phoneDigits)(const QString &phone);
     QString (*defaultPhoneRegion)();
-    QString (*storedPhoneRegion)();
-    void (*storePhoneRegion)(const QString &region);
     QString (*knownPhoneRegion)(const QString &code);
     QStringList (*phoneRegions)();
     int (*phoneCountryCode)(const QString &region);

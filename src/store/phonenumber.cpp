@@ -9,7 +9,6 @@
 #include <phonenumbers/phonenumberutil.h>
 
 #include <QLocale>
-#include <QSettings>
 
 #include <set>
 #include <string>
@@ -18,8 +17,6 @@ using i18n::phonenumbers::PhoneNumber;
 using i18n::phonenumbers::PhoneNumberUtil;
 
 namespace {
-
-const char kRegionKey[] = "phone/region";
 
 // The library's one instance; its first use loads the region data (a few milliseconds).
 const PhoneNumberUtil &Util()
@@ -35,12 +32,6 @@ std::string Std(const QString &text)
 QString FromStd(const std::string &text)
 {
     return QString::fromStdString(text);
-}
-
-// The text without a leading "tel:" (the URI form that contact exports use).
-QString WithoutScheme(const QString &text)
-{
-    return text.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive) ? text.mid(4) : text;
 }
 
 // The number with its separators dropped: its digits, led by a "+" when it has one. The
@@ -63,16 +54,6 @@ QString Compact(const QString &text)
     return out;
 }
 
-bool IsDialCharacter(QChar c)
-{
-    switch (c.toLower().unicode()) {
-    case ',': case ';': case 'p': case 'w': case '#': case '*':
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Reads a text; `number` receives the parsed number when the kind is Valid or NotValid.
 // Without `validate` a number that parses counts as Valid: comparing needs no more, and
 // the validity test is the dearest step.
@@ -81,35 +62,10 @@ PhoneReading Read(const QString &input, const QString &region, PhoneNumber *numb
     PhoneReading reading;
     reading.region = region;
     const QString text = input.trimmed();
-    if (text.isEmpty())
+    QString body;
+    reading.kind = PhoneTextKind(text, &body);
+    if (reading.kind != PhoneKind::Valid)
         return reading;
-    const QString body = WithoutScheme(text);
-    bool letters = false;
-    bool digits = false;
-    bool others = false;
-    for (QChar c : body) {
-        if (IsDialCharacter(c)) {
-            reading.kind = PhoneKind::DialCharacters;
-            return reading;
-        }
-        letters = letters || c.isLetter();
-        digits = digits || c.isDigit();
-        // The library skips what it does not know; a number is only rewritten when every
-        // character is part of it, so nothing (a byte held from the file, a mark) is lost.
-        others = others || !(c.isDigit() || c.isLetter() || c.isSpace() || QStringView(u"+-./()").contains(c));
-    }
-    if (letters) {
-        reading.kind = PhoneKind::Letters;
-        return reading;
-    }
-    if (others) {
-        reading.kind = PhoneKind::OtherCharacters;
-        return reading;
-    }
-    if (!digits) {
-        reading.kind = PhoneKind::NotANumber;
-        return reading;
-    }
     // Only digits and separators are left here (a "tel:" before them is no part of the
     // number).
     const QString compact = Compact(body);
@@ -153,54 +109,10 @@ bool Parsed(PhoneKind kind)
 
 } // namespace
 
-bool PhoneFormatFromName(const QString &name, PhoneFormat *format)
-{
-    for (PhoneFormat f : {PhoneFormat::International, PhoneFormat::E164, PhoneFormat::National, PhoneFormat::AsIs})
-        if (name == PhoneFormatName(f)) {
-            *format = f;
-            return true;
-        }
-    return false;
-}
-
-QString PhoneFormatName(PhoneFormat format)
-{
-    switch (format) {
-    case PhoneFormat::International: return QStringLiteral("international");
-    case PhoneFormat::E164: return QStringLiteral("e164");
-    case PhoneFormat::National: return QStringLiteral("national");
-    case PhoneFormat::AsIs: break;
-    }
-    return QStringLiteral("as-is");
-}
-
 PhoneReading ReadPhone(const QString &text, const QString &region)
 {
     PhoneNumber number;
     return Read(text, region, &number);
-}
-
-QString PhoneKeptReason(const PhoneReading &reading)
-{
-    switch (reading.kind) {
-    case PhoneKind::Empty:
-    case PhoneKind::Valid:
-        break;
-    case PhoneKind::DialCharacters:
-        return QCoreApplication::translate("PhoneReason", "holds pause or tone characters");
-    case PhoneKind::Letters:
-        return QCoreApplication::translate("PhoneReason", "holds letters");
-    case PhoneKind::OtherCharacters:
-        return QCoreApplication::translate("PhoneReason", "holds characters that are no part of a number");
-    case PhoneKind::NoRegion:
-        return QCoreApplication::translate("PhoneReason", "has no country code and no region is set");
-    case PhoneKind::NotANumber:
-        return QCoreApplication::translate("PhoneReason", "is not a phone number");
-    case PhoneKind::NotValid:
-        return reading.region.isEmpty() ? QCoreApplication::translate("PhoneReason", "is not a valid number")
-                                        : QCoreApplication::translate("PhoneReason", "is not a valid number for %1").arg(reading.region);
-    }
-    return QString();
 }
 
 PhoneTidy TidyPhone(const QString &text, const QString &region, PhoneFormat format)
@@ -346,38 +258,11 @@ QString PhoneFilterKey(const QString &phone, const QString &region)
     return PhoneDigits(FromStd(e164)) + QLatin1Char(' ') + own + QLatin1Char(' ') + PhoneDigits(FromStd(national));
 }
 
-bool PhoneFilterKeyMatches(const QString &key, const QString &typed)
-{
-    const QString digits = PhoneDigits(typed);
-    if (digits.size() < 3)
-        return false;
-    if (key.contains(digits))
-        return true;
-    // A typed country code: "+39 06…" or "0039 06…" starts the international digits.
-    const QString text = typed.trimmed();
-    QString international;
-    if (text.startsWith(QLatin1Char('+')))
-        international = digits;
-    else if (text.startsWith(QLatin1String("00")))
-        international = digits.mid(2);
-    return !international.isEmpty() && key.startsWith(international);
-}
-
 bool PhoneFilterMatches(const QString &phone, const QString &typed, const QString &region)
 {
     if (PhoneDigits(typed).size() < 3)
         return false;
     return PhoneFilterKeyMatches(PhoneFilterKey(phone, region), typed);
-}
-
-QString PhoneDigits(const QString &text)
-{
-    QString digits;
-    digits.reserve(text.size());
-    for (QChar c : text)
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits.append(c);
-    return digits;
 }
 
 QString DefaultPhoneRegion()
@@ -386,20 +271,6 @@ QString DefaultPhoneRegion()
     if (!stored.isEmpty())
         return stored;
     return KnownPhoneRegion(QLocale::territoryToCode(QLocale::system().territory()));
-}
-
-QString StoredPhoneRegion()
-{
-    return QSettings().value(QLatin1String(kRegionKey)).toString();
-}
-
-void StorePhoneRegion(const QString &region)
-{
-    QSettings settings;
-    if (region.isEmpty())
-        settings.remove(QLatin1String(kRegionKey));
-    else
-        settings.setValue(QLatin1String(kRegionKey), region);
 }
 
 QString KnownPhoneRegion(const QString &code)

@@ -44,6 +44,11 @@ struct PhoneReading
 
 PhoneReading ReadPhone(const QString &text, const QString &region);
 
+// What a text holds by its characters alone: Empty, DialCharacters, Letters,
+// OtherCharacters, NotANumber (no digit), or Valid for digits and separators only, which
+// the library then reads. `body` receives the trimmed text without a leading "tel:".
+PhoneKind PhoneTextKind(const QString &text, QString *body = nullptr);
+
 // Why a text of this kind is kept as it is, e.g. "is not a valid number for DE"; empty for
 // Empty and Valid.
 QString PhoneKeptReason(const PhoneReading &reading);
