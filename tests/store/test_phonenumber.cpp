@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <phonenumbers/phonenumberutil.h>
+
 #include <random>
 
 Q_DECLARE_METATYPE(PhoneMatch)
@@ -20,6 +22,7 @@ private Q_SLOTS:
     void filter();
     void regions();
     void fastKeyEqualsLibrary();
+    void compareEqualsLibrary();
 };
 
 // The rows of tests/data/phones/tidy.tsv, whose values phonecases.py checks against
@@ -214,4 +217,62 @@ void TestPhoneNumber::fastKeyEqualsLibrary()
     QVERIFY(taken > texts / 3);
     QString key;
     QVERIFY(FastPhoneMatchKey(QStringLiteral("+39 333 1234567"), QStringLiteral("IT"), &key));
+}
+
+// Comparing works on the keys; it must say what the library's own comparison of the parsed
+// numbers says: same (exact or national-number match), possibly (short match) or not.
+void TestPhoneNumber::compareEqualsLibrary()
+{
+    using i18n::phonenumbers::PhoneNumber;
+    using i18n::phonenumbers::PhoneNumberUtil;
+    const PhoneNumberUtil &util = *PhoneNumberUtil::GetInstance();
+    const auto library = [&util](const QString &a, const QString &b, const QString &region) {
+        PhoneNumber na, nb;
+        const bool pa = util.Parse(a.toStdString(), region.toStdString(), &na) == PhoneNumberUtil::NO_PARSING_ERROR;
+        const bool pb = util.Parse(b.toStdString(), region.toStdString(), &nb) == PhoneNumberUtil::NO_PARSING_ERROR;
+        if (!pa || !pb)
+            return pa == pb && PhoneDigits(a) == PhoneDigits(b) ? PhoneMatch::Same : PhoneMatch::Different;
+        switch (util.IsNumberMatch(na, nb)) {
+        case PhoneNumberUtil::EXACT_MATCH:
+        case PhoneNumberUtil::NSN_MATCH: return PhoneMatch::Same;
+        case PhoneNumberUtil::SHORT_NSN_MATCH: return PhoneMatch::Possibly;
+        default: return PhoneMatch::Different;
+        }
+    };
+    std::mt19937 random(8122026);
+    const auto below = [&random](int n) { return int(random() % unsigned(n)); };
+    const auto digits = [&](int n) {
+        QString out;
+        for (int i = 0; i < n; ++i)
+            out.append(QChar(u'0' + below(10)));
+        return out;
+    };
+    int counts[3] = {};
+    for (const QString &region : PhoneRegions()) {
+        const QString own = QString::number(PhoneCountryCode(region));
+        for (int i = 0; i < 100; ++i) {
+            // A number in one spelling, and a second one: another spelling, a shorter or
+            // longer form, another digit or another calling code. Digits and "+" only, so
+            // that both sides read the same text.
+            const QString national = QString::number(1 + below(9)) + digits(4 + below(8));
+            const QString a = below(2) ? QLatin1Char('+') + own + national : QLatin1Char('0') + national;
+            QString other = national;
+            switch (below(5)) {
+            case 0: other = other.mid(1 + below(3)); break;
+            case 1: other = digits(1 + below(3)) + other; break;
+            case 2: other[below(int(other.size()))] = QChar(u'0' + below(10)); break;
+            default: break;
+            }
+            const QString code = below(4) ? own : QString::number(PhoneCountryCode(PhoneRegions().at(below(50))));
+            const QString b = below(2) ? QLatin1Char('+') + code + other : (below(2) ? QStringLiteral("0") : QString()) + other;
+            const PhoneMatch expected = library(a, b, region);
+            ++counts[int(expected)];
+            if (ComparePhones(a, b, region) != expected || ComparePhones(b, a, region) != expected)
+                QFAIL(qPrintable(QStringLiteral("%1 and %2 in %3: %4, the library %5")
+                                     .arg(a, b, region).arg(int(ComparePhones(a, b, region))).arg(int(expected))));
+        }
+    }
+    // Every answer occurs often enough to be tested.
+    for (int n : counts)
+        QVERIFY(n > 1000);
 }
