@@ -6,7 +6,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libqt6network6 libqt6test6 libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  zlib1g-dev libzip-dev libphonenumber-dev
+  zlib1g-dev libzip-dev libphonenumber-dev libprotobuf-dev
   libssl-dev openssl ca-certificates
   xvfb xauth openbox libxcb1-dev locales python3 python3-phonenumbers python3-vobject
   clang libclang-rt-14-dev libbenchmark-dev
