@@ -65,8 +65,14 @@ void MainWindow::NotePhone(int slot, int phone)
     if (slot >= agenda.userCount) {
         const QString region = DefaultPhoneRegion();
         const QString &number = r->phone[size_t(phone)];
-        const int sameAs = number.isEmpty() ? -1 : PhoneHolders(agenda, region).OtherHolder(number, slot, r->owner);
-        notes = PhoneNotes(number, region, sameAs);
+        int sameAs = -1;
+        int possibly = -1;
+        if (!number.isEmpty()) {
+            const PhoneHolders holders(agenda, region);
+            sameAs = holders.OtherHolder(number, slot, r->owner);
+            possibly = sameAs >= 0 ? -1 : holders.PossibleHolder(number, slot, r->owner);
+        }
+        notes = PhoneNotes(number, region, sameAs, possibly);
     }
     if (notes.isEmpty())
         statusBar()->clearMessage();

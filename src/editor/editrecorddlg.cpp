@@ -310,10 +310,8 @@ void EditRecordDlg::CheckPhone(int k)
             holders_ = std::make_unique<PhoneHolders>(book_.Data(), phoneRegion_);
         const uint32_t owner = U32Of(ui->eiOwner);
         const int sameAs = text.isEmpty() ? -1 : holders_->OtherHolder(text, slot, owner);
-        notes = PhoneNotes(text, phoneRegion_, sameAs);
         const int possibly = text.isEmpty() || sameAs >= 0 ? -1 : holders_->PossibleHolder(text, slot, owner);
-        if (possibly >= 0)
-            notes.append(QCoreApplication::translate("PhoneReason", "possibly the same number as record %1").arg(QString::number(possibly + 1)));
+        notes = PhoneNotes(text, phoneRegion_, sameAs, possibly);
     }
     QAction *note = phoneNotes_[size_t(k)];
     note->setToolTip(notes.join(QLatin1Char('\n')));

@@ -80,8 +80,6 @@ void DuplicateIndex::AddLabel(const LabelKeys &label, int id)
     KeepFirst(cutLabels_, label.cut, id);
 }
 
-
-
 void DuplicateIndex::AddPhones(const PhoneKeys &phoneKeys, int id)
 {
     for (const QString &key : phoneKeys)
@@ -135,6 +133,59 @@ DuplicateMatch DuplicateIndex::Find(const AgendaRecord &record, const PhoneKeys 
     return label;
 }
 
+namespace {
+
+void AddId(QList<int> &ids, int id)
+{
+    if (ids.isEmpty() || ids.last() != id)
+        ids.append(id);
+}
+
+} // namespace
+
+QString ShortFormIndex::Key(uint32_t group, int callingCode, QStringView national)
+{
+    QString key = QString::number(group) + QLatin1Char(':') + QString::number(callingCode) + QLatin1Char(':');
+    key.append(national);
+    return key;
+}
+
+void ShortFormIndex::Add(uint32_t group, const QString &matchKey, int id)
+{
+    int code = 0;
+    QString national;
+    if (!PhoneKeyParts(matchKey, &code, &national))
+        return;
+    AddId(wholes_[Key(group, code, national)], id);
+    for (qsizetype i = 0; i < national.size(); ++i)
+        AddId(endings_[Key(group, code, QStringView(national).mid(i))], id);
+}
+
+int ShortFormIndex::Find(uint32_t group, const QString &matchKey, int except) const
+{
+    int code = 0;
+    QString national;
+    if (!PhoneKeyParts(matchKey, &code, &national))
+        return -1;
+    int first = -1;
+    const auto consider = [&](const QHash<QString, QList<int>> &map, QStringView part) {
+        const auto it = map.constFind(Key(group, code, part));
+        if (it == map.cend())
+            return;
+        for (int id : it.value())
+            if (id != except) {
+                if (first < 0 || id < first)
+                    first = id;
+                return;
+            }
+    };
+    // A number that ends with this one, or one that this one ends with.
+    consider(endings_, national);
+    for (qsizetype i = 1; i < national.size(); ++i)
+        consider(wholes_, QStringView(national).mid(i));
+    return first;
+}
+
 PhoneHolders::PhoneHolders(const Agenda &agenda, const QString &region) : region_(region)
 {
     // Contacts only: a user's own slot holds the user's number, not a contact's.
@@ -146,56 +197,17 @@ PhoneHolders::PhoneHolders(const Agenda &agenda, const QString &region) : region
             const QString key = PhoneMatchKey(phone, region_);
             if (key.isEmpty())
                 continue;
-            AddSlot(slots_[Key(r->owner, key)], slot);
-            int code = 0;
-            QString national;
-            if (!PhoneKeyParts(key, &code, &national))
-                continue;
-            AddSlot(wholes_[PartsKey(r->owner, code, national)], slot);
-            for (qsizetype i = 0; i < national.size(); ++i)
-                AddSlot(endings_[PartsKey(r->owner, code, QStringView(national).mid(i))], slot);
+            AddId(slots_[Key(r->owner, key)], slot);
+            shortForms_.Add(r->owner, key, slot);
         }
     }
-}
-
-void PhoneHolders::AddSlot(QList<int> &holders, int slot)
-{
-    if (holders.isEmpty() || holders.last() != slot)
-        holders.append(slot);
-}
-
-QString PhoneHolders::PartsKey(uint32_t owner, int callingCode, QStringView national)
-{
-    QString key = QString::number(owner) + QLatin1Char(':') + QString::number(callingCode) + QLatin1Char(':');
-    key.append(national);
-    return key;
 }
 
 int PhoneHolders::PossibleHolder(const QString &phone, int slot, uint32_t owner) const
 {
     if (OtherHolder(phone, slot, owner) >= 0)
         return -1;
-    int code = 0;
-    QString national;
-    if (!PhoneKeyParts(PhoneMatchKey(phone, region_), &code, &national))
-        return -1;
-    int first = -1;
-    const auto consider = [&](const QHash<QString, QList<int>> &map, QStringView part) {
-        const auto it = map.constFind(PartsKey(owner, code, part));
-        if (it == map.cend())
-            return;
-        for (int holder : it.value())
-            if (holder != slot) {
-                if (first < 0 || holder < first)
-                    first = holder;
-                return;
-            }
-    };
-    // A number that ends with this one, or one that this one ends with.
-    consider(endings_, national);
-    for (qsizetype i = 1; i < national.size(); ++i)
-        consider(wholes_, QStringView(national).mid(i));
-    return first;
+    return shortForms_.Find(owner, PhoneMatchKey(phone, region_), slot);
 }
 
 QString PhoneHolders::Key(uint32_t owner, const QString &phoneKey)

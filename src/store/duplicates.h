@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QHash>
+#include <QString>
 
 #include <array>
-#include <QString>
 
 #include "store/agenda.h"
 #include "store/phonenumber.h"
@@ -81,6 +81,25 @@ private:
     QString region_;
 };
 
+// Numbers by calling code and national number, whole and by every ending, so that the
+// numbers possibly the same as one (ComparePhones gives Possibly: the same calling code, one
+// national number ending the other) are found in a few look-ups instead of by comparing all
+// pairs. Numbers are kept per group (a user) under ids (slots), given by their PhoneMatchKey.
+class ShortFormIndex
+{
+public:
+    void Add(uint32_t group, const QString &matchKey, int id);
+    // The smallest id of `group`, other than `except`, with a number possibly the same as
+    // (or the same as) the number of `matchKey`; -1 when there is none.
+    int Find(uint32_t group, const QString &matchKey, int except = -1) const;
+
+private:
+    static QString Key(uint32_t group, int callingCode, QStringView national);
+
+    QHash<QString, QList<int>> wholes_;   // group + calling code + national number -> ids, ascending
+    QHash<QString, QList<int>> endings_;  // the same by every ending of the national number
+};
+
 // The contacts' phone numbers of one phonebook by number: which other contact of the same
 // user holds a number (the editors say "same number as record 12" while the user types).
 // Built once over the phonebook as it stands; each look-up reads one number.
@@ -98,12 +117,8 @@ public:
 
 private:
     static QString Key(uint32_t owner, const QString &phoneKey);
-    static QString PartsKey(uint32_t owner, int callingCode, QStringView national);
-    static void AddSlot(QList<int> &holders, int slot);
 
     QHash<QString, QList<int>> slots_;  // owner + PhoneMatchKey -> the contacts' slots, ascending
-    // owner + calling code + national number, and + each of its endings -> slots, ascending
-    QHash<QString, QList<int>> wholes_;
-    QHash<QString, QList<int>> endings_;
+    ShortFormIndex shortForms_;         // by owner
     QString region_;
 };

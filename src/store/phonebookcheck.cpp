@@ -37,63 +37,6 @@ QString Quoted(const QString &text)
     return QLatin1Char('"') + out + QLatin1Char('"');
 }
 
-// The numbers of records seen so far, for "possibly the same" (ComparePhones' Possibly:
-// the same calling code, one national number ending the other), without comparing all
-// pairs: every ending of each national number, and each national number whole.
-class ShortForms
-{
-public:
-    void Add(const DuplicateIndex::PhoneKeys &keys, int slot)
-    {
-        for (const QString &key : keys) {
-            int code = 0;
-            QString national;
-            if (!PhoneKeyParts(key, &code, &national))
-                continue;
-            const QString prefix = QString::number(code) + QLatin1Char(':');
-            KeepFirst(wholes_, prefix + national, slot);
-            for (int i = 0; i < national.size(); ++i)
-                KeepFirst(endings_, prefix + national.mid(i), slot);
-        }
-    }
-
-    // The earliest record added that has a number possibly the same as one of `keys`.
-    DuplicateMatch Find(const DuplicateIndex::PhoneKeys &keys) const
-    {
-        DuplicateMatch match;
-        const auto consider = [&match](const QHash<QString, int> &map, const QString &key, int phone) {
-            const auto it = map.constFind(key);
-            if (it != map.cend() && (match.first < 0 || it.value() < match.first)) {
-                match.first = it.value();
-                match.phone = phone;
-            }
-        };
-        for (int k = 0; k < kPhoneCount; ++k) {
-            int code = 0;
-            QString national;
-            if (!PhoneKeyParts(keys[size_t(k)], &code, &national))
-                continue;
-            const QString prefix = QString::number(code) + QLatin1Char(':');
-            // An earlier number that ends with this one, or one that this one ends with.
-            consider(endings_, prefix + national, k);
-            for (int i = 1; i < national.size(); ++i)
-                consider(wholes_, prefix + national.mid(i), k);
-        }
-        return match;
-    }
-
-private:
-    // The records come in slot order: a key keeps the first slot.
-    static void KeepFirst(QHash<QString, int> &map, const QString &key, int slot)
-    {
-        if (!map.contains(key))
-            map.insert(key, slot);
-    }
-
-    QHash<QString, int> wholes_;   // "39:612345678" -> the first record with that national number
-    QHash<QString, int> endings_;  // "39:45678" -> the first record with a national number ending so
-};
-
 class Checker
 {
 public:
@@ -194,9 +137,13 @@ private:
         const DuplicateIndex::PhoneKeys keys = DuplicateIndex::KeysOf(r, region_);
         const DuplicateMatch match = index.Find(r, keys);
         index.Add(r, keys, slot_);
-        ShortForms &shortForms = shortForms_[r.owner];
         if (match.first < 0) {
-            const DuplicateMatch possibly = shortForms.Find(keys);
+            DuplicateMatch possibly;
+            for (int k = 0; k < kPhoneCount; ++k) {
+                const int first = shortForms_.Find(r.owner, keys[size_t(k)]);
+                if (first >= 0 && (possibly.first < 0 || first < possibly.first))
+                    possibly = {first, k};
+            }
             if (possibly.first >= 0) {
                 const QString field = NameOf(PhoneField(possibly.phone));
                 Add(Kind::Duplicate, field,
@@ -204,7 +151,8 @@ private:
                         .arg(field, Quoted(r.phone[size_t(possibly.phone)]), QString::number(possibly.first + 1)));
             }
         }
-        shortForms.Add(keys, slot_);
+        for (const QString &key : keys)
+            shortForms_.Add(r.owner, key, slot_);
         if (match.first < 0)
             return;
         if (match.phone < 0) {
@@ -242,7 +190,7 @@ private:
     uint32_t owner_ = 0;
     // The contacts seen so far, by owner.
     QHash<uint32_t, DuplicateIndex> byOwner_;
-    QHash<uint32_t, ShortForms> shortForms_;
+    ShortFormIndex shortForms_;  // the contacts' numbers seen so far, by owner
 };
 
 } // namespace

@@ -32,11 +32,6 @@ PhoneTidy TidyPhone(const QString &text, const QString &region, PhoneFormat form
     return Phone().tidyPhone(text, region, format);
 }
 
-QStringList PhoneNotes(const QString &phone, const QString &region, int sameAs)
-{
-    return Phone().phoneNotes(phone, region, sameAs);
-}
-
 PhoneMatch ComparePhones(const QString &a, const QString &b, const QString &region)
 {
     return Phone().comparePhones(a, b, region);

@@ -44,17 +44,6 @@ PhoneTidy TidyAsTyped(const QString &text, const QString &region, PhoneFormat)
     return tidy;
 }
 
-QStringList Notes(const QString &phone, const QString &region, int sameAs)
-{
-    QStringList notes;
-    const PhoneReading reading = ReadByCharacters(phone, region);
-    if (reading.kind != PhoneKind::Empty && reading.kind != PhoneKind::Valid)
-        notes.append(QCoreApplication::translate("PhoneReason", "\"%1\" %2: kept as typed").arg(phone, PhoneKeptReason(reading)));
-    if (sameAs >= 0)
-        notes.append(QCoreApplication::translate("PhoneReason", "same number as record %1").arg(QString::number(sameAs + 1)));
-    return notes;
-}
-
 PhoneMatch CompareDigits(const QString &a, const QString &b, const QString &)
 {
     const QString da = PhoneDigits(a);
@@ -88,7 +77,6 @@ const PhoneFunctions kWithoutLibrary = {
     kProgramRelease,
     ReadByCharacters,
     TidyAsTyped,
-    Notes,
     CompareDigits,
     DigitsKey,
     DigitsKey,

@@ -12,7 +12,7 @@
 
 // Raised whenever the table or the types it passes change, so that a module of another
 // build is refused instead of called.
-constexpr int kPhoneRevision = 2;
+constexpr int kPhoneRevision = 3;
 
 // Every function of phonenumber.h that reads numbers with the library (the others, in
 // phonetext.cpp, are linked into every program).
@@ -22,7 +22,6 @@ struct PhoneFunctions
     const char *release;  // kProgramRelease of the build
     PhoneReading (*readPhone)(const QString &text, const QString &region);
     PhoneTidy (*tidyPhone)(const QString &text, const QString &region, PhoneFormat format);
-    QStringList (*phoneNotes)(const QString &phone, const QString &region, int sameAs);
     PhoneMatch (*comparePhones)(const QString &a, const QString &b, const QString &region);
     QString (*phoneMatchKey)(const QString &text, const QString &region);
     QString (*libraryPhoneMatchKey)(const QString &text, const QString &region);

@@ -154,17 +154,6 @@ PhoneTidy TidyPhone(const QString &text, const QString &region, PhoneFormat form
     return tidy;
 }
 
-QStringList PhoneNotes(const QString &phone, const QString &region, int sameAs)
-{
-    QStringList notes;
-    const PhoneReading reading = ReadPhone(phone, region);
-    if (reading.kind != PhoneKind::Empty && reading.kind != PhoneKind::Valid)
-        notes.append(QCoreApplication::translate("PhoneReason", "\"%1\" %2: kept as typed").arg(phone, PhoneKeptReason(reading)));
-    if (sameAs >= 0)
-        notes.append(QCoreApplication::translate("PhoneReason", "same number as record %1").arg(QString::number(sameAs + 1)));
-    return notes;
-}
-
 PhoneMatch ComparePhones(const QString &a, const QString &b, const QString &region)
 {
     const QString ka = PhoneMatchKey(a, region);

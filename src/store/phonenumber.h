@@ -70,8 +70,9 @@ PhoneTidy TidyPhone(const QString &text, const QString &region, PhoneFormat form
 // What the cell edit and the record editor tell the user about a number as typed; they
 // store it exactly as typed either way. One line per point, none when all is well: why the
 // number is kept as it is (`"0171 12" is not a valid number for DE: kept as typed`), and, when `sameAs` is
-// a slot, the record that holds the same number ("same number as record 12").
-QStringList PhoneNotes(const QString &phone, const QString &region, int sameAs = -1);
+// a slot, the record that holds the same number ("same number as record 12"), else, when
+// `possibly` is one, the record that holds a number possibly the same.
+QStringList PhoneNotes(const QString &phone, const QString &region, int sameAs = -1, int possibly = -1);
 
 // How two numbers compare, both read with the same default region.
 enum class PhoneMatch {

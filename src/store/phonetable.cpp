@@ -10,7 +10,6 @@ const PhoneFunctions &LinkedPhoneFunctions()
         kProgramRelease,
         ReadPhone,
         TidyPhone,
-        PhoneNotes,
         ComparePhones,
         PhoneMatchKey,
         LibraryPhoneMatchKey,

@@ -1,5 +1,5 @@
-// The parts of phonenumber.h that need no phone library: names, reasons, digits, the
-// stored region and what a text holds by its characters alone. Linked into every program,
+// The parts of phonenumber.h that need no phone library of their own: names, reasons,
+// digits, notes, the stored region and what a text holds by its characters alone. Linked into every program,
 // so that the window's forwarders and the phone module share them.
 #include "store/phonenumber.h"
 
@@ -133,4 +133,17 @@ void StorePhoneRegion(const QString &region)
         settings.remove(QLatin1String(kRegionKey));
     else
         settings.setValue(QLatin1String(kRegionKey), region);
+}
+
+QStringList PhoneNotes(const QString &phone, const QString &region, int sameAs, int possibly)
+{
+    QStringList notes;
+    const PhoneReading reading = ReadPhone(phone, region);
+    if (reading.kind != PhoneKind::Empty && reading.kind != PhoneKind::Valid)
+        notes.append(QCoreApplication::translate("PhoneReason", "\"%1\" %2: kept as typed").arg(phone, PhoneKeptReason(reading)));
+    if (sameAs >= 0)
+        notes.append(QCoreApplication::translate("PhoneReason", "same number as record %1").arg(QString::number(sameAs + 1)));
+    else if (possibly >= 0)
+        notes.append(QCoreApplication::translate("PhoneReason", "possibly the same number as record %1").arg(QString::number(possibly + 1)));
+    return notes;
 }

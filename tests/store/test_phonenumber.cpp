@@ -160,18 +160,28 @@ int main(int argc, char **argv)
 }
 #include "test_phonenumber.moc"
 
+// Seeded dice for the corpus tests: numbers below n, strings of n digits.
+struct Dice
+{
+    explicit Dice(unsigned seed) : random(seed) {}
+    int Below(int n) { return int(random() % unsigned(n)); }
+    QString Digits(int n)
+    {
+        QString out;
+        for (int i = 0; i < n; ++i)
+            out.append(QChar(u'0' + Below(10)));
+        return out;
+    }
+    std::mt19937 random;
+};
+
 // The short way to a match key must give the library's key for every text it takes: a
 // seeded corpus over every region in the usual forms and their odd relatives.
 void TestPhoneNumber::fastKeyEqualsLibrary()
 {
-    std::mt19937 random(20261208);
-    const auto below = [&random](int n) { return int(random() % unsigned(n)); };
-    const auto digits = [&](int n) {
-        QString out;
-        for (int i = 0; i < n; ++i)
-            out.append(QChar(u'0' + below(10)));
-        return out;
-    };
+    Dice dice(20261208);
+    const auto below = [&dice](int n) { return dice.Below(n); };
+    const auto digits = [&dice](int n) { return dice.Digits(n); };
     QStringList regions = PhoneRegions();
     regions.append(QString());  // no region
     regions.append(QStringLiteral("XX"));
@@ -239,14 +249,9 @@ void TestPhoneNumber::compareEqualsLibrary()
         default: return PhoneMatch::Different;
         }
     };
-    std::mt19937 random(8122026);
-    const auto below = [&random](int n) { return int(random() % unsigned(n)); };
-    const auto digits = [&](int n) {
-        QString out;
-        for (int i = 0; i < n; ++i)
-            out.append(QChar(u'0' + below(10)));
-        return out;
-    };
+    Dice dice(8122026);
+    const auto below = [&dice](int n) { return dice.Below(n); };
+    const auto digits = [&dice](int n) { return dice.Digits(n); };
     int counts[3] = {};
     for (const QString &region : PhoneRegions()) {
         const QString own = QString::number(PhoneCountryCode(region));
